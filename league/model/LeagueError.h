@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// A failed command in tabulon ends with one German message box and the
+// program keeps running. Core code throws this with the exact text; the
+// window that started the command catches it and shows the message.
+class LeagueError : public std::runtime_error {
+public:
+    explicit LeagueError(const QString &message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    const QString &message() const { return m_message; }
+
+    // The runtime's texts, kept in one place.
+    static QString rangeError() { return QStringLiteral("Bereichsüberschreitung"); }
+    static QString notAnInteger(const QString &text)
+    {
+        return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
+    }
+    static QString notADate(const QString &text)
+    {
+        return QStringLiteral("'%1' ist kein gültiges Datum").arg(text);
+    }
+    static QString cannotWrite(const QString &path)
+    {
+        return QStringLiteral("Kann nicht nach %1 schreiben").arg(path);
+    }
+
+private:
+    QString m_message;
+};
