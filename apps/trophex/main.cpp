@@ -1,12 +1,27 @@
 #include <QApplication>
-#include <QWidget>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "apps/trophex/GuiMain.h"
+#include "apps/trophex/Headless.h"
 
 int main(int argc, char *argv[])
 {
+    // "--" options are commands for scripts and need no display.
+    bool headless = false;
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).startsWith("--"))
+            headless = true;
+
+    if (headless) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QCoreApplication app(argc, argv);
+        QStringList args = QCoreApplication::arguments();
+        args.removeFirst();
+        return runHeadless(args);
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Trophex 1.1"));
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Trophex 1.1"));
-    w.show();
-    return app.exec();
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    return runGui(app, args);
 }
