@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStringList>
+
+#include "tournament/model/Tournament.h"
+#include "tournament/model/TournamentFiles.h"
+
+// The values of the "New Result" page as the checks read them.
+struct ResultEntry
+{
+    QString groupText;
+    QString team1Text;
+    QString team2Text;
+    int score1 = 0;
+    int score2 = 0;
+    QStringList scorers1; // lines of buteur1, top to bottom
+    QStringList scorers2;
+};
+
+// Which dialog answers a "Valider".
+enum class EntryAnswer {
+    Confirm,         // Tvalidation
+    OwnGoal,         // Tcontre_camp
+    AlreadyRecorded, // Tdeja_lieu
+    WrongEntries,    // Tsaisie_inco
+    Penalties,       // Tmatch_nul (stage 2 only)
+};
+
+// The group check of "Valider".
+EntryAnswer verifie_groupe(const Tournament &t, const ResultEntry &entry);
+
+// Records a confirmed group match: statistics, match list, re-ranking of the
+// group, scorers; then saves matches and groups (automatic save) or sets
+// modifie. Returns the save's outcome; false with an empty error when the
+// entry names no group or team (nothing is recorded then).
+FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &entry, bool sauveAuto,
+                                   const QString &dir);
+
+// Credits one goal per line to the team's players, skipping "csc" and
+// unknown names.
+void credite_buteurs(TEquipe *team, const QStringList &scorers);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "tournament/model/Tournament.h"
+#include "tournament/model/TournamentFiles.h"
+#include "tournament/group/ResultEntry.h"
+
+// The fixed pairings of the bracket.
+inline constexpr std::array<int, 8> tirage_premier = {0, 2, 4, 6, 8, 10, 12, 14};
+inline constexpr std::array<int, 8> tirage_second = {3, 1, 7, 5, 11, 9, 15, 13};
+inline constexpr std::array<char, 4> quart_premier = {'1', '2', '5', '6'};
+inline constexpr std::array<char, 4> quart_second = {'4', '3', '8', '7'};
+inline constexpr std::array<char, 2> demi_premier = {'A', 'B'};
+inline constexpr std::array<char, 2> demi_second = {'C', 'D'};
+
+// The sixteen stage-2 codes in button order: '1'..'8', 'A'..'D', 'F', 'G',
+// 'Y' (third place), 'Z' (final).
+inline constexpr std::array<char, kStage2MatchCount> codes_tour2 = {
+    '1', '2', '3', '4', '5', '6', '7', '8', 'A', 'B', 'C', 'D', 'F', 'G', 'Y', 'Z'};
+bool est_code_tour2(char code);
+
+// Derives quarts ... troisieme_place from the qualifier slots and liste_tour2.
+void derive_tableau(Tournament &t);
+
+// The two teams of a stage-2 match from the current bracket slots
+// (nullptr where not known yet).
+std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char code);
+
+// Enabling of the knock-out window's controls after derive_tableau.
+struct EtatBoutons
+{
+    bool avert = false;                               // warning line visible
+    std::array<bool, kStage2MatchCount> enabled{};    // in codes_tour2 order
+    bool bilan = false;                               // "Rankings" visible
+
+    bool isEnabled(char code) const;
+};
+EtatBoutons etat_boutons(const Tournament &t);
+
+// "Start Stage 2" step 2: the qualifier slots as the flags ask (derived,
+// kept, or qualif.dat / derived). Returns the read's outcome.
+FileResult prepare_qualifies(Tournament &t, const QString &dir);
+// Step 3: true when the drawing of lots must be shown (48 matches and an
+// empty slot); otherwise the knock-out window opens and phase2 is set.
+bool demarre_tour2(Tournament &t, const QString &dir, FileResult *read = nullptr);
+
+// The stage-2 check of "valider2".
+EntryAnswer verifie_tour2(const Tournament &t, const ResultEntry &entry);
+
+// What the windows do after a stage-2 result is recorded.
+struct ApresTour2
+{
+    bool showChampion = false; // the final: the champion screen, else the bracket
+    bool showRankings = false; // the third-place match with the champion known
+    FileResult save;
+};
+// Records a confirmed stage-2 match for code_match.
+ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &entry, bool sauveAuto,
+                                  const QString &dir);
+
+// Texts of the rankings window ("1-" + name ...), empty where unknown.
+struct Bilan
+{
+    QString premier, second, troisieme, quatrieme;
+};
+Bilan bilan(const Tournament &t);

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+
+#include <QByteArray>
+#include <QString>
+
+#include "tournament/model/Tournament.h"
+
+// The eleven data files, each a sequence of fixed-size records without a
+// header: 32-bit little-endian integers, names as a length byte and 20
+// bytes, padding and link fields written as zeros and ignored when read.
+namespace TournamentFiles {
+
+constexpr int TeamRecordSize = 712;
+constexpr int PlayerRecordSize = 28;
+constexpr int MatchRecordSize = 56;
+constexpr int QualifierRecordSize = 21;
+
+QString groupFileName(char letter); // "groupeA.dat" .. "groupeH.dat"
+inline constexpr const char *MatchesFile = "matchs.dat";
+inline constexpr const char *Stage2File = "tour2.dat";
+inline constexpr const char *QualifiersFile = "qualif.dat";
+
+// Record codecs. Name length bytes above 20 read as 20.
+QByteArray encodeTeam(const TEquipe &team);
+TEquipe decodeTeam(const char *record); // TeamRecordSize bytes
+QByteArray encodeMatch(const TRencontre &match);
+TRencontre decodeMatch(const char *record); // MatchRecordSize bytes
+QByteArray encodeQualifiers(const std::array<TEquipe *, kQualifierCount> &slots);
+
+// Whole-file parsers. A group file must hold exactly four whole records;
+// match files keep their whole records and report a trailing partial one.
+struct GroupParse
+{
+    bool ok = false;
+    std::vector<std::unique_ptr<TEquipe>> teams;
+};
+GroupParse parseGroup(const QByteArray &bytes);
+struct MatchParse
+{
+    MatchList matches;
+    bool partialRecord = false;
+};
+MatchParse parseMatches(const QByteArray &bytes);
+
+} // namespace TournamentFiles
+
+// Outcome of a read or write: error is the message for the standard error
+// box (names the file and the system's reason) when ok is false.
+struct FileResult
+{
+    bool ok = true;
+    QString error;
+
+    static FileResult failure(const QString &message) { return {false, message}; }
+};
+
+// Loads groupeA.dat .. groupeH.dat from dir into groupes and sets
+// chargement_ok; stops at the first file that cannot be read. failedFile
+// (when given) receives the name of that file.
+bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile = nullptr);
+// Loads matchs.dat; when it cannot be opened an empty one is created.
+FileResult charge_matchs(Tournament &t, const QString &dir);
+// Loads tour2.dat; a missing file leaves the list empty.
+FileResult charge_tour2(Tournament &t, const QString &dir);
+// Fills the qualifier slots from qualif.dat (a name that is in no group
+// leaves its slot empty), or with calcule_qualifies when it cannot be opened.
+FileResult charge_qualifies(Tournament &t, const QString &dir);
+
+// Each write replaces its file atomically.
+FileResult sauve_groupes(const Tournament &t, const QString &dir);
+FileResult sauve_matchs(const Tournament &t, const QString &dir);
+FileResult sauve_tour2(const Tournament &t, const QString &dir);
+FileResult sauve_qualifies(const Tournament &t, const QString &dir); // all slots filled
+FileResult efface_qualifies(const QString &dir); // succeeds when the file was absent
+
+// "Save": clears modifie, writes matches, groups and stage-2 matches, then
+// removes qualif.dat (qualif_a_effacer) or writes it (qualif_a_ecrire) and
+// clears that flag. Stops at the first failure.
+FileResult sauve_tout(Tournament &t, const QString &dir);
