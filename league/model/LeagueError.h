@@ -27,6 +27,12 @@ public:
         return QStringLiteral("Kann nicht nach %1 schreiben").arg(path);
     }
 
+    // The runtime's I/O texts for a file that cannot be opened or read.
+    static QString fileNotFound() { return QStringLiteral("Datei nicht gefunden"); }
+    static QString invalidFileName() { return QStringLiteral("Ungültiger Dateiname"); }
+    static QString accessDenied() { return QStringLiteral("Dateizugriff verweigert"); }
+    static QString ioError(int code) { return QStringLiteral("E/A-Fehler %1").arg(code); }
+
 private:
     QString m_message;
 };

@@ -1,0 +1,300 @@
+#include "league/model/IniFile.h"
+
+#include "league/model/Cp1252.h"
+#include "league/model/LeagueError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// "[name]" with optional blanks around; returns false for other lines.
+bool sectionHeader(const QString &line, QString *name)
+{
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return false;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    if (close < 0)
+        return false;
+    *name = t.mid(1, close - 1).trimmed();
+    return true;
+}
+
+bool parseDecimal(QStringView text, int *out)
+{
+    if (text.isEmpty())
+        return false;
+    qsizetype i = 0;
+    bool negative = false;
+    if (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) {
+        negative = text[0] == QLatin1Char('-');
+        i = 1;
+    }
+    if (i == text.size())
+        return false;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        value = value * 10 + (c - u'0');
+        if (value > 2147483648LL)
+            return false;
+    }
+    if (negative)
+        value = -value;
+    if (value > 2147483647LL || value < -2147483648LL)
+        return false;
+    *out = static_cast<int>(value);
+    return true;
+}
+
+// Up to eight hexadecimal digits; values above 0x7FFFFFFF wrap into the
+// negative range like a 32-bit register would.
+bool parseHex(QStringView digits, int *out)
+{
+    if (digits.isEmpty())
+        return false;
+    qsizetype i = 0;
+    while (i < digits.size() - 1 && digits[i] == QLatin1Char('0'))
+        ++i; // leading zeros do not count against the eight digits
+    if (digits.size() - i > 8)
+        return false;
+    quint32 value = 0;
+    for (qsizetype k = 0; k < digits.size(); ++k) {
+        const char16_t c = digits[k].unicode();
+        int d;
+        if (c >= u'0' && c <= u'9')
+            d = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            d = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            d = c - u'A' + 10;
+        else
+            return false;
+        value = (value << 4) | quint32(d);
+    }
+    *out = static_cast<int>(value);
+    return true;
+}
+
+} // namespace
+
+IniFile::IniFile(const QString &path)
+    : m_path(path)
+{
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) {
+        fromBytes(f.readAll());
+        m_loaded = f.error() == QFileDevice::NoError;
+    }
+}
+
+bool IniFile::splitEntry(const QString &line, QString *key, QString *value)
+{
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return false;
+    const QString k = line.left(eq).trimmed();
+    if (k.isEmpty())
+        return false;
+    if (key)
+        *key = k;
+    if (value)
+        *value = line.mid(eq + 1);
+    return true;
+}
+
+const IniFile::Section *IniFile::findSection(const QString &name) const
+{
+    for (const Section &s : m_sections)
+        if (s.hasHeader && sameName(s.name, name))
+            return &s;
+    return nullptr;
+}
+
+IniFile::Section *IniFile::findSection(const QString &name)
+{
+    return const_cast<Section *>(std::as_const(*this).findSection(name));
+}
+
+int IniFile::findKey(const Section &s, const QString &key)
+{
+    QString k;
+    for (qsizetype i = 0; i < s.lines.size(); ++i)
+        if (splitEntry(s.lines[i], &k, nullptr) && sameName(k, key))
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::optional<QString> IniFile::rawValue(const QString &section, const QString &key) const
+{
+    const Section *s = findSection(section);
+    if (!s)
+        return std::nullopt;
+    const int i = findKey(*s, key);
+    if (i < 0)
+        return std::nullopt;
+    QString value;
+    splitEntry(s->lines[i], nullptr, &value);
+    return value.left(kMaxValueLength);
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int def) const
+{
+    const std::optional<QString> raw = rawValue(section, key);
+    if (!raw)
+        return def;
+    // Blanks around a value carry no meaning in a hand-edited file.
+    const QString text = raw->trimmed();
+    int value = 0;
+    if (text.size() > 2 && (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"))))
+        return parseHex(QStringView(text).mid(2), &value) ? value : def;
+    return parseDecimal(text, &value) ? value : def;
+}
+
+bool IniFile::readBool(const QString &section, const QString &key, bool def) const
+{
+    return readInteger(section, key, def ? 1 : 0) != 0;
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
+{
+    return rawValue(section, key).value_or(def);
+}
+
+bool IniFile::hasSection(const QString &section) const
+{
+    return findSection(section) != nullptr;
+}
+
+bool IniFile::hasKey(const QString &section, const QString &key) const
+{
+    const Section *s = findSection(section);
+    return s && findKey(*s, key) >= 0;
+}
+
+QStringList IniFile::sections() const
+{
+    QStringList out;
+    for (const Section &s : m_sections)
+        if (s.hasHeader)
+            out << s.name;
+    return out;
+}
+
+QStringList IniFile::keys(const QString &section) const
+{
+    QStringList out;
+    const Section *s = findSection(section);
+    if (!s)
+        return out;
+    QString k;
+    for (const QString &line : s->lines)
+        if (splitEntry(line, &k, nullptr))
+            out << k;
+    return out;
+}
+
+void IniFile::writeInteger(const QString &section, const QString &key, int value)
+{
+    writeString(section, key, QString::number(value));
+}
+
+void IniFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    QString v = value;
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+
+    Section *s = findSection(section);
+    if (!s) {
+        m_sections.push_back(Section{section, true, QLatin1Char('[') + section + QLatin1Char(']'), {}});
+        s = &m_sections.back();
+    }
+    const int i = findKey(*s, key);
+    if (i >= 0) {
+        QString existing;
+        splitEntry(s->lines[i], &existing, nullptr);
+        s->lines[i] = existing + QLatin1Char('=') + v;
+        return;
+    }
+    // After the last entry, ahead of any blank lines that separate this
+    // section from the next one.
+    qsizetype at = s->lines.size();
+    while (at > 0 && s->lines[at - 1].trimmed().isEmpty())
+        --at;
+    s->lines.insert(at, key + QLatin1Char('=') + v);
+}
+
+QByteArray IniFile::toBytes() const
+{
+    QString text;
+    for (const Section &s : m_sections) {
+        if (s.hasHeader)
+            text += s.header + QLatin1String("\r\n");
+        for (const QString &line : s.lines)
+            text += line + QLatin1String("\r\n");
+    }
+    return Cp1252::encode(text);
+}
+
+void IniFile::fromBytes(const QByteArray &bytes)
+{
+    m_sections.clear();
+    QStringList lines = Cp1252::decode(bytes).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the break after the last line starts no new line
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        QString name;
+        if (sectionHeader(line, &name)) {
+            m_sections.push_back(Section{name, true, line, {}});
+            continue;
+        }
+        if (m_sections.empty())
+            m_sections.push_back(Section{QString(), false, QString(), {}});
+        m_sections.back().lines << line;
+    }
+}
+
+bool IniFile::save(QString *error) const
+{
+    auto fail = [&] {
+        if (error)
+            *error = LeagueError::cannotWrite(m_path);
+        return false;
+    };
+    if (m_path.isEmpty())
+        return fail();
+    // Replacing a write-protected file by renaming would succeed on this
+    // system, but the user protected it on purpose.
+    const QFileInfo info(m_path);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return fail();
+
+    QSaveFile f(m_path);
+    if (!f.open(QIODevice::WriteOnly))
+        return fail();
+    const QByteArray bytes = toBytes();
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return fail();
+    }
+    if (!f.commit())
+        return fail();
+    return true;
+}

@@ -1,0 +1,291 @@
+#include "league/model/LeagueFile.h"
+
+#include "league/model/Cp1252.h"
+#include "league/model/IniFile.h"
+#include "league/model/League.h"
+#include "league/model/LeagueDate.h"
+#include "league/model/LeagueError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+const QString kOptions = QStringLiteral("Options");
+const QString kTeams = QStringLiteral("Teams");
+
+QString teamSection(int i)
+{
+    return QStringLiteral("Team%1").arg(i);
+}
+
+QString roundSection(int j)
+{
+    return QStringLiteral("Round%1").arg(j);
+}
+
+QString rowKey(const char *prefix, int k)
+{
+    return QLatin1String(prefix) + QString::number(k);
+}
+
+// The old program trimmed each number column of control characters and
+// blanks before converting it.
+QString trimBlanks(const QString &s)
+{
+    qsizetype b = 0;
+    qsizetype e = s.size();
+    while (b < e && s[b].unicode() <= ' ')
+        ++b;
+    while (e > b && s[e - 1].unicode() <= ' ')
+        --e;
+    return s.mid(b, e - b);
+}
+
+int toInteger(const QString &text)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    // toInt would also accept blanks around the digits; the columns are
+    // trimmed beforehand, so anything left over is not a number.
+    if (!ok || text.isEmpty() || text != text.trimmed())
+        throw LeagueError(LeagueError::notAnInteger(text));
+    return v;
+}
+
+// Lines end at CR LF, LF or a lone CR, like the old program's text reading.
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines << Cp1252::decode(bytes.mid(start, i - start));
+            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        ++i;
+    }
+    if (start < n)
+        lines << Cp1252::decode(bytes.mid(start));
+    return lines;
+}
+
+} // namespace
+
+namespace LeagueFile {
+
+void write(const League &l, IniFile &ini)
+{
+    ini.writeString(kOptions, QStringLiteral("Title"), QString::fromLatin1(League::kProgramTitle));
+    ini.writeInteger(kOptions, QStringLiteral("Teams"), l.teamCount);
+    ini.writeInteger(kOptions, QStringLiteral("Rounds"), l.roundCount);
+    ini.writeBool(kOptions, QStringLiteral("Champ"), l.hasChampion);
+    ini.writeInteger(kOptions, QStringLiteral("CL"), l.clPlaces);
+    ini.writeInteger(kOptions, QStringLiteral("UC"), l.ucPlaces);
+    ini.writeInteger(kOptions, QStringLiteral("AB"), l.relegationPlaces);
+    ini.writeInteger(kOptions, QStringLiteral("Actual"), l.currentRound);
+
+    for (int i = 1; i <= League::kTeams; ++i) {
+        ini.writeString(kTeams, QString::number(i), l.teamNames[i]);
+        const QString s = teamSection(i);
+        ini.writeInteger(s, QStringLiteral("SS"), l.startWins[i]);
+        ini.writeInteger(s, QStringLiteral("SU"), l.startDraws[i]);
+        ini.writeInteger(s, QStringLiteral("SN"), l.startLosses[i]);
+        ini.writeInteger(s, QStringLiteral("GE"), l.startGoalsFor[i]);
+        ini.writeInteger(s, QStringLiteral("GA"), l.startGoalsAgainst[i]);
+        ini.writeInteger(s, QStringLiteral("SP"), l.penaltyPoints[i]);
+    }
+
+    for (int j = 1; j <= League::kRounds; ++j) {
+        const QString s = roundSection(j);
+        ini.writeString(s, QStringLiteral("D1"), LeagueDate::normalized(l.roundDates[j].dateFrom));
+        ini.writeString(s, QStringLiteral("D2"), LeagueDate::normalized(l.roundDates[j].dateTo));
+        for (int k = 1; k <= League::kRows; ++k) {
+            const Match &m = l.results[j][k];
+            ini.writeInteger(s, rowKey("TA", k), m.teamA);
+            ini.writeInteger(s, rowKey("TB", k), m.teamB);
+            ini.writeInteger(s, rowKey("GA", k), m.goalsA);
+            ini.writeInteger(s, rowKey("GB", k), m.goalsB);
+        }
+    }
+}
+
+void read(const IniFile &ini, League &l)
+{
+    // The title is part of the file but the caption always shows the
+    // program's own.
+    (void)ini.readString(kOptions, QStringLiteral("Title"), QStringLiteral("Nix"));
+    l.teamCount = ini.readInteger(kOptions, QStringLiteral("Teams"), League::kTeams);
+    l.roundCount = ini.readInteger(kOptions, QStringLiteral("Rounds"), League::kRounds);
+    l.hasChampion = ini.readBool(kOptions, QStringLiteral("Champ"), true);
+    l.clPlaces = ini.readInteger(kOptions, QStringLiteral("CL"), 1);
+    l.ucPlaces = ini.readInteger(kOptions, QStringLiteral("UC"), 3);
+    l.relegationPlaces = ini.readInteger(kOptions, QStringLiteral("AB"), 3);
+    l.currentRound = ini.readInteger(kOptions, QStringLiteral("Actual"), 1);
+
+    for (int i = 1; i <= League::kTeams; ++i) {
+        l.teamNames[i] = ini.readString(kTeams, QString::number(i), QStringLiteral("[keine]"));
+        const QString s = teamSection(i);
+        l.startWins[i] = ini.readInteger(s, QStringLiteral("SS"), 0);
+        l.startDraws[i] = ini.readInteger(s, QStringLiteral("SU"), 0);
+        l.startLosses[i] = ini.readInteger(s, QStringLiteral("SN"), 0);
+        l.startGoalsFor[i] = ini.readInteger(s, QStringLiteral("GE"), 0);
+        l.startGoalsAgainst[i] = ini.readInteger(s, QStringLiteral("GA"), 0);
+        l.penaltyPoints[i] = ini.readInteger(s, QStringLiteral("SP"), 0);
+    }
+
+    for (int j = 1; j <= League::kRounds; ++j) {
+        const QString s = roundSection(j);
+        l.roundDates[j].dateFrom = LeagueDate::normalized(ini.readString(s, QStringLiteral("D1"), QString()));
+        l.roundDates[j].dateTo = LeagueDate::normalized(ini.readString(s, QStringLiteral("D2"), QString()));
+        for (int k = 1; k <= League::kRows; ++k) {
+            Match &m = l.results[j][k];
+            m.teamA = ini.readInteger(s, rowKey("TA", k), 0);
+            m.teamB = ini.readInteger(s, rowKey("TB", k), 0);
+            m.goalsA = ini.readInteger(s, rowKey("GA", k), -1);
+            m.goalsB = ini.readInteger(s, rowKey("GB", k), -1);
+        }
+    }
+    correctRanges(l);
+}
+
+void correctRanges(League &l)
+{
+    // firstRound comes first: it is the lower bound of the current matchday.
+    l.ErsterST();
+    l.currentRound = std::clamp(l.currentRound, l.firstRound, int(League::kRounds));
+    auto team = [](int t) { return t < 0 || t > League::kTeams ? 0 : t; };
+    auto goals = [](int g) { return std::clamp(g, -1, 999); };
+    for (int j = 1; j <= League::kRounds; ++j)
+        for (int k = 1; k <= League::kRows; ++k) {
+            Match &m = l.results[j][k];
+            m.teamA = team(m.teamA);
+            m.teamB = team(m.teamB);
+            m.goalsA = goals(m.goalsA);
+            m.goalsB = goals(m.goalsB);
+        }
+}
+
+void importTn3(const QByteArray &bytes, League &l)
+{
+    const QStringList lines = splitLines(bytes);
+    // Past the end of the file every line reads as empty text.
+    auto line = [&](int n) { return n <= lines.size() ? lines[n - 1] : QString(); };
+    auto column = [&](const QString &text, int from) { return toInteger(trimBlanks(text.mid(from, 2))); };
+
+    for (int i = 1; i <= League::kTeams; ++i)
+        l.teamNames[i] = line(1 + i);
+
+    const QString zones = line(20);
+    l.clPlaces = toInteger(zones.mid(0, 1));
+    l.ucPlaces = toInteger(zones.mid(1, 1));
+    l.relegationPlaces = toInteger(zones.mid(2, 1));
+
+    int n = 21;
+    for (int j = 1; j <= League::kRounds; ++j) {
+        l.roundDates[j].dateFrom = LeagueDate::normalized(line(n++));
+        l.roundDates[j].dateTo = LeagueDate::normalized(line(n++));
+        for (int k = 1; k <= League::kRows; ++k) {
+            const QString row = line(n++);
+            Match &m = l.results[j][k];
+            m.teamA = column(row, 0);
+            m.goalsA = column(row, 2);
+            m.goalsB = column(row, 4);
+            m.teamB = column(row, 6);
+        }
+    }
+
+    l.teamCount = League::kTeams;
+    l.roundCount = League::kRounds;
+    l.currentRound = 1;
+    l.hasChampion = true;
+    for (int i = 1; i <= League::kTeams; ++i) {
+        l.startWins[i] = l.startDraws[i] = l.startLosses[i] = 0;
+        l.startGoalsFor[i] = l.startGoalsAgainst[i] = l.penaltyPoints[i] = 0;
+    }
+    correctRanges(l);
+}
+
+} // namespace LeagueFile
+
+void SaveDatei(League &l)
+{
+    IniFile ini(l.leagueFileName);
+    LeagueFile::write(l, ini);
+    QString error;
+    if (!ini.save(&error))
+        throw LeagueError(error);
+    l.leagueSaved = true;
+}
+
+void OpenDatei(League &l)
+{
+    League fresh;
+    fresh.programDir = l.programDir;
+    fresh.leagueFileName = l.leagueFileName;
+    LeagueFile::read(IniFile(l.leagueFileName), fresh);
+    fresh.leagueSaved = true;
+    l = fresh;
+}
+
+void OldDatei(League &l)
+{
+    const QString path = l.leagueFileName;
+    const QFileInfo info(path);
+    if (path.isEmpty())
+        throw LeagueError(LeagueError::fileNotFound());
+    if (!info.exists()) {
+        throw LeagueError(info.absoluteDir().exists() ? LeagueError::fileNotFound()
+                                                      : LeagueError::invalidFileName());
+    }
+    if (info.isDir())
+        throw LeagueError(LeagueError::accessDenied());
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        throw LeagueError(f.error() == QFileDevice::PermissionsError ? LeagueError::accessDenied()
+                                                                     : LeagueError::ioError(int(f.error())));
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw LeagueError(LeagueError::ioError(100));
+
+    League fresh;
+    fresh.programDir = l.programDir;
+    LeagueFile::importTn3(bytes, fresh);
+    fresh.leagueFileName.clear();
+    fresh.leagueSaved = false;
+    l = fresh;
+}
+
+QString TitelLeiste(const League &l)
+{
+    const QString title = QString::fromLatin1(League::kProgramTitle);
+    if (l.leagueFileName.isEmpty())
+        return title;
+    return QLatin1Char('[') + QFileInfo(l.leagueFileName).fileName() + QLatin1String("] - ") + title;
+}
+
+QString commandLineLeagueFile(const QString &arg, const QString &programDir)
+{
+    if (arg.isEmpty())
+        return QString();
+    QString name = arg;
+    if (!name.contains(QLatin1Char('/'))) {
+        QString dir = programDir;
+        if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+            dir += QLatin1Char('/');
+        name = dir + name;
+    }
+    if (name.right(4).compare(QLatin1String(".T98"), Qt::CaseInsensitive) != 0)
+        name += QLatin1String(".T98");
+    return name;
+}
