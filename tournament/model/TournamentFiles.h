@@ -27,7 +27,7 @@ QByteArray encodeTeam(const TEquipe &team);
 TEquipe decodeTeam(const char *record); // TeamRecordSize bytes
 QByteArray encodeMatch(const TRencontre &match);
 TRencontre decodeMatch(const char *record); // MatchRecordSize bytes
-QByteArray encodeQualifiers(const std::array<TEquipe *, kQualifierCount> &slots);
+QByteArray encodeQualifiers(const std::array<TEquipe *, kQualifierCount> &qualifiers);
 
 // Whole-file parsers. A group file must hold exactly four whole records;
 // match files keep their whole records and report a trailing partial one.

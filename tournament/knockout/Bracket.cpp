@@ -1,0 +1,171 @@
+#include "tournament/knockout/Bracket.h"
+
+#include <algorithm>
+
+#include "tournament/group/Ranking.h"
+#include "tournament/group/Statistics.h"
+
+bool est_code_tour2(char code)
+{
+    return std::find(codes_tour2.begin(), codes_tour2.end(), code) != codes_tour2.end();
+}
+
+void derive_tableau(Tournament &t)
+{
+    t.vide_tableau();
+    for (const TRencontre &m : t.liste_tour2) {
+        TEquipe *winner = t.cherche_equipe(vainqueur(&m));
+        const char c = m.code;
+        if (c >= '1' && c <= '8') {
+            t.quarts[c - '1'] = winner;
+        } else if (c >= 'A' && c <= 'D') {
+            t.demis[c - 'A'] = winner;
+        } else if (c == 'F' || c == 'G') {
+            t.finalistes[c - 'F'] = winner;
+            t.petite_finale[c - 'F'] = t.cherche_equipe(perdant(&m));
+        } else if (c == 'Z') {
+            t.champion = winner;
+        } else if (c == 'Y') {
+            t.troisieme_place = winner;
+        }
+    }
+}
+
+std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char c)
+{
+    if (c >= '1' && c <= '8')
+        return {t.qualifies[tirage_premier[c - '1']], t.qualifies[tirage_second[c - '1']]};
+    if (c >= 'A' && c <= 'D')
+        return {t.quarts[quart_premier[c - 'A'] - '1'], t.quarts[quart_second[c - 'A'] - '1']};
+    if (c == 'F' || c == 'G')
+        return {t.demis[demi_premier[c - 'F'] - 'A'], t.demis[demi_second[c - 'F'] - 'A']};
+    if (c == 'Z')
+        return {t.finalistes[0], t.finalistes[1]};
+    if (c == 'Y')
+        return {t.petite_finale[0], t.petite_finale[1]};
+    return {nullptr, nullptr};
+}
+
+bool EtatBoutons::isEnabled(char code) const
+{
+    const auto it = std::find(codes_tour2.begin(), codes_tour2.end(), code);
+    return it != codes_tour2.end() && enabled[size_t(it - codes_tour2.begin())];
+}
+
+EtatBoutons etat_boutons(const Tournament &t)
+{
+    EtatBoutons e;
+    e.bilan = t.champion && t.troisieme_place;
+    if (t.liste_matchs.size() < size_t(kGroupMatchCount)) {
+        e.avert = true;
+        return e;
+    }
+    for (size_t i = 0; i < codes_tour2.size(); ++i) {
+        const char c = codes_tour2[i];
+        bool on = false;
+        if (c >= '1' && c <= '8') {
+            on = !t.quarts[c - '1'];
+        } else if (c >= 'A' && c <= 'D') {
+            on = !t.demis[c - 'A'] && t.quarts[quart_premier[c - 'A'] - '1'] && t.quarts[quart_second[c - 'A'] - '1'];
+        } else if (c == 'F' || c == 'G') {
+            on = !t.finalistes[c - 'F'] && t.demis[demi_premier[c - 'F'] - 'A'] && t.demis[demi_second[c - 'F'] - 'A'];
+        } else if (c == 'Z') {
+            on = t.finalistes[0] && t.finalistes[1] && !t.champion;
+        } else if (c == 'Y') {
+            on = t.finalistes[0] && t.finalistes[1] && !t.troisieme_place;
+        }
+        e.enabled[i] = on;
+    }
+    return e;
+}
+
+FileResult prepare_qualifies(Tournament &t, const QString &dir)
+{
+    if (t.qualif_a_effacer) {
+        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
+        return {};
+    }
+    if (t.qualif_a_ecrire)
+        return {}; // a finished drawing not yet saved stays as it is
+    return charge_qualifies(t, dir);
+}
+
+bool demarre_tour2(Tournament &t, const QString &dir, FileResult *read)
+{
+    const FileResult r = prepare_qualifies(t, dir);
+    if (read)
+        *read = r;
+    const bool slotEmpty = std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) != t.qualifies.end();
+    if (t.liste_matchs.size() >= size_t(kGroupMatchCount) && slotEmpty)
+        return true;
+    t.phase2 = true;
+    return false;
+}
+
+EntryAnswer verifie_tour2(const Tournament &t, const ResultEntry &e)
+{
+    const bool s = e.score1 >= 0 && e.score2 >= 0;
+    const bool m = e.scorers1.size() == e.score1 && e.scorers2.size() == e.score2;
+    const bool u = e.score1 != e.score2;
+    const bool p = deja_joue(t.liste_tour2, ShortName::fromText(e.team1Text), ShortName::fromText(e.team2Text));
+
+    if (s && m && u && !p)
+        return EntryAnswer::Confirm;
+    if (p)
+        return EntryAnswer::AlreadyRecorded;
+    if (s && u)
+        return e.scorers1.size() <= e.score1 && e.scorers2.size() <= e.score2 ? EntryAnswer::OwnGoal
+                                                                              : EntryAnswer::WrongEntries;
+    if (s)
+        return EntryAnswer::Penalties;
+    return EntryAnswer::WrongEntries;
+}
+
+ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &e, bool sauveAuto, const QString &dir)
+{
+    ApresTour2 after;
+    const char code = t.code_match;
+    // The scorers' teams come from the bracket as it stands before this match.
+    derive_tableau(t);
+    const auto [team1, team2] = equipes_du_match(t, code);
+
+    ajoute_match(t.liste_tour2, code, ShortName::stored(e.team1Text), ShortName::stored(e.team2Text),
+                 e.score1, e.score2);
+    credite_buteurs(team1, e.scorers1);
+    credite_buteurs(team2, e.scorers2);
+
+    if (code == 'Z') {
+        t.champion = t.cherche_equipe(vainqueur(&t.liste_tour2.back()));
+        after.showChampion = true;
+    }
+    if (code == 'Y') {
+        t.troisieme_place = t.cherche_equipe(vainqueur(&t.liste_tour2.back()));
+        after.showRankings = t.champion != nullptr;
+    }
+
+    if (!sauveAuto) {
+        t.modifie = true;
+        return after;
+    }
+    after.save = sauve_tour2(t, dir);
+    if (after.save.ok)
+        after.save = sauve_groupes(t, dir);
+    if (!after.save.ok)
+        t.modifie = true;
+    return after;
+}
+
+Bilan bilan(const Tournament &t)
+{
+    Bilan b;
+    const auto place = [](int n, const TEquipe *team) {
+        return team ? QStringLiteral("%1-").arg(n) + team->name.text() : QString();
+    };
+    b.premier = place(1, t.champion);
+    if (t.champion)
+        b.second = place(2, t.finalistes[0] == t.champion ? t.finalistes[1] : t.finalistes[0]);
+    b.troisieme = place(3, t.troisieme_place);
+    if (t.troisieme_place)
+        b.quatrieme = place(4, t.petite_finale[0] == t.troisieme_place ? t.petite_finale[1] : t.petite_finale[0]);
+    return b;
+}

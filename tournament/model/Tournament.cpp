@@ -1,0 +1,190 @@
+#include "tournament/model/Tournament.h"
+
+int TEquipe::playerCount() const
+{
+    return dernier_joueur(this) + 1;
+}
+
+QString TEquipe::flagFile() const
+{
+    return flag.text() + QStringLiteral(".bmp");
+}
+
+TGroupe *Tournament::cherche_groupe(const QString &letterText)
+{
+    return const_cast<TGroupe *>(std::as_const(*this).cherche_groupe(letterText));
+}
+
+const TGroupe *Tournament::cherche_groupe(const QString &letterText) const
+{
+    if (letterText.isEmpty())
+        return nullptr;
+    for (const TGroupe &g : groupes)
+        if (QString(QLatin1Char(g.letter)) == letterText)
+            return &g;
+    return nullptr;
+}
+
+TEquipe *Tournament::cherche_equipe(const ShortName &name)
+{
+    return const_cast<TEquipe *>(std::as_const(*this).cherche_equipe(name));
+}
+
+const TEquipe *Tournament::cherche_equipe(const ShortName &name) const
+{
+    for (const TGroupe &g : groupes)
+        if (const TEquipe *team = cherche_equipe_groupe(&g, name))
+            return team;
+    return nullptr;
+}
+
+void Tournament::raz_statistiques()
+{
+    for (TGroupe &g : groupes)
+        for (auto &team : g.teams) {
+            team->played = team->points = team->goals_for = team->goals_against = 0;
+            for (TJoueur &p : team->squad)
+                if (!p.name.isEmpty())
+                    p.goals = 0;
+        }
+}
+
+void Tournament::vide_tableau()
+{
+    quarts.fill(nullptr);
+    demis.fill(nullptr);
+    finalistes.fill(nullptr);
+    petite_finale.fill(nullptr);
+    champion = nullptr;
+    troisieme_place = nullptr;
+}
+
+TEquipe *cherche_equipe_groupe(TGroupe *group, const ShortName &name)
+{
+    return const_cast<TEquipe *>(cherche_equipe_groupe(static_cast<const TGroupe *>(group), name));
+}
+
+const TEquipe *cherche_equipe_groupe(const TGroupe *group, const ShortName &name)
+{
+    if (!group)
+        return nullptr;
+    for (const auto &team : group->teams)
+        if (team->name == name)
+            return team.get();
+    return nullptr;
+}
+
+int cherche_joueur(const TEquipe *team, const ShortName &name)
+{
+    if (!team)
+        return -1;
+    for (int i = 0; i < kSquadSize; ++i)
+        if (team->squad[i].name == name)
+            return i;
+    return -1;
+}
+
+int dernier_joueur(const TEquipe *team)
+{
+    if (!team)
+        return -1;
+    int last = -1;
+    while (last + 1 < kSquadSize && !team->squad[last + 1].name.isEmpty())
+        ++last;
+    return last;
+}
+
+void enregistre_resultat(TEquipe *team1, TEquipe *team2, int score1, int score2)
+{
+    team1->played += 1;
+    team2->played += 1;
+    team1->goals_for += score1;
+    team1->goals_against += score2;
+    team2->goals_for += score2;
+    team2->goals_against += score1;
+    if (score1 > score2) {
+        team1->points += 3;
+    } else if (score2 > score1) {
+        team2->points += 3;
+    } else {
+        team1->points += 1;
+        team2->points += 1;
+    }
+}
+
+bool ajoute_joueur(TEquipe *team, const ShortName &name)
+{
+    // An empty name would end the squad early and hide the players after it.
+    if (!team || name.isEmpty())
+        return false;
+    const int next = dernier_joueur(team) + 1;
+    if (next >= kSquadSize)
+        return false;
+    team->squad[next] = TJoueur{ShortName::stored(name.bytes()), 0};
+    return true;
+}
+
+bool enleve_joueur(TEquipe *team, const ShortName &name)
+{
+    // Searching for an empty name would find the first free entry.
+    if (!team || name.isEmpty())
+        return false;
+    const int index = cherche_joueur(team, name);
+    const int last = dernier_joueur(team);
+    if (index < 0 || last < 0)
+        return false;
+    team->squad[index] = team->squad[last];
+    team->squad[last] = TJoueur{};
+    return true;
+}
+
+bool credite_but(TEquipe *team, const ShortName &name)
+{
+    if (!team || name.isEmpty() || name == contre_son_camp())
+        return false;
+    const int index = cherche_joueur(team, name);
+    if (index < 0)
+        return false;
+    team->squad[index].goals += 1;
+    return true;
+}
+
+MatchList &ajoute_match(MatchList &list, char code, const ShortName &team1, const ShortName &team2,
+                        int score1, int score2)
+{
+    list.push_back(TRencontre{code, ShortName::stored(team1.bytes()), ShortName::stored(team2.bytes()),
+                              score1, score2});
+    return list;
+}
+
+bool deja_joue(const MatchList &list, const ShortName &name1, const ShortName &name2)
+{
+    for (const TRencontre &m : list)
+        if ((m.team1 == name1 && m.team2 == name2) || (m.team1 == name2 && m.team2 == name1))
+            return true;
+    return false;
+}
+
+const TRencontre *match_entre(const MatchList &list, const TEquipe *a, const TEquipe *b)
+{
+    if (!a || !b)
+        return nullptr;
+    for (const TRencontre &m : list)
+        if ((m.team1 == a->name && m.team2 == b->name) || (m.team1 == b->name && m.team2 == a->name))
+            return &m;
+    return nullptr;
+}
+
+ShortName vainqueur(const TRencontre *match)
+{
+    if (!match || match->score1 == match->score2)
+        return {};
+    return match->score1 > match->score2 ? match->team1 : match->team2;
+}
+
+ShortName perdant(const TRencontre *match)
+{
+    if (!match || match->score1 == match->score2)
+        return {};
+    return match->score1 > match->score2 ? match->team2 : match->team1;
+}

@@ -1,0 +1,323 @@
+#include "tournament/model/TournamentFiles.h"
+
+#include <cstring>
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include "tournament/group/Ranking.h"
+
+namespace {
+
+QString pathIn(const QString &dir, const QString &name)
+{
+    return dir.isEmpty() ? name : QDir(dir).filePath(name);
+}
+
+void putName(char *at, const ShortName &name)
+{
+    const int n = qMin(name.size(), ShortName::MaxLength);
+    at[0] = char(n);
+    std::memcpy(at + 1, name.bytes().constData(), size_t(n));
+}
+
+ShortName getName(const char *at)
+{
+    // A length byte above 20 can only come from a damaged file; the name
+    // field holds 20 bytes, so that is all there is to read.
+    const int n = qMin(int(static_cast<unsigned char>(at[0])), ShortName::MaxLength);
+    return ShortName(QByteArray(at + 1, n));
+}
+
+void putInt(char *at, qint32 value)
+{
+    qToLittleEndian<qint32>(value, at);
+}
+
+qint32 getInt(const char *at)
+{
+    return qFromLittleEndian<qint32>(at);
+}
+
+FileResult writeFile(const QString &path, const QByteArray &bytes)
+{
+    // The whole file goes to a temporary file that replaces the old one only
+    // when everything was written, so a failure never leaves half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return {};
+}
+
+// Reads a whole file; false when it cannot be opened or read.
+bool readFile(const QString &path, QByteArray *bytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QByteArray encodeMatchList(const MatchList &list)
+{
+    QByteArray out;
+    for (const TRencontre &m : list)
+        out += TournamentFiles::encodeMatch(m);
+    return out;
+}
+
+} // namespace
+
+namespace TournamentFiles {
+
+QString groupFileName(char letter)
+{
+    return QStringLiteral("groupe%1.dat").arg(QLatin1Char(letter));
+}
+
+QByteArray encodeTeam(const TEquipe &team)
+{
+    QByteArray out(TeamRecordSize, '\0');
+    char *r = out.data();
+    putName(r, team.name);
+    putInt(r + 24, team.played);
+    putInt(r + 28, team.points);
+    putInt(r + 32, team.goals_for);
+    putInt(r + 36, team.goals_against);
+    putName(r + 40, team.flag);
+    // Bytes 64..67 are the link field of the old list node: always zero.
+    // Entries from the first free one on are written as zeros.
+    for (int i = 0; i < kSquadSize && !team.squad[i].name.isEmpty(); ++i) {
+        char *p = r + 68 + PlayerRecordSize * i;
+        putName(p, team.squad[i].name);
+        putInt(p + 24, team.squad[i].goals);
+    }
+    return out;
+}
+
+TEquipe decodeTeam(const char *r)
+{
+    TEquipe team;
+    team.name = getName(r);
+    team.played = getInt(r + 24);
+    team.points = getInt(r + 28);
+    team.goals_for = getInt(r + 32);
+    team.goals_against = getInt(r + 36);
+    team.flag = getName(r + 40);
+    // The first free entry ends the squad; whatever follows it is not a player.
+    for (int i = 0; i < kSquadSize; ++i) {
+        const char *p = r + 68 + PlayerRecordSize * i;
+        ShortName name = getName(p);
+        if (name.isEmpty())
+            break;
+        team.squad[i] = TJoueur{name, getInt(p + 24)};
+    }
+    return team;
+}
+
+QByteArray encodeMatch(const TRencontre &m)
+{
+    QByteArray out(MatchRecordSize, '\0');
+    char *r = out.data();
+    r[0] = m.code;
+    putName(r + 1, m.team1);
+    putName(r + 22, m.team2);
+    putInt(r + 44, m.score1);
+    putInt(r + 48, m.score2);
+    return out;
+}
+
+TRencontre decodeMatch(const char *r)
+{
+    TRencontre m;
+    m.code = r[0];
+    m.team1 = getName(r + 1);
+    m.team2 = getName(r + 22);
+    m.score1 = getInt(r + 44);
+    m.score2 = getInt(r + 48);
+    return m;
+}
+
+QByteArray encodeQualifiers(const std::array<TEquipe *, kQualifierCount> &qualifiers)
+{
+    QByteArray out(QualifierRecordSize * kQualifierCount, '\0');
+    for (int i = 0; i < kQualifierCount; ++i)
+        if (qualifiers[i])
+            putName(out.data() + QualifierRecordSize * i, qualifiers[i]->name);
+    return out;
+}
+
+GroupParse parseGroup(const QByteArray &bytes)
+{
+    GroupParse result;
+    if (bytes.size() != TeamRecordSize * kTeamsPerGroup)
+        return result;
+    for (int i = 0; i < kTeamsPerGroup; ++i)
+        result.teams.push_back(std::make_unique<TEquipe>(decodeTeam(bytes.constData() + TeamRecordSize * i)));
+    result.ok = true;
+    return result;
+}
+
+MatchParse parseMatches(const QByteArray &bytes)
+{
+    MatchParse result;
+    const qsizetype whole = bytes.size() / MatchRecordSize;
+    for (qsizetype i = 0; i < whole; ++i)
+        result.matches.push_back(decodeMatch(bytes.constData() + MatchRecordSize * i));
+    result.partialRecord = bytes.size() % MatchRecordSize != 0;
+    return result;
+}
+
+} // namespace TournamentFiles
+
+using namespace TournamentFiles;
+
+bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile)
+{
+    t.groupes.clear();
+    t.chargement_ok = false;
+    for (int g = 0; g < kGroupCount; ++g) {
+        const char letter = char('A' + g);
+        const QString name = groupFileName(letter);
+        QByteArray bytes;
+        GroupParse parsed;
+        if (readFile(pathIn(dir, name), &bytes, nullptr))
+            parsed = parseGroup(bytes);
+        if (!parsed.ok) {
+            if (failedFile)
+                *failedFile = name;
+            return false;
+        }
+        TGroupe group;
+        group.letter = letter;
+        group.teams = std::move(parsed.teams);
+        t.groupes.push_back(std::move(group));
+    }
+    t.chargement_ok = true;
+    return true;
+}
+
+static FileResult loadMatchFile(MatchList &list, const QString &path, const QByteArray &bytes)
+{
+    MatchParse parsed = parseMatches(bytes);
+    list = std::move(parsed.matches);
+    if (parsed.partialRecord)
+        return FileResult::failure(QStringLiteral("Cannot read %1: the file ends inside a record").arg(path));
+    return {};
+}
+
+FileResult charge_matchs(Tournament &t, const QString &dir)
+{
+    t.liste_matchs.clear();
+    const QString path = pathIn(dir, QString::fromLatin1(MatchesFile));
+    QByteArray bytes;
+    if (!QFile::exists(path))
+        return writeFile(path, QByteArray());
+    QString error;
+    if (!readFile(path, &bytes, &error))
+        return FileResult::failure(error);
+    return loadMatchFile(t.liste_matchs, path, bytes);
+}
+
+FileResult charge_tour2(Tournament &t, const QString &dir)
+{
+    t.liste_tour2.clear();
+    const QString path = pathIn(dir, QString::fromLatin1(Stage2File));
+    if (!QFile::exists(path))
+        return {};
+    QByteArray bytes;
+    QString error;
+    if (!readFile(path, &bytes, &error))
+        return FileResult::failure(error);
+    return loadMatchFile(t.liste_tour2, path, bytes);
+}
+
+FileResult charge_qualifies(Tournament &t, const QString &dir)
+{
+    const QString path = pathIn(dir, QString::fromLatin1(QualifiersFile));
+    QByteArray bytes;
+    if (!QFile::exists(path) || !readFile(path, &bytes, nullptr)) {
+        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
+        return {};
+    }
+    t.vide_qualifies();
+    for (int i = 0; i < kQualifierCount; ++i) {
+        if ((i + 1) * QualifierRecordSize > bytes.size())
+            return FileResult::failure(QStringLiteral("Cannot read %1: the file is shorter than 16 records").arg(path));
+        const ShortName name = getName(bytes.constData() + QualifierRecordSize * i);
+        t.qualifies[i] = name.isEmpty() ? nullptr : t.cherche_equipe(name);
+    }
+    return {};
+}
+
+FileResult sauve_groupes(const Tournament &t, const QString &dir)
+{
+    for (size_t g = 0; g < t.groupes.size(); ++g) {
+        QByteArray bytes;
+        for (const auto &team : t.groupes[g].teams)
+            bytes += encodeTeam(*team);
+        const FileResult r = writeFile(pathIn(dir, groupFileName(char('A' + g))), bytes);
+        if (!r.ok)
+            return r;
+    }
+    return {};
+}
+
+FileResult sauve_matchs(const Tournament &t, const QString &dir)
+{
+    return writeFile(pathIn(dir, QString::fromLatin1(MatchesFile)), encodeMatchList(t.liste_matchs));
+}
+
+FileResult sauve_tour2(const Tournament &t, const QString &dir)
+{
+    return writeFile(pathIn(dir, QString::fromLatin1(Stage2File)), encodeMatchList(t.liste_tour2));
+}
+
+FileResult sauve_qualifies(const Tournament &t, const QString &dir)
+{
+    return writeFile(pathIn(dir, QString::fromLatin1(QualifiersFile)), encodeQualifiers(t.qualifies));
+}
+
+FileResult efface_qualifies(const QString &dir)
+{
+    const QString path = pathIn(dir, QString::fromLatin1(QualifiersFile));
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        return FileResult::failure(QStringLiteral("Cannot delete %1: %2").arg(path, file.errorString()));
+    return {};
+}
+
+FileResult sauve_tout(Tournament &t, const QString &dir)
+{
+    t.modifie = false;
+    FileResult r = sauve_matchs(t, dir);
+    if (r.ok)
+        r = sauve_groupes(t, dir);
+    if (r.ok)
+        r = sauve_tour2(t, dir);
+    if (!r.ok)
+        return r;
+    if (t.qualif_a_effacer) {
+        r = efface_qualifies(dir);
+        if (r.ok)
+            t.qualif_a_effacer = false;
+    } else if (t.qualif_a_ecrire) {
+        r = sauve_qualifies(t, dir);
+        if (r.ok)
+            t.qualif_a_ecrire = false;
+    }
+    return r;
+}

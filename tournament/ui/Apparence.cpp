@@ -1,0 +1,116 @@
+#include "tournament/ui/Apparence.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTableWidget>
+
+#include "tournament/ui/Plateforme.h"
+
+namespace Apparence {
+
+void appliquePolice(QWidget *w)
+{
+    policeGrasse(w, 13);
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    w->setPalette(p);
+}
+
+void policeGrasse(QWidget *w, int pixels)
+{
+    QFont f(QStringLiteral("Comic Sans MS"));
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    w->setFont(f);
+}
+
+bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
+                 QWidget *parent)
+{
+    QPixmap pixmap;
+    if (file.isEmpty() || !pixmap.load(QDir(dir).filePath(file))) {
+        label->clear();
+        if (plateforme)
+            plateforme->erreurFichier(parent);
+        return false;
+    }
+    label->setPixmap(pixmap);
+    return true;
+}
+
+bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme)
+{
+    const QString path = QDir(dir).filePath(QStringLiteral("tpx.ico"));
+    // QIcon loads lazily and never reports a bad file, so the file is read once here.
+    QImageReader reader(path);
+    if (!reader.canRead()) {
+        plateforme.erreurFichier(window);
+        return false;
+    }
+    window->setWindowIcon(QIcon(path));
+    return true;
+}
+
+QTableWidget *grille(QWidget *parent, const char *name, int rows, std::initializer_list<int> widths,
+                     int rowHeight)
+{
+    auto *grid = new QTableWidget(0, int(widths.size()), parent);
+    grid->setObjectName(QLatin1String(name));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int column = 0;
+    int total = 0;
+    for (int w : widths) {
+        grid->setColumnWidth(column++, w);
+        total += w;
+    }
+    lignes(grid, rows);
+    grid->resize(total + 2 * grid->frameWidth(), rows * rowHeight + 2 * grid->frameWidth());
+    return grid;
+}
+
+void cellule(QTableWidget *grid, int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *item = grid->item(row, column))
+        item->setText(text);
+}
+
+void lignes(QTableWidget *grid, int rows)
+{
+    const int old = grid->rowCount();
+    grid->setRowCount(rows);
+    for (int r = old; r < rows; ++r)
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            auto *item = new QTableWidgetItem;
+            if (r == 0) {
+                item->setBackground(QColor(0xd4, 0xd0, 0xc8));
+                item->setTextAlignment(Qt::AlignCenter);
+            }
+            grid->setItem(r, c, item);
+        }
+}
+
+void centre(QWidget *window)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect r = window->frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        window->move(r.topLeft());
+    }
+}
+
+} // namespace Apparence

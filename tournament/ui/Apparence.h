@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+#include <utility>
+
+class Plateforme;
+class QLabel;
+class QTableWidget;
+
+// Look shared by every window, and loading of the pictures from the data folder.
+namespace Apparence {
+
+// "Comic Sans MS", bold, 13 pixels, black: the font of every window unless one
+// asks for another.
+void appliquePolice(QWidget *w);
+// A bold "Comic Sans MS" of the given pixel height (the closing windows' big texts).
+void policeGrasse(QWidget *w, int pixels);
+
+// Shows dir/file in the label; on failure the label is emptied and, when a
+// platform is given, "File Error !" is shown once. Returns whether it loaded.
+bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
+                 QWidget *parent);
+// Sets tpx.ico as the window icon; "File Error !" when it cannot be read.
+bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme);
+
+// Creates a child control named after its role, at a fixed place, as every
+// window of the program lays out its controls.
+template <typename W, typename... Args>
+W *cree(QWidget *parent, const char *name, int x, int y, int w, int h, Args &&...args)
+{
+    auto *widget = new W(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+// A grid of fixed column widths and row height whose first row is a header
+// drawn like a fixed row; every cell holds an item, so texts can be set directly.
+QTableWidget *grille(QWidget *parent, const char *name, int rows, std::initializer_list<int> widths,
+                     int rowHeight);
+// Sets a cell's text (the grids keep an item in every cell).
+void cellule(QTableWidget *grid, int row, int column, const QString &text);
+// Sets the row count, keeping the header row and giving new rows empty items.
+void lignes(QTableWidget *grid, int rows);
+
+// Places a window in the middle of the primary screen.
+void centre(QWidget *window);
+
+} // namespace Apparence
