@@ -1,0 +1,94 @@
+#include "league/export/Exporters.h"
+
+#include "league/model/League.h"
+#include "league/model/LeagueError.h"
+#include "league/standings/CrossTable.h"
+#include "league/standings/FeverCurve.h"
+#include "league/standings/RowBands.h"
+#include "league/standings/Standings.h"
+
+#include <QSaveFile>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void failed(const QString &fileName, ExportFormat format, int osError)
+{
+    if (format == ExportFormat::Html || format == ExportFormat::Text)
+        throw LeagueError(QStringLiteral("I/O-Fehler %1").arg(osError != 0 ? osError : EIO));
+    throw LeagueError(QStringLiteral("Kann Datei %1 nicht erstellen").arg(fileName));
+}
+
+} // namespace
+
+void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFormat format)
+{
+    // The old file, if any, stays as it was until the new one is complete.
+    QSaveFile file(fileName);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        failed(fileName, format, errno);
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int err = errno;
+        file.cancelWriting();
+        failed(fileName, format, err);
+    }
+    errno = 0;
+    if (!file.commit())
+        failed(fileName, format, errno);
+}
+
+QByteArray exportDocument(ExportDocument document, ExportFormat format, const League &league,
+                          const RowBandColors &rowBandColor)
+{
+    switch (document) {
+    case ExportDocument::Tables: {
+        Standings standings;
+        TabBer(league, standings);
+        switch (format) {
+        case ExportFormat::Html: return Exp_tb_HTM(standings, rowBandColor);
+        case ExportFormat::Rtf: return Exp_tb_RTF(standings, rowBandColor);
+        case ExportFormat::Text: return Exp_tb_TXT(standings);
+        default: break;
+        }
+        break;
+    }
+    case ExportDocument::Cross: {
+        CrossGrid grid;
+        KreuzBer(league, grid);
+        switch (format) {
+        case ExportFormat::Html: return Exp_kt_HTM(grid);
+        case ExportFormat::Rtf: return Exp_kt_RTF(grid);
+        case ExportFormat::Text: return Exp_kt_TXT(grid);
+        default: break;
+        }
+        break;
+    }
+    case ExportDocument::Matchdays:
+        switch (format) {
+        case ExportFormat::Html: return Exp_st_HTM(league);
+        case ExportFormat::Rtf: return Exp_st_RTF(league);
+        case ExportFormat::Text: return Exp_st_TXT(league);
+        default: break;
+        }
+        break;
+    }
+    throw std::invalid_argument("not a document format");
+}
+
+QByteArray exportCurve(int team, ExportFormat format, const League &league)
+{
+    if (team < 1 || team > League::kTeams)
+        throw LeagueError(LeagueError::rangeError());
+    CurvePositions curvePos{};
+    QImage picture;
+    KurveBer(league, team, curvePos, &picture);
+    if (format == ExportFormat::Bmp)
+        return Exp_krv_BMP(picture);
+    if (format == ExportFormat::Gif)
+        return Exp_krv_GIF(picture);
+    throw std::invalid_argument("not a picture format");
+}

@@ -1,0 +1,37 @@
+#include "league/export/Exporters.h"
+#include "league/export/ExportText.h"
+
+#include "league/model/Cp1252.h"
+#include "league/model/League.h"
+
+QByteArray ExportText::bytes() const
+{
+    return Cp1252::encode(m_text);
+}
+
+// Shown after the program title in every document and on the curve
+// picture, and on the line below it.
+QString ExportTexts::credit()
+{
+    return QStringLiteral(" - Tabellen, Kreuztabelle und Spieltage");
+}
+
+QString ExportTexts::contact()
+{
+    return QStringLiteral("Ligaverwaltung für Tabellen, Ergebnisse und Fieberkurven");
+}
+
+bool ExportHelpers::roundUsed(const League &league, int round)
+{
+    for (int k = 1; k <= League::kRows; ++k) {
+        const Match &m = league.match(round, k);
+        if (m.teamA != 0 || m.teamB != 0 || m.goalsA != -1 || m.goalsB != -1)
+            return true;
+    }
+    return false;
+}
+
+QString ExportHelpers::teamName(const League &league, int slot)
+{
+    return slot >= 1 && slot <= League::kTeams ? league.teamNames[slot] : QString();
+}

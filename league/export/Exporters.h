@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+class League;
+class CrossGrid;
+struct Standings;
+struct RowBandColors;
+
+// The three documents of the export dialog, in the order of its buttons.
+enum class ExportDocument { Tables, Cross, Matchdays };
+enum class ExportFormat { Html, Rtf, Text, Bmp, Gif };
+
+// Document writers. Each returns the whole file: Windows-1252 bytes, CR LF
+// line ends. The tables writers read rows 1..18 of the three sorted tables
+// (TabBer must have run); the league table's row colours come from the
+// current row bands. The cross-table writers read a grid filled by KreuzBer.
+QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandColor);
+QByteArray Exp_kt_HTM(const CrossGrid &grid);
+QByteArray Exp_st_HTM(const League &league);
+QByteArray Exp_tb_TXT(const Standings &standings);
+QByteArray Exp_kt_TXT(const CrossGrid &grid);
+QByteArray Exp_st_TXT(const League &league);
+QByteArray Exp_tb_RTF(const Standings &standings, const RowBandColors &rowBandColor);
+QByteArray Exp_kt_RTF(const CrossGrid &grid);
+QByteArray Exp_st_RTF(const League &league);
+
+// Picture writers: an uncompressed 24-bit bottom-up Windows bitmap, and a
+// one-image GIF87a with a global colour table and no extension blocks.
+QByteArray Exp_krv_BMP(const QImage &picture);
+QByteArray Exp_krv_GIF(const QImage &picture);
+
+// Recomputes what the document needs (standings or cross-table grid) and
+// runs the writer for the format. Bmp and Gif are not document formats and
+// throw std::invalid_argument.
+QByteArray exportDocument(ExportDocument document, ExportFormat format, const League &league,
+                          const RowBandColors &rowBandColor);
+
+// Draws the curve of `team` (1..18) and encodes it as Bmp or Gif.
+QByteArray exportCurve(int team, ExportFormat format, const League &league);
+
+// Writes the whole file or nothing: the bytes go to a temporary file in the
+// same folder, which replaces `fileName` only when complete. On failure
+// throws LeagueError with the message of the format: "I/O-Fehler %d" (the
+// system's error number) for HTML and text, "Kann Datei %s nicht erstellen"
+// for RTF and pictures.
+void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFormat format);
+
+// The texts the documents and the curve picture carry after the program
+// title and on their contact line.
+namespace ExportTexts {
+QString credit();
+QString contact();
+} // namespace ExportTexts

@@ -1,0 +1,233 @@
+#include "league/export/Exporters.h"
+#include "league/export/ExportText.h"
+
+using namespace ExportHelpers;
+
+#include "league/model/League.h"
+#include "league/standings/CrossTable.h"
+#include "league/standings/RowBands.h"
+#include "league/standings/Standings.h"
+
+namespace {
+
+QString num(int v)
+{
+    return QString::number(v);
+}
+
+// Names and dates are typed by the user; a "<" or "&" in them must not turn
+// into markup on the page.
+QString esc(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '&': out += QStringLiteral("&amp;"); break;
+        case '<': out += QStringLiteral("&lt;"); break;
+        case '>': out += QStringLiteral("&gt;"); break;
+        case '"': out += QStringLiteral("&quot;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+void pageStart(ExportText &t, const QString &title, const QString &heading, bool topAnchor)
+{
+    const QString app = QString::fromLatin1(League::kProgramTitle);
+    t.line(0, QStringLiteral("<HTML>"));
+    t.line(0, QStringLiteral("<HEAD>"));
+    t.line(2, QStringLiteral("<TITLE>") + title + QStringLiteral(" (") + app + QStringLiteral(")</TITLE>"));
+    t.line(0, QStringLiteral("</HEAD>"));
+    t.line(0, QStringLiteral(R"(<BODY BGCOLOR="#FEFEE4" TEXT="#000000" LINK="#0000FF" VLINK="#D700D7" ALINK="#FF0080">)"));
+    t.line(0, QStringLiteral("<!-- TN98 --- Beginn -->"));
+    if (topAnchor)
+        t.line(0, QStringLiteral(R"(<A NAME="Top">)"));
+    t.line(0, QStringLiteral("<CENTER>"));
+    t.line(0, QStringLiteral(R"(<TABLE BGCOLOR="#E3FFE3" BORDER=1 WIDTH=100%><TR><TD NOWRAP ALIGN="CENTER">)"));
+    t.line(2, QStringLiteral("<FONT SIZE=2><B>") + app + esc(ExportTexts::credit()) + QStringLiteral("</B>"));
+    t.line(2, QStringLiteral("<BR>") + esc(ExportTexts::contact()) + QStringLiteral("</FONT>"));
+    t.line(0, QStringLiteral("</TD></TR></TABLE>"));
+    t.line(0, QStringLiteral("<P><FONT SIZE=5><B><I>") + heading + QStringLiteral("</I></B></FONT>"));
+}
+
+void pageEnd(ExportText &t)
+{
+    t.line(0, QStringLiteral("</CENTER>"));
+    t.line(0, QStringLiteral("<!-- TN98 --- Ende -->"));
+    t.line(0, QStringLiteral("</BODY>"));
+    t.line(0, QStringLiteral("</HTML>"));
+}
+
+void outerTableStart(ExportText &t)
+{
+    t.line(0, QStringLiteral(R"(<TABLE BGCOLOR="#FFFFFF" WIDTH=100%><TR><TD>)"));
+    t.line(0, QStringLiteral("<TABLE WIDTH=100% BORDER=1>"));
+}
+
+void outerTableEnd(ExportText &t)
+{
+    t.line(0, QStringLiteral("</TABLE>"));
+    t.line(0, QStringLiteral("</TD></TR></TABLE>"));
+}
+
+QString rowOpening(const QColor &band)
+{
+    if (band == ZoneColor::champion)
+        return QStringLiteral(R"(<TR BGCOLOR="#BBFFFF">)");
+    if (band == ZoneColor::championsLeague)
+        return QStringLiteral(R"(<TR BGCOLOR="#FFBBFF">)");
+    if (band == ZoneColor::uefaCup)
+        return QStringLiteral(R"(<TR BGCOLOR="#BBFFBB">)");
+    if (band == ZoneColor::relegation)
+        return QStringLiteral(R"(<TR BGCOLOR="#FFBBBB">)");
+    return QStringLiteral("<TR>");
+}
+
+// One of the three tables; `bands` is null for the uncoloured home and away
+// tables.
+void standingsTable(ExportText &t, const Standings::Table &table, const RowBandColors *bands)
+{
+    const QString quarter = QStringLiteral(R"(<TD WIDTH=25% ALIGN="RIGHT">)");
+    outerTableStart(t);
+    t.line(2, QStringLiteral(R"(<TR BGCOLOR="#EEEEEE">)"));
+    t.line(4, QStringLiteral("<TD></TD><TD></TD>"));
+    t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT">)"));
+    t.line(6, QStringLiteral("<TABLE WIDTH=100%><TR>"));
+    for (const char *label : {"Sp.", "s", "u", "n"})
+        t.line(8, quarter + QStringLiteral("<B>") + QLatin1String(label) + QStringLiteral("</B></TD>"));
+    t.line(6, QStringLiteral("</TR></TABLE>"));
+    t.line(4, QStringLiteral("</TD>"));
+    t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT"><B>Pkt.</B></TD>)"));
+    t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><B>Tore</B></TD>)"));
+    t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT"><B>Diff.</B></TD>)"));
+    t.line(4, QStringLiteral("<TD></TD>"));
+    t.line(2, QStringLiteral("</TR>"));
+
+    for (int r = 1; r <= League::kTeams; ++r) {
+        const StandingsRow &row = table[r];
+        const QString pos = QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(r) + QStringLiteral("</B></TD>");
+        t.line(2, bands ? rowOpening((*bands)[r]) : QStringLiteral("<TR>"));
+        t.line(4, pos);
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER">)") + esc(row.name) + QStringLiteral("</TD>"));
+        t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT">)"));
+        t.line(6, QStringLiteral("<TABLE WIDTH=100%><TR>"));
+        for (int v : {row.games, row.wins, row.draws, row.losses})
+            t.line(8, quarter + num(v) + QStringLiteral("</TD>"));
+        t.line(6, QStringLiteral("</TR></TABLE>"));
+        t.line(4, QStringLiteral("</TD>"));
+        t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT">)") + num(row.points) + QStringLiteral("</TD>"));
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER">)"));
+        t.line(6, QStringLiteral("<TABLE WIDTH=100%><TR>"));
+        t.line(8, QStringLiteral(R"(<TD WIDTH=45% ALIGN="RIGHT">)") + num(row.goalsFor) + QStringLiteral("</TD>"));
+        t.line(8, QStringLiteral(R"(<TD WIDTH=10% ALIGN="CENTER">:</TD>)"));
+        t.line(8, QStringLiteral("<TD WIDTH=45%>") + num(row.goalsAgainst) + QStringLiteral("</TD>"));
+        t.line(6, QStringLiteral("</TR></TABLE>"));
+        t.line(4, QStringLiteral("</TD>"));
+        t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT">)") + num(row.goalDiff) + QStringLiteral("</TD>"));
+        t.line(4, pos);
+        t.line(2, QStringLiteral("</TR>"));
+    }
+    outerTableEnd(t);
+}
+
+void crossNumberRow(ExportText &t)
+{
+    t.line(2, QStringLiteral("<TR>"));
+    t.line(4, QStringLiteral("<TD></TD><TD></TD>"));
+    for (int c = 1; c <= League::kTeams; ++c)
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(c) + QStringLiteral("</B></TD>"));
+    t.line(4, QStringLiteral("<TD></TD>"));
+    t.line(2, QStringLiteral("</TR>"));
+}
+
+} // namespace
+
+QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandColor)
+{
+    ExportText t;
+    pageStart(t, QStringLiteral("Tabelle und Bilanzen"), QStringLiteral("Tabelle"), false);
+    standingsTable(t, standings.tableTotal, &rowBandColor);
+    t.line(0, QStringLiteral("<HR><FONT SIZE=5><B><I>Heimbilanz</I></B></FONT>"));
+    standingsTable(t, standings.tableHome, nullptr);
+    t.line(0, QStringLiteral("<HR><FONT SIZE=5><B><I>Ausw&auml;rtsbilanz</I></B></FONT>"));
+    standingsTable(t, standings.tableAway, nullptr);
+    pageEnd(t);
+    return t.bytes();
+}
+
+QByteArray Exp_kt_HTM(const CrossGrid &grid)
+{
+    ExportText t;
+    pageStart(t, QStringLiteral("Kreuztabelle"), QStringLiteral("Kreuztabelle"), false);
+    outerTableStart(t);
+    crossNumberRow(t);
+    for (int r = 1; r <= League::kTeams; ++r) {
+        const QString pos = QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(r) + QStringLiteral("</B></TD>");
+        t.line(2, QStringLiteral("<TR>"));
+        t.line(4, pos);
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER" NOWRAP><B>)") + esc(grid.cell(1, r)) + QStringLiteral("</B></TD>"));
+        for (int c = 1; c <= League::kTeams; ++c)
+            t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER" NOWRAP>)") + esc(grid.cell(c + 1, r)) + QStringLiteral("</TD>"));
+        t.line(4, pos);
+        t.line(2, QStringLiteral("</TR>"));
+    }
+    crossNumberRow(t);
+    outerTableEnd(t);
+    pageEnd(t);
+    return t.bytes();
+}
+
+QByteArray Exp_st_HTM(const League &league)
+{
+    ExportText t;
+    pageStart(t, QStringLiteral("Spieltage"), QStringLiteral("Spieltage"), true);
+
+    outerTableStart(t);
+    for (int half = 0; half < 2; ++half) {
+        t.line(2, QStringLiteral("<TR>"));
+        for (int j = 1 + 17 * half; j <= 17 * (half + 1); ++j)
+            if (roundUsed(league, j))
+                t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><A HREF="#ST)") + num(j) + QStringLiteral("\">")
+                           + num(j) + QStringLiteral("</A></TD>"));
+        t.line(2, QStringLiteral("</TR>"));
+    }
+    outerTableEnd(t);
+
+    for (int j = 1; j <= League::kRounds; ++j) {
+        if (!roundUsed(league, j))
+            continue;
+        const RoundDates &d = league.roundDates[j];
+        t.line(0, QStringLiteral(R"(<A NAME="ST)") + num(j) + QStringLiteral("\">"));
+        outerTableStart(t);
+        t.line(2, QStringLiteral("<TR>"));
+        t.line(4, QStringLiteral("<TD NOWRAP><B>") + num(j) + QStringLiteral(". Spieltag - vom ") + esc(d.dateFrom)
+                      + QStringLiteral(" bis ") + esc(d.dateTo) + QStringLiteral("</B></TD>"));
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><A HREF="#Top">Auswahl</A></TD>)"));
+        t.line(2, QStringLiteral("</TR>"));
+        for (int k = 1; k <= League::kRows; ++k) {
+            const Match &m = league.results[j][k];
+            t.line(2, QStringLiteral(R"(<TR><TD ALIGN="CENTER">)"));
+            if (m.teamA != 0 && m.teamB != 0) {
+                t.line(4, QStringLiteral("<TABLE WIDTH=100%><TR>"));
+                t.line(6, QStringLiteral(R"(<TD WIDTH=48% ALIGN="RIGHT">)") + esc(teamName(league, m.teamA)) + QStringLiteral("</TD>"));
+                t.line(6, QStringLiteral(R"(<TD WIDTH=4% ALIGN="CENTER">-</TD>)"));
+                t.line(6, QStringLiteral("<TD WIDTH=48%>") + esc(teamName(league, m.teamB)) + QStringLiteral("</TD>"));
+                t.line(4, QStringLiteral("</TR></TABLE>"));
+            }
+            t.line(2, QStringLiteral(R"(</TD><TD ALIGN="CENTER">)"));
+            if (m.counts()) {
+                t.line(4, QStringLiteral("<TABLE WIDTH=100%><TR>"));
+                t.line(6, QStringLiteral(R"(<TD WIDTH=45% ALIGN="RIGHT">)") + num(m.goalsA) + QStringLiteral("</TD>"));
+                t.line(6, QStringLiteral(R"(<TD WIDTH=10% ALIGN="CENTER">:</TD>)"));
+                t.line(6, QStringLiteral("<TD WIDTH=45%>") + num(m.goalsB) + QStringLiteral("</TD>"));
+                t.line(4, QStringLiteral("</TR></TABLE>"));
+            }
+            t.line(2, QStringLiteral("</TD></TR>"));
+        }
+        outerTableEnd(t);
+    }
+    pageEnd(t);
+    return t.bytes();
+}

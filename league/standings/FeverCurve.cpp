@@ -1,0 +1,161 @@
+#include "league/standings/FeverCurve.h"
+
+#include "league/export/Exporters.h"
+#include "league/model/League.h"
+#include "league/model/LeagueError.h"
+#include "league/standings/Standings.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kGridGrey(221, 221, 221);
+
+// The chart is a bitmap of a handful of flat colours that the GIF export
+// stores in a small colour table, so text is drawn without smoothing.
+QFont chartFont(int points, bool bold, bool italic = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+void prepare(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+// Texts are placed by their top-left corner.
+void textAt(QPainter &p, int x, int y, const QString &text)
+{
+    p.drawText(x, y + QFontMetrics(p.font()).ascent(), text);
+}
+
+// Outline of the rectangle (x1, y1)-(x2, y2), ending one pixel short of the
+// bottom-right corner.
+void outline(QPainter &p, int x1, int y1, int x2, int y2)
+{
+    p.drawLine(x1, y1, x2 - 1, y1);
+    p.drawLine(x1, y2 - 1, x2 - 1, y2 - 1);
+    p.drawLine(x1, y1, x1, y2 - 1);
+    p.drawLine(x2 - 1, y1, x2 - 1, y2 - 1);
+}
+
+} // namespace
+
+QImage Grafik()
+{
+    using namespace FeverCurve;
+    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+    // 96 dots per inch, so that point sizes give the pixel sizes the chart
+    // was laid out for, whatever the screen says.
+    img.setDotsPerMeterX(3780);
+    img.setDotsPerMeterY(3780);
+    img.fill(Qt::white);
+
+    QPainter p(&img);
+    prepare(p);
+    p.fillRect(QRect(0, 0, 465, 273), Qt::white);
+
+    p.setPen(Qt::black);
+    p.setFont(chartFont(9, true));
+    const QString vertical = QStringLiteral("PLATZIERUNG");
+    for (int n = 0; n < vertical.size(); ++n) {
+        const int y = 70 + 12 * n;
+        const bool narrow = vertical.at(n) == QLatin1Char('I');
+        textAt(p, narrow ? 9 : 7, y, vertical.at(n));
+        textAt(p, narrow ? 453 : 451, y, vertical.at(n));
+    }
+    textAt(p, 350, 2, QStringLiteral("S P I E L T A G"));
+    textAt(p, 196, 256, QStringLiteral("S P I E L T A G"));
+
+    p.setPen(kRed);
+    p.setFont(chartFont(7, true));
+    textAt(p, 120, 275, QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
+    p.setFont(chartFont(7, false));
+    textAt(p, 60, 286, ExportTexts::contact());
+
+    p.setPen(Qt::black);
+    for (int r = 1; r <= 18; ++r) {
+        const int y = 12 * r + 16;
+        textAt(p, 440, y, QString::number(r));
+        textAt(p, r <= 9 ? 21 : 16, y, QString::number(r));
+    }
+    for (int j = 1; j <= 34; ++j) {
+        const int x = j == 10 ? 138 : 12 * j + 19;
+        textAt(p, x, 16, QString::number(j));
+        textAt(p, x, 246, QString::number(j));
+    }
+
+    p.setPen(QPen(kGridGrey, 1, Qt::SolidLine));
+    p.setBrush(Qt::NoBrush);
+    for (int b = 1; b <= 32; ++b)
+        outline(p, 12 * b + 28, 27, 12 * b + 41, 245);
+    for (int b = 1; b <= 16; ++b)
+        outline(p, 28, 12 * b + 28, 438, 12 * b + 41);
+    outline(p, 28, 27, 438, 245);
+    return img;
+}
+
+void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *picture)
+{
+    if (team > League::kTeams)
+        throw LeagueError(LeagueError::rangeError());
+    // Every matchday element is cleared, not only firstRound..34: positions
+    // of an earlier computation with a lower first matchday would otherwise
+    // survive in front of the curve for readers that walk all 34.
+    curvePos.fill(0);
+    curvePos[0] = team;
+    if (team > 0) {
+        Standings::Accumulator curveAcc;
+        Standings::Table curveTable;
+        std::array<bool, 19> playedIn{};
+        for (int m = std::max(league.firstRound, 1); m <= League::kRounds; ++m) {
+            accumulateTotal(league, m, curveAcc, &playedIn);
+            if (!playedIn[team])
+                continue;
+            sortInto(curveAcc, curveTable);
+            for (int r = 1; r <= League::kTeams; ++r) {
+                if (curveTable[r].team == team) {
+                    curvePos[m] = r;
+                    break;
+                }
+            }
+        }
+    }
+    if (picture) {
+        *picture = Grafik();
+        drawCurve(*picture, league, curvePos);
+    }
+}
+
+void drawCurve(QImage &picture, const League &league, const CurvePositions &curvePos)
+{
+    const int team = curvePos[0];
+    if (team < 1 || team > League::kTeams)
+        return;
+    QPainter p(&picture);
+    prepare(p);
+    p.setPen(kBlue);
+    p.setFont(chartFont(11, true, true));
+    textAt(p, 2, 0, league.teamNames[team]);
+
+    QPolygon line;
+    for (int j = std::max(league.firstRound, 1); j <= League::kRounds; ++j)
+        if (curvePos[j] > 0)
+            line << QPoint(FeverCurve::cellX(j), FeverCurve::cellY(curvePos[j]));
+    // The first point only places the pen; a single point draws nothing.
+    if (line.size() >= 2) {
+        p.setPen(QPen(kBlue, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(line);
+    }
+}
