@@ -82,7 +82,7 @@ std::array<TEquipe *, kQualifierCount> calcule_qualifies(std::vector<TGroupe> &g
                 anyTie = ex_aequo(matches, teams[i].get(), teams[j].get());
 
         if (anyTie && ex_aequo(matches, first, second))
-            continue; // both qualifiers are for the lots
+            continue; // both slots are left to the lots
         qualifiers[2 * g] = first;
         if (!(anyTie && ex_aequo(matches, second, third)))
             qualifiers[2 * g + 1] = second;

@@ -1,0 +1,82 @@
+#include "apps/trophex/ReportCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTextStream>
+
+#include "tournament/group/Ranking.h"
+#include "tournament/group/Statistics.h"
+#include "tournament/knockout/Bracket.h"
+#include "tournament/model/TournamentFiles.h"
+
+namespace {
+
+QString nameOf(const TEquipe *team)
+{
+    return team ? team->name.text() : QString();
+}
+
+void line(QTextStream &out, const QStringList &fields)
+{
+    out << fields.join(QLatin1Char('\t')) << "\n";
+}
+
+} // namespace
+
+int runReport(const QString &dir)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Tournament t;
+    QString failed;
+    if (!charge_groupes(t, dir, &failed)) {
+        err << "File Error !\t" << failed << "\n";
+        return 1;
+    }
+    // A report only reads: a missing matchs.dat is an empty list here and is
+    // not created.
+    FileResult r;
+    if (QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::MatchesFile))))
+        r = charge_matchs(t, dir);
+    if (!r.ok)
+        err << r.error << "\n";
+    r = charge_qualifies(t, dir);
+    if (!r.ok)
+        err << r.error << "\n";
+    r = charge_tour2(t, dir);
+    if (!r.ok)
+        err << r.error << "\n";
+    derive_tableau(t);
+
+    for (const TGroupe &g : t.groupes) {
+        int rank = 0;
+        for (const auto &team : g.teams)
+            line(out, {QStringLiteral("group"), QString(QLatin1Char(g.letter)), QString::number(++rank),
+                       team->name.text(), QString::number(team->played), QString::number(team->points),
+                       QString::number(team->goals_for), QString::number(team->goals_against)});
+    }
+    for (const TGroupe &g : t.groupes)
+        for (const auto &team : g.teams)
+            line(out, {QStringLiteral("figures"), team->name.text(), QString::number(part_points(team.get())),
+                       moy_buts(team.get(), t.liste_tour2)});
+    for (int i = 0; i < kQualifierCount; ++i)
+        line(out, {QStringLiteral("qualifier"), QString::number(i), nameOf(t.qualifies[i])});
+
+    const auto bracketLines = [&](const char *name, const auto &array) {
+        for (size_t i = 0; i < array.size(); ++i)
+            line(out, {QStringLiteral("bracket"), QString::fromLatin1(name), QString::number(i), nameOf(array[i])});
+    };
+    bracketLines("quarts", t.quarts);
+    bracketLines("demis", t.demis);
+    bracketLines("finalistes", t.finalistes);
+    bracketLines("petite_finale", t.petite_finale);
+    bracketLines("champion", std::array<TEquipe *, 1>{t.champion});
+    bracketLines("troisieme_place", std::array<TEquipe *, 1>{t.troisieme_place});
+
+    for (const TButeur &b : meilleurs_buteurs(t))
+        line(out, {QStringLiteral("scorer"), ligne_buteur(b)});
+    const int n = int(t.liste_matchs.size());
+    line(out, {QStringLiteral("matches"), QString::number(n), texte_mjoues(n)});
+    return 0;
+}
