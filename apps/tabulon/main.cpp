@@ -1,9 +1,14 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 
 #include "apps/tabulon/GuiMain.h"
 #include "apps/tabulon/Headless.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +21,14 @@ int main(int argc, char *argv[])
 
     if (headless) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a runtime folder Qt prints a warning on stderr, where a
+        // failing command must leave exactly its one message line.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QByteArray dir = QFile::encodeName(QDir::tempPath()) + "/runtime-"
+                + QByteArray::number(getuid());
+            ::mkdir(dir.constData(), 0700);
+            qputenv("XDG_RUNTIME_DIR", dir);
+        }
         QGuiApplication app(argc, argv);
         QStringList args = QCoreApplication::arguments();
         args.removeFirst();
