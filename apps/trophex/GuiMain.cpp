@@ -1,14 +1,28 @@
 #include "apps/trophex/GuiMain.h"
 
 #include <QApplication>
-#include <QWidget>
+#include <QDir>
+
+#include "tournament/ui/PlateformeQt.h"
+#include "tournament/ui/TForm1.h"
 
 int runGui(QApplication &app, const QStringList &args)
 {
-    Q_UNUSED(args);
     QApplication::setApplicationName(QStringLiteral("Trophex 1.1"));
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Trophex 1.1"));
-    w.show();
+    QApplication::setApplicationDisplayName(QStringLiteral("Trophex 1.1"));
+    // The main window ends the program itself; hiding it while the knock-out
+    // window or the exit dialog is up must not.
+    app.setQuitOnLastWindowClosed(false);
+
+    // The data folder is the working folder, or the folder named first on the command line.
+    const QString dir = args.isEmpty() ? QDir::currentPath() : QDir(args.first()).absolutePath();
+
+    PlateformeQt plateforme;
+    TForm1 form1(dir, plateforme);
+    if (!form1.tournoi().chargement_ok)
+        return 1;
+    form1.creeFenetres();
+    QObject::connect(&form1, &TForm1::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    form1.show();
     return app.exec();
 }

@@ -114,3 +114,27 @@ void centre(QWidget *window)
 }
 
 } // namespace Apparence
+
+#include "tournament/ui/TForm1.h"
+
+namespace Apparence {
+
+void prepareDialogue(QWidget *dialog, TForm1 &main, const char *name, const QString &caption, int width,
+                     int height)
+{
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setWindowTitle(caption);
+    appliquePolice(dialog);
+    dialog->setFixedSize(width, height);
+    centre(dialog);
+    chargeIcone(dialog, main.dossier(), main.plateforme());
+}
+
+QLabel *mascotte(QWidget *dialog, TForm1 &main, int x, int y)
+{
+    auto *image = cree<QLabel>(dialog, "Image1", x, y, 64, 64);
+    chargeImage(image, main.dossier(), QStringLiteral("mascot.bmp"), &main.plateforme(), dialog);
+    return image;
+}
+
+} // namespace Apparence

@@ -50,3 +50,17 @@ void lignes(QTableWidget *grid, int rows);
 void centre(QWidget *window);
 
 } // namespace Apparence
+
+class TForm1;
+
+namespace Apparence {
+
+// What every dialog does when it is created: name, caption, the program's
+// font, fixed size, centred, and the icon tpx.ico (with "File Error !" when it
+// cannot be read).
+void prepareDialogue(QWidget *dialog, TForm1 &main, const char *name, const QString &caption, int width,
+                     int height);
+// The mascot image beside a dialog's text.
+QLabel *mascotte(QWidget *dialog, TForm1 &main, int x, int y);
+
+} // namespace Apparence

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class TForm1;
+
+// The knock-out window: the bracket as flags, a button for each match that can
+// be played now. The bracket is derived again each time the window is shown.
+class TForm2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm2(TForm1 &main);
+
+    // Shows the window, or repeats the showing actions when it is already shown.
+    void montre();
+    // The button of a stage-2 code ('1'..'8', 'A'..'D', 'F', 'G', 'Y', 'Z').
+    QPushButton *bouton(char code) const;
+
+    std::array<QLabel *, 16> qualifies{}; // ImA1, imA2, imB1 ... imH2
+    std::array<QLabel *, 8> quarts{};     // im1 .. im8
+    std::array<QLabel *, 4> demis{};      // imA .. imD
+    std::array<QLabel *, 2> finalistes{}; // imF, imG
+    std::array<QLabel *, 2> petite_finale{}; // imT, ImU
+    std::array<QPushButton *, 16> boutons{}; // in stage-2 code order
+    QLabel *avert;
+    QPushButton *bouton_bilan, *Retour;
+
+    void ouvreMatch(char code);
+    void bouton_bilanClick();
+    void RetourClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void formShow();
+
+    TForm1 &m_main;
+    bool m_retour = false;
+};

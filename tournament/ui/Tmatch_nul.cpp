@@ -1,0 +1,23 @@
+#include "tournament/ui/Tmatch_nul.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "tournament/ui/Apparence.h"
+
+using Apparence::cree;
+
+Tmatch_nul::Tmatch_nul(TForm1 &main)
+{
+    Apparence::prepareDialogue(this, main, "match_nul", QStringLiteral("Error !"), 400, 150);
+    Apparence::mascotte(this, main, 12, 16);
+    cree<QLabel>(this, "Label1", 90, 22, 300, 24, QStringLiteral("Please give me the final score"));
+    cree<QLabel>(this, "Label2", 90, 48, 300, 24, QStringLiteral("after penalty kicks."));
+    OKBtn = cree<QPushButton>(this, "OKBtn", 155, 104, 90, 30, QStringLiteral("OK"));
+    connect(OKBtn, &QPushButton::clicked, this, &Tmatch_nul::OKBtnClick);
+}
+
+void Tmatch_nul::OKBtnClick()
+{
+    hide();
+}

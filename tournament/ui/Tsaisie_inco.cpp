@@ -1,0 +1,22 @@
+#include "tournament/ui/Tsaisie_inco.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "tournament/ui/Apparence.h"
+
+using Apparence::cree;
+
+Tsaisie_inco::Tsaisie_inco(TForm1 &main)
+{
+    Apparence::prepareDialogue(this, main, "saisie_inco", QStringLiteral("Error !"), 400, 140);
+    Apparence::mascotte(this, main, 12, 16);
+    cree<QLabel>(this, "Label1", 90, 30, 300, 24, QStringLiteral("Your entries seem to be wrong !"));
+    OKBtn = cree<QPushButton>(this, "OKBtn", 155, 94, 90, 30, QStringLiteral("OK"));
+    connect(OKBtn, &QPushButton::clicked, this, &Tsaisie_inco::OKBtnClick);
+}
+
+void Tsaisie_inco::OKBtnClick()
+{
+    hide();
+}
