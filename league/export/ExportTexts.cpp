@@ -13,12 +13,12 @@ QByteArray ExportText::bytes() const
 // picture, and on the line below it.
 QString ExportTexts::credit()
 {
-    return QStringLiteral(" - Tabellen, Kreuztabelle und Spieltage");
+    return QStringLiteral(" - die Ligaverwaltung");
 }
 
 QString ExportTexts::contact()
 {
-    return QStringLiteral("Ligaverwaltung für Tabellen, Ergebnisse und Fieberkurven");
+    return QStringLiteral("Tabellen, Kreuztabellen, Spieltage und Fieberkurven für jede Liga");
 }
 
 bool ExportHelpers::roundUsed(const League &league, int round)
