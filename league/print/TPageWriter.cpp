@@ -57,7 +57,17 @@ QFont TPageWriter::deviceFont(const PrintFont &font)
 
 double TPageWriter::lineHeight() const
 {
-    return QFontMetricsF(deviceFont()).height();
+    // Single spacing is the font's em height: ten-point lines are ten points
+    // apart. Six matchdays of eleven lines and three curve charts under a
+    // heading are laid out to fit one page with exactly this spacing.
+    return m_font.size * kDpi / 72.0;
+}
+
+double TPageWriter::baselineOffset(const QFontMetricsF &metrics) const
+{
+    // The glyphs are centred in the line, so a box drawn around a table
+    // cell holds its text with the same room above and below.
+    return (lineHeight() + metrics.ascent() - metrics.descent()) / 2;
 }
 
 int TPageWriter::mmToUnitsX(double mm) const
@@ -198,7 +208,7 @@ void TPageWriter::drawAligned(const QString &text, Alignment alignment, double l
     }
     m_painter->setFont(font);
     m_painter->setPen(QPen(m_font.color));
-    m_painter->drawText(QPointF(left + offset, m_y + metrics.ascent()), shown);
+    m_painter->drawText(QPointF(left + offset, m_y + baselineOffset(metrics)), shown);
 }
 
 void TPageWriter::WriteLine(const QString &text)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 
+class QFontMetricsF;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -77,7 +78,7 @@ public:
     // The current font at the writer's resolution, for drawing on the canvas.
     QFont deviceFont() const { return deviceFont(m_font); }
     static QFont deviceFont(const PrintFont &font);
-    // Height of one line in the current font, in device units.
+    // Height of one line in the current font (its size), in device units.
     double lineHeight() const;
 
     // The current page as a drawing surface in device units, measured from
@@ -128,6 +129,7 @@ private:
     double rightEdge() const;
     // Draws text of width at most `width` from `left`, aligned inside that
     // width; `inset` moves left- and right-aligned text off the edges.
+    double baselineOffset(const QFontMetricsF &metrics) const;
     void drawAligned(const QString &text, Alignment alignment, double left, double width,
                      bool inset);
 

@@ -1,0 +1,194 @@
+#include "apps/tabulon/PrintPdfCommand.h"
+
+#include "league/model/League.h"
+#include "league/model/LeagueError.h"
+#include "league/model/LeagueFile.h"
+#include "league/print/PrintJobs.h"
+#include "league/print/TPageWriter.h"
+#include "league/standings/RowBands.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+struct Request {
+    QString output;
+    QString league;
+    bool anySelection = false;
+    bool tables = false;
+    bool cross = false;
+    QString matchdays; // empty, "all", "filled" or a list
+    QString curves;    // empty, "all" or a list
+};
+
+int usageError(const QString &problem)
+{
+    QTextStream(stderr) << "tabulon: " << problem << "\n\nUsage:\n" << printPdfUsage();
+    return 2;
+}
+
+std::optional<Request> parse(const QStringList &args, QString &problem)
+{
+    Request r;
+    QHash<QString, QString> seen;
+    QStringList positional;
+    for (const QString &arg : args) {
+        if (!arg.startsWith(QLatin1String("--"))) {
+            positional << arg;
+            continue;
+        }
+        const int eq = arg.indexOf(QLatin1Char('='));
+        const QString name = arg.left(eq < 0 ? arg.size() : eq);
+        const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
+        const bool flag = name == QLatin1String("--tables") || name == QLatin1String("--cross");
+        const bool valued = name == QLatin1String("--print-pdf") || name == QLatin1String("--matchdays")
+                            || name == QLatin1String("--curves");
+        if (!flag && !valued) {
+            problem = QStringLiteral("unknown option %1").arg(arg);
+            return std::nullopt;
+        }
+        if (seen.contains(name)) {
+            problem = QStringLiteral("%1 given twice").arg(name);
+            return std::nullopt;
+        }
+        if (flag && eq >= 0) {
+            problem = QStringLiteral("%1 takes no value").arg(name);
+            return std::nullopt;
+        }
+        if (valued && value.isEmpty()) {
+            problem = QStringLiteral("%1 needs a value (%1=...)").arg(name);
+            return std::nullopt;
+        }
+        seen.insert(name, value);
+    }
+    r.output = seen.value(QStringLiteral("--print-pdf"));
+    if (r.output.isEmpty()) {
+        problem = QStringLiteral("missing --print-pdf=FILE");
+        return std::nullopt;
+    }
+    r.tables = seen.contains(QStringLiteral("--tables"));
+    r.cross = seen.contains(QStringLiteral("--cross"));
+    r.matchdays = seen.value(QStringLiteral("--matchdays"));
+    r.curves = seen.value(QStringLiteral("--curves"));
+    r.anySelection = r.tables || r.cross || !r.matchdays.isEmpty() || !r.curves.isEmpty();
+
+    if (!r.matchdays.isEmpty() && r.matchdays != QLatin1String("all")
+        && r.matchdays != QLatin1String("filled") && !parseNumberList(r.matchdays, League::kRounds)) {
+        problem = QStringLiteral("--matchdays must be all, filled or a list of matchdays 1..34 "
+                                 "such as 1-6,9");
+        return std::nullopt;
+    }
+    if (!r.curves.isEmpty() && r.curves != QLatin1String("all")
+        && !parseNumberList(r.curves, League::kTeams)) {
+        problem = QStringLiteral("--curves must be all or a list of team slots 1..18 such as 1-3,7");
+        return std::nullopt;
+    }
+    if (positional.size() != 1) {
+        problem = positional.isEmpty() ? QStringLiteral("missing league file")
+                                       : QStringLiteral("only one league file can be printed");
+        return std::nullopt;
+    }
+    r.league = positional.first();
+    return r;
+}
+
+// The league file reader falls back to defaults for a file it cannot read;
+// a script would then get the pages of an empty league, so the file must be
+// readable before it is loaded.
+void loadLeague(const QString &path, League &league)
+{
+    QFile probe(path);
+    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
+        throw LeagueError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
+    probe.close();
+    league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    league.leagueFileName = path;
+    if (path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))
+        OldDatei(league);
+    else
+        OpenDatei(league);
+}
+
+// The dialog's state after the user changed it the way the options say.
+PrintSelection selectionFor(const Request &r, const League &league)
+{
+    PrintSelection s = defaultPrintSelection(league);
+    if (!r.anySelection)
+        return s;
+    s.tables = r.tables;
+    s.crossTable = r.cross;
+    const std::array<bool, 35> filled = s.rounds;
+    s.rounds.fill(false);
+    if (r.matchdays == QLatin1String("all"))
+        s.rounds.fill(true);
+    else if (r.matchdays == QLatin1String("filled"))
+        s.rounds = filled;
+    else if (!r.matchdays.isEmpty())
+        for (int j : *parseNumberList(r.matchdays, League::kRounds))
+            s.rounds[j] = true;
+    s.teams.fill(false);
+    if (r.curves == QLatin1String("all"))
+        s.teams.fill(true);
+    else if (!r.curves.isEmpty())
+        for (int t : *parseNumberList(r.curves, League::kTeams))
+            s.teams[t] = true;
+    return s;
+}
+
+} // namespace
+
+const char *printPdfUsage()
+{
+    return "  --print-pdf=FILE [--tables] [--cross] [--matchdays=all|filled|LIST]\n"
+           "             [--curves=all|LIST] LEAGUE\n"
+           "                         write the printed pages of LEAGUE as a PDF: the\n"
+           "                         tables, the cross table, matchdays and team curves\n"
+           "                         named (LIST like 1-6,9); without any of them what\n"
+           "                         the print dialog preselects\n";
+}
+
+int runPrintPdf(const QStringList &args)
+{
+    QString problem;
+    const std::optional<Request> request = parse(args, problem);
+    if (!request)
+        return usageError(problem);
+
+    try {
+        League league;
+        loadLeague(request->league, league);
+        // As after the league table view: zones from the league's settings.
+        const RowBandColors bands = bandsForView(TableView::Total, league);
+        TPageWriter prn;
+        LeaguePrintJobs jobs(league, bands, prn);
+        jobs.build(selectionFor(*request, league));
+
+        QSaveFile file(request->output);
+        if (!file.open(QIODevice::WriteOnly))
+            throw LeagueError(LeagueError::cannotWrite(request->output));
+        {
+            QPdfWriter pdf(&file);
+            pdf.setTitle(QString::fromLatin1(TPageWriter::kJobTitle));
+            pdf.setCreator(QString::fromLatin1(League::kProgramTitle));
+            pdf.setResolution(TPageWriter::kDpi);
+            if (!prn.print(pdf)) {
+                file.cancelWriting();
+                throw LeagueError(LeagueError::cannotWrite(request->output));
+            }
+        }
+        if (!file.commit())
+            throw LeagueError(LeagueError::cannotWrite(request->output));
+    } catch (const LeagueError &e) {
+        QTextStream(stderr) << e.message() << '\n';
+        return 1;
+    }
+    return 0;
+}
