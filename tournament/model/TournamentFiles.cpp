@@ -308,8 +308,11 @@ FileResult sauve_tout(Tournament &t, const QString &dir)
         r = sauve_groupes(t, dir);
     if (r.ok)
         r = sauve_tour2(t, dir);
-    if (!r.ok)
+    if (!r.ok) {
+        // What could not be written is still unsaved: keep the exit prompt.
+        t.modifie = true;
         return r;
+    }
     if (t.qualif_a_effacer) {
         r = efface_qualifies(dir);
         if (r.ok)
@@ -319,5 +322,7 @@ FileResult sauve_tout(Tournament &t, const QString &dir)
         if (r.ok)
             t.qualif_a_ecrire = false;
     }
+    if (!r.ok)
+        t.modifie = true;
     return r;
 }

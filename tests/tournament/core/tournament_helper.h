@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "tournament/model/Tournament.h"
+
+// Test data built by hand from the record layouts, independently of the
+// program's own writers: 32-bit little-endian integers, names as a length
+// byte and 20 bytes.
+namespace th {
+
+QByteArray le32(qint32 v);
+QByteArray name21(const QByteArray &latin1); // length byte + 20 bytes, zero filled
+
+struct Player
+{
+    QByteArray name;
+    qint32 goals = 0;
+};
+
+// One 712-byte team record.
+QByteArray teamRecord(const QByteArray &name, qint32 played, qint32 points, qint32 goalsFor,
+                      qint32 goalsAgainst, const QByteArray &flag, const QList<Player> &players);
+// One 56-byte match record.
+QByteArray matchRecord(char code, const QByteArray &team1, const QByteArray &team2, qint32 s1, qint32 s2);
+
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// Eight groups whose teams are named "A1".."A4" ... "H1".."H4", each with
+// players "<team>p1".."<team>pN" (N = playersPerTeam), all figures 0.
+void writeGroups(const QString &dir, int playersPerTeam = 3);
+
+// A tournament in memory with the same teams as writeGroups.
+void fillTournament(Tournament &t, int playersPerTeam = 3);
+
+// Records a group match as the entry page would, without scorers.
+void play(Tournament &t, const char *team1, const char *team2, int s1, int s2);
+
+} // namespace th
