@@ -1,16 +1,22 @@
 #include "apps/tabulon/GuiMain.h"
 
+#include "league/ui/QtPlatform.h"
+#include "league/ui/TfrmTN.h"
+#include "league/ui/ToolGlyphs.h"
+
 #include <QApplication>
-#include <QFont>
-#include <QWidget>
+#include <QDir>
 
 int runGui(QApplication &app, const QStringList &args)
 {
-    Q_UNUSED(args);
     QApplication::setApplicationName(QStringLiteral("Tabulon '98"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Tabulon '98"));
-    w.show();
+    QApplication::setApplicationDisplayName(QString());
+    installFontSubstitutions();
+
+    QtPlatform platform;
+    const QString programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
+    TfrmTN frmTN(platform.seams(), programDir, args);
+    QObject::connect(&frmTN, &TfrmTN::exited, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    frmTN.show();
     return app.exec();
 }

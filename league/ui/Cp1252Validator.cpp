@@ -1,0 +1,8 @@
+#include "league/ui/Cp1252Validator.h"
+
+#include "league/model/Cp1252.h"
+
+QValidator::State Cp1252Validator::validate(QString &input, int &) const
+{
+    return Cp1252::canEncode(input) ? Acceptable : Invalid;
+}

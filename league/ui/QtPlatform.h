@@ -1,0 +1,51 @@
+#pragma once
+
+#include "league/ui/PlatformSeams.h"
+
+#include <QPointer>
+#include <memory>
+
+class TfrmHilfe;
+
+// The seams as the running program uses them: Qt's message box and file
+// dialog, the program's own help window and the desktop's URL opener.
+class QtMessageBox : public MessageBoxSeam {
+public:
+    Answer show(QWidget *parent, Icon icon, const QString &caption, const QString &text,
+                const QList<Answer> &buttons, Answer defaultAnswer, Answer escapeAnswer) override;
+};
+
+class QtFileDialog : public FileDialogSeam {
+public:
+    bool exec(QWidget *parent, FileDialogState &state) override;
+};
+
+class QtHelpViewer : public HelpSeam {
+public:
+    QtHelpViewer();
+    ~QtHelpViewer() override;
+    void showContext(QWidget *parent, int context) override;
+    void showIndex(QWidget *parent) override;
+    void showUsage(QWidget *parent) override;
+
+private:
+    TfrmHilfe *window();
+    QPointer<TfrmHilfe> m_window;
+};
+
+class QtUrlOpener : public UrlOpenerSeam {
+public:
+    void open(const QUrl &url) override;
+};
+
+class QtPlatform {
+public:
+    QtPlatform();
+    UiPlatform seams();
+
+private:
+    QtMessageBox m_messages;
+    QtFileDialog m_files;
+    QtHelpViewer m_help;
+    QtUrlOpener m_urls;
+};

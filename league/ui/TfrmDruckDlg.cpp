@@ -1,0 +1,225 @@
+#include "league/ui/TfrmDruckDlg.h"
+
+#include "league/model/League.h"
+#include "league/model/LeagueError.h"
+#include "league/print/TPageWriter.h"
+#include "league/ui/FormUtil.h"
+#include "league/ui/TfrmDruck.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+QLabel *boldHeading(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    label->setGeometry(6, 4, 300, 15);
+    return label;
+}
+
+QPushButton *speedButton(const char *name, const QString &text, int x, int width, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(x, 127, width, 22);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TPageWriter &prn,
+                           TfrmDruck &preview, const UiPlatform &platform, QWidget *parent)
+    : QDialog(parent), m_league(league), m_bands(rowBandColor), m_prn(prn), m_preview(preview),
+      m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmDruckDlg"));
+    setWindowTitle(QStringLiteral("Druckauswahl"));
+    FormUtil::makeFixedDialog(this, 497, 321);
+
+    CheckBox35 = new QCheckBox(QStringLiteral("Tabelle und Bilanzen"), this);
+    CheckBox35->setObjectName(QStringLiteral("CheckBox35"));
+    CheckBox35->setGeometry(10, 10, 150, 18);
+    auto *lblDrucken = new QLabel(QStringLiteral("drucken"), this);
+    lblDrucken->setGeometry(28, 28, 120, 15);
+    CheckBox36 = new QCheckBox(QStringLiteral("Kreuztabelle drucken"), this);
+    CheckBox36->setObjectName(QStringLiteral("CheckBox36"));
+    CheckBox36->setGeometry(10, 54, 150, 18);
+
+    panST = new QFrame(this);
+    panST->setObjectName(QStringLiteral("panST"));
+    panST->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panST->setGeometry(166, 4, 327, 154);
+    boldHeading(QStringLiteral("Spieltagsauswahl"), panST);
+    for (int j = 1; j <= League::kRounds; ++j) {
+        auto *box = new QCheckBox(QString::number(j), panST);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(j));
+        // Six matchdays to a column.
+        box->setGeometry(8 + (j - 1) / 6 * 52, 22 + (j - 1) % 6 * 17, 46, 17);
+        roundBoxes[j] = box;
+    }
+    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("Alle markieren"), 6, 100, panST);
+    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("Keine markieren"), 109, 100, panST);
+    SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("Markierung umkehren"), 212, 109, panST);
+
+    panKurve = new QFrame(this);
+    panKurve->setObjectName(QStringLiteral("panKurve"));
+    panKurve->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panKurve->setGeometry(166, 162, 327, 155);
+    boldHeading(QStringLiteral("Fieberkurven (Mannschaftsauswahl)"), panKurve);
+    for (int t = 1; t <= League::kTeams; ++t) {
+        auto *box = new QCheckBox(QStringLiteral("Team"), panKurve);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(36 + t));
+        // Three teams to a row, in slot order.
+        box->setGeometry(8 + (t - 1) % 3 * 105, 22 + (t - 1) / 3 * 17, 102, 17);
+        teamBoxes[t] = box;
+    }
+    SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("Alle markieren"), 6, 100, panKurve);
+    SpeedButton4 = speedButton("SpeedButton4", QStringLiteral("Keine markieren"), 109, 100, panKurve);
+    SpeedButton6 = speedButton("SpeedButton6", QStringLiteral("Markierung umkehren"), 212, 109, panKurve);
+
+    const auto button = [this](QPushButton *&b, const char *name, const QString &text, int y) {
+        b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(10, y, 140, 25);
+    };
+    button(bbOK, "bbOK", QStringLiteral("Weiter"), 230);
+    button(bbAbbr, "bbAbbr", QStringLiteral("Abbrechen"), 260);
+    button(bbHilfe, "bbHilfe", QStringLiteral("Hilfe"), 290);
+    bbOK->setDefault(true);
+    bbAbbr->setAutoDefault(false);
+    bbHilfe->setAutoDefault(false);
+
+    connect(SpeedButton1, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton1Click);
+    connect(SpeedButton3, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton3Click);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton2Click);
+    connect(SpeedButton5, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton5Click);
+    connect(SpeedButton4, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton4Click);
+    connect(SpeedButton6, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton6Click);
+    connect(bbOK, &QPushButton::clicked, this, [this] { done(1); });
+    connect(bbAbbr, &QPushButton::clicked, this, [this] { done(2); });
+    connect(bbHilfe, &QPushButton::clicked, this, &TfrmDruckDlg::bbHilfeClick);
+}
+
+void TfrmDruckDlg::resetChoices()
+{
+    printFlags.fill(0);
+    const PrintSelection defaults = defaultPrintSelection(m_league);
+    filledRounds = defaults.filledRounds;
+    CheckBox35->setChecked(true);
+    CheckBox36->setChecked(true);
+    for (int j = 1; j <= League::kRounds; ++j)
+        roundBoxes[j]->setChecked(defaults.rounds[j]);
+    for (int t = 1; t <= League::kTeams; ++t) {
+        QCheckBox *box = teamBoxes[t];
+        box->setChecked(true);
+        // The boxes carry the team names where there are any, so the user
+        // sees whose curve is chosen; the full name is in the tool tip.
+        const QString name = m_league.teamNames[t];
+        const QString caption = name.isEmpty() ? QStringLiteral("Team") : name;
+        const int room = box->width() - 22;
+        box->setText(box->fontMetrics().elidedText(caption, Qt::ElideRight, room));
+        box->setToolTip(name);
+    }
+}
+
+PrintSelection TfrmDruckDlg::selection() const
+{
+    PrintSelection s;
+    s.tables = CheckBox35->isChecked();
+    s.crossTable = CheckBox36->isChecked();
+    for (int j = 1; j <= League::kRounds; ++j)
+        s.rounds[j] = roundBoxes[j]->isChecked();
+    for (int t = 1; t <= League::kTeams; ++t)
+        s.teams[t] = teamBoxes[t]->isChecked();
+    s.filledRounds = filledRounds;
+    return s;
+}
+
+bool TfrmDruckDlg::mnuDruckClick()
+{
+    resetChoices();
+    if (exec() != 1)
+        return false;
+    buildDocument(selection());
+    if (m_prn.pageCount() == 0)
+        return false;
+    m_preview.showPages();
+    return true;
+}
+
+void TfrmDruckDlg::buildDocument(const PrintSelection &selection)
+{
+    if (m_progBar) {
+        m_progBar->setValue(0);
+        m_progBar->show();
+    }
+    LeaguePrintJobs jobs(m_league, m_bands, m_prn);
+    try {
+        jobs.build(selection, [this](int percent) {
+            if (m_progBar)
+                m_progBar->setValue(percent);
+        });
+    } catch (const LeagueError &e) {
+        // A failed job ends the command; the half-built document is dropped
+        // so the preview never shows it.
+        m_prn.clear();
+        if (m_platform.messages)
+            m_platform.messages->error(this, e.message());
+    }
+    printFlags = jobs.printFlags;
+    if (m_progBar) {
+        m_progBar->hide();
+        m_progBar->setValue(0);
+    }
+}
+
+void TfrmDruckDlg::SpeedButton1Click()
+{
+    for (int j = 1; j <= League::kRounds; ++j)
+        roundBoxes[j]->setChecked(true);
+}
+
+void TfrmDruckDlg::SpeedButton3Click()
+{
+    for (int j = 1; j <= League::kRounds; ++j)
+        roundBoxes[j]->setChecked(false);
+}
+
+void TfrmDruckDlg::SpeedButton2Click()
+{
+    for (int j = 1; j <= League::kRounds; ++j)
+        roundBoxes[j]->setChecked(!roundBoxes[j]->isChecked());
+}
+
+void TfrmDruckDlg::SpeedButton5Click()
+{
+    for (int t = 1; t <= League::kTeams; ++t)
+        teamBoxes[t]->setChecked(true);
+}
+
+void TfrmDruckDlg::SpeedButton4Click()
+{
+    for (int t = 1; t <= League::kTeams; ++t)
+        teamBoxes[t]->setChecked(false);
+}
+
+void TfrmDruckDlg::SpeedButton6Click()
+{
+    for (int t = 1; t <= League::kTeams; ++t)
+        teamBoxes[t]->setChecked(!teamBoxes[t]->isChecked());
+}
+
+void TfrmDruckDlg::bbHilfeClick()
+{
+    if (m_platform.help)
+        m_platform.help->showContext(this, 8);
+}

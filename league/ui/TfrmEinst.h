@@ -1,0 +1,51 @@
+#pragma once
+
+#include "league/model/League.h"
+#include "league/ui/PlatformSeams.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+// The league settings dialog: team names, table zones and the start values
+// of a season already under way. It works on its own fields; the main
+// window fills them from the league and writes them back on "OK".
+class TfrmEinst : public QDialog {
+    Q_OBJECT
+
+public:
+    TfrmEinst(const UiPlatform &platform, QWidget *parent = nullptr);
+
+    // Fills every field from the league; the change handlers bring the games
+    // column and "OK" up to date on the way.
+    void fillFrom(const League &league);
+    // Writes the fields back and zeroes the start goals of teams without
+    // start games. firstRound and the main window are the caller's.
+    void writeTo(League &league) const;
+
+    void ChkOK();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    using Row = std::array<QLineEdit *, League::kTeams + 1>;
+
+    void meSSChange(int row);
+    void bbHilfeClick();
+
+    UiPlatform m_platform;
+    QCheckBox *chkCh = nullptr;
+    QSpinBox *seCL = nullptr;
+    QSpinBox *seUC = nullptr;
+    QSpinBox *seAb = nullptr;
+    QPushButton *bbOK = nullptr;
+    QPushButton *bbAbbr = nullptr;
+    QPushButton *bbHilfe = nullptr;
+    Row edTeam{}, edSp{}, meSS{}, meSU{}, meSN{}, meTorE{}, meTorA{}, meStrP{};
+};

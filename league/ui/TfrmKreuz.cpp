@@ -1,0 +1,116 @@
+#include "league/ui/TfrmKreuz.h"
+
+#include "league/model/League.h"
+#include "league/ui/FormUtil.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace {
+
+QTableWidget *makeGrid(QWidget *parent, const QString &name, int columns, const QFont &font)
+{
+    auto *t = new QTableWidget(CrossGrid::kRowCount, columns, parent);
+    t->setObjectName(name);
+    t->setFont(font);
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setMinimumSectionSize(1);
+    t->horizontalHeader()->setMinimumSectionSize(1);
+    t->verticalHeader()->setDefaultSectionSize(CrossGrid::rowHeight());
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setFrameShape(QFrame::NoFrame);
+    t->setShowGrid(true);
+    t->setWordWrap(false);
+    return t;
+}
+
+} // namespace
+
+TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : QDialog(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmKreuz"));
+    setWindowTitle(QStringLiteral("Kreuztabelle"));
+    FormUtil::makeFixedDialog(this, 580, 303);
+    setModal(true);
+    QFont gridFont(QStringLiteral("Arial"));
+    gridFont.setPixelSize(9);
+    setFont(gridFont);
+
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("asgKreuz"));
+    area->setGeometry(0, 0, 580, 273);
+    auto *h = new QHBoxLayout(area);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(0);
+    m_fixed = makeGrid(area, QStringLiteral("asgKreuzKopf"), 2, gridFont);
+    m_fixed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_results = makeGrid(area, QStringLiteral("asgKreuzErgebnisse"), CrossGrid::kColumns - 2, gridFont);
+    m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    h->addWidget(m_fixed);
+    h->addWidget(m_results, 1);
+    // Selecting a row in one part selects it in the other.
+    connect(m_fixed, &QTableWidget::currentCellChanged, this,
+            [this](int row) { if (m_results->currentRow() != row) m_results->selectRow(row); });
+    connect(m_results, &QTableWidget::currentCellChanged, this,
+            [this](int row) { if (m_fixed->currentRow() != row) m_fixed->selectRow(row); });
+
+    QFont buttonFont(QStringLiteral("Arial"));
+    buttonFont.setPixelSize(11);
+    auto *hilfe = new QPushButton(QStringLiteral("Hilfe"), this);
+    hilfe->setObjectName(QStringLiteral("bbHilfe"));
+    hilfe->setFont(buttonFont);
+    hilfe->setGeometry(392, 276, 90, 25);
+    hilfe->setAutoDefault(false);
+    auto *ok = new QPushButton(QStringLiteral("Schließen"), this);
+    ok->setObjectName(QStringLiteral("bbOK"));
+    ok->setFont(buttonFont);
+    ok->setGeometry(486, 276, 90, 25);
+    ok->setDefault(true);
+    connect(hilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 3); });
+    connect(ok, &QPushButton::clicked, this, [this] { done(1); });
+
+    showGrid();
+}
+
+void TfrmKreuz::KreuzBer(const League &league)
+{
+    ::KreuzBer(league, m_grid);
+    showGrid();
+}
+
+void TfrmKreuz::showGrid()
+{
+    const QColor fixedColor = palette().color(QPalette::Button);
+    int fixedWidth = 0;
+    for (int c = 0; c < CrossGrid::kColumns; ++c) {
+        QTableWidget *t = c < 2 ? m_fixed : m_results;
+        const int col = c < 2 ? c : c - 2;
+        t->setColumnWidth(col, m_grid.columnWidth(c));
+        if (c < 2)
+            fixedWidth += m_grid.columnWidth(c);
+        for (int r = 0; r < CrossGrid::kRowCount; ++r) {
+            QTableWidgetItem *item = t->item(r, col);
+            if (!item) {
+                item = new QTableWidgetItem;
+                t->setItem(r, col, item);
+            }
+            item->setText(m_grid.cell(c, r));
+            item->setTextAlignment(c < 2 ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter);
+            if (c < 2 || r == 0) {
+                item->setBackground(fixedColor);
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+        }
+    }
+    for (QTableWidget *t : {m_fixed, m_results})
+        for (int r = 0; r < CrossGrid::kRowCount; ++r)
+            t->setRowHeight(r, CrossGrid::rowHeight());
+    m_fixed->setFixedWidth(fixedWidth + 1);
+}

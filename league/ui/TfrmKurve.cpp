@@ -1,0 +1,90 @@
+#include "league/ui/TfrmKurve.h"
+
+#include "league/model/League.h"
+#include "league/model/LeagueError.h"
+#include "league/ui/FormUtil.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_league(league)
+{
+    setObjectName(QStringLiteral("frmKurve"));
+    setWindowTitle(QStringLiteral("Fieberkurven"));
+    FormUtil::makeFixedDialog(this, 474, 336);
+    setModal(true);
+
+    cboTeam = new QComboBox(this);
+    cboTeam->setObjectName(QStringLiteral("cboTeam"));
+    cboTeam->setGeometry(4, 4, 201, 22);
+    cboTeam->setMaxVisibleItems(10);
+
+    auto *hilfe = new QPushButton(QStringLiteral("Hilfe"), this);
+    hilfe->setObjectName(QStringLiteral("bbHilfe"));
+    hilfe->setGeometry(286, 3, 90, 25);
+    hilfe->setAutoDefault(false);
+    auto *ok = new QPushButton(QStringLiteral("Schließen"), this);
+    ok->setObjectName(QStringLiteral("bbOK"));
+    ok->setGeometry(380, 3, 90, 25);
+    ok->setDefault(true);
+
+    imgGraf = new QLabel(this);
+    imgGraf->setObjectName(QStringLiteral("imgGraf"));
+    imgGraf->setGeometry(4, 32, FeverCurve::kWidth, FeverCurve::kHeight);
+
+    connect(cboTeam, &QComboBox::activated, this, [this] {
+        try {
+            KurveBer();
+        } catch (const LeagueError &e) {
+            m_platform.messages->error(this, e.message());
+        }
+    });
+    connect(hilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 5); });
+    connect(ok, &QPushButton::clicked, this, [this] { done(1); });
+
+    fillList();
+    Grafik();
+}
+
+void TfrmKurve::fillList()
+{
+    cboTeam->clear();
+    cboTeam->addItem(QStringLiteral("---"));
+    for (int i = 1; i <= League::kTeams; ++i)
+        cboTeam->addItem(m_league.teamNames[i]);
+}
+
+void TfrmKurve::prepare()
+{
+    Grafik();
+    fillList();
+    cboTeam->setCurrentIndex(0);
+}
+
+void TfrmKurve::Grafik()
+{
+    m_picture = ::Grafik();
+    showPicture();
+}
+
+void TfrmKurve::KurveBer()
+{
+    ::KurveBer(m_league, cboTeam->currentIndex(), m_curvePos, &m_picture);
+    showPicture();
+}
+
+void TfrmKurve::selectTeam(int team)
+{
+    // The list may never have been filled, or filled before the teams were
+    // renamed; the picture must carry the name the league has now.
+    fillList();
+    cboTeam->setCurrentIndex(team);
+}
+
+void TfrmKurve::showPicture()
+{
+    imgGraf->setPixmap(QPixmap::fromImage(m_picture));
+}

@@ -1,0 +1,1185 @@
+#include "league/ui/TfrmTN.h"
+
+#include "league/export/Exporters.h"
+#include "league/model/IniFile.h"
+#include "league/model/LeagueDate.h"
+#include "league/model/LeagueError.h"
+#include "league/model/LeagueFile.h"
+#include "league/model/ProgramSettings.h"
+#include "league/standings/CrossTable.h"
+#include "league/standings/Standings.h"
+#include "league/ui/FormUtil.h"
+#include "league/ui/TfrmAbout.h"
+#include "league/ui/TfrmEinst.h"
+#include "league/ui/TfrmExpBMP.h"
+#include "league/ui/TfrmExport.h"
+#include "league/ui/TfrmKreuz.h"
+#include "league/ui/TfrmKurve.h"
+#include "league/ui/TfrmTab.h"
+#include "league/ui/ToolGlyphs.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// Display routines set the controls, whose change handlers write what is
+// shown back into the league; the saved state must not change by that.
+class KeepSaved {
+public:
+    explicit KeepSaved(League &l) : m_league(l), m_saved(l.leagueSaved) {}
+    ~KeepSaved() { m_league.leagueSaved = m_saved; }
+
+private:
+    League &m_league;
+    bool m_saved;
+};
+
+const QString kGoalHint = QStringLiteral("Tragen Sie hier die entsprechend erzielten Tore ein");
+const QString kTeamHint = QStringLiteral("Wählen Sie die entsprechende Mannschaft aus");
+
+QLabel *fixedLabel(QWidget *parent, const QString &text, const QRect &geometry, bool bold = false)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+} // namespace
+
+TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
+               QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_platform(platform),
+      m_dlgOpen(FileDialogState::Open,
+                {{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("*.t98")},
+                 {QStringLiteral("Tabulon 3.2.1 (*.tn3)"), QStringLiteral("*.tn3")}},
+                QStringLiteral("t98")),
+      m_dlgSave(FileDialogState::Save, {{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("*.t98")}},
+                QStringLiteral("t98")),
+      m_dlgHtml(FileDialogState::Save,
+                {{QStringLiteral("HTM(L)-Dateien (*.htm / *.html)"), QStringLiteral("*.html;*.htm")},
+                 {QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("*.rtf")},
+                 {QStringLiteral("Text-Dateien (*.txt)"), QStringLiteral("*.txt")}},
+                QStringLiteral("html")),
+      m_dlgBMP(FileDialogState::Save,
+               {{QStringLiteral("Bitmap-Grafiken (*.bmp)"), QStringLiteral("*.bmp")},
+                {QStringLiteral("CompuServe-Grafik (*.gif)"), QStringLiteral("*.gif")}},
+               QStringLiteral("bmp"))
+{
+    installFontSubstitutions();
+    setObjectName(QStringLiteral("frmTN"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    buildPanel();
+    buildActions();
+    buildMenus();
+    buildToolbars();
+    buildStatusLine();
+    connectAll();
+    // The window keeps its size; it only grows or shrinks with the toolbar
+    // row and the status line.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // FormCreate
+    QString dir = programDir;
+    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    m_league.programDir = dir;
+    m_settingsFile = ProgramSettings::filePath(dir);
+    guarded([this] {
+        NeuSet();
+        TitelLeiste();
+    });
+    if (!args.isEmpty() && !args.constFirst().isEmpty()) {
+        guarded([&] {
+            m_league.leagueFileName = commandLineLeagueFile(args.constFirst(), m_league.programDir);
+            OpenDatei();
+        });
+    }
+    createWindows();
+}
+
+TfrmTN::~TfrmTN() = default;
+
+void TfrmTN::createWindows()
+{
+    // Same order as the program always created them; only the main window is
+    // shown, the others wait hidden for their commands and keep their state.
+    m_frmAbout = new TfrmAbout(this);
+    m_frmEinst = new TfrmEinst(m_platform, this);
+    m_frmTab = new TfrmTab(m_platform, this);
+    m_frmKurve = new TfrmKurve(m_platform, m_league, this);
+    m_frmKreuz = new TfrmKreuz(m_platform, this);
+    m_frmExport = new TfrmExport(m_platform, this);
+    m_frmExpBMP = new TfrmExpBMP(m_platform, this);
+    mnuDruck->setEnabled(m_frmDruckDlg != nullptr);
+    tbDruck->setEnabled(m_frmDruckDlg != nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// building the window
+
+void TfrmTN::buildPanel()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("panMain"));
+    auto *v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 2);
+    v->setSpacing(0);
+
+    m_panel = new QWidget(central);
+    m_panel->setObjectName(QStringLiteral("panST"));
+    m_panel->setFixedSize(509, 250);
+    v->addWidget(m_panel);
+
+    lblST = fixedLabel(m_panel, QStringLiteral("1. Spieltag"), QRect(54, 9, 75, 14), true);
+    lblST->setObjectName(QStringLiteral("lblST"));
+    lblST->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblST->setStatusTip(QStringLiteral("aktueller Spieltag"));
+    lblST->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    fixedLabel(m_panel, QStringLiteral("vom"), QRect(137, 9, 28, 14))->setObjectName(QStringLiteral("lblVom"));
+    fixedLabel(m_panel, QStringLiteral("bis"), QRect(258, 9, 20, 14))->setObjectName(QStringLiteral("lblBis"));
+
+    auto makeDate = [this](const QString &name, int x) {
+        auto *d = new QDateEdit(QDate::currentDate(), m_panel);
+        d->setObjectName(name);
+        d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        d->setCalendarPopup(true);
+        d->setGeometry(x, 6, 85, 21);
+        return d;
+    };
+    edDatum1 = makeDate(QStringLiteral("edDatum1"), 168);
+    edDatum2 = makeDate(QStringLiteral("edDatum2"), 280);
+
+    for (int k = 1; k <= League::kRows; ++k) {
+        const int y = 32 + 24 * (k - 1);
+        auto makeCombo = [&](const QString &name, int x) {
+            auto *c = new QComboBox(m_panel);
+            c->setObjectName(name + QString::number(k));
+            c->setEditable(false);
+            c->setMaxVisibleItems(10);
+            c->setGeometry(x, y, 205, 21);
+            c->setStatusTip(kTeamHint);
+            c->addItem(QStringLiteral("---"));
+            for (int i = 1; i <= League::kTeams; ++i)
+                c->addItem(QString());
+            c->setCurrentIndex(0);
+            return c;
+        };
+        auto makeGoal = [&](const QString &name, int x) {
+            auto *e = new QLineEdit(m_panel);
+            e->setObjectName(name + QString::number(k));
+            e->setInputMask(QStringLiteral("000;_"));
+            e->setMaxLength(3);
+            e->setGeometry(x, y, 28, 21);
+            e->setStatusTip(kGoalHint);
+            return e;
+        };
+        cboTeamA[k] = makeCombo(QStringLiteral("cboTeamA"), 6);
+        fixedLabel(m_panel, QStringLiteral("-"), QRect(211, y + 3, 10, 14), true)->setAlignment(Qt::AlignCenter);
+        cboTeamB[k] = makeCombo(QStringLiteral("cboTeamB"), 223);
+        meTorA[k] = makeGoal(QStringLiteral("meTorA"), 437);
+        fixedLabel(m_panel, QStringLiteral(":"), QRect(466, y + 3, 8, 14), true)->setAlignment(Qt::AlignCenter);
+        meTorB[k] = makeGoal(QStringLiteral("meTorB"), 475);
+    }
+
+    // Keyboard order: the two dates, then each row's lists before its goals.
+    QWidget *prev = edDatum1;
+    auto chain = [&prev](QWidget *next) {
+        QWidget::setTabOrder(prev, next);
+        prev = next;
+    };
+    chain(edDatum2);
+    for (int k = 1; k <= League::kRows; ++k) {
+        chain(cboTeamA[k]);
+        chain(cboTeamB[k]);
+        chain(meTorA[k]);
+        chain(meTorB[k]);
+    }
+
+    m_footer = new QLabel(QStringLiteral("Tabulon '98 \u2013 Ligaverwaltung für Fußballfans \u2013 "
+                                         "Kontakt: www.example.org/tabulon98"),
+                          central);
+    m_footer->setObjectName(QStringLiteral("lblFooter"));
+    m_footer->setFont(QFont(QStringLiteral("Arial"), 8));
+    m_footer->setAlignment(Qt::AlignCenter);
+    v->addWidget(m_footer);
+    setCentralWidget(central);
+}
+
+void TfrmTN::buildActions()
+{
+    auto make = [this](QAction *&a, const char *name, const QString &text, const QString &hint,
+                       const QKeySequence &key = {}) {
+        a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setStatusTip(hint);
+        if (!key.isEmpty())
+            a->setShortcut(key);
+    };
+    make(mnuNeu, "mnuNeu", QStringLiteral("&Neu"), QStringLiteral("Erstellt eine neue Liga"), QKeySequence(QStringLiteral("Ctrl+N")));
+    make(mnuOeffnen, "mnuOeffnen", QStringLiteral("Ö&ffnen"), QStringLiteral("Öffnet eine vorhandene Liga"), QKeySequence(QStringLiteral("Ctrl+O")));
+    make(mnuSpeichern, "mnuSpeichern", QStringLiteral("&Speichern"), QStringLiteral("Speichert die aktuelle Liga"), QKeySequence(QStringLiteral("Ctrl+S")));
+    make(mnuUnter, "mnuUnter", QStringLiteral("Speichern &unter..."), QStringLiteral("Speichert die aktuelle Liga unter neuem Namen"));
+    make(mnuExport, "mnuExport", QStringLiteral("E&xport"), QStringLiteral("Exportiert die Daten der aktuellen Liga"), QKeySequence(QStringLiteral("Ctrl+H")));
+    make(mnuDruck, "mnuDruck", QStringLiteral("&Drucken"), QStringLiteral("Druckt die Daten der aktuellen Liga"), QKeySequence(QStringLiteral("Ctrl+P")));
+    make(mnuEnde, "mnuEnde", QStringLiteral("&Beenden"), QStringLiteral("Beendet den Tabulon '98"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    make(mnuR, "mnuR", QStringLiteral("einen Spieltag zu&rück"), QStringLiteral("Wechselt zum vorigen Spieltag"), QKeySequence(Qt::Key_F3));
+    make(mnuV, "mnuV", QStringLiteral("einen Spieltag &vorwärts"), QStringLiteral("Wechselt zum nächsten Spieltag"), QKeySequence(Qt::Key_F4));
+    make(mnuTBStd, "mnuTBStd", QStringLiteral("&Standard"), QStringLiteral("Standard-Symbolleiste umschalten"));
+    make(mnuTBHlp, "mnuTBHlp", QStringLiteral("&Hilfe"), QStringLiteral("Hilfe-Symbolleiste umschalten"));
+    make(mnuTBNav, "mnuTBNav", QStringLiteral("&Navigator"), QStringLiteral("Navigator-Symbolleiste umschalten"));
+    make(mnuTBLga, "mnuTBLga", QStringLiteral("&Liga"), QStringLiteral("Liga-Symbolleiste umschalten"));
+    make(mnuAStatus, "mnuAStatus", QStringLiteral("Status&zeile"), QStringLiteral("Schaltet die Statuszeile um"));
+    for (QAction *a : {mnuTBStd, mnuTBHlp, mnuTBNav, mnuTBLga, mnuAStatus}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    make(mnuEinst, "mnuEinst", QStringLiteral("&Grundeinstellungen"), QStringLiteral("Grundeinstellungen der Liga festlegen und ändern"), QKeySequence(QStringLiteral("Ctrl+G")));
+    make(mnuKreuz, "mnuKreuz", QStringLiteral("&Kreuztabelle"), QStringLiteral("Kreuztabelle der Liga anzeigen"), QKeySequence(QStringLiteral("Ctrl+X")));
+    make(mnuTab, "mnuTab", QStringLiteral("&Tabelle"), QStringLiteral("Tabelle der Liga aufrufen"), QKeySequence(QStringLiteral("Ctrl+T")));
+    make(mnuHeim, "mnuHeim", QStringLiteral("&Heimbilanz"), QStringLiteral("Heimbilanz der Liga aufrufen"));
+    make(mnuAus, "mnuAus", QStringLiteral("&Auswärtsbilanz"), QStringLiteral("Auswärtsbilanz der Liga aufrufen"));
+    make(mnuKurve, "mnuKurve", QStringLiteral("&Fieberkurven"), QStringLiteral("Fieberkurven der Teams aufrufen"), QKeySequence(QStringLiteral("Ctrl+F")));
+    make(mnuHilfe, "mnuHilfe", QStringLiteral("&Hilfe - Hauptübersicht"), QStringLiteral("Hauptübersicht des Hilfesystems aufrufen"), QKeySequence(Qt::Key_F1));
+    make(mnuHInx, "mnuHInx", QStringLiteral("Hilfe - Inde&x"), QStringLiteral("Ruft den Suchindex des Hilfesystems auf"));
+    make(mnuHUse, "mnuHUse", QStringLiteral("Wie wird die Hilfe ben&utzt?"), QStringLiteral("Systemhilfe zum Thema \"Hilfe benutzen\" aufrufen"));
+    make(mnuHP, "mnuHP", QStringLiteral("Home&page des Autors"), QStringLiteral("Öffnet die Homepage des Autors: %1").arg(authorHomepage().toString()));
+    make(mnuHLP, "mnuHLP", QStringLiteral("Tabulon '98-Homepage"), QStringLiteral("Öffnet die Homepage des Tabulon '98: %1").arg(programHomepage().toString()));
+    make(mnuEM, "mnuEM", QStringLiteral("E-&Mail an den Autor"), QStringLiteral("Schreibt eine E-Mail an %1").arg(authorMail().path()));
+    make(mnuInfo, "mnuInfo", QStringLiteral("&Info über..."), QStringLiteral("Informationen über den Tabulon '98 sowie rechtliche Hinweise"), QKeySequence(QStringLiteral("Ctrl+I")));
+    make(popSTR, "popSTR", QStringLiteral("einen Spieltag zurück"), QStringLiteral("Wechselt zum vorigen Spieltag"));
+    make(popSTV, "popSTV", QStringLiteral("einen Spieltag vorwärts"), QStringLiteral("Wechselt zum nächsten Spieltag"));
+
+    auto button = [this](QAction *&a, const char *name, const char *glyph, const QString &hint) {
+        a = new QAction(toolGlyph(QString::fromLatin1(glyph)), hint, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setToolTip(hint);
+        a->setStatusTip(hint);
+    };
+    button(tbNeu, "tbNeu", "new", QStringLiteral("Neue Liga [Strg+N]"));
+    button(tbOeffnen, "tbOeffnen", "open", QStringLiteral("Liga öffnen [Strg+O]"));
+    button(tbSpeichern, "tbSpeichern", "save", QStringLiteral("Liga speichern [Strg+S]"));
+    button(tbExport, "tbExport", "export", QStringLiteral("Liga exportieren [Strg+H]"));
+    button(tbDruck, "tbDruck", "print", QStringLiteral("Liga drucken [Strg+P]"));
+    button(tbHilfe, "tbHilfe", "help", QStringLiteral("Hilfe aufrufen [F1]"));
+    button(tbInfo, "tbInfo", "info", QStringLiteral("Info über... [Strg+I]"));
+    button(tbR, "tbR", "back", QStringLiteral("einen Spieltag zurück [F3]"));
+    button(tbV, "tbV", "forward", QStringLiteral("einen Spieltag vorwärts [F4]"));
+    button(tbEinst, "tbEinst", "settings", QStringLiteral("Grundeinstellungen [Strg+G]"));
+    button(tbKreuz, "tbKreuz", "cross", QStringLiteral("Kreuztabelle [Strg+X]"));
+    button(tbTab, "tbTab", "table", QStringLiteral("Tabelle [Strg+T]"));
+    button(tbKurve, "tbKurve", "curve", QStringLiteral("Fieberkurven [Strg+F]"));
+}
+
+void TfrmTN::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuMain"));
+
+    QMenu *datei = bar->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("mnuDatei"));
+    datei->addActions({mnuNeu, mnuOeffnen, mnuSpeichern, mnuUnter});
+    datei->addSeparator();
+    datei->addAction(mnuExport);
+    datei->addSeparator();
+    datei->addAction(mnuDruck);
+    datei->addSeparator();
+    datei->addAction(mnuEnde);
+
+    m_menuA = bar->addMenu(QStringLiteral("&Ansicht"));
+    m_menuA->setObjectName(QStringLiteral("mnuA"));
+    m_menuA->addActions({mnuR, mnuV});
+    m_menuA->addSeparator();
+    m_menuSB = m_menuA->addMenu(QStringLiteral("&Symbolleisten"));
+    m_menuSB->setObjectName(QStringLiteral("mnuSB"));
+    m_menuSB->menuAction()->setStatusTip(QStringLiteral("Symbolleisten umschalten"));
+    m_menuSB->addActions({mnuTBStd, mnuTBHlp});
+    m_menuSB->addSeparator();
+    m_menuSB->addActions({mnuTBNav, mnuTBLga});
+    m_menuA->addAction(mnuAStatus);
+
+    QMenu *liga = bar->addMenu(QStringLiteral("&Liga"));
+    liga->setObjectName(QStringLiteral("mnuLiga"));
+    liga->addAction(mnuEinst);
+    liga->addSeparator();
+    liga->addAction(mnuKreuz);
+    liga->addSeparator();
+    liga->addActions({mnuTab, mnuHeim, mnuAus});
+    liga->addSeparator();
+    liga->addAction(mnuKurve);
+
+    // The help menu sits at the right end of the menu bar.
+    auto *right = new QMenuBar(bar);
+    right->setObjectName(QStringLiteral("mnuRight"));
+    QMenu *help = right->addMenu(QStringLiteral("&?"));
+    help->setObjectName(QStringLiteral("mnuHlp"));
+    help->addActions({mnuHilfe, mnuHInx, mnuHUse});
+    help->addSeparator();
+    help->addActions({mnuHP, mnuHLP});
+    help->addSeparator();
+    help->addAction(mnuEM);
+    help->addSeparator();
+    help->addAction(mnuInfo);
+    bar->setCornerWidget(right, Qt::TopRightCorner);
+
+    popST = new QMenu(this);
+    popST->setObjectName(QStringLiteral("popST"));
+    popST->addActions({popSTR, popSTV});
+
+    popTB = new QMenu(this);
+    popTB->setObjectName(QStringLiteral("popTB"));
+    popTB->addActions({mnuTBStd, mnuTBHlp});
+    popTB->addSeparator();
+    popTB->addActions({mnuTBNav, mnuTBLga});
+}
+
+void TfrmTN::buildToolbars()
+{
+    auto make = [this](QToolBar *&tb, const char *name, const QString &caption) {
+        tb = new QToolBar(caption, this);
+        tb->setObjectName(QString::fromLatin1(name));
+        tb->setMovable(true);
+        tb->setFloatable(true);
+        tb->setIconSize(QSize(16, 16));
+        tb->setAllowedAreas(Qt::TopToolBarArea);
+        tb->setContextMenuPolicy(Qt::CustomContextMenu);
+        addToolBar(Qt::TopToolBarArea, tb);
+        connect(tb, &QWidget::customContextMenuRequested, this,
+                [this, tb](const QPoint &pos) { popTB->popup(tb->mapToGlobal(pos)); });
+    };
+    make(tbStd, "tbStd", QStringLiteral("Standard"));
+    tbStd->addActions({tbNeu, tbOeffnen, tbSpeichern});
+    tbStd->addSeparator();
+    tbStd->addAction(tbExport);
+    tbStd->addSeparator();
+    tbStd->addAction(tbDruck);
+
+    make(tbHlp, "tbHlp", QStringLiteral("Hilfe"));
+    tbHlp->addActions({tbHilfe, tbInfo});
+
+    make(tbNav, "tbNav", QStringLiteral("Navigator"));
+    tbNav->addAction(tbR);
+    sbST = new QLabel(QStringLiteral("1. Spieltag"), tbNav);
+    sbST->setObjectName(QStringLiteral("sbST"));
+    sbST->setStatusTip(QStringLiteral("aktueller Spieltag"));
+    sbST->setToolTip(QStringLiteral("aktueller Spieltag"));
+    sbST->setAlignment(Qt::AlignCenter);
+    sbST->setMinimumWidth(sbST->fontMetrics().horizontalAdvance(QStringLiteral("34. Spieltag")) + 8);
+    tbNav->addWidget(sbST);
+    tbNav->addAction(tbV);
+
+    make(tbLga, "tbLga", QStringLiteral("Liga"));
+    tbLga->addAction(tbEinst);
+    tbLga->addSeparator();
+    tbLga->addActions({tbKreuz, tbTab});
+    tbLga->addSeparator();
+    tbLga->addAction(tbKurve);
+}
+
+void TfrmTN::buildStatusLine()
+{
+    panStatus = statusBar();
+    panStatus->setObjectName(QStringLiteral("panStatus"));
+    panStatus->setSizeGripEnabled(false);
+    progBar = new QProgressBar(panStatus);
+    progBar->setObjectName(QStringLiteral("progBar"));
+    progBar->setRange(0, 100);
+    progBar->setMaximumHeight(14);
+    progBar->setMaximumWidth(150);
+    panStatus->addPermanentWidget(progBar);
+    progBar->hide();
+}
+
+void TfrmTN::connectAll()
+{
+    connect(mnuNeu, &QAction::triggered, this, &TfrmTN::mnuNeuClick);
+    connect(tbNeu, &QAction::triggered, this, &TfrmTN::mnuNeuClick);
+    connect(mnuOeffnen, &QAction::triggered, this, &TfrmTN::mnuOeffnenClick);
+    connect(tbOeffnen, &QAction::triggered, this, &TfrmTN::mnuOeffnenClick);
+    connect(mnuSpeichern, &QAction::triggered, this, &TfrmTN::mnuSpeichernClick);
+    connect(tbSpeichern, &QAction::triggered, this, &TfrmTN::mnuSpeichernClick);
+    connect(mnuUnter, &QAction::triggered, this, &TfrmTN::mnuUnterClick);
+    connect(mnuExport, &QAction::triggered, this, &TfrmTN::mnuExportClick);
+    connect(tbExport, &QAction::triggered, this, &TfrmTN::mnuExportClick);
+    connect(mnuDruck, &QAction::triggered, this, &TfrmTN::mnuDruckClick);
+    connect(tbDruck, &QAction::triggered, this, &TfrmTN::mnuDruckClick);
+    connect(mnuEnde, &QAction::triggered, this, &TfrmTN::mnuEndeClick);
+    connect(mnuR, &QAction::triggered, this, &TfrmTN::mnuRClick);
+    connect(tbR, &QAction::triggered, this, &TfrmTN::mnuRClick);
+    connect(popSTR, &QAction::triggered, this, &TfrmTN::mnuRClick);
+    connect(mnuV, &QAction::triggered, this, &TfrmTN::mnuVClick);
+    connect(tbV, &QAction::triggered, this, &TfrmTN::mnuVClick);
+    connect(popSTV, &QAction::triggered, this, &TfrmTN::mnuVClick);
+    connect(m_menuA, &QMenu::aboutToShow, this, &TfrmTN::mnuAClick);
+    connect(m_menuSB, &QMenu::aboutToShow, this, &TfrmTN::mnuSBClick);
+    connect(popTB, &QMenu::aboutToShow, this, &TfrmTN::mnuSBClick);
+    connect(mnuTBStd, &QAction::triggered, this, &TfrmTN::mnuTBStdClick);
+    connect(mnuTBHlp, &QAction::triggered, this, &TfrmTN::mnuTBHlpClick);
+    connect(mnuTBNav, &QAction::triggered, this, &TfrmTN::mnuTBNavClick);
+    connect(mnuTBLga, &QAction::triggered, this, &TfrmTN::mnuTBLgaClick);
+    connect(mnuAStatus, &QAction::triggered, this, &TfrmTN::mnuAStatusClick);
+    connect(mnuEinst, &QAction::triggered, this, &TfrmTN::mnuEinstClick);
+    connect(tbEinst, &QAction::triggered, this, &TfrmTN::mnuEinstClick);
+    connect(mnuKreuz, &QAction::triggered, this, &TfrmTN::mnuKreuzClick);
+    connect(tbKreuz, &QAction::triggered, this, &TfrmTN::mnuKreuzClick);
+    connect(mnuTab, &QAction::triggered, this, &TfrmTN::mnuTabClick);
+    connect(tbTab, &QAction::triggered, this, &TfrmTN::mnuTabClick);
+    connect(mnuHeim, &QAction::triggered, this, &TfrmTN::mnuHeimClick);
+    connect(mnuAus, &QAction::triggered, this, &TfrmTN::mnuAusClick);
+    connect(mnuKurve, &QAction::triggered, this, &TfrmTN::mnuKurveClick);
+    connect(tbKurve, &QAction::triggered, this, &TfrmTN::mnuKurveClick);
+    connect(mnuHilfe, &QAction::triggered, this, &TfrmTN::mnuHilfeClick);
+    connect(tbHilfe, &QAction::triggered, this, &TfrmTN::mnuHilfeClick);
+    connect(mnuHInx, &QAction::triggered, this, &TfrmTN::mnuHInxClick);
+    connect(mnuHUse, &QAction::triggered, this, &TfrmTN::mnuHUseClick);
+    connect(mnuHP, &QAction::triggered, this, &TfrmTN::mnuHPClick);
+    connect(mnuHLP, &QAction::triggered, this, &TfrmTN::mnuHLPClick);
+    connect(mnuEM, &QAction::triggered, this, &TfrmTN::mnuEMClick);
+    connect(mnuInfo, &QAction::triggered, this, &TfrmTN::mnuInfoClick);
+    connect(tbInfo, &QAction::triggered, this, &TfrmTN::mnuInfoClick);
+
+    connect(lblST, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popST->popup(lblST->mapToGlobal(pos)); });
+
+    // Lists report only what the user picks; goal and date fields report
+    // every change, also the ones the display routines make.
+    for (int k = 1; k <= League::kRows; ++k) {
+        connect(cboTeamA[k], &QComboBox::activated, this, [this, k](int i) { cboTeamAChange(k, i); });
+        connect(cboTeamB[k], &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
+        connect(meTorA[k], &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
+        connect(meTorB[k], &QLineEdit::textChanged, this, [this, k] { meTorBChange(k); });
+    }
+    connect(edDatum1, &QDateEdit::dateChanged, this, &TfrmTN::edDatum1Change);
+    connect(edDatum2, &QDateEdit::dateChanged, this, &TfrmTN::edDatum2Change);
+}
+
+// ---------------------------------------------------------------------------
+// display routines
+
+void TfrmTN::UpdateST()
+{
+    KeepSaved keep(m_league);
+    const int round = m_league.currentRound;
+    const QString caption = QString::number(round) + QStringLiteral(". Spieltag");
+    sbST->setText(caption);
+    lblST->setText(caption);
+
+    auto showDate = [](QDateEdit *edit, const QString &stored) {
+        QDate date = QDate::currentDate();
+        if (!stored.isEmpty()) {
+            date = LeagueDate::parse(stored);
+            if (!date.isValid())
+                throw LeagueError(LeagueError::notADate(stored));
+        }
+        edit->setDate(date);
+    };
+    showDate(edDatum1, m_league.dates(round).dateFrom);
+    showDate(edDatum2, m_league.dates(round).dateTo);
+
+    for (int k = 1; k <= League::kRows; ++k) {
+        const Match m = m_league.match(round, k);
+        cboTeamA[k]->setCurrentIndex(m.teamA);
+        cboTeamB[k]->setCurrentIndex(m.teamB);
+        meTorA[k]->setText(m.goalsA == -1 ? QString() : QString::number(m.goalsA));
+        meTorB[k]->setText(m.goalsB == -1 ? QString() : QString::number(m.goalsB));
+    }
+}
+
+void TfrmTN::UpdateCBO()
+{
+    KeepSaved keep(m_league);
+    for (int k = 1; k <= League::kRows; ++k) {
+        for (QComboBox *c : {cboTeamA[k], cboTeamB[k]}) {
+            c->clear();
+            c->addItem(QStringLiteral("---"));
+            for (int i = 1; i <= League::kTeams; ++i)
+                c->addItem(m_league.teamNames[i]);
+            c->setCurrentIndex(0);
+        }
+    }
+}
+
+void TfrmTN::NeuSet()
+{
+    m_league.NeuSet();
+    UpdateST();
+    for (int k = 1; k <= League::kRows; ++k) {
+        cboTeamA[k]->setCurrentIndex(0);
+        cboTeamB[k]->setCurrentIndex(0);
+    }
+}
+
+void TfrmTN::ErsterST()
+{
+    m_league.ErsterST();
+}
+
+void TfrmTN::TitelLeiste()
+{
+    setWindowTitle(::TitelLeiste(m_league));
+}
+
+// ---------------------------------------------------------------------------
+// entry handlers
+
+void TfrmTN::cboTeamAChange(int row, int index)
+{
+    guarded([&] {
+        m_league.match(m_league.currentRound, row).teamA = index;
+        m_league.leagueSaved = false;
+    });
+}
+
+void TfrmTN::cboTeamBChange(int row, int index)
+{
+    guarded([&] {
+        m_league.match(m_league.currentRound, row).teamB = index;
+        m_league.leagueSaved = false;
+    });
+}
+
+void TfrmTN::meTorAChange(int row)
+{
+    guarded([&] {
+        m_league.match(m_league.currentRound, row).goalsA = FormUtil::maskedNumber(meTorA[row], -1);
+        m_league.leagueSaved = false;
+    });
+}
+
+void TfrmTN::meTorBChange(int row)
+{
+    guarded([&] {
+        m_league.match(m_league.currentRound, row).goalsB = FormUtil::maskedNumber(meTorB[row], -1);
+        m_league.leagueSaved = false;
+    });
+}
+
+void TfrmTN::edDatum1Change()
+{
+    guarded([&] {
+        m_league.dates(m_league.currentRound).dateFrom = LeagueDate::format(edDatum1->date());
+        m_league.leagueSaved = false;
+    });
+}
+
+void TfrmTN::edDatum2Change()
+{
+    guarded([&] {
+        m_league.dates(m_league.currentRound).dateTo = LeagueDate::format(edDatum2->date());
+        m_league.leagueSaved = false;
+    });
+}
+
+// ---------------------------------------------------------------------------
+// file commands
+
+bool TfrmTN::guarded(const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (const LeagueError &e) {
+        m_platform.messages->error(this, e.message());
+    }
+    return false;
+}
+
+bool TfrmTN::askToSave()
+{
+    if (m_league.leagueSaved)
+        return true;
+    const QString name = m_league.leagueFileName.isEmpty()
+                             ? QStringLiteral("Unbenannt")
+                             : QFileInfo(m_league.leagueFileName).fileName();
+    const QString text = QStringLiteral("Möchten Sie die Liga \"%1\" noch speichern?").arg(name);
+    switch (m_platform.messages->confirm(this, text)) {
+    case MessageBoxSeam::Yes:
+        // A cancelled save dialog still lets the command go on; a save that
+        // fails throws and ends the command, so nothing is lost unasked.
+        if (!m_league.leagueFileName.isEmpty())
+            SaveDatei();
+        else if (m_platform.files->exec(this, m_dlgSave)) {
+            const QString previous = m_league.leagueFileName;
+            m_league.leagueFileName = m_dlgSave.fileName;
+            try {
+                SaveDatei();
+            } catch (...) {
+                m_league.leagueFileName = previous;
+                throw;
+            }
+        }
+        return true;
+    case MessageBoxSeam::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmTN::SaveDatei()
+{
+    ::SaveDatei(m_league);
+    TitelLeiste();
+    m_league.leagueSaved = true;
+}
+
+void TfrmTN::OpenDatei()
+{
+    ::OpenDatei(m_league);
+    TitelLeiste();
+    ErsterST();
+    UpdateCBO();
+    UpdateST();
+    m_league.leagueSaved = true;
+}
+
+void TfrmTN::OldDatei()
+{
+    ::OldDatei(m_league);
+    m_league.leagueFileName.clear();
+    TitelLeiste();
+    ErsterST();
+    UpdateCBO();
+    UpdateST();
+    m_league.leagueSaved = false;
+}
+
+void TfrmTN::mnuNeuClick()
+{
+    guarded([this] {
+        if (!askToSave())
+            return;
+        NeuSet();
+        TitelLeiste();
+        ErsterST();
+        UpdateST();
+        UpdateCBO();
+        m_league.leagueSaved = true;
+    });
+}
+
+void TfrmTN::mnuOeffnenClick()
+{
+    guarded([this] {
+        if (!askToSave())
+            return;
+        if (!m_platform.files->exec(this, m_dlgOpen))
+            return;
+        const QString previous = m_league.leagueFileName;
+        m_league.leagueFileName = m_dlgOpen.fileName;
+        try {
+            if (m_dlgOpen.filterIndex == 2)
+                OldDatei();
+            else
+                OpenDatei();
+        } catch (...) {
+            // A failed import leaves the open league as it was, its name included.
+            if (m_league.leagueFileName == m_dlgOpen.fileName)
+                m_league.leagueFileName = previous;
+            throw;
+        }
+    });
+}
+
+void TfrmTN::mnuSpeichernClick()
+{
+    if (m_league.leagueFileName.isEmpty()) {
+        mnuUnterClick();
+        return;
+    }
+    guarded([this] { SaveDatei(); });
+}
+
+void TfrmTN::mnuUnterClick()
+{
+    guarded([this] {
+        if (!m_platform.files->exec(this, m_dlgSave))
+            return;
+        const QString previous = m_league.leagueFileName;
+        m_league.leagueFileName = m_dlgSave.fileName;
+        try {
+            SaveDatei();
+        } catch (...) {
+            // The league was not written there, so it keeps its old name.
+            m_league.leagueFileName = previous;
+            throw;
+        }
+    });
+}
+
+void TfrmTN::mnuEndeClick()
+{
+    close();
+}
+
+// ---------------------------------------------------------------------------
+// navigation and view
+
+void TfrmTN::mnuRClick()
+{
+    guarded([this] {
+        if (m_league.currentRound > m_league.firstRound) {
+            --m_league.currentRound;
+            UpdateST();
+        }
+    });
+}
+
+void TfrmTN::mnuVClick()
+{
+    guarded([this] {
+        if (m_league.currentRound < League::kRounds) {
+            ++m_league.currentRound;
+            UpdateST();
+        }
+    });
+}
+
+void TfrmTN::mnuAClick()
+{
+    mnuAStatus->setChecked(!panStatus->isHidden());
+}
+
+void TfrmTN::mnuSBClick()
+{
+    mnuTBStd->setChecked(!tbStd->isHidden());
+    mnuTBHlp->setChecked(!tbHlp->isHidden());
+    mnuTBNav->setChecked(!tbNav->isHidden());
+    mnuTBLga->setChecked(!tbLga->isHidden());
+}
+
+void TfrmTN::mnuTBStdClick()
+{
+    tbStd->setVisible(tbStd->isHidden());
+}
+
+void TfrmTN::mnuTBHlpClick()
+{
+    tbHlp->setVisible(tbHlp->isHidden());
+}
+
+void TfrmTN::mnuTBNavClick()
+{
+    tbNav->setVisible(tbNav->isHidden());
+}
+
+void TfrmTN::mnuTBLgaClick()
+{
+    tbLga->setVisible(tbLga->isHidden());
+}
+
+void TfrmTN::mnuAStatusClick()
+{
+    panStatus->setVisible(panStatus->isHidden());
+}
+
+// ---------------------------------------------------------------------------
+// league commands
+
+void TfrmTN::mnuEinstClick()
+{
+    guarded([this] {
+        m_frmEinst->fillFrom(m_league);
+        if (m_frmEinst->exec() != QDialog::Accepted)
+            return;
+        m_frmEinst->writeTo(m_league);
+        ErsterST();
+        UpdateCBO();
+        UpdateST();
+        m_league.leagueSaved = false;
+    });
+}
+
+void TfrmTN::showTables(int first)
+{
+    guarded([&] {
+        auto view = static_cast<TableView>(first);
+        for (;;) {
+            Standings standings;
+            TabBer(m_league, standings);
+            m_frmTab->fill(view, standings, m_league);
+            const int result = m_frmTab->exec();
+            if (result == TfrmTab::kFirstSwitch || result == TfrmTab::kSecondSwitch)
+                view = m_frmTab->switchTarget(result);
+            else
+                break;
+        }
+    });
+}
+
+void TfrmTN::mnuTabClick()
+{
+    showTables(static_cast<int>(TableView::Total));
+}
+
+void TfrmTN::mnuHeimClick()
+{
+    showTables(static_cast<int>(TableView::Home));
+}
+
+void TfrmTN::mnuAusClick()
+{
+    showTables(static_cast<int>(TableView::Away));
+}
+
+void TfrmTN::mnuKreuzClick()
+{
+    guarded([this] {
+        m_frmKreuz->KreuzBer(m_league);
+        m_frmKreuz->exec();
+    });
+}
+
+void TfrmTN::mnuKurveClick()
+{
+    guarded([this] {
+        m_frmKurve->prepare();
+        m_frmKurve->exec();
+    });
+}
+
+const RowBandColors &TfrmTN::rowBandColor() const
+{
+    return m_frmTab->rowBandColor();
+}
+
+// ---------------------------------------------------------------------------
+// export and print
+
+void TfrmTN::mnuExportClick()
+{
+    guarded([this] {
+        switch (m_frmExport->exec()) {
+        case TfrmExport::kTables:
+            ExportTabHTML();
+            break;
+        case TfrmExport::kCross:
+            ExportKreuzHTML();
+            break;
+        case TfrmExport::kMatchdays:
+            ExportSTHTML();
+            break;
+        case TfrmExport::kCurve:
+            ExportBMP();
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+static ExportFormat documentFormat(int filterIndex)
+{
+    switch (filterIndex) {
+    case 2:
+        return ExportFormat::Rtf;
+    case 3:
+        return ExportFormat::Text;
+    default:
+        return ExportFormat::Html;
+    }
+}
+
+void TfrmTN::ExportTabHTML()
+{
+    // The standings are computed before the file dialog, so a cancelled
+    // dialog has still brought them up to date.
+    Standings standings;
+    TabBer(m_league, standings);
+    if (!m_platform.files->exec(this, m_dlgHtml))
+        return;
+    const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
+    QByteArray bytes;
+    switch (format) {
+    case ExportFormat::Rtf:
+        bytes = Exp_tb_RTF(standings, rowBandColor());
+        break;
+    case ExportFormat::Text:
+        bytes = Exp_tb_TXT(standings);
+        break;
+    default:
+        bytes = Exp_tb_HTM(standings, rowBandColor());
+        break;
+    }
+    writeExportFile(m_dlgHtml.fileName, bytes, format);
+}
+
+void TfrmTN::ExportKreuzHTML()
+{
+    m_frmKreuz->KreuzBer(m_league);
+    if (!m_platform.files->exec(this, m_dlgHtml))
+        return;
+    const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
+    const CrossGrid &grid = m_frmKreuz->asgKreuz();
+    const QByteArray bytes = format == ExportFormat::Rtf    ? Exp_kt_RTF(grid)
+                             : format == ExportFormat::Text ? Exp_kt_TXT(grid)
+                                                            : Exp_kt_HTM(grid);
+    writeExportFile(m_dlgHtml.fileName, bytes, format);
+}
+
+void TfrmTN::ExportSTHTML()
+{
+    if (!m_platform.files->exec(this, m_dlgHtml))
+        return;
+    const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
+    const QByteArray bytes = format == ExportFormat::Rtf    ? Exp_st_RTF(m_league)
+                             : format == ExportFormat::Text ? Exp_st_TXT(m_league)
+                                                            : Exp_st_HTM(m_league);
+    writeExportFile(m_dlgHtml.fileName, bytes, format);
+}
+
+void TfrmTN::ExportBMP()
+{
+    m_frmExpBMP->setTeamNames(m_league);
+    if (m_frmExpBMP->exec() != QDialog::Accepted)
+        return;
+    if (!m_platform.files->exec(this, m_dlgBMP))
+        return;
+    // The curve window draws the picture, and keeps showing that team.
+    m_frmKurve->selectTeam(m_frmExpBMP->selectedTeam());
+    m_frmKurve->KurveBer();
+    const ExportFormat format = m_dlgBMP.filterIndex == 2 ? ExportFormat::Gif : ExportFormat::Bmp;
+    const QImage picture = m_frmKurve->picture();
+    const QByteArray bytes = format == ExportFormat::Gif ? Exp_krv_GIF(picture) : Exp_krv_BMP(picture);
+    writeExportFile(m_dlgBMP.fileName, bytes, format);
+}
+
+void TfrmTN::mnuDruckClick()
+{
+    // The print selection dialog is wired here once it exists.
+}
+
+// ---------------------------------------------------------------------------
+// help and links
+
+QUrl TfrmTN::authorHomepage()
+{
+    return QUrl(QStringLiteral("https://www.example.org/autor/"));
+}
+
+QUrl TfrmTN::programHomepage()
+{
+    return QUrl(QStringLiteral("https://www.example.org/tabulon98/"));
+}
+
+QUrl TfrmTN::authorMail()
+{
+    QUrl url(QStringLiteral("mailto:tabulon98@example.org"));
+    QUrlQuery q;
+    q.addQueryItem(QStringLiteral("subject"), QStringLiteral("Tabulon '98"));
+    url.setQuery(q);
+    return url;
+}
+
+void TfrmTN::mnuHilfeClick()
+{
+    m_platform.help->showContext(this, 0);
+}
+
+void TfrmTN::mnuHInxClick()
+{
+    m_platform.help->showIndex(this);
+}
+
+void TfrmTN::mnuHUseClick()
+{
+    m_platform.help->showUsage(this);
+}
+
+void TfrmTN::mnuHPClick()
+{
+    m_platform.urls->open(authorHomepage());
+}
+
+void TfrmTN::mnuHLPClick()
+{
+    m_platform.urls->open(programHomepage());
+}
+
+void TfrmTN::mnuEMClick()
+{
+    m_platform.urls->open(authorMail());
+}
+
+void TfrmTN::mnuInfoClick()
+{
+    m_frmAbout->exec();
+}
+
+// ---------------------------------------------------------------------------
+// start and exit
+
+void TfrmTN::showEvent(QShowEvent *event)
+{
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TfrmTN::FormShow()
+{
+    restoreSettings();
+}
+
+void TfrmTN::closeEvent(QCloseEvent *event)
+{
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit exited();
+}
+
+bool TfrmTN::FormClose()
+{
+    bool goOn = false;
+    if (!guarded([&] { goOn = askToSave(); }) || !goOn)
+        return false;
+    writeSettings();
+    return true;
+}
+
+QList<QWidget *> TfrmTN::settingsWindows() const
+{
+    // In the order of the settings file's sections.
+    return {const_cast<TfrmTN *>(this), m_frmAbout, m_frmDruck, m_frmDruckDlg, m_frmEinst,
+            m_frmKreuz, m_frmKurve, m_frmTab, m_frmExport, m_frmExpBMP};
+}
+
+void TfrmTN::restoreSettings()
+{
+    const IniFile ini(m_settingsFile);
+    const QRect screenRect = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+    const QStringList names = ProgramSettings::windowSections();
+    const QList<QWidget *> windows = settingsWindows();
+    for (int i = 0; i < names.size(); ++i) {
+        QWidget *w = windows.at(i);
+        const QSize size = w ? w->frameGeometry().size() : QSize();
+        const ProgramSettings::WindowPlace place = ProgramSettings::readWindow(
+            ini, names.at(i), ProgramSettings::centredOffset(screenRect.height(), size.height()),
+            ProgramSettings::centredOffset(screenRect.width(), size.width()));
+        if (w)
+            w->move(place.left, place.top);
+        else
+            m_missingPlaces.insert(names.at(i), QPoint(place.left, place.top));
+    }
+    panStatus->setVisible(ProgramSettings::readStatusVisible(ini));
+    restoreToolbars(ini);
+}
+
+void TfrmTN::restoreToolbars(const IniFile &ini)
+{
+    const QList<QToolBar *> bars{tbStd, tbHlp, tbNav, tbLga};
+    const QStringList names = ProgramSettings::toolbarSections();
+    struct Docked {
+        QToolBar *bar;
+        ProgramSettings::ToolbarPlace place;
+    };
+    QList<Docked> docked;
+    QList<Docked> floating;
+    for (int i = 0; i < bars.size(); ++i) {
+        ProgramSettings::ToolbarPlace place;
+        if (!ProgramSettings::readToolbar(ini, names.at(i), &place)) {
+            // Without a valid section the toolbar keeps its design-time place.
+            place.name = names.at(i);
+            place.dockPos = i * 1000;
+        }
+        if (place.dockedTo == ProgramSettings::kFloating)
+            floating.append({bars.at(i), place});
+        else
+            docked.append({bars.at(i), place});
+    }
+    // The dock holds a single row; the stored row and position give the order.
+    std::stable_sort(docked.begin(), docked.end(), [](const Docked &a, const Docked &b) {
+        return std::pair(a.place.dockRow, a.place.dockPos) < std::pair(b.place.dockRow, b.place.dockPos);
+    });
+    for (const Docked &d : docked) {
+        removeToolBar(d.bar);
+        addToolBar(Qt::TopToolBarArea, d.bar);
+        d.bar->setVisible(d.place.visible);
+    }
+    for (const Docked &f : floating) {
+        removeToolBar(f.bar);
+        addToolBar(Qt::TopToolBarArea, f.bar);
+        f.bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        f.bar->move(f.place.floatLeft, f.place.floatTop);
+        f.bar->setVisible(f.place.visible);
+        m_floatPlaces.insert(f.bar, f.place);
+    }
+}
+
+bool TfrmTN::writeSettings()
+{
+    const QStringList names = ProgramSettings::windowSections();
+    const QList<QWidget *> windows = settingsWindows();
+    QList<ProgramSettings::WindowPlace> places;
+    for (int i = 0; i < names.size(); ++i) {
+        const QWidget *w = windows.at(i);
+        const QPoint p = w ? w->pos() : m_missingPlaces.value(names.at(i));
+        places.append({names.at(i), p.y(), p.x()});
+    }
+
+    const QList<QToolBar *> bars{tbStd, tbHlp, tbNav, tbLga};
+    QList<int> rowsY;
+    for (QToolBar *b : bars)
+        if (!b->isFloating() && !rowsY.contains(b->y()))
+            rowsY.append(b->y());
+    std::sort(rowsY.begin(), rowsY.end());
+    QList<ProgramSettings::ToolbarPlace> toolbars;
+    for (int i = 0; i < bars.size(); ++i) {
+        QToolBar *b = bars.at(i);
+        ProgramSettings::ToolbarPlace t = m_floatPlaces.value(b);
+        t.name = ProgramSettings::toolbarSections().at(i);
+        t.visible = !b->isHidden();
+        if (b->isFloating()) {
+            t.dockedTo = ProgramSettings::kFloating;
+            t.floatLeft = b->pos().x();
+            t.floatTop = b->pos().y();
+        } else {
+            t.dockedTo = ProgramSettings::kDockName;
+            t.dockRow = static_cast<int>(rowsY.indexOf(b->y()));
+            t.dockPos = b->x();
+        }
+        toolbars.append(t);
+    }
+
+    IniFile ini(m_settingsFile);
+    ProgramSettings::write(ini, places, !panStatus->isHidden(), toolbars);
+    QDir().mkpath(QFileInfo(m_settingsFile).absolutePath());
+    QString error;
+    if (!ini.save(&error)) {
+        // The exit goes ahead all the same; the message tells what was lost.
+        m_platform.messages->error(this, error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,225 @@
+#pragma once
+
+#include "league/model/League.h"
+#include "league/model/ProgramSettings.h"
+#include "league/standings/RowBands.h"
+#include "league/ui/PlatformSeams.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QToolBar;
+class QWidget;
+
+class TfrmAbout;
+class TfrmEinst;
+class TfrmTab;
+class TfrmKurve;
+class TfrmKreuz;
+class TfrmExport;
+class TfrmExpBMP;
+class TfrmDruck;
+class TfrmDruckDlg;
+
+// tabulon's main window: one matchday at a time with its nine match rows,
+// the menus and toolbars that reach every other command, and the status
+// line. It owns the league and every other window of the program.
+class TfrmTN : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // programDir ends in a separator; args are the command-line arguments
+    // without the program name.
+    TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
+           QWidget *parent = nullptr);
+    ~TfrmTN() override;
+
+    League &league() { return m_league; }
+    const League &league() const { return m_league; }
+    const UiPlatform &platform() const { return m_platform; }
+    // The table view's band colours as its last fill left them; the printed
+    // league table and the exports colour their rows from them.
+    const RowBandColors &rowBandColor() const;
+    QString settingsFile() const { return m_settingsFile; }
+
+    TfrmAbout *frmAbout() const { return m_frmAbout; }
+    TfrmEinst *frmEinst() const { return m_frmEinst; }
+    TfrmTab *frmTab() const { return m_frmTab; }
+    TfrmKurve *frmKurve() const { return m_frmKurve; }
+    TfrmKreuz *frmKreuz() const { return m_frmKreuz; }
+    TfrmExport *frmExport() const { return m_frmExport; }
+    TfrmExpBMP *frmExpBMP() const { return m_frmExpBMP; }
+
+    FileDialogState &dlgOpen() { return m_dlgOpen; }
+    FileDialogState &dlgSave() { return m_dlgSave; }
+    FileDialogState &dlgHtml() { return m_dlgHtml; }
+    FileDialogState &dlgBMP() { return m_dlgBMP; }
+
+    // Display routines; both leave leagueSaved as it was.
+    void UpdateST();
+    void UpdateCBO();
+    void NeuSet();
+    void ErsterST();
+    void TitelLeiste();
+
+    // Menu and toolbar handlers. Each one is a complete command: a failure
+    // ends it with the runtime's message and the program keeps running.
+    void mnuNeuClick();
+    void mnuOeffnenClick();
+    void mnuSpeichernClick();
+    void mnuUnterClick();
+    void mnuExportClick();
+    void mnuDruckClick();
+    void mnuEndeClick();
+    void mnuRClick();
+    void mnuVClick();
+    void mnuAClick();
+    void mnuSBClick();
+    void mnuTBStdClick();
+    void mnuTBHlpClick();
+    void mnuTBNavClick();
+    void mnuTBLgaClick();
+    void mnuAStatusClick();
+    void mnuEinstClick();
+    void mnuKreuzClick();
+    void mnuTabClick();
+    void mnuHeimClick();
+    void mnuAusClick();
+    void mnuKurveClick();
+    void mnuHilfeClick();
+    void mnuHInxClick();
+    void mnuHUseClick();
+    void mnuHPClick();
+    void mnuHLPClick();
+    void mnuEMClick();
+    void mnuInfoClick();
+
+    // Addresses the three link commands hand to the desktop.
+    static QUrl authorHomepage();
+    static QUrl programHomepage();
+    static QUrl authorMail();
+
+signals:
+    // The exit went ahead: the league was saved or given up, and the
+    // settings file was written.
+    void exited();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildPanel();
+    void buildActions();
+    void buildMenus();
+    void buildToolbars();
+    void buildStatusLine();
+    void connectAll();
+
+    void FormShow();
+    bool FormClose();
+    void createWindows();
+
+    // Runs one command and turns a LeagueError into its message box.
+    bool guarded(const std::function<void()> &command);
+
+    // The save prompt of "Neu", "Öffnen" and the exit. False = cancelled.
+    bool askToSave();
+    void SaveDatei();
+    void OpenDatei();
+    void OldDatei();
+
+    void showTables(int view);
+    void ExportTabHTML();
+    void ExportKreuzHTML();
+    void ExportSTHTML();
+    void ExportBMP();
+
+    void cboTeamAChange(int row, int index);
+    void cboTeamBChange(int row, int index);
+    void meTorAChange(int row);
+    void meTorBChange(int row);
+    void edDatum1Change();
+    void edDatum2Change();
+
+    QList<QWidget *> settingsWindows() const;
+    void restoreSettings();
+    bool writeSettings();
+    void restoreToolbars(const class IniFile &ini);
+
+    UiPlatform m_platform;
+    League m_league;
+    // Places of windows that do not exist in this build, written back as read.
+    QHash<QString, QPoint> m_missingPlaces;
+    // Docked place of a floating toolbar, kept for when it is written again.
+    QHash<QToolBar *, ProgramSettings::ToolbarPlace> m_floatPlaces;
+    QString m_settingsFile;
+    bool m_shownOnce = false;
+    bool m_closing = false;
+
+    FileDialogState m_dlgOpen;
+    FileDialogState m_dlgSave;
+    FileDialogState m_dlgHtml;
+    FileDialogState m_dlgBMP;
+
+    // matchday panel
+    QWidget *m_panel = nullptr;
+    QLabel *lblST = nullptr;
+    QDateEdit *edDatum1 = nullptr;
+    QDateEdit *edDatum2 = nullptr;
+    std::array<QComboBox *, League::kRows + 1> cboTeamA{};
+    std::array<QComboBox *, League::kRows + 1> cboTeamB{};
+    std::array<QLineEdit *, League::kRows + 1> meTorA{};
+    std::array<QLineEdit *, League::kRows + 1> meTorB{};
+    QLabel *m_footer = nullptr;
+
+    QStatusBar *panStatus = nullptr;
+    QProgressBar *progBar = nullptr;
+
+    QToolBar *tbStd = nullptr;
+    QToolBar *tbHlp = nullptr;
+    QToolBar *tbNav = nullptr;
+    QToolBar *tbLga = nullptr;
+    QLabel *sbST = nullptr;
+
+    QMenu *popST = nullptr;
+    QMenu *popTB = nullptr;
+    QMenu *m_menuA = nullptr;
+    QMenu *m_menuSB = nullptr;
+
+    // menu items
+    QAction *mnuNeu = nullptr, *mnuOeffnen = nullptr, *mnuSpeichern = nullptr, *mnuUnter = nullptr,
+            *mnuExport = nullptr, *mnuDruck = nullptr, *mnuEnde = nullptr, *mnuR = nullptr,
+            *mnuV = nullptr, *mnuTBStd = nullptr, *mnuTBHlp = nullptr, *mnuTBNav = nullptr,
+            *mnuTBLga = nullptr, *mnuAStatus = nullptr, *mnuEinst = nullptr, *mnuKreuz = nullptr,
+            *mnuTab = nullptr, *mnuHeim = nullptr, *mnuAus = nullptr, *mnuKurve = nullptr,
+            *mnuHilfe = nullptr, *mnuHInx = nullptr, *mnuHUse = nullptr, *mnuHP = nullptr,
+            *mnuHLP = nullptr, *mnuEM = nullptr, *mnuInfo = nullptr;
+    // popup items of popST
+    QAction *popSTR = nullptr, *popSTV = nullptr;
+    // toolbar buttons (same handlers, own hints)
+    QAction *tbNeu = nullptr, *tbOeffnen = nullptr, *tbSpeichern = nullptr, *tbExport = nullptr,
+            *tbDruck = nullptr, *tbHilfe = nullptr, *tbInfo = nullptr, *tbR = nullptr, *tbV = nullptr,
+            *tbEinst = nullptr, *tbKreuz = nullptr, *tbTab = nullptr, *tbKurve = nullptr;
+
+    // the other windows, created at start in this order
+    TfrmAbout *m_frmAbout = nullptr;
+    TfrmEinst *m_frmEinst = nullptr;
+    TfrmTab *m_frmTab = nullptr;
+    TfrmKurve *m_frmKurve = nullptr;
+    QWidget *m_frmDruck = nullptr;
+    QWidget *m_frmDruckDlg = nullptr;
+    TfrmKreuz *m_frmKreuz = nullptr;
+    TfrmExport *m_frmExport = nullptr;
+    TfrmExpBMP *m_frmExpBMP = nullptr;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "league/standings/RowBands.h"
+#include "league/standings/Standings.h"
+#include "league/ui/PlatformSeams.h"
+
+#include <QDialog>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class League;
+
+// The table window: the league, home or away table as 18 coloured row
+// bands. The bands keep their colours after the window closes; the printed
+// league table and the exports read them through rowBandColor().
+class TfrmTab : public QDialog {
+    Q_OBJECT
+
+public:
+    // Modal results of the two switch buttons.
+    static constexpr int kFirstSwitch = 6;
+    static constexpr int kSecondSwitch = 7;
+    static constexpr int kClose = 1;
+
+    TfrmTab(const UiPlatform &platform, QWidget *parent = nullptr);
+
+    // TabGes, TabHeim and TabAus in one: fills the window for the view.
+    void fill(TableView view, const Standings &standings, const League &league);
+    TableView view() const { return m_view; }
+    // The view a switch button (its modal result) leads to.
+    TableView switchTarget(int result) const;
+    const RowBandColors &rowBandColor() const { return m_bands; }
+
+private:
+    void applyBands();
+
+    UiPlatform m_platform;
+    TableView m_view = TableView::Total;
+    RowBandColors m_bands = RowBandColors::defaultLayout();
+    std::array<QFrame *, 19> Shape{};
+    std::array<QLabel *, 19> lblTeam{}, lblSp{}, lblSs{}, lblSu{}, lblSn{}, lblPkt{}, lblTe{}, lblTa{},
+        lblTd{};
+    QPushButton *bb1 = nullptr;
+    QPushButton *bb2 = nullptr;
+    QPushButton *bbHilfe = nullptr;
+    QPushButton *bbOK = nullptr;
+};

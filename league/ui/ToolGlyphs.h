@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The small pictures of the toolbar buttons, drawn at start so that the
+// program needs no picture files. name is one of: new, open, save, export,
+// print, help, info, back, forward, settings, cross, table, curve.
+QIcon toolGlyph(const QString &name);
+
+// Asks for the fonts by the names the forms use. "MS Sans Serif" has no
+// fontconfig alias, so it is mapped by hand; calling this again is harmless.
+void installFontSubstitutions();
