@@ -1,6 +1,7 @@
 #include "apps/tabulon/Headless.h"
 
 #include "apps/tabulon/ConvertCommand.h"
+#include "apps/tabulon/ExportCommand.h"
 #include "apps/tabulon/PrintPdfCommand.h"
 
 #include <QString>
@@ -26,6 +27,7 @@ const Command kCommands[] = {
      "  --convert IN OUT       load IN (league file *.T98, or old file *.tn3) and\n"
      "                         save it as the league file OUT\n"},
     {"--print-pdf", runPrintPdf, printPdfUsage()},
+    {"--export", runExport, exportUsage()},
 };
 
 QString usageText()

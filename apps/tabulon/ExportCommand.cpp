@@ -1,0 +1,182 @@
+#include "apps/tabulon/ExportCommand.h"
+
+#include "league/export/Exporters.h"
+#include "league/model/League.h"
+#include "league/model/LeagueError.h"
+#include "league/model/LeagueFile.h"
+#include "league/standings/RowBands.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QTextStream>
+
+#include <optional>
+
+namespace {
+
+struct Request {
+    ExportDocument document = ExportDocument::Tables;
+    bool curve = false;
+    int team = 0;
+    ExportFormat format = ExportFormat::Html;
+    QString output;
+    QString league;
+};
+
+int usageError(const QString &problem)
+{
+    QTextStream err(stderr);
+    err << "tabulon: " << problem << "\n\nUsage:\n" << exportUsage();
+    return 2;
+}
+
+// Returns the parsed request, or the reason why the arguments are wrong.
+std::optional<Request> parse(const QStringList &args, QString &problem)
+{
+    QHash<QString, QString> options;
+    QStringList positional;
+    for (const QString &arg : args) {
+        if (!arg.startsWith(QLatin1String("--"))) {
+            positional << arg;
+            continue;
+        }
+        const int eq = arg.indexOf(QLatin1Char('='));
+        const QString name = arg.left(eq < 0 ? arg.size() : eq);
+        if (name != QLatin1String("--export") && name != QLatin1String("--format")
+            && name != QLatin1String("--output") && name != QLatin1String("--team")) {
+            problem = QStringLiteral("unknown option %1").arg(arg);
+            return std::nullopt;
+        }
+        if (eq < 0) {
+            problem = QStringLiteral("%1 needs a value (%1=...)").arg(name);
+            return std::nullopt;
+        }
+        if (options.contains(name)) {
+            problem = QStringLiteral("%1 given twice").arg(name);
+            return std::nullopt;
+        }
+        options.insert(name, arg.mid(eq + 1));
+    }
+
+    Request r;
+    const QString what = options.value(QStringLiteral("--export"));
+    if (!options.contains(QStringLiteral("--export"))) {
+        problem = QStringLiteral("missing --export");
+        return std::nullopt;
+    }
+    if (what == QLatin1String("tables"))
+        r.document = ExportDocument::Tables;
+    else if (what == QLatin1String("cross"))
+        r.document = ExportDocument::Cross;
+    else if (what == QLatin1String("matchdays"))
+        r.document = ExportDocument::Matchdays;
+    else if (what == QLatin1String("curve"))
+        r.curve = true;
+    else {
+        problem = QStringLiteral("unknown value of --export: %1").arg(what);
+        return std::nullopt;
+    }
+
+    if (!options.contains(QStringLiteral("--format"))) {
+        problem = QStringLiteral("missing --format");
+        return std::nullopt;
+    }
+    const QString format = options.value(QStringLiteral("--format"));
+    static const QHash<QString, ExportFormat> documentFormats{
+        {QStringLiteral("html"), ExportFormat::Html},
+        {QStringLiteral("txt"), ExportFormat::Text},
+        {QStringLiteral("rtf"), ExportFormat::Rtf}};
+    static const QHash<QString, ExportFormat> pictureFormats{
+        {QStringLiteral("bmp"), ExportFormat::Bmp}, {QStringLiteral("gif"), ExportFormat::Gif}};
+    const auto &formats = r.curve ? pictureFormats : documentFormats;
+    if (!formats.contains(format)) {
+        problem = QStringLiteral("unknown value of --format for --export=%1: %2").arg(what, format);
+        return std::nullopt;
+    }
+    r.format = formats.value(format);
+
+    if (r.curve) {
+        if (!options.contains(QStringLiteral("--team"))) {
+            problem = QStringLiteral("missing --team for --export=curve");
+            return std::nullopt;
+        }
+        bool ok = false;
+        r.team = options.value(QStringLiteral("--team")).toInt(&ok);
+        if (!ok || r.team < 1 || r.team > League::kTeams) {
+            problem = QStringLiteral("--team must be a team slot from 1 to 18");
+            return std::nullopt;
+        }
+    } else if (options.contains(QStringLiteral("--team"))) {
+        problem = QStringLiteral("--team belongs to --export=curve only");
+        return std::nullopt;
+    }
+
+    r.output = options.value(QStringLiteral("--output"));
+    if (r.output.isEmpty()) {
+        problem = QStringLiteral("missing --output=FILE");
+        return std::nullopt;
+    }
+    if (positional.size() != 1) {
+        problem = positional.isEmpty() ? QStringLiteral("missing league file")
+                                       : QStringLiteral("only one league file can be exported");
+        return std::nullopt;
+    }
+    r.league = positional.first();
+    return r;
+}
+
+// The league file reader falls back to defaults for a file it cannot read;
+// for a script that would silently export an empty league, so the file must
+// be readable before it is loaded.
+void loadLeague(const QString &path, League &league)
+{
+    QFile probe(path);
+    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
+        throw LeagueError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
+    probe.close();
+    league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    league.leagueFileName = path;
+    if (path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))
+        OldDatei(league);
+    else
+        OpenDatei(league);
+}
+
+} // namespace
+
+const char *exportUsage()
+{
+    return "  --export=tables|cross|matchdays --format=html|txt|rtf --output=FILE LEAGUE\n"
+           "                         write the tables, cross table or matchdays of\n"
+           "                         LEAGUE (*.T98 or old *.tn3) to FILE\n"
+           "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
+           "                         write the fever curve of team slot N (1..18)\n";
+}
+
+int runExport(const QStringList &args)
+{
+    QString problem;
+    const std::optional<Request> request = parse(args, problem);
+    if (!request)
+        return usageError(problem);
+
+    try {
+        League league;
+        loadLeague(request->league, league);
+        QByteArray bytes;
+        if (request->curve) {
+            bytes = exportCurve(request->team, request->format, league);
+        } else {
+            // As after the league table view: zones from the league's settings.
+            const RowBandColors bands = bandsForView(TableView::Total, league);
+            bytes = exportDocument(request->document, request->format, league, bands);
+        }
+        writeExportFile(request->output, bytes, request->format);
+    } catch (const LeagueError &e) {
+        QTextStream(stderr) << e.message() << '\n';
+        return 1;
+    }
+    return 0;
+}
