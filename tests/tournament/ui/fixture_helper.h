@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "tournament/ui/Plateforme.h"
+
+// Records every message box instead of showing it.
+class PlateformeScriptee : public Plateforme
+{
+public:
+    void erreurFichier(QWidget *) override { messages << QStringLiteral("File Error !"); }
+    void erreurSysteme(QWidget *, const QString &message) override { messages << message; }
+
+    QStringList messages;
+};
+
+// Records written from the file layouts: 32-bit little-endian integers, names
+// as a length byte followed by 20 bytes, padding and links as zeros.
+namespace Octets {
+
+QByteArray entier(qint32 value);
+QByteArray nom(const QByteArray &name);
+
+struct Joueur
+{
+    QByteArray name;
+    qint32 goals = 0;
+};
+
+// 712 bytes.
+QByteArray equipe(const QByteArray &name, qint32 played, qint32 points, qint32 goalsFor, qint32 goalsAgainst,
+                  const QByteArray &flag, const QList<Joueur> &players);
+// 56 bytes.
+QByteArray match(char code, const QByteArray &team1, const QByteArray &team2, qint32 score1, qint32 score2);
+
+} // namespace Octets
+
+// A small tournament for the window tests: team i (0..3) of group g is named
+// "Team " + letter + (i + 1), with the squad "Striker X", "Zo\xe9 X" and
+// "Keeper X" (X = letter + (i + 1)) and the flag of an example team.
+namespace Fixture {
+
+QByteArray nomEquipe(char group, int index);
+QList<Octets::Joueur> squad(char group, int index, qint32 strikerGoals = 0);
+QByteArray drapeau(char group, int index);
+
+// Writes the eight group files with no result yet and copies the example's pictures.
+void prepare(const QString &dir);
+
+QByteArray lit(const QString &path);
+
+} // namespace Fixture

@@ -1,0 +1,402 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <map>
+
+#include "fixture_helper.h"
+#include "tournament/ui/TForm1.h"
+#include "tournament/ui/TForm2.h"
+#include "tournament/ui/TForm3.h"
+#include "tournament/ui/TabbedNotebook.h"
+#include "tournament/ui/Tbilans.h"
+#include "tournament/ui/Tchampion_du_monde.h"
+#include "tournament/ui/Tcontre_camp.h"
+#include "tournament/ui/Tdeja_lieu.h"
+#include "tournament/ui/Tmatch_nul.h"
+#include "tournament/ui/Tsaisie_inco.h"
+#include "tournament/ui/Tvalidation.h"
+
+// A whole tournament played through the windows, as a user would: every group
+// result with its scorers, a drawing of lots, the knock-out stage with a match
+// decided on penalty kicks, the closing windows, then the files and a restart.
+class TstTournamentPlay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void playWholeTournament();
+
+private:
+    struct Session
+    {
+        explicit Session(const QString &dir) : form(dir, plateforme)
+        {
+            form.creeFenetres();
+            form.show();
+            for (int i = 0; i < 7; ++i)
+                form.Timer1Timer();
+        }
+        PlateformeScriptee plateforme;
+        TForm1 form;
+    };
+
+    static void choisit(QComboBox *box, const QString &text);
+    static void ajouteButeur(QListWidget *squad, QPushButton *add, int player);
+    void joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal = false);
+    void joueTour2(TForm1 &f, char code, int s1, int s2, int lines1 = -1, int lines2 = -1);
+
+    // Goals the test credited, by player name: what the files must hold afterwards.
+    std::map<QByteArray, int> m_buts;
+    QByteArray m_matchs;
+    QByteArray m_tour2;
+};
+
+void TstTournamentPlay::choisit(QComboBox *box, const QString &text)
+{
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->textActivated(text);
+}
+
+void TstTournamentPlay::ajouteButeur(QListWidget *squad, QPushButton *add, int player)
+{
+    squad->setCurrentRow(player);
+    add->click();
+}
+
+// Group match between teams i1 and i2 of a group (file numbering); every goal
+// is scored by the team's striker. With ownGoal, one goal of the first team gets
+// no scorer line and the own-goal dialog must take the entry on to confirmation.
+void TstTournamentPlay::joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal)
+{
+    const QByteArray t1 = Fixture::nomEquipe(group, i1), t2 = Fixture::nomEquipe(group, i2);
+    choisit(f.lettre, QString(QLatin1Char(group)));
+    choisit(f.equipe1, QString::fromLatin1(t1));
+    choisit(f.equipe2, QString::fromLatin1(t2));
+    f.score1->setValue(s1);
+    f.score2->setValue(s2);
+    const int lines1 = ownGoal ? s1 - 1 : s1, lines2 = s2;
+    for (int k = 0; k < lines1; ++k)
+        ajouteButeur(f.listeq1, f.but1, 0);
+    for (int k = 0; k < lines2; ++k)
+        ajouteButeur(f.listeq2, f.but2, 0);
+    f.Valider->click();
+    Fenetres &w = f.fenetres();
+    if (ownGoal) {
+        QVERIFY(w.contre_camp->isVisible());
+        QVERIFY(!w.contre_camp->penalty->isVisible());
+        w.contre_camp->OKBtn->click();
+        QVERIFY(!w.contre_camp->isVisible());
+    }
+    QVERIFY(w.validation->isVisible());
+    QCOMPARE(w.validation->Label1->text(), QStringLiteral("In group"));
+    QCOMPARE(w.validation->equipe1->text(), QString::fromLatin1(t1));
+    QCOMPARE(w.validation->score2->text(), QString::number(s2));
+    w.validation->OKBtn->click();
+    QVERIFY(!w.validation->isVisible());
+    m_buts["Striker " + t1.right(2)] += lines1;
+    m_buts["Striker " + t2.right(2)] += lines2;
+    m_matchs += Octets::match(group, t1, t2, s1, s2);
+}
+
+// Knock-out match: opened from the bracket's button, entered on the main
+// window; lines default to one striker line per goal.
+void TstTournamentPlay::joueTour2(TForm1 &f, char code, int s1, int s2, int lines1, int lines2)
+{
+    Fenetres &w = f.fenetres();
+    QVERIFY(w.Form2->isVisible());
+    QPushButton *button = w.Form2->bouton(code);
+    QVERIFY2(button->isEnabled(), &code);
+    button->click();
+    QVERIFY(!w.Form2->isVisible());
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::NewResult));
+    QVERIFY(f.valider2->isVisible() && f.back->isVisible() && !f.Valider->isVisible());
+    QVERIFY(!f.equipe1->isEnabled());
+    const QByteArray t1 = f.equipe1->currentText().toLatin1(), t2 = f.equipe2->currentText().toLatin1();
+    f.score1->setValue(s1);
+    f.score2->setValue(s2);
+    if (lines1 < 0)
+        lines1 = s1;
+    if (lines2 < 0)
+        lines2 = s2;
+    for (int k = 0; k < lines1; ++k)
+        ajouteButeur(f.listeq1, f.but1, 0);
+    for (int k = 0; k < lines2; ++k)
+        ajouteButeur(f.listeq2, f.but2, 0);
+    f.valider2->click();
+    if (lines1 < s1 || lines2 < s2) {
+        QVERIFY(w.contre_camp->isVisible());
+        QVERIFY(w.contre_camp->penalty->isVisible());
+        w.contre_camp->OKBtn->click();
+    }
+    QVERIFY(w.validation->isVisible());
+    QCOMPARE(w.validation->Label1->text(), QStringLiteral("Stage 2"));
+    w.validation->OKBtn->click();
+    QVERIFY(!f.isVisible());
+    m_buts["Striker " + t1.right(2)] += lines1;
+    m_buts["Striker " + t2.right(2)] += lines2;
+    m_tour2 += Octets::match(code, t1, t2, s1, s2);
+}
+
+void TstTournamentPlay::playWholeTournament()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString dir = tmp.path();
+    Fixture::prepare(dir);
+
+    {
+        Session s(dir);
+        TForm1 &f = s.form;
+        Fenetres &w = f.fenetres();
+        QVERIFY(f.isEnabled());
+        QVERIFY(s.plateforme.messages.isEmpty());
+        QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
+
+        // Group A: the first two teams end level in every respect and drew
+        // their match, so only lots can separate them.
+        joueGroupe(f, 'A', 0, 1, 1, 1);
+        joueGroupe(f, 'A', 2, 3, 0, 0);
+        joueGroupe(f, 'A', 0, 2, 2, 0);
+        joueGroupe(f, 'A', 1, 3, 1, 0);
+        joueGroupe(f, 'A', 0, 3, 1, 0);
+        joueGroupe(f, 'A', 1, 2, 2, 0);
+
+        // The same pair again, in the other order: refused as already recorded.
+        choisit(f.lettre, QStringLiteral("A"));
+        choisit(f.equipe1, QStringLiteral("Team A2"));
+        choisit(f.equipe2, QStringLiteral("Team A1"));
+        f.Valider->click();
+        QVERIFY(w.deja_lieu->isVisible());
+        QCOMPARE(w.deja_lieu->equipe1->text(), QStringLiteral("Team A2"));
+        QCOMPARE(w.deja_lieu->equipe2->text(), QStringLiteral("Team A1"));
+        QVERIFY(!w.validation->isVisible());
+        w.deja_lieu->OKBtn->click();
+
+        // Two scorer lines for one goal: wrong entries.
+        choisit(f.lettre, QStringLiteral("B"));
+        f.score1->setValue(1);
+        ajouteButeur(f.listeq1, f.but1, 0);
+        ajouteButeur(f.listeq1, f.but1, 1);
+        f.Valider->click();
+        QVERIFY(w.saisie_inco->isVisible());
+        QVERIFY(!w.validation->isVisible() && !w.contre_camp->isVisible());
+        w.saisie_inco->OKBtn->click();
+        QCOMPARE(int(f.tournoi().liste_matchs.size()), 6);
+
+        // Every other group: the teams finish in file order.
+        for (char g = 'B'; g <= 'H'; ++g) {
+            joueGroupe(f, g, 0, 1, 2, 1, g == 'B');
+            joueGroupe(f, g, 2, 3, 1, 0);
+            joueGroupe(f, g, 0, 2, 2, 0);
+            joueGroupe(f, g, 1, 3, 3, 1);
+            joueGroupe(f, g, 0, 3, 1, 0);
+            joueGroupe(f, g, 1, 2, 2, 1);
+        }
+        QCOMPARE(int(f.tournoi().liste_matchs.size()), 48);
+        QVERIFY(f.tournoi().modifie);
+
+        // All group matches are in: the entry page can no longer be chosen.
+        QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
+        QCOMPARE(f.mjoues->text(), QStringLiteral("All the matchs have been played."));
+        QCOMPARE(f.matchs_joues->item(48, 1)->text(), QStringLiteral("Team H2"));
+        f.TabbedNotebook1->tab(TForm1::NewResult)->click();
+        QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::PlayedMatchs));
+
+        f.TabbedNotebook1->tab(TForm1::Classifications)->click();
+        choisit(f.lettre_groupe, QStringLiteral("A"));
+        const QStringList expectedA = {"Team A1", "Team A2", "Team A4", "Team A3"};
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(f.classement->item(r + 1, 0)->text(), expectedA[r]);
+        QCOMPARE(f.classement->item(1, 2)->text(), QStringLiteral("7"));
+        QCOMPARE(f.classement->item(2, 2)->text(), QStringLiteral("7"));
+
+        // "Start Stage 2": group A's two places go to the drawing of lots.
+        f.TabbedNotebook1->tab(TForm1::Welcome)->click();
+        f.tour2->click();
+        QVERIFY(!f.isVisible());
+        QVERIFY(w.Form3->isVisible());
+        QCOMPARE(w.Form3->groupe->text(), QStringLiteral("A"));
+        QCOMPARE(w.Form3->position->text(), QStringLiteral("premier"));
+        QCOMPARE(w.Form3->equipes->count(), 2);
+        w.Form3->BitBtn1->click(); // nothing chosen: nothing happens
+        QVERIFY(w.Form3->isVisible());
+        w.Form3->equipes->setCurrentRow(1); // "Team A2" wins the draw
+        QCOMPARE(w.Form3->equipes->currentItem()->text(), QStringLiteral("Team A2"));
+        w.Form3->BitBtn1->click();
+        QVERIFY(!w.Form3->isVisible());
+        QVERIFY(w.Form2->isVisible());
+        QVERIFY(f.tournoi().phase2);
+        QVERIFY(f.tournoi().qualif_a_ecrire);
+        QVERIFY(!w.Form2->avert->isVisible());
+        QVERIFY(!w.Form2->bouton_bilan->isVisible());
+        QVERIFY(!w.Form2->bouton('A')->isEnabled());
+        QVERIFY(!w.Form2->qualifies[0]->pixmap().isNull());
+
+        // The title bar cannot close the main window during stage 2.
+        f.show();
+        QVERIFY(!f.close());
+        f.hide();
+
+        // Round of 16. Match '1' ends level: the penalty dialog; then the
+        // score after penalty kicks, with the kicks credited to nobody.
+        w.Form2->bouton('1')->click();
+        f.score1->setValue(1);
+        f.score2->setValue(1);
+        ajouteButeur(f.listeq1, f.but1, 0);
+        ajouteButeur(f.listeq2, f.but2, 0);
+        f.valider2->click();
+        QVERIFY(w.match_nul->isVisible());
+        QVERIFY(!w.validation->isVisible());
+        w.match_nul->OKBtn->click();
+        f.back->click();
+        QVERIFY(w.Form2->isVisible());
+        joueTour2(f, '1', 5, 4, 1, 1);
+        QVERIFY(w.Form2->isVisible());
+        QVERIFY(!w.Form2->bouton('1')->isEnabled());
+        QVERIFY(!w.Form2->quarts[0]->pixmap().isNull());
+        for (char code : {'2', '3', '4', '5', '6', '7', '8'})
+            joueTour2(f, code, 1, 0);
+
+        // The same pair a second time is refused.
+        w.Form2->bouton('A')->click();
+        f.equipe1->setEditText(QStringLiteral("Team A2"));
+        f.equipe2->setEditText(QStringLiteral("Team B2"));
+        f.valider2->click();
+        QVERIFY(w.deja_lieu->isVisible());
+        w.deja_lieu->CancelBtn->click();
+        f.back->click();
+
+        joueTour2(f, 'A', 2, 0);
+        joueTour2(f, 'B', 1, 0);
+        joueTour2(f, 'C', 1, 0);
+        joueTour2(f, 'D', 1, 0);
+        joueTour2(f, 'F', 2, 1);
+        joueTour2(f, 'G', 0, 1);
+        QVERIFY(w.Form2->bouton('Z')->isEnabled() && w.Form2->bouton('Y')->isEnabled());
+
+        // The final before the third-place match: the champion screen, whose
+        // OK goes back to the bracket while the third place is open.
+        joueTour2(f, 'Z', 1, 2);
+        Tchampion_du_monde &champion = *w.champion_du_monde;
+        QVERIFY(champion.isVisible());
+        QVERIFY(!w.Form2->isVisible());
+        QCOMPARE(champion.nom->text(), QStringLiteral("Team F1"));
+        QVERIFY(champion.Timerchampion->isActive());
+        QCOMPARE(champion.Timerchampion->interval(), 500);
+        champion.TimerchampionTimer();
+        for (QLabel *image : champion.images)
+            QVERIFY(!image->pixmap().isNull());
+        champion.TimerchampionTimer();
+        for (QLabel *image : champion.images)
+            QVERIFY(image->pixmap().isNull());
+        champion.OK->click();
+        QVERIFY(!champion.Timerchampion->isActive());
+        QVERIFY(w.Form2->isVisible());
+        QVERIFY(!w.bilans->isVisible());
+
+        joueTour2(f, 'Y', 3, 0);
+        QVERIFY(w.Form2->isVisible());
+        QVERIFY(w.bilans->isVisible());
+        QVERIFY(w.Form2->bouton_bilan->isVisible());
+        QCOMPARE(w.bilans->premier->text(), QStringLiteral("1-Team F1"));
+        QCOMPARE(w.bilans->second->text(), QStringLiteral("2-Team A2"));
+        QCOMPARE(w.bilans->troisieme->text(), QStringLiteral("3-Team E1"));
+        QCOMPARE(w.bilans->quatrieme->text(), QStringLiteral("4-Team B1"));
+        // Eleven for E1's striker, ten for A2's and F1's (the later one in
+        // group order first), seven for B2's.
+        const QStringList scorers = {"Striker E1(Team E1) 11", "Striker F1(Team F1) 10",
+                                     "Striker A2(Team A2) 10", "Striker B2(Team B2) 7"};
+        QCOMPARE(w.bilans->buteurs->count(), scorers.size());
+        for (int i = 0; i < scorers.size(); ++i)
+            QCOMPARE(w.bilans->buteurs->item(i)->text(), scorers[i]);
+        w.bilans->Button1->click();
+        QVERIFY(w.Form2->isVisible());
+
+        // Back to the main window and save.
+        w.Form2->Retour->click();
+        QVERIFY(!f.tournoi().phase2);
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::Welcome));
+        f.sauver->click();
+        QVERIFY(!f.tournoi().modifie);
+        QVERIFY(s.plateforme.messages.isEmpty());
+    }
+
+    // The eleven files, byte for byte.
+    const QDir d(dir);
+    QCOMPARE(Fixture::lit(d.filePath("matchs.dat")), m_matchs);
+    QCOMPARE(Fixture::lit(d.filePath("tour2.dat")), m_tour2);
+    QByteArray qualif;
+    for (char g = 'A'; g <= 'H'; ++g) {
+        const bool a = g == 'A'; // the drawing put the second team first
+        qualif += Octets::nom(Fixture::nomEquipe(g, a ? 1 : 0));
+        qualif += Octets::nom(Fixture::nomEquipe(g, a ? 0 : 1));
+    }
+    QCOMPARE(Fixture::lit(d.filePath("qualif.dat")), qualif);
+    struct Ligne { int index, points, goalsFor, goalsAgainst; };
+    const Ligne groupA[4] = {{0, 7, 4, 1}, {1, 7, 4, 1}, {3, 1, 0, 2}, {2, 1, 0, 4}};
+    const Ligne others[4] = {{0, 9, 5, 1}, {1, 6, 6, 4}, {2, 3, 2, 4}, {3, 0, 1, 5}};
+    for (char g = 'A'; g <= 'H'; ++g) {
+        QByteArray expected;
+        for (const Ligne &l : g == 'A' ? groupA : others) {
+            const QByteArray name = Fixture::nomEquipe(g, l.index);
+            expected += Octets::equipe(name, 3, l.points, l.goalsFor, l.goalsAgainst, Fixture::drapeau(g, l.index),
+                                       Fixture::squad(g, l.index, m_buts["Striker " + name.right(2)]));
+        }
+        QCOMPARE(Fixture::lit(d.filePath(QStringLiteral("groupe%1.dat").arg(QLatin1Char(g)))), expected);
+    }
+
+    // A fresh start shows the same standings, bracket and scorers.
+    Session s(dir);
+    TForm1 &f = s.form;
+    Fenetres &w = f.fenetres();
+    f.TabbedNotebook1->tab(TForm1::Classifications)->click();
+    choisit(f.lettre_groupe, QStringLiteral("A"));
+    QCOMPARE(f.classement->item(3, 0)->text(), QStringLiteral("Team A4"));
+    choisit(f.lettre_groupe, QStringLiteral("C"));
+    QCOMPARE(f.classement->item(2, 0)->text(), QStringLiteral("Team C2"));
+    QCOMPARE(f.classement->item(2, 4)->text(), QStringLiteral("4"));
+
+    f.TabbedNotebook1->tab(TForm1::Statistics)->click();
+    QCOMPARE(f.buteurs->count(), 4);
+    QCOMPARE(f.buteurs->item(0)->text(), QStringLiteral("Striker E1(Team E1) 11"));
+    QCOMPARE(f.buteurs->item(3)->text(), QStringLiteral("Striker B2(Team B2) 7"));
+    choisit(f.lettregrp, QStringLiteral("E"));
+    QCOMPARE(f.effectif->item(1, 0)->text(), QStringLiteral("Striker E1"));
+    QCOMPARE(f.effectif->item(1, 1)->text(), QStringLiteral("11"));
+    QCOMPARE(f.effectif->item(2, 0)->text(), QString::fromLatin1("Zo\xe9 E1"));
+    QCOMPARE(f.points->value(), 100);
+    QCOMPARE(f.po_pris->text(), QStringLiteral("9"));
+    QCOMPARE(f.po_poss->text(), QStringLiteral("9"));
+    // 5 group goals and 6 in four knock-out matches: 11 in 7.
+    QCOMPARE(f.moy_buts->text(), QStringLiteral("1,6"));
+
+    f.TabbedNotebook1->tab(TForm1::Welcome)->click();
+    f.tour2->click();
+    QVERIFY(w.Form2->isVisible());
+    QVERIFY(!w.Form3->isVisible());
+    QCOMPARE(f.tournoi().champion->name.text(), QStringLiteral("Team F1"));
+    QCOMPARE(f.tournoi().qualifies[0]->name.text(), QStringLiteral("Team A2"));
+    QVERIFY(w.Form2->bouton_bilan->isVisible());
+    for (int i = 0; i < 16; ++i)
+        QVERIFY(!w.Form2->boutons[i]->isEnabled());
+    w.Form2->bouton_bilanClick();
+    QCOMPARE(w.bilans->premier->text(), QStringLiteral("1-Team F1"));
+    QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+QTEST_MAIN(TstTournamentPlay)
+#include "tst_tournamentplay.moc"
