@@ -1,0 +1,397 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "fixture_helper.h"
+#include "tournament/ui/TAboutBox.h"
+#include "tournament/ui/TForm1.h"
+#include "tournament/ui/TForm2.h"
+#include "tournament/ui/TQuitterdlg.h"
+#include "tournament/ui/TabbedNotebook.h"
+#include "tournament/ui/Tcontre_camp.h"
+#include "tournament/ui/Tvalidation.h"
+
+// Start, welcome box, exit, resets and the pages' own rules.
+class TstShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void welcomeBoxHoldsInputForSevenTicks();
+    void missingGroupFileStopsTheStart();
+    void missingPictureGivesOneBoxPerFile();
+    void titleBarCloseRefusedWithChanges();
+    void exitWithoutChangesEndsAtOnce();
+    void resetAllThenNoLeavesFilesUnchanged();
+    void resetAllThenSaveEmptiesTheResults();
+    void resetStage2KeepsGroupResults();
+    void resetStage2WithAutomaticSave();
+    void editTeamAddsAndRemovesPlayers();
+    void stage2BeforeTheGroupsAreDone();
+    void teamChangeEmptiesScorers();
+
+private:
+    // One played group match, A1 2-0 A2, a round-of-16 record and a
+    // finished drawing of lots, as the files of an earlier run.
+    void ecritPartie();
+    QString fichier(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QByteArray m_groupeA, m_matchs, m_tour2, m_qualif;
+};
+
+namespace {
+
+struct Session
+{
+    explicit Session(const QString &dir, bool welcome = true) : form(dir, plateforme)
+    {
+        if (!form.tournoi().chargement_ok)
+            return;
+        form.creeFenetres();
+        form.show();
+        if (welcome)
+            for (int i = 0; i < 7; ++i)
+                form.Timer1Timer();
+    }
+    PlateformeScriptee plateforme;
+    TForm1 form;
+};
+
+void choisit(QComboBox *box, const QString &text)
+{
+    box->setCurrentIndex(box->findText(text));
+    emit box->textActivated(text);
+}
+
+} // namespace
+
+void TstShell::init()
+{
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    Fixture::prepare(m_tmp->path());
+}
+
+void TstShell::ecritPartie()
+{
+    m_groupeA = Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2))
+              + Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1))
+              + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
+              + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
+    m_matchs = Octets::match('A', "Team A1", "Team A2", 2, 0);
+    m_tour2 = Octets::match('1', "Team A1", "Team B2", 3, 2);
+    m_qualif.clear();
+    for (char g = 'A'; g <= 'H'; ++g)
+        m_qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+    const std::pair<const char *, QByteArray *> files[] = {
+        {"groupeA.dat", &m_groupeA}, {"matchs.dat", &m_matchs}, {"tour2.dat", &m_tour2}, {"qualif.dat", &m_qualif}};
+    for (const auto &[name, bytes] : files) {
+        QFile f(fichier(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(*bytes);
+    }
+}
+
+void TstShell::welcomeBoxHoldsInputForSevenTicks()
+{
+    Session s(m_tmp->path(), false);
+    TForm1 &f = s.form;
+    TAboutBox &about = *f.fenetres().AboutBox;
+    QVERIFY(f.Timer1->isActive());
+    QCOMPARE(f.Timer1->interval(), 1000);
+    QVERIFY(!f.isEnabled());
+    QCOMPARE(about.windowTitle(), QStringLiteral("Welcome !"));
+
+    // A click on the disabled window does nothing.
+    QTest::mouseClick(f.initialiser, Qt::LeftButton);
+    QVERIFY(!f.tournoi().modifie);
+
+    for (int tick = 1; tick <= 6; ++tick) {
+        f.Timer1Timer();
+        QVERIFY(about.isVisible());
+        QVERIFY(!f.isEnabled());
+    }
+    // The title bar cannot close the box; OK can, and the next tick brings it back.
+    QVERIFY(!about.close());
+    about.OKButton->click();
+    QVERIFY(!about.isVisible());
+    QVERIFY(f.isEnabled());
+    f.Timer1Timer();
+    QVERIFY(!about.isVisible());
+    QVERIFY(!f.Timer1->isActive());
+    QVERIFY(f.isEnabled());
+    QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+void TstShell::missingGroupFileStopsTheStart()
+{
+    QVERIFY(QFile::remove(fichier("groupeE.dat")));
+    PlateformeScriptee plateforme;
+    TForm1 f(m_tmp->path(), plateforme);
+    QVERIFY(!f.tournoi().chargement_ok);
+    QCOMPARE(plateforme.messages, QStringList{QStringLiteral("File Error !")});
+    QVERIFY(!f.Timer1->isActive());
+
+    // A group file that is one byte short is no better.
+    Fixture::prepare(m_tmp->path());
+    QByteArray b = Fixture::lit(fichier("groupeC.dat"));
+    b.chop(1);
+    QFile c(fichier("groupeC.dat"));
+    QVERIFY(c.open(QIODevice::WriteOnly));
+    c.write(b);
+    c.close();
+    PlateformeScriptee second;
+    TForm1 g(m_tmp->path(), second);
+    QVERIFY(!g.tournoi().chargement_ok);
+    QCOMPARE(second.messages.size(), 1);
+}
+
+void TstShell::missingPictureGivesOneBoxPerFile()
+{
+    QVERIFY(QFile::remove(fichier("mascot.bmp")));
+    QVERIFY(!QFile::exists(fichier("matchs.dat")));
+    Session s(m_tmp->path());
+    // The main window and the seven dialogs that show the mascot.
+    QCOMPARE(s.plateforme.messages.size(), 8);
+    QVERIFY(s.form.mascot->pixmap().isNull());
+    // A missing matchs.dat is created empty.
+    QVERIFY(QFile::exists(fichier("matchs.dat")));
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")).size(), 0);
+    s.form.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs);
+    QCOMPARE(s.form.mjoues->text(), QStringLiteral("no match was played."));
+}
+
+void TstShell::titleBarCloseRefusedWithChanges()
+{
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    QSignalSpy ended(&f, &TForm1::fermee);
+    f.initialiser->click();
+    QVERIFY(f.tournoi().modifie);
+    QVERIFY(!f.close());
+    QVERIFY(f.isVisible());
+    QCOMPARE(ended.count(), 0);
+
+    f.Quitter->click();
+    QVERIFY(f.fenetres().Quitterdlg->isVisible());
+    QVERIFY(!f.isVisible());
+    QCOMPARE(ended.count(), 0);
+}
+
+void TstShell::exitWithoutChangesEndsAtOnce()
+{
+    Session s(m_tmp->path());
+    QSignalSpy ended(&s.form, &TForm1::fermee);
+    s.form.Quitter->click();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!s.form.fenetres().Quitterdlg->isVisible());
+}
+
+void TstShell::resetAllThenNoLeavesFilesUnchanged()
+{
+    ecritPartie();
+    {
+        Session s(m_tmp->path());
+        TForm1 &f = s.form;
+        QSignalSpy ended(&f, &TForm1::fermee);
+        QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+        f.initialiser->click();
+        QVERIFY(f.tournoi().liste_matchs.empty());
+        f.Quitter->click();
+        TQuitterdlg &dlg = *f.fenetres().Quitterdlg;
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Exit ?"));
+        dlg.Non->click();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!f.tournoi().modifie);
+    }
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), m_groupeA);
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), m_tour2);
+    QCOMPARE(Fixture::lit(fichier("qualif.dat")), m_qualif);
+}
+
+void TstShell::resetAllThenSaveEmptiesTheResults()
+{
+    ecritPartie();
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.initialiser->click();
+    f.sauver->click();
+    QVERIFY(!f.tournoi().modifie);
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), QByteArray());
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
+    QVERIFY(!QFile::exists(fichier("qualif.dat")));
+    // Statistics and goals are 0 and the teams keep their order.
+    const QByteArray expected = Octets::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0))
+                              + Octets::equipe("Team A2", 0, 0, 0, 0, "ecosse", Fixture::squad('A', 1))
+                              + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
+                              + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), expected);
+    // Nothing left to save: "Exit" ends at once.
+    QSignalSpy ended(&f, &TForm1::fermee);
+    f.Quitter->click();
+    QCOMPARE(ended.count(), 1);
+}
+
+void TstShell::resetStage2KeepsGroupResults()
+{
+    ecritPartie();
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.initTour2->click();
+    QVERIFY(f.tournoi().modifie);
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    f.TabbedNotebook1->setPageIndex(TForm1::Classifications);
+    choisit(f.lettre_groupe, QStringLiteral("A"));
+    QCOMPARE(f.classement->item(1, 0)->text(), QStringLiteral("Team A1"));
+    QCOMPARE(f.classement->item(1, 2)->text(), QStringLiteral("3"));
+    QCOMPARE(f.classement->item(2, 4)->text(), QStringLiteral("2"));
+    f.sauver->click();
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), m_groupeA);
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
+    QVERIFY(!QFile::exists(fichier("qualif.dat")));
+}
+
+void TstShell::resetStage2WithAutomaticSave()
+{
+    ecritPartie();
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.sauve_auto->setChecked(true);
+    f.initTour2->click();
+    // Written at once; the earlier state of modifie (clear) stays.
+    QVERIFY(!f.tournoi().modifie);
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
+    QVERIFY(!QFile::exists(fichier("qualif.dat")));
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
+}
+
+void TstShell::editTeamAddsAndRemovesPlayers()
+{
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
+    QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::EditTeam));
+    QVERIFY(!f.Ajouter->isEnabled());
+    choisit(f.groupe, QStringLiteral("B"));
+    QCOMPARE(f.equipe->currentText(), QStringLiteral("Team B1"));
+    QVERIFY(!f.Imageq->pixmap().isNull());
+    QCOMPARE(f.liste_joueurs->count(), 3);
+
+    // Typed names hold only what the files can store, at most 20 characters.
+    f.nouveau->insert(QStringLiteral("René "));
+    f.nouveau->insert(QStringLiteral("Ω"));
+    f.nouveau->insert(QStringLiteral(" Twentyone-characters"));
+    QCOMPARE(f.nouveau->text(), QStringLiteral("René  Twentyone-char"));
+    QVERIFY(f.Ajouter->isEnabled());
+    f.Ajouter->click();
+    QCOMPARE(f.liste_joueurs->count(), 4);
+    QCOMPARE(f.liste_joueurs->item(3)->text(), QStringLiteral("René  Twentyone-char"));
+    QVERIFY(f.tournoi().modifie);
+
+    // Removing the first player moves the last one into his place.
+    f.liste_joueurs->setCurrentRow(0);
+    f.Enlever->click();
+    QCOMPARE(f.liste_joueurs->count(), 3);
+    QCOMPARE(f.liste_joueurs->item(0)->text(), QStringLiteral("René  Twentyone-char"));
+
+    // With automatic save the group file is written at once.
+    f.sauve_auto->setChecked(true);
+    f.nouveau->setText(QStringLiteral("Ana"));
+    f.Ajouter->click();
+    QList<Octets::Joueur> squad = {{"Ren\xe9  Twentyone-char", 0}, {"Zo\xe9 B1", 0}, {"Keeper B1", 0}, {"Ana", 0}};
+    QCOMPARE(Fixture::lit(fichier("groupeB.dat")).left(712),
+             Octets::equipe("Team B1", 0, 0, 0, 0, "italie", squad));
+    QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+void TstShell::stage2BeforeTheGroupsAreDone()
+{
+    ecritPartie();
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.tour2->click();
+    TForm2 &bracket = *f.fenetres().Form2;
+    QVERIFY(bracket.isVisible());
+    QCOMPARE(bracket.windowTitle(), QStringLiteral("Trophex 1.1  Stage 2"));
+    QVERIFY(f.tournoi().phase2);
+    QVERIFY(bracket.avert->isVisible());
+    for (QPushButton *button : bracket.boutons)
+        QVERIFY(!button->isEnabled());
+    // Match '1' is in tour2.dat: its winner's flag is shown, the semi-final's slot is empty.
+    QVERIFY(!bracket.quarts[0]->pixmap().isNull());
+    QVERIFY(!bracket.demis[0]->pixmap().isNull());
+    QVERIFY(s.plateforme.messages.isEmpty());
+    // "Welcome" cannot be chosen while stage 2 is on.
+    f.show();
+    QVERIFY(!f.TabbedNotebook1->setPageIndex(TForm1::Welcome));
+    f.hide();
+    bracket.Retour->click();
+    QVERIFY(!f.tournoi().phase2);
+    QVERIFY(f.isVisible());
+    QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::Welcome));
+}
+
+void TstShell::teamChangeEmptiesScorers()
+{
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.TabbedNotebook1->tab(TForm1::NewResult)->click();
+    QVERIFY(!f.Valider->isEnabled());
+    QVERIFY(!f.valider2->isVisible() && !f.back->isVisible());
+    choisit(f.lettre, QStringLiteral("C"));
+    QVERIFY(f.Valider->isEnabled());
+    QCOMPARE(f.equipe1->currentText(), QStringLiteral("Team C1"));
+    QCOMPARE(f.equipe2->currentText(), QStringLiteral("Team C2"));
+    f.score1->setValue(2);
+    f.score2->setValue(1);
+    f.listeq1->setCurrentRow(1);
+    f.but1->click();
+    f.but1->click();
+    QCOMPARE(f.buteur1->count(), 2);
+    f.buteur1->setCurrentRow(0);
+    f.enleve1->click();
+    QCOMPARE(f.buteur1->count(), 1);
+    choisit(f.equipe1, QStringLiteral("Team C3"));
+    QCOMPARE(f.buteur1->count(), 0);
+    QCOMPARE(f.score1->value(), 0);
+    QCOMPARE(f.score2->value(), 0);
+    QCOMPARE(f.listeq1->item(0)->text(), QStringLiteral("Striker C3"));
+
+    // The same team twice: wrong entries.
+    choisit(f.equipe2, QStringLiteral("Team C3"));
+    f.Valider->click();
+    QVERIFY(!f.fenetres().validation->isVisible());
+    // 2-1 with one line on each side: the own-goal dialog, without the penalty line.
+    choisit(f.equipe2, QStringLiteral("Team C4"));
+    f.score1->setValue(2);
+    f.score2->setValue(1);
+    f.listeq1->setCurrentRow(0);
+    f.but1->click();
+    f.listeq2->setCurrentRow(0);
+    f.but2->click();
+    f.Valider->click();
+    Tcontre_camp &ownGoal = *f.fenetres().contre_camp;
+    QVERIFY(ownGoal.isVisible());
+    QVERIFY(!ownGoal.penalty->isVisible());
+    ownGoal.CancelBtn->click();
+    QVERIFY(!ownGoal.isVisible());
+    QVERIFY(f.tournoi().liste_matchs.empty());
+}
+
+QTEST_MAIN(TstShell)
+#include "tst_shell.moc"
