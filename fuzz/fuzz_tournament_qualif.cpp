@@ -1,0 +1,74 @@
+// qualif.dat on arbitrary bytes, read against the example tournament's
+// groups: a file shorter than sixteen records is reported, and every filled
+// slot points at a team of the groups with the name the file gave.
+#include "FuzzCheck.h"
+#include "TournamentChecks.h"
+
+#include "tournament/model/TournamentFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace TournamentFiles;
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    Tournament tournament;
+
+    Fixture()
+    {
+        const QString examples = QStringLiteral(REPO_DIR "/examples/tournament");
+        FUZZ_CHECK(dir.isValid(), "temporary folder");
+        for (char g = 'A'; g <= 'H'; ++g)
+            QFile::copy(QDir(examples).filePath(groupFileName(g)), dir.filePath(groupFileName(g)));
+        FUZZ_CHECK(charge_groupes(tournament, dir.path()), "the example groups load");
+    }
+};
+
+bool isGroupTeam(const Tournament &t, const TEquipe *team)
+{
+    for (const TGroupe &g : t.groupes)
+        for (const auto &candidate : g.teams)
+            if (candidate.get() == team)
+                return true;
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Fixture fixture;
+    Tournament &t = fixture.tournament;
+    const QByteArray bytes = fuzzBytes(data, size);
+    {
+        QFile file(fixture.dir.filePath(QString::fromLatin1(QualifiersFile)));
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "write qualif.dat");
+        FUZZ_CHECK(file.write(bytes) == bytes.size(), "write qualif.dat");
+    }
+    const FileResult r = charge_qualifies(t, fixture.dir.path());
+    FUZZ_CHECK(r.ok == (bytes.size() >= QualifierRecordSize * kQualifierCount),
+               "only a file shorter than sixteen records is an error");
+    for (int i = 0; i < kQualifierCount; ++i) {
+        const TEquipe *team = t.qualifies[i];
+        if (!team)
+            continue;
+        FUZZ_CHECK(isGroupTeam(t, team), "a qualifier slot points into the groups");
+        const int n = qMin(int(static_cast<unsigned char>(bytes[QualifierRecordSize * i])),
+                           ShortName::MaxLength);
+        FUZZ_CHECK(team->name.bytes() == bytes.mid(QualifierRecordSize * i + 1, n),
+                   "the slot holds the team the file names");
+    }
+    if (r.ok) {
+        // The loaded qualifiers are written and read back unchanged.
+        const auto loaded = t.qualifies;
+        FUZZ_CHECK(sauve_qualifies(t, fixture.dir.path()).ok, "qualif.dat written");
+        FUZZ_CHECK(charge_qualifies(t, fixture.dir.path()).ok, "written qualif.dat loads");
+        FUZZ_CHECK(t.qualifies == loaded, "written qualifiers read back equal");
+    }
+    t.vide_qualifies();
+    return 0;
+}
