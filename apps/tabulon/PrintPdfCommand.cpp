@@ -131,15 +131,19 @@ PrintSelection selectionFor(const Request &r, const League &league)
         s.rounds.fill(true);
     else if (r.matchdays == QLatin1String("filled"))
         s.rounds = filled;
-    else if (!r.matchdays.isEmpty())
-        for (int j : *parseNumberList(r.matchdays, League::kRounds))
+    else if (!r.matchdays.isEmpty()) {
+        const QList<int> rounds = parseNumberList(r.matchdays, League::kRounds).value_or(QList<int>());
+        for (int j : rounds)
             s.rounds[j] = true;
+    }
     s.teams.fill(false);
     if (r.curves == QLatin1String("all"))
         s.teams.fill(true);
-    else if (!r.curves.isEmpty())
-        for (int t : *parseNumberList(r.curves, League::kTeams))
+    else if (!r.curves.isEmpty()) {
+        const QList<int> teams = parseNumberList(r.curves, League::kTeams).value_or(QList<int>());
+        for (int t : teams)
             s.teams[t] = true;
+    }
     return s;
 }
 

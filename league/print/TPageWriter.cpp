@@ -123,6 +123,17 @@ void TPageWriter::EndDoc()
     m_breakPending = false;
 }
 
+void TPageWriter::clear()
+{
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+    m_current.reset();
+    m_pages.clear();
+    m_breakPending = false;
+}
+
 void TPageWriter::startPage()
 {
     m_current = std::make_unique<QPicture>();
@@ -312,8 +323,9 @@ void TPageWriter::prepareDevice(QPagedPaintDevice &device)
     }
 }
 
-bool TPageWriter::print(QPagedPaintDevice &device) const
+bool TPageWriter::print(QPagedPaintDevice &device, int copies) const
 {
+    copies = std::max(copies, 1);
     if (m_pages.isEmpty())
         return false;
     prepareDevice(device);
@@ -324,7 +336,7 @@ bool TPageWriter::print(QPagedPaintDevice &device) const
     painter.setRenderHint(QPainter::TextAntialiasing);
     bool first = true;
     for (int number = 1; number <= pageCount(); ++number) {
-        for (int copy = 0; copy < m_copies; ++copy) {
+        for (int copy = 0; copy < copies; ++copy) {
             if (!first && !device.newPage()) {
                 painter.end();
                 return false;

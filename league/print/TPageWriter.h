@@ -50,6 +50,8 @@ public:
     // document always has at least one page.
     void BeginDoc();
     void EndDoc();
+    // Drops the document being written and every stored page.
+    void clear();
     bool writing() const { return m_painter != nullptr; }
     void NewPage();
     void NewLine();
@@ -110,7 +112,8 @@ public:
     // page 2, ...) to `device` as one document. The device is set to A4 with
     // no margins first, so the page's origin is the paper's corner. Returns
     // false when the device cannot be opened or refuses a page.
-    bool print(QPagedPaintDevice &device) const;
+    bool print(QPagedPaintDevice &device) const { return print(device, m_copies); }
+    bool print(QPagedPaintDevice &device, int copies) const;
     static void prepareDevice(QPagedPaintDevice &device);
 
 private:
