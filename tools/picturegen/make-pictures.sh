@@ -17,18 +17,17 @@ out() { echo "BMP3:$dir/$1"; }
 
 palette=(white '#c8102e' '#0033a0' '#009a44' '#ffcd00' black '#6cace4' '#ff6a13' '#7a1d3c' '#00843d')
 
-# A flag is chosen from the name's checksum: a pattern and three colours, so the same
-# base name always gives the same picture and neighbouring names rarely look alike.
+# A flag is chosen from the name's digest: a pattern and three different colours,
+# so the same base name always gives the same picture and neighbouring names
+# rarely look alike.
 flag() {
-  local base=$1 sum a b c p
-  sum=$(printf '%s' "$base" | cksum | cut -d' ' -f1)
-  a=${palette[$(( sum % 10 ))]}
-  b=${palette[$(( (sum / 10 + 1 + sum % 10) % 10 ))]}
-  [ "$a" = "$b" ] && b=${palette[$(( (sum % 10 + 3) % 10 ))]}
-  c=${palette[$(( (sum / 100) % 10 ))]}
-  if [ "$c" = "$a" ] || [ "$c" = "$b" ]; then c=${palette[$(( (sum / 100 + 5) % 10 ))]}; fi
-  if [ "$c" = "$a" ] || [ "$c" = "$b" ]; then c=${palette[$(( (sum / 100 + 7) % 10 ))]}; fi
-  p=$(( (sum / 1000) % 8 ))
+  local base=$1 hex a b c p i
+  hex=$(printf '%s' "$base" | md5sum | cut -c1-8)
+  i=$(( 16#${hex:0:2} % 10 )); a=${palette[$i]}
+  i=$(( (i + 1 + 16#${hex:2:2} % 9) % 10 )); b=${palette[$i]}
+  i=$(( 16#${hex:4:2} % 10 )); c=${palette[$i]}
+  while [ "$c" = "$a" ] || [ "$c" = "$b" ]; do i=$(( (i + 1) % 10 )); c=${palette[$i]}; done
+  p=$(( 16#${hex:6:2} % 8 ))
   local args=(-size 78x53 "xc:$a")
   case $p in
     0) args+=(-fill "$b" -draw 'rectangle 26,0 51,52' -fill "$c" -draw 'rectangle 52,0 77,52') ;;

@@ -261,26 +261,30 @@ void TForm1::construitStatistiques(QWidget *page)
     effectif->setGeometry(200, 8, 126 + 34 + 2 * effectif->frameWidth() + 18, 226);
     Apparence::cellule(effectif, 0, 0, QStringLiteral("Name"));
     Apparence::cellule(effectif, 0, 1, QStringLiteral("Goals"));
+    // The goals column is narrow; its header uses a smaller print to fit.
+    QFont small = effectif->font();
+    small.setPixelSize(10);
+    effectif->item(0, 1)->setFont(small);
 
     cree<QLabel>(page, "Label10", 392, 8, 240, 22, QStringLiteral("Best Scorer(s)"));
     buteurs = cree<QListWidget>(page, "buteurs", 392, 30, 243, 204);
 
-    po_pris = cree<QLabel>(page, "po_pris", 10, 244, 30, 24);
+    po_pris = cree<QLabel>(page, "po_pris", 10, 244, 28, 24);
     po_pris->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     etiquettesEquipe << po_pris
-                     << cree<QLabel>(page, "Label11", 44, 244, 118, 24, QStringLiteral("points gained"))
-                     << cree<QLabel>(page, "Label12", 162, 244, 30, 24, QStringLiteral("for"));
-    po_poss = cree<QLabel>(page, "po_poss", 192, 244, 30, 24);
+                     << cree<QLabel>(page, "Label11", 42, 244, 106, 24, QStringLiteral("points gained"))
+                     << cree<QLabel>(page, "Label12", 150, 244, 28, 24, QStringLiteral("for"));
+    po_poss = cree<QLabel>(page, "po_poss", 176, 244, 28, 24);
     po_poss->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     etiquettesEquipe << po_poss
-                     << cree<QLabel>(page, "Label13", 226, 244, 78, 24, QStringLiteral("possibly"))
-                     << cree<QLabel>(page, "Label14", 304, 244, 100, 24, QStringLiteral("in stage 1"))
-                     << cree<QLabel>(page, "Label15", 10, 272, 150, 24, QStringLiteral("The team's scored"));
-    moy_buts = cree<QLabel>(page, "moy_buts", 160, 272, 40, 24);
+                     << cree<QLabel>(page, "Label13", 208, 244, 72, 24, QStringLiteral("possibly"))
+                     << cree<QLabel>(page, "Label14", 282, 244, 100, 24, QStringLiteral("in stage 1"))
+                     << cree<QLabel>(page, "Label15", 10, 272, 142, 24, QStringLiteral("The team's scored"));
+    moy_buts = cree<QLabel>(page, "moy_buts", 152, 272, 36, 24);
     moy_buts->setAlignment(Qt::AlignCenter);
     etiquettesEquipe << moy_buts
-                     << cree<QLabel>(page, "Label16", 202, 272, 130, 24, QStringLiteral("goal per match"))
-                     << cree<QLabel>(page, "Label17", 334, 272, 150, 24, QStringLiteral("(stage 1 and 2)."));
+                     << cree<QLabel>(page, "Label16", 190, 272, 122, 24, QStringLiteral("goal per match"))
+                     << cree<QLabel>(page, "Label17", 314, 272, 150, 24, QStringLiteral("(stage 1 and 2)."));
 }
 
 void TForm1::construitAuteur(QWidget *page)

@@ -16,10 +16,11 @@ TForm3::TForm3(TForm1 &main) : m_main(main)
     Apparence::prepareDialogue(this, main, "Form3", QStringLiteral("Drawing Lots"), 470, 330);
     Apparence::mascotte(this, main, 12, 16);
     cree<QLabel>(this, "Label1", 90, 12, 110, 24, QStringLiteral("In the group"));
-    groupe = cree<QLabel>(this, "groupe", 200, 12, 40, 24);
-    cree<QLabel>(this, "Label2", 90, 40, 40, 24, QStringLiteral("The"));
-    position = cree<QLabel>(this, "position", 130, 40, 74, 24);
-    cree<QLabel>(this, "Label3", 204, 40, 260, 24, QStringLiteral("will be known by drawing lots."));
+    groupe = cree<QLabel>(this, "groupe", 192, 12, 40, 24);
+    cree<QLabel>(this, "Label2", 90, 40, 32, 24, QStringLiteral("The"));
+    position = cree<QLabel>(this, "position", 122, 40, 64, 24);
+    position->setAlignment(Qt::AlignCenter);
+    cree<QLabel>(this, "Label3", 188, 40, 270, 24, QStringLiteral("will be known by drawing lots."));
     cree<QLabel>(this, "Label4", 90, 72, 370, 24, QStringLiteral("Please select the chosen team"));
     equipes = cree<QListWidget>(this, "equipes", 90, 100, 280, 160);
     equipes->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/TForm2.h"
 #include "tournament/ui/TForm3.h"
+#include "tournament/ui/TQuitterdlg.h"
 #include "tournament/ui/TabbedNotebook.h"
 #include "tournament/ui/Tbilans.h"
 #include "tournament/ui/Tchampion_du_monde.h"
@@ -51,6 +54,7 @@ private:
     };
 
     static void choisit(QComboBox *box, const QString &text);
+    static void photo(const char *name);
     static void ajouteButeur(QListWidget *squad, QPushButton *add, int player);
     void joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal = false);
     void joueTour2(TForm1 &f, char code, int s1, int s2, int lines1 = -1, int lines2 = -1);
@@ -67,6 +71,17 @@ void TstTournamentPlay::choisit(QComboBox *box, const QString &text)
     QVERIFY2(index >= 0, qPrintable(text));
     box->setCurrentIndex(index);
     emit box->textActivated(text);
+}
+
+// With TROPHEX_SHOTS naming a folder, the screen is saved there at the main
+// steps, for looking at the windows when the test runs on a real display.
+void TstTournamentPlay::photo(const char *name)
+{
+    const QString dir = qEnvironmentVariable("TROPHEX_SHOTS");
+    if (dir.isEmpty())
+        return;
+    QTest::qWait(300);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QLatin1Char('/') + QLatin1String(name) + ".png");
 }
 
 void TstTournamentPlay::ajouteButeur(QListWidget *squad, QPushButton *add, int player)
@@ -138,10 +153,13 @@ void TstTournamentPlay::joueTour2(TForm1 &f, char code, int s1, int s2, int line
     f.valider2->click();
     if (lines1 < s1 || lines2 < s2) {
         QVERIFY(w.contre_camp->isVisible());
+        photo("12-own-goal-stage2");
         QVERIFY(w.contre_camp->penalty->isVisible());
         w.contre_camp->OKBtn->click();
     }
     QVERIFY(w.validation->isVisible());
+    if (code == 'F')
+        photo("14-confirm-stage2");
     QCOMPARE(w.validation->Label1->text(), QStringLiteral("Stage 2"));
     w.validation->OKBtn->click();
     QVERIFY(!f.isVisible());
@@ -161,6 +179,7 @@ void TstTournamentPlay::playWholeTournament()
         Session s(dir);
         TForm1 &f = s.form;
         Fenetres &w = f.fenetres();
+        photo("01-welcome");
         QVERIFY(f.isEnabled());
         QVERIFY(s.plateforme.messages.isEmpty());
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
@@ -173,6 +192,7 @@ void TstTournamentPlay::playWholeTournament()
         joueGroupe(f, 'A', 1, 3, 1, 0);
         joueGroupe(f, 'A', 0, 3, 1, 0);
         joueGroupe(f, 'A', 1, 2, 2, 0);
+        photo("02-new-result");
 
         // The same pair again, in the other order: refused as already recorded.
         choisit(f.lettre, QStringLiteral("A"));
@@ -180,6 +200,7 @@ void TstTournamentPlay::playWholeTournament()
         choisit(f.equipe2, QStringLiteral("Team A1"));
         f.Valider->click();
         QVERIFY(w.deja_lieu->isVisible());
+        photo("03-already-recorded");
         QCOMPARE(w.deja_lieu->equipe1->text(), QStringLiteral("Team A2"));
         QCOMPARE(w.deja_lieu->equipe2->text(), QStringLiteral("Team A1"));
         QVERIFY(!w.validation->isVisible());
@@ -192,6 +213,7 @@ void TstTournamentPlay::playWholeTournament()
         ajouteButeur(f.listeq1, f.but1, 1);
         f.Valider->click();
         QVERIFY(w.saisie_inco->isVisible());
+        photo("04-wrong-entries");
         QVERIFY(!w.validation->isVisible() && !w.contre_camp->isVisible());
         w.saisie_inco->OKBtn->click();
         QCOMPARE(int(f.tournoi().liste_matchs.size()), 6);
@@ -207,11 +229,22 @@ void TstTournamentPlay::playWholeTournament()
         }
         QCOMPARE(int(f.tournoi().liste_matchs.size()), 48);
         QVERIFY(f.tournoi().modifie);
+        if (!qEnvironmentVariableIsEmpty("TROPHEX_SHOTS")) {
+            f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
+            choisit(f.groupe, QStringLiteral("B"));
+            photo("05-edit-team");
+            f.TabbedNotebook1->tab(TForm1::Statistics)->click();
+            choisit(f.lettregrp, QStringLiteral("A"));
+            photo("06-statistics");
+            f.TabbedNotebook1->tab(TForm1::AboutTheAuthor)->click();
+            photo("07-about");
+        }
 
         // All group matches are in: the entry page can no longer be chosen.
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
         QCOMPARE(f.mjoues->text(), QStringLiteral("All the matchs have been played."));
         QCOMPARE(f.matchs_joues->item(48, 1)->text(), QStringLiteral("Team H2"));
+        photo("08-played-matchs");
         f.TabbedNotebook1->tab(TForm1::NewResult)->click();
         QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::PlayedMatchs));
 
@@ -222,6 +255,7 @@ void TstTournamentPlay::playWholeTournament()
             QCOMPARE(f.classement->item(r + 1, 0)->text(), expectedA[r]);
         QCOMPARE(f.classement->item(1, 2)->text(), QStringLiteral("7"));
         QCOMPARE(f.classement->item(2, 2)->text(), QStringLiteral("7"));
+        photo("09-classifications");
 
         // "Start Stage 2": group A's two places go to the drawing of lots.
         f.TabbedNotebook1->tab(TForm1::Welcome)->click();
@@ -231,6 +265,7 @@ void TstTournamentPlay::playWholeTournament()
         QCOMPARE(w.Form3->groupe->text(), QStringLiteral("A"));
         QCOMPARE(w.Form3->position->text(), QStringLiteral("premier"));
         QCOMPARE(w.Form3->equipes->count(), 2);
+        photo("10-drawing-lots");
         w.Form3->BitBtn1->click(); // nothing chosen: nothing happens
         QVERIFY(w.Form3->isVisible());
         w.Form3->equipes->setCurrentRow(1); // "Team A2" wins the draw
@@ -259,6 +294,7 @@ void TstTournamentPlay::playWholeTournament()
         ajouteButeur(f.listeq2, f.but2, 0);
         f.valider2->click();
         QVERIFY(w.match_nul->isVisible());
+        photo("11-penalties");
         QVERIFY(!w.validation->isVisible());
         w.match_nul->OKBtn->click();
         f.back->click();
@@ -286,6 +322,7 @@ void TstTournamentPlay::playWholeTournament()
         joueTour2(f, 'F', 2, 1);
         joueTour2(f, 'G', 0, 1);
         QVERIFY(w.Form2->bouton('Z')->isEnabled() && w.Form2->bouton('Y')->isEnabled());
+        photo("15-knock-out");
 
         // The final before the third-place match: the champion screen, whose
         // OK goes back to the bracket while the third place is open.
@@ -299,6 +336,7 @@ void TstTournamentPlay::playWholeTournament()
         champion.TimerchampionTimer();
         for (QLabel *image : champion.images)
             QVERIFY(!image->pixmap().isNull());
+        photo("16-champion");
         champion.TimerchampionTimer();
         for (QLabel *image : champion.images)
             QVERIFY(image->pixmap().isNull());
@@ -319,6 +357,7 @@ void TstTournamentPlay::playWholeTournament()
         // group order first), seven for B2's.
         const QStringList scorers = {"Striker E1(Team E1) 11", "Striker F1(Team F1) 10",
                                      "Striker A2(Team A2) 10", "Striker B2(Team B2) 7"};
+        photo("17-rankings");
         QCOMPARE(w.bilans->buteurs->count(), scorers.size());
         for (int i = 0; i < scorers.size(); ++i)
             QCOMPARE(w.bilans->buteurs->item(i)->text(), scorers[i]);
@@ -330,6 +369,10 @@ void TstTournamentPlay::playWholeTournament()
         QVERIFY(!f.tournoi().phase2);
         QVERIFY(f.isVisible());
         QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::Welcome));
+        f.Quitter->click();
+        photo("18-exit");
+        w.Quitterdlg->hide();
+        f.show();
         f.sauver->click();
         QVERIFY(!f.tournoi().modifie);
         QVERIFY(s.plateforme.messages.isEmpty());
