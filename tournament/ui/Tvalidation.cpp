@@ -49,6 +49,19 @@ void Tvalidation::OKBtnClick()
 {
     Tournament &t = m_main.tournoi();
     const ResultEntry entry = m_main.saisie();
+    // The entry page stays usable while this dialog is open. When what it now
+    // holds would no longer pass the check (a pair already recorded, scorers
+    // that do not add up, a level knock-out score), recording it would store a
+    // duplicate or a wrong result; the page is checked again instead.
+    const EntryAnswer answer = t.phase2 ? verifie_tour2(t, entry) : verifie_groupe(t, entry);
+    if (answer != EntryAnswer::Confirm && answer != EntryAnswer::OwnGoal) {
+        hide();
+        if (t.phase2)
+            m_main.valider2Click();
+        else
+            m_main.ValiderClick();
+        return;
+    }
     if (!t.phase2) {
         const FileResult saved = enregistre_match_groupe(t, entry, m_main.sauveAuto(), m_main.dossier());
         hide();

@@ -19,7 +19,9 @@
 #include "tournament/ui/TForm2.h"
 #include "tournament/ui/TQuitterdlg.h"
 #include "tournament/ui/TabbedNotebook.h"
+#include "tournament/ui/Tchampion_du_monde.h"
 #include "tournament/ui/Tcontre_camp.h"
+#include "tournament/ui/Tdeja_lieu.h"
 #include "tournament/ui/Tvalidation.h"
 
 // Start, welcome box, exit, resets and the pages' own rules.
@@ -41,6 +43,9 @@ private slots:
     void editTeamAddsAndRemovesPlayers();
     void stage2BeforeTheGroupsAreDone();
     void teamChangeEmptiesScorers();
+    void confirmChecksThePageAgain();
+    void exitSaveFailureKeepsTheProgram();
+    void championWithoutFlag();
 
 private:
     // One played group match, A1 2-0 A2, a round-of-16 record and a
@@ -391,6 +396,79 @@ void TstShell::teamChangeEmptiesScorers()
     ownGoal.CancelBtn->click();
     QVERIFY(!ownGoal.isVisible());
     QVERIFY(f.tournoi().liste_matchs.empty());
+}
+
+void TstShell::confirmChecksThePageAgain()
+{
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    Fenetres &w = f.fenetres();
+    f.TabbedNotebook1->tab(TForm1::NewResult)->click();
+    choisit(f.lettre, QStringLiteral("D"));
+    f.Valider->click(); // D1 - D2, 0-0
+    w.validation->OKBtn->click();
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+
+    // Confirm D1 - D3, then turn the page back to the recorded pair before OK.
+    choisit(f.equipe2, QStringLiteral("Team D3"));
+    f.Valider->click();
+    QVERIFY(w.validation->isVisible());
+    choisit(f.equipe2, QStringLiteral("Team D2"));
+    w.validation->OKBtn->click();
+    QVERIFY(!w.validation->isVisible());
+    QVERIFY(w.deja_lieu->isVisible());
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+
+    // A page that still passes is recorded as it stands.
+    w.deja_lieu->OKBtn->click();
+    choisit(f.equipe2, QStringLiteral("Team D3"));
+    f.Valider->click();
+    f.score1->setValue(1);
+    f.listeq1->setCurrentRow(0);
+    f.but1->click();
+    w.validation->OKBtn->click();
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 2);
+    QCOMPARE(f.tournoi().liste_matchs.back().score1, 1);
+}
+
+void TstShell::exitSaveFailureKeepsTheProgram()
+{
+    // A folder where matchs.dat should be: neither reading nor writing it works.
+    QVERIFY(QDir(m_tmp->path()).mkdir(QStringLiteral("matchs.dat")));
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    QSignalSpy ended(&f, &TForm1::fermee);
+    const int before = s.plateforme.messages.size();
+    f.initialiser->click();
+    f.Quitter->click();
+    f.fenetres().Quitterdlg->Oui->click();
+    // The failure is reported, the changes are still marked and the program goes on.
+    QCOMPARE(s.plateforme.messages.size(), before + 1);
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(f.tournoi().modifie);
+    QVERIFY(f.isVisible());
+    QVERIFY(!f.fenetres().Quitterdlg->isVisible());
+}
+
+void TstShell::championWithoutFlag()
+{
+    QVERIFY(QFile::remove(fichier("cameroun.bmp"))); // Team B3's flag
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    f.tournoi().champion = f.tournoi().cherche_equipe(QStringLiteral("Team B3"));
+    Tchampion_du_monde &screen = *f.fenetres().champion_du_monde;
+    screen.show();
+    QCOMPARE(screen.nom->text(), QStringLiteral("Team B3"));
+    QVERIFY(screen.Timerchampion->isActive());
+    screen.TimerchampionTimer();
+    QVERIFY(!screen.Timerchampion->isActive());
+    for (QLabel *image : screen.images)
+        QVERIFY(image->pixmap().isNull());
+    QVERIFY(s.plateforme.messages.isEmpty());
+    // Without a third place, OK goes back to the bracket.
+    screen.OK->click();
+    QVERIFY(!screen.isVisible());
+    QVERIFY(f.fenetres().Form2->isVisible());
 }
 
 QTEST_MAIN(TstShell)
