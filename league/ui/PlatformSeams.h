@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QUrl>
 
+class PrinterSeam;
 class QWidget;
 
 // Everything tabulon asks of the desktop goes through these small interfaces:
@@ -90,4 +91,6 @@ struct UiPlatform {
     FileDialogSeam *files = nullptr;
     HelpSeam *help = nullptr;
     UrlOpenerSeam *urls = nullptr;
+    // The default printer the print preview sends its pages to.
+    PrinterSeam *printer = nullptr;
 };

@@ -126,5 +126,5 @@ QtPlatform::QtPlatform() = default;
 
 UiPlatform QtPlatform::seams()
 {
-    return UiPlatform{&m_messages, &m_files, &m_help, &m_urls};
+    return UiPlatform{&m_messages, &m_files, &m_help, &m_urls, &m_printer};
 }

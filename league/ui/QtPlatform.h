@@ -1,6 +1,7 @@
 #pragma once
 
 #include "league/ui/PlatformSeams.h"
+#include "league/ui/PrinterSeam.h"
 
 #include <QPointer>
 #include <memory>
@@ -48,4 +49,5 @@ private:
     QtFileDialog m_files;
     QtHelpViewer m_help;
     QtUrlOpener m_urls;
+    DefaultPrinter m_printer;
 };

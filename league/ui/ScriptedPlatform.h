@@ -1,6 +1,7 @@
 #pragma once
 
 #include "league/ui/PlatformSeams.h"
+#include "league/ui/PrinterSeam.h"
 
 #include <QQueue>
 
@@ -72,5 +73,6 @@ struct ScriptedPlatform {
     ScriptedFileDialog files;
     ScriptedHelp help;
     ScriptedUrlOpener urls;
-    UiPlatform seams() { return UiPlatform{&messages, &files, &help, &urls}; }
+    ScriptedPrinter printer;
+    UiPlatform seams() { return UiPlatform{&messages, &files, &help, &urls, &printer}; }
 };

@@ -9,7 +9,10 @@
 #include "league/standings/CrossTable.h"
 #include "league/standings/Standings.h"
 #include "league/ui/FormUtil.h"
+#include "league/print/TPageWriter.h"
 #include "league/ui/TfrmAbout.h"
+#include "league/ui/TfrmDruck.h"
+#include "league/ui/TfrmDruckDlg.h"
 #include "league/ui/TfrmEinst.h"
 #include "league/ui/TfrmExpBMP.h"
 #include "league/ui/TfrmExport.h"
@@ -123,7 +126,12 @@ TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStr
     createWindows();
 }
 
-TfrmTN::~TfrmTN() = default;
+TfrmTN::~TfrmTN()
+{
+    // The print windows hold the page store, which goes before the children.
+    delete m_frmDruckDlg;
+    delete m_frmDruck;
+}
 
 void TfrmTN::createWindows()
 {
@@ -133,6 +141,12 @@ void TfrmTN::createWindows()
     m_frmEinst = new TfrmEinst(m_platform, this);
     m_frmTab = new TfrmTab(m_platform, this);
     m_frmKurve = new TfrmKurve(m_platform, m_league, this);
+    m_prn = std::make_unique<TPageWriter>();
+    if (m_platform.printer) {
+        m_frmDruck = new TfrmDruck(*m_prn, *m_platform.printer, m_platform, this);
+        m_frmDruckDlg = new TfrmDruckDlg(m_league, m_frmTab->rowBandColor(), *m_prn, *m_frmDruck, m_platform, this);
+        m_frmDruckDlg->setProgressBar(progBar);
+    }
     m_frmKreuz = new TfrmKreuz(m_platform, this);
     m_frmExport = new TfrmExport(m_platform, this);
     m_frmExpBMP = new TfrmExpBMP(m_platform, this);
@@ -972,7 +986,9 @@ void TfrmTN::ExportBMP()
 
 void TfrmTN::mnuDruckClick()
 {
-    // The print selection dialog is wired here once it exists.
+    if (!m_frmDruckDlg)
+        return;
+    guarded([this] { m_frmDruckDlg->mnuDruckClick(); });
 }
 
 // ---------------------------------------------------------------------------

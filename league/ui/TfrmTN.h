@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -30,6 +31,7 @@ class TfrmExport;
 class TfrmExpBMP;
 class TfrmDruck;
 class TfrmDruckDlg;
+class TPageWriter;
 
 // tabulon's main window: one matchday at a time with its nine match rows,
 // the menus and toolbars that reach every other command, and the status
@@ -59,6 +61,8 @@ public:
     TfrmKreuz *frmKreuz() const { return m_frmKreuz; }
     TfrmExport *frmExport() const { return m_frmExport; }
     TfrmExpBMP *frmExpBMP() const { return m_frmExpBMP; }
+    TfrmDruck *frmDruck() const { return m_frmDruck; }
+    TfrmDruckDlg *frmDruckDlg() const { return m_frmDruckDlg; }
 
     FileDialogState &dlgOpen() { return m_dlgOpen; }
     FileDialogState &dlgSave() { return m_dlgSave; }
@@ -217,8 +221,10 @@ private:
     TfrmEinst *m_frmEinst = nullptr;
     TfrmTab *m_frmTab = nullptr;
     TfrmKurve *m_frmKurve = nullptr;
-    QWidget *m_frmDruck = nullptr;
-    QWidget *m_frmDruckDlg = nullptr;
+    TfrmDruck *m_frmDruck = nullptr;
+    TfrmDruckDlg *m_frmDruckDlg = nullptr;
+    // The page store the print command fills and the preview shows.
+    std::unique_ptr<TPageWriter> m_prn;
     TfrmKreuz *m_frmKreuz = nullptr;
     TfrmExport *m_frmExport = nullptr;
     TfrmExpBMP *m_frmExpBMP = nullptr;
