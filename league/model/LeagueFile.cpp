@@ -250,10 +250,9 @@ void OldDatei(League &l)
     if (info.isDir())
         throw LeagueError(LeagueError::accessDenied());
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        throw LeagueError(f.error() == QFileDevice::PermissionsError ? LeagueError::accessDenied()
-                                                                     : LeagueError::ioError(int(f.error())));
-    }
+    // The file exists, so a refused open means the system denied access.
+    if (!f.open(QIODevice::ReadOnly))
+        throw LeagueError(LeagueError::accessDenied());
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw LeagueError(LeagueError::ioError(100));
