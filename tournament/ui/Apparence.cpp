@@ -104,6 +104,15 @@ void lignes(QTableWidget *grid, int rows)
         }
 }
 
+void enLigne(std::initializer_list<QWidget *> labels, int x)
+{
+    for (QWidget *label : labels) {
+        const int w = qMax(label->width(), label->sizeHint().width());
+        label->setGeometry(x, label->y(), w, label->height());
+        x += w + label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    }
+}
+
 void centre(QWidget *window)
 {
     if (QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -46,6 +46,10 @@ void cellule(QTableWidget *grid, int row, int column, const QString &text);
 // Sets the row count, keeping the header row and giving new rows empty items.
 void lignes(QTableWidget *grid, int rows);
 
+// Lines up the labels from x, each as wide as its text (or its current width
+// when that is larger, for value labels that are filled later), a blank apart.
+void enLigne(std::initializer_list<QWidget *> labels, int x);
+
 // Places a window in the middle of the primary screen.
 void centre(QWidget *window);
 

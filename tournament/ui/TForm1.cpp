@@ -269,22 +269,24 @@ void TForm1::construitStatistiques(QWidget *page)
     cree<QLabel>(page, "Label10", 392, 8, 240, 22, QStringLiteral("Best Scorer(s)"));
     buteurs = cree<QListWidget>(page, "buteurs", 392, 30, 243, 204);
 
-    po_pris = cree<QLabel>(page, "po_pris", 10, 244, 28, 24);
+    // Value labels keep room for three digits; the caption labels take their text's width.
+    po_pris = cree<QLabel>(page, "po_pris", 0, 244, 24, 24);
     po_pris->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    etiquettesEquipe << po_pris
-                     << cree<QLabel>(page, "Label11", 42, 244, 106, 24, QStringLiteral("points gained"))
-                     << cree<QLabel>(page, "Label12", 150, 244, 28, 24, QStringLiteral("for"));
-    po_poss = cree<QLabel>(page, "po_poss", 176, 244, 28, 24);
+    auto *gained = cree<QLabel>(page, "Label11", 0, 244, 0, 24, QStringLiteral("points gained"));
+    auto *pour = cree<QLabel>(page, "Label12", 0, 244, 0, 24, QStringLiteral("for"));
+    po_poss = cree<QLabel>(page, "po_poss", 0, 244, 24, 24);
     po_poss->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    etiquettesEquipe << po_poss
-                     << cree<QLabel>(page, "Label13", 208, 244, 72, 24, QStringLiteral("possibly"))
-                     << cree<QLabel>(page, "Label14", 282, 244, 100, 24, QStringLiteral("in stage 1"))
-                     << cree<QLabel>(page, "Label15", 10, 272, 142, 24, QStringLiteral("The team's scored"));
-    moy_buts = cree<QLabel>(page, "moy_buts", 152, 272, 36, 24);
+    auto *possibly = cree<QLabel>(page, "Label13", 0, 244, 0, 24, QStringLiteral("possibly"));
+    auto *stage1 = cree<QLabel>(page, "Label14", 0, 244, 0, 24, QStringLiteral("in stage 1"));
+    auto *scored = cree<QLabel>(page, "Label15", 0, 272, 0, 24, QStringLiteral("The team's scored"));
+    moy_buts = cree<QLabel>(page, "moy_buts", 0, 272, 32, 24);
     moy_buts->setAlignment(Qt::AlignCenter);
-    etiquettesEquipe << moy_buts
-                     << cree<QLabel>(page, "Label16", 190, 272, 122, 24, QStringLiteral("goal per match"))
-                     << cree<QLabel>(page, "Label17", 314, 272, 150, 24, QStringLiteral("(stage 1 and 2)."));
+    auto *perMatch = cree<QLabel>(page, "Label16", 0, 272, 0, 24, QStringLiteral("goal per match"));
+    auto *stages = cree<QLabel>(page, "Label17", 0, 272, 0, 24, QStringLiteral("(stage 1 and 2)."));
+    Apparence::enLigne({po_pris, gained, pour, po_poss, possibly, stage1}, 10);
+    Apparence::enLigne({scored, moy_buts, perMatch, stages}, 10);
+    etiquettesEquipe << po_pris << gained << pour << po_poss << possibly << stage1 << scored << moy_buts
+                     << perMatch << stages;
 }
 
 void TForm1::construitAuteur(QWidget *page)

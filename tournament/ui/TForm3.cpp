@@ -15,12 +15,16 @@ TForm3::TForm3(TForm1 &main) : m_main(main)
 {
     Apparence::prepareDialogue(this, main, "Form3", QStringLiteral("Drawing Lots"), 470, 330);
     Apparence::mascotte(this, main, 12, 16);
-    cree<QLabel>(this, "Label1", 90, 12, 110, 24, QStringLiteral("In the group"));
-    groupe = cree<QLabel>(this, "groupe", 192, 12, 40, 24);
-    cree<QLabel>(this, "Label2", 90, 40, 32, 24, QStringLiteral("The"));
-    position = cree<QLabel>(this, "position", 122, 40, 64, 24);
+    auto *inGroup = cree<QLabel>(this, "Label1", 0, 12, 0, 24, QStringLiteral("In the group"));
+    groupe = cree<QLabel>(this, "groupe", 0, 12, 30, 24);
+    Apparence::enLigne({inGroup, groupe}, 90);
+    auto *the = cree<QLabel>(this, "Label2", 0, 40, 0, 24, QStringLiteral("The"));
+    // Room for the longer of "premier" and "second".
+    position = cree<QLabel>(this, "position", 0, 40, 0, 24, QStringLiteral("premier"));
     position->setAlignment(Qt::AlignCenter);
-    cree<QLabel>(this, "Label3", 188, 40, 270, 24, QStringLiteral("will be known by drawing lots."));
+    auto *known = cree<QLabel>(this, "Label3", 0, 40, 0, 24, QStringLiteral("will be known by drawing lots."));
+    Apparence::enLigne({the, position, known}, 90);
+    position->clear();
     cree<QLabel>(this, "Label4", 90, 72, 370, 24, QStringLiteral("Please select the chosen team"));
     equipes = cree<QListWidget>(this, "equipes", 90, 100, 280, 160);
     equipes->setSelectionMode(QAbstractItemView::ExtendedSelection);
