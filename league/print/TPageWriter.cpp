@@ -65,9 +65,10 @@ double TPageWriter::lineHeight() const
 
 double TPageWriter::baselineOffset(const QFontMetricsF &metrics) const
 {
-    // The glyphs are centred in the line, so a box drawn around a table
-    // cell holds its text with the same room above and below.
-    return (lineHeight() + metrics.ascent() - metrics.descent()) / 2;
+    // The font's descent ends at the bottom of the line, so descenders stay
+    // inside a cell's grid box; capitals and ascenders, which are lower than
+    // the font's full ascent, keep clear of the box's top edge.
+    return lineHeight() - metrics.descent();
 }
 
 int TPageWriter::mmToUnitsX(double mm) const
