@@ -17,6 +17,7 @@
 #include "tournament/ui/TAboutBox.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/TForm2.h"
+#include "tournament/ui/TForm3.h"
 #include "tournament/ui/TQuitterdlg.h"
 #include "tournament/ui/TabbedNotebook.h"
 #include "tournament/ui/Tchampion_du_monde.h"
@@ -46,6 +47,7 @@ private slots:
     void confirmChecksThePageAgain();
     void exitSaveFailureKeepsTheProgram();
     void championWithoutFlag();
+    void drawingLotsCancelStartsOver();
 
 private:
     // One played group match, A1 2-0 A2, a round-of-16 record and a
@@ -469,6 +471,65 @@ void TstShell::championWithoutFlag()
     screen.OK->click();
     QVERIFY(!screen.isVisible());
     QVERIFY(f.fenetres().Form2->isVisible());
+}
+
+void TstShell::drawingLotsCancelStartsOver()
+{
+    // All 48 group results are in; in group A the first two teams are level in
+    // everything and drew their match, in the other groups the order is clear.
+    QByteArray matchs;
+    struct Resultat { int a, b, sa, sb; };
+    const Resultat groupA[6] = {{0, 1, 1, 1}, {2, 3, 0, 0}, {0, 2, 2, 0}, {1, 3, 1, 0}, {0, 3, 1, 0}, {1, 2, 2, 0}};
+    const Resultat others[6] = {{0, 1, 2, 1}, {2, 3, 1, 0}, {0, 2, 2, 0}, {1, 3, 3, 1}, {0, 3, 1, 0}, {1, 2, 2, 1}};
+    for (char g = 'A'; g <= 'H'; ++g) {
+        for (const Resultat &r : g == 'A' ? groupA : others)
+            matchs += Octets::match(g, Fixture::nomEquipe(g, r.a), Fixture::nomEquipe(g, r.b), r.sa, r.sb);
+        struct Ligne { int index, points, goalsFor, goalsAgainst; };
+        const Ligne rowsA[4] = {{0, 7, 4, 1}, {1, 7, 4, 1}, {3, 1, 0, 2}, {2, 1, 0, 4}};
+        const Ligne rows[4] = {{0, 9, 5, 1}, {1, 6, 6, 4}, {2, 3, 2, 4}, {3, 0, 1, 5}};
+        QByteArray bytes;
+        for (const Ligne &l : g == 'A' ? rowsA : rows)
+            bytes += Octets::equipe(Fixture::nomEquipe(g, l.index), 3, l.points, l.goalsFor, l.goalsAgainst,
+                                    Fixture::drapeau(g, l.index), Fixture::squad(g, l.index));
+        QFile f(fichier(qPrintable(QStringLiteral("groupe%1.dat").arg(QLatin1Char(g)))));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QFile m(fichier("matchs.dat"));
+    QVERIFY(m.open(QIODevice::WriteOnly));
+    m.write(matchs);
+    m.close();
+
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    Fenetres &w = f.fenetres();
+    f.tour2->click();
+    QVERIFY(w.Form3->isVisible());
+    QVERIFY(f.tournoi().modifie);
+    QCOMPARE(w.Form3->equipes->count(), 2);
+    // Cancel: back to the main window, nothing decided for good.
+    w.Form3->Annuler->click();
+    QVERIFY(!w.Form3->isVisible());
+    QVERIFY(f.isVisible());
+    QVERIFY(!f.tournoi().phase2);
+    // The next start derives the slots again and the drawing starts over.
+    f.tour2->click();
+    QVERIFY(w.Form3->isVisible());
+    QCOMPARE(w.Form3->groupe->text(), QStringLiteral("A"));
+    QCOMPARE(w.Form3->position->text(), QStringLiteral("premier"));
+    w.Form3->equipes->setCurrentRow(0);
+    // With automatic save, the finished drawing is written at once.
+    f.sauve_auto->setChecked(true);
+    w.Form3->BitBtn1->click();
+    QVERIFY(w.Form2->isVisible());
+    QVERIFY(f.tournoi().phase2);
+    QByteArray qualif;
+    for (char g = 'A'; g <= 'H'; ++g)
+        qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+    QCOMPARE(Fixture::lit(fichier("qualif.dat")), qualif);
+    QVERIFY(w.Form2->bouton('1')->isEnabled());
+    QVERIFY(!w.Form2->avert->isVisible());
+    QVERIFY(s.plateforme.messages.isEmpty());
 }
 
 QTEST_MAIN(TstShell)
