@@ -5,11 +5,35 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
+
+// The cells are narrow (15 pixels for the slot numbers), too narrow for the
+// style's text margins; draw the text with a one-pixel margin instead.
+class TightCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        painter->save();
+        const bool selected = opt.state & QStyle::State_Selected;
+        if (selected)
+            painter->fillRect(opt.rect, opt.palette.highlight());
+        else if (opt.backgroundBrush.style() != Qt::NoBrush)
+            painter->fillRect(opt.rect, opt.backgroundBrush);
+        painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText) : opt.palette.color(QPalette::Text));
+        painter->setFont(opt.font);
+        painter->drawText(opt.rect.adjusted(1, 0, -1, 0), static_cast<int>(opt.displayAlignment), opt.text);
+        painter->restore();
+    }
+};
 
 QTableWidget *makeGrid(QWidget *parent, const QString &name, int columns, const QFont &font)
 {
@@ -28,6 +52,7 @@ QTableWidget *makeGrid(QWidget *parent, const QString &name, int columns, const 
     t->setFrameShape(QFrame::NoFrame);
     t->setShowGrid(true);
     t->setWordWrap(false);
+    t->setItemDelegate(new TightCellDelegate(t));
     return t;
 }
 

@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -478,6 +479,11 @@ void TfrmTN::connectAll()
     connect(mnuInfo, &QAction::triggered, this, &TfrmTN::mnuInfoClick);
     connect(tbInfo, &QAction::triggered, this, &TfrmTN::mnuInfoClick);
 
+    // The menu shortcuts win over the edit fields' own keys (Ctrl+X cut,
+    // Ctrl+H backspace, ...), so every command is reachable from any field.
+    for (QWidget *w : m_panel->findChildren<QWidget *>())
+        w->installEventFilter(this);
+
     connect(lblST, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popST->popup(lblST->mapToGlobal(pos)); });
 
@@ -491,6 +497,20 @@ void TfrmTN::connectAll()
     }
     connect(edDatum1, &QDateEdit::dateChanged, this, &TfrmTN::edDatum1Change);
     connect(edDatum2, &QDateEdit::dateChanged, this, &TfrmTN::edDatum2Change);
+}
+
+bool TfrmTN::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *a : findChildren<QAction *>()) {
+            if (!a->shortcut().isEmpty() && a->shortcut() == pressed && a->isEnabled()) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------------------

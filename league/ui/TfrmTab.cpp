@@ -91,7 +91,7 @@ TfrmTab::TfrmTab(const UiPlatform &platform, QWidget *parent) : QDialog(parent),
     QPalette hp = header->palette();
     hp.setColor(QPalette::Window, QColor(238, 238, 238));
     header->setPalette(hp);
-    cell(box, {}, 216, -1, 37)->setText(QStringLiteral("Spiele"));
+    cell(box, {}, 211, -1, 34)->setText(QStringLiteral("Spiele"));
     cell(box, {}, 244, -1, 21)->setText(QStringLiteral("s"));
     cell(box, {}, 264, -1, 21)->setText(QStringLiteral("u"));
     cell(box, {}, 284, -1, 21)->setText(QStringLiteral("n"));
