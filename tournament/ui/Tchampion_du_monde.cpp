@@ -1,6 +1,8 @@
 #include "tournament/ui/Tchampion_du_monde.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -61,19 +63,17 @@ void Tchampion_du_monde::showEvent(QShowEvent *event)
 void Tchampion_du_monde::TimerchampionTimer()
 {
     const TEquipe *champion = m_main.tournoi().champion;
-    bool shown = allume;
-    if (allume) {
+    QPixmap flag;
+    if (allume && champion && flag.load(QDir(m_main.dossier()).filePath(champion->flagFile()))) {
         for (QLabel *image : images)
-            if (!champion || !Apparence::chargeImage(image, m_main.dossier(), champion->flagFile(), nullptr, this)) {
-                // A missing flag ends the blinking quietly.
-                shown = false;
-                Timerchampion->stop();
-                break;
-            }
-    }
-    if (!shown)
+            image->setPixmap(flag);
+    } else {
         for (QLabel *image : images)
             image->clear();
+        // A missing flag ends the blinking quietly.
+        if (allume)
+            Timerchampion->stop();
+    }
     allume = !allume;
 }
 
