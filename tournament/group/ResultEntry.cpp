@@ -50,7 +50,9 @@ FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &e, bool sau
     TGroupe *group = t.cherche_groupe(e.groupText);
     TEquipe *team1 = cherche_equipe_groupe(group, ShortName::fromText(e.team1Text));
     TEquipe *team2 = cherche_equipe_groupe(group, ShortName::fromText(e.team2Text));
-    if (!group || !team1 || !team2)
+    // The same refusals as the check: a team cannot play itself, and a
+    // negative score would corrupt the figures.
+    if (!group || !team1 || !team2 || team1 == team2 || e.score1 < 0 || e.score2 < 0)
         return FileResult::failure(QString());
 
     enregistre_resultat(team1, team2, e.score1, e.score2);

@@ -32,7 +32,8 @@ EntryAnswer verifie_groupe(const Tournament &t, const ResultEntry &entry);
 // Records a confirmed group match: statistics, match list, re-ranking of the
 // group, scorers; then saves matches and groups (automatic save) or sets
 // modifie. Returns the save's outcome; false with an empty error when the
-// entry names no group or team (nothing is recorded then).
+// entry names no group or team, the same team twice or a negative score
+// (nothing is recorded then).
 FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &entry, bool sauveAuto,
                                    const QString &dir);
 

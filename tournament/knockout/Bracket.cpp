@@ -125,6 +125,10 @@ ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &e, bool sauv
 {
     ApresTour2 after;
     const char code = t.code_match;
+    if (e.score1 == e.score2 || e.score1 < 0 || e.score2 < 0 || !est_code_tour2(code)) {
+        after.recorded = false;
+        return after;
+    }
     // The scorers' teams come from the bracket as it stands before this match.
     derive_tableau(t);
     const auto [team1, team2] = equipes_du_match(t, code);

@@ -53,11 +53,13 @@ EntryAnswer verifie_tour2(const Tournament &t, const ResultEntry &entry);
 // What the windows do after a stage-2 result is recorded.
 struct ApresTour2
 {
+    bool recorded = true;      // false for a level or negative score: nothing changed
     bool showChampion = false; // the final: the champion screen, else the bracket
     bool showRankings = false; // the third-place match with the champion known
     FileResult save;
 };
-// Records a confirmed stage-2 match for code_match.
+// Records a confirmed stage-2 match for code_match. A knock-out match
+// cannot end level, so such a score is refused whatever the caller checked.
 ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &entry, bool sauveAuto,
                                   const QString &dir);
 

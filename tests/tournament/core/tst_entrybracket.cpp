@@ -154,7 +154,10 @@ void TestEntryBracket::recordGroupMatchWithOwnGoal()
     QCOMPARE(c4->squad[1].goals, 1);
     QCOMPARE(c4->squad[3].goals, 0);
     QVERIFY(!enregistre_match_groupe(t, entry("C", "C4", "D1", 1, 0), false, {}).ok);
+    QVERIFY(!enregistre_match_groupe(t, entry("C", "C2", "C2", 1, 0), false, {}).ok);
+    QVERIFY(!enregistre_match_groupe(t, entry("C", "C2", "C3", -1, 0), false, {}).ok);
     QCOMPARE(t.liste_matchs.size(), size_t(1));
+    QCOMPARE(t.cherche_equipe(ShortName("C2"))->played, 0);
 }
 
 void TestEntryBracket::stage2Check_data()
@@ -280,7 +283,17 @@ void TestEntryBracket::finalThenThirdPlace()
     QVERIFY(e.isEnabled('Y'));
     QVERIFY(!e.bilan);
 
+    // A level score is refused even when it reaches the recording.
+    t.code_match = 'Y';
+    const TEquipe *e1 = t.cherche_equipe(ShortName("E1"));
+    const int goals = e1->squad[0].goals;
+    after = enregistre_match_tour2(t, entry("", "E1", "F1", 2, 2, {"E1p1", "E1p1"}), false, {});
+    QVERIFY(!after.recorded);
+    QCOMPARE(t.liste_tour2.size(), size_t(15));
+    QCOMPARE(e1->squad[0].goals, goals);
+
     after = playStage2(t, 'Y', false);
+    QVERIFY(after.recorded);
     QVERIFY(!after.showChampion);
     QVERIFY(after.showRankings);
     derive_tableau(t);
