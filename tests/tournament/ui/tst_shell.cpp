@@ -34,6 +34,7 @@ private slots:
     void init();
     void welcomeBoxHoldsInputForSevenTicks();
     void missingGroupFileStopsTheStart();
+    void missingPictureGivesOneBoxPerFile_data();
     void missingPictureGivesOneBoxPerFile();
     void titleBarCloseRefusedWithChanges();
     void exitWithoutChangesEndsAtOnce();
@@ -166,14 +167,28 @@ void TstShell::missingGroupFileStopsTheStart()
     QCOMPARE(second.messages.size(), 1);
 }
 
+void TstShell::missingPictureGivesOneBoxPerFile_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("boxes");
+    // The main window and the seven dialogs that show the mascot.
+    QTest::newRow("mascot") << "mascot.bmp" << 8;
+    // Every window but the welcome box.
+    QTest::newRow("icon") << "tpx.ico" << 11;
+    // The "About The Author" page and the welcome box.
+    QTest::newRow("logo") << "sigle.bmp" << 2;
+}
+
 void TstShell::missingPictureGivesOneBoxPerFile()
 {
-    QVERIFY(QFile::remove(fichier("mascot.bmp")));
+    QFETCH(QString, picture);
+    QFETCH(int, boxes);
+    QVERIFY(QFile::remove(QDir(m_tmp->path()).filePath(picture)));
     QVERIFY(!QFile::exists(fichier("matchs.dat")));
     Session s(m_tmp->path());
-    // The main window and the seven dialogs that show the mascot.
-    QCOMPARE(s.plateforme.messages.size(), 8);
-    QVERIFY(s.form.mascot->pixmap().isNull());
+    QCOMPARE(s.plateforme.messages.size(), boxes);
+    QVERIFY(s.plateforme.messages.count(QStringLiteral("File Error !")) == boxes);
+    QVERIFY(s.form.isEnabled());
     // A missing matchs.dat is created empty.
     QVERIFY(QFile::exists(fichier("matchs.dat")));
     QCOMPARE(Fixture::lit(fichier("matchs.dat")).size(), 0);
