@@ -8,8 +8,9 @@
 
 int runGui(QApplication &app, const QStringList &args)
 {
+    // The application title. A display name is deliberately not set: the
+    // window system would append it to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Trophex 1.1"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Trophex 1.1"));
     // The main window ends the program itself; hiding it while the knock-out
     // window or the exit dialog is up must not.
     app.setQuitOnLastWindowClosed(false);
