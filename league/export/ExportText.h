@@ -7,9 +7,18 @@
 // the whole text is stored as Windows-1252 bytes.
 class ExportText {
 public:
-    void line(const QString &text = QString()) { m_text += text + QStringLiteral("\r\n"); }
-    void line(int indent, const QString &text) { line(QString(indent, QLatin1Char(' ')) + text); }
-    void raw(const QString &text) { m_text += text; }
+    ExportText() { m_text.reserve(64 * 1024); }
+    void line(const QString &text = QString())
+    {
+        m_text += text;
+        m_text += QLatin1String("\r\n");
+    }
+    void line(int indent, const QString &text)
+    {
+        Q_ASSERT(indent >= 0 && indent <= 8); // the deepest HTML nesting
+        m_text += QLatin1String("        ", indent);
+        line(text);
+    }
     QByteArray bytes() const;
 
 private:

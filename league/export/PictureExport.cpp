@@ -86,24 +86,34 @@ QByteArray Exp_krv_GIF(const QImage &picture)
     const int h = img.height();
 
     // The chart is drawn in a few flat colours, so a table of the colours
-    // that occur is exact. Anything richer is reduced by Qt first.
+    // that occur is exact. Anything richer is reduced by Qt first. Long runs
+    // of one colour make the last lookup worth keeping.
     QHash<QRgb, int> index;
     std::vector<QRgb> colours;
-    for (int y = 0; y < h && colours.size() <= 256; ++y) {
+    std::vector<GifPixelType> pixels(size_t(w) * size_t(h));
+    QRgb lastColour = 0;
+    int lastIndex = -1;
+    for (int y = 0; y < h; ++y) {
         const QRgb *src = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        GifPixelType *dst = pixels.data() + size_t(y) * size_t(w);
         for (int x = 0; x < w; ++x) {
             const QRgb c = src[x] | 0xff000000u;
-            if (!index.contains(c)) {
-                index.insert(c, int(colours.size()));
-                colours.push_back(c);
-                if (colours.size() > 256)
-                    break;
+            if (c != lastColour || lastIndex < 0) {
+                auto it = index.constFind(c);
+                if (it == index.constEnd()) {
+                    if (colours.size() == 256) {
+                        img = img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)
+                                  .convertToFormat(QImage::Format_RGB32);
+                        return Exp_krv_GIF(img);
+                    }
+                    it = index.insert(c, int(colours.size()));
+                    colours.push_back(c);
+                }
+                lastColour = c;
+                lastIndex = it.value();
             }
+            dst[x] = GifPixelType(lastIndex);
         }
-    }
-    if (colours.size() > 256) {
-        img = img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither).convertToFormat(QImage::Format_RGB32);
-        return Exp_krv_GIF(img);
     }
 
     int tableSize = 2;
@@ -125,13 +135,8 @@ QByteArray Exp_krv_GIF(const QImage &picture)
     const int bits = GifBitSize(tableSize);
     bool ok = map && EGifPutScreenDesc(gif, w, h, bits, 0, map) == GIF_OK
         && EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) == GIF_OK;
-    std::vector<GifPixelType> line(w);
-    for (int y = 0; ok && y < h; ++y) {
-        const QRgb *src = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x)
-            line[x] = GifPixelType(index.value(src[x] | 0xff000000u));
-        ok = EGifPutLine(gif, line.data(), w) == GIF_OK;
-    }
+    for (int y = 0; ok && y < h; ++y)
+        ok = EGifPutLine(gif, pixels.data() + size_t(y) * size_t(w), w) == GIF_OK;
     const int putError = gif->Error;
     GifFreeMapObject(map);
     int closeError = 0;

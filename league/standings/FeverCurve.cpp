@@ -105,6 +105,52 @@ QImage Grafik()
     return img;
 }
 
+namespace {
+
+int checkedAdd(int a, int b)
+{
+    int r;
+    if (__builtin_add_overflow(a, b, &r))
+        throw LeagueError(QStringLiteral("Integerüberlauf"));
+    return r;
+}
+
+// A team's total row after the matchdays counted so far, ranked by the same
+// rule as the league table: start values and penalty points only in a
+// league that starts after matchday 1.
+StandingsRow totalRow(const League &league, int slot, const StandingsRow &played)
+{
+    StandingsRow t = played;
+    if (league.firstRound > 1) {
+        t.wins = checkedAdd(t.wins, league.startWins[slot]);
+        t.draws = checkedAdd(t.draws, league.startDraws[slot]);
+        t.losses = checkedAdd(t.losses, league.startLosses[slot]);
+        t.goalsFor = checkedAdd(t.goalsFor, league.startGoalsFor[slot]);
+        t.goalsAgainst = checkedAdd(t.goalsAgainst, league.startGoalsAgainst[slot]);
+    }
+    int points;
+    if (__builtin_mul_overflow(t.wins, 3, &points) || __builtin_add_overflow(points, t.draws, &points)
+        || __builtin_sub_overflow(t.goalsFor, t.goalsAgainst, &t.goalDiff)
+        || (league.firstRound > 1 && __builtin_sub_overflow(points, league.penaltyPoints[slot], &points)))
+        throw LeagueError(QStringLiteral("Integerüberlauf"));
+    t.points = points;
+    return t;
+}
+
+void countResult(StandingsRow &row, int own, int other)
+{
+    if (own > other)
+        row.wins = checkedAdd(row.wins, 1);
+    else if (own == other)
+        row.draws = checkedAdd(row.draws, 1);
+    else
+        row.losses = checkedAdd(row.losses, 1);
+    row.goalsFor = checkedAdd(row.goalsFor, own);
+    row.goalsAgainst = checkedAdd(row.goalsAgainst, other);
+}
+
+} // namespace
+
 void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *picture)
 {
     if (team > League::kTeams)
@@ -115,20 +161,37 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
     curvePos.fill(0);
     curvePos[0] = team;
     if (team > 0) {
-        Standings::Accumulator curveAcc;
-        Standings::Table curveTable;
-        std::array<bool, 19> playedIn{};
+        // The table after matchday M counts matchdays firstRound..M, so the
+        // rows carry over from one matchday to the next. The position in a
+        // stable sort is the number of teams ranked above plus the lower
+        // slots tied with the team, plus one.
+        std::array<StandingsRow, 19> curveAcc{};
+        std::array<StandingsRow, 19> curveTable{};
         for (int m = std::max(league.firstRound, 1); m <= League::kRounds; ++m) {
-            accumulateTotal(league, m, curveAcc, &playedIn);
-            if (!playedIn[team])
-                continue;
-            sortInto(curveAcc, curveTable);
-            for (int r = 1; r <= League::kTeams; ++r) {
-                if (curveTable[r].team == team) {
-                    curvePos[m] = r;
-                    break;
-                }
+            bool played = false;
+            for (int k = 1; k <= League::kRows; ++k) {
+                const Match &g = league.results[m][k];
+                if (!g.counts())
+                    continue;
+                if (g.teamA >= 1 && g.teamA <= League::kTeams)
+                    countResult(curveAcc[g.teamA], g.goalsA, g.goalsB);
+                if (g.teamB >= 1 && g.teamB <= League::kTeams)
+                    countResult(curveAcc[g.teamB], g.goalsB, g.goalsA);
+                played = played || g.teamA == team || g.teamB == team;
             }
+            if (!played)
+                continue;
+            for (int i = 1; i <= League::kTeams; ++i)
+                curveTable[i] = totalRow(league, i, curveAcc[i]);
+            int position = 1;
+            for (int i = 1; i <= League::kTeams; ++i) {
+                if (i == team)
+                    continue;
+                if (ranksAbove(curveTable[i], curveTable[team])
+                    || (i < team && !ranksAbove(curveTable[team], curveTable[i])))
+                    ++position;
+            }
+            curvePos[m] = position;
         }
     }
     if (picture) {

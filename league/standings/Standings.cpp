@@ -58,10 +58,8 @@ void countResult(StandingsRow &row, int own, int other)
     row.goalsAgainst = add(row.goalsAgainst, other);
 }
 
-// Home and away rows of matchdays firstRound..lastRound, labelled and
-// derived.
-void accumulateHomeAway(const League &league, int lastRound, Standings::Accumulator &home,
-                        Standings::Accumulator &away, std::array<bool, 19> *playedIn)
+// Home and away rows of matchdays firstRound..34, labelled and derived.
+void accumulateHomeAway(const League &league, Standings::Accumulator &home, Standings::Accumulator &away)
 {
     for (int i = 1; i <= League::kTeams; ++i) {
         home[i] = StandingsRow{};
@@ -69,11 +67,7 @@ void accumulateHomeAway(const League &league, int lastRound, Standings::Accumula
         home[i].team = away[i].team = i;
         home[i].name = away[i].name = league.teamNames[i];
     }
-    if (playedIn)
-        playedIn->fill(false);
-
-    const int last = std::min(lastRound, int(League::kRounds));
-    for (int j = std::max(league.firstRound, 1); j <= last; ++j) {
+    for (int j = std::max(league.firstRound, 1); j <= League::kRounds; ++j) {
         for (int k = 1; k <= League::kRows; ++k) {
             const Match &m = league.results[j][k];
             if (!m.counts())
@@ -85,12 +79,6 @@ void accumulateHomeAway(const League &league, int lastRound, Standings::Accumula
                 countResult(home[m.teamA], m.goalsA, m.goalsB);
             if (awayValid)
                 countResult(away[m.teamB], m.goalsB, m.goalsA);
-            if (playedIn && j == lastRound) {
-                if (homeValid)
-                    (*playedIn)[m.teamA] = true;
-                if (awayValid)
-                    (*playedIn)[m.teamB] = true;
-            }
         }
     }
     for (int i = 1; i <= League::kTeams; ++i) {
@@ -127,6 +115,8 @@ void combineTotal(const League &league, const Standings::Accumulator &home,
     }
 }
 
+void sortInto(const Standings::Accumulator &acc, Standings::Table &table);
+
 } // namespace
 
 bool ranksAbove(const StandingsRow &cand, const StandingsRow &row)
@@ -138,6 +128,8 @@ bool ranksAbove(const StandingsRow &cand, const StandingsRow &row)
     return cand.goalsFor > row.goalsFor;
 }
 
+namespace {
+
 void sortInto(const Standings::Accumulator &acc, Standings::Table &table)
 {
     // -32000 in every field marks an empty row that any real team beats.
@@ -147,7 +139,7 @@ void sortInto(const Standings::Accumulator &acc, Standings::Table &table)
     for (int r = 1; r <= 19; ++r)
         table[r] = empty;
 
-    // Each candidate sinks from the bottom past every row it ranks above; a
+    // Each candidate rises from the bottom past every row it ranks above; a
     // tie never moves it, so teams equal in all keys keep slot order.
     for (int i = 1; i <= League::kTeams; ++i) {
         for (int r = League::kTeams; r >= 1; --r) {
@@ -159,17 +151,11 @@ void sortInto(const Standings::Accumulator &acc, Standings::Table &table)
     }
 }
 
-void accumulateTotal(const League &league, int lastRound, Standings::Accumulator &acc,
-                     std::array<bool, 19> *playedIn)
-{
-    Standings::Accumulator home, away;
-    accumulateHomeAway(league, lastRound, home, away, playedIn);
-    combineTotal(league, home, away, acc);
-}
+} // namespace
 
 void TabBer(const League &league, Standings &out)
 {
-    accumulateHomeAway(league, League::kRounds, out.accHome, out.accAway, nullptr);
+    accumulateHomeAway(league, out.accHome, out.accAway);
     combineTotal(league, out.accHome, out.accAway, out.accTotal);
     sortInto(out.accTotal, out.tableTotal);
     sortInto(out.accHome, out.tableHome);

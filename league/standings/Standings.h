@@ -45,16 +45,3 @@ void TabBer(const League &league, Standings &out);
 // True when `cand` belongs above `row`: more points, then a better goal
 // difference, then more goals scored. Nothing else separates two teams.
 bool ranksAbove(const StandingsRow &cand, const StandingsRow &row);
-
-// The building blocks TabBer uses, shared with the fever curves, which rank
-// the league after every matchday with the same rules.
-
-// Total rows for slots 1..18 counting matchdays firstRound..lastRound, with
-// start values and penalty points when firstRound > 1. When `playedIn` is
-// given, (*playedIn)[i] tells whether slot i has a counted match on
-// matchday lastRound.
-void accumulateTotal(const League &league, int lastRound, Standings::Accumulator &acc,
-                     std::array<bool, 19> *playedIn = nullptr);
-
-// Stable insertion sort of rows 1..18 of `acc` into `table` (rows 1..19).
-void sortInto(const Standings::Accumulator &acc, Standings::Table &table);

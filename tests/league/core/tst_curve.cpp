@@ -3,6 +3,7 @@
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/standings/FeverCurve.h"
+#include "league/standings/Standings.h"
 
 namespace {
 
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void positions();
     void laterStartBeginsAtFirstRound();
     void fullTiesFollowSlotOrder();
+    void lastMatchdayAgreesWithTheTable_data();
+    void lastMatchdayAgreesWithTheTable();
     void nothingSelected();
     void slotOutOfRange();
     void emptyChartGrid();
@@ -123,6 +126,56 @@ void TestCurve::fullTiesFollowSlotOrder()
     QCOMPARE(pos[1], 2);
     KurveBer(l, 5, pos);
     QCOMPARE(pos[1], 1);
+}
+
+void TestCurve::lastMatchdayAgreesWithTheTable_data()
+{
+    QTest::addColumn<bool>("laterStart");
+    QTest::newRow("from matchday 1") << false;
+    QTest::newRow("from matchday 5 with penalty points") << true;
+}
+
+// The curve ranks the league by itself; after the last matchday of a full
+// season its positions must be those of the league table.
+void TestCurve::lastMatchdayAgreesWithTheTable()
+{
+    QFETCH(bool, laterStart);
+    League l;
+    // Double round robin by the circle method, goals from a formula that
+    // gives many draws and equal records.
+    int ring[18];
+    for (int i = 0; i < 18; ++i)
+        ring[i] = i + 1;
+    for (int j = 1; j <= 17; ++j) {
+        for (int k = 0; k < 9; ++k) {
+            const int a = ring[k];
+            const int b = ring[17 - k];
+            l.match(j, k + 1) = Match{a, b, (a + j) % 3, (b * j) % 3};
+            l.match(j + 17, k + 1) = Match{b, a, (a * b) % 2, (j % 2)};
+        }
+        const int last = ring[17];
+        for (int i = 17; i > 1; --i)
+            ring[i] = ring[i - 1];
+        ring[1] = last;
+    }
+    if (laterStart) {
+        for (int i = 1; i <= 18; ++i) {
+            l.startWins[i] = i % 3;
+            l.startDraws[i] = 4 - i % 3;
+            l.startGoalsFor[i] = i % 4;
+            l.startGoalsAgainst[i] = 2;
+            l.penaltyPoints[i] = i == 9 ? 3 : 0;
+        }
+        l.ErsterST();
+        QCOMPARE(l.firstRound, 5);
+    }
+    Standings s;
+    TabBer(l, s);
+    for (int r = 1; r <= 18; ++r) {
+        CurvePositions pos{};
+        KurveBer(l, s.tableTotal[r].team, pos);
+        QCOMPARE(pos[34], r);
+    }
 }
 
 void TestCurve::nothingSelected()
