@@ -120,6 +120,7 @@ private slots:
     void initTestCase();
     void installedFiles_data();
     void installedFiles();
+    void examplesHoldOnlyData();
     void iconSizes();
     void desktopEntries_data();
     void desktopEntries();
@@ -192,7 +193,8 @@ void tst_packaging::installedFiles_data()
         "share/trophex/example/groupeG.dat", "share/trophex/example/groupeH.dat",
         "share/trophex/example/tpx.ico", "share/trophex/example/mascot.bmp",
         "share/trophex/example/sigle.bmp", "share/trophex/example/defaut.bmp",
-        "share/trophex/example/tournament.txt"};
+        "share/trophex/example/tournament.txt",
+        "share/tabulon/examples/Liga2026.T98"};
     for (const QString &d : data)
         QTest::newRow(qPrintable(d)) << d << false;
 }
@@ -205,6 +207,21 @@ void tst_packaging::installedFiles()
     QVERIFY2(info.isFile(), qPrintable(info.filePath()));
     QVERIFY(info.size() > 0);
     QCOMPARE(info.isExecutable(), executable);
+}
+
+void tst_packaging::examplesHoldOnlyData()
+{
+    // The example folders are copied into users' folders; tools that made the
+    // examples stay in the source tree.
+    const QStringList data{QStringLiteral("*.dat"), QStringLiteral("*.bmp"), QStringLiteral("*.ico"),
+                           QStringLiteral("*.txt"), QStringLiteral("*.T98"), QStringLiteral("*.tn3")};
+    for (const QString &folder : {QStringLiteral("share/trophex/example"), QStringLiteral("share/tabulon/examples")}) {
+        const QDir dir(path(folder));
+        QVERIFY(dir.exists());
+        const QStringList all = dir.entryList(QDir::Files | QDir::Hidden);
+        QVERIFY(!all.isEmpty());
+        QCOMPARE(dir.entryList(data, QDir::Files | QDir::Hidden), all);
+    }
 }
 
 void tst_packaging::iconSizes()
