@@ -54,7 +54,7 @@ put("fuzz_league_t98", "out-of-range", ini([(b"Options", [(b"Actual", b"99")]),
                                             (b"Team1", [(b"SS", b"40")]),
                                             (b"Round1", [(b"TA1", b"-5"), (b"TB1", b"19"),
                                                          (b"GA1", b"1000"), (b"GB1", b"-7")])]))
-put("fuzz_ini", "league", league)
+
 
 # --- .tn3: header, 18 names, zone digits, 34 matchdays of 2 dates and 9 rows.
 lines = [b"Tabulon 3.2.1"] + [b"Team %d" % i for i in range(1, 19)] + [b"133"]
