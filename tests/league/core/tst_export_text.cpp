@@ -52,6 +52,7 @@ Standings handMadeTables()
     s.tableTotal[13] = row(6, QStringLiteral("Spielvereinigung Unterhac"), 3, 1, 1, 1, 4, 5, 5, 0);
     s.tableTotal[14] = row(7, QStringLiteral("Spielvereinigung Unterhach"), 3, 1, 1, 1, 4, 5, 5, 0);
     s.tableTotal[15] = row(8, QStringLiteral("Spielvereinigung Unterhachi"), 3, 1, 1, 1, 4, 5, 5, 0);
+    s.tableHome[3] = row(12, QStringLiteral("Turn- und Sportverein Neustadt"), 1, 0, 0, 1, 0, 0, 1, -1);
     s.tableAway[18] = row(9, QStringLiteral("Würzburger Kickers"), 100, 1, 2, 97, 5, 1234, 99999, -98765);
     return s;
 }
@@ -113,6 +114,8 @@ void TestExportText::tableLines_data()
         << 24 << QByteArray("14 Spielvereinigung Unterhach  3  1  1  1    4     5 : 5        0");
     QTest::newRow("27 letters: cut")
         << 25 << QByteArray("15 Spielvereinigung Unterh...  3  1  1  1    4     5 : 5        0");
+    QTest::newRow("30 letters: first 23 and dots")
+        << 36 << QByteArray(" 3 Turn- und Sportverein N...  1  0  0  1    0     0 : 1       -1");
     QTest::newRow("numbers wider than their fields push the line on")
         << 74 << QByteArray("18 W\xfcrzburger Kickers" + spaces(9) + "100  1  2 97    5  1234 : 99999-98765");
 }
