@@ -132,6 +132,7 @@ private slots:
     void manPages_data();
     void manPages();
     void trophexDesktop();
+    void buildTreeLauncher();
 
 private:
     QTemporaryDir m_tmp;
@@ -505,6 +506,29 @@ void tst_packaging::trophexDesktop()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QString::fromUtf8(readAll(log)), data + QStringLiteral("/trophex\n0\n"));
     QVERIFY(QFileInfo::exists(data + QStringLiteral("/trophex/groupeH.dat")));
+}
+
+void tst_packaging::buildTreeLauncher()
+{
+    // The build tree's launcher takes the example from the checkout. Copied
+    // next to a stand-in trophex it shows what it would start, and where.
+    const QString bin = m_tmp.filePath(QStringLiteral("buildbin"));
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(QFile::copy(QStringLiteral(TEST_BINARY_DIR "/bin/trophex-desktop"), bin + QStringLiteral("/trophex-desktop")));
+    QVERIFY(writeFile(bin + QStringLiteral("/trophex"), "#!/bin/sh\npwd > \"$TROPHEX_STARTED\"\n"));
+    for (const QString &f : {QStringLiteral("/trophex"), QStringLiteral("/trophex-desktop")})
+        QVERIFY(QFile::setPermissions(bin + f, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    const QString data = m_tmp.filePath(QStringLiteral("buildtreedata"));
+    const QString log = m_tmp.filePath(QStringLiteral("buildtree-started"));
+    QProcessEnvironment env = cleanEnv(m_tmp.filePath(QStringLiteral("buildtreehome")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    env.insert(QStringLiteral("TROPHEX_STARTED"), log);
+    const Run r = run(bin + QStringLiteral("/trophex-desktop"), {}, env, m_tmp.path());
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    QCOMPARE(QString::fromUtf8(readAll(log)), data + QStringLiteral("/trophex\n"));
+    const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament/groupeE.dat");
+    QCOMPARE(readAll(data + QStringLiteral("/trophex/groupeE.dat")), readAll(example));
 }
 
 QTEST_GUILESS_MAIN(tst_packaging)
