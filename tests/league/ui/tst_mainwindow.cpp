@@ -2,6 +2,7 @@
 #include "league/model/League.h"
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmEinst.h"
+#include "league/ui/TfrmKreuz.h"
 #include "league/ui/TfrmKurve.h"
 #include "league/ui/TfrmTab.h"
 #include "league/ui/TfrmTN.h"
@@ -564,6 +565,67 @@ private slots:
         QVERIFY(frm.findChild<QToolBar *>(QStringLiteral("tbLga"))->isHidden());
         QVERIFY(frm.statusBar()->isHidden());
         QCOMPARE(frm.frmKurve()->pos(), QPoint(66, 77));
+    }
+
+    void floatingToolbarIsRestoredAndWrittenBack()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("TN98.INI")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[tbHlp]\r\nRev=2\r\nVisible=1\r\nDockedTo=+\r\nDockRow=0\r\nDockPos=140\r\n"
+                   "FloatLeft=300\r\nFloatTop=200\r\n");
+        file.close();
+        const QString programDir = dir.path() + QLatin1Char('/');
+        {
+            ScriptedPlatform platform;
+            TfrmTN frm(platform.seams(), programDir, {});
+            frm.show();
+            auto *help = frm.findChild<QToolBar *>(QStringLiteral("tbHlp"));
+            QVERIFY(help->isFloating());
+            QCOMPARE(help->pos(), QPoint(300, 200));
+            QVERIFY(!frm.findChild<QToolBar *>(QStringLiteral("tbStd"))->isFloating());
+            QVERIFY(frm.close());
+        }
+        IniFile ini(dir.filePath(QStringLiteral("TN98.INI")));
+        QCOMPARE(ini.readString(QStringLiteral("tbHlp"), QStringLiteral("DockedTo"), {}), QStringLiteral("+"));
+        QCOMPARE(ini.readInteger(QStringLiteral("tbHlp"), QStringLiteral("FloatLeft"), 0), 300);
+        QCOMPARE(ini.readInteger(QStringLiteral("tbHlp"), QStringLiteral("FloatTop"), 0), 200);
+        QCOMPARE(ini.readInteger(QStringLiteral("tbHlp"), QStringLiteral("DockPos"), 0), 140);
+        QCOMPARE(ini.readString(QStringLiteral("tbStd"), QStringLiteral("DockedTo"), {}), QStringLiteral("TNDock"));
+    }
+
+    void menuShortcutsWorkFromTheEntryFields()
+    {
+        Fixture f;
+        f.frm->show();
+        f.frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frm.get()));
+        auto *goal = f.panel<QLineEdit>("meTorA1");
+        goal->setFocus();
+        // Ctrl+X would cut and Ctrl+H erase in a line edit; here they run
+        // the cross table and the export.
+        QTest::keyClick(goal, Qt::Key_F4);
+        QCOMPARE(f.frm->league().currentRound, 2);
+        QTest::keyClick(goal, Qt::Key_F3);
+        QCOMPARE(f.frm->league().currentRound, 1);
+        ModalScript cross(f.frm->frmKreuz());
+        cross.then([](QWidget *dlg) { clickButton(dlg, "bbOK"); });
+        QTest::keyClick(goal, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(cross.shown(), 1);
+        QCOMPARE(goal->displayText(), QStringLiteral("___"));
+    }
+
+    void printCommandOpensTheSelectionDialog()
+    {
+        Fixture f;
+        QAction *print = f.action("mnuDruck");
+        QVERIFY(print->isEnabled());
+        QWidget *dlg = f.frm->findChild<QWidget *>(QStringLiteral("frmDruckDlg"));
+        QVERIFY(dlg);
+        ModalScript script(dlg);
+        script.then([](QWidget *d) { clickButton(d, "bbAbbr"); });
+        print->trigger();
+        QCOMPARE(script.shown(), 1);
     }
 
     void commandLineLeagueOpensAtStart()
