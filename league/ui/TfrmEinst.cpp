@@ -4,7 +4,6 @@
 #include "league/ui/FormUtil.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -234,10 +233,4 @@ void TfrmEinst::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void TfrmEinst::closeEvent(QCloseEvent *event)
-{
-    // Closing by any other means counts as "Abbrechen".
-    QDialog::closeEvent(event);
 }

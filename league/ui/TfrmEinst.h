@@ -31,7 +31,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     using Row = std::array<QLineEdit *, League::kTeams + 1>;
