@@ -458,6 +458,42 @@ private slots:
                  (QStringList{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("Tabulon 3.2.1 (*.tn3)")}));
     }
 
+    void importThroughTheOpenDialogLeavesTheLeagueUntitled()
+    {
+        Fixture f;
+        League &l = f.frm->league();
+        f.platform.files.accept(QStringLiteral(TEST_SOURCE_DIR "/examples/league/Liga1997.tn3"), 2);
+        f.trigger("mnuOeffnen");
+        QVERIFY(f.platform.messages.shown.isEmpty());
+        QCOMPARE(f.frm->windowTitle(), QStringLiteral("Tabulon '98"));
+        QVERIFY(l.leagueFileName.isEmpty());
+        QVERIFY(!l.leagueSaved);
+        QVERIFY(!l.teamNames[1].isEmpty());
+        QCOMPARE(f.panel<QComboBox>("cboTeamA1")->itemText(1), l.teamNames[1]);
+        f.platform.files.cancel();
+        f.trigger("mnuSpeichern");
+        QCOMPARE(f.platform.files.asked.size(), 2);
+        QCOMPARE(f.platform.files.asked[1].kind, FileDialogState::Save);
+    }
+
+    void failedImportKeepsTheOpenLeague()
+    {
+        Fixture f;
+        League &l = f.frm->league();
+        l.teamNames[1] = QStringLiteral("Bleibt");
+        l.leagueFileName = f.dir.filePath(QStringLiteral("alt.t98"));
+        const QString bad = f.dir.filePath(QStringLiteral("kurz.tn3"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Kopf\r\nA\r\n");
+        file.close();
+        f.platform.files.accept(bad, 2);
+        f.trigger("mnuOeffnen");
+        QCOMPARE(f.platform.messages.shown.size(), 1);
+        QCOMPARE(l.teamNames[1], QStringLiteral("Bleibt"));
+        QCOMPARE(l.leagueFileName, f.dir.filePath(QStringLiteral("alt.t98")));
+    }
+
     void failedSaveKeepsTheLeagueUnsavedAndNamed()
     {
         Fixture f;
