@@ -95,26 +95,31 @@ QtHelpViewer::~QtHelpViewer()
     delete m_window.data();
 }
 
-TfrmHilfe *QtHelpViewer::window()
+TfrmHilfe *QtHelpViewer::window(QWidget *parent)
 {
-    if (!m_window)
+    if (!m_window) {
+        // The help window lives on its own, but first opens over the window
+        // that asked for it.
         m_window = new TfrmHilfe();
+        if (parent)
+            m_window->move(parent->window()->frameGeometry().center() - m_window->rect().center());
+    }
     return m_window;
 }
 
-void QtHelpViewer::showContext(QWidget *, int context)
+void QtHelpViewer::showContext(QWidget *parent, int context)
 {
-    window()->showContext(context);
+    window(parent)->showContext(context);
 }
 
-void QtHelpViewer::showIndex(QWidget *)
+void QtHelpViewer::showIndex(QWidget *parent)
 {
-    window()->showIndex();
+    window(parent)->showIndex();
 }
 
-void QtHelpViewer::showUsage(QWidget *)
+void QtHelpViewer::showUsage(QWidget *parent)
 {
-    window()->showUsage();
+    window(parent)->showUsage();
 }
 
 void QtUrlOpener::open(const QUrl &url)

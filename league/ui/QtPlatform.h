@@ -30,7 +30,7 @@ public:
     void showUsage(QWidget *parent) override;
 
 private:
-    TfrmHilfe *window();
+    TfrmHilfe *window(QWidget *parent);
     QPointer<TfrmHilfe> m_window;
 };
 
