@@ -527,6 +527,20 @@ private slots:
         QVERIFY(QFile::exists(f.iniPath()));
     }
 
+    void unwritableSettingsFileIsReportedAndTheExitGoesAhead()
+    {
+        Fixture f;
+        // A folder in the file's place makes every write fail, also for root.
+        QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("TN98.INI")));
+        f.frm->show();
+        QSignalSpy exited(f.frm.get(), &TfrmTN::exited);
+        QVERIFY(f.frm->close());
+        QCOMPARE(exited.count(), 1);
+        QCOMPARE(f.platform.messages.shown.size(), 1);
+        QCOMPARE(f.platform.messages.shown[0].text,
+                 QStringLiteral("Kann nicht nach %1 schreiben").arg(f.iniPath()));
+    }
+
     void firstRunWritesTheFifteenSections()
     {
         Fixture f;
