@@ -31,7 +31,10 @@ void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFor
     if (!file.open(QIODevice::WriteOnly))
         failed(fileName, format, errno);
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile::commit() does not notice when the buffered rest of the
+    // file cannot be written (a full disk): it would replace the old file
+    // with a cut one. Flushing first makes that write fail here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int err = errno;
         file.cancelWriting();
         failed(fileName, format, err);

@@ -290,7 +290,10 @@ bool IniFile::save(QString *error) const
     if (!f.open(QIODevice::WriteOnly))
         return fail();
     const QByteArray bytes = toBytes();
-    if (f.write(bytes) != bytes.size()) {
+    // QSaveFile::commit() does not notice when the buffered rest of the
+    // file cannot be written (a full disk): it would replace the old file
+    // with a cut one. Flushing first makes that write fail here.
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
         f.cancelWriting();
         return fail();
     }

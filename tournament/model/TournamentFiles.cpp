@@ -48,7 +48,10 @@ FileResult writeFile(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // QSaveFile::commit() does not notice when the buffered rest of the
+    // file cannot be written (a full disk): it would replace the old file
+    // with a cut one. Flushing first makes that write fail here.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return {};
 }
