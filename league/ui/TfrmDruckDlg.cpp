@@ -66,9 +66,9 @@ TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TP
         box->setGeometry(8 + (j - 1) / 6 * 52, 22 + (j - 1) % 6 * 17, 46, 17);
         roundBoxes[j] = box;
     }
-    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("Alle markieren"), 6, 100, panST);
-    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("Keine markieren"), 109, 100, panST);
-    SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("Markierung umkehren"), 212, 109, panST);
+    SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("Alle markieren"), 6, 98, panST);
+    SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("Keine markieren"), 106, 98, panST);
+    SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("Markierung umkehren"), 206, 115, panST);
 
     panKurve = new QFrame(this);
     panKurve->setObjectName(QStringLiteral("panKurve"));
@@ -82,9 +82,9 @@ TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TP
         box->setGeometry(8 + (t - 1) % 3 * 105, 22 + (t - 1) / 3 * 17, 102, 17);
         teamBoxes[t] = box;
     }
-    SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("Alle markieren"), 6, 100, panKurve);
-    SpeedButton4 = speedButton("SpeedButton4", QStringLiteral("Keine markieren"), 109, 100, panKurve);
-    SpeedButton6 = speedButton("SpeedButton6", QStringLiteral("Markierung umkehren"), 212, 109, panKurve);
+    SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("Alle markieren"), 6, 98, panKurve);
+    SpeedButton4 = speedButton("SpeedButton4", QStringLiteral("Keine markieren"), 106, 98, panKurve);
+    SpeedButton6 = speedButton("SpeedButton6", QStringLiteral("Markierung umkehren"), 206, 115, panKurve);
 
     const auto button = [this](QPushButton *&b, const char *name, const QString &text, int y) {
         b = new QPushButton(text, this);
