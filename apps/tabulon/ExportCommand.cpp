@@ -1,14 +1,12 @@
 #include "apps/tabulon/ExportCommand.h"
 
+#include "apps/tabulon/ScriptLeague.h"
+
 #include "league/export/Exporters.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
-#include "league/model/LeagueFile.h"
 #include "league/standings/RowBands.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
 
@@ -127,23 +125,6 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     return r;
 }
 
-// The league file reader falls back to defaults for a file it cannot read;
-// for a script that would silently export an empty league, so the file must
-// be readable before it is loaded.
-void loadLeague(const QString &path, League &league)
-{
-    QFile probe(path);
-    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
-        throw LeagueError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
-    probe.close();
-    league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    league.leagueFileName = path;
-    if (path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))
-        OldDatei(league);
-    else
-        OpenDatei(league);
-}
-
 } // namespace
 
 const char *exportUsage()
@@ -164,7 +145,7 @@ int runExport(const QStringList &args)
 
     try {
         League league;
-        loadLeague(request->league, league);
+        loadScriptLeague(request->league, league);
         QByteArray bytes;
         if (request->curve) {
             bytes = exportCurve(request->team, request->format, league);

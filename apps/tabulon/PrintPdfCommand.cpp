@@ -1,15 +1,13 @@
 #include "apps/tabulon/PrintPdfCommand.h"
 
+#include "apps/tabulon/ScriptLeague.h"
+
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
-#include "league/model/LeagueFile.h"
 #include "league/print/PrintJobs.h"
 #include "league/print/TPageWriter.h"
 #include "league/standings/RowBands.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -100,23 +98,6 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     return r;
 }
 
-// The league file reader falls back to defaults for a file it cannot read;
-// a script would then get the pages of an empty league, so the file must be
-// readable before it is loaded.
-void loadLeague(const QString &path, League &league)
-{
-    QFile probe(path);
-    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
-        throw LeagueError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
-    probe.close();
-    league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    league.leagueFileName = path;
-    if (path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))
-        OldDatei(league);
-    else
-        OpenDatei(league);
-}
-
 // The dialog's state after the user changed it the way the options say.
 PrintSelection selectionFor(const Request &r, const League &league)
 {
@@ -168,7 +149,7 @@ int runPrintPdf(const QStringList &args)
 
     try {
         League league;
-        loadLeague(request->league, league);
+        loadScriptLeague(request->league, league);
         // As after the league table view: zones from the league's settings.
         const RowBandColors bands = bandsForView(TableView::Total, league);
         TPageWriter prn;
