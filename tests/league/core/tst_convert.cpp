@@ -1,46 +1,8 @@
 #include <QtTest>
 
+#include "files_helper.h"
+
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs tabulon as a script would: no display, no Qt platform chosen, no
-// runtime folder; the command line must cope on its own.
-Run tabulon(const QStringList &args, const QString &workDir = QString())
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
-        env.remove(QString::fromLatin1(name));
-    p.setProcessEnvironment(env);
-    if (!workDir.isEmpty())
-        p.setWorkingDirectory(workDir);
-    p.start(QStringLiteral(TABULON_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // An old-format file: free first line, 18 names, zone digits, then per
 // matchday two dates and nine fixed-column rows.
@@ -75,7 +37,7 @@ private Q_SLOTS:
 void TestConvert::missingLeagueFileGivesEmptyLeague()
 {
     QTemporaryDir dir;
-    const Run r = tabulon({"--convert", "missing.T98", "new.T98"}, dir.path());
+    const Run r = runTabulon({"--convert", "missing.T98", "new.T98"}, dir.path());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
 
@@ -103,7 +65,7 @@ void TestConvert::oldFileIsConverted()
     QTemporaryDir dir;
     const QString in = dir.filePath("ALT.TN3");
     writeAll(in, oldFile(" 5 3 0 6"));
-    const Run r = tabulon({"--convert", in, dir.filePath("neu.T98")});
+    const Run r = runTabulon({"--convert", in, dir.filePath("neu.T98")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
     const QByteArray b = readAll(dir.filePath("neu.T98"));
@@ -148,7 +110,7 @@ void TestConvert::failureLeavesOutputUntouched()
     if (outExists)
         writeAll(outPath, old);
 
-    const Run r = tabulon({"--convert", inPath, outPath});
+    const Run r = runTabulon({"--convert", inPath, outPath});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(QString::fromUtf8(r.err), message.arg(outPath) + "\n");
     QCOMPARE(r.out, QByteArray());
@@ -173,29 +135,29 @@ void TestConvert::examplesAreInTheProgramsLayout()
     QFETCH(QString, name);
     const QString source = QStringLiteral(TEST_SOURCE_DIR "/examples/league/") + name;
     QTemporaryDir dir;
-    const Run r = tabulon({"--convert", source, dir.filePath(name)});
+    const Run r = runTabulon({"--convert", source, dir.filePath(name)});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(readAll(dir.filePath(name)), readAll(source));
 }
 
 void TestConvert::usage()
 {
-    const Run help = tabulon({"--help"});
+    const Run help = runTabulon({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--convert IN OUT"));
     QVERIFY(help.out.contains("--version"));
 
-    const Run version = tabulon({"--version"});
+    const Run version = runTabulon({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith("Tabulon '98 "));
 
-    const Run unknown = tabulon({"--gibtsnicht"});
+    const Run unknown = runTabulon({"--gibtsnicht"});
     QCOMPARE(unknown.exitCode, 2);
     QVERIFY(unknown.err.contains("--gibtsnicht"));
     QVERIFY(unknown.err.contains("--convert IN OUT"));
     QCOMPARE(unknown.out, QByteArray());
 
-    const Run oneName = tabulon({"--convert", "nur.T98"});
+    const Run oneName = runTabulon({"--convert", "nur.T98"});
     QCOMPARE(oneName.exitCode, 2);
     QVERIFY(!oneName.err.isEmpty());
 }

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "files_helper.h"
+
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
 
@@ -7,29 +9,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray err;
-};
-
-Run tabulon(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TABULON_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // An old-version file: line 1 skipped, 18 names, the zone digits, then per
 // matchday two date lines and nine rows in two-character columns (home
@@ -86,7 +65,7 @@ void TestExportCommand::initTestCase()
 void TestExportCommand::tablesUseTheLeaguesZones()
 {
     const QString out = m_dir.filePath(QStringLiteral("tabelle.html"));
-    const Run r = tabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=html"),
+    const Run r = runTabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=html"),
                            QStringLiteral("--output=") + out, m_league});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
@@ -102,18 +81,18 @@ void TestExportCommand::tablesUseTheLeaguesZones()
     QVERIFY(first > 0);
 
     const QString txt = m_dir.filePath(QStringLiteral("tabelle.txt"));
-    QCOMPARE(tabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
+    QCOMPARE(runTabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
                       QStringLiteral("--output=") + txt, m_league}).exitCode, 0);
     QVERIFY(readAll(txt).contains("\r\n 1 Klub 4" + QByteArray(21, ' ') + " 2  1  1  0    4     3 : 1        2\r\n"));
 
     const QString rtf = m_dir.filePath(QStringLiteral("kreuz.rtf"));
-    QCOMPARE(tabulon({QStringLiteral("--export=cross"), QStringLiteral("--format=rtf"),
+    QCOMPARE(runTabulon({QStringLiteral("--export=cross"), QStringLiteral("--format=rtf"),
                       QStringLiteral("--output=") + rtf, m_league}).exitCode, 0);
     QVERIFY(readAll(rtf).contains(" 4\\tab Klub 4\\tab \\tab \\tab \\tab \\tab \\tab \\par"));
     QVERIFY(readAll(rtf).contains(" 4\\tab Klub 4\\tab \\tab \\tab 2 : 0\\tab \\tab \\tab \\par"));
 
     const QString st = m_dir.filePath(QStringLiteral("spieltage.txt"));
-    QCOMPARE(tabulon({QStringLiteral("--export=matchdays"), QStringLiteral("--format=txt"),
+    QCOMPARE(runTabulon({QStringLiteral("--export=matchdays"), QStringLiteral("--format=txt"),
                       QStringLiteral("--output=") + st, m_league}).exitCode, 0);
     QVERIFY(readAll(st).contains("\r\n2. Spieltag vom "));
 }
@@ -122,7 +101,7 @@ void TestExportCommand::curvePicture()
 {
     for (const char *format : {"gif", "bmp"}) {
         const QString out = m_dir.filePath(QStringLiteral("kurve.") + QLatin1String(format));
-        const Run r = tabulon({QStringLiteral("--export=curve"), QStringLiteral("--team=4"),
+        const Run r = runTabulon({QStringLiteral("--export=curve"), QStringLiteral("--team=4"),
                                QStringLiteral("--format=") + QLatin1String(format),
                                QStringLiteral("--output=") + out, m_league});
         QCOMPARE(r.exitCode, 0);
@@ -143,7 +122,7 @@ void TestExportCommand::importsOldFiles()
     f.write(tn3WithOneResult());
     f.close();
     const QString out = m_dir.filePath(QStringLiteral("alt.txt"));
-    const Run r = tabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
+    const Run r = runTabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
                            QStringLiteral("--output=") + out, old});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(readAll(out).contains("\r\n 1 Verein 5" + QByteArray(19, ' ') + " 1  1  0  0    3     3 : 1        2\r\n"));
@@ -194,7 +173,7 @@ void TestExportCommand::failuresLeaveTheOutputAlone()
     f.close();
 
     // A league that cannot be read: one line, exit status 1.
-    Run r = tabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
+    Run r = runTabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
                      QStringLiteral("--output=") + out, m_dir.filePath(QStringLiteral("fehlt.T98"))});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err.count('\n'), 1);
@@ -206,18 +185,18 @@ void TestExportCommand::failuresLeaveTheOutputAlone()
     QVERIFY(b.open(QIODevice::WriteOnly));
     b.write("kurz\r\n");
     b.close();
-    r = tabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
+    r = runTabulon({QStringLiteral("--export=tables"), QStringLiteral("--format=txt"),
                  QStringLiteral("--output=") + out, broken});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err.count('\n'), 1);
     QCOMPARE(readAll(out), QByteArray("alt"));
 
     // A folder that does not exist: the HTML/text message with errno 2.
-    r = tabulon({QStringLiteral("--export=matchdays"), QStringLiteral("--format=html"),
+    r = runTabulon({QStringLiteral("--export=matchdays"), QStringLiteral("--format=html"),
                  QStringLiteral("--output=") + m_dir.filePath(QStringLiteral("nicht/da.html")), m_league});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QByteArray("I/O-Fehler 2\n"));
-    r = tabulon({QStringLiteral("--export=curve"), QStringLiteral("--team=1"), QStringLiteral("--format=gif"),
+    r = runTabulon({QStringLiteral("--export=curve"), QStringLiteral("--team=1"), QStringLiteral("--format=gif"),
                  QStringLiteral("--output=") + m_dir.filePath(QStringLiteral("nicht/da.gif")), m_league});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(QString::fromUtf8(r.err),

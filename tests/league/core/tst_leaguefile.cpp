@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "files_helper.h"
+
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
@@ -9,38 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Root ignores file permissions, so the refused-write case runs with the
-// real and effective user switched to nobody; the saved id lets us return.
-class AsUnprivileged {
-public:
-    AsUnprivileged()
-    {
-        if (getuid() == 0)
-            m_switched = setresuid(65534, 65534, 0) == 0;
-    }
-    ~AsUnprivileged()
-    {
-        if (m_switched && setresuid(0, 0, 0) != 0)
-            qFatal("cannot return to root");
-    }
-
-private:
-    bool m_switched = false;
-};
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The league file of a league with no input, typed from the layout: the
 // Options keys, the 18 names, six start values per team, then per matchday

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include "files_helper.h"
+
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
@@ -57,13 +59,6 @@ League openLeague(const QString &tn3Path)
     l.leagueFileName = tn3Path;
     l.leagueSaved = true;
     return l;
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
