@@ -4,13 +4,12 @@
 
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
+#include "league/print/PdfFile.h"
 #include "league/print/PrintJobs.h"
 #include "league/print/TPageWriter.h"
 #include "league/standings/RowBands.h"
 
 #include <QHash>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <optional>
@@ -156,20 +155,7 @@ int runPrintPdf(const QStringList &args)
         LeaguePrintJobs jobs(league, bands, prn);
         jobs.build(selectionFor(*request, league));
 
-        QSaveFile file(request->output);
-        if (!file.open(QIODevice::WriteOnly))
-            throw LeagueError(LeagueError::cannotWrite(request->output));
-        {
-            QPdfWriter pdf(&file);
-            pdf.setTitle(QString::fromLatin1(TPageWriter::kJobTitle));
-            pdf.setCreator(QString::fromLatin1(League::kProgramTitle));
-            pdf.setResolution(TPageWriter::kDpi);
-            if (!prn.print(pdf)) {
-                file.cancelWriting();
-                throw LeagueError(LeagueError::cannotWrite(request->output));
-            }
-        }
-        if (!file.commit())
+        if (!writePdfFile(prn, request->output))
             throw LeagueError(LeagueError::cannotWrite(request->output));
     } catch (const LeagueError &e) {
         QTextStream(stderr) << e.message() << '\n';

@@ -1,5 +1,7 @@
 #include "league/ui/TfrmDruck.h"
 
+#include "league/print/PdfFile.h"
+
 #include "league/model/LeagueError.h"
 #include "league/print/TPageWriter.h"
 #include "league/ui/FormUtil.h"
@@ -12,7 +14,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
@@ -333,23 +334,8 @@ void TfrmDruck::bbPdfClick()
 
 void TfrmDruck::writePdf(const QString &fileName)
 {
-    // The whole file or nothing: the pages go to a temporary file that
-    // replaces the old one only when complete.
-    QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QPdfWriter pdf(&file);
-        pdf.setTitle(QString::fromLatin1(TPageWriter::kJobTitle));
-        pdf.setCreator(QString::fromLatin1(TPageWriter::kJobTitle));
-        pdf.setResolution(TPageWriter::kDpi);
-        written = m_prn.print(pdf, 1);
-    }
-    written = written && file.commit();
-    if (!written) {
-        file.cancelWriting();
-        if (m_platform.messages)
-            m_platform.messages->error(this, LeagueError::cannotWrite(fileName));
-    }
+    if (!writePdfFile(m_prn, fileName) && m_platform.messages)
+        m_platform.messages->error(this, LeagueError::cannotWrite(fileName));
 }
 
 void TfrmDruck::bbHilfeClick()

@@ -11,6 +11,9 @@
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
 #include "league/model/ProgramSettings.h"
+#include "league/print/PdfFile.h"
+#include "league/print/PrintJobs.h"
+#include "league/print/TPageWriter.h"
 #include "league/standings/RowBands.h"
 
 #include <QGuiApplication>
@@ -67,6 +70,15 @@ void save(const QString &target, const QString &fileName)
             throw LeagueError(error);
         return;
     }
+    if (target == QLatin1String("pdf")) {
+        // The printed pages saved as a PDF, from the preview or --print-pdf.
+        TPageWriter prn;
+        LeaguePrintJobs jobs(league, zoneColors(league), prn);
+        jobs.build(defaultPrintSelection(league));
+        if (!writePdfFile(prn, fileName))
+            throw LeagueError(LeagueError::cannotWrite(fileName));
+        return;
+    }
     const QStringList parts = target.split(QLatin1Char('-'));
     static const QHash<QString, ExportFormat> formats{
         {QStringLiteral("html"), ExportFormat::Html}, {QStringLiteral("rtf"), ExportFormat::Rtf},
@@ -85,7 +97,8 @@ void save(const QString &target, const QString &fileName)
 // The message the user gets when the system refuses with error number err.
 QString expectedMessage(const QString &target, const QString &fileName, int err)
 {
-    if (target == QLatin1String("league") || target == QLatin1String("settings"))
+    if (target == QLatin1String("league") || target == QLatin1String("settings")
+        || target == QLatin1String("pdf"))
         return QStringLiteral("Kann nicht nach %1 schreiben").arg(fileName);
     if (target.endsWith(QLatin1String("-html")) || target.endsWith(QLatin1String("-text")))
         return QStringLiteral("I/O-Fehler %1").arg(err);
@@ -191,6 +204,7 @@ private:
         }
         QTest::newRow("curve-bmp") << "curve-bmp" << "kurve.bmp";
         QTest::newRow("curve-gif") << "curve-gif" << "kurve.gif";
+        QTest::newRow("printed pages as PDF") << "pdf" << "liga.pdf";
     }
 
     // Runs one save in a child process: its exit code, or -1 when it was killed.
