@@ -11,9 +11,11 @@
 // system call.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -192,6 +194,27 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Runs one save in a child copy of the test program (which performs the save
+// named by FAULT_CHILD on FAULT_TARGET): its exit code, -1 when it was killed,
+// -2 when it did not finish. With kill, the child dies at the rename.
+inline int runSaveInChild(const QString &target, const QString &path, bool kill)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FAULT_CHILD"), target);
+    env.insert(QStringLiteral("FAULT_TARGET"), path);
+    env.insert(QStringLiteral("FAULT_KILL_AT_COMMIT"), kill ? QStringLiteral("1") : QStringLiteral("0"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(120000)) {
+        child.kill();
+        child.waitForFinished();
+        return -2;
+    }
+    return child.exitStatus() == QProcess::CrashExit ? -1 : child.exitCode();
 }
 
 } // namespace FaultInjection

@@ -173,14 +173,14 @@ private slots:
         QVERIFY(writeAll(path, kOldBytes));
 
         // Killed when it asks for the finished file to be put in place.
-        QCOMPARE(runChild(target, path, true), -1);
+        QCOMPARE(runSaveInChild(target, path, true), -1);
         QCOMPARE(readAll(path), kOldBytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{fileName});
 
         // The same save left alone replaces the file: the kill above really
         // stopped a save that was about to succeed.
-        QCOMPARE(runChild(target, path, false), 0);
+        QCOMPARE(runSaveInChild(target, path, false), 0);
         QVERIFY(readAll(path) != kOldBytes);
         QVERIFY(!readAll(path).isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -205,25 +205,6 @@ private:
         QTest::newRow("curve-bmp") << "curve-bmp" << "kurve.bmp";
         QTest::newRow("curve-gif") << "curve-gif" << "kurve.gif";
         QTest::newRow("printed pages as PDF") << "pdf" << "liga.pdf";
-    }
-
-    // Runs one save in a child process: its exit code, or -1 when it was killed.
-    static int runChild(const QString &target, const QString &path, bool kill)
-    {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("FAULT_CHILD"), target);
-        env.insert(QStringLiteral("FAULT_TARGET"), path);
-        env.insert(QStringLiteral("FAULT_KILL_AT_COMMIT"), kill ? QStringLiteral("1") : QStringLiteral("0"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        if (!child.waitForFinished(120000)) {
-            child.kill();
-            child.waitForFinished();
-            return -2;
-        }
-        return child.exitStatus() == QProcess::CrashExit ? -1 : child.exitCode();
     }
 };
 

@@ -150,12 +150,12 @@ private slots:
         };
 
         // Killed when it asks for the first finished file to be put in place.
-        QCOMPARE(runChild(target, dir.path(), true), -1);
+        QCOMPARE(runSaveInChild(target, dir.path(), true), -1);
         checkOldFiles(dir.path(), names);
         QCOMPARE(listing(), sorted(names));
 
         // Left alone, the same save replaces every file.
-        QCOMPARE(runChild(target, dir.path(), false), 0);
+        QCOMPARE(runSaveInChild(target, dir.path(), false), 0);
         for (const QString &name : names)
             QVERIFY2(readAll(dir.filePath(name)) != oldBytes(name), qPrintable(name));
         QCOMPARE(listing(), sorted(names));
@@ -186,25 +186,6 @@ private:
         QVERIFY(stillModified);
         checkOldFiles(folder.path(), names);
         QCOMPARE(folder.entries(), sorted(names));
-    }
-
-    // Runs one save in a child process: its exit code, or -1 when it was killed.
-    static int runChild(const QString &target, const QString &dir, bool kill)
-    {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("FAULT_CHILD"), target);
-        env.insert(QStringLiteral("FAULT_TARGET"), dir);
-        env.insert(QStringLiteral("FAULT_KILL_AT_COMMIT"), kill ? QStringLiteral("1") : QStringLiteral("0"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        if (!child.waitForFinished(120000)) {
-            child.kill();
-            child.waitForFinished();
-            return -2;
-        }
-        return child.exitStatus() == QProcess::CrashExit ? -1 : child.exitCode();
     }
 };
 
