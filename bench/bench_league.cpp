@@ -1,6 +1,7 @@
 // Standings, cross table, curves and every writer on one league.
 // Run: bench_league --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include "league/export/Exporters.h"
+#include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
 #include "league/standings/CrossTable.h"
@@ -59,6 +60,41 @@ const League &league()
     }();
     return l;
 }
+
+// The bytes of a whole season's league file, as loading and saving see them.
+QByteArray seasonFileBytes()
+{
+    IniFile ini;
+    LeagueFile::write(league(), ini);
+    return ini.toBytes();
+}
+
+void BM_LeagueFile_load(benchmark::State &state)
+{
+    const QByteArray bytes = seasonFileBytes();
+    for (auto _ : state) {
+        IniFile ini;
+        ini.fromBytes(bytes);
+        League l;
+        LeagueFile::read(ini, l);
+        benchmark::DoNotOptimize(l);
+    }
+}
+BENCHMARK(BM_LeagueFile_load);
+
+// Saving over the file the league came from: every key is found and
+// replaced in place.
+void BM_LeagueFile_save(benchmark::State &state)
+{
+    IniFile old;
+    old.fromBytes(seasonFileBytes());
+    for (auto _ : state) {
+        IniFile ini = old;
+        LeagueFile::write(league(), ini);
+        benchmark::DoNotOptimize(ini.toBytes());
+    }
+}
+BENCHMARK(BM_LeagueFile_save);
 
 void BM_TabBer(benchmark::State &state)
 {

@@ -9,11 +9,6 @@
 
 namespace {
 
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 // "[name]" with optional blanks around; returns false for other lines.
 bool sectionHeader(const QString &line, QString *name)
 {
@@ -112,12 +107,52 @@ bool IniFile::splitEntry(const QString &line, QString *key, QString *value)
     return true;
 }
 
+bool IniFile::Name::equal(const Name &a, const Name &b) noexcept
+{
+    return a.text.compare(b.text, Qt::CaseInsensitive) == 0;
+}
+
+// Hashes the case-folded code points, the same folding the comparison
+// above uses, so names equal ignoring case always hash alike.
+size_t IniFile::Name::hash(const Name &n, size_t seed) noexcept
+{
+    size_t h = seed ^ size_t(n.text.size());
+    const QChar *p = n.text.constData();
+    const QChar *end = p + n.text.size();
+    while (p != end) {
+        char32_t c = p->unicode();
+        ++p;
+        if (QChar::isHighSurrogate(c) && p != end && p->isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(char16_t(c), p->unicode());
+            ++p;
+        }
+        h = h * 31 + QChar::toCaseFolded(c);
+    }
+    return h;
+}
+
+void IniFile::Section::addLine(const QString &line)
+{
+    insertLine(lines.size(), line);
+}
+
+// Callers insert only behind every entry line of the section, so the
+// indexed lines keep their places.
+void IniFile::Section::insertLine(qsizetype at, const QString &line)
+{
+    QString key;
+    if (splitEntry(line, &key, nullptr)) {
+        const Name k{key};
+        if (!keyLines.contains(k)) // the first line of a key wins
+            keyLines.insert(k, at);
+    }
+    lines.insert(at, line);
+}
+
 const IniFile::Section *IniFile::findSection(const QString &name) const
 {
-    for (const Section &s : m_sections)
-        if (s.hasHeader && sameName(s.name, name))
-            return &s;
-    return nullptr;
+    const auto it = m_sectionIndex.constFind(Name{name});
+    return it == m_sectionIndex.cend() ? nullptr : &m_sections[*it];
 }
 
 IniFile::Section *IniFile::findSection(const QString &name)
@@ -127,11 +162,8 @@ IniFile::Section *IniFile::findSection(const QString &name)
 
 int IniFile::findKey(const Section &s, const QString &key)
 {
-    QString k;
-    for (qsizetype i = 0; i < s.lines.size(); ++i)
-        if (splitEntry(s.lines[i], &k, nullptr) && sameName(k, key))
-            return static_cast<int>(i);
-    return -1;
+    const auto it = s.keyLines.constFind(Name{key});
+    return it == s.keyLines.cend() ? -1 : static_cast<int>(*it);
 }
 
 std::optional<QString> IniFile::rawValue(const QString &section, const QString &key) const
@@ -142,9 +174,8 @@ std::optional<QString> IniFile::rawValue(const QString &section, const QString &
     const int i = findKey(*s, key);
     if (i < 0)
         return std::nullopt;
-    QString value;
-    splitEntry(s->lines[i], nullptr, &value);
-    return value.left(kMaxValueLength);
+    const QString &line = s->lines[i];
+    return line.mid(line.indexOf(QLatin1Char('=')) + 1).left(kMaxValueLength);
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int def) const
@@ -221,7 +252,8 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
 
     Section *s = findSection(section);
     if (!s) {
-        m_sections.push_back(Section{section, true, QLatin1Char('[') + section + QLatin1Char(']'), {}});
+        m_sectionIndex.insert(Name{section}, m_sections.size());
+        m_sections.push_back(Section{section, true, QLatin1Char('[') + section + QLatin1Char(']'), {}, {}});
         s = &m_sections.back();
     }
     const int i = findKey(*s, key);
@@ -232,21 +264,34 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         return;
     }
     // After the last entry, ahead of any blank lines that separate this
-    // section from the next one.
+    // section from the next one. Only blank lines follow that place, so no
+    // indexed key line moves.
     qsizetype at = s->lines.size();
     while (at > 0 && s->lines[at - 1].trimmed().isEmpty())
         --at;
-    s->lines.insert(at, key + QLatin1Char('=') + v);
+    s->insertLine(at, key + QLatin1Char('=') + v);
 }
 
 QByteArray IniFile::toBytes() const
 {
-    QString text;
+    qsizetype size = 0;
     for (const Section &s : m_sections) {
-        if (s.hasHeader)
-            text += s.header + QLatin1String("\r\n");
+        size += s.header.size() + 2;
         for (const QString &line : s.lines)
-            text += line + QLatin1String("\r\n");
+            size += line.size() + 2;
+    }
+    QString text;
+    text.reserve(size);
+    const QLatin1String crlf("\r\n");
+    for (const Section &s : m_sections) {
+        if (s.hasHeader) {
+            text += s.header;
+            text += crlf;
+        }
+        for (const QString &line : s.lines) {
+            text += line;
+            text += crlf;
+        }
     }
     return Cp1252::encode(text);
 }
@@ -254,6 +299,7 @@ QByteArray IniFile::toBytes() const
 void IniFile::fromBytes(const QByteArray &bytes)
 {
     m_sections.clear();
+    m_sectionIndex.clear();
     QStringList lines = Cp1252::decode(bytes).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the break after the last line starts no new line
@@ -262,12 +308,15 @@ void IniFile::fromBytes(const QByteArray &bytes)
             line.chop(1);
         QString name;
         if (sectionHeader(line, &name)) {
-            m_sections.push_back(Section{name, true, line, {}});
+            const Name k{name};
+            if (!m_sectionIndex.contains(k)) // the first section of a name wins
+                m_sectionIndex.insert(k, m_sections.size());
+            m_sections.push_back(Section{name, true, line, {}, {}});
             continue;
         }
         if (m_sections.empty())
-            m_sections.push_back(Section{QString(), false, QString(), {}});
-        m_sections.back().lines << line;
+            m_sections.push_back(Section{QString(), false, QString(), {}, {}});
+        m_sections.back().addLine(line);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -65,11 +66,28 @@ public:
     static constexpr int kMaxValueLength = 1023;
 
 private:
+    // A section or key name as a lookup key: names that are equal ignoring
+    // case are the same key, and no folded copy is built for a lookup.
+    struct Name {
+        QString text;
+        static bool equal(const Name &a, const Name &b) noexcept;
+        static size_t hash(const Name &n, size_t seed) noexcept;
+        friend bool operator==(const Name &a, const Name &b) noexcept { return equal(a, b); }
+        friend size_t qHash(const Name &n, size_t seed) noexcept { return hash(n, seed); }
+    };
+
     struct Section {
         QString name;
         bool hasHeader = true; // false only for lines before the first header
         QString header;        // the header line as found, written back unchanged
         QStringList lines;     // raw lines after the header, without line ends
+        // Key -> index of its first line in lines. A league file has some
+        // 1,500 keys and each is read and written several times, so lookups
+        // must not scan and split every line.
+        QHash<Name, qsizetype> keyLines;
+
+        void addLine(const QString &line);
+        void insertLine(qsizetype at, const QString &line);
     };
 
     const Section *findSection(const QString &name) const;
@@ -83,4 +101,6 @@ private:
     QString m_path;
     bool m_loaded = false;
     std::vector<Section> m_sections;
+    // Name -> index of the first section with a header of that name.
+    QHash<Name, std::size_t> m_sectionIndex;
 };

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -28,9 +29,24 @@ QString roundSection(int j)
     return QStringLiteral("Round%1").arg(j);
 }
 
-QString rowKey(const char *prefix, int k)
+// The keys of one matchday row, "TA1" to "GB9", built once: loading or
+// saving a league uses each of them 34 times.
+struct RowKeys {
+    QString teamA, teamB, goalsA, goalsB;
+};
+
+const RowKeys &rowKeys(int k)
 {
-    return QLatin1String(prefix) + QString::number(k);
+    static const std::array<RowKeys, League::kRows + 1> keys = [] {
+        std::array<RowKeys, League::kRows + 1> out;
+        for (int row = 1; row <= League::kRows; ++row) {
+            const QString n = QString::number(row);
+            out[row] = {QStringLiteral("TA") + n, QStringLiteral("TB") + n, QStringLiteral("GA") + n,
+                        QStringLiteral("GB") + n};
+        }
+        return out;
+    }();
+    return keys[k];
 }
 
 // The old program trimmed each number column of control characters and
@@ -111,10 +127,11 @@ void write(const League &l, IniFile &ini)
         ini.writeString(s, QStringLiteral("D2"), LeagueDate::normalized(l.roundDates[j].dateTo));
         for (int k = 1; k <= League::kRows; ++k) {
             const Match &m = l.results[j][k];
-            ini.writeInteger(s, rowKey("TA", k), m.teamA);
-            ini.writeInteger(s, rowKey("TB", k), m.teamB);
-            ini.writeInteger(s, rowKey("GA", k), m.goalsA);
-            ini.writeInteger(s, rowKey("GB", k), m.goalsB);
+            const RowKeys &key = rowKeys(k);
+            ini.writeInteger(s, key.teamA, m.teamA);
+            ini.writeInteger(s, key.teamB, m.teamB);
+            ini.writeInteger(s, key.goalsA, m.goalsA);
+            ini.writeInteger(s, key.goalsB, m.goalsB);
         }
     }
 }
@@ -149,10 +166,11 @@ void read(const IniFile &ini, League &l)
         l.roundDates[j].dateTo = LeagueDate::normalized(ini.readString(s, QStringLiteral("D2"), QString()));
         for (int k = 1; k <= League::kRows; ++k) {
             Match &m = l.results[j][k];
-            m.teamA = ini.readInteger(s, rowKey("TA", k), 0);
-            m.teamB = ini.readInteger(s, rowKey("TB", k), 0);
-            m.goalsA = ini.readInteger(s, rowKey("GA", k), -1);
-            m.goalsB = ini.readInteger(s, rowKey("GB", k), -1);
+            const RowKeys &key = rowKeys(k);
+            m.teamA = ini.readInteger(s, key.teamA, 0);
+            m.teamB = ini.readInteger(s, key.teamB, 0);
+            m.goalsA = ini.readInteger(s, key.goalsA, -1);
+            m.goalsB = ini.readInteger(s, key.goalsB, -1);
         }
     }
     correctRanges(l);

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void booleans();
     void stringsAreReadAsWritten();
     void lookupIgnoresCase();
+    void firstKeyWinsAndEditsKeepLookups();
     void newFileKeepsFirstWriteOrder();
     void existingFileIsUpdatedInPlace();
     void windows1252BothWays();
@@ -114,6 +115,54 @@ void TestIniFile::lookupIgnoresCase()
     QCOMPARE(ini.readInteger("Options", "ACTUAL", 1), 5);
     ini.writeInteger("oPtIoNs", "Actual", 8);
     QCOMPARE(ini.toBytes(), QByteArray("[OPTIONS]\r\nactual=8\r\n[options]\r\nActual=6\r\n"));
+}
+
+void TestIniFile::firstKeyWinsAndEditsKeepLookups()
+{
+    IniFile ini;
+    ini.fromBytes("[Teams]\r\n"
+                  "1=Erster\r\n"
+                  " \xC4RA =alt\r\n"
+                  "1=Zweiter\r\n"
+                  "\r\n"
+                  "\r\n"
+                  "[Rest]\r\n"
+                  "x=1\r\n");
+    // A repeated key: reads and writes both reach its first line.
+    QCOMPARE(ini.readString("teams", "1", "d"), QString("Erster"));
+    // Blanks around a key do not count; letters beyond ASCII ignore case too.
+    QCOMPARE(ini.readString("TEAMS", "ära", "d"), QString("alt"));
+    QVERIFY(!ini.hasKey("Teams", " ÄRA "));
+    ini.writeString("Teams", "1", "Neu");
+    // New keys go behind the last entry, ahead of the blank lines; every key
+    // written or read before still finds its own line afterwards.
+    ini.writeString("Teams", "2", "B");
+    ini.writeString("Teams", "3", "C");
+    ini.writeString("Teams", "2", "B2");
+    ini.writeString("Rest", "y", "2");
+    ini.writeString("NEU", "k", "v");
+    ini.writeString("neu", "K", "w");
+    QCOMPARE(ini.readString("Teams", "3", "d"), QString("C"));
+    QCOMPARE(ini.readString("Rest", "X", "d"), QString("1"));
+    QCOMPARE(ini.keys("Teams"), QStringList({"1", "ÄRA", "1", "2", "3"}));
+    QCOMPARE(ini.toBytes(), QByteArray("[Teams]\r\n"
+                                       "1=Neu\r\n"
+                                       " \xC4RA =alt\r\n"
+                                       "1=Zweiter\r\n"
+                                       "2=B2\r\n"
+                                       "3=C\r\n"
+                                       "\r\n"
+                                       "\r\n"
+                                       "[Rest]\r\n"
+                                       "x=1\r\n"
+                                       "y=2\r\n"
+                                       "[NEU]\r\n"
+                                       "k=w\r\n"));
+    // A copy keeps its own lookups.
+    IniFile copy = ini;
+    copy.writeString("Teams", "3", "D");
+    QCOMPARE(copy.readString("Teams", "3", "d"), QString("D"));
+    QCOMPARE(ini.readString("Teams", "3", "d"), QString("C"));
 }
 
 void TestIniFile::newFileKeepsFirstWriteOrder()
