@@ -36,17 +36,19 @@ int runReport(const QString &dir)
     }
     // A report only reads: a missing matchs.dat is an empty list here and is
     // not created.
-    FileResult r;
+    // A damaged result file is reported and the report still shows its
+    // whole records, but the exit status says the report is not complete.
+    bool complete = true;
+    const auto note = [&](const FileResult &r) {
+        if (!r.ok) {
+            err << r.error << "\n";
+            complete = false;
+        }
+    };
     if (QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::MatchesFile))))
-        r = charge_matchs(t, dir);
-    if (!r.ok)
-        err << r.error << "\n";
-    r = charge_qualifies(t, dir);
-    if (!r.ok)
-        err << r.error << "\n";
-    r = charge_tour2(t, dir);
-    if (!r.ok)
-        err << r.error << "\n";
+        note(charge_matchs(t, dir));
+    note(charge_qualifies(t, dir));
+    note(charge_tour2(t, dir));
     derive_tableau(t);
 
     for (const TGroupe &g : t.groupes) {
@@ -78,5 +80,5 @@ int runReport(const QString &dir)
         line(out, {QStringLiteral("scorer"), ligne_buteur(b)});
     const int n = int(t.liste_matchs.size());
     line(out, {QStringLiteral("matches"), QString::number(n), texte_mjoues(n)});
-    return 0;
+    return complete ? 0 : 1;
 }

@@ -85,6 +85,8 @@ private slots:
     void reportTiesNeedLots();
     void reportFinishedBracket();
     void reportWithoutGroupFiles();
+    void reportOfDamagedResultFiles_data();
+    void reportOfDamagedResultFiles();
 };
 
 void TestCommands::helpAndVersion()
@@ -345,6 +347,44 @@ void TestCommands::reportWithoutGroupFiles()
     QVERIFY(r.err.contains(QStringLiteral("File Error !")));
     QVERIFY(r.err.contains(QStringLiteral("groupeC.dat")));
     QCOMPARE(r.out, QString());
+}
+
+void TestCommands::reportOfDamagedResultFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("matches");
+    // Two whole 56-byte records and 30 bytes of a third.
+    const QByteArray twoAndAPart = th::matchRecord('A', "A1", "A2", 2, 0) + th::matchRecord('B', "B1", "B2", 1, 1)
+                                   + th::matchRecord('C', "C1", "C2", 3, 3).left(30);
+    QTest::newRow("matchs.dat ends inside a record")
+        << "matchs.dat" << twoAndAPart << "the file ends inside a record"
+        << "matches\t2\t2 matchs(of 48) have already been played.";
+    QTest::newRow("qualif.dat shorter than 16 records")
+        << "qualif.dat" << QByteArray(15 * 21, '\0') << "the file is shorter than 16 records"
+        << "matches\t0\tno match was played.";
+}
+
+// The report still shows what the whole records hold, names the damaged file
+// on stderr, and exits with 1 so that a script does not take it as complete.
+void TestCommands::reportOfDamagedResultFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, matches);
+    QTemporaryDir dir;
+    for (char g = 'A'; g <= 'H'; ++g)
+        th::writeFile(dir.path() + "/groupe" + QChar(g) + ".dat", groupFile(g, kUnplayed));
+    th::writeFile(dir.path() + "/" + file, bytes);
+    const Run r = trophex({QStringLiteral("--report"), dir.path()});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(file + ": " + message), qPrintable(r.err));
+    QCOMPARE(linesStartingWith(r.out, QStringLiteral("group")).size(), 32);
+    QCOMPARE(linesStartingWith(r.out, QStringLiteral("matches")), QStringList{matches});
+    // A report only reads: the damaged file is left as it was.
+    QCOMPARE(th::readFile(dir.path() + "/" + file), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestCommands)
