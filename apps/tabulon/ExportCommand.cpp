@@ -23,13 +23,6 @@ struct Request {
     QString league;
 };
 
-int usageError(const QString &problem)
-{
-    QTextStream err(stderr);
-    err << "tabulon: " << problem << "\n\nUsage:\n" << exportUsage();
-    return 2;
-}
-
 // Returns the parsed request, or the reason why the arguments are wrong.
 std::optional<Request> parse(const QStringList &args, QString &problem)
 {
@@ -116,12 +109,10 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         problem = QStringLiteral("missing --output=FILE");
         return std::nullopt;
     }
-    if (positional.size() != 1) {
-        problem = positional.isEmpty() ? QStringLiteral("missing league file")
-                                       : QStringLiteral("only one league file can be exported");
+    const std::optional<QString> league = singleLeagueArgument(positional, "exported", &problem);
+    if (!league)
         return std::nullopt;
-    }
-    r.league = positional.first();
+    r.league = *league;
     return r;
 }
 
@@ -141,11 +132,9 @@ int runExport(const QStringList &args)
     QString problem;
     const std::optional<Request> request = parse(args, problem);
     if (!request)
-        return usageError(problem);
+        return scriptUsageError(problem, exportUsage());
 
-    try {
-        League league;
-        loadScriptLeague(request->league, league);
+    return runOnScriptLeague(request->league, [&](const League &league) {
         QByteArray bytes;
         if (request->curve) {
             bytes = exportCurve(request->team, request->format, league);
@@ -155,9 +144,5 @@ int runExport(const QStringList &args)
             bytes = exportDocument(request->document, request->format, league, bands);
         }
         writeExportFile(request->output, bytes, request->format);
-    } catch (const LeagueError &e) {
-        QTextStream(stderr) << e.message() << '\n';
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -26,12 +26,6 @@ struct Request {
     QString curves;    // empty, "all" or a list
 };
 
-int usageError(const QString &problem)
-{
-    QTextStream(stderr) << "tabulon: " << problem << "\n\nUsage:\n" << printPdfUsage();
-    return 2;
-}
-
 std::optional<Request> parse(const QStringList &args, QString &problem)
 {
     Request r;
@@ -88,12 +82,10 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         problem = QStringLiteral("--curves must be all or a list of team slots 1..18 such as 1-3,7");
         return std::nullopt;
     }
-    if (positional.size() != 1) {
-        problem = positional.isEmpty() ? QStringLiteral("missing league file")
-                                       : QStringLiteral("only one league file can be printed");
+    const std::optional<QString> league = singleLeagueArgument(positional, "printed", &problem);
+    if (!league)
         return std::nullopt;
-    }
-    r.league = positional.first();
+    r.league = *league;
     return r;
 }
 
@@ -144,22 +136,15 @@ int runPrintPdf(const QStringList &args)
     QString problem;
     const std::optional<Request> request = parse(args, problem);
     if (!request)
-        return usageError(problem);
+        return scriptUsageError(problem, printPdfUsage());
 
-    try {
-        League league;
-        loadScriptLeague(request->league, league);
+    return runOnScriptLeague(request->league, [&](const League &league) {
         // As after the league table view: zones from the league's settings.
         const RowBandColors bands = bandsForView(TableView::Total, league);
         TPageWriter prn;
         LeaguePrintJobs jobs(league, bands, prn);
         jobs.build(selectionFor(*request, league));
-
         if (!writePdfFile(prn, request->output))
             throw LeagueError(LeagueError::cannotWrite(request->output));
-    } catch (const LeagueError &e) {
-        QTextStream(stderr) << e.message() << '\n';
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextStream>
 
 void loadScriptLeague(const QString &path, League &league)
 {
@@ -23,4 +24,32 @@ void loadScriptLeague(const QString &path, League &league)
         OldDatei(league);
     else
         OpenDatei(league);
+}
+
+int runOnScriptLeague(const QString &path, const std::function<void(const League &)> &work)
+{
+    try {
+        League league;
+        loadScriptLeague(path, league);
+        work(league);
+    } catch (const LeagueError &e) {
+        QTextStream(stderr) << e.message() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int scriptUsageError(const QString &problem, const char *usage)
+{
+    QTextStream(stderr) << "tabulon: " << problem << "\n\nUsage:\n" << usage;
+    return 2;
+}
+
+std::optional<QString> singleLeagueArgument(const QStringList &positional, const char *done, QString *problem)
+{
+    if (positional.size() == 1)
+        return positional.first();
+    *problem = positional.isEmpty() ? QStringLiteral("missing league file")
+                                    : QStringLiteral("only one league file can be %1").arg(QLatin1String(done));
+    return std::nullopt;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
 
 class League;
 
@@ -8,3 +12,17 @@ class League;
 // .tn3 file (by its extension, in any case), which is imported. Throws
 // LeagueError when the file cannot be read.
 void loadScriptLeague(const QString &path, League &league);
+
+// Loads the league named on the command line and runs a command's work on
+// it. A LeagueError from either is written to stderr; the exit status is 1
+// then and 0 otherwise.
+int runOnScriptLeague(const QString &path, const std::function<void(const League &)> &work);
+
+// Writes "tabulon: <problem>" and the command's usage to stderr; returns the
+// exit status of a wrong command line, 2.
+int scriptUsageError(const QString &problem, const char *usage);
+
+// The one league file among the arguments that are not options; nullopt
+// with *problem set when there is none or more than one ("exported",
+// "printed" name what the command does with it).
+std::optional<QString> singleLeagueArgument(const QStringList &positional, const char *done, QString *problem);
