@@ -47,7 +47,23 @@ TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Grundeinstellungen der Liga"));
     FormUtil::makeFixedDialog(this, 540, 420);
     setModal(true);
+    // The controls, 144 of them in the team table alone, are built the first
+    // time the dialog is filled, read or shown; until then nobody can tell
+    // them apart from controls built here, and the program starts faster.
+}
 
+void TfrmEinst::setVisible(bool visible)
+{
+    if (visible)
+        ensureBuilt();
+    QDialog::setVisible(visible);
+}
+
+void TfrmEinst::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
     chkCh = new QCheckBox(QStringLiteral("Wird ein Meister ausgespielt?"), this);
     chkCh->setObjectName(QStringLiteral("chkCh"));
     chkCh->setGeometry(10, 8, 300, 20);
@@ -94,7 +110,9 @@ TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
     scroll->setGeometry(4, kTableTop, 532, 296);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    auto *table = new QWidget;
+    // Created inside the scroll area, so that its fields are laid out in the
+    // dialog's font once instead of in the application's font first.
+    auto *table = new QWidget(scroll);
     table->setObjectName(QStringLiteral("panTeams"));
     table->setFixedSize(510, League::kTeams * kRowH + 4);
 
@@ -156,6 +174,7 @@ TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
 
 void TfrmEinst::ChkOK()
 {
+    ensureBuilt();
     bool ok = true;
     for (int k = 1; k <= League::kTeams; ++k)
         if (edTeam[k]->text().isEmpty())
@@ -183,6 +202,7 @@ void TfrmEinst::bbHilfeClick()
 
 void TfrmEinst::fillFrom(const League &league)
 {
+    ensureBuilt();
     chkCh->setChecked(league.hasChampion);
     seCL->setValue(league.clPlaces);
     seUC->setValue(league.ucPlaces);
@@ -204,6 +224,7 @@ void TfrmEinst::fillFrom(const League &league)
 
 void TfrmEinst::writeTo(League &league) const
 {
+    const_cast<TfrmEinst *>(this)->ensureBuilt();
     league.hasChampion = chkCh->isChecked();
     league.clPlaces = seCL->value();
     league.ucPlaces = seUC->value();

@@ -29,16 +29,21 @@ public:
 
     void ChkOK();
 
+    void setVisible(bool visible) override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     using Row = std::array<QLineEdit *, League::kTeams + 1>;
 
+    void ensureBuilt();
+
     void meSSChange(int row);
     void bbHilfeClick();
 
     UiPlatform m_platform;
+    bool m_built = false;
     QCheckBox *chkCh = nullptr;
     QSpinBox *seCL = nullptr;
     QSpinBox *seUC = nullptr;

@@ -35,6 +35,13 @@ public:
     }
 };
 
+QFont gridFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(9);
+    return font;
+}
+
 QTableWidget *makeGrid(QWidget *parent, const QString &name, int columns, const QFont &font)
 {
     auto *t = new QTableWidget(CrossGrid::kRowCount, columns, parent);
@@ -64,19 +71,33 @@ TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : QDialog(pare
     setWindowTitle(QStringLiteral("Kreuztabelle"));
     FormUtil::makeFixedDialog(this, 580, 303);
     setModal(true);
-    QFont gridFont(QStringLiteral("Arial"));
-    gridFont.setPixelSize(9);
-    setFont(gridFont);
+    setFont(gridFont());
+    // The two grids and their 700 cells are built when the window is first
+    // shown; the cross table itself lives in m_grid, where printing and
+    // exporting read it.
+}
 
+void TfrmKreuz::setVisible(bool visible)
+{
+    if (visible)
+        ensureBuilt();
+    QDialog::setVisible(visible);
+}
+
+void TfrmKreuz::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("asgKreuz"));
     area->setGeometry(0, 0, 580, 273);
     auto *h = new QHBoxLayout(area);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
-    m_fixed = makeGrid(area, QStringLiteral("asgKreuzKopf"), 2, gridFont);
+    m_fixed = makeGrid(area, QStringLiteral("asgKreuzKopf"), 2, gridFont());
     m_fixed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_results = makeGrid(area, QStringLiteral("asgKreuzErgebnisse"), CrossGrid::kColumns - 2, gridFont);
+    m_results = makeGrid(area, QStringLiteral("asgKreuzErgebnisse"), CrossGrid::kColumns - 2, gridFont());
     m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     h->addWidget(m_fixed);
     h->addWidget(m_results, 1);
@@ -107,7 +128,8 @@ TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : QDialog(pare
 void TfrmKreuz::KreuzBer(const League &league)
 {
     ::KreuzBer(league, m_grid);
-    showGrid();
+    if (m_built)
+        showGrid();
 }
 
 void TfrmKreuz::showGrid()

@@ -19,10 +19,14 @@ public:
     void KreuzBer(const League &league);
     const CrossGrid &asgKreuz() const { return m_grid; }
 
+    void setVisible(bool visible) override;
+
 private:
+    void ensureBuilt();
     void showGrid();
 
     UiPlatform m_platform;
+    bool m_built = false;
     CrossGrid m_grid;
     // The two header columns stay in place while the results scroll.
     QTableWidget *m_fixed = nullptr;

@@ -45,8 +45,24 @@ TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *
     connect(hilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 5); });
     connect(ok, &QPushButton::clicked, this, [this] { done(1); });
 
+    // The empty chart is drawn when the window is first shown or its picture
+    // first asked for: drawing it needs three more fonts, and opening the
+    // window draws it afresh anyway.
     fillList();
-    Grafik();
+}
+
+void TfrmKurve::setVisible(bool visible)
+{
+    if (visible && m_picture.isNull())
+        Grafik();
+    QDialog::setVisible(visible);
+}
+
+const QImage &TfrmKurve::picture() const
+{
+    if (m_picture.isNull())
+        const_cast<TfrmKurve *>(this)->Grafik();
+    return m_picture;
 }
 
 void TfrmKurve::fillList()

@@ -31,7 +31,9 @@ public:
     void selectTeam(int team);
 
     const CurvePositions &curvePos() const { return m_curvePos; }
-    const QImage &picture() const { return m_picture; }
+    const QImage &picture() const;
+
+    void setVisible(bool visible) override;
 
 private:
     void fillList();

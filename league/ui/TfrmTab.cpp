@@ -69,14 +69,31 @@ TfrmTab::TfrmTab(const UiPlatform &platform, QWidget *parent) : QDialog(parent),
     setWindowTitle(QStringLiteral("Tabelle"));
     FormUtil::makeFixedDialog(this, 472, 352);
     setModal(true);
+    // The rows, some two hundred labels, are built when the window is first
+    // filled or shown; the bands' colours live in m_bands until then.
+}
 
+void TfrmTab::setVisible(bool visible)
+{
+    if (visible)
+        ensureBuilt();
+    QDialog::setVisible(visible);
+}
+
+void TfrmTab::ensureBuilt()
+{
+    if (m_built)
+        return;
+    m_built = true;
     auto *scr = new QScrollArea(this);
     scr->setObjectName(QStringLiteral("scrTab"));
     scr->setGeometry(2, 2, 468, 306);
     scr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scr->setFrameShape(QFrame::StyledPanel);
-    auto *box = new QWidget;
+    // Created inside the scroll area, so that the labels resolve the
+    // dialog's font once instead of the application's font first.
+    auto *box = new QWidget(scr);
     box->setFixedSize(464, 302);
     box->setAutoFillBackground(true);
     QPalette pal = box->palette();
@@ -164,6 +181,7 @@ TableView TfrmTab::switchTarget(int result) const
 
 void TfrmTab::fill(TableView view, const Standings &standings, const League &league)
 {
+    ensureBuilt();
     m_view = view;
     m_bands = bandsForView(view, league);
     applyBands();

@@ -33,10 +33,14 @@ public:
     TableView switchTarget(int result) const;
     const RowBandColors &rowBandColor() const { return m_bands; }
 
+    void setVisible(bool visible) override;
+
 private:
+    void ensureBuilt();
     void applyBands();
 
     UiPlatform m_platform;
+    bool m_built = false;
     TableView m_view = TableView::Total;
     RowBandColors m_bands = RowBandColors::defaultLayout();
     std::array<QFrame *, 19> Shape{};

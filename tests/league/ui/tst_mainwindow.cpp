@@ -9,6 +9,7 @@
 #include "modal_helper.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QDir>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -284,6 +286,44 @@ private slots:
         QVERIFY(!l.leagueSaved);
     }
 
+    void settingsOpenShowingTheLeaguesValues()
+    {
+        Fixture f;
+        League &l = f.frm->league();
+        nameTeams(l);
+        l.hasChampion = false;
+        l.clPlaces = 0;
+        l.ucPlaces = 2;
+        l.relegationPlaces = 4;
+        l.startWins[2] = 3;
+        l.startDraws[2] = 1;
+        l.startGoalsFor[2] = 7;
+        l.startGoalsAgainst[2] = 2;
+        l.penaltyPoints[2] = 1;
+        ModalScript script(f.frm->frmEinst());
+        QStringList shown;
+        bool champion = true, okEnabled = true;
+        QList<int> places;
+        script.then([&](QWidget *dlg) {
+            for (const char *n : {"edTeam1", "edTeam2", "edTeam18", "meSS2", "meSU2", "meSN2", "edSp2", "edSp1",
+                                  "meTorE2", "meTorA2", "meStrP2", "meStrP3"})
+                shown << dlg->findChild<QLineEdit *>(QString::fromLatin1(n))->displayText();
+            champion = dlg->findChild<QCheckBox *>(QStringLiteral("chkCh"))->isChecked();
+            for (const char *n : {"seCL", "seUC", "seAb"})
+                places << dlg->findChild<QSpinBox *>(QString::fromLatin1(n))->value();
+            okEnabled = dlg->findChild<QPushButton *>(QStringLiteral("bbOK"))->isEnabled();
+            clickButton(dlg, "bbAbbr");
+        });
+        f.trigger("mnuEinst");
+        QCOMPARE(script.shown(), 1);
+        QCOMPARE(shown, (QStringList{"Team 1", "Team 2", "Team 18", "3_", "1_", "0_", "4", "0", "7___", "2___",
+                                     "1__", "0__"}));
+        QVERIFY(!champion);
+        QCOMPARE(places, (QList<int>{0, 2, 4}));
+        // Four start games against none for everyone else.
+        QVERIFY(!okEnabled);
+    }
+
     void settingsOkWithoutEditsStillMarksTheLeagueChanged()
     {
         Fixture f;
@@ -388,6 +428,8 @@ private slots:
     void namesRefuseCharactersTheFileCannotHold()
     {
         Fixture f;
+        // As the settings command does: the fields are filled before the dialog shows.
+        f.frm->frmEinst()->fillFrom(f.frm->league());
         auto *name = f.frm->frmEinst()->findChild<QLineEdit *>(QStringLiteral("edTeam1"));
         name->clear();
         typeText(name, QStringLiteral("Köln€"));

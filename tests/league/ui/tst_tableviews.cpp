@@ -227,6 +227,30 @@ private slots:
         QVERIFY(bluePixels(kurve->picture()) > 0);
     }
 
+    void curveChartExistsBeforeTheWindowFirstOpens()
+    {
+        Fixture f;
+        TfrmKurve *kurve = f.frm->frmKurve();
+        // The picture export reads the chart without the window ever being shown.
+        const QImage chart = kurve->picture();
+        QCOMPARE(chart.size(), QSize(465, 300));
+        QCOMPARE(chart.pixel(0, 0), qRgb(255, 255, 255));
+        const QRgb blue = qRgb(0, 0, 255);
+        for (int y = 0; y < chart.height(); ++y)
+            for (int x = 0; x < chart.width(); ++x)
+                QVERIFY(chart.pixel(x, y) != blue);
+
+        ModalScript script(kurve);
+        QSize onScreen;
+        script.then([&](QWidget *dlg) {
+            onScreen = dlg->findChild<QLabel *>(QStringLiteral("imgGraf"))->pixmap().size();
+            clickButton(dlg, "bbOK");
+        });
+        f.frm->mnuKurveClick();
+        QCOMPARE(script.shown(), 1);
+        QCOMPARE(onScreen, QSize(465, 300));
+    }
+
     void exportChosenFileTypeDecidesTheFormat()
     {
         Fixture f;
