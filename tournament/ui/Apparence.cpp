@@ -1,6 +1,8 @@
 #include "tournament/ui/Apparence.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -47,16 +49,31 @@ bool chargeImage(QLabel *label, const QString &dir, const QString &file, Platefo
     return true;
 }
 
-bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme)
+bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, IconeLue &derniere)
 {
     const QString path = QDir(dir).filePath(QStringLiteral("tpx.ico"));
-    // QIcon loads lazily and never reports a bad file, so the file is read once here.
+    // A dozen windows load the icon one after the other at start. A file
+    // with the same size and time as for the window before holds the same
+    // icon, which is taken over instead of being read and decoded again.
+    const QFileInfo info(path);
+    const QString etat = info.isFile() ? QStringLiteral("%1 %2 %3")
+                                             .arg(info.absoluteFilePath())
+                                             .arg(info.lastModified().toMSecsSinceEpoch())
+                                             .arg(info.size())
+                                       : QString();
+    if (!etat.isEmpty() && etat == derniere.etat) {
+        window->setWindowIcon(derniere.icone);
+        return true;
+    }
+    // QIcon never reports a bad file, so the file's header is checked here.
     QImageReader reader(path);
     if (!reader.canRead()) {
+        derniere = {};
         plateforme.erreurFichier(window);
         return false;
     }
-    window->setWindowIcon(QIcon(path));
+    derniere = {etat, QIcon(path)};
+    window->setWindowIcon(derniere.icone);
     return true;
 }
 
@@ -136,7 +153,7 @@ void prepareDialogue(QWidget *dialog, TForm1 &main, const char *name, const QStr
     appliquePolice(dialog);
     dialog->setFixedSize(width, height);
     centre(dialog);
-    chargeIcone(dialog, main.dossier(), main.plateforme());
+    chargeIcone(dialog, main.dossier(), main.plateforme(), main.iconeLue());
 }
 
 QLabel *mascotte(QWidget *dialog, TForm1 &main, int x, int y)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
@@ -23,8 +24,16 @@ void policeGrasse(QWidget *w, int pixels);
 // platform is given, "File Error !" is shown once. Returns whether it loaded.
 bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
                  QWidget *parent);
+// tpx.ico as the last window read it, and the state of the file then.
+struct IconeLue
+{
+    QString etat;
+    QIcon icone;
+};
+
 // Sets tpx.ico as the window icon; "File Error !" when it cannot be read.
-bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme);
+// The file is read again only when it changed since `derniere` was read.
+bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, IconeLue &derniere);
 
 // Creates a child control named after its role, at a fixed place, as every
 // window of the program lays out its controls.

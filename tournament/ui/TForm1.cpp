@@ -109,7 +109,7 @@ TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
     connecte();
 
     // Creation: icon, flags, groups; the rest only when the groups could be read.
-    Apparence::chargeIcone(this, m_dossier, m_plateforme);
+    Apparence::chargeIcone(this, m_dossier, m_plateforme, m_iconeLue);
     valider2->hide();
     m_tournoi.phase2 = m_tournoi.modifie = false;
     m_tournoi.qualif_a_ecrire = m_tournoi.qualif_a_effacer = false;

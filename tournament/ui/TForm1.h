@@ -4,6 +4,7 @@
 
 #include "tournament/group/ResultEntry.h"
 #include "tournament/model/Tournament.h"
+#include "tournament/ui/Apparence.h"
 #include "tournament/ui/Fenetres.h"
 
 class Plateforme;
@@ -40,6 +41,7 @@ public:
     Tournament &tournoi() { return m_tournoi; }
     const QString &dossier() const { return m_dossier; }
     Plateforme &plateforme() { return m_plateforme; }
+    Apparence::IconeLue &iconeLue() { return m_iconeLue; }
     Fenetres &fenetres() { return m_fenetres; }
 
     bool sauveAuto() const;
@@ -157,6 +159,7 @@ private:
     Tournament m_tournoi;
     QString m_dossier;
     Plateforme &m_plateforme;
+    Apparence::IconeLue m_iconeLue;
     Fenetres m_fenetres;
     bool m_fin = false;
 };

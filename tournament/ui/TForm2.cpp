@@ -147,7 +147,7 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     connect(Retour, &QPushButton::clicked, this, &TForm2::RetourClick);
 
     Apparence::centre(this);
-    Apparence::chargeIcone(this, main.dossier(), main.plateforme());
+    Apparence::chargeIcone(this, main.dossier(), main.plateforme(), main.iconeLue());
     // Created at start: the qualifiers and the played knock-out matches are read now.
     Tournament &t = main.tournoi();
     main.signale(charge_qualifies(t, main.dossier()));

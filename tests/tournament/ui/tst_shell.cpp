@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "fixture_helper.h"
 #include "tournament/ui/TAboutBox.h"
@@ -36,6 +39,10 @@ private slots:
     void missingGroupFileStopsTheStart();
     void missingPictureGivesOneBoxPerFile_data();
     void missingPictureGivesOneBoxPerFile();
+    void damagedPictureGivesOneBoxPerFile_data();
+    void damagedPictureGivesOneBoxPerFile();
+    void everyWindowButTheWelcomeBoxCarriesTheIcon();
+    void iconChangedAfterTheStartIsReadAgain();
     void titleBarCloseRefusedWithChanges();
     void exitWithoutChangesEndsAtOnce();
     void resetAllThenNoLeavesFilesUnchanged();
@@ -194,6 +201,68 @@ void TstShell::missingPictureGivesOneBoxPerFile()
     QCOMPARE(Fixture::lit(fichier("matchs.dat")).size(), 0);
     s.form.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs);
     QCOMPARE(s.form.mjoues->text(), QStringLiteral("no match was played."));
+}
+
+void TstShell::damagedPictureGivesOneBoxPerFile_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("mascot") << "mascot.bmp" << 8;
+    QTest::newRow("icon") << "tpx.ico" << 11;
+    QTest::newRow("logo") << "sigle.bmp" << 2;
+}
+
+void TstShell::damagedPictureGivesOneBoxPerFile()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, boxes);
+    QFile f(QDir(m_tmp->path()).filePath(picture));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray("no picture in here, only text").repeated(8));
+    f.close();
+    Session s(m_tmp->path());
+    QCOMPARE(s.plateforme.messages, QStringList(boxes, QStringLiteral("File Error !")));
+}
+
+void TstShell::everyWindowButTheWelcomeBoxCarriesTheIcon()
+{
+    Session s(m_tmp->path());
+    QVERIFY(s.plateforme.messages.isEmpty());
+    // tpx.ico holds a 32 x 32 and a 16 x 16 picture.
+    const QList<QSize> sizes{QSize(16, 16), QSize(32, 32)};
+    int withIcon = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        // The drop-down lists' popups are windows of their own, without an icon.
+        if (w->objectName() == QLatin1String("AboutBox") || w->windowType() == Qt::Popup)
+            continue;
+        QList<QSize> got = w->windowIcon().availableSizes();
+        std::sort(got.begin(), got.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(got, sizes);
+        ++withIcon;
+    }
+    QCOMPARE(withIcon, 11);
+}
+
+void TstShell::iconChangedAfterTheStartIsReadAgain()
+{
+    const QString icon = fichier("tpx.ico");
+    const QByteArray good = Fixture::lit(icon);
+    auto write = [&icon](const QByteArray &bytes) {
+        QFile f(icon);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+
+    Session s(m_tmp->path());
+    QVERIFY(s.plateforme.messages.isEmpty());
+    write("broken");
+    Tdeja_lieu afterBreaking(s.form);
+    QCOMPARE(s.plateforme.messages, QStringList{QStringLiteral("File Error !")});
+
+    write(good);
+    Tdeja_lieu afterRepair(s.form);
+    QCOMPARE(s.plateforme.messages.size(), 1);
+    QCOMPARE(afterRepair.windowIcon().availableSizes().size(), 2);
 }
 
 void TstShell::titleBarCloseRefusedWithChanges()
