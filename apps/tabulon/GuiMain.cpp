@@ -15,7 +15,7 @@ int runGui(QApplication &app, const QStringList &args)
 
     QtPlatform platform;
     const QString programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');
-    TfrmTN frmTN(platform.seams(), programDir, args);
+    TfrmTN frmTN(platform.seams(), programDir, args, nullptr, TfrmTN::StartMode::ShowFirst);
     QObject::connect(&frmTN, &TfrmTN::exited, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     frmTN.show();
     return app.exec();

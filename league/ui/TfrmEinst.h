@@ -30,6 +30,9 @@ public:
     void ChkOK();
 
     void setVisible(bool visible) override;
+    // Builds the controls now unless that happened already; showing, filling
+    // or reading the window does it as well.
+    void ensureBuilt();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -37,7 +40,6 @@ protected:
 private:
     using Row = std::array<QLineEdit *, League::kTeams + 1>;
 
-    void ensureBuilt();
 
     void meSSChange(int row);
     void bbHilfeClick();

@@ -20,9 +20,11 @@ public:
     const CrossGrid &asgKreuz() const { return m_grid; }
 
     void setVisible(bool visible) override;
+    // Builds the controls now unless that happened already; showing, filling
+    // or reading the window does it as well.
+    void ensureBuilt();
 
 private:
-    void ensureBuilt();
     void showGrid();
 
     UiPlatform m_platform;

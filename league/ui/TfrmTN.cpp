@@ -37,6 +37,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrlQuery>
 #include <QVBoxLayout>
@@ -74,7 +75,7 @@ QLabel *fixedLabel(QWidget *parent, const QString &text, const QRect &geometry, 
 } // namespace
 
 TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
-               QWidget *parent)
+               QWidget *parent, StartMode startMode)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_platform(platform),
@@ -94,6 +95,7 @@ TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStr
                 {QStringLiteral("CompuServe-Grafik (*.gif)"), QStringLiteral("*.gif")}},
                QStringLiteral("bmp"))
 {
+    m_startMode = startMode;
     installFontSubstitutions();
     setObjectName(QStringLiteral("frmTN"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -153,6 +155,16 @@ void TfrmTN::createWindows()
     m_frmExpBMP = new TfrmExpBMP(m_platform, this);
     mnuDruck->setEnabled(m_frmDruckDlg != nullptr);
     tbDruck->setEnabled(m_frmDruckDlg != nullptr);
+    if (m_startMode == StartMode::Complete)
+        finishHiddenWindows();
+}
+
+void TfrmTN::finishHiddenWindows()
+{
+    m_frmEinst->ensureBuilt();
+    m_frmTab->ensureBuilt();
+    (void)m_frmKurve->picture();
+    m_frmKreuz->ensureBuilt();
 }
 
 // ---------------------------------------------------------------------------
@@ -1076,6 +1088,9 @@ void TfrmTN::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         FormShow();
+        // Runs after the window's first paint and before any input is read.
+        if (m_startMode == StartMode::ShowFirst)
+            QTimer::singleShot(0, this, &TfrmTN::finishHiddenWindows);
     }
     QMainWindow::showEvent(event);
 }

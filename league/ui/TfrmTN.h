@@ -42,8 +42,14 @@ class TfrmTN : public QMainWindow {
 public:
     // programDir ends in a separator; args are the command-line arguments
     // without the program name.
+    // Complete: every window is finished before the constructor returns.
+    // ShowFirst: the settings, table, cross-table and curve windows finish
+    // their controls right after the main window is first shown, so the
+    // program's window appears sooner; nothing can reach them before that.
+    enum class StartMode { Complete, ShowFirst };
+
     TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
-           QWidget *parent = nullptr);
+           QWidget *parent = nullptr, StartMode startMode = StartMode::Complete);
     ~TfrmTN() override;
 
     League &league() { return m_league; }
@@ -132,6 +138,7 @@ private:
     void connectAll();
 
     void FormShow();
+    void finishHiddenWindows();
     bool FormClose();
     void createWindows();
 
@@ -170,6 +177,7 @@ private:
     QHash<QToolBar *, ProgramSettings::ToolbarPlace> m_floatPlaces;
     QString m_settingsFile;
     bool m_shownOnce = false;
+    StartMode m_startMode = StartMode::Complete;
     bool m_closing = false;
 
     FileDialogState m_dlgOpen;

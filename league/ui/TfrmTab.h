@@ -34,9 +34,11 @@ public:
     const RowBandColors &rowBandColor() const { return m_bands; }
 
     void setVisible(bool visible) override;
+    // Builds the controls now unless that happened already; showing, filling
+    // or reading the window does it as well.
+    void ensureBuilt();
 
 private:
-    void ensureBuilt();
     void applyBands();
 
     UiPlatform m_platform;

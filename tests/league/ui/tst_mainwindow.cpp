@@ -324,6 +324,26 @@ private slots:
         QVERIFY(!okEnabled);
     }
 
+    // The program itself starts this way: the hidden windows finish their
+    // controls once the main window has been shown, before any input.
+    void showFirstStartFinishesEveryWindowBeforeInput()
+    {
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), QStringList(), nullptr,
+                   TfrmTN::StartMode::ShowFirst);
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QCoreApplication::processEvents();
+        QVERIFY(frm.frmEinst()->findChild<QLineEdit *>(QStringLiteral("edTeam18")));
+        QVERIFY(frm.frmEinst()->findChild<QSpinBox *>(QStringLiteral("seAb")));
+        QVERIFY(!frm.frmKurve()->picture().isNull());
+        for (QWidget *w : {static_cast<QWidget *>(frm.frmTab()), static_cast<QWidget *>(frm.frmKreuz())})
+            QVERIFY2(w->findChildren<QWidget *>().size() > 20, qPrintable(w->objectName()));
+        // Not filled yet: every name field is empty, so "OK" waits for names.
+        QVERIFY(!frm.frmEinst()->findChild<QPushButton *>(QStringLiteral("bbOK"))->isEnabled());
+    }
+
     void settingsOkWithoutEditsStillMarksTheLeagueChanged()
     {
         Fixture f;
@@ -428,8 +448,6 @@ private slots:
     void namesRefuseCharactersTheFileCannotHold()
     {
         Fixture f;
-        // As the settings command does: the fields are filled before the dialog shows.
-        f.frm->frmEinst()->fillFrom(f.frm->league());
         auto *name = f.frm->frmEinst()->findChild<QLineEdit *>(QStringLiteral("edTeam1"));
         name->clear();
         typeText(name, QStringLiteral("Köln€"));
