@@ -1088,11 +1088,19 @@ void TfrmTN::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         FormShow();
-        // Runs after the window's first paint and before any input is read.
-        if (m_startMode == StartMode::ShowFirst)
-            QTimer::singleShot(0, this, &TfrmTN::finishHiddenWindows);
     }
     QMainWindow::showEvent(event);
+}
+
+bool TfrmTN::event(QEvent *event)
+{
+    // Queued while the first paint is under way, so it runs once the window
+    // is on the screen, ahead of any input that arrives later.
+    if (event->type() == QEvent::Paint && m_startMode == StartMode::ShowFirst && !m_hiddenWindowsQueued) {
+        m_hiddenWindowsQueued = true;
+        QTimer::singleShot(0, this, &TfrmTN::finishHiddenWindows);
+    }
+    return QMainWindow::event(event);
 }
 
 void TfrmTN::FormShow()

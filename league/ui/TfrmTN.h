@@ -44,8 +44,8 @@ public:
     // without the program name.
     // Complete: every window is finished before the constructor returns.
     // ShowFirst: the settings, table, cross-table and curve windows finish
-    // their controls right after the main window is first shown, so the
-    // program's window appears sooner; nothing can reach them before that.
+    // their controls right after the main window is first painted, so the
+    // program's window appears sooner; no input is read before that.
     enum class StartMode { Complete, ShowFirst };
 
     TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
@@ -126,6 +126,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -178,6 +179,7 @@ private:
     QString m_settingsFile;
     bool m_shownOnce = false;
     StartMode m_startMode = StartMode::Complete;
+    bool m_hiddenWindowsQueued = false;
     bool m_closing = false;
 
     FileDialogState m_dlgOpen;
