@@ -41,29 +41,19 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
 } // namespace
 
 TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
-    : QDialog(parent), m_platform(platform)
+    : BuiltOnUseDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmEinst"));
     setWindowTitle(QStringLiteral("Grundeinstellungen der Liga"));
     FormUtil::makeFixedDialog(this, 540, 420);
     setModal(true);
-    // The controls, 144 of them in the team table alone, are built the first
-    // time the dialog is filled, read or shown; until then nobody can tell
-    // them apart from controls built here, and the program starts faster.
+    // The controls, 144 of them in the team table alone, are built on first
+    // use or right after the main window's first paint, so that the program's
+    // window appears sooner.
 }
 
-void TfrmEinst::setVisible(bool visible)
+void TfrmEinst::buildControls()
 {
-    if (visible)
-        ensureBuilt();
-    QDialog::setVisible(visible);
-}
-
-void TfrmEinst::ensureBuilt()
-{
-    if (m_built)
-        return;
-    m_built = true;
     chkCh = new QCheckBox(QStringLiteral("Wird ein Meister ausgespielt?"), this);
     chkCh->setObjectName(QStringLiteral("chkCh"));
     chkCh->setGeometry(10, 8, 300, 20);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "league/model/League.h"
+#include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
-#include <QDialog>
 #include <array>
 
 class QCheckBox;
@@ -14,7 +14,7 @@ class QSpinBox;
 // The league settings dialog: team names, table zones and the start values
 // of a season already under way. It works on its own fields; the main
 // window fills them from the league and writes them back on "OK".
-class TfrmEinst : public QDialog {
+class TfrmEinst : public BuiltOnUseDialog {
     Q_OBJECT
 
 public:
@@ -29,15 +29,12 @@ public:
 
     void ChkOK();
 
-    void setVisible(bool visible) override;
-    // Builds the controls now unless that happened already; showing, filling
-    // or reading the window does it as well.
-    void ensureBuilt();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void buildControls() override;
     using Row = std::array<QLineEdit *, League::kTeams + 1>;
 
 
@@ -45,7 +42,6 @@ private:
     void bbHilfeClick();
 
     UiPlatform m_platform;
-    bool m_built = false;
     QCheckBox *chkCh = nullptr;
     QSpinBox *seCL = nullptr;
     QSpinBox *seUC = nullptr;

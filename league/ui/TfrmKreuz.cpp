@@ -65,7 +65,7 @@ QTableWidget *makeGrid(QWidget *parent, const QString &name, int columns, const 
 
 } // namespace
 
-TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : QDialog(parent), m_platform(platform)
+TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : BuiltOnUseDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmKreuz"));
     setWindowTitle(QStringLiteral("Kreuztabelle"));
@@ -77,18 +77,8 @@ TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : QDialog(pare
     // exporting read it.
 }
 
-void TfrmKreuz::setVisible(bool visible)
+void TfrmKreuz::buildControls()
 {
-    if (visible)
-        ensureBuilt();
-    QDialog::setVisible(visible);
-}
-
-void TfrmKreuz::ensureBuilt()
-{
-    if (m_built)
-        return;
-    m_built = true;
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("asgKreuz"));
     area->setGeometry(0, 0, 580, 273);
@@ -128,7 +118,7 @@ void TfrmKreuz::ensureBuilt()
 void TfrmKreuz::KreuzBer(const League &league)
 {
     ::KreuzBer(league, m_grid);
-    if (m_built)
+    if (isBuilt())
         showGrid();
 }
 

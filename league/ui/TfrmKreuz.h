@@ -1,16 +1,16 @@
 #pragma once
 
 #include "league/standings/CrossTable.h"
+#include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
-#include <QDialog>
 
 class QTableWidget;
 class League;
 
 // The cross table window. Its grid is also what the printed cross table
 // and the cross-table exports read, so KreuzBer runs before each of them.
-class TfrmKreuz : public QDialog {
+class TfrmKreuz : public BuiltOnUseDialog {
     Q_OBJECT
 
 public:
@@ -19,16 +19,12 @@ public:
     void KreuzBer(const League &league);
     const CrossGrid &asgKreuz() const { return m_grid; }
 
-    void setVisible(bool visible) override;
-    // Builds the controls now unless that happened already; showing, filling
-    // or reading the window does it as well.
-    void ensureBuilt();
 
 private:
+    void buildControls() override;
     void showGrid();
 
     UiPlatform m_platform;
-    bool m_built = false;
     CrossGrid m_grid;
     // The two header columns stay in place while the results scroll.
     QTableWidget *m_fixed = nullptr;

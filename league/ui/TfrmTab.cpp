@@ -63,7 +63,7 @@ QFrame *bevel(QWidget *parent, QFrame::Shape shape, const QRect &r)
 
 } // namespace
 
-TfrmTab::TfrmTab(const UiPlatform &platform, QWidget *parent) : QDialog(parent), m_platform(platform)
+TfrmTab::TfrmTab(const UiPlatform &platform, QWidget *parent) : BuiltOnUseDialog(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmTab"));
     setWindowTitle(QStringLiteral("Tabelle"));
@@ -73,18 +73,8 @@ TfrmTab::TfrmTab(const UiPlatform &platform, QWidget *parent) : QDialog(parent),
     // filled or shown; the bands' colours live in m_bands until then.
 }
 
-void TfrmTab::setVisible(bool visible)
+void TfrmTab::buildControls()
 {
-    if (visible)
-        ensureBuilt();
-    QDialog::setVisible(visible);
-}
-
-void TfrmTab::ensureBuilt()
-{
-    if (m_built)
-        return;
-    m_built = true;
     auto *scr = new QScrollArea(this);
     scr->setObjectName(QStringLiteral("scrTab"));
     scr->setGeometry(2, 2, 468, 306);

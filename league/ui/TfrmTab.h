@@ -2,9 +2,9 @@
 
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
+#include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
-#include <QDialog>
 #include <array>
 
 class QFrame;
@@ -15,7 +15,7 @@ class League;
 // The table window: the league, home or away table as 18 coloured row
 // bands. The bands keep their colours after the window closes; the printed
 // league table and the exports read them through rowBandColor().
-class TfrmTab : public QDialog {
+class TfrmTab : public BuiltOnUseDialog {
     Q_OBJECT
 
 public:
@@ -33,16 +33,12 @@ public:
     TableView switchTarget(int result) const;
     const RowBandColors &rowBandColor() const { return m_bands; }
 
-    void setVisible(bool visible) override;
-    // Builds the controls now unless that happened already; showing, filling
-    // or reading the window does it as well.
-    void ensureBuilt();
 
 private:
+    void buildControls() override;
     void applyBands();
 
     UiPlatform m_platform;
-    bool m_built = false;
     TableView m_view = TableView::Total;
     RowBandColors m_bands = RowBandColors::defaultLayout();
     std::array<QFrame *, 19> Shape{};
