@@ -1,4 +1,4 @@
-# Sourced by "tools/dev test": every libFuzzer target for a bounded time
+# Sourced by "tools/dev check" after the test suite: every libFuzzer target for a bounded time
 # (FUZZ_SECONDS, 30 s each by default) on its seeds (tools/fuzz-run).
 # A crash, failed property, leak, timeout or sanitizer report ends the test
 # command with a non-zero status.

@@ -1,4 +1,4 @@
-# Sourced by "tools/dev test": the whole test suite once more, built with
+# Sourced by "tools/dev check" after the test suite: the whole test suite once more, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer (tools/asan-test).
 # A failure ends the test command with a non-zero status.
 echo "==> sanitizer suite: tools/asan-test (build-asan, ASan + UBSan, every test)"
