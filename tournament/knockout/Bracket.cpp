@@ -46,6 +46,13 @@ std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char c)
     return {nullptr, nullptr};
 }
 
+const TRencontre *match_tour2(const Tournament &t, char code)
+{
+    const auto it = std::find_if(t.liste_tour2.begin(), t.liste_tour2.end(),
+                                 [code](const TRencontre &m) { return m.code == code; });
+    return it == t.liste_tour2.end() ? nullptr : &*it;
+}
+
 bool EtatBoutons::isEnabled(char code) const
 {
     const auto it = std::find(codes_tour2.begin(), codes_tour2.end(), code);

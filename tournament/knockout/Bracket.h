@@ -29,6 +29,9 @@ void derive_tableau(Tournament &t);
 // (nullptr where not known yet).
 std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char code);
 
+// The recorded stage-2 match of that code, or nullptr while it is not played.
+const TRencontre *match_tour2(const Tournament &t, char code);
+
 // Enabling of the knock-out window's controls after derive_tableau.
 struct EtatBoutons
 {

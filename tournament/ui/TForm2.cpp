@@ -1,6 +1,7 @@
 #include "tournament/ui/TForm2.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QComboBox>
 #include <QListWidget>
 #include <QSpinBox>
@@ -22,9 +23,15 @@ namespace {
 
 constexpr int kFlagW = 78;
 constexpr int kFlagH = 53;
-constexpr int kWidth = 1100;
-constexpr int kTop = 118;      // top of the first pair of qualifiers
-constexpr int kPairPitch = 140; // distance between two pairs of one column
+constexpr int kNomH = 15;       // height of the name under a flag
+constexpr int kNomW = kFlagW + 16; // a name may reach a little beyond its flag
+constexpr int kBtnW = 60;
+constexpr int kBtnH = 26;
+constexpr int kWidth = 1200;
+constexpr int kHeight = 770;
+constexpr int kTop = 128;       // top of the first pair of qualifiers
+constexpr int kPairPitch = 150; // distance between two pairs of one column
+constexpr int kPairH = 2 * (kFlagH + kNomH) + 2; // two flags with their names
 
 // The glyph of the final's button: a cup drawn in the window's own colours.
 QPixmap coupe()
@@ -68,12 +75,21 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Trophex 1.1  Stage 2"));
     Apparence::appliquePolice(this);
-    setFixedSize(kWidth, 720);
+    setFixedSize(kWidth, kHeight);
 
-    // Column x of each element, left half; the right half mirrors it.
-    const int xQualif = 10, xBtn1 = 94, xQuart = 160, xBtn2 = 244, xDemi = 310, xBtn3 = 394;
+    // Column x of each flag and button, left half; the right half mirrors it.
+    // Each flag's name runs kNomW wide, centred under the flag, so the
+    // columns keep a few pixels between a name and the next button.
+    const int xQualif = 16, xBtn1 = 110, xQuart = 186, xBtn2 = 280, xDemi = 356, xBtn3 = 450, xFinal = 500;
     const auto mirror = [](int x, int w) { return kWidth - x - w; };
-    const auto centre = [](int pair) { return kTop + kPairPitch * pair + (2 * kFlagH + 4) / 2; };
+    const auto centre = [](int pair) { return kTop + kPairPitch * pair + kPairH / 2; };
+    // A match button with its score label right under it.
+    const auto bouton = [this](char code, const QString &name, int x, int y) {
+        QPushButton *b = cree<QPushButton>(this, "", x, y, kBtnW, kBtnH, QStringLiteral("Score"));
+        b->setObjectName(name);
+        boutons[indexCode(code)] = b;
+        scores[indexCode(code)] = creeScore(code, x - 10, y + kBtnH + 1, kBtnW + 20);
+    };
 
     // Left column: matches '1', '4', '5', '8' from top to bottom; right: '2', '3', '6', '7'.
     const char left[] = {'1', '4', '5', '8'};
@@ -88,56 +104,61 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
                 const int slot = places[k];
                 const int x = side == 0 ? xQualif : mirror(xQualif, kFlagW);
                 // Slot 2g is the winner ("1") and 2g+1 the runner-up ("2") of group g.
-                const QString name = QStringLiteral("im%1%2").arg(QChar('A' + slot / 2)).arg(slot % 2 + 1);
-                qualifies[slot] = cree<QLabel>(this, "", x, top + k * (kFlagH + 4), kFlagW, kFlagH);
-                qualifies[slot]->setObjectName(slot == 0 ? QStringLiteral("ImA1") : name);
+                const QString name = slot == 0 ? QStringLiteral("ImA1")
+                                               : QStringLiteral("im%1%2").arg(QChar('A' + slot / 2)).arg(slot % 2 + 1);
+                qualifies[slot] = creeDrapeau(name, x, top + k * (kFlagH + kNomH + 2));
             }
-            const int bx = side == 0 ? xBtn1 : mirror(xBtn1, 60);
-            boutons[indexCode(code)] = cree<QPushButton>(this, "", bx, centre(pair) - 13, 60, 26,
-                                                         QStringLiteral("Score"));
-            boutons[indexCode(code)]->setObjectName(QStringLiteral("match%1").arg(QLatin1Char(code)));
+            bouton(code, QStringLiteral("match%1").arg(QLatin1Char(code)), side == 0 ? xBtn1 : mirror(xBtn1, kBtnW),
+                   centre(pair) - kBtnH / 2);
             const int qx = side == 0 ? xQuart : mirror(xQuart, kFlagW);
-            quarts[m] = cree<QLabel>(this, "", qx, centre(pair) - kFlagH / 2, kFlagW, kFlagH);
-            quarts[m]->setObjectName(QStringLiteral("im%1").arg(QLatin1Char(code)));
+            quarts[m] = creeDrapeau(QStringLiteral("im%1").arg(QLatin1Char(code)), qx, centre(pair) - kFlagH / 2);
         }
         // Quarter-finals: left 'A' ('1'/'4') and 'C' ('5'/'8'); right 'B' ('2'/'3') and 'D' ('6'/'7').
         for (int q = 0; q < 2; ++q) {
             const char code = side == 0 ? (q == 0 ? 'A' : 'C') : (q == 0 ? 'B' : 'D');
             const int y = (centre(2 * q) + centre(2 * q + 1)) / 2;
-            const int bx = side == 0 ? xBtn2 : mirror(xBtn2, 60);
-            boutons[indexCode(code)] = cree<QPushButton>(this, "", bx, y - 13, 60, 26, QStringLiteral("Score"));
-            boutons[indexCode(code)]->setObjectName(QStringLiteral("match%1").arg(QLatin1Char(code)));
+            bouton(code, QStringLiteral("match%1").arg(QLatin1Char(code)), side == 0 ? xBtn2 : mirror(xBtn2, kBtnW),
+                   y - kBtnH / 2);
             const int dx = side == 0 ? xDemi : mirror(xDemi, kFlagW);
-            demis[code - 'A'] = cree<QLabel>(this, "", dx, y - kFlagH / 2, kFlagW, kFlagH);
-            demis[code - 'A']->setObjectName(QStringLiteral("im%1").arg(QLatin1Char(code)));
+            demis[code - 'A'] = creeDrapeau(QStringLiteral("im%1").arg(QLatin1Char(code)), dx, y - kFlagH / 2);
         }
         // Semi-finals: 'F' on the left, 'G' on the right.
         const char code = side == 0 ? 'F' : 'G';
         const int y = (centre(0) + centre(3)) / 2;
-        const int bx = side == 0 ? xBtn3 : mirror(xBtn3, 60);
-        boutons[indexCode(code)] = cree<QPushButton>(this, "", bx, y - 13, 60, 26, QStringLiteral("Score"));
-        boutons[indexCode(code)]->setObjectName(side == 0 ? QStringLiteral("demi1") : QStringLiteral("demi2"));
-        finalistes[side] = cree<QLabel>(this, "", side == 0 ? 462 : kWidth - 462 - kFlagW, y - 90, kFlagW, kFlagH);
-        finalistes[side]->setObjectName(side == 0 ? QStringLiteral("imF") : QStringLiteral("imG"));
+        bouton(code, side == 0 ? QStringLiteral("demi1") : QStringLiteral("demi2"),
+               side == 0 ? xBtn3 : mirror(xBtn3, kBtnW), y - kBtnH / 2);
+        finalistes[side] = creeDrapeau(side == 0 ? QStringLiteral("imF") : QStringLiteral("imG"),
+                                       side == 0 ? xFinal : mirror(xFinal, kFlagW), y - 100);
     }
 
     const int yFinal = (centre(0) + centre(3)) / 2;
-    auto *finale = cree<QPushButton>(this, "finale", kWidth / 2 - 40, yFinal - 20, 80, 80);
+    auto *finale = cree<QPushButton>(this, "finale", kWidth / 2 - 40, yFinal - 30, 80, 80);
     finale->setIcon(QIcon(coupe()));
     finale->setIconSize(QSize(48, 56));
     finale->setToolTip(QStringLiteral("Final"));
     boutons[indexCode('Z')] = finale;
+    scores[indexCode('Z')] = creeScore('Z', kWidth / 2 - 50, yFinal + 52, 100);
+    // After the final the champion stands in the middle, under the cup.
+    imChampion = creeDrapeau(QStringLiteral("imChampion"), kWidth / 2 - kFlagW / 2, yFinal + 78);
+    nomChampion = m_noms.value(imChampion);
+    nomChampion->setGeometry(kWidth / 2 - 110, yFinal + 78 + kFlagH + 2, 220, 24);
+    nomChampion->setObjectName(QStringLiteral("nomChampion"));
+    Apparence::policeGrasse(nomChampion, 18);
 
-    petite_finale[0] = cree<QLabel>(this, "imT", 462, 14, kFlagW, kFlagH);
-    petite_finale[1] = cree<QLabel>(this, "ImU", kWidth - 462 - kFlagW, 14, kFlagW, kFlagH);
-    boutons[indexCode('Y')] = cree<QPushButton>(this, "troisieme", kWidth / 2 - 85, 74, 170, 28,
+    petite_finale[0] = creeDrapeau(QStringLiteral("imT"), kWidth / 2 - 140, 12);
+    petite_finale[1] = creeDrapeau(QStringLiteral("ImU"), kWidth / 2 + 140 - kFlagW, 12);
+    boutons[indexCode('Y')] = cree<QPushButton>(this, "troisieme", kWidth / 2 - 85, 88, 170, 28,
                                                 QStringLiteral("Third place game"));
+    scores[indexCode('Y')] = creeScore('Y', kWidth / 2 + 90, 88, 70);
+    scores[indexCode('Y')]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    scores[indexCode('Y')]->setFixedHeight(28);
 
-    avert = cree<QLabel>(this, "avert", 10, 676, 620, 28,
+    avert = cree<QLabel>(this, "avert", 10, kHeight - 44, 620, 28,
                          QStringLiteral("There are still games to be played in the first stage."));
     avert->setStyleSheet(QStringLiteral("color: #c00000;"));
-    bouton_bilan = cree<QPushButton>(this, "bouton_bilan", kWidth - 250, 676, 110, 30, QStringLiteral("Rankings"));
-    Retour = cree<QPushButton>(this, "Retour", kWidth - 126, 676, 110, 30, QStringLiteral("Back"));
+    bouton_bilan = cree<QPushButton>(this, "bouton_bilan", kWidth - 250, kHeight - 44, 110, 30,
+                                     QStringLiteral("Rankings"));
+    Retour = cree<QPushButton>(this, "Retour", kWidth - 126, kHeight - 44, 110, 30, QStringLiteral("Back"));
 
     for (int i = 0; i < kStage2MatchCount; ++i) {
         const char code = codes_tour2[i];
@@ -152,6 +173,40 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     Tournament &t = main.tournoi();
     main.signale(charge_qualifies(t, main.dossier()));
     main.signale(charge_tour2(t, main.dossier()));
+}
+
+QLabel *TForm2::creeDrapeau(const QString &name, int x, int y)
+{
+    auto *image = cree<QLabel>(this, "", x, y, kFlagW, kFlagH);
+    image->setObjectName(name);
+    // "imA1" is named "nomA1", "imChampion" "nomChampion".
+    auto *nom = cree<QLabel>(this, "", x + kFlagW / 2 - kNomW / 2, y + kFlagH + 1, kNomW, kNomH - 1);
+    nom->setObjectName(QStringLiteral("nom") + name.mid(2));
+    nom->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont font = nom->font();
+    font.setPixelSize(11);
+    nom->setFont(font);
+    m_noms.insert(image, nom);
+    return image;
+}
+
+QLabel *TForm2::creeScore(char code, int x, int y, int w)
+{
+    auto *label = cree<QLabel>(this, "", x, y, w, 16);
+    label->setObjectName(QStringLiteral("score_") + boutons[indexCode(code)]->objectName());
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QLabel *TForm2::nom(const QLabel *image) const
+{
+    return m_noms.value(const_cast<QLabel *>(image));
+}
+
+QLabel *TForm2::score(char code) const
+{
+    const int i = indexCode(code);
+    return i < 0 ? nullptr : scores[i];
 }
 
 QPushButton *TForm2::bouton(char code) const
@@ -188,9 +243,16 @@ void TForm2::formShow()
     bouton_bilan->setVisible(etat.bilan);
 
     // Flags in slot order; a picture that cannot be read costs only its image.
+    // Every flag carries its team's name, cut with "…" where it is too long
+    // for its place and whole in the tooltip.
     const auto flag = [this](QLabel *image, const TEquipe *team) {
         const QString file = team ? team->flagFile() : QStringLiteral("defaut.bmp");
         Apparence::chargeImage(image, m_main.dossier(), file, &m_main.plateforme(), this);
+        const QString name = team ? team->name.text() : QString();
+        QLabel *caption = nom(image);
+        caption->setText(caption->fontMetrics().elidedText(name, Qt::ElideRight, caption->width()));
+        caption->setToolTip(name);
+        image->setToolTip(name);
     };
     for (int i = 0; i < kQualifierCount; ++i)
         flag(qualifies[i], t.qualifies[i]);
@@ -202,6 +264,31 @@ void TForm2::formShow()
         flag(finalistes[i], t.finalistes[i]);
     for (int i = 0; i < 2; ++i)
         flag(petite_finale[i], t.petite_finale[i]);
+
+    // The stored score of every played match beside its button, first team
+    // first as the bracket lists them; a knock-out score includes the kicks.
+    for (int i = 0; i < kStage2MatchCount; ++i) {
+        const TRencontre *match = match_tour2(t, codes_tour2[i]);
+        if (!match) {
+            scores[i]->clear();
+            scores[i]->setToolTip(QString());
+            continue;
+        }
+        scores[i]->setText(QStringLiteral("%1-%2").arg(match->score1).arg(match->score2));
+        scores[i]->setToolTip(QStringLiteral("%1 %2-%3 %4")
+                                  .arg(match->team1.text())
+                                  .arg(match->score1)
+                                  .arg(match->score2)
+                                  .arg(match->team2.text()));
+    }
+
+    // The champion in the middle once the final is played.
+    imChampion->setVisible(t.champion != nullptr);
+    nomChampion->setVisible(t.champion != nullptr);
+    if (t.champion)
+        flag(imChampion, t.champion);
+    else
+        imChampion->clear();
 }
 
 void TForm2::ouvreMatch(char code)

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QHash>
 #include <QWidget>
 
 class QLabel;
@@ -27,6 +28,11 @@ public:
     std::array<QLabel *, 2> finalistes{}; // imF, imG
     std::array<QLabel *, 2> petite_finale{}; // imT, ImU
     std::array<QPushButton *, 16> boutons{}; // in stage-2 code order
+    std::array<QLabel *, 16> scores{};       // score_match1 ...: the stored score beside each button
+    QLabel *imChampion, *nomChampion;        // the champion in the middle after the final
+    // The name under a flag ("nomA1" under "imA1"), and the score of a match.
+    QLabel *nom(const QLabel *image) const;
+    QLabel *score(char code) const;
     QLabel *avert;
     QPushButton *bouton_bilan, *Retour;
 
@@ -40,7 +46,10 @@ protected:
 
 private:
     void formShow();
+    QLabel *creeDrapeau(const QString &name, int x, int y);
+    QLabel *creeScore(char code, int x, int y, int w);
 
     TForm1 &m_main;
     bool m_retour = false;
+    QHash<QLabel *, QLabel *> m_noms; // flag -> its name
 };

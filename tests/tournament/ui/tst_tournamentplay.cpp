@@ -305,6 +305,21 @@ void TstTournamentPlay::playWholeTournament()
         QVERIFY(!w.Form2->quarts[0]->pixmap().isNull());
         for (char code : {'2', '3', '4', '5', '6', '7', '8'})
             joueTour2(f, code, 1, 0);
+        // Every flag carries its team's name, every played match its stored
+        // score (the penalty kicks included), in the bracket's team order.
+        TForm2 &bracket = *w.Form2;
+        QCOMPARE(bracket.nom(bracket.qualifies[0])->text(), QStringLiteral("Team A2"));
+        QCOMPARE(bracket.qualifies[0]->toolTip(), QStringLiteral("Team A2"));
+        QCOMPARE(bracket.nom(bracket.qualifies[3])->text(), QStringLiteral("Team B2"));
+        QCOMPARE(bracket.nom(bracket.quarts[0])->text(), QStringLiteral("Team A2"));
+        QCOMPARE(bracket.findChild<QLabel *>(QStringLiteral("nomA1")), bracket.nom(bracket.qualifies[0]));
+        QCOMPARE(bracket.score('1')->text(), QStringLiteral("5-4"));
+        QCOMPARE(bracket.score('1')->toolTip(), QStringLiteral("Team A2 5-4 Team B2"));
+        QCOMPARE(bracket.score('8')->text(), QStringLiteral("1-0"));
+        QVERIFY(bracket.score('A')->text().isEmpty());
+        QVERIFY(bracket.nom(bracket.demis[0])->text().isEmpty());
+        QVERIFY(!bracket.imChampion->isVisible());
+        photo("15a-bracket-round-of-16");
 
         // The same pair a second time is refused.
         w.Form2->bouton('A')->click();
@@ -344,8 +359,14 @@ void TstTournamentPlay::playWholeTournament()
         QVERIFY(!champion.Timerchampion->isActive());
         QVERIFY(w.Form2->isVisible());
         QVERIFY(!w.bilans->isVisible());
+        // The champion stands in the middle of the bracket.
+        QVERIFY(bracket.imChampion->isVisible() && !bracket.imChampion->pixmap().isNull());
+        QCOMPARE(bracket.nomChampion->text(), QStringLiteral("Team F1"));
+        QCOMPARE(bracket.score('Z')->text(), QStringLiteral("1-2"));
+        QVERIFY(bracket.score('Y')->text().isEmpty());
 
         joueTour2(f, 'Y', 3, 0);
+        QCOMPARE(bracket.score('Y')->text(), QStringLiteral("3-0"));
         QVERIFY(w.Form2->isVisible());
         QVERIFY(w.bilans->isVisible());
         QVERIFY(w.Form2->bouton_bilan->isVisible());
@@ -363,6 +384,7 @@ void TstTournamentPlay::playWholeTournament()
             QCOMPARE(w.bilans->buteurs->item(i)->text(), scorers[i]);
         w.bilans->Button1->click();
         QVERIFY(w.Form2->isVisible());
+        photo("16b-bracket-after-final");
 
         // Back to the main window and save.
         w.Form2->Retour->click();
