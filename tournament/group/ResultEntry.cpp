@@ -45,6 +45,21 @@ void credite_buteurs(TEquipe *team, const QStringList &scorers)
         credite_but(team, ShortName::fromText(line));
 }
 
+void oublie_match(Tournament &t, char liste, const TRencontre &match)
+{
+    std::erase_if(t.buts_matchs, [&](const TButMatch &b) { return b.estDe(liste, match); });
+}
+
+void note_buteurs(Tournament &t, const TRencontre &match, char liste, TEquipe *team, const QStringList &scorers,
+                  int cote)
+{
+    for (const QString &line : scorers) {
+        const ShortName name = ShortName::fromText(line);
+        if (credite_but(team, name))
+            t.buts_matchs.push_back({liste, match.code, match.team1, match.team2, 'B', name, quint8(cote)});
+    }
+}
+
 FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &e, bool sauveAuto, const QString &dir)
 {
     TGroupe *group = t.cherche_groupe(e.groupText);
@@ -55,11 +70,20 @@ FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &e, bool sau
     if (!group || !team1 || !team2 || team1 == team2 || e.score1 < 0 || e.score2 < 0)
         return FileResult::failure(QString());
 
+    // The ranking before the match and the goals it credits go to
+    // buteurs.dat, so that the match can be taken back exactly.
+    std::vector<TButMatch> notes;
+    for (size_t i = 0; i < group->teams.size(); ++i)
+        notes.push_back({'G', group->letter, team1->name, team2->name, 'R', group->teams[i]->name, quint8(i + 1)});
+
     enregistre_resultat(team1, team2, e.score1, e.score2);
     ajoute_match(t.liste_matchs, group->letter, team1->name, team2->name, e.score1, e.score2);
     trie_groupe(t.liste_matchs, *group);
-    credite_buteurs(team1, e.scorers1);
-    credite_buteurs(team2, e.scorers2);
+    oublie_match(t, 'G', t.liste_matchs.back());
+    t.buts_matchs.push_back({'G', group->letter, team1->name, team2->name, 'M', {}, 0});
+    t.buts_matchs.insert(t.buts_matchs.end(), notes.begin(), notes.end());
+    note_buteurs(t, t.liste_matchs.back(), 'G', team1, e.scorers1, 1);
+    note_buteurs(t, t.liste_matchs.back(), 'G', team2, e.scorers2, 2);
 
     if (!sauveAuto) {
         t.modifie = true;

@@ -40,3 +40,11 @@ FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &entry, bool
 // Credits one goal per line to the team's players, skipping "csc" and
 // unknown names.
 void credite_buteurs(TEquipe *team, const QStringList &scorers);
+
+// Credits the goals as credite_buteurs does and notes each credited one in
+// buts_matchs for that match (cote 1 for team1's players, 2 for team2's).
+void note_buteurs(Tournament &t, const TRencontre &match, char liste, TEquipe *team, const QStringList &scorers,
+                  int cote);
+// Forgets the entries of a match that is no longer recorded (after a reset),
+// before the same match is noted again.
+void oublie_match(Tournament &t, char liste, const TRencontre &match);

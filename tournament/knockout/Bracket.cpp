@@ -142,8 +142,11 @@ ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &e, bool sauv
 
     ajoute_match(t.liste_tour2, code, ShortName::stored(e.team1Text), ShortName::stored(e.team2Text),
                  e.score1, e.score2);
-    credite_buteurs(team1, e.scorers1);
-    credite_buteurs(team2, e.scorers2);
+    const TRencontre &match = t.liste_tour2.back();
+    oublie_match(t, 'K', match);
+    t.buts_matchs.push_back({'K', code, match.team1, match.team2, 'M', {}, 0});
+    note_buteurs(t, match, 'K', team1, e.scorers1, 1);
+    note_buteurs(t, match, 'K', team2, e.scorers2, 2);
 
     if (code == 'Z') {
         t.champion = t.cherche_equipe(vainqueur(&t.liste_tour2.back()));

@@ -65,6 +65,25 @@ struct TRencontre
 
 using MatchList = std::vector<TRencontre>;
 
+// One entry of buteurs.dat, what the match files cannot hold: which goals a
+// recorded match credited to which players, and for a group match the
+// group's ranking before it, so that the match can be taken back.
+struct TButMatch
+{
+    char liste = 'G'; // 'G' a match of liste_matchs, 'K' one of liste_tour2
+    char code = 0;    // the match's code, team1 and team2 as stored
+    ShortName team1;
+    ShortName team2;
+    char genre = 'M'; // 'M' the match itself, 'B' one goal credited, 'R' a place before the match
+    ShortName nom;    // 'B': the player; 'R': the team
+    quint8 cote = 0;  // 'B': 1 for a player of team1, 2 of team2; 'R': the place 1..4
+
+    bool estDe(char l, const TRencontre &m) const
+    {
+        return liste == l && code == m.code && team1 == m.team1 && team2 == m.team2;
+    }
+};
+
 // One entry of the best-scorer list: a copy of the squad entry and its team.
 struct TButeur
 {
@@ -85,6 +104,7 @@ public:
     std::vector<TGroupe> groupes;     // 'A'..'H' in letter order once loaded
     MatchList liste_matchs;           // group matches in entry order, at most 48
     MatchList liste_tour2;            // stage-2 matches, at most 16, one per code
+    std::vector<TButMatch> buts_matchs; // buteurs.dat: the scorers of each recorded match
 
     std::array<TEquipe *, kQualifierCount> qualifies{}; // slot 2g winner, 2g+1 runner-up of group g
     std::array<TEquipe *, 8> quarts{};        // winners of '1'..'8'

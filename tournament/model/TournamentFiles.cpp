@@ -131,6 +131,45 @@ TEquipe decodeTeam(const char *r)
     return team;
 }
 
+// buteurs.dat, 68 bytes a record: 0 'G' or 'K', 1 the match code, 2..22
+// team1, 23..43 team2, 44 'M', 'B' or 'R', 45..65 the player or team name,
+// 66 the side or place, 67 zero.
+QByteArray encodeScorers(const std::vector<TButMatch> &list)
+{
+    QByteArray out(qsizetype(list.size()) * ScorerRecordSize, '\0');
+    for (size_t i = 0; i < list.size(); ++i) {
+        const TButMatch &b = list[i];
+        char *r = out.data() + i * ScorerRecordSize;
+        r[0] = b.liste;
+        r[1] = b.code;
+        putName(r + 2, b.team1);
+        putName(r + 23, b.team2);
+        r[44] = b.genre;
+        putName(r + 45, b.nom);
+        r[66] = char(b.cote);
+    }
+    return out;
+}
+
+std::vector<TButMatch> parseScorers(const QByteArray &bytes)
+{
+    std::vector<TButMatch> list;
+    for (qsizetype at = 0; at + ScorerRecordSize <= bytes.size(); at += ScorerRecordSize) {
+        const char *r = bytes.constData() + at;
+        TButMatch b;
+        b.liste = r[0];
+        b.code = r[1];
+        b.team1 = getName(r + 2);
+        b.team2 = getName(r + 23);
+        b.genre = r[44];
+        b.nom = getName(r + 45);
+        b.cote = quint8(r[66]);
+        if ((b.liste == 'G' || b.liste == 'K') && (b.genre == 'M' || b.genre == 'B' || b.genre == 'R'))
+            list.push_back(b);
+    }
+    return list;
+}
+
 QByteArray encodeMatch(const TRencontre &m)
 {
     QByteArray out(MatchRecordSize, '\0');
@@ -281,12 +320,41 @@ FileResult sauve_groupes(const Tournament &t, const QString &dir)
 
 FileResult sauve_matchs(const Tournament &t, const QString &dir)
 {
-    return writeFile(pathIn(dir, QString::fromLatin1(MatchesFile)), encodeMatchList(t.liste_matchs));
+    const FileResult r = writeFile(pathIn(dir, QString::fromLatin1(MatchesFile)), encodeMatchList(t.liste_matchs));
+    return r.ok ? sauve_buteurs(t, dir) : r;
 }
 
 FileResult sauve_tour2(const Tournament &t, const QString &dir)
 {
-    return writeFile(pathIn(dir, QString::fromLatin1(Stage2File)), encodeMatchList(t.liste_tour2));
+    const FileResult r = writeFile(pathIn(dir, QString::fromLatin1(Stage2File)), encodeMatchList(t.liste_tour2));
+    return r.ok ? sauve_buteurs(t, dir) : r;
+}
+
+void charge_buteurs(Tournament &t, const QString &dir)
+{
+    t.buts_matchs.clear();
+    QByteArray bytes;
+    if (readFile(pathIn(dir, QString::fromLatin1(ScorersFile)), &bytes, nullptr))
+        t.buts_matchs = parseScorers(bytes);
+}
+
+FileResult sauve_buteurs(const Tournament &t, const QString &dir)
+{
+    // Entries of matches that are no longer recorded (after a reset) are
+    // dropped, so a match recorded again later cannot meet old entries.
+    std::vector<TButMatch> kept;
+    for (const TButMatch &b : t.buts_matchs) {
+        const MatchList &list = b.liste == 'G' ? t.liste_matchs : t.liste_tour2;
+        for (const TRencontre &m : list)
+            if (b.estDe(b.liste, m)) {
+                kept.push_back(b);
+                break;
+            }
+    }
+    const QString path = pathIn(dir, QString::fromLatin1(ScorersFile));
+    if (kept.empty() && !QFile::exists(path))
+        return {};
+    return writeFile(path, encodeScorers(kept));
 }
 
 FileResult sauve_qualifies(const Tournament &t, const QString &dir)

@@ -21,6 +21,11 @@ QString groupFileName(char letter); // "groupeA.dat" .. "groupeH.dat"
 inline constexpr const char *MatchesFile = "matchs.dat";
 inline constexpr const char *Stage2File = "tour2.dat";
 inline constexpr const char *QualifiersFile = "qualif.dat";
+inline constexpr const char *ScorersFile = "buteurs.dat";
+constexpr int ScorerRecordSize = 68;
+
+QByteArray encodeScorers(const std::vector<TButMatch> &list);
+std::vector<TButMatch> parseScorers(const QByteArray &bytes); // a trailing partial record is dropped
 
 // Record codecs. Name length bytes above 20 read as 20.
 QByteArray encodeTeam(const TEquipe &team);
@@ -67,6 +72,13 @@ FileResult charge_tour2(Tournament &t, const QString &dir);
 // Fills the qualifier slots from qualif.dat (a name that is in no group
 // leaves its slot empty), or with calcule_qualifies when it cannot be opened.
 FileResult charge_qualifies(Tournament &t, const QString &dir);
+
+// Loads buteurs.dat; a missing or unreadable file leaves the list empty,
+// since the matches and goals stand without it.
+void charge_buteurs(Tournament &t, const QString &dir);
+// Writes the entries of buteurs.dat whose match is still recorded; not
+// created while there is nothing to keep. sauve_matchs and sauve_tour2 call it.
+FileResult sauve_buteurs(const Tournament &t, const QString &dir);
 
 // Each write replaces its file atomically.
 FileResult sauve_groupes(const Tournament &t, const QString &dir);

@@ -18,6 +18,7 @@
 #include "tournament/group/Ranking.h"
 #include "tournament/group/Statistics.h"
 #include "tournament/knockout/Bracket.h"
+#include "tournament/knockout/Corrections.h"
 #include "tournament/model/Ansi.h"
 #include "tournament/model/Resets.h"
 #include "tournament/model/TournamentFiles.h"
@@ -118,6 +119,7 @@ TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
         return;
     }
     signale(charge_matchs(m_tournoi, m_dossier));
+    charge_buteurs(m_tournoi, m_dossier);
     Apparence::chargeImage(mascot, m_dossier, QStringLiteral("mascot.bmp"), &m_plateforme, this);
     Apparence::chargeImage(sigle, m_dossier, QStringLiteral("sigle.bmp"), &m_plateforme, this);
     ticks = 0;
@@ -197,6 +199,14 @@ void TForm1::construitEquipe(QWidget *page)
     Ajouter->setEnabled(false);
     Enlever = cree<QPushButton>(page, "Enlever", 440, 150, 100, 30, QStringLiteral("Out !"));
     Enlever->setEnabled(false);
+    // A player's goals can be corrected by hand, for matches whose scorers
+    // were recorded before the program kept them.
+    cree<QLabel>(page, "Label_buts", 440, 200, 60, 26, QStringLiteral("Goals :"));
+    buts_joueur = cree<QSpinBox>(page, "buts_joueur", 504, 198, 70, 28);
+    buts_joueur->setRange(0, 999);
+    buts_joueur->setEnabled(false);
+    Corriger = cree<QPushButton>(page, "Corriger", 440, 236, 134, 30, QStringLiteral("Set goals"));
+    Corriger->setEnabled(false);
 }
 
 void TForm1::construitMatchs(QWidget *page)
@@ -210,6 +220,14 @@ void TForm1::construitMatchs(QWidget *page)
         Apparence::cellule(matchs_joues, 0, c, header[c]);
     mjoues = cree<QLabel>(page, "mjoues", 10, 274, 625, 26);
     mjoues->setAlignment(Qt::AlignCenter);
+    // Taking back a match entered by mistake, with a word on what happened.
+    efface = cree<QPushButton>(page, "efface", 560, 12, 80, 30, QStringLiteral("Delete"));
+    efface_info = cree<QLabel>(page, "efface_info", 558, 50, 86, 212);
+    efface_info->setWordWrap(true);
+    efface_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont small = efface_info->font();
+    small.setPixelSize(11);
+    efface_info->setFont(small);
 }
 
 void TForm1::construitResultat(QWidget *page)
@@ -333,6 +351,9 @@ void TForm1::connecte()
     connect(nouveau, &QLineEdit::textChanged, this, &TForm1::nouveauChange);
     connect(Ajouter, &QPushButton::clicked, this, &TForm1::AjouterClick);
     connect(Enlever, &QPushButton::clicked, this, &TForm1::EnleverClick);
+    connect(liste_joueurs, &QListWidget::itemSelectionChanged, this, &TForm1::liste_joueursChange);
+    connect(Corriger, &QPushButton::clicked, this, &TForm1::CorrigerClick);
+    connect(efface, &QPushButton::clicked, this, &TForm1::effaceClick);
 
     connect(but1, &QPushButton::clicked, this, &TForm1::but1Click);
     connect(but2, &QPushButton::clicked, this, &TForm1::but2Click);
@@ -456,6 +477,7 @@ bool TForm1::TabbedNotebook1Change(int newPage)
         entreeEquipe();
         return true;
     case PlayedMatchs:
+        efface_info->clear();
         entreeMatchs();
         return true;
     case NewResult:
@@ -557,6 +579,7 @@ void TForm1::lettre_groupeChange()
 void TForm1::entreeEquipe()
 {
     liste_joueurs->clear();
+    buts_joueur->setValue(0);
     equipe->clear();
     equipe->setEditText(QString());
     groupe->setEditText(QString());
@@ -639,7 +662,62 @@ void TForm1::EnleverClick()
     remplitSquad(liste_joueurs, team);
 }
 
+void TForm1::liste_joueursChange()
+{
+    const QList<QListWidgetItem *> selected = liste_joueurs->selectedItems();
+    const TEquipe *team = equipeDuGroupe(groupe->currentText(), equipe->currentText());
+    const int index = selected.size() == 1 && team ? cherche_joueur(team, ShortName::fromText(selected.front()->text())) : -1;
+    buts_joueur->setEnabled(index >= 0);
+    Corriger->setEnabled(index >= 0);
+    buts_joueur->setValue(index >= 0 ? team->squad[size_t(index)].goals : 0);
+}
+
+void TForm1::CorrigerClick()
+{
+    const QList<QListWidgetItem *> selected = liste_joueurs->selectedItems();
+    if (selected.size() != 1)
+        return;
+    TEquipe *team = equipeDuGroupe(groupe->currentText(), equipe->currentText());
+    const int index = team ? cherche_joueur(team, ShortName::fromText(selected.front()->text())) : -1;
+    if (index < 0)
+        return;
+    team->squad[size_t(index)].goals = buts_joueur->value();
+    if (sauveAuto())
+        signale(sauve_groupes(m_tournoi, m_dossier));
+    else
+        m_tournoi.modifie = true;
+}
+
 // "Played Matchs" -----------------------------------------------------------------
+
+void TForm1::effaceClick()
+{
+    const int row = matchs_joues->currentRow();
+    if (row < 1 || row > int(m_tournoi.liste_matchs.size())) {
+        efface_info->setText(QStringLiteral("Select the match to delete."));
+        return;
+    }
+    const ResultatEffacement r = efface_match_groupe(m_tournoi, row - 1, sauveAuto(), m_dossier);
+    const QString pair = QStringLiteral("%1 - %2").arg(r.match.team1.text(), r.match.team2.text());
+    switch (r.etat) {
+    case Effacement::Tour2:
+        efface_info->setText(QStringLiteral("Stage 2 has begun: the matches of the first stage stay."));
+        return;
+    case Effacement::Aucun:
+        efface_info->setText(QStringLiteral("This match cannot be deleted."));
+        return;
+    case Effacement::Efface:
+        efface_info->setText(QStringLiteral("%1 is deleted, with its goals.").arg(pair));
+        break;
+    case Effacement::EffaceButs:
+        efface_info->setText(QStringLiteral("%1 is deleted. Its scorers were not kept: the players' goals stay. "
+                                            "Correct them in \"Edit Team\".")
+                                 .arg(pair));
+        break;
+    }
+    entreeMatchs();
+    signale(r.save);
+}
 
 void TForm1::entreeMatchs()
 {
@@ -655,6 +733,7 @@ void TForm1::entreeMatchs()
             Apparence::cellule(matchs_joues, i + 1, c, cells[c]);
     }
     mjoues->setText(texte_mjoues(n));
+    matchs_joues->setCurrentCell(-1, -1);
 }
 
 // "New Result" --------------------------------------------------------------------

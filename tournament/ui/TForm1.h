@@ -69,9 +69,13 @@ public:
     QListWidget *liste_joueurs;
     QLineEdit *nouveau;
     QPushButton *Ajouter, *Enlever;
+    QSpinBox *buts_joueur;  // the selected player's goals, to correct them
+    QPushButton *Corriger;  // "Set goals"
     // "Played Matchs"
     QTableWidget *matchs_joues;
     QLabel *mjoues;
+    QPushButton *efface;  // "Delete": takes the selected match back
+    QLabel *efface_info;  // what the last "Delete" did
     // "New Result"
     QComboBox *lettre, *equipe1, *equipe2;
     QSpinBox *score1, *score2;
@@ -109,6 +113,9 @@ public:
     void nouveauChange();
     void AjouterClick();
     void EnleverClick();
+    void liste_joueursChange();
+    void CorrigerClick();
+    void effaceClick();
     void lettreChange();
     void equipe1Change();
     void equipe2Change();

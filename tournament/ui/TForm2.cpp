@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "tournament/knockout/Bracket.h"
+#include "tournament/knockout/Corrections.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/ui/Apparence.h"
 #include "tournament/ui/Plateforme.h"
@@ -156,6 +157,9 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     avert = cree<QLabel>(this, "avert", 10, kHeight - 44, 620, 28,
                          QStringLiteral("There are still games to be played in the first stage."));
     avert->setStyleSheet(QStringLiteral("color: #c00000;"));
+    // Takes back the last knock-out match that no later round rests on.
+    efface_tour2 = cree<QPushButton>(this, "efface_tour2", kWidth - 450, kHeight - 44, 186, 30,
+                                     QStringLiteral("Delete last match"));
     bouton_bilan = cree<QPushButton>(this, "bouton_bilan", kWidth - 250, kHeight - 44, 110, 30,
                                      QStringLiteral("Rankings"));
     Retour = cree<QPushButton>(this, "Retour", kWidth - 126, kHeight - 44, 110, 30, QStringLiteral("Back"));
@@ -166,6 +170,7 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     }
     connect(bouton_bilan, &QPushButton::clicked, this, &TForm2::bouton_bilanClick);
     connect(Retour, &QPushButton::clicked, this, &TForm2::RetourClick);
+    connect(efface_tour2, &QPushButton::clicked, this, &TForm2::efface_tour2Click);
 
     Apparence::centre(this);
     Apparence::chargeIcone(this, main.dossier(), main.plateforme(), main.iconeLue());
@@ -241,6 +246,11 @@ void TForm2::formShow()
     for (int i = 0; i < kStage2MatchCount; ++i)
         boutons[i]->setEnabled(etat.enabled[i]);
     bouton_bilan->setVisible(etat.bilan);
+    const int last = dernier_match_tour2(t);
+    efface_tour2->setEnabled(last >= 0);
+    efface_tour2->setToolTip(last < 0 ? QString()
+                                      : QStringLiteral("%1 - %2").arg(t.liste_tour2[size_t(last)].team1.text(),
+                                                                      t.liste_tour2[size_t(last)].team2.text()));
 
     // Flags in slot order; a picture that cannot be read costs only its image.
     // Every flag carries its team's name, cut with "…" where it is too long
@@ -307,6 +317,17 @@ void TForm2::ouvreMatch(char code)
     m_main.equipe2->setEditText(team2->name.text());
     hide();
     m_main.montre();
+}
+
+void TForm2::efface_tour2Click()
+{
+    Tournament &t = m_main.tournoi();
+    const ResultatEffacement r = efface_match_tour2(t, m_main.sauveAuto(), m_main.dossier());
+    if (!r.effectue())
+        return;
+    m_main.fenetres().bilans->hide();
+    formShow();
+    m_main.signale(r.save);
 }
 
 void TForm2::bouton_bilanClick()

@@ -35,9 +35,11 @@ public:
     QLabel *score(char code) const;
     QLabel *avert;
     QPushButton *bouton_bilan, *Retour;
+    QPushButton *efface_tour2; // "Delete last match"
 
     void ouvreMatch(char code);
     void bouton_bilanClick();
+    void efface_tour2Click();
     void RetourClick();
 
 protected:

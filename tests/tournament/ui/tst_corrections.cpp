@@ -1,0 +1,264 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "fixture_helper.h"
+#include "tournament/ui/TForm1.h"
+#include "tournament/ui/TForm2.h"
+#include "tournament/ui/TabbedNotebook.h"
+#include "tournament/ui/Tvalidation.h"
+
+// Taking back a match entered by mistake: the group match with its figures,
+// ranking and goals, the refusal once stage 2 has begun, a match recorded
+// before the scorers were kept, and the last knock-out match.
+class TstCorrections : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void deletedGroupMatchRestoresEverything();
+    void matchWithoutNotedScorersKeepsGoals();
+    void refusedOnceStage2HasBegun();
+
+private:
+    struct Session
+    {
+        explicit Session(const QString &dir) : form(dir, plateforme)
+        {
+            form.creeFenetres();
+            form.show();
+            for (int i = 0; i < 7; ++i)
+                form.Timer1Timer();
+            form.sauve_auto->setChecked(true);
+        }
+        PlateformeScriptee plateforme;
+        TForm1 form;
+    };
+
+    QString fichier(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
+    void ecrit(const char *name, const QByteArray &bytes);
+    static void choisit(QComboBox *box, const QString &text);
+    // A group match entered on "New Result" with one scorer line per goal,
+    // each for the team's striker (squad entry 0).
+    static void joue(TForm1 &f, char group, int i1, int i2, int s1, int s2);
+    static void efface(TForm1 &f, int row);
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+};
+
+namespace {
+
+// A record of buteurs.dat, 68 bytes: list, code, team1, team2, kind, name,
+// side or place, zero.
+QByteArray note(char liste, char code, const QByteArray &t1, const QByteArray &t2, char genre,
+                const QByteArray &name, int cote)
+{
+    QByteArray b;
+    b += liste;
+    b += code;
+    b += Octets::nom(t1) + Octets::nom(t2);
+    b += genre;
+    b += Octets::nom(name);
+    b += char(cote);
+    b += '\0';
+    return b;
+}
+
+} // namespace
+
+void TstCorrections::init()
+{
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_tmp->isValid());
+    Fixture::prepare(m_tmp->path());
+}
+
+void TstCorrections::ecrit(const char *name, const QByteArray &bytes)
+{
+    QFile f(fichier(name));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void TstCorrections::choisit(QComboBox *box, const QString &text)
+{
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->textActivated(text);
+}
+
+void TstCorrections::joue(TForm1 &f, char group, int i1, int i2, int s1, int s2)
+{
+    QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
+    choisit(f.lettre, QString(QLatin1Char(group)));
+    choisit(f.equipe1, QString::fromLatin1(Fixture::nomEquipe(group, i1)));
+    choisit(f.equipe2, QString::fromLatin1(Fixture::nomEquipe(group, i2)));
+    f.score1->setValue(s1);
+    f.score2->setValue(s2);
+    for (int k = 0; k < s1; ++k) {
+        f.listeq1->setCurrentRow(0);
+        f.but1->click();
+    }
+    for (int k = 0; k < s2; ++k) {
+        f.listeq2->setCurrentRow(0);
+        f.but2->click();
+    }
+    f.Valider->click();
+    QVERIFY(f.fenetres().validation->isVisible());
+    f.fenetres().validation->OKBtn->click();
+}
+
+void TstCorrections::efface(TForm1 &f, int row)
+{
+    QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
+    f.matchs_joues->setCurrentCell(row, 1);
+    f.efface->click();
+}
+
+void TstCorrections::deletedGroupMatchRestoresEverything()
+{
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    joue(f, 'A', 0, 1, 1, 0);
+    // After A1-A2 1-0: A1 first, A3 and A4 level, A2 last with -1.
+    const auto sq = [](int i, int goals) { return Fixture::squad('A', i, goals); };
+    const QByteArray groupeA = Octets::equipe("Team A1", 1, 3, 1, 0, "bresil", sq(0, 1))
+                             + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", sq(2, 0))
+                             + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", sq(3, 0))
+                             + Octets::equipe("Team A2", 1, 0, 0, 1, "ecosse", sq(1, 0));
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA);
+    const QByteArray matchs = Octets::match('A', "Team A1", "Team A2", 1, 0);
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
+    // The match, the ranking before it (the order of the group file), the goal.
+    QByteArray buteurs = note('G', 'A', "Team A1", "Team A2", 'M', "", 0);
+    for (int i = 0; i < 4; ++i)
+        buteurs += note('G', 'A', "Team A1", "Team A2", 'R', Fixture::nomEquipe('A', i), i + 1);
+    buteurs += note('G', 'A', "Team A1", "Team A2", 'B', "Striker A1", 1);
+    QCOMPARE(Fixture::lit(fichier("buteurs.dat")), buteurs);
+    const QByteArray groupeB = Fixture::lit(fichier("groupeB.dat"));
+
+    // A2 beats A3 3-0 and goes top; then the match is taken back.
+    joue(f, 'A', 1, 2, 3, 0);
+    QCOMPARE(f.tournoi().groupes[0].teams[0]->name.text(), QStringLiteral("Team A2"));
+    QCOMPARE(f.tournoi().groupes[0].teams[1]->squad[0].goals, 1);
+    efface(f, 2);
+    QVERIFY(f.efface_info->text().contains(QStringLiteral("Team A2 - Team A3")));
+    QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA);
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
+    QCOMPARE(Fixture::lit(fichier("buteurs.dat")), buteurs);
+    QCOMPARE(Fixture::lit(fichier("groupeB.dat")), groupeB);
+    QCOMPARE(f.matchs_joues->item(1, 1)->text(), QStringLiteral("Team A1"));
+    QCOMPARE(f.mjoues->text(), QStringLiteral("1 match(of 48) has already been played."));
+
+    // With the first match deleted too, the ranking of the group file is
+    // back and buteurs.dat holds nothing more.
+    efface(f, 1);
+    QVERIFY(f.tournoi().liste_matchs.empty());
+    QByteArray fresh;
+    for (int i = 0; i < 4; ++i)
+        fresh += Octets::equipe(Fixture::nomEquipe('A', i), 0, 0, 0, 0, Fixture::drapeau('A', i), sq(i, 0));
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), fresh);
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), QByteArray());
+    QCOMPARE(Fixture::lit(fichier("buteurs.dat")), QByteArray());
+    QCOMPARE(f.mjoues->text(), QStringLiteral("no match was played."));
+
+    // Nothing selected: nothing happens.
+    efface(f, -1);
+    QVERIFY(!f.efface_info->text().isEmpty());
+    QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+void TstCorrections::matchWithoutNotedScorersKeepsGoals()
+{
+    // Recorded before buteurs.dat existed: A1 beat A2 2-0, A1's striker
+    // holds 2 goals and A3 drew with A4 1-1.
+    ecrit("groupeA.dat", Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2))
+                             + Octets::equipe("Team A3", 1, 1, 1, 1, "maroc", Fixture::squad('A', 2))
+                             + Octets::equipe("Team A4", 1, 1, 1, 1, "norvege", Fixture::squad('A', 3))
+                             + Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1)));
+    ecrit("matchs.dat", Octets::match('A', "Team A1", "Team A2", 2, 0) + Octets::match('A', "Team A3", "Team A4", 1, 1));
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    efface(f, 1);
+    QVERIFY(f.efface_info->text().contains(QStringLiteral("goals stay")));
+    // The figures come from the remaining match; the level teams keep their order.
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")),
+             Octets::equipe("Team A3", 1, 1, 1, 1, "maroc", Fixture::squad('A', 2))
+                 + Octets::equipe("Team A4", 1, 1, 1, 1, "norvege", Fixture::squad('A', 3))
+                 + Octets::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0, 2))
+                 + Octets::equipe("Team A2", 0, 0, 0, 0, "ecosse", Fixture::squad('A', 1)));
+    QVERIFY(!QFile::exists(fichier("buteurs.dat")));
+
+    // "Edit Team" corrects the striker's goals by hand.
+    QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
+    choisit(f.groupe, QStringLiteral("A"));
+    choisit(f.equipe, QStringLiteral("Team A1"));
+    QVERIFY(!f.Corriger->isEnabled());
+    f.liste_joueurs->item(0)->setSelected(true);
+    QVERIFY(f.Corriger->isEnabled());
+    QCOMPARE(f.buts_joueur->value(), 2);
+    f.buts_joueur->setValue(0);
+    f.Corriger->click();
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")).mid(2 * 712, 712),
+             Octets::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0, 0)));
+    QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+void TstCorrections::refusedOnceStage2HasBegun()
+{
+    const QByteArray matchs = Octets::match('A', "Team A1", "Team A2", 2, 0);
+    const QByteArray tour2 = Octets::match('1', "Team A1", "Team B2", 3, 2);
+    ecrit("groupeA.dat", Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2))
+                             + Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1))
+                             + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
+                             + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3)));
+    ecrit("matchs.dat", matchs);
+    ecrit("tour2.dat", tour2);
+    const QByteArray groupeA = Fixture::lit(fichier("groupeA.dat"));
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+
+    // A knock-out match is recorded: the group matches stay.
+    efface(f, 1);
+    QVERIFY(f.efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
+    QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA);
+
+    // On the bracket the knock-out match itself can be taken back; its
+    // scorers were not kept, so the goals stay.
+    f.tour2->click();
+    TForm2 &bracket = *f.fenetres().Form2;
+    QVERIFY(bracket.isVisible());
+    QVERIFY(bracket.efface_tour2->isEnabled());
+    QCOMPARE(bracket.score('1')->text(), QStringLiteral("3-2"));
+    bracket.efface_tour2->click();
+    QVERIFY(f.tournoi().liste_tour2.empty());
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
+    QVERIFY(bracket.score('1')->text().isEmpty());
+    QVERIFY(bracket.quarts[0]->toolTip().isEmpty());
+    QVERIFY(!bracket.efface_tour2->isEnabled());
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA);
+
+    // While the bracket is in use (phase2), group matches still stay.
+    QVERIFY(f.tournoi().phase2);
+    f.show();
+    efface(f, 1);
+    QVERIFY(f.efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
+    QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+QTEST_MAIN(TstCorrections)
+#include "tst_corrections.moc"

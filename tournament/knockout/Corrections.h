@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tournament/model/Tournament.h"
+#include "tournament/model/TournamentFiles.h"
+
+// Taking back a recorded match.
+enum class Effacement {
+    Efface,      // the match and the goals it credited are taken back
+    EffaceButs,  // the match is taken back, its scorers were not kept: the goals stay
+    Tour2,       // refused: stage 2 has begun (a group match)
+    Aucun,       // refused: no such match, or none that can be taken back
+};
+
+struct ResultatEffacement
+{
+    Effacement etat = Effacement::Aucun;
+    TRencontre match; // the match taken back
+    FileResult save;
+    bool effectue() const { return etat == Effacement::Efface || etat == Effacement::EffaceButs; }
+};
+
+// Deletes group match `index` of liste_matchs while stage 2 has not begun
+// (phase2 off, no knock-out match recorded): the group's statistics are
+// computed again from the remaining matches, the group is ranked again (the
+// ranking it had before the match when no later match of the group
+// follows), and the goals the match credited are taken back. The qualifiers
+// are derived again at the next "Start Stage 2". Saves like a recorded result.
+ResultatEffacement efface_match_groupe(Tournament &t, int index, bool sauveAuto, const QString &dir);
+
+// The knock-out match efface_match_tour2 would take back: the last one of
+// liste_tour2 whose teams have not played a later round since; -1 for none.
+int dernier_match_tour2(const Tournament &t);
+// Takes that match and its goals back; the bracket is derived again.
+ResultatEffacement efface_match_tour2(Tournament &t, bool sauveAuto, const QString &dir);
