@@ -1,7 +1,9 @@
 #include "fixture_helper.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 namespace Octets {
 
@@ -97,6 +99,22 @@ QByteArray lit(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+Session::Session(const QString &dir) : form(dir, plateforme)
+{
+    form.creeFenetres();
+    form.show();
+    for (int i = 0; i < 7; ++i)
+        form.Timer1Timer();
+}
+
+void choisit(QComboBox *box, const QString &text)
+{
+    const int index = box->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->setCurrentIndex(index);
+    emit box->textActivated(text);
 }
 
 } // namespace Fixture

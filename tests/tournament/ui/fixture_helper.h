@@ -6,6 +6,9 @@
 #include <QStringList>
 
 #include "tournament/ui/Plateforme.h"
+#include "tournament/ui/TForm1.h"
+
+class QComboBox;
 
 // Records every message box instead of showing it.
 class PlateformeScriptee : public Plateforme
@@ -51,5 +54,18 @@ QByteArray drapeau(char group, int index);
 void prepare(const QString &dir);
 
 QByteArray lit(const QString &path);
+
+// The main window of the tournament in DIR as the user has it once the
+// welcome box's seven seconds are over, its message boxes scripted.
+struct Session
+{
+    explicit Session(const QString &dir);
+    PlateformeScriptee plateforme;
+    TForm1 form;
+};
+
+// Picks TEXT in a drop-down list as a click on that entry would; fails the
+// test when the list does not hold it.
+void choisit(QComboBox *box, const QString &text);
 
 } // namespace Fixture

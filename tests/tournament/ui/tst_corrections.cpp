@@ -19,6 +19,8 @@
 // Taking back a match entered by mistake: the group match with its figures,
 // ranking and goals, the refusal once stage 2 has begun, a match recorded
 // before the scorers were kept, and the last knock-out match.
+using Fixture::choisit;
+
 class TstCorrections : public QObject
 {
     Q_OBJECT
@@ -30,23 +32,14 @@ private slots:
     void refusedOnceStage2HasBegun();
 
 private:
-    struct Session
+    // Every change is written at once, so each step can be checked in the files.
+    struct Session : Fixture::Session
     {
-        explicit Session(const QString &dir) : form(dir, plateforme)
-        {
-            form.creeFenetres();
-            form.show();
-            for (int i = 0; i < 7; ++i)
-                form.Timer1Timer();
-            form.sauve_auto->setChecked(true);
-        }
-        PlateformeScriptee plateforme;
-        TForm1 form;
+        explicit Session(const QString &dir) : Fixture::Session(dir) { form.sauve_auto->setChecked(true); }
     };
 
     QString fichier(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
     void ecrit(const char *name, const QByteArray &bytes);
-    static void choisit(QComboBox *box, const QString &text);
     // A group match entered on "New Result" with one scorer line per goal,
     // each for the team's striker (squad entry 0).
     static void joue(TForm1 &f, char group, int i1, int i2, int s1, int s2);
@@ -87,14 +80,6 @@ void TstCorrections::ecrit(const char *name, const QByteArray &bytes)
     QFile f(fichier(name));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-void TstCorrections::choisit(QComboBox *box, const QString &text)
-{
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->textActivated(text);
 }
 
 void TstCorrections::joue(TForm1 &f, char group, int i1, int i2, int s1, int s2)

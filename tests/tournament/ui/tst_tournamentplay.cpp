@@ -32,6 +32,8 @@
 // A whole tournament played through the windows, as a user would: every group
 // result with its scorers, a drawing of lots, the knock-out stage with a match
 // decided on penalty kicks, the closing windows, then the files and a restart.
+using Fixture::choisit;
+
 class TstTournamentPlay : public QObject
 {
     Q_OBJECT
@@ -40,20 +42,8 @@ private slots:
     void playWholeTournament();
 
 private:
-    struct Session
-    {
-        explicit Session(const QString &dir) : form(dir, plateforme)
-        {
-            form.creeFenetres();
-            form.show();
-            for (int i = 0; i < 7; ++i)
-                form.Timer1Timer();
-        }
-        PlateformeScriptee plateforme;
-        TForm1 form;
-    };
+    using Session = Fixture::Session;
 
-    static void choisit(QComboBox *box, const QString &text);
     static void photo(const char *name);
     static void ajouteButeur(QListWidget *squad, QPushButton *add, int player);
     void joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal = false);
@@ -64,14 +54,6 @@ private:
     QByteArray m_matchs;
     QByteArray m_tour2;
 };
-
-void TstTournamentPlay::choisit(QComboBox *box, const QString &text)
-{
-    const int index = box->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    box->setCurrentIndex(index);
-    emit box->textActivated(text);
-}
 
 // With TROPHEX_SHOTS naming a folder, the screen is saved there at the main
 // steps, for looking at the windows when the test runs on a real display.
