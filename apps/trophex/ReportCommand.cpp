@@ -8,6 +8,7 @@
 #include "tournament/group/Ranking.h"
 #include "tournament/group/Statistics.h"
 #include "tournament/knockout/Bracket.h"
+#include "tournament/model/NameChecks.h"
 #include "tournament/model/TournamentFiles.h"
 
 namespace {
@@ -17,9 +18,16 @@ QString nameOf(const TEquipe *team)
     return team ? team->name.text() : QString();
 }
 
+// A name from a group file made by other means may hold a TAB or a line end;
+// it is printed with '?' in their place so that every record stays one line
+// of tab-separated fields and nothing reaches the terminal as a control.
 void line(QTextStream &out, const QStringList &fields)
 {
-    out << fields.join(QLatin1Char('\t')) << "\n";
+    QStringList safe;
+    safe.reserve(fields.size());
+    for (const QString &field : fields)
+        safe << NameChecks::printable(field);
+    out << safe.join(QLatin1Char('\t')) << "\n";
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 
 #include "tournament/model/Ansi.h"
+#include "tournament/model/NameChecks.h"
 
 namespace {
 
@@ -17,6 +18,12 @@ ShortName checkedName(const QString &text, const char *what, int line)
 {
     if (text.isEmpty())
         throw Failure{QStringLiteral("line %1: the %2 is empty").arg(line).arg(QLatin1String(what))};
+    // Named by its code, never echoed: the message goes to a terminal.
+    if (const qsizetype at = NameChecks::firstControl(text); at >= 0)
+        throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the control character U+%4; names hold "
+                                     "printable characters only")
+                          .arg(QString::number(line), QLatin1String(what), NameChecks::printable(text),
+                               QStringLiteral("%1").arg(int(text[at].unicode()), 4, 16, QLatin1Char('0')).toUpper())};
     for (QChar c : text)
         if (!Ansi::canEncode(c))
             throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the character \"%4\", which Windows-1252 cannot hold")
@@ -89,7 +96,13 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
                     throw Failure{QStringLiteral("line %1: expected \"team NAME | FLAG\"").arg(lineNo)};
                 auto team = std::make_unique<TEquipe>();
                 team->name = checkedName(value.left(bar).trimmed(), "team name", lineNo);
-                team->flag = checkedName(value.mid(bar + 1).trimmed(), "flag name", lineNo);
+                const QString flag = value.mid(bar + 1).trimmed();
+                team->flag = checkedName(flag, "flag name", lineNo);
+                // The picture is looked for in the tournament folder only.
+                if (!NameChecks::isPlainFileName(flag))
+                    throw Failure{QStringLiteral("line %1: the flag name \"%2\" must be a plain file name, "
+                                                 "without \"/\", \"\\\" or \"..\"")
+                                      .arg(lineNo).arg(flag)};
                 for (const TGroupe &other : groups)
                     for (const auto &t : other.teams)
                         if (t->name == team->name)
@@ -106,7 +119,7 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
                                       .arg(lineNo).arg(team->name.text())};
             } else {
                 throw Failure{QStringLiteral("line %1: unknown keyword \"%2\" (expected group, team or player)")
-                                  .arg(lineNo).arg(keyword)};
+                                  .arg(lineNo).arg(NameChecks::printable(keyword))};
             }
         }
         if (groups.empty())

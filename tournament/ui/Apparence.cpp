@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTableWidget>
 
+#include "tournament/model/NameChecks.h"
 #include "tournament/ui/Plateforme.h"
 
 namespace Apparence {
@@ -39,7 +40,9 @@ bool chargeImage(QLabel *label, const QString &dir, const QString &file, Platefo
                  QWidget *parent)
 {
     QPixmap pixmap;
-    if (file.isEmpty() || !pixmap.load(QDir(dir).filePath(file))) {
+    // Pictures come from the data folder only, whatever a group file names:
+    // "/etc/x" or "../x" would lead out of it.
+    if (!NameChecks::isPlainFileName(file) || !pixmap.load(QDir(dir).filePath(file))) {
         label->clear();
         if (plateforme)
             plateforme->erreurFichier(parent);

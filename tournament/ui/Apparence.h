@@ -20,7 +20,7 @@ void appliquePolice(QWidget *w);
 // A bold "Comic Sans MS" of the given pixel height (the closing windows' big texts).
 void policeGrasse(QWidget *w, int pixels);
 
-// Shows dir/file in the label; on failure the label is emptied and, when a
+// Shows dir/file in the label; file must be a plain file name of dir. On failure the label is emptied and, when a
 // platform is given, "File Error !" is shown once. Returns whether it loaded.
 bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
                  QWidget *parent);

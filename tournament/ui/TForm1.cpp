@@ -20,6 +20,7 @@
 #include "tournament/knockout/Bracket.h"
 #include "tournament/knockout/Corrections.h"
 #include "tournament/model/Ansi.h"
+#include "tournament/model/NameChecks.h"
 #include "tournament/model/Resets.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/ui/Apparence.h"
@@ -43,14 +44,15 @@ namespace {
 
 const QStringList kLettres = {"A", "B", "C", "D", "E", "F", "G", "H"};
 
-// Only characters the files can hold may be typed into a name.
+// Only characters the files can hold may be typed into a name, and no
+// control character (a pasted TAB or line end) gets into one.
 class ValidateurAnsi : public QValidator
 {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &) const override
     {
-        return Ansi::canEncode(input) ? Acceptable : Invalid;
+        return Ansi::canEncode(input) && !NameChecks::hasControl(input) ? Acceptable : Invalid;
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "tournament/model/NameChecks.h"
 #include "tournament/ui/Apparence.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/TForm2.h"
@@ -64,7 +65,8 @@ void Tchampion_du_monde::TimerchampionTimer()
 {
     const TEquipe *champion = m_main.tournoi().champion;
     QPixmap flag;
-    if (allume && champion && flag.load(QDir(m_main.dossier()).filePath(champion->flagFile()))) {
+    if (allume && champion && NameChecks::isPlainFileName(champion->flagFile())
+        && flag.load(QDir(m_main.dossier()).filePath(champion->flagFile()))) {
         for (QLabel *image : images)
             image->setPixmap(flag);
     } else {

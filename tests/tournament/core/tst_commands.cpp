@@ -85,6 +85,7 @@ private slots:
     void reportTiesNeedLots();
     void reportFinishedBracket();
     void reportWithoutGroupFiles();
+    void reportKeepsOneLinePerRecord();
     void reportOfDamagedResultFiles_data();
     void reportOfDamagedResultFiles();
 };
@@ -151,6 +152,27 @@ void TestCommands::createRefuses_data()
     QTest::newRow("24 players") << QByteArray("player E1 one\n")
                                 << QByteArray("player E1 one\n").repeated(23) << QStringLiteral("line 80:");
     QTest::newRow("unknown keyword") << QByteArray("player F1 one") << QByteArray("spieler F1 one") << QStringLiteral("line 70:");
+
+    // Control characters would break the report's tab-separated lines and
+    // reach the terminal; every kind of name refuses them.
+    QTest::newRow("TAB in a team name") << QByteArray("team  A2 |") << QByteArray("team  A\t2 |")
+                                        << QStringLiteral("line 7: the team name \"A?2\" holds the control character U+0009");
+    QTest::newRow("CR inside a player name") << QByteArray("player A1 two") << QByteArray("player A1\rtwo")
+                                             << QStringLiteral("line 6: the player name \"A1?two\" holds the control character U+000D");
+    QTest::newRow("ESC in a flag name") << QByteArray("fA1") << QByteArray("f\x1b[2JA1")
+                                        << QStringLiteral("line 4: the flag name \"f?[2JA1\" holds the control character U+001B");
+    QTest::newRow("BEL in a player name") << QByteArray("player A1 one") << QByteArray("player A1\aone")
+                                          << QStringLiteral("line 5:");
+    QTest::newRow("NUL in a team name") << QByteArray("team  B1 |") << QByteArray("team  B\0" "1 |", 11)
+                                        << QStringLiteral("line 17: the team name \"B?1\" holds the control character U+0000");
+    QTest::newRow("C1 control in a player name") << QByteArray("player B1 one") << QByteArray("player B1\xc2\x81one")
+                                                 << QStringLiteral("line 18:");
+    // A flag name is a file of the tournament folder.
+    QTest::newRow("flag leading up") << QByteArray("fA1") << QByteArray("../../tmp/x")
+                                     << QStringLiteral("line 4: the flag name \"../../tmp/x\" must be a plain file name");
+    QTest::newRow("absolute flag") << QByteArray("fA2") << QByteArray("/etc/passwd") << QStringLiteral("line 7:");
+    QTest::newRow("flag with a backslash") << QByteArray("fA3") << QByteArray("pics\\fA3") << QStringLiteral("line 10:");
+    QTest::newRow("flag of two dots") << QByteArray("fA4") << QByteArray("..") << QStringLiteral("line 13:");
 }
 
 void TestCommands::createRefuses()
@@ -166,6 +188,9 @@ void TestCommands::createRefuses()
     const Run r = trophex({QStringLiteral("--create=") + dir.path() + "/t.txt", dir.path()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    // The message itself holds no control character but its line end.
+    for (QChar c : r.err.chopped(1))
+        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f), qPrintable(r.err));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("t.txt")});
 }
 
@@ -347,6 +372,29 @@ void TestCommands::reportWithoutGroupFiles()
     QVERIFY(r.err.contains(QStringLiteral("File Error !")));
     QVERIFY(r.err.contains(QStringLiteral("groupeC.dat")));
     QCOMPARE(r.out, QString());
+}
+
+// Group files made by other means may hold control characters in names; the
+// report still prints one line of tab-separated fields per record.
+void TestCommands::reportKeepsOneLinePerRecord()
+{
+    QTemporaryDir dir;
+    for (char g = 'A'; g <= 'H'; ++g)
+        th::writeFile(dir.path() + "/groupe" + QChar(g) + ".dat", groupFile(g, kUnplayed));
+    QByteArray a = th::teamRecord("Tab\tTeam", 0, 0, 0, 0, "f", {{"Line\nEnd", 2}, {"Esc\x1b[31m", 1}});
+    for (int k = 2; k <= 4; ++k)
+        a += th::teamRecord("A" + QByteArray::number(k), 0, 0, 0, 0, "f", {});
+    th::writeFile(dir.path() + "/groupeA.dat", a);
+    const Run r = trophex({QStringLiteral("--report"), dir.path()});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(linesStartingWith(r.out, QStringLiteral("group"))[0], QStringLiteral("group\tA\t1\tTab?Team\t0\t0\t0\t0"));
+    QCOMPARE(linesStartingWith(r.out, QStringLiteral("figures"))[0], QStringLiteral("figures\tTab?Team\t0\t0,0"));
+    QCOMPARE(linesStartingWith(r.out, QStringLiteral("scorer")),
+             QStringList({"scorer\tLine?End(Tab?Team) 2", "scorer\tEsc?[31m(Tab?Team) 1"}));
+    for (QChar c : r.out)
+        QVERIFY(c == QLatin1Char('\t') || c == QLatin1Char('\n') || c.unicode() >= 0x20);
+    // 32 group, 32 figures, 16 qualifier, 18 bracket, 2 scorer and 1 matches lines.
+    QCOMPARE(r.out.count(QLatin1Char('\n')), 32 + 32 + 16 + 18 + 2 + 1);
 }
 
 void TestCommands::reportOfDamagedResultFiles_data()
