@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QHeaderView>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTableWidget>
 
 #include "tournament/model/NameChecks.h"
@@ -21,11 +22,20 @@ namespace Apparence {
 void appliquePolice(QWidget *w)
 {
     policeGrasse(w, 13);
+    // Black text on enabled controls; a disabled control writes in grey, so
+    // that a button that cannot be used does not look as if it could.
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::Text, Qt::black);
-    p.setColor(QPalette::ButtonText, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(QPalette::Active, role, Qt::black);
+        p.setColor(QPalette::Inactive, role, Qt::black);
+        p.setColor(QPalette::Disabled, role, texteInactif());
+    }
     w->setPalette(p);
+}
+
+QColor texteInactif()
+{
+    return QColor(128, 128, 128);
 }
 
 void policeGrasse(QWidget *w, int pixels)
@@ -45,7 +55,7 @@ bool chargeImage(QLabel *label, const QString &dir, const QString &file, Platefo
     if (!NameChecks::isPlainFileName(file) || !pixmap.load(QDir(dir).filePath(file))) {
         label->clear();
         if (plateforme)
-            plateforme->erreurFichier(parent);
+            plateforme->erreurImage(parent, QDir(dir).filePath(NameChecks::printable(file)));
         return false;
     }
     label->setPixmap(pixmap);
@@ -72,7 +82,7 @@ bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, Ic
     QImageReader reader(path);
     if (!reader.canRead()) {
         derniere = {};
-        plateforme.erreurFichier(window);
+        plateforme.erreurImage(window, path);
         return false;
     }
     derniere = {etat, QIcon(path)};
@@ -127,10 +137,28 @@ void lignes(QTableWidget *grid, int rows)
 void enLigne(std::initializer_list<QWidget *> labels, int x)
 {
     for (QWidget *label : labels) {
-        const int w = qMax(label->width(), label->sizeHint().width());
+        const int hint = label->sizeHint().width();
+        const int w = qMax(label->width(), hint);
+        // The next word starts one blank after this one's text (the size hint
+        // is a little wider than the text); a value label kept wider than its
+        // text is stepped over whole.
+        const auto *text = qobject_cast<QLabel *>(label);
+        const int step = text && label->width() <= hint ? label->fontMetrics().horizontalAdvance(text->text()) : w;
         label->setGeometry(x, label->y(), w, label->height());
-        x += w + label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        x += step + label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
     }
+}
+
+void texteNom(QLabel *label)
+{
+    label->setTextFormat(Qt::PlainText);
+}
+
+void bulleNom(QWidget *w, const QString &text)
+{
+    // Tooltips guess at markup; a text that looks like it is given as markup
+    // of itself, so that it shows unchanged.
+    w->setToolTip(Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text);
 }
 
 void centre(QWidget *window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QString>
 #include <QWidget>
@@ -17,11 +18,14 @@ namespace Apparence {
 // "Comic Sans MS", bold, 13 pixels, black: the font of every window unless one
 // asks for another.
 void appliquePolice(QWidget *w);
+// The grey of the text of a disabled control.
+QColor texteInactif();
 // A bold "Comic Sans MS" of the given pixel height (the closing windows' big texts).
 void policeGrasse(QWidget *w, int pixels);
 
-// Shows dir/file in the label; file must be a plain file name of dir. On failure the label is emptied and, when a
-// platform is given, "File Error !" is shown once. Returns whether it loaded.
+// Shows dir/file in the label; file must be a plain file name of dir. On
+// failure the label is emptied and, when a platform is given, "File Error !"
+// names the file, the first time in the run that it fails. Returns whether it loaded.
 bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
                  QWidget *parent);
 // tpx.ico as the last window read it, and the state of the file then.
@@ -31,7 +35,8 @@ struct IconeLue
     QIcon icone;
 };
 
-// Sets tpx.ico as the window icon; "File Error !" when it cannot be read.
+// Sets tpx.ico as the window icon; "File Error !" when it cannot be read
+// (once per run, as for every picture).
 // The file is read again only when it changed since `derniere` was read.
 bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, IconeLue &derniere);
 
@@ -58,6 +63,12 @@ void lignes(QTableWidget *grid, int rows);
 // Lines up the labels from x, each as wide as its text (or its current width
 // when that is larger, for value labels that are filled later), a blank apart.
 void enLigne(std::initializer_list<QWidget *> labels, int x);
+
+// Names of teams and players are shown as they are: a label that carries one
+// never reads "&" as a shortcut mark nor "<b>" as markup.
+void texteNom(QLabel *label);
+// A tooltip that shows its text as it is.
+void bulleNom(QWidget *w, const QString &text);
 
 // Places a window in the middle of the primary screen.
 void centre(QWidget *window);

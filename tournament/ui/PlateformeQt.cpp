@@ -1,16 +1,36 @@
 #include "tournament/ui/PlateformeQt.h"
 
+#include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 
-void PlateformeQt::erreurFichier(QWidget *parent)
+namespace {
+
+// A box is centred on its parent window; a window not on the screen yet (the
+// main window while it loads the groups) gives it no place, so the box then
+// stands on its own in the middle of the screen.
+QWidget *placeDe(QWidget *parent)
+{
+    return parent && parent->window()->isVisible() ? parent : nullptr;
+}
+
+} // namespace
+
+void PlateformeQt::erreurFichier(QWidget *parent, const QString &fichier)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Trophex 1.1"), QStringLiteral("File Error !"),
-                    QMessageBox::Ok, parent);
+                    QMessageBox::Ok, placeDe(parent));
+    box.setInformativeText(QStringLiteral("Could not load %1").arg(QDir::toNativeSeparators(fichier)));
     box.exec();
 }
 
 void PlateformeQt::erreurSysteme(QWidget *parent, const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), message, QMessageBox::Ok, placeDe(parent));
     box.exec();
+}
+
+bool PlateformeQt::demande(QDialog *dialog)
+{
+    return dialog->exec() == QDialog::Accepted;
 }

@@ -6,6 +6,7 @@
 class PlateformeQt : public Plateforme
 {
 public:
-    void erreurFichier(QWidget *parent) override;
+    void erreurFichier(QWidget *parent, const QString &fichier) override;
     void erreurSysteme(QWidget *parent, const QString &message) override;
+    bool demande(QDialog *dialog) override;
 };

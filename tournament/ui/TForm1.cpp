@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 #include "tournament/ui/TForm2.h"
 #include "tournament/ui/TForm3.h"
 #include "tournament/ui/TQuitterdlg.h"
+#include "tournament/ui/Tconfirmation.h"
 #include "tournament/ui/Tbilans.h"
 #include "tournament/ui/Tchampion_du_monde.h"
 #include "tournament/ui/Tcontre_camp.h"
@@ -56,7 +58,10 @@ public:
     }
 };
 
-QComboBox *liste(QWidget *parent, const char *name, int x, int y, int w, const QStringList &items = {})
+enum Completion { AvecCompletion, SansCompletion };
+
+QComboBox *liste(QWidget *parent, const char *name, int x, int y, int w, const QStringList &items = {},
+                 Completion completion = AvecCompletion)
 {
     // The lists are drop-downs with a text of their own, as the handlers empty
     // the text and the items separately.
@@ -66,6 +71,11 @@ QComboBox *liste(QWidget *parent, const char *name, int x, int y, int w, const Q
     box->addItems(items);
     box->setCurrentIndex(-1);
     box->setEditText(QString());
+    // A group letter is one key: completing it would only bring back "A"
+    // after a letter that names no group was typed and emptied (the
+    // completion ignores case), and Enter would then load group A.
+    if (completion == SansCompletion)
+        box->setCompleter(nullptr);
     return box;
 }
 
@@ -116,8 +126,12 @@ TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
     valider2->hide();
     m_tournoi.phase2 = m_tournoi.modifie = false;
     m_tournoi.qualif_a_ecrire = m_tournoi.qualif_a_effacer = false;
-    if (!charge_groupes(m_tournoi, m_dossier)) {
-        m_plateforme.erreurFichier(this);
+    // Centred before anything can fail, so that a box shown now stands in the
+    // middle of the screen like the window.
+    Apparence::centre(this);
+    QString echec;
+    if (!charge_groupes(m_tournoi, m_dossier, &echec)) {
+        m_plateforme.erreurFichier(this, QDir(m_dossier).filePath(echec));
         return;
     }
     signale(charge_matchs(m_tournoi, m_dossier));
@@ -126,7 +140,6 @@ TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
     Apparence::chargeImage(sigle, m_dossier, QStringLiteral("sigle.bmp"), &m_plateforme, this);
     ticks = 0;
     Timer1->start(1000);
-    Apparence::centre(this);
 }
 
 TForm1::~TForm1()
@@ -176,7 +189,7 @@ void TForm1::construitClassement(QWidget *page)
 {
     fond_classement = fond(page, "fond_classement");
     cree<QLabel>(page, "Label2", 16, 16, 50, 26, QStringLiteral("Group"));
-    lettre_groupe = liste(page, "lettre_groupe", 70, 16, 60, kLettres);
+    lettre_groupe = liste(page, "lettre_groupe", 70, 16, 60, kLettres, SansCompletion);
     classement = Apparence::grille(page, "classement", 5, {126, 77, 75, 75, 75}, 30);
     classement->move(100, 64);
     const QStringList header = {"Team", "Played", "Points", "For", "Against"};
@@ -188,7 +201,7 @@ void TForm1::construitEquipe(QWidget *page)
 {
     fond_equipe = fond(page, "fond_equipe");
     cree<QLabel>(page, "Label3", 16, 16, 50, 26, QStringLiteral("Group"));
-    groupe = liste(page, "groupe", 70, 16, 60, kLettres);
+    groupe = liste(page, "groupe", 70, 16, 60, kLettres, SansCompletion);
     equipe = liste(page, "equipe", 16, 60, 190);
     Imageq = cree<QLabel>(page, "Imageq", 16, 104, 78, 53);
     liste_joueurs = cree<QListWidget>(page, "liste_joueurs", 224, 16, 200, 284);
@@ -226,6 +239,7 @@ void TForm1::construitMatchs(QWidget *page)
     efface = cree<QPushButton>(page, "efface", 560, 12, 80, 30, QStringLiteral("Delete"));
     efface_info = cree<QLabel>(page, "efface_info", 558, 50, 86, 212);
     efface_info->setWordWrap(true);
+    Apparence::texteNom(efface_info);
     efface_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont small = efface_info->font();
     small.setPixelSize(11);
@@ -236,7 +250,7 @@ void TForm1::construitResultat(QWidget *page)
 {
     fond_resultat = fond(page, "fond_resultat");
     cree<QLabel>(page, "Label5", 250, 8, 54, 26, QStringLiteral("Group"));
-    lettre = liste(page, "lettre", 306, 8, 60, kLettres);
+    lettre = liste(page, "lettre", 306, 8, 60, kLettres, SansCompletion);
     equipe1 = liste(page, "equipe1", 10, 42, 196);
     score1 = cree<QSpinBox>(page, "score1", 250, 42, 56, 26);
     score2 = cree<QSpinBox>(page, "score2", 340, 42, 56, 26);
@@ -269,7 +283,7 @@ void TForm1::construitStatistiques(QWidget *page)
 {
     fond_stats = fond(page, "fond_stats");
     cree<QLabel>(page, "Label9", 10, 8, 50, 26, QStringLiteral("Group"));
-    lettregrp = liste(page, "lettregrp", 64, 8, 60, kLettres);
+    lettregrp = liste(page, "lettregrp", 64, 8, 60, kLettres, SansCompletion);
     nom_equipe = liste(page, "nom_equipe", 10, 40, 180);
     Image = cree<QLabel>(page, "Image", 10, 76, 78, 53);
     points = cree<QProgressBar>(page, "points", 10, 142, 180, 20);
@@ -507,13 +521,33 @@ void TForm1::tour2Click()
         m_fenetres.Form2->montre();
 }
 
+QString TForm1::quandEcrit() const
+{
+    return sauveAuto() ? QStringLiteral("The files will be changed at once.")
+                       : QStringLiteral("The files change only when you save.");
+}
+
 void TForm1::initialiserClick()
 {
+    Tconfirmation question(*this, QStringLiteral("Reset All ?"),
+                           {QStringLiteral("All the results of both stages will be lost:"),
+                            QStringLiteral("the matches, the standings, the players' goals"),
+                            QStringLiteral("and the qualifiers."), quandEcrit(),
+                            QStringLiteral("Do you want to reset all ?")});
+    if (!m_plateforme.demande(&question))
+        return;
     signale(reinitialise_tout(m_tournoi, sauveAuto(), m_dossier));
 }
 
 void TForm1::initTour2Click()
 {
+    Tconfirmation question(*this, QStringLiteral("Reset Stage 2 ?"),
+                           {QStringLiteral("All the results of stage 2 will be lost:"),
+                            QStringLiteral("the knock-out matches and the qualifiers."),
+                            QStringLiteral("The players keep the goals they scored."), quandEcrit(),
+                            QStringLiteral("Do you want to reset stage 2 ?")});
+    if (!m_plateforme.demande(&question))
+        return;
     signale(reinitialise_tour2(m_tournoi, sauveAuto(), m_dossier));
 }
 

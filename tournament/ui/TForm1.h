@@ -162,6 +162,8 @@ private:
     void remplitButeurs();
     void montreDialogue(QWidget *dialog);
     TEquipe *equipeDuGroupe(const QString &groupText, const QString &teamText);
+    // The line of the reset questions that says when the files change.
+    QString quandEcrit() const;
 
     Tournament m_tournoi;
     QString m_dossier;

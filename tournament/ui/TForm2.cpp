@@ -188,6 +188,7 @@ QLabel *TForm2::creeDrapeau(const QString &name, int x, int y)
     auto *nom = cree<QLabel>(this, "", x + kFlagW / 2 - kNomW / 2, y + kFlagH + 1, kNomW, kNomH - 1);
     nom->setObjectName(QStringLiteral("nom") + name.mid(2));
     nom->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Apparence::texteNom(nom);
     QFont font = nom->font();
     font.setPixelSize(11);
     nom->setFont(font);
@@ -248,9 +249,9 @@ void TForm2::formShow()
     bouton_bilan->setVisible(etat.bilan);
     const int last = dernier_match_tour2(t);
     efface_tour2->setEnabled(last >= 0);
-    efface_tour2->setToolTip(last < 0 ? QString()
-                                      : QStringLiteral("%1 - %2").arg(t.liste_tour2[size_t(last)].team1.text(),
-                                                                      t.liste_tour2[size_t(last)].team2.text()));
+    Apparence::bulleNom(efface_tour2, last < 0 ? QString()
+                                                : QStringLiteral("%1 - %2").arg(t.liste_tour2[size_t(last)].team1.text(),
+                                                                                t.liste_tour2[size_t(last)].team2.text()));
 
     // Flags in slot order; a picture that cannot be read costs only its image.
     // Every flag carries its team's name, cut with "…" where it is too long
@@ -261,8 +262,8 @@ void TForm2::formShow()
         const QString name = team ? team->name.text() : QString();
         QLabel *caption = nom(image);
         caption->setText(caption->fontMetrics().elidedText(name, Qt::ElideRight, caption->width()));
-        caption->setToolTip(name);
-        image->setToolTip(name);
+        Apparence::bulleNom(caption, name);
+        Apparence::bulleNom(image, name);
     };
     for (int i = 0; i < kQualifierCount; ++i)
         flag(qualifies[i], t.qualifies[i]);
@@ -285,11 +286,9 @@ void TForm2::formShow()
             continue;
         }
         scores[i]->setText(QStringLiteral("%1-%2").arg(match->score1).arg(match->score2));
-        scores[i]->setToolTip(QStringLiteral("%1 %2-%3 %4")
-                                  .arg(match->team1.text())
-                                  .arg(match->score1)
-                                  .arg(match->score2)
-                                  .arg(match->team2.text()));
+        Apparence::bulleNom(scores[i], QStringLiteral("%1 %2-%3 %4")
+                                           .arg(match->team1.text(), QString::number(match->score1),
+                                                QString::number(match->score2), match->team2.text()));
     }
 
     // The champion in the middle once the final is played.

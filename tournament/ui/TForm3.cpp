@@ -17,14 +17,13 @@ TForm3::TForm3(TForm1 &main) : m_main(main)
     Apparence::mascotte(this, main, 12, 16);
     auto *inGroup = cree<QLabel>(this, "Label1", 0, 12, 0, 24, QStringLiteral("In the group"));
     groupe = cree<QLabel>(this, "groupe", 0, 12, 30, 24);
+    Apparence::texteNom(groupe);
     Apparence::enLigne({inGroup, groupe}, 90);
-    auto *the = cree<QLabel>(this, "Label2", 0, 40, 0, 24, QStringLiteral("The"));
-    // Room for the longer of "premier" and "second".
-    position = cree<QLabel>(this, "position", 0, 40, 0, 24, QStringLiteral("premier"));
-    position->setAlignment(Qt::AlignCenter);
-    auto *known = cree<QLabel>(this, "Label3", 0, 40, 0, 24, QStringLiteral("will be known by drawing lots."));
-    Apparence::enLigne({the, position, known}, 90);
-    position->clear();
+    m_the = cree<QLabel>(this, "Label2", 0, 40, 0, 24, QStringLiteral("The"));
+    position = cree<QLabel>(this, "position", 0, 40, 0, 24);
+    Apparence::texteNom(position);
+    m_known = cree<QLabel>(this, "Label3", 0, 40, 0, 24, QStringLiteral("will be known by drawing lots."));
+    Apparence::enLigne({m_the, position, m_known}, 90);
     cree<QLabel>(this, "Label4", 90, 72, 370, 24, QStringLiteral("Please select the chosen team"));
     equipes = cree<QListWidget>(this, "equipes", 90, 100, 280, 160);
     equipes->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -50,6 +49,10 @@ void TForm3::listeCandidats()
     m_candidats = candidats_tirage(m_main.tournoi());
     groupe->setText(QString(QLatin1Char(m_candidats.groupLetter)));
     position->setText(m_candidats.positionText());
+    // The sentence reads as one line: the word takes its own width and the
+    // rest follows one blank after it, for "premier" as for "second".
+    position->resize(position->sizeHint().width(), position->height());
+    Apparence::enLigne({m_the, position, m_known}, 90);
     for (const TEquipe *team : m_candidats.teams)
         equipes->addItem(team->name.text());
 }

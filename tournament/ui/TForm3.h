@@ -32,5 +32,6 @@ private:
     void listeCandidats();
 
     TForm1 &m_main;
+    QLabel *m_the, *m_known; // the words around `position`
     TirageCandidats m_candidats;
 };

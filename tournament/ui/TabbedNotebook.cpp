@@ -69,17 +69,12 @@ void TabbedNotebook::placeTabs()
 {
     const int n = count();
     const int rows = n == 0 ? 1 : (n + m_tabsPerRow - 1) / m_tabsPerRow;
-    const int currentRow = m_current < 0 ? 0 : m_current / m_tabsPerRow;
     const int w = width();
-    // As with a card index, the row holding the current tab moves next to the pages.
+    // Every row keeps its place whichever tab is chosen, so that a tab stays
+    // where the user saw it and the next click lands on the tab aimed at.
     for (int i = 0; i < n; ++i) {
-        const int row = i / m_tabsPerRow;
+        const int line = i / m_tabsPerRow;
         const int column = i % m_tabsPerRow;
-        int line = row;
-        if (row == currentRow)
-            line = rows - 1;
-        else if (row > currentRow)
-            line = row - 1;
         // Full rows share the width; a short last row keeps the same tab width,
         // widened only when a caption would not fit.
         const int left = column * w / m_tabsPerRow;

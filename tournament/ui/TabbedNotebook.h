@@ -8,8 +8,8 @@
 class QPushButton;
 class QStackedWidget;
 
-// A notebook whose tabs wrap into rows of a fixed count, with the row of the
-// current tab drawn next to the pages. A page change first asks the owner, who
+// A notebook whose tabs wrap into rows of a fixed count; the rows stay in
+// their order whichever tab is current. A page change first asks the owner, who
 // runs the new page's entry actions or refuses the change; only then is the
 // page shown.
 class TabbedNotebook : public QWidget

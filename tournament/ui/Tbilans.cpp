@@ -22,8 +22,10 @@ Tbilans::Tbilans(TForm1 &main) : m_main(main)
     second = cree<QLabel>(this, "second", 20, 50, 300, 30);
     troisieme = cree<QLabel>(this, "troisieme", 20, 84, 300, 30);
     quatrieme = cree<QLabel>(this, "quatrieme", 20, 118, 300, 30);
-    for (QLabel *place : {premier, second, troisieme, quatrieme})
+    for (QLabel *place : {premier, second, troisieme, quatrieme}) {
         Apparence::policeGrasse(place, 21);
+        Apparence::texteNom(place);
+    }
     cree<QLabel>(this, "Label1", 20, 164, 300, 24, QStringLiteral("Best Scorer(s) :"));
     buteurs = cree<QListWidget>(this, "buteurs", 20, 190, 330, 150);
     Button1 = cree<QPushButton>(this, "Button1", 215, 356, 90, 30, QStringLiteral("OK"));

@@ -34,6 +34,7 @@ Tchampion_du_monde::Tchampion_du_monde(TForm1 &main) : m_main(main)
         Apparence::policeGrasse(label, 27);
     }
     nom = cree<QLabel>(this, "nom", 398, 200, 206, 120);
+    Apparence::texteNom(nom);
     nom->setWordWrap(true);
     nom->setAlignment(Qt::AlignCenter);
     Apparence::policeGrasse(nom, 32);

@@ -17,6 +17,8 @@ Tdeja_lieu::Tdeja_lieu(TForm1 &main)
     cree<QLabel>(this, "Label2", 250, 44, 20, 24, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
     equipe2 = cree<QLabel>(this, "equipe2", 270, 44, 160, 24);
     cree<QLabel>(this, "Label3", 90, 76, 340, 24, QStringLiteral("is already recorded."));
+    Apparence::texteNom(equipe1);
+    Apparence::texteNom(equipe2);
     OKBtn = cree<QPushButton>(this, "OKBtn", 120, 130, 90, 30, QStringLiteral("OK"));
     CancelBtn = cree<QPushButton>(this, "CancelBtn", 230, 130, 90, 30, QStringLiteral("Cancel"));
 

@@ -27,6 +27,8 @@ Tvalidation::Tvalidation(TForm1 &main) : m_main(main)
     score1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cree<QLabel>(this, "Label3", 250, 78, 20, 24, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
     score2 = cree<QLabel>(this, "score2", 270, 78, 160, 24);
+    for (QLabel *typed : {groupe, equipe1, equipe2})
+        Apparence::texteNom(typed);
     Label4 = cree<QLabel>(this, "Label4", 90, 116, 300, 24, QStringLiteral("Do you agree ?"));
     OKBtn = cree<QPushButton>(this, "OKBtn", 120, 164, 90, 30, QStringLiteral("OK"));
     CancelBtn = cree<QPushButton>(this, "CancelBtn", 230, 164, 90, 30, QStringLiteral("Cancel"));

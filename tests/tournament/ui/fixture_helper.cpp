@@ -1,9 +1,31 @@
 #include "fixture_helper.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+bool PlateformeScriptee::demande(QDialog *dialog)
+{
+    questions << dialog->windowTitle();
+    dialog->show();
+    if (pendantQuestion)
+        pendantQuestion(dialog);
+    // No answer named: the user presses Escape.
+    if (reponse.isEmpty()) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        return dialog->result() == QDialog::Accepted;
+    }
+    auto *button = dialog->findChild<QPushButton *>(reponse);
+    if (!button) {
+        dialog->reject();
+        return false;
+    }
+    button->click();
+    return dialog->result() == QDialog::Accepted;
+}
 
 namespace Octets {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,15 +11,28 @@
 #include "tournament/ui/TForm1.h"
 
 class QComboBox;
+class QDialog;
 
-// Records every message box instead of showing it.
+// Records every message box instead of showing it, and answers the question
+// dialogs with the button named by `reponse` ("Oui" unless a test says
+// otherwise; an empty name presses Escape).
 class PlateformeScriptee : public Plateforme
 {
 public:
-    void erreurFichier(QWidget *) override { messages << QStringLiteral("File Error !"); }
+    void erreurFichier(QWidget *, const QString &fichier) override
+    {
+        messages << QStringLiteral("File Error !");
+        fichiers << fichier;
+    }
     void erreurSysteme(QWidget *, const QString &message) override { messages << message; }
+    bool demande(QDialog *dialog) override;
 
     QStringList messages;
+    QStringList fichiers;  // the files the "File Error !" boxes named
+    QStringList questions; // the captions of the question dialogs shown
+    QString reponse = QStringLiteral("Oui");
+    // Called while a question dialog is up, before it is answered (to look at it).
+    std::function<void(QDialog *)> pendantQuestion;
 };
 
 // Records written from the file layouts: 32-bit little-endian integers, names

@@ -5,12 +5,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QMap>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTextDocument>
+#include <QAbstractButton>
 #include <QTest>
 
 #include "fixture_helper.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/TForm2.h"
+#include "tournament/ui/TForm3.h"
+#include "tournament/ui/PlateformeQt.h"
+#include "tournament/ui/Tbilans.h"
+#include "tournament/ui/Tchampion_du_monde.h"
+#include "tournament/ui/Tdeja_lieu.h"
+#include "tournament/ui/Tvalidation.h"
 #include "tournament/ui/TabbedNotebook.h"
 
 using Fixture::choisit;
@@ -25,6 +41,17 @@ private slots:
     void flagsComeFromTheTournamentFolderOnly_data();
     void flagsComeFromTheTournamentFolderOnly();
     void typedPlayerNameRefusesControlCharacters();
+    void namesShowAsTheyAreInEveryCaption();
+    void drawingLotsSentenceHasSingleBlanks();
+    void fileErrorAtStartIsCentredOnTheScreen();
+    void resetsAskFirst_data();
+    void resetsAskFirst();
+    void disabledButtonsLookDisabled();
+    void tabRowsStayInPlace();
+    void fileErrorNamesTheFile();
+    void missingPictureIsReportedOncePerRun();
+    void typedLetterOfNoGroupEmptiesTheBox_data();
+    void typedLetterOfNoGroupEmptiesTheBox();
 
 private:
     QString fichier(const QString &name) const { return QDir(m_tmp->path()).filePath(name); }
@@ -105,6 +132,408 @@ void TstHardening::typedPlayerNameRefusesControlCharacters()
     QCOMPARE(f.nouveau->text(), QStringLiteral("Ann"));
     f.nouveau->insert(QStringLiteral("a & Co"));
     QCOMPARE(f.nouveau->text(), QStringLiteral("Anna & Co"));
+}
+
+namespace {
+
+// What a label draws: its whole text, neither "&" taken as a shortcut mark
+// nor tags taken as markup (those would make it narrower than its text).
+void montreTel(const QLabel *label, const QString &text)
+{
+    QVERIFY2(label->text().contains(text), qPrintable(label->objectName() + ": " + label->text()));
+    QVERIFY2(label->textFormat() == Qt::PlainText
+                 || (!Qt::mightBeRichText(label->text()) && !label->buddy()),
+             qPrintable(label->objectName()));
+    QVERIFY(label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->text()));
+}
+
+// What a tooltip shows.
+QString texteBulle(const QString &tip)
+{
+    if (!Qt::mightBeRichText(tip))
+        return tip;
+    QTextDocument doc;
+    doc.setHtml(tip);
+    return doc.toPlainText();
+}
+
+} // namespace
+
+void TstHardening::namesShowAsTheyAreInEveryCaption()
+{
+    const QByteArray tt = "Trinidad & Tobago", fiji = "<b>Fiji</b>";
+    QByteArray a = Octets::equipe(tt, 0, 0, 0, 0, "bresil", {{"O&Neil", 0}})
+                 + Octets::equipe(fiji, 0, 0, 0, 0, "ecosse", {{"<i>Tui</i>", 0}});
+    for (int i = 2; i < 4; ++i)
+        a += Octets::equipe(Fixture::nomEquipe('A', i), 0, 0, 0, 0, Fixture::drapeau('A', i), Fixture::squad('A', i));
+    QByteArray qualif = Octets::nom(tt) + Octets::nom(fiji);
+    for (char g = 'B'; g <= 'H'; ++g)
+        qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+    for (const auto &[name, bytes] : {std::pair{"groupeA.dat", a}, std::pair{"qualif.dat", qualif}}) {
+        QFile f(fichier(QStringLiteral("data/") + QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    const QString ttText = QString::fromLatin1(tt), fijiText = QString::fromLatin1(fiji);
+
+    Fixture::Session s(fichier(QStringLiteral("data")));
+    TForm1 &f = s.form;
+    Fenetres &w = f.fenetres();
+    // Confirm dialog, then the already-recorded dialog for the same pair.
+    QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
+    choisit(f.lettre, QStringLiteral("A"));
+    QCOMPARE(f.equipe1->currentText(), ttText);
+    QCOMPARE(f.equipe2->currentText(), fijiText);
+    f.Valider->click();
+    QVERIFY(w.validation->isVisible());
+    montreTel(w.validation->equipe1, ttText);
+    montreTel(w.validation->equipe2, fijiText);
+    w.validation->OKBtn->click();
+    f.Valider->click();
+    QVERIFY(w.deja_lieu->isVisible());
+    montreTel(w.deja_lieu->equipe1, ttText);
+    montreTel(w.deja_lieu->equipe2, fijiText);
+    w.deja_lieu->OKBtn->click();
+
+    // The bracket: the flags' captions and tooltips.
+    f.tour2->click();
+    TForm2 &bracket = *w.Form2;
+    QVERIFY(bracket.isVisible());
+    montreTel(bracket.nom(bracket.qualifies[0]), ttText);
+    montreTel(bracket.nom(bracket.qualifies[1]), fijiText);
+    QCOMPARE(texteBulle(bracket.qualifies[0]->toolTip()), ttText);
+    QCOMPARE(texteBulle(bracket.qualifies[1]->toolTip()), fijiText);
+    QCOMPARE(texteBulle(bracket.nom(bracket.qualifies[1])->toolTip()), fijiText);
+
+    // The champion screen and the rankings.
+    Tournament &t = f.tournoi();
+    TEquipe *first = t.cherche_equipe(ttText), *second = t.cherche_equipe(fijiText);
+    QVERIFY(first && second);
+    t.champion = first;
+    t.finalistes = {first, second};
+    t.troisieme_place = t.petite_finale[0] = t.cherche_equipe(QStringLiteral("Team B1"));
+    t.petite_finale[1] = t.cherche_equipe(QStringLiteral("Team C1"));
+    w.champion_du_monde->show();
+    montreTel(w.champion_du_monde->nom, ttText);
+    w.champion_du_monde->OKClick();
+    w.bilans->show();
+    montreTel(w.bilans->premier, ttText);
+    montreTel(w.bilans->second, fijiText);
+
+    // No button anywhere carries a name: there "&" would mark a shortcut.
+    for (QWidget *top : QApplication::topLevelWidgets())
+        for (const QAbstractButton *b : top->findChildren<QAbstractButton *>())
+            QVERIFY2(!b->text().contains(QLatin1String("Tobago")) && !b->text().contains(QLatin1String("Fiji")),
+                     qPrintable(b->objectName()));
+}
+
+void TstHardening::drawingLotsSentenceHasSingleBlanks()
+{
+    Fixture::Session s(fichier(QStringLiteral("data")));
+    TForm3 &lots = *s.form.fenetres().Form3;
+    // Nothing played: every group is one tie, slot 0 is drawn first.
+    lots.show();
+    const auto the = lots.findChild<QLabel *>(QStringLiteral("Label2"));
+    const auto known = lots.findChild<QLabel *>(QStringLiteral("Label3"));
+    QVERIFY(the && known);
+    const auto gaps = [&] {
+        // Left-aligned labels draw their text from their left edge.
+        const QFontMetrics fm = lots.position->fontMetrics();
+        const int start = lots.position->alignment() & Qt::AlignHCenter
+                              ? lots.position->x() + (lots.position->width() - fm.horizontalAdvance(lots.position->text())) / 2
+                              : lots.position->x();
+        return std::pair{start - (the->x() + fm.horizontalAdvance(the->text())),
+                         known->x() - (start + fm.horizontalAdvance(lots.position->text()))};
+    };
+    const int blank = lots.position->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    QCOMPARE(lots.position->text(), QStringLiteral("premier"));
+    auto [before, after] = gaps();
+    QVERIFY2(qAbs(before - blank) <= 1 && qAbs(after - blank) <= 1, qPrintable(QStringLiteral("%1 %2 %3").arg(before).arg(after).arg(blank)));
+    lots.equipes->item(0)->setSelected(true);
+    lots.BitBtn1->click();
+    QCOMPARE(lots.position->text(), QStringLiteral("second"));
+    std::tie(before, after) = gaps();
+    QVERIFY2(qAbs(before - blank) <= 1 && qAbs(after - blank) <= 1, qPrintable(QStringLiteral("%1 %2 %3").arg(before).arg(after).arg(blank)));
+    lots.AnnulerClick();
+}
+
+void TstHardening::fileErrorAtStartIsCentredOnTheScreen()
+{
+    QVERIFY(QFile::remove(fichier(QStringLiteral("data/groupeF.dat"))));
+    PlateformeQt plateforme;
+    QRect box;
+    QString text, detail;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(shown);
+        box = shown->frameGeometry();
+        text = shown->text();
+        detail = shown->informativeText();
+        shown->accept();
+    });
+    TForm1 f(fichier(QStringLiteral("data")), plateforme);
+    QVERIFY(!f.tournoi().chargement_ok);
+    QCOMPARE(text, QStringLiteral("File Error !"));
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2((box.center() - screen).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("%1,%2 vs %3,%4").arg(box.center().x()).arg(box.center().y()).arg(screen.x()).arg(screen.y())));
+}
+
+namespace {
+
+// One played group match, a round-of-16 record and a finished drawing of lots.
+void ecritPartie(const QString &dir)
+{
+    QByteArray qualif;
+    for (char g = 'A'; g <= 'H'; ++g)
+        qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+    QByteArray groupeA;
+    groupeA += Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2));
+    groupeA += Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1));
+    groupeA += Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2));
+    groupeA += Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
+    const std::pair<const char *, QByteArray> files[] = {
+        {"groupeA.dat", groupeA},
+        {"matchs.dat", Octets::match('A', "Team A1", "Team A2", 2, 0)},
+        {"tour2.dat", Octets::match('1', "Team A1", "Team B2", 3, 2)},
+        {"qualif.dat", qualif}};
+    for (const auto &[name, bytes] : files) {
+        QFile f(QDir(dir).filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+}
+
+QMap<QString, QByteArray> contenu(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(dir).entryList({"*.dat"}, QDir::Files))
+        files.insert(name, Fixture::lit(QDir(dir).filePath(name)));
+    return files;
+}
+
+} // namespace
+
+void TstHardening::resetsAskFirst_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Reset All, automatic save") << "initialiser" << true << "Reset All ?";
+    QTest::newRow("Reset All") << "initialiser" << false << "Reset All ?";
+    QTest::newRow("Reset Stage 2, automatic save") << "initTour2" << true << "Reset Stage 2 ?";
+    QTest::newRow("Reset Stage 2") << "initTour2" << false << "Reset Stage 2 ?";
+}
+
+void TstHardening::resetsAskFirst()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, automatic);
+    QFETCH(QString, caption);
+    const QString dir = fichier(QStringLiteral("data"));
+    ecritPartie(dir);
+    const QMap<QString, QByteArray> before = contenu(dir);
+    QCOMPARE(before.size(), 11);
+
+    Fixture::Session s(dir);
+    TForm1 &f = s.form;
+    f.sauve_auto->setChecked(automatic);
+    auto *reset = f.findChild<QPushButton *>(button);
+    QVERIFY(reset);
+    // "No": nothing in memory or on disk changes.
+    QStringList lines;
+    s.plateforme.reponse = QStringLiteral("Non");
+    s.plateforme.pendantQuestion = [&](QDialog *d) {
+        QVERIFY(d->isVisible());
+        QCOMPARE(d->findChild<QPushButton *>(QStringLiteral("Oui"))->text(), QStringLiteral("Yes"));
+        QCOMPARE(d->findChild<QPushButton *>(QStringLiteral("Non"))->text(), QStringLiteral("No"));
+        for (const QLabel *l : d->findChildren<QLabel *>())
+            if (!l->text().isEmpty())
+                lines << l->text();
+    };
+    reset->click();
+    QCOMPARE(s.plateforme.questions, QStringList{caption});
+    QVERIFY(lines.join(QLatin1Char(' ')).contains(QLatin1String("will be lost")));
+    QVERIFY(lines.join(QLatin1Char(' ')).contains(automatic ? QLatin1String("changed at once")
+                                                            : QLatin1String("only when you save")));
+    QVERIFY(!f.tournoi().modifie);
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QCOMPARE(int(f.tournoi().liste_tour2.size()), 1);
+    QVERIFY(f.tournoi().qualifies[0]);
+    QCOMPARE(contenu(dir), before);
+    // Closing the question by Escape is "No" as well.
+    s.plateforme.reponse = QString();
+    reset->click();
+    QCOMPARE(contenu(dir), before);
+    QCOMPARE(int(f.tournoi().liste_tour2.size()), 1);
+
+    // "Yes": the reset runs.
+    s.plateforme.reponse = QStringLiteral("Oui");
+    s.plateforme.pendantQuestion = nullptr;
+    reset->click();
+    QVERIFY(f.tournoi().liste_tour2.empty());
+    QCOMPARE(f.tournoi().liste_matchs.empty(), button == QLatin1String("initialiser"));
+    QCOMPARE(QFile::exists(QDir(dir).filePath(QStringLiteral("qualif.dat"))), !automatic);
+}
+
+namespace {
+
+// Pixels of a control's face (its border left out) that are black or nearly.
+int pixelsNoirs(QWidget *w)
+{
+    const QImage image = w->grab().toImage();
+    int n = 0;
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() < 60 && c.green() < 60 && c.blue() < 60)
+                ++n;
+        }
+    return n;
+}
+
+} // namespace
+
+void TstHardening::disabledButtonsLookDisabled()
+{
+    Fixture::Session s(fichier(QStringLiteral("data")));
+    TForm1 &f = s.form;
+    f.tour2->click();
+    TForm2 &bracket = *f.fenetres().Form2;
+    QVERIFY(bracket.isVisible());
+    // Fewer than 48 group matches: every "Score" button is disabled.
+    QList<QPushButton *> buttons = {f.Valider, f.Ajouter, f.Enlever, f.Corriger, bracket.bouton('1'),
+                                    bracket.bouton('A'), bracket.bouton('F'), bracket.bouton('Y')};
+    for (QPushButton *b : buttons) {
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+        QCOMPARE(b->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(128, 128, 128));
+        QCOMPARE(b->font().family(), QStringLiteral("Comic Sans MS"));
+        QVERIFY2(pixelsNoirs(b) == 0, qPrintable(b->objectName()));
+        // The same button enabled writes in black.
+        b->setEnabled(true);
+        QVERIFY2(pixelsNoirs(b) > 0, qPrintable(b->objectName()));
+        b->setEnabled(false);
+    }
+    bracket.RetourClick();
+}
+
+void TstHardening::tabRowsStayInPlace()
+{
+    Fixture::Session s(fichier(QStringLiteral("data")));
+    TabbedNotebook &book = *s.form.TabbedNotebook1;
+    QList<QRect> places;
+    for (int i = 0; i < book.count(); ++i)
+        places << book.tab(i)->geometry();
+    // Seven tabs, six to a row: "About The Author" has a row of its own.
+    QVERIFY(places[TForm1::AboutTheAuthor].y() != places[TForm1::Welcome].y());
+    QTest::mouseClick(book.tab(TForm1::AboutTheAuthor), Qt::LeftButton);
+    QCOMPARE(book.pageIndex(), int(TForm1::AboutTheAuthor));
+    for (int i = 0; i < book.count(); ++i)
+        QCOMPARE(book.tab(i)->geometry(), places[i]);
+    // The next click where "Statistics" was lands on "Statistics".
+    QWidget *hit = book.childAt(places[TForm1::Statistics].center());
+    QCOMPARE(hit, book.tab(TForm1::Statistics));
+    QTest::mouseClick(hit, Qt::LeftButton);
+    QCOMPARE(book.pageIndex(), int(TForm1::Statistics));
+    for (int i = 0; i < book.count(); ++i)
+        QCOMPARE(book.tab(i)->geometry(), places[i]);
+}
+
+void TstHardening::fileErrorNamesTheFile()
+{
+    const QString dir = fichier(QStringLiteral("data"));
+    QVERIFY(QFile::remove(QDir(dir).filePath(QStringLiteral("groupeC.dat"))));
+    {
+        PlateformeScriptee plateforme;
+        TForm1 f(dir, plateforme);
+        QCOMPARE(plateforme.messages, QStringList{QStringLiteral("File Error !")});
+        QCOMPARE(plateforme.fichiers, QStringList{QDir(dir).filePath(QStringLiteral("groupeC.dat"))});
+    }
+    // The program's own box: "File Error !" and, below it, the file.
+    PlateformeQt plateforme;
+    QString text, detail;
+    QTimer::singleShot(0, [&] {
+        if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = shown->text();
+            detail = shown->informativeText();
+            shown->accept();
+        }
+    });
+    TForm1 f(dir, plateforme);
+    QCOMPARE(text, QStringLiteral("File Error !"));
+    QVERIFY2(detail.contains(QDir::toNativeSeparators(QDir(dir).filePath(QStringLiteral("groupeC.dat")))),
+             qPrintable(detail));
+}
+
+void TstHardening::missingPictureIsReportedOncePerRun()
+{
+    const QString dir = fichier(QStringLiteral("data"));
+    for (const char *picture : {"defaut.bmp", "bresil.bmp", "mascot.bmp"})
+        QVERIFY(QFile::remove(QDir(dir).filePath(QLatin1String(picture))));
+    Fixture::Session s(dir);
+    TForm1 &f = s.form;
+    // Eight windows show the mascot: one box.
+    QCOMPARE(s.plateforme.fichiers, QStringList{QDir(dir).filePath(QStringLiteral("mascot.bmp"))});
+    // "Statistics" shows defaut.bmp on every entry and Team A1's flag on every choice.
+    for (int round = 0; round < 3; ++round) {
+        QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::Statistics));
+        choisit(f.lettregrp, QStringLiteral("A"));
+        QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
+        choisit(f.groupe, QStringLiteral("A"));
+    }
+    // The bracket shows defaut.bmp for its empty slots, each time it is shown.
+    for (int round = 0; round < 2; ++round) {
+        f.tour2->click();
+        f.fenetres().Form2->RetourClick();
+    }
+    QCOMPARE(s.plateforme.fichiers, QStringList({QDir(dir).filePath(QStringLiteral("mascot.bmp")),
+                                                 QDir(dir).filePath(QStringLiteral("defaut.bmp")),
+                                                 QDir(dir).filePath(QStringLiteral("bresil.bmp"))}));
+    QCOMPARE(s.plateforme.messages.size(), 3);
+}
+
+void TstHardening::typedLetterOfNoGroupEmptiesTheBox_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("Classifications, lower case") << int(TForm1::Classifications) << "lettre_groupe" << "a";
+    QTest::newRow("Classifications, no such letter") << int(TForm1::Classifications) << "lettre_groupe" << "Z";
+    QTest::newRow("Statistics, lower case") << int(TForm1::Statistics) << "lettregrp" << "a";
+    QTest::newRow("Statistics, no such letter") << int(TForm1::Statistics) << "lettregrp" << "Z";
+}
+
+void TstHardening::typedLetterOfNoGroupEmptiesTheBox()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    Fixture::Session s(fichier(QStringLiteral("data")));
+    TForm1 &f = s.form;
+    QApplication::setActiveWindow(&f);
+    QVERIFY(f.TabbedNotebook1->setPageIndex(page));
+    auto *combo = f.findChild<QComboBox *>(box);
+    QVERIFY(combo);
+    // Group A shown first, then a letter that names no group typed over it.
+    choisit(combo, QStringLiteral("A"));
+    const auto shown = [&] {
+        return page == TForm1::Classifications ? f.classement->item(1, 0)->text() : f.nom_equipe->currentText();
+    };
+    QCOMPARE(shown(), QStringLiteral("Team A1"));
+    combo->setFocus();
+    // Completion works only in the focused box, as the user types in it.
+    QVERIFY(combo->lineEdit()->hasFocus());
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), typed);
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(shown(), QString());
+    // Enter on the emptied box loads nothing.
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->currentText(), QString());
+    QCOMPARE(shown(), QString());
+    // Leaving the box keeps it empty as well.
+    f.TabbedNotebook1->setFocus();
+    QCOMPARE(combo->currentText(), QString());
 }
 
 QTEST_MAIN(TstHardening)
