@@ -1,5 +1,7 @@
 #include "apps/tabulon/ConvertCommand.h"
 
+#include "apps/tabulon/ScriptLeague.h"
+
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
@@ -19,11 +21,20 @@ int runConvert(const QStringList &args)
     League league;
     league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     try {
-        league.leagueFileName = in;
-        if (in.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))
+        // The window opens a missing league file as an empty league; a
+        // conversion would replace OUT with that empty league and report
+        // success, so IN must be a file that can be read.
+        if (in.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive)) {
+            if (isUndecodableArgument(in))
+                throw LeagueError(LeagueError::invalidFileName());
+            league.leagueFileName = in;
             OldDatei(league);
-        else
-            OpenDatei(league);
+        } else {
+            loadScriptLeague(in, league);
+        }
+        // A name the file system cannot hold would be saved under another name.
+        if (isUndecodableArgument(out))
+            throw LeagueError(LeagueError::cannotWrite(out));
         league.leagueFileName = out;
         SaveDatei(league);
     } catch (const LeagueError &e) {

@@ -1,5 +1,7 @@
 #include "apps/tabulon/ScriptLeague.h"
 
+#include "common/BoundedFile.h"
+#include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
@@ -9,15 +11,50 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+namespace {
+
+QStringList &undecodableArguments()
+{
+    static QStringList list;
+    return list;
+}
+
+} // namespace
+
+void rememberRawArguments(int argc, char **argv)
+{
+    undecodableArguments().clear();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString text = QFile::decodeName(raw);
+        if (QFile::encodeName(text) != raw)
+            undecodableArguments() << text;
+    }
+}
+
+bool isUndecodableArgument(const QString &path)
+{
+    for (const QString &arg : undecodableArguments())
+        if (arg == path || (arg.startsWith(QLatin1String("--")) && arg.endsWith(QLatin1Char('=') + path)))
+            return true;
+    return false;
+}
+
 void loadScriptLeague(const QString &path, League &league)
 {
     // The league file reader falls back to defaults for a file it cannot
     // read; a script would then get the output of an empty league, so the
     // file must be readable before it is loaded.
-    QFile probe(path);
-    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
-        throw LeagueError(QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path));
-    probe.close();
+    if (isUndecodableArgument(path))
+        throw LeagueError(LeagueError::cannotOpen(path));
+    const bool old = path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive);
+    const qint64 limit = old ? LeagueFile::kMaxTn3Bytes : IniFile::kMaxFileBytes;
+    // Opened without blocking: a FIFO named like a league is refused at once.
+    const BoundedFile::Result probe = BoundedFile::examine(path, limit);
+    if (probe.status == BoundedFile::Status::NotRegular || probe.status == BoundedFile::Status::TooLarge)
+        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(probe, limit)));
+    if (!probe.ok())
+        throw LeagueError(LeagueError::cannotOpen(path));
     league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     league.leagueFileName = path;
     if (path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))

@@ -8,6 +8,13 @@
 
 class League;
 
+// Remembers the command-line arguments whose bytes do not survive decoding
+// into text and encoding back into a file name (invalid in the file
+// system's encoding): such a name would open or create some other file.
+void rememberRawArguments(int argc, char **argv);
+// True when path is, or ends an "--option=" argument that is, one of them.
+bool isUndecodableArgument(const QString &path);
+
 // Loads the league a command-line command works on: a league file, or an old
 // .tn3 file (by its extension, in any case), which is imported. Throws
 // LeagueError when the file cannot be read.

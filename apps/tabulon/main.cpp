@@ -6,6 +6,7 @@
 
 #include "apps/tabulon/GuiMain.h"
 #include "apps/tabulon/Headless.h"
+#include "apps/tabulon/ScriptLeague.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
             qputenv("XDG_RUNTIME_DIR", dir);
         }
         QGuiApplication app(argc, argv);
+        rememberRawArguments(argc, argv);
         QStringList args = QCoreApplication::arguments();
         args.removeFirst();
         return runHeadless(args);

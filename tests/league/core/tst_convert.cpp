@@ -2,6 +2,10 @@
 
 #include "files_helper.h"
 
+#include <optional>
+
+#include <sys/stat.h>
+
 namespace {
 
 // An old-format file: free first line, 18 names, zone digits, then per
@@ -25,7 +29,10 @@ QByteArray oldFile(const QByteArray &firstRow)
 class TestConvert : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void missingLeagueFileGivesEmptyLeague();
+    void emptyLeagueFileGivesEmptyLeague();
+    void unreadableLeagueFileIsRefused_data();
+    void unreadableLeagueFileIsRefused();
+    void namesOutsideTheFileSystemsEncodingAreRefused();
     void oldFileIsConverted();
     void failureLeavesOutputUntouched_data();
     void failureLeavesOutputUntouched();
@@ -34,10 +41,12 @@ private Q_SLOTS:
     void usage();
 };
 
-void TestConvert::missingLeagueFileGivesEmptyLeague()
+void TestConvert::emptyLeagueFileGivesEmptyLeague()
 {
+    // An existing league file without entries: every key reads as its default.
     QTemporaryDir dir;
-    const Run r = runTabulon({"--convert", "missing.T98", "new.T98"}, dir.path());
+    writeAll(dir.filePath("empty.T98"), QByteArray());
+    const Run r = runTabulon({"--convert", "empty.T98", "new.T98"}, dir.path());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
 
@@ -57,7 +66,91 @@ void TestConvert::missingLeagueFileGivesEmptyLeague()
     const QByteArray written = readAll(dir.filePath("new.T98"));
     QCOMPARE(written, expected);
     QCOMPARE(written.count('='), 8 + 18 + 18 * 6 + 34 * 38);
-    QVERIFY(!QFile::exists(dir.filePath("missing.T98")));
+    QCOMPARE(readAll(dir.filePath("empty.T98")), QByteArray());
+}
+
+void TestConvert::unreadableLeagueFileIsRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing") << "missing";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("no read permission") << "unreadable";
+    QTest::newRow("empty name") << "empty";
+}
+
+void TestConvert::unreadableLeagueFileIsRefused()
+{
+    // The window may open a missing league as an empty one; a conversion
+    // must not replace OUT with it and report success.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
+    const QString in = kind == "empty" ? QString() : dir.filePath("liga.T98");
+    const QString out = dir.filePath("ziel.T98");
+    const QByteArray old = "[Options]\r\nActual=3\r\n";
+    writeAll(out, old);
+    if (kind == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("liga.T98"));
+    if (kind == "unreadable") {
+        writeAll(in, "[Options]\r\nActual=5\r\n");
+        ::chmod(QFile::encodeName(in).constData(), 0);
+        ::chmod(QFile::encodeName(out).constData(), 0666);
+    }
+    Run r;
+    {
+        std::optional<AsUnprivileged> guard;
+        if (kind == "unreadable")
+            guard.emplace();
+        r = runTabulon({"--convert", in, out});
+    }
+    QCOMPARE(r.exitCode, 1);
+    const QString reason = kind == "folder" ? QString(": keine gewöhnliche Datei") : QString();
+    QCOMPARE(QString::fromUtf8(r.err), QString("Datei %1 kann nicht geöffnet werden%2\n").arg(in, reason));
+    QCOMPARE(r.out, QByteArray());
+    QCOMPARE(readAll(out), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             kind == "unreadable" ? QStringList({"liga.T98", "ziel.T98"}) : QStringList({"ziel.T98"}));
+}
+
+void TestConvert::namesOutsideTheFileSystemsEncodingAreRefused()
+{
+    // A byte that is not UTF-8 decodes to U+FFFD; encoded again it names the
+    // file "x\xEF\xBF\xBD.T98", which must neither be read nor written.
+    QTemporaryDir dir;
+    const QByteArray base = QFile::encodeName(dir.path());
+    const QByteArray lookalike = "[Options]\r\nActual=5\r\n";
+    writeAll(dir.filePath(QString::fromUtf8("in\xEF\xBF\xBD.T98")), lookalike);
+    writeAll(dir.filePath("good.T98"), lookalike);
+    const QByteArray old = "[Options]\r\nActual=3\r\n";
+    writeAll(dir.filePath("ziel.T98"), old);
+
+    auto run = [&](const QByteArray &in, const QByteArray &out) {
+        // QProcess would encode the arguments as UTF-8; the shell passes the raw bytes.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+        p.start("/bin/sh", {"-c", "exec \"$0\" --convert \"$(printf \"$1\")\" \"$(printf \"$2\")\"",
+                            TABULON_BIN, QString::fromLatin1(base + '/' + in), QString::fromLatin1(base + '/' + out)});
+        Run r;
+        if (p.waitForFinished(60000)) {
+            r.exitCode = p.exitCode();
+            r.err = p.readAllStandardError();
+        }
+        return r;
+    };
+    const Run badIn = run("in\\377.T98", "ziel.T98");
+    QCOMPARE(badIn.exitCode, 1);
+    QCOMPARE(badIn.err.count('\n'), 1);
+    QVERIFY2(badIn.err.contains("kann nicht ge\xC3\xB6" "ffnet werden"), badIn.err.constData());
+    QCOMPARE(readAll(dir.filePath("ziel.T98")), old);
+
+    const Run badOut = run("good.T98", "out\\377.T98");
+    QCOMPARE(badOut.exitCode, 1);
+    QVERIFY(badOut.err.startsWith("Kann nicht nach "));
+    QCOMPARE(badOut.err.count('\n'), 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }
 
 void TestConvert::oldFileIsConverted()
