@@ -19,17 +19,33 @@ double mmToUnits(double mm)
 
 // The longest start of `text` that fits into `width`. Whole characters are
 // dropped from the end, so a cut never leaves half a letter on the page.
+// A start is never narrower than a shorter start, so the length is found
+// by halving the range between a start that fits and one that does not:
+// a name of a thousand letters is measured a dozen times, not a thousand.
 QString cutToWidth(const QFontMetricsF &metrics, const QString &text, double width)
 {
     if (metrics.horizontalAdvance(text) <= width)
         return text;
-    QString cut = text;
-    while (!cut.isEmpty() && metrics.horizontalAdvance(cut) > width) {
-        cut.chop(1);
-        if (!cut.isEmpty() && cut.back().isHighSurrogate())
-            cut.chop(1);
+    // Lengths that do not end between the two halves of a surrogate pair.
+    auto whole = [&](qsizetype n) { return n == 0 || !text.at(n - 1).isHighSurrogate(); };
+    qsizetype fits = 0;          // the empty start always counts as fitting
+    qsizetype tooWide = text.size();
+    while (tooWide - fits > 1) {
+        qsizetype mid = fits + (tooWide - fits) / 2;
+        if (!whole(mid)) {
+            if (mid - 1 > fits)
+                --mid;
+            else if (mid + 1 < tooWide)
+                ++mid;
+            else
+                break;
+        }
+        if (metrics.horizontalAdvance(text.left(mid)) <= width)
+            fits = mid;
+        else
+            tooWide = mid;
     }
-    return cut;
+    return text.left(fits);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -46,6 +47,8 @@ private slots:
     void columnFormats();
     void lineAlignment();
     void longTextIsCutToItsCell();
+    void cutKeepsTheLongestStartThatFits_data();
+    void cutKeepsTheLongestStartThatFits();
     void linesFillToBottomMarginAndContinue();
     void tableRowsBreakLikeLines();
     void newPageAfterPendingBreakAddsOnePage();
@@ -204,6 +207,58 @@ void TestPageWriter::longTextIsCutToItsCell()
     QVERIFY(qAbs(page.texts.at(0).baseline.x() - mm(25)) <= kTolerance);
     QVERIFY(page.texts.at(1).baseline.x() >= mm(35) - kTolerance);
     QVERIFY(page.texts.at(1).baseline.x() + advance(page.texts.at(1)) <= mm(45) + kTolerance);
+}
+
+void TestPageWriter::cutKeepsTheLongestStartThatFits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QString letters;
+    for (int i = 0; i < 100000; ++i)
+        letters += QChar(i % 7 == 6 ? u' ' : char16_t(u'a' + i % 26));
+    QString pairs = QStringLiteral("Wxyz");
+    for (int i = 0; i < 40; ++i)
+        pairs += QString::fromUcs4(U"\U0001D400") + QLatin1Char('i');
+    QTest::newRow("club name") << QStringLiteral("Borussia Mönchengladbach") << 10;
+    QTest::newRow("1,023 letters") << letters.left(1023) << 69;
+    QTest::newRow("100,000 letters") << letters << 69;
+    QTest::newRow("surrogate pairs") << pairs << 10;
+    QTest::newRow("fits whole") << QStringLiteral("Rot-Weiß") << 69;
+}
+
+void TestPageWriter::cutKeepsTheLongestStartThatFits()
+{
+    // A table of 18 very long names must print in moments: every cell is
+    // cut to the longest start of its text that fits, never half a
+    // character, and the work must not grow with the square of the length.
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QElapsedTimer clock;
+    clock.start();
+    TPageWriter w;
+    w.BeginDoc();
+    w.TableFormat(QStringLiteral("<-%1").arg(width));
+    for (int row = 0; row < 18; ++row)
+        w.WriteTableLine(text);
+    w.EndDoc();
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+
+    const RecordedPage page = recordPage(w, 1);
+    QCOMPARE(page.texts.size(), 18);
+    const RecordedText &t = page.texts.first();
+    const QFontMetricsF metrics(t.font);
+    QVERIFY(text.startsWith(t.text));
+    QVERIFY(!t.text.isEmpty());
+    QVERIFY(!t.text.back().isHighSurrogate());
+    QVERIFY(metrics.horizontalAdvance(t.text) <= mm(width) + 0.01);
+    if (t.text.size() < text.size()) {
+        qsizetype longer = t.text.size() + 1;
+        if (text.at(longer - 1).isHighSurrogate())
+            ++longer;
+        QVERIFY(metrics.horizontalAdvance(text.left(longer)) > mm(width) - 0.01);
+    }
+    for (const RecordedText &other : page.texts)
+        QCOMPARE(other.text, t.text);
 }
 
 void TestPageWriter::linesFillToBottomMarginAndContinue()
