@@ -4,18 +4,22 @@
 #include <QFile>
 #include <QTextStream>
 
+#include "common/BoundedFile.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/model/TournamentText.h"
 
 int runCreate(const QString &textFile, const QString &dir)
 {
     QTextStream err(stderr);
-    QFile in(textFile);
-    if (!in.open(QIODevice::ReadOnly)) {
-        err << "trophex: cannot read " << textFile << ": " << in.errorString() << "\n";
+    // A description of eight groups is a few kilobytes; the limit keeps a
+    // link to an endless device or a FIFO from stalling the command.
+    const BoundedFile::Result in = BoundedFile::read(textFile, TournamentFiles::MaxTournamentTextBytes);
+    if (!in.ok()) {
+        err << "trophex: cannot read " << textFile << ": "
+            << BoundedFile::reason(in, TournamentFiles::MaxTournamentTextBytes) << "\n";
         return 1;
     }
-    const TournamentTextParse parsed = parseTournamentText(in.readAll());
+    const TournamentTextParse parsed = parseTournamentText(in.bytes);
     if (!parsed.ok) {
         err << "trophex: " << textFile << ": " << parsed.error << "\n";
         return 1;

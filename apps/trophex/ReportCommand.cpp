@@ -38,8 +38,9 @@ int runReport(const QString &dir)
     QTextStream err(stderr);
     Tournament t;
     QString failed;
-    if (!charge_groupes(t, dir, &failed)) {
-        err << "File Error !\t" << failed << "\n";
+    QString reason;
+    if (!charge_groupes(t, dir, &failed, &reason)) {
+        err << "File Error !\t" << failed << "\t" << reason << "\n";
         return 1;
     }
     // A report only reads: a missing matchs.dat is an empty list here and is

@@ -85,11 +85,21 @@ bool parseHex(QStringView digits, int *out)
 IniFile::IniFile(const QString &path)
     : m_path(path)
 {
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly)) {
-        fromBytes(f.readAll());
-        m_loaded = f.error() == QFileDevice::NoError;
+    const BoundedFile::Result r = BoundedFile::read(path, kMaxFileBytes);
+    m_status = r.status;
+    if (r.ok()) {
+        fromBytes(r.bytes);
+        m_loaded = true;
     }
+}
+
+QString IniFile::refusalMessage() const
+{
+    if (!wasRefused())
+        return QString();
+    BoundedFile::Result r;
+    r.status = m_status;
+    return LeagueError::cannotOpen(m_path, BoundedFile::reasonGerman(r, kMaxFileBytes));
 }
 
 bool IniFile::splitEntry(const QString &line, QString *key, QString *value)
@@ -327,7 +337,7 @@ bool IniFile::save(QString *error) const
             *error = LeagueError::cannotWrite(m_path);
         return false;
     };
-    if (m_path.isEmpty())
+    if (m_path.isEmpty() || wasRefused())
         return fail();
     // Replacing a write-protected file by renaming would succeed on this
     // system, but the user protected it on purpose.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/BoundedFile.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -26,13 +28,27 @@ class IniFile {
 public:
     IniFile() = default;
     // Loads the file when it exists and can be read; otherwise starts empty,
-    // so every read gives its default.
+    // so every read gives its default. Only a regular file of at most
+    // kMaxFileBytes is read; anything else is refused without reading it
+    // (see loadStatus()).
     explicit IniFile(const QString &path);
 
     QString path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
     // True when the constructor found and read the file.
     bool wasLoaded() const { return m_loaded; }
+    // Why the constructor read nothing: Missing or OpenFailed for a file
+    // that is absent or cannot be read, NotRegular or TooLarge for one that
+    // was refused. A refused file is never replaced by save(), which could
+    // only write the entries of this object and would lose all the others.
+    BoundedFile::Status loadStatus() const { return m_status; }
+    bool wasRefused() const
+    {
+        return m_status == BoundedFile::Status::NotRegular || m_status == BoundedFile::Status::TooLarge;
+    }
+    // "Datei <path> kann nicht geöffnet werden: größer als 16 MB" for a
+    // refused file, empty otherwise.
+    QString refusalMessage() const;
 
     // Integers: at most 1023 characters of the value are read. "0x"/"0X"
     // followed by at least one more character is hexadecimal; anything else
@@ -64,6 +80,8 @@ public:
     void fromBytes(const QByteArray &bytes);
 
     static constexpr int kMaxValueLength = 1023;
+    // A league file is some 35 KB; no file the program writes comes near this.
+    static constexpr qint64 kMaxFileBytes = 16 * BoundedFile::kMiB;
 
 private:
     // A section or key name as a lookup key: names that are equal ignoring
@@ -100,6 +118,7 @@ private:
 
     QString m_path;
     bool m_loaded = false;
+    BoundedFile::Status m_status = BoundedFile::Status::Missing;
     std::vector<Section> m_sections;
     // Name -> index of the first section with a header of that name.
     QHash<Name, std::size_t> m_sectionIndex;

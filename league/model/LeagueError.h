@@ -33,6 +33,15 @@ public:
     static QString accessDenied() { return QStringLiteral("Dateizugriff verweigert"); }
     static QString ioError(int code) { return QStringLiteral("E/A-Fehler %1").arg(code); }
 
+    // A file that the command line cannot read, with the reason when it is
+    // more than a missing file or a refused access: "Datei liga.T98 kann
+    // nicht geöffnet werden: keine gewöhnliche Datei".
+    static QString cannotOpen(const QString &path, const QString &reason = QString())
+    {
+        const QString text = QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(path);
+        return reason.isEmpty() ? text : text + QLatin1String(": ") + reason;
+    }
+
 private:
     QString m_message;
 };

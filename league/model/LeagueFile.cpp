@@ -1,5 +1,6 @@
 #include "league/model/LeagueFile.h"
 
+#include "common/BoundedFile.h"
 #include "league/model/Cp1252.h"
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
@@ -200,8 +201,11 @@ void importTn3(const QByteArray &bytes, League &l)
     auto line = [&](int n) { return n <= lines.size() ? lines[n - 1] : QString(); };
     auto column = [&](const QString &text, int from) { return toInteger(trimBlanks(text.mid(from, 2))); };
 
+    // Names and dates are held to what a league file can store, so a long
+    // line cannot reach the table views and the printed pages.
+    auto text = [&](int n) { return line(n).left(IniFile::kMaxValueLength); };
     for (int i = 1; i <= League::kTeams; ++i)
-        l.teamNames[i] = line(1 + i);
+        l.teamNames[i] = text(1 + i);
 
     const QString zones = line(20);
     l.clPlaces = toInteger(zones.mid(0, 1));
@@ -210,8 +214,8 @@ void importTn3(const QByteArray &bytes, League &l)
 
     int n = 21;
     for (int j = 1; j <= League::kRounds; ++j) {
-        l.roundDates[j].dateFrom = LeagueDate::normalized(line(n++));
-        l.roundDates[j].dateTo = LeagueDate::normalized(line(n++));
+        l.roundDates[j].dateFrom = LeagueDate::normalized(text(n++));
+        l.roundDates[j].dateTo = LeagueDate::normalized(text(n++));
         for (int k = 1; k <= League::kRows; ++k) {
             const QString row = line(n++);
             Match &m = l.results[j][k];
@@ -237,6 +241,8 @@ void importTn3(const QByteArray &bytes, League &l)
 
 void SaveDatei(League &l)
 {
+    // The file is read first so that its foreign sections and keys stay; a
+    // file too large or not a regular file is refused by save().
     IniFile ini(l.leagueFileName);
     LeagueFile::write(l, ini);
     QString error;
@@ -247,10 +253,15 @@ void SaveDatei(League &l)
 
 void OpenDatei(League &l)
 {
+    const IniFile ini(l.leagueFileName);
+    // A missing or unreadable file gives the defaults; a FIFO, a device or a
+    // file far beyond any league's size is reported, the open league stays.
+    if (ini.wasRefused())
+        throw LeagueError(ini.refusalMessage());
     League fresh;
     fresh.programDir = l.programDir;
     fresh.leagueFileName = l.leagueFileName;
-    LeagueFile::read(IniFile(l.leagueFileName), fresh);
+    LeagueFile::read(ini, fresh);
     fresh.leagueSaved = true;
     l = fresh;
 }
@@ -267,13 +278,22 @@ void OldDatei(League &l)
     }
     if (info.isDir())
         throw LeagueError(LeagueError::accessDenied());
-    QFile f(path);
-    // The file exists, so a refused open means the system denied access.
-    if (!f.open(QIODevice::ReadOnly))
+    const BoundedFile::Result r = BoundedFile::read(path, LeagueFile::kMaxTn3Bytes);
+    switch (r.status) {
+    case BoundedFile::Status::Ok:
+        break;
+    case BoundedFile::Status::Missing:
+        throw LeagueError(LeagueError::fileNotFound());
+    case BoundedFile::Status::OpenFailed:
+        // The file exists, so a refused open means the system denied access.
         throw LeagueError(LeagueError::accessDenied());
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    case BoundedFile::Status::NotRegular:
+    case BoundedFile::Status::TooLarge:
+        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(r, LeagueFile::kMaxTn3Bytes)));
+    case BoundedFile::Status::ReadFailed:
         throw LeagueError(LeagueError::ioError(100));
+    }
+    const QByteArray &bytes = r.bytes;
 
     League fresh;
     fresh.programDir = l.programDir;

@@ -19,10 +19,11 @@ class League;
 void SaveDatei(League &l);
 
 // Reads the whole league from l.leagueFileName. A missing or unreadable
-// file gives the defaults of every key. Out-of-range values are corrected
+// file gives the defaults of every key; a file that is not a regular file
+// or is larger than IniFile::kMaxFileBytes throws LeagueError("Datei <path>
+// kann nicht geöffnet werden: <reason>") and leaves l untouched. Out-of-range values are corrected
 // after reading (currentRound to firstRound..34, team slots outside 0..18 to
 // 0, goals to -1..999), firstRound is recomputed and leagueSaved = true.
-// Never throws.
 void OpenDatei(League &l);
 
 // Imports the previous version's file named by l.leagueFileName. The file is
@@ -42,6 +43,9 @@ QString commandLineLeagueFile(const QString &arg, const QString &programDir);
 
 // The parts of the above that work in memory, for tests and fuzzers.
 namespace LeagueFile {
+
+// An old file holds 394 short lines, well under a kilobyte per line.
+constexpr qint64 kMaxTn3Bytes = 4 * 1024 * 1024;
 
 void write(const League &l, IniFile &ini);
 // Replaces every league field of l (not the working state) from ini and

@@ -1137,6 +1137,10 @@ QList<QWidget *> TfrmTN::settingsWindows() const
 void TfrmTN::restoreSettings()
 {
     const IniFile ini(m_settingsFile);
+    // A settings file that is not a regular file or is far too large is not
+    // read; the windows take their default places and the user learns why.
+    if (ini.wasRefused())
+        m_platform.messages->error(this, ini.refusalMessage());
     const QRect screenRect = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
     const QStringList names = ProgramSettings::windowSections();
     const QList<QWidget *> windows = settingsWindows();

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include "common/BoundedFile.h"
 #include "tournament/group/Ranking.h"
 
 namespace {
@@ -56,21 +57,18 @@ FileResult writeFile(const QString &path, const QByteArray &bytes)
     return {};
 }
 
-// Reads a whole file; false when it cannot be opened or read.
-bool readFile(const QString &path, QByteArray *bytes, QString *error)
+// Reads a whole file of at most maxBytes; false when it cannot be opened or
+// read, is not a regular file or is larger than its format can be. Nothing
+// beyond the limit is read, and a FIFO or device never blocks the program.
+bool readFile(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    BoundedFile::Result r = BoundedFile::read(path, maxBytes);
+    if (!r.ok()) {
         if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("Cannot read %1: %2").arg(path, BoundedFile::reason(r, maxBytes));
         return false;
     }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-        return false;
-    }
+    *bytes = std::move(r.bytes);
     return true;
 }
 
@@ -227,7 +225,7 @@ MatchParse parseMatches(const QByteArray &bytes)
 
 using namespace TournamentFiles;
 
-bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile)
+bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile, QString *failedReason)
 {
     t.groupes.clear();
     t.chargement_ok = false;
@@ -236,11 +234,17 @@ bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile)
         const QString name = groupFileName(letter);
         QByteArray bytes;
         GroupParse parsed;
-        if (readFile(pathIn(dir, name), &bytes, nullptr))
+        QString error;
+        if (readFile(pathIn(dir, name), MaxGroupFileBytes, &bytes, &error))
             parsed = parseGroup(bytes);
+        else if (!error.isEmpty() && failedReason)
+            *failedReason = error;
         if (!parsed.ok) {
             if (failedFile)
                 *failedFile = name;
+            if (failedReason && error.isEmpty())
+                *failedReason = QStringLiteral("Cannot read %1: it must hold exactly four records of 712 bytes")
+                                    .arg(pathIn(dir, name));
             return false;
         }
         TGroupe group;
@@ -269,7 +273,7 @@ FileResult charge_matchs(Tournament &t, const QString &dir)
     if (!QFile::exists(path))
         return writeFile(path, QByteArray());
     QString error;
-    if (!readFile(path, &bytes, &error))
+    if (!readFile(path, MaxMatchRecords * MatchRecordSize, &bytes, &error))
         return FileResult::failure(error);
     return loadMatchFile(t.liste_matchs, path, bytes);
 }
@@ -282,7 +286,7 @@ FileResult charge_tour2(Tournament &t, const QString &dir)
         return {};
     QByteArray bytes;
     QString error;
-    if (!readFile(path, &bytes, &error))
+    if (!readFile(path, MaxStage2Records * MatchRecordSize, &bytes, &error))
         return FileResult::failure(error);
     return loadMatchFile(t.liste_tour2, path, bytes);
 }
@@ -291,9 +295,18 @@ FileResult charge_qualifies(Tournament &t, const QString &dir)
 {
     const QString path = pathIn(dir, QString::fromLatin1(QualifiersFile));
     QByteArray bytes;
-    if (!QFile::exists(path) || !readFile(path, &bytes, nullptr)) {
+    const BoundedFile::Result found = BoundedFile::examine(path, QualifiersFileBytes);
+    if (found.status == BoundedFile::Status::Missing || found.status == BoundedFile::Status::OpenFailed) {
         t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
         return {};
+    }
+    // Something stands in the file's place that a drawing of lots never
+    // writes (a FIFO, a device, a file far too large): the slots come from
+    // the rankings, and the user learns why.
+    QString error;
+    if (!readFile(path, QualifiersFileBytes, &bytes, &error)) {
+        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
+        return FileResult::failure(error);
     }
     t.vide_qualifies();
     for (int i = 0; i < kQualifierCount; ++i) {
@@ -334,7 +347,7 @@ void charge_buteurs(Tournament &t, const QString &dir)
 {
     t.buts_matchs.clear();
     QByteArray bytes;
-    if (readFile(pathIn(dir, QString::fromLatin1(ScorersFile)), &bytes, nullptr))
+    if (readFile(pathIn(dir, QString::fromLatin1(ScorersFile)), MaxScorersFileBytes, &bytes, nullptr))
         t.buts_matchs = parseScorers(bytes);
 }
 

@@ -24,6 +24,17 @@ inline constexpr const char *QualifiersFile = "qualif.dat";
 inline constexpr const char *ScorersFile = "buteurs.dat";
 constexpr int ScorerRecordSize = 68;
 
+// The largest files the readers accept; the size is checked before anything
+// is read, so a damaged or hostile file cannot make a reader run away.
+constexpr qint64 MaxGroupFileBytes = qint64(TeamRecordSize) * kTeamsPerGroup; // exactly four teams: 2,848 bytes
+constexpr int MaxMatchRecords = 48;  // matchs.dat: one record per group match
+constexpr int MaxStage2Records = 16; // tour2.dat: one record per knock-out code
+constexpr qint64 QualifiersFileBytes = qint64(QualifierRecordSize) * kQualifierCount; // exactly 336 bytes
+// buteurs.dat holds one record per goal; a million bytes is over 15,000 goals.
+constexpr qint64 MaxScorersFileBytes = 1024 * 1024;
+// The text that --create reads.
+constexpr qint64 MaxTournamentTextBytes = 4 * 1024 * 1024;
+
 QByteArray encodeScorers(const std::vector<TButMatch> &list);
 std::vector<TButMatch> parseScorers(const QByteArray &bytes); // a trailing partial record is dropped
 
@@ -63,8 +74,10 @@ struct FileResult
 
 // Loads groupeA.dat .. groupeH.dat from dir into groupes and sets
 // chargement_ok; stops at the first file that cannot be read. failedFile
-// (when given) receives the name of that file.
-bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile = nullptr);
+// (when given) receives the name of that file, failedReason a one-line
+// reason ("Cannot read <path>: not a regular file").
+bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile = nullptr,
+                    QString *failedReason = nullptr);
 // Loads matchs.dat; when it cannot be opened an empty one is created.
 FileResult charge_matchs(Tournament &t, const QString &dir);
 // Loads tour2.dat; a missing file leaves the list empty.

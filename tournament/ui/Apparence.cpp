@@ -15,6 +15,7 @@
 #include <QTableWidget>
 
 #include "tournament/model/NameChecks.h"
+#include "common/BoundedFile.h"
 #include "tournament/ui/Plateforme.h"
 
 namespace Apparence {
@@ -46,13 +47,20 @@ void policeGrasse(QWidget *w, int pixels)
     w->setFont(f);
 }
 
+bool litImage(QPixmap &pixmap, const QString &path)
+{
+    if (!BoundedFile::examine(path, kTailleMaxImage).ok())
+        return false;
+    return pixmap.load(path);
+}
+
 bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
                  QWidget *parent)
 {
     QPixmap pixmap;
     // Pictures come from the data folder only, whatever a group file names:
     // "/etc/x" or "../x" would lead out of it.
-    if (!NameChecks::isPlainFileName(file) || !pixmap.load(QDir(dir).filePath(file))) {
+    if (!NameChecks::isPlainFileName(file) || !litImage(pixmap, QDir(dir).filePath(file))) {
         label->clear();
         if (plateforme)
             plateforme->erreurImage(parent, QDir(dir).filePath(NameChecks::printable(file)));
@@ -78,9 +86,10 @@ bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, Ic
         window->setWindowIcon(derniere.icone);
         return true;
     }
-    // QIcon never reports a bad file, so the file's header is checked here.
+    // QIcon never reports a bad file, so the file's header is checked here,
+    // after making sure that it is a file of a sensible size at all.
     QImageReader reader(path);
-    if (!reader.canRead()) {
+    if (!BoundedFile::examine(path, kTailleMaxImage).ok() || !reader.canRead()) {
         derniere = {};
         plateforme.erreurImage(window, path);
         return false;

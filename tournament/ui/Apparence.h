@@ -10,6 +10,7 @@
 
 class Plateforme;
 class QLabel;
+class QPixmap;
 class QTableWidget;
 
 // Look shared by every window, and loading of the pictures from the data folder.
@@ -22,6 +23,13 @@ void appliquePolice(QWidget *w);
 QColor texteInactif();
 // A bold "Comic Sans MS" of the given pixel height (the closing windows' big texts).
 void policeGrasse(QWidget *w, int pixels);
+
+// The largest picture file read: a flag or background is some kilobytes.
+constexpr qint64 kTailleMaxImage = 16 * 1024 * 1024;
+// Loads a picture file into pixmap, but only a regular file of at most
+// kTailleMaxImage: a FIFO named like a flag would block the window for ever,
+// a link to an endless device would fill the memory.
+bool litImage(QPixmap &pixmap, const QString &path);
 
 // Shows dir/file in the label; file must be a plain file name of dir. On
 // failure the label is emptied and, when a platform is given, "File Error !"

@@ -67,7 +67,7 @@ void Tchampion_du_monde::TimerchampionTimer()
     const TEquipe *champion = m_main.tournoi().champion;
     QPixmap flag;
     if (allume && champion && NameChecks::isPlainFileName(champion->flagFile())
-        && flag.load(QDir(m_main.dossier()).filePath(champion->flagFile()))) {
+        && Apparence::litImage(flag, QDir(m_main.dossier()).filePath(champion->flagFile()))) {
         for (QLabel *image : images)
             image->setPixmap(flag);
     } else {
