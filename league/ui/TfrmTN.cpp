@@ -1139,7 +1139,8 @@ void TfrmTN::restoreSettings()
     const IniFile ini(m_settingsFile);
     // A settings file that is not a regular file or is far too large is not
     // read; the windows take their default places and the user learns why.
-    if (ini.wasRefused())
+    // A folder in its place only shows at exit, where it cannot be written.
+    if (ini.wasRefused() && !QFileInfo(m_settingsFile).isDir())
         m_platform.messages->error(this, ini.refusalMessage());
     const QRect screenRect = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
     const QStringList names = ProgramSettings::windowSections();
