@@ -6,18 +6,25 @@
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
 
-// What every loaded league must hold, whatever the file said: the matchday
-// bounds, team slots 0..18 and goals -1..999.
+// What every loaded league must hold, whatever the file said: a shape in
+// its ranges, the matchday bounds, team slots 0..teamCount and goals
+// -1..999, and nothing past the shape.
 inline void checkLoadedLeague(const League &l)
 {
-    FUZZ_CHECK(l.firstRound >= 1 && l.firstRound <= League::kRounds, "firstRound in 1..34");
-    FUZZ_CHECK(l.currentRound >= l.firstRound && l.currentRound <= League::kRounds,
-               "currentRound in firstRound..34");
-    for (int j = 1; j <= League::kRounds; ++j)
-        for (int k = 1; k <= League::kRows; ++k) {
+    FUZZ_CHECK(League::validTeamCount(l.teamCount), "teamCount in 2..24");
+    FUZZ_CHECK(League::validRoundCount(l.roundCount), "roundCount in 1..99");
+    FUZZ_CHECK(l.firstRound >= 1 && l.firstRound <= l.roundCount, "firstRound in 1..roundCount");
+    FUZZ_CHECK(l.currentRound >= l.firstRound && l.currentRound <= l.roundCount,
+               "currentRound in firstRound..roundCount");
+    for (int j = 1; j <= League::kMaxRounds; ++j)
+        for (int k = 1; k <= League::kMaxRows; ++k) {
             const Match &m = l.results[j][k];
-            FUZZ_CHECK(m.teamA >= 0 && m.teamA <= League::kTeams, "teamA in 0..18");
-            FUZZ_CHECK(m.teamB >= 0 && m.teamB <= League::kTeams, "teamB in 0..18");
+            if (j > l.roundCount || k > l.rowCount()) {
+                FUZZ_CHECK(m == Match{}, "nothing past the shape");
+                continue;
+            }
+            FUZZ_CHECK(m.teamA >= 0 && m.teamA <= l.teamCount, "teamA in 0..teamCount");
+            FUZZ_CHECK(m.teamB >= 0 && m.teamB <= l.teamCount, "teamB in 0..teamCount");
             FUZZ_CHECK(m.goalsA >= -1 && m.goalsA <= 999, "goalsA in -1..999");
             FUZZ_CHECK(m.goalsB >= -1 && m.goalsB <= 999, "goalsB in -1..999");
         }
@@ -31,7 +38,7 @@ inline const char *firstDifference(const League &a, const League &b)
     if (a.hasChampion != b.hasChampion || a.clPlaces != b.clPlaces || a.ucPlaces != b.ucPlaces
         || a.relegationPlaces != b.relegationPlaces) return "zones";
     if (a.currentRound != b.currentRound) return "currentRound";
-    for (int i = 1; i <= League::kTeams; ++i)
+    for (int i = 1; i <= League::kMaxTeams; ++i)
         if (a.teamNames[i] != b.teamNames[i]) {
             std::fprintf(stderr, "team %d: '%s' vs '%s'\n", i, qPrintable(a.teamNames[i]),
                          qPrintable(b.teamNames[i]));
@@ -40,7 +47,7 @@ inline const char *firstDifference(const League &a, const League &b)
     if (a.startWins != b.startWins || a.startDraws != b.startDraws || a.startLosses != b.startLosses
         || a.startGoalsFor != b.startGoalsFor || a.startGoalsAgainst != b.startGoalsAgainst
         || a.penaltyPoints != b.penaltyPoints) return "start values";
-    for (int j = 1; j <= League::kRounds; ++j)
+    for (int j = 1; j <= League::kMaxRounds; ++j)
         if (a.roundDates[j] != b.roundDates[j]) {
             std::fprintf(stderr, "round %d: '%s'/'%s' vs '%s'/'%s'\n", j,
                          qPrintable(a.roundDates[j].dateFrom), qPrintable(a.roundDates[j].dateTo),

@@ -159,6 +159,43 @@ void IniFile::Section::insertLine(qsizetype at, const QString &line)
     lines.insert(at, line);
 }
 
+void IniFile::Section::reindex()
+{
+    keyLines.clear();
+    QString key;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (splitEntry(lines[i], &key, nullptr) && !keyLines.contains(Name{key}))
+            keyLines.insert(Name{key}, i);
+}
+
+void IniFile::reindexSections()
+{
+    m_sectionIndex.clear();
+    for (std::size_t i = 0; i < m_sections.size(); ++i)
+        if (m_sections[i].hasHeader && !m_sectionIndex.contains(Name{m_sections[i].name}))
+            m_sectionIndex.insert(Name{m_sections[i].name}, i);
+}
+
+void IniFile::removeSection(const QString &section)
+{
+    if (!findSection(section))
+        return;
+    const Name name{section};
+    std::erase_if(m_sections, [&](const Section &s) { return s.hasHeader && Name{s.name} == name; });
+    reindexSections();
+}
+
+void IniFile::removeKey(const QString &section, const QString &key)
+{
+    Section *s = findSection(section);
+    if (!s || findKey(*s, key) < 0)
+        return;
+    const Name name{key};
+    QString k;
+    s->lines.removeIf([&](const QString &line) { return splitEntry(line, &k, nullptr) && Name{k} == name; });
+    s->reindex();
+}
+
 const IniFile::Section *IniFile::findSection(const QString &name) const
 {
     const auto it = m_sectionIndex.constFind(Name{name});

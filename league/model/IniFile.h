@@ -72,6 +72,11 @@ public:
     // so they are written as spaces.
     void writeString(const QString &section, const QString &key, const QString &value);
 
+    // Drops every section of that name (ignoring case) with all its lines.
+    void removeSection(const QString &section);
+    // Drops every line of the key from the first section of that name.
+    void removeKey(const QString &section, const QString &key);
+
     // Writes the whole file to path() atomically. On failure the old file is
     // untouched and *error (when given) holds "Kann nicht nach <path> schreiben".
     bool save(QString *error = nullptr) const;
@@ -106,8 +111,10 @@ private:
 
         void addLine(const QString &line);
         void insertLine(qsizetype at, const QString &line);
+        void reindex();
     };
 
+    void reindexSections();
     const Section *findSection(const QString &name) const;
     Section *findSection(const QString &name);
     // Index of the key's line in the section, or -1.

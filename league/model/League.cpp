@@ -2,6 +2,17 @@
 
 #include "league/model/LeagueError.h"
 
+#include <algorithm>
+
+namespace {
+
+bool holdsSomething(const Match &m)
+{
+    return m.teamA != 0 || m.teamB != 0 || m.goalsA != -1 || m.goalsB != -1;
+}
+
+} // namespace
+
 void League::NeuSet()
 {
     leagueSaved = true;
@@ -9,9 +20,9 @@ void League::NeuSet()
     hasChampion = true;
     teamCount = kTeams;
     roundCount = kRounds;
-    for (int j = 1; j <= kRounds; ++j) {
+    for (int j = 0; j <= kMaxRounds; ++j) {
         roundDates[j] = RoundDates{};
-        for (int k = 1; k <= kRows; ++k)
+        for (int k = 0; k <= kMaxRows; ++k)
             results[j][k] = Match{};
     }
     firstRound = 1;
@@ -19,7 +30,7 @@ void League::NeuSet()
     clPlaces = 1;
     ucPlaces = 3;
     relegationPlaces = 3;
-    for (int i = 1; i <= kTeams; ++i) {
+    for (int i = 0; i <= kMaxTeams; ++i) {
         teamNames[i].clear();
         startWins[i] = startDraws[i] = startLosses[i] = 0;
         startGoalsFor[i] = startGoalsAgainst[i] = penaltyPoints[i] = 0;
@@ -29,11 +40,11 @@ void League::NeuSet()
 void League::ErsterST()
 {
     // Slot 1 stands for every team: the settings dialog accepts start values
-    // only when all 18 teams have played the same number of games.
+    // only when all teams have played the same number of games.
     const long long games = static_cast<long long>(startWins[1]) + startDraws[1] + startLosses[1];
     long long first = games + 1;
-    if (first > kRounds)
-        first = kRounds;
+    if (first > roundCount)
+        first = roundCount;
     if (first < 1)
         first = 1;
     firstRound = static_cast<int>(first);
@@ -41,9 +52,80 @@ void League::ErsterST()
         currentRound = firstRound;
 }
 
+int League::defaultRounds(int teams)
+{
+    return teams % 2 == 0 ? 2 * (teams - 1) : 2 * teams;
+}
+
+QString League::reshapeRefusal(int teams, int rounds) const
+{
+    if (!validTeamCount(teams))
+        return QStringLiteral("Eine Liga hat %1 bis %2 Mannschaften.").arg(kMinTeams).arg(kMaxTeams);
+    if (!validRoundCount(rounds))
+        return QStringLiteral("Eine Liga hat %1 bis %2 Spieltage.").arg(kMinRounds).arg(kMaxRounds);
+    for (int j = rounds + 1; j <= roundCount; ++j)
+        for (int k = 1; k <= rowCount(); ++k)
+            if (holdsSomething(results[j][k]))
+                return QStringLiteral("Die Liga kann nicht auf %1 Spieltage verkürzt werden: "
+                                      "Spieltag %2 enthält Paarungen oder Ergebnisse.")
+                    .arg(rounds)
+                    .arg(j);
+    const int rows = rowCountFor(teams);
+    const int keptRounds = std::min(rounds, roundCount);
+    for (int j = 1; j <= keptRounds; ++j) {
+        for (int k = 1; k <= rowCount(); ++k) {
+            const Match &m = results[j][k];
+            if (k > rows && holdsSomething(m))
+                return QStringLiteral("Die Liga kann nicht auf %1 Mannschaften verkleinert werden: "
+                                      "Spieltag %2 enthält in Zeile %3 eine Paarung oder ein Ergebnis.")
+                    .arg(teams)
+                    .arg(j)
+                    .arg(k);
+            const int beyond = m.teamA > teams ? m.teamA : m.teamB > teams ? m.teamB : 0;
+            if (beyond)
+                return QStringLiteral("Die Liga kann nicht auf %1 Mannschaften verkleinert werden: "
+                                      "Mannschaft %2 (%3) ist auf Spieltag %4 angesetzt.")
+                    .arg(teams)
+                    .arg(beyond)
+                    .arg(teamNames[beyond])
+                    .arg(j);
+        }
+    }
+    return QString();
+}
+
+bool League::reshape(int teams, int rounds)
+{
+    if (!reshapeRefusal(teams, rounds).isEmpty())
+        return false;
+    teamCount = teams;
+    roundCount = rounds;
+    clearBeyondShape();
+    ErsterST();
+    currentRound = std::clamp(currentRound, firstRound, roundCount);
+    return true;
+}
+
+void League::clearBeyondShape()
+{
+    for (int i = teamCount + 1; i <= kMaxTeams; ++i) {
+        teamNames[i].clear();
+        startWins[i] = startDraws[i] = startLosses[i] = 0;
+        startGoalsFor[i] = startGoalsAgainst[i] = penaltyPoints[i] = 0;
+    }
+    const int rows = rowCount();
+    for (int j = 1; j <= kMaxRounds; ++j) {
+        if (j > roundCount)
+            roundDates[j] = RoundDates{};
+        for (int k = 1; k <= kMaxRows; ++k)
+            if (j > roundCount || k > rows)
+                results[j][k] = Match{};
+    }
+}
+
 Match &League::match(int round, int row)
 {
-    if (round < 1 || round > kRounds || row < 1 || row > kRows)
+    if (round < 1 || round > roundCount || row < 1 || row > rowCount())
         throw LeagueError(LeagueError::rangeError());
     return results[round][row];
 }
@@ -55,7 +137,7 @@ const Match &League::match(int round, int row) const
 
 RoundDates &League::dates(int round)
 {
-    if (round < 1 || round > kRounds)
+    if (round < 1 || round > roundCount)
         throw LeagueError(LeagueError::rangeError());
     return roundDates[round];
 }

@@ -24,17 +24,26 @@ struct RoundDates {
     bool operator==(const RoundDates &) const = default;
 };
 
-// The one league tabulon holds in memory. Arrays are indexed from 1 like the
-// team slots (1..18), matchdays (1..34) and match rows (1..9) they hold;
-// element 0 is unused. The main window owns the only instance in the program.
+// The one league tabulon holds in memory: teamCount slots (2..24),
+// roundCount matchdays (1..99) and rowCount() = teamCount / 2 match rows per
+// matchday. Arrays are indexed from 1 like the slots, matchdays and rows
+// they hold and are sized for the largest league; element 0 and everything
+// past the league's shape is unused and kept empty. The main window owns the
+// only instance in the program.
 class League {
 public:
+    // The classic shape: a new league and every file of the old program.
     static constexpr int kTeams = 18;
     static constexpr int kRounds = 34;
     static constexpr int kRows = 9;
+    static constexpr int kMinTeams = 2;
+    static constexpr int kMaxTeams = 24;
+    static constexpr int kMinRounds = 1;
+    static constexpr int kMaxRounds = 99;
+    static constexpr int kMaxRows = kMaxTeams / 2;
     static constexpr const char *kProgramTitle = "Tabulon '98";
 
-    using TeamInts = std::array<int, kTeams + 1>;
+    using TeamInts = std::array<int, kMaxTeams + 1>;
 
     // options
     int teamCount = kTeams;
@@ -46,7 +55,7 @@ public:
     int currentRound = 1;
 
     // team slots
-    std::array<QString, kTeams + 1> teamNames;
+    std::array<QString, kMaxTeams + 1> teamNames;
     TeamInts startWins{};
     TeamInts startDraws{};
     TeamInts startLosses{};
@@ -55,8 +64,8 @@ public:
     TeamInts penaltyPoints{};
 
     // matchdays
-    std::array<RoundDates, kRounds + 1> roundDates;
-    std::array<std::array<Match, kRows + 1>, kRounds + 1> results;
+    std::array<RoundDates, kMaxRounds + 1> roundDates;
+    std::array<std::array<Match, kMaxRows + 1>, kMaxRounds + 1> results;
 
     // derived
     int firstRound = 1;
@@ -73,12 +82,38 @@ public:
     void NeuSet();
 
     // Recomputes firstRound from the start games of slot 1 and raises
-    // currentRound to it. firstRound is capped at 34 so that a league whose
-    // start values claim 34 or more games still shows its last matchday.
+    // currentRound to it. firstRound is capped at roundCount so that a
+    // league whose start values claim that many games or more still shows
+    // its last matchday.
     void ErsterST();
 
-    // Range-checked access; an index outside 1..34 or 1..9 throws
-    // LeagueError("Bereichsüberschreitung").
+    // Match rows per matchday: one game for every two teams.
+    int rowCount() const { return teamCount / 2; }
+    static int rowCountFor(int teams) { return teams / 2; }
+    // A double round robin: every team meets every other twice. With an odd
+    // count one team rests on each matchday, so a half takes n matchdays.
+    static int defaultRounds(int teams);
+    static bool validTeamCount(int n) { return n >= kMinTeams && n <= kMaxTeams; }
+    static bool validRoundCount(int r) { return r >= kMinRounds && r <= kMaxRounds; }
+
+    // Why the league cannot take the shape of `teams` slots and `rounds`
+    // matchdays, or an empty text when it can: a shape that drops a
+    // matchday or match row holding a pairing or a result, or a slot that a
+    // pairing names, is refused, so nothing entered is lost. Dates alone do
+    // not hold a matchday; the program fills them itself. Counts outside
+    // their ranges are refused as well.
+    QString reshapeRefusal(int teams, int rounds) const;
+    // Takes the new shape when reshapeRefusal() allows it and returns true;
+    // otherwise changes nothing and returns false. Slots, matchdays and
+    // rows that the new shape drops are emptied, new ones start empty, and
+    // currentRound and firstRound are held within the new matchdays.
+    bool reshape(int teams, int rounds);
+    // Empties every slot, matchday and row past teamCount, roundCount and
+    // rowCount(), so that whole-array comparisons see only the league.
+    void clearBeyondShape();
+
+    // Range-checked access; an index outside 1..roundCount or 1..rowCount()
+    // throws LeagueError("Bereichsüberschreitung").
     Match &match(int round, int row);
     const Match &match(int round, int row) const;
     RoundDates &dates(int round);

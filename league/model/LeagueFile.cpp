@@ -30,17 +30,17 @@ QString roundSection(int j)
     return QStringLiteral("Round%1").arg(j);
 }
 
-// The keys of one matchday row, "TA1" to "GB9", built once: loading or
-// saving a league uses each of them 34 times.
+// The keys of one matchday row, "TA1" to "GB12", built once: loading or
+// saving a league uses each of them once per matchday.
 struct RowKeys {
     QString teamA, teamB, goalsA, goalsB;
 };
 
 const RowKeys &rowKeys(int k)
 {
-    static const std::array<RowKeys, League::kRows + 1> keys = [] {
-        std::array<RowKeys, League::kRows + 1> out;
-        for (int row = 1; row <= League::kRows; ++row) {
+    static const std::array<RowKeys, League::kMaxRows + 1> keys = [] {
+        std::array<RowKeys, League::kMaxRows + 1> out;
+        for (int row = 1; row <= League::kMaxRows; ++row) {
             const QString n = QString::number(row);
             out[row] = {QStringLiteral("TA") + n, QStringLiteral("TB") + n, QStringLiteral("GA") + n,
                         QStringLiteral("GB") + n};
@@ -111,7 +111,7 @@ void write(const League &l, IniFile &ini)
     ini.writeInteger(kOptions, QStringLiteral("AB"), l.relegationPlaces);
     ini.writeInteger(kOptions, QStringLiteral("Actual"), l.currentRound);
 
-    for (int i = 1; i <= League::kTeams; ++i) {
+    for (int i = 1; i <= l.teamCount; ++i) {
         ini.writeString(kTeams, QString::number(i), l.teamNames[i]);
         const QString s = teamSection(i);
         ini.writeInteger(s, QStringLiteral("SS"), l.startWins[i]);
@@ -122,17 +122,39 @@ void write(const League &l, IniFile &ini)
         ini.writeInteger(s, QStringLiteral("SP"), l.penaltyPoints[i]);
     }
 
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= l.roundCount; ++j) {
         const QString s = roundSection(j);
         ini.writeString(s, QStringLiteral("D1"), LeagueDate::normalized(l.roundDates[j].dateFrom));
         ini.writeString(s, QStringLiteral("D2"), LeagueDate::normalized(l.roundDates[j].dateTo));
-        for (int k = 1; k <= League::kRows; ++k) {
+        for (int k = 1; k <= l.rowCount(); ++k) {
             const Match &m = l.results[j][k];
             const RowKeys &key = rowKeys(k);
             ini.writeInteger(s, key.teamA, m.teamA);
             ini.writeInteger(s, key.teamB, m.teamB);
             ini.writeInteger(s, key.goalsA, m.goalsA);
             ini.writeInteger(s, key.goalsB, m.goalsB);
+        }
+    }
+
+    // A league saved over a file of a larger shape must not leave the old
+    // slots, matchdays and rows behind: read again, they would come back
+    // the next time the league grows.
+    for (int i = l.teamCount + 1; i <= League::kMaxTeams; ++i) {
+        ini.removeKey(kTeams, QString::number(i));
+        ini.removeSection(teamSection(i));
+    }
+    for (int j = l.roundCount + 1; j <= League::kMaxRounds; ++j)
+        ini.removeSection(roundSection(j));
+    if (l.rowCount() < League::kMaxRows) {
+        for (int j = 1; j <= l.roundCount; ++j) {
+            const QString s = roundSection(j);
+            for (int k = l.rowCount() + 1; k <= League::kMaxRows; ++k) {
+                const RowKeys &key = rowKeys(k);
+                ini.removeKey(s, key.teamA);
+                ini.removeKey(s, key.teamB);
+                ini.removeKey(s, key.goalsA);
+                ini.removeKey(s, key.goalsB);
+            }
         }
     }
 }
@@ -142,15 +164,22 @@ void read(const IniFile &ini, League &l)
     // The title is part of the file but the caption always shows the
     // program's own.
     (void)ini.readString(kOptions, QStringLiteral("Title"), QStringLiteral("Nix"));
+    // The shape: counts outside their ranges read as the classic 18 teams
+    // and as the double round robin of the team count.
     l.teamCount = ini.readInteger(kOptions, QStringLiteral("Teams"), League::kTeams);
-    l.roundCount = ini.readInteger(kOptions, QStringLiteral("Rounds"), League::kRounds);
+    if (!League::validTeamCount(l.teamCount))
+        l.teamCount = League::kTeams;
+    l.roundCount = ini.readInteger(kOptions, QStringLiteral("Rounds"), League::defaultRounds(l.teamCount));
+    if (!League::validRoundCount(l.roundCount))
+        l.roundCount = League::defaultRounds(l.teamCount);
+    l.clearBeyondShape();
     l.hasChampion = ini.readBool(kOptions, QStringLiteral("Champ"), true);
     l.clPlaces = ini.readInteger(kOptions, QStringLiteral("CL"), 1);
     l.ucPlaces = ini.readInteger(kOptions, QStringLiteral("UC"), 3);
     l.relegationPlaces = ini.readInteger(kOptions, QStringLiteral("AB"), 3);
     l.currentRound = ini.readInteger(kOptions, QStringLiteral("Actual"), 1);
 
-    for (int i = 1; i <= League::kTeams; ++i) {
+    for (int i = 1; i <= l.teamCount; ++i) {
         l.teamNames[i] = ini.readString(kTeams, QString::number(i), QStringLiteral("[keine]"));
         const QString s = teamSection(i);
         l.startWins[i] = ini.readInteger(s, QStringLiteral("SS"), 0);
@@ -161,11 +190,11 @@ void read(const IniFile &ini, League &l)
         l.penaltyPoints[i] = ini.readInteger(s, QStringLiteral("SP"), 0);
     }
 
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= l.roundCount; ++j) {
         const QString s = roundSection(j);
         l.roundDates[j].dateFrom = LeagueDate::normalized(ini.readString(s, QStringLiteral("D1"), QString()));
         l.roundDates[j].dateTo = LeagueDate::normalized(ini.readString(s, QStringLiteral("D2"), QString()));
-        for (int k = 1; k <= League::kRows; ++k) {
+        for (int k = 1; k <= l.rowCount(); ++k) {
             Match &m = l.results[j][k];
             const RowKeys &key = rowKeys(k);
             m.teamA = ini.readInteger(s, key.teamA, 0);
@@ -181,11 +210,12 @@ void correctRanges(League &l)
 {
     // firstRound comes first: it is the lower bound of the current matchday.
     l.ErsterST();
-    l.currentRound = std::clamp(l.currentRound, l.firstRound, int(League::kRounds));
-    auto team = [](int t) { return t < 0 || t > League::kTeams ? 0 : t; };
+    l.currentRound = std::clamp(l.currentRound, l.firstRound, l.roundCount);
+    const int teams = l.teamCount;
+    auto team = [teams](int t) { return t < 0 || t > teams ? 0 : t; };
     auto goals = [](int g) { return std::clamp(g, -1, 999); };
-    for (int j = 1; j <= League::kRounds; ++j)
-        for (int k = 1; k <= League::kRows; ++k) {
+    for (int j = 1; j <= l.roundCount; ++j)
+        for (int k = 1; k <= l.rowCount(); ++k) {
             Match &m = l.results[j][k];
             m.teamA = team(m.teamA);
             m.teamB = team(m.teamB);
