@@ -45,22 +45,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static Fixture fixture;
     Tournament &t = fixture.tournament;
     const QByteArray bytes = fuzzBytes(data, size);
-    {
-        QFile file(fixture.dir.filePath(QString::fromLatin1(QualifiersFile)));
+    // An empty input stands for a folder without qualif.dat (an empty file
+    // takes the same path as any other short one).
+    const QString path = fixture.dir.filePath(QString::fromLatin1(QualifiersFile));
+    QFile::remove(path);
+    if (!bytes.isEmpty()) {
+        QFile file(path);
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "write qualif.dat");
         FUZZ_CHECK(file.write(bytes) == bytes.size(), "write qualif.dat");
     }
     const FileResult r = charge_qualifies(t, fixture.dir.path());
     const int exact = QualifierRecordSize * kQualifierCount;
-    FUZZ_CHECK(r.ok == (bytes.size() == exact),
-               "only a file of exactly sixteen records loads");
+    FUZZ_CHECK(r.ok == (bytes.isEmpty() || bytes.size() == exact),
+               "only a missing file or one of exactly sixteen records loads");
     for (int i = 0; i < kQualifierCount; ++i) {
         const TEquipe *team = t.qualifies[i];
         if (!team)
             continue;
         FUZZ_CHECK(isGroupTeam(t, team), "a qualifier slot points into the groups");
-        if (bytes.size() > exact)
-            continue; // refused unread: the slots come from the rankings
+        if (bytes.isEmpty() || bytes.size() > exact)
+            continue; // missing or refused unread: the slots come from the rankings
         const int n = qMin(int(static_cast<unsigned char>(bytes[QualifierRecordSize * i])),
                            ShortName::MaxLength);
         FUZZ_CHECK(team->name.bytes() == bytes.mid(QualifierRecordSize * i + 1, n),

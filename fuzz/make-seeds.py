@@ -50,6 +50,17 @@ for j in range(1, 4):
     sections.append((b"Round%d" % j, rows))
 league = ini(sections)
 put("fuzz_league_t98", "season", league)
+# A six-team league of ten matchdays, and shapes outside their ranges.
+small = [(b"Options", [(b"Teams", b"6"), (b"Rounds", b"10"), (b"Actual", b"2")]),
+         (b"Teams", [(str(i).encode(), b"Klub %d" % i) for i in range(1, 7)])]
+for j in range(1, 3):
+    rows = []
+    for k in range(1, 4):
+        rows += [(b"TA%d" % k, b"%d" % k), (b"TB%d" % k, b"%d" % (7 - k)),
+                 (b"GA%d" % k, b"%d" % j), (b"GB%d" % k, b"0")]
+    small.append((b"Round%d" % j, rows))
+put("fuzz_league_t98", "six-teams", ini(small))
+put("fuzz_league_t98", "bad-shape", ini([(b"Options", [(b"Teams", b"25"), (b"Rounds", b"0")])]))
 put("fuzz_league_t98", "out-of-range", ini([(b"Options", [(b"Actual", b"99")]),
                                             (b"Team1", [(b"SS", b"40")]),
                                             (b"Round1", [(b"TA1", b"-5"), (b"TB1", b"19"),
