@@ -2,6 +2,7 @@
 
 #include "apps/tabulon/ConvertCommand.h"
 #include "apps/tabulon/ExportCommand.h"
+#include "apps/tabulon/FixturesCommand.h"
 #include "apps/tabulon/PrintPdfCommand.h"
 
 #include <QString>
@@ -28,6 +29,7 @@ const Command kCommands[] = {
      "                         save it as the league file OUT\n"},
     {"--print-pdf", runPrintPdf, printPdfUsage()},
     {"--export", runExport, exportUsage()},
+    {"--fixtures", runFixtures, fixturesUsage()},
 };
 
 QString usageText()
@@ -38,7 +40,8 @@ QString usageText()
         "\n"
         "Without options the program window opens, with LEAGUEFILE loaded when given.\n"
         "Options run without a display and end with exit status 0 on success,\n"
-        "1 when a file could not be read or written, 2 on wrong usage:\n"
+        "1 when a file could not be read or written or a change is refused,\n"
+        "2 on wrong usage:\n"
         "\n");
     for (const Command &c : kCommands)
         text += QString::fromUtf8(c.usage);

@@ -178,10 +178,13 @@ void TestLeagueFixtures::confirmationSaysHowMany()
 void TestLeagueFixtures::newSlotsAndSeeds()
 {
     League l = shaped(20, 38);
-    l.teamNames[1] = QStringLiteral("Klub");
+    for (int i = 1; i <= 20; ++i)
+        l.teamNames[i] = QStringLiteral("Klub %1").arg(i);
+    l.teamNames[4] = QStringLiteral("  ");
     LeagueFixtures::nameSlots(l, 19);
-    QCOMPARE(l.teamNames[1], QStringLiteral("Klub"));
-    QCOMPARE(l.teamNames[18], QString());
+    QCOMPARE(l.teamNames[1], QStringLiteral("Klub 1"));
+    QCOMPARE(l.teamNames[4], QStringLiteral("Team 4"));
+    QCOMPARE(l.teamNames[18], QStringLiteral("Klub 18"));
     QCOMPARE(l.teamNames[19], QStringLiteral("Team 19"));
     QCOMPARE(l.teamNames[20], QStringLiteral("Team 20"));
     QCOMPARE(l.teamNames[21], QString());
