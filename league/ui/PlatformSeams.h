@@ -73,7 +73,7 @@ class HelpSeam {
 public:
     virtual ~HelpSeam() = default;
     // Context numbers: 0 contents, 2 settings, 3 cross table, 4 tables,
-    // 5 curves, 7 export, 8 print and preview.
+    // 5 curves, 7 export, 8 print and preview, 9 fixture list.
     virtual void showContext(QWidget *parent, int context) = 0;
     virtual void showIndex(QWidget *parent) = 0;
     virtual void showUsage(QWidget *parent) = 0;

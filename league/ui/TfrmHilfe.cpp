@@ -25,6 +25,7 @@ const Topic kTopics[] = {
     {"spieltag.html", "Spieltage eingeben"},
     {"dateien.html", "Ligen öffnen und speichern"},
     {"einstellungen.html", "Grundeinstellungen"},
+    {"spielplan.html", "Spielplan erstellen"},
     {"tabellen.html", "Tabellen"},
     {"kreuztabelle.html", "Kreuztabelle"},
     {"fieberkurven.html", "Fieberkurven"},
@@ -84,6 +85,8 @@ QString TfrmHilfe::pageForContext(int context)
         return QStringLiteral("export.html");
     case 8:
         return QStringLiteral("drucken.html");
+    case 9:
+        return QStringLiteral("spielplan.html");
     default:
         return QStringLiteral("inhalt.html");
     }

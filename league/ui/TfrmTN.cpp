@@ -18,6 +18,7 @@
 #include "league/ui/TfrmExport.h"
 #include "league/ui/TfrmKreuz.h"
 #include "league/ui/TfrmKurve.h"
+#include "league/ui/TfrmSpielplan.h"
 #include "league/ui/TfrmTab.h"
 #include "league/ui/ToolGlyphs.h"
 
@@ -288,6 +289,7 @@ void TfrmTN::buildActions()
         a->setChecked(true);
     }
     make(mnuEinst, "mnuEinst", QStringLiteral("&Grundeinstellungen"), QStringLiteral("Grundeinstellungen der Liga festlegen und ändern"), QKeySequence(QStringLiteral("Ctrl+G")));
+    make(mnuSpielplan, "mnuSpielplan", QStringLiteral("Spielplan erstellen..."), QStringLiteral("Erstellt den Spielplan der Liga"));
     make(mnuKreuz, "mnuKreuz", QStringLiteral("&Kreuztabelle"), QStringLiteral("Kreuztabelle der Liga anzeigen"), QKeySequence(QStringLiteral("Ctrl+X")));
     make(mnuTab, "mnuTab", QStringLiteral("&Tabelle"), QStringLiteral("Tabelle der Liga aufrufen"), QKeySequence(QStringLiteral("Ctrl+T")));
     make(mnuHeim, "mnuHeim", QStringLiteral("&Heimbilanz"), QStringLiteral("Heimbilanz der Liga aufrufen"));
@@ -353,7 +355,7 @@ void TfrmTN::buildMenus()
 
     QMenu *liga = bar->addMenu(QStringLiteral("&Liga"));
     liga->setObjectName(QStringLiteral("mnuLiga"));
-    liga->addAction(mnuEinst);
+    liga->addActions({mnuEinst, mnuSpielplan});
     liga->addSeparator();
     liga->addAction(mnuKreuz);
     liga->addSeparator();
@@ -473,6 +475,7 @@ void TfrmTN::connectAll()
     connect(mnuAStatus, &QAction::triggered, this, &TfrmTN::mnuAStatusClick);
     connect(mnuEinst, &QAction::triggered, this, &TfrmTN::mnuEinstClick);
     connect(tbEinst, &QAction::triggered, this, &TfrmTN::mnuEinstClick);
+    connect(mnuSpielplan, &QAction::triggered, this, &TfrmTN::mnuSpielplanClick);
     connect(mnuKreuz, &QAction::triggered, this, &TfrmTN::mnuKreuzClick);
     connect(tbKreuz, &QAction::triggered, this, &TfrmTN::mnuKreuzClick);
     connect(mnuTab, &QAction::triggered, this, &TfrmTN::mnuTabClick);
@@ -857,6 +860,23 @@ void TfrmTN::mnuEinstClick()
         m_frmEinst->writeTo(m_league);
         ErsterST();
         UpdateCBO();
+        UpdateST();
+        m_league.leagueSaved = false;
+    });
+}
+
+TfrmSpielplan *TfrmTN::frmSpielplan()
+{
+    if (!m_frmSpielplan)
+        m_frmSpielplan = new TfrmSpielplan(m_platform, this);
+    return m_frmSpielplan;
+}
+
+void TfrmTN::mnuSpielplanClick()
+{
+    guarded([this] {
+        if (!frmSpielplan()->run(m_league))
+            return;
         UpdateST();
         m_league.leagueSaved = false;
     });

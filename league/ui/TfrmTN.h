@@ -29,6 +29,7 @@ class TfrmKurve;
 class TfrmKreuz;
 class TfrmExport;
 class TfrmExpBMP;
+class TfrmSpielplan;
 class TfrmDruck;
 class TfrmDruckDlg;
 class TPageWriter;
@@ -69,6 +70,8 @@ public:
     TfrmExpBMP *frmExpBMP() const { return m_frmExpBMP; }
     TfrmDruck *frmDruck() const { return m_frmDruck; }
     TfrmDruckDlg *frmDruckDlg() const { return m_frmDruckDlg; }
+    // Made on first use: the fixture list is rarely drawn.
+    TfrmSpielplan *frmSpielplan();
 
     FileDialogState &dlgOpen() { return m_dlgOpen; }
     FileDialogState &dlgSave() { return m_dlgSave; }
@@ -101,6 +104,7 @@ public:
     void mnuTBLgaClick();
     void mnuAStatusClick();
     void mnuEinstClick();
+    void mnuSpielplanClick();
     void mnuKreuzClick();
     void mnuTabClick();
     void mnuHeimClick();
@@ -216,7 +220,8 @@ private:
     QAction *mnuNeu = nullptr, *mnuOeffnen = nullptr, *mnuSpeichern = nullptr, *mnuUnter = nullptr,
             *mnuExport = nullptr, *mnuDruck = nullptr, *mnuEnde = nullptr, *mnuR = nullptr,
             *mnuV = nullptr, *mnuTBStd = nullptr, *mnuTBHlp = nullptr, *mnuTBNav = nullptr,
-            *mnuTBLga = nullptr, *mnuAStatus = nullptr, *mnuEinst = nullptr, *mnuKreuz = nullptr,
+            *mnuTBLga = nullptr, *mnuAStatus = nullptr, *mnuEinst = nullptr, *mnuSpielplan = nullptr,
+            *mnuKreuz = nullptr,
             *mnuTab = nullptr, *mnuHeim = nullptr, *mnuAus = nullptr, *mnuKurve = nullptr,
             *mnuHilfe = nullptr, *mnuHInx = nullptr, *mnuHUse = nullptr, *mnuHP = nullptr,
             *mnuHLP = nullptr, *mnuEM = nullptr, *mnuInfo = nullptr;
@@ -239,4 +244,5 @@ private:
     TfrmKreuz *m_frmKreuz = nullptr;
     TfrmExport *m_frmExport = nullptr;
     TfrmExpBMP *m_frmExpBMP = nullptr;
+    TfrmSpielplan *m_frmSpielplan = nullptr;
 };
