@@ -1,6 +1,8 @@
 // Fixture list generation for the largest league.
 // Run: bench_league_fixtures --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include "league/fixtures/FixtureGenerator.h"
+#include "league/fixtures/LeagueFixtures.h"
+#include "league/model/League.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,6 +35,22 @@ void BM_FixtureGenerator_dated(benchmark::State &state)
     }
 }
 BENCHMARK(BM_FixtureGenerator_dated)->Unit(benchmark::kMicrosecond);
+
+// What the dialog and --fixtures do besides the file: the largest league's
+// list drawn, dated and put into its 46 matchdays of 12 rows.
+void BM_FixturesIntoLeague(benchmark::State &state)
+{
+    League league;
+    league.reshape(24, 46);
+    for (auto _ : state) {
+        const FixtureConflicts conflicts = LeagueFixtures::conflicts(league);
+        benchmark::DoNotOptimize(conflicts);
+        const auto list = FixtureGenerator::generate(
+            LeagueFixtures::optionsFor(league, 20260807u, QDate(2026, 8, 7), 7));
+        benchmark::DoNotOptimize(LeagueFixtures::apply(league, list));
+    }
+}
+BENCHMARK(BM_FixturesIntoLeague)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
