@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace {
@@ -23,6 +24,7 @@ constexpr int kTEX = 362, kTAX = 406, kTW = 40;
 constexpr int kStrX = 462, kStrW = 34;
 constexpr int kRowH = 24;
 constexpr int kTableTop = 118;
+constexpr int kShapeTop = 420;
 
 QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false)
@@ -45,9 +47,10 @@ TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEinst"));
     setWindowTitle(QStringLiteral("Grundeinstellungen der Liga"));
-    FormUtil::makeFixedDialog(this, 540, 420);
+    // The league's shape sits in a line below the team table.
+    FormUtil::makeFixedDialog(this, 540, kShapeTop + 30);
     setModal(true);
-    // The controls, 144 of them in the team table alone, are built on first
+    // The controls, 192 of them in the team table alone, are built on first
     // use or right after the main window's first paint, so that the program's
     // window appears sooner.
 }
@@ -104,7 +107,7 @@ void TfrmEinst::buildControls()
     // dialog's font once instead of in the application's font first.
     auto *table = new QWidget(scroll);
     table->setObjectName(QStringLiteral("panTeams"));
-    table->setFixedSize(510, League::kTeams * kRowH + 4);
+    m_table = table;
 
     auto field = [table](Row &row, const char *name, int k, int x, int w, const QString &mask) {
         auto *e = new QLineEdit(table);
@@ -117,9 +120,10 @@ void TfrmEinst::buildControls()
         row[k] = e;
         return e;
     };
-    for (int k = 1; k <= League::kTeams; ++k) {
+    for (int k = 1; k <= League::kMaxTeams; ++k) {
         label(table, QString::number(k), kNoX, 2 + (k - 1) * kRowH, kNoW, 21,
-              Qt::AlignRight | Qt::AlignVCenter, true);
+              Qt::AlignRight | Qt::AlignVCenter, true)
+            ->setObjectName(QStringLiteral("lblNr") + QString::number(k));
         field(edTeam, "edTeam", k, kNameX, kNameW, {})->setValidator(new Cp1252Validator(this));
         QLineEdit *sp = field(edSp, "edSp", k, kSpX, kSpW, {});
         sp->setReadOnly(true);
@@ -135,26 +139,45 @@ void TfrmEinst::buildControls()
     }
     scroll->setWidget(table);
 
+    auto shape = [this](QSpinBox *&s, const char *name, int min, int max, int x, const QString &text) {
+        QLabel *l = label(this, text, x, kShapeTop, 0, 22);
+        l->adjustSize();
+        l->setFixedHeight(22);
+        s = new QSpinBox(this);
+        s->setObjectName(QString::fromLatin1(name));
+        s->setRange(min, max);
+        s->setGeometry(x + l->width() + 6, kShapeTop, 50, 22);
+        l->setBuddy(s);
+    };
+    shape(seTeams, "seTeams", League::kMinTeams, League::kMaxTeams, 10, QStringLiteral("Mannschaften"));
+    shape(seRounds, "seRounds", League::kMinRounds, League::kMaxRounds, 160, QStringLiteral("Spieltage"));
+    seTeams->setValue(League::kTeams);
+    seRounds->setValue(League::kRounds);
+    seTeamsChange(League::kTeams);
+
     // Keyboard order: all names, then the start values row by row, then the
     // penalty points, then the controls above the table.
+    // Rows of slots the league does not have are hidden and so skipped.
     QList<QWidget *> order;
-    for (int k = 1; k <= League::kTeams; ++k)
+    for (int k = 1; k <= League::kMaxTeams; ++k)
         order << edTeam[k];
-    for (int k = 1; k <= League::kTeams; ++k)
+    for (int k = 1; k <= League::kMaxTeams; ++k)
         order << meSS[k] << meSU[k] << meSN[k] << meTorE[k] << meTorA[k];
-    for (int k = 1; k <= League::kTeams; ++k)
+    for (int k = 1; k <= League::kMaxTeams; ++k)
         order << meStrP[k];
-    order << bbOK << chkCh << seCL << seUC << seAb << bbAbbr << bbHilfe;
+    order << bbOK << chkCh << seCL << seUC << seAb << bbAbbr << bbHilfe << seTeams << seRounds;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 
-    for (int k = 1; k <= League::kTeams; ++k) {
+    for (int k = 1; k <= League::kMaxTeams; ++k) {
         connect(edTeam[k], &QLineEdit::textChanged, this, &TfrmEinst::ChkOK);
         connect(edSp[k], &QLineEdit::textChanged, this, &TfrmEinst::ChkOK);
         for (QLineEdit *e : {meSS[k], meSU[k], meSN[k]})
             connect(e, &QLineEdit::textChanged, this, [this, k] { meSSChange(k); });
     }
-    connect(bbOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(bbOK, &QPushButton::clicked, this, &TfrmEinst::bbOKClick);
+    connect(seTeams, &QSpinBox::valueChanged, this, &TfrmEinst::seTeamsChange);
+    connect(seRounds, &QSpinBox::valueChanged, this, &TfrmEinst::seRoundsChange);
     connect(bbAbbr, &QPushButton::clicked, this, &QDialog::reject);
     connect(bbHilfe, &QPushButton::clicked, this, &TfrmEinst::bbHilfeClick);
 
@@ -162,20 +185,62 @@ void TfrmEinst::buildControls()
     ChkOK();
 }
 
+int TfrmEinst::shownTeams() const
+{
+    return seTeams ? seTeams->value() : League::kTeams;
+}
+
 void TfrmEinst::ChkOK()
 {
     ensureBuilt();
+    const int teams = shownTeams();
     bool ok = true;
-    for (int k = 1; k <= League::kTeams; ++k)
+    for (int k = 1; k <= teams; ++k)
         if (edTeam[k]->text().isEmpty())
             ok = false;
-    for (int k = 1; k < League::kTeams; ++k)
+    for (int k = 1; k < teams; ++k)
         if (edSp[k]->text() != edSp[k + 1]->text())
             ok = false;
-    // 34 start games would leave no matchday to enter.
-    if (FormUtil::maskedNumber(edSp[1], 0) > League::kRounds - 1)
+    // As many start games as matchdays would leave no matchday to enter.
+    if (FormUtil::maskedNumber(edSp[1], 0) > seRounds->value() - 1)
         ok = false;
     bbOK->setEnabled(ok);
+}
+
+void TfrmEinst::seTeamsChange(int teams)
+{
+    for (int k = 1; k <= League::kMaxTeams; ++k) {
+        const bool shown = k <= teams;
+        for (const Row *row : {&edTeam, &edSp, &meSS, &meSU, &meSN, &meTorE, &meTorA, &meStrP})
+            (*row)[k]->setVisible(shown);
+        m_table->findChild<QLabel *>(QStringLiteral("lblNr") + QString::number(k))->setVisible(shown);
+    }
+    m_table->setFixedSize(510, teams * kRowH + 4);
+    if (!m_roundsChosen && !m_filling) {
+        const QSignalBlocker block(seRounds);
+        seRounds->setValue(League::defaultRounds(teams));
+    }
+    ChkOK();
+}
+
+void TfrmEinst::seRoundsChange()
+{
+    if (!m_filling)
+        m_roundsChosen = true;
+    ChkOK();
+}
+
+void TfrmEinst::bbOKClick()
+{
+    // A smaller league must not drop a pairing or a result: the user learns
+    // which one stands in the way, and the dialog stays open.
+    const QString refusal = m_league ? m_league->reshapeRefusal(seTeams->value(), seRounds->value()) : QString();
+    if (!refusal.isEmpty()) {
+        if (m_platform.messages)
+            m_platform.messages->error(this, refusal);
+        return;
+    }
+    accept();
 }
 
 void TfrmEinst::meSSChange(int row)
@@ -193,15 +258,23 @@ void TfrmEinst::bbHilfeClick()
 void TfrmEinst::fillFrom(const League &league)
 {
     ensureBuilt();
+    m_league = &league;
+    m_filling = true;
+    seTeams->setValue(league.teamCount);
+    seRounds->setValue(league.roundCount);
+    seTeamsChange(league.teamCount);
+    m_filling = false;
+    m_roundsChosen = league.roundCount != League::defaultRounds(league.teamCount);
     chkCh->setChecked(league.hasChampion);
     seCL->setValue(league.clPlaces);
     seUC->setValue(league.ucPlaces);
     seAb->setValue(league.relegationPlaces);
-    for (int k = 1; k <= League::kTeams; ++k)
-        edTeam[k]->setText(league.teamNames[k]);
-    auto fill = [](const Row &row, const League::TeamInts &values) {
-        for (int k = 1; k <= League::kTeams; ++k)
-            row[k]->setText(QString::number(values[k]));
+    // Slots beyond the league start empty, should the user add them.
+    for (int k = 1; k <= League::kMaxTeams; ++k)
+        edTeam[k]->setText(k <= league.teamCount ? league.teamNames[k] : QString());
+    auto fill = [&league](const Row &row, const League::TeamInts &values) {
+        for (int k = 1; k <= League::kMaxTeams; ++k)
+            row[k]->setText(QString::number(k <= league.teamCount ? values[k] : 0));
     };
     fill(meSS, league.startWins);
     fill(meSU, league.startDraws);
@@ -215,11 +288,12 @@ void TfrmEinst::fillFrom(const League &league)
 void TfrmEinst::writeTo(League &league) const
 {
     const_cast<TfrmEinst *>(this)->ensureBuilt();
+    league.reshape(seTeams->value(), seRounds->value());
     league.hasChampion = chkCh->isChecked();
     league.clPlaces = seCL->value();
     league.ucPlaces = seUC->value();
     league.relegationPlaces = seAb->value();
-    for (int k = 1; k <= League::kTeams; ++k) {
+    for (int k = 1; k <= league.teamCount; ++k) {
         league.teamNames[k] = edTeam[k]->text();
         league.startWins[k] = FormUtil::maskedNumber(meSS[k], 0);
         league.startDraws[k] = FormUtil::maskedNumber(meSU[k], 0);
@@ -228,7 +302,7 @@ void TfrmEinst::writeTo(League &league) const
         league.startGoalsAgainst[k] = FormUtil::maskedNumber(meTorA[k], 0);
         league.penaltyPoints[k] = FormUtil::maskedNumber(meStrP[k], 0);
     }
-    for (int k = 1; k <= League::kTeams; ++k) {
+    for (int k = 1; k <= league.teamCount; ++k) {
         if (league.startWins[k] + league.startDraws[k] + league.startLosses[k] == 0) {
             league.startGoalsFor[k] = 0;
             league.startGoalsAgainst[k] = 0;

@@ -24,7 +24,9 @@ public:
     // column and "OK" up to date on the way.
     void fillFrom(const League &league);
     // Writes the fields back and zeroes the start goals of teams without
-    // start games. firstRound and the main window are the caller's.
+    // start games; the league takes the dialog's shape first (bbOK is only
+    // accepted when the league allows it). firstRound and the main window
+    // are the caller's.
     void writeTo(League &league) const;
 
     void ChkOK();
@@ -35,8 +37,12 @@ protected:
 
 private:
     void buildControls() override;
-    using Row = std::array<QLineEdit *, League::kTeams + 1>;
+    using Row = std::array<QLineEdit *, League::kMaxTeams + 1>;
 
+    int shownTeams() const;
+    void seTeamsChange(int teams);
+    void seRoundsChange();
+    void bbOKClick();
 
     void meSSChange(int row);
     void bbHilfeClick();
@@ -46,6 +52,16 @@ private:
     QSpinBox *seCL = nullptr;
     QSpinBox *seUC = nullptr;
     QSpinBox *seAb = nullptr;
+    QSpinBox *seTeams = nullptr;
+    QSpinBox *seRounds = nullptr;
+    QWidget *m_table = nullptr;
+    // The league the fields were filled from, asked whether it can take the
+    // new shape when the user confirms.
+    const League *m_league = nullptr;
+    // Until the user sets the matchdays, they follow the team count's
+    // double round robin.
+    bool m_roundsChosen = false;
+    bool m_filling = false;
     QPushButton *bbOK = nullptr;
     QPushButton *bbAbbr = nullptr;
     QPushButton *bbHilfe = nullptr;
