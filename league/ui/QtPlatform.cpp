@@ -2,7 +2,12 @@
 
 #include "league/ui/TfrmHilfe.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -95,6 +100,61 @@ QtHelpViewer::~QtHelpViewer()
     delete m_window.data();
 }
 
+namespace {
+
+qint64 overlap(const QRect &a, const QRect &b)
+{
+    const QRect r = a.intersected(b);
+    return r.isEmpty() ? 0 : qint64(r.width()) * r.height();
+}
+
+} // namespace
+
+QRect QtHelpViewer::placeBeside(const QRect &dialog, const QList<QRect> &keepFree, QSize help, const QRect &screen)
+{
+    constexpr int gap = 8, minWidth = 360, minHeight = 240;
+    help = help.boundedTo(screen.size());
+    const int rightRoom = screen.right() - dialog.right() - gap;
+    const int leftRoom = dialog.left() - screen.left() - gap;
+    const int belowRoom = screen.bottom() - dialog.bottom() - gap;
+    const int aboveRoom = dialog.top() - screen.top() - gap;
+    auto fit = [](int want, int room, int least) { return room >= least ? std::min(want, room) : want; };
+    QList<QRect> candidates;
+    {
+        const int w = fit(help.width(), rightRoom, minWidth);
+        candidates << QRect(dialog.right() + 1 + gap, dialog.top(), w, help.height());
+    }
+    {
+        const int w = fit(help.width(), leftRoom, minWidth);
+        candidates << QRect(dialog.left() - gap - w, dialog.top(), w, help.height());
+    }
+    {
+        const int h = fit(help.height(), belowRoom, minHeight);
+        candidates << QRect(dialog.left(), dialog.bottom() + 1 + gap, help.width(), h);
+    }
+    {
+        const int h = fit(help.height(), aboveRoom, minHeight);
+        candidates << QRect(dialog.left(), dialog.top() - gap - h, help.width(), h);
+    }
+    QRect best;
+    qint64 bestButtons = -1, bestDialog = -1;
+    for (QRect r : candidates) {
+        // Held on the screen, whatever the side.
+        r.moveLeft(std::clamp(r.left(), screen.left(), screen.right() - r.width() + 1));
+        r.moveTop(std::clamp(r.top(), screen.top(), screen.bottom() - r.height() + 1));
+        qint64 buttons = 0;
+        for (const QRect &k : keepFree)
+            buttons += overlap(r, k);
+        const qint64 covered = overlap(r, dialog);
+        if (bestButtons < 0 || buttons < bestButtons || (buttons == bestButtons && covered < bestDialog)) {
+            best = r;
+            bestButtons = buttons;
+            bestDialog = covered;
+        }
+    }
+    return best;
+}
+
 TfrmHilfe *QtHelpViewer::window(QWidget *parent)
 {
     if (!m_window) {
@@ -103,6 +163,40 @@ TfrmHilfe *QtHelpViewer::window(QWidget *parent)
         m_window = new TfrmHilfe();
         if (parent)
             m_window->move(parent->window()->frameGeometry().center() - m_window->rect().center());
+    }
+    // A modal dialog blocks every window but its own children: while one is
+    // open, the help window becomes its child, so that it can be scrolled,
+    // searched and closed, and stands beside the dialog instead of over its
+    // buttons. When the dialog closes the help window is on its own again
+    // and stays where it is.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && m_window->parentWidget() != modal) {
+        m_window->setParent(modal, Qt::Window);
+        if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+            QPointer<TfrmHilfe> help = m_window;
+            QObject::connect(dialog, &QDialog::finished, m_window, [help] {
+                if (!help)
+                    return;
+                const QRect at = help->geometry();
+                const bool shown = help->isVisible();
+                help->setParent(nullptr, Qt::Window);
+                help->setGeometry(at);
+                if (shown)
+                    help->show();
+            }, Qt::SingleShotConnection);
+        }
+    }
+    if (modal) {
+        QList<QRect> buttons;
+        for (const QAbstractButton *b : modal->findChildren<QAbstractButton *>())
+            if (b->isVisible())
+                buttons << QRect(b->mapToGlobal(QPoint(0, 0)), b->size());
+        const QScreen *screen = modal->screen() ? modal->screen() : QGuiApplication::primaryScreen();
+        const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QRect frame = modal->frameGeometry();
+        const QRect at = placeBeside(frame, buttons, m_window->size(), free);
+        m_window->resize(at.size());
+        m_window->move(at.topLeft());
     }
     return m_window;
 }

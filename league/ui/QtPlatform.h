@@ -4,6 +4,7 @@
 #include "league/ui/PrinterSeam.h"
 
 #include <QPointer>
+#include <QRect>
 #include <memory>
 
 class TfrmHilfe;
@@ -28,6 +29,13 @@ public:
     void showContext(QWidget *parent, int context) override;
     void showIndex(QWidget *parent) override;
     void showUsage(QWidget *parent) override;
+
+    // Where the help window goes beside a dialog on a screen: the first of
+    // right, left, below and above that leaves keepFree (the dialog's
+    // buttons) uncovered, then the one covering least of them and of the
+    // dialog. The window gives up width or height to fit a side, down to a
+    // readable minimum.
+    static QRect placeBeside(const QRect &dialog, const QList<QRect> &keepFree, QSize help, const QRect &screen);
 
 private:
     TfrmHilfe *window(QWidget *parent);
