@@ -1,5 +1,7 @@
 #include "league/ui/TfrmTN.h"
 
+#include "league/ui/DateField.h"
+
 #include "league/export/Exporters.h"
 #include "league/model/IniFile.h"
 #include "league/model/LeagueDate.h"
@@ -194,7 +196,11 @@ void TfrmTN::buildPanel()
     fixedLabel(m_panel, QStringLiteral("bis"), QRect(258, 9, 20, 14))->setObjectName(QStringLiteral("lblBis"));
 
     auto makeDate = [this](const QString &name, int x) {
-        auto *d = new QDateEdit(QDate::currentDate(), m_panel);
+        auto *d = new DateField(QDate::currentDate(), m_panel);
+        d->setInvalidHandler([this](const QString &typed) {
+            if (m_platform.messages)
+                m_platform.messages->error(this, LeagueError::notADate(typed));
+        });
         d->setObjectName(name);
         d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         d->setCalendarPopup(true);

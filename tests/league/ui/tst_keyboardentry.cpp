@@ -1,0 +1,116 @@
+#include "league/model/League.h"
+#include "league/ui/ScriptedPlatform.h"
+#include "league/ui/TfrmTN.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// A matchday entered from the keyboard alone.
+class TestKeyboardEntry : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        std::unique_ptr<TfrmTN> frm;
+
+        Fixture()
+        {
+            frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList());
+            frm->show();
+            QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        }
+        QDateEdit *date(const char *name) const
+        {
+            return frm->centralWidget()->findChild<QDateEdit *>(QString::fromLatin1(name));
+        }
+    };
+
+    // Selects the field's whole text, as a click into it or Tab does, and
+    // types over it.
+    static void typeOver(QDateEdit *field, const QString &text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+private slots:
+    void aTypedDateIsTakenAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("two-digit parts") << QStringLiteral("24.12.2026") << QDate(2026, 12, 24);
+        QTest::newRow("one-digit parts") << QStringLiteral("1.3.2027") << QDate(2027, 3, 1);
+        QTest::newRow("leap day") << QStringLiteral("29.02.2028") << QDate(2028, 2, 29);
+    }
+
+    void aTypedDateIsTakenAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDate, expected);
+        Fixture f;
+        QDateEdit *from = f.date("edDatum1");
+        typeOver(from, typed);
+        QCOMPARE(from->date(), expected);
+        QCOMPARE(from->findChild<QLineEdit *>()->text(), expected.toString(QStringLiteral("dd.MM.yyyy")));
+        QCOMPARE(f.frm->league().dates(1).dateFrom, expected.toString(QStringLiteral("dd.MM.yyyy")));
+        QVERIFY(f.platform.messages.shown.isEmpty());
+
+        // The second field the same way, after Tab from the first.
+        QDateEdit *to = f.date("edDatum2");
+        typeOver(to, typed);
+        QCOMPARE(f.frm->league().dates(1).dateTo, expected.toString(QStringLiteral("dd.MM.yyyy")));
+    }
+
+    void anImpossibleDateIsRefusedAndTheOldKept_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("endKey");
+        QTest::newRow("no 31 February") << QStringLiteral("31.02.2026") << 0;
+        QTest::newRow("no month 13") << QStringLiteral("12.13.2026") << 0;
+        QTest::newRow("no 29 February in 2027") << QStringLiteral("29.2.2027") << 0;
+        QTest::newRow("no year, ended by Enter") << QStringLiteral("24.12") << int(Qt::Key_Return);
+    }
+
+    void anImpossibleDateIsRefusedAndTheOldKept()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, endKey);
+        Fixture f;
+        QDateEdit *from = f.date("edDatum1");
+        from->setDate(QDate(2026, 8, 7));
+        f.frm->league().leagueSaved = true;
+        typeOver(from, typed);
+        if (endKey)
+            QTest::keyClick(from, Qt::Key(endKey));
+        QCOMPARE(from->date(), QDate(2026, 8, 7));
+        QCOMPARE(from->findChild<QLineEdit *>()->text(), QStringLiteral("07.08.2026"));
+        QCOMPARE(f.platform.messages.shown.size(), 1);
+        QCOMPARE(f.platform.messages.shown.at(0).text, QStringLiteral("'%1' ist kein gültiges Datum").arg(typed));
+        QCOMPARE(f.frm->league().dates(1).dateFrom, QStringLiteral("07.08.2026"));
+    }
+
+    void escapeGivesBackTheOldDate()
+    {
+        Fixture f;
+        QDateEdit *from = f.date("edDatum1");
+        from->setDate(QDate(2026, 8, 7));
+        typeOver(from, QStringLiteral("24.1"));
+        QTest::keyClick(from, Qt::Key_Escape);
+        QCOMPARE(from->date(), QDate(2026, 8, 7));
+        QVERIFY(f.platform.messages.shown.isEmpty());
+        // Without the whole text selected, a digit edits its section as before.
+        from->findChild<QLineEdit *>()->setCursorPosition(0);
+        from->findChild<QLineEdit *>()->deselect();
+        QTest::keyClick(from, Qt::Key_Up);
+        QCOMPARE(from->date(), QDate(2026, 8, 8));
+    }
+};
+
+QTEST_MAIN(TestKeyboardEntry)
+#include "tst_keyboardentry.moc"
