@@ -62,6 +62,9 @@ private:
 
 const QString kGoalHint = QStringLiteral("Tragen Sie hier die entsprechend erzielten Tore ein");
 const QString kTeamHint = QStringLiteral("Wählen Sie die entsprechende Mannschaft aus");
+// How long after leaving a goal field a digit is still taken as a slip of
+// the goal entry rather than a search in a team list.
+constexpr qint64 kGoalDigitGraceMs = 1000;
 
 QLabel *fixedLabel(QWidget *parent, const QString &text, const QRect &geometry, bool bold = false)
 {
@@ -515,13 +518,43 @@ void TfrmTN::connectAll()
         connect(cboTeamB[k], &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
         connect(meTorA[k], &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
         connect(meTorB[k], &QLineEdit::textChanged, this, [this, k] { meTorBChange(k); });
+        // Enter walks the goal fields: home, away, the next row's home, and
+        // from the last row back to the first, so a matchday's results are
+        // typed as digits and Enter alone.
+        connect(meTorA[k], &QLineEdit::returnPressed, this, [this, k] { focusGoal(meTorB[k]); });
+        connect(meTorB[k], &QLineEdit::returnPressed, this,
+                [this, k] { focusGoal(meTorA[k < League::kRows ? k + 1 : 1]); });
     }
     connect(edDatum1, &QDateEdit::dateChanged, this, &TfrmTN::edDatum1Change);
     connect(edDatum2, &QDateEdit::dateChanged, this, &TfrmTN::edDatum2Change);
 }
 
+void TfrmTN::focusGoal(QLineEdit *field)
+{
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+}
+
+bool TfrmTN::isGoalField(const QObject *o) const
+{
+    for (int k = 1; k <= League::kRows; ++k)
+        if (o == meTorA[k] || o == meTorB[k])
+            return true;
+    return false;
+}
+
 bool TfrmTN::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusOut && isGoalField(watched))
+        m_leftGoalField.start();
+    if (event->type() == QEvent::KeyPress && qobject_cast<QComboBox *>(watched)
+        && m_leftGoalField.isValid() && m_leftGoalField.elapsed() < kGoalDigitGraceMs) {
+        // Typed on after Tab from the goals: the digit was meant for a goal
+        // field, and a team list would take it as the start of a name.
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() == 1 && text.at(0).isDigit())
+            return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
         for (const QAction *a : findChildren<QAction *>()) {

@@ -6,6 +6,7 @@
 #include "league/ui/PlatformSeams.h"
 
 #include <QHash>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -133,6 +134,8 @@ protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusGoal(QLineEdit *field);
+    bool isGoalField(const QObject *o) const;
 
 private:
     void buildPanel();
@@ -245,4 +248,7 @@ private:
     TfrmExport *m_frmExport = nullptr;
     TfrmExpBMP *m_frmExpBMP = nullptr;
     TfrmSpielplan *m_frmSpielplan = nullptr;
+    // When the focus last left a goal field: a digit meant for the goals
+    // that lands in the next team list just after must not pick a team.
+    QElapsedTimer m_leftGoalField;
 };

@@ -2,6 +2,11 @@
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmTN.h"
 
+#include "league/model/IniFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -28,7 +33,36 @@ private:
         {
             return frm->centralWidget()->findChild<QDateEdit *>(QString::fromLatin1(name));
         }
+        template <typename T> T *row(const char *name, int k) const
+        {
+            return frm->centralWidget()->findChild<T *>(QString::fromLatin1(name) + QString::number(k));
+        }
+        // Nine pairings on matchday 1, teams 2k-1 against 2k.
+        void pairMatchdayOne()
+        {
+            League &l = frm->league();
+            for (int i = 1; i <= League::kTeams; ++i)
+                l.teamNames[i] = QStringLiteral("%1. Verein").arg(i);
+            for (int k = 1; k <= League::kRows; ++k)
+                l.match(1, k) = Match{2 * k - 1, 2 * k, -1, -1};
+            frm->UpdateCBO();
+            frm->UpdateST();
+        }
     };
+
+    static void keys(const QString &text)
+    {
+        for (const QChar c : text) {
+            QWidget *w = QApplication::focusWidget();
+            QVERIFY(w);
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(w, Qt::Key_Return);
+            else if (c == QLatin1Char('\r'))
+                QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+            else
+                QTest::keyClick(w, Qt::Key(Qt::Key_0 + c.digitValue()));
+        }
+    }
 
     // Selects the field's whole text, as a click into it or Tab does, and
     // types over it.
@@ -40,6 +74,48 @@ private:
     }
 
 private slots:
+    void nineResultsByDigitsAndEnter()
+    {
+        Fixture f;
+        f.pairMatchdayOne();
+        // Tab into the first goal field selects its text.
+        f.row<QLineEdit>("meTorA", 1)->setFocus(Qt::TabFocusReason);
+        // Row k ends k % 4 : k % 3; the keypad's Enter works as well.
+        QString typed;
+        for (int k = 1; k <= League::kRows; ++k)
+            typed += QString::number(k % 4) + (k % 2 ? QStringLiteral("\n") : QStringLiteral("\r"))
+                     + QString::number(k % 3) + QStringLiteral("\n");
+        keys(typed);
+        // From the last away field Enter goes back to the first row's home.
+        QCOMPARE(QApplication::focusWidget(), f.row<QLineEdit>("meTorA", 1));
+        const League &l = f.frm->league();
+        for (int k = 1; k <= League::kRows; ++k)
+            QCOMPARE(l.match(1, k), (Match{2 * k - 1, 2 * k, k % 4, k % 3}));
+
+        f.platform.files.accept(f.dir.filePath(QStringLiteral("tastatur")));
+        f.frm->findChild<QAction *>(QStringLiteral("mnuSpeichern"))->trigger();
+        IniFile file(f.dir.filePath(QStringLiteral("tastatur.t98")));
+        for (int k = 1; k <= League::kRows; ++k) {
+            QCOMPARE(file.readInteger(QStringLiteral("Round1"), QStringLiteral("GA%1").arg(k), -9), k % 4);
+            QCOMPARE(file.readInteger(QStringLiteral("Round1"), QStringLiteral("GB%1").arg(k), -9), k % 3);
+        }
+    }
+
+    void aDigitRightAfterTheGoalsPicksNoTeam()
+    {
+        Fixture f;
+        f.pairMatchdayOne();
+        f.row<QLineEdit>("meTorB", 1)->setFocus(Qt::TabFocusReason);
+        keys(QStringLiteral("2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.row<QComboBox>("cboTeamA", 2));
+        // "1" would pick "1. Verein" in the list; typed on at once it does not.
+        keys(QStringLiteral("1"));
+        QCOMPARE(f.row<QComboBox>("cboTeamA", 2)->currentIndex(), 3);
+        QCOMPARE(f.frm->league().match(1, 2).teamA, 3);
+        QCOMPARE(f.frm->league().match(1, 1).goalsB, 2);
+    }
+
     void aTypedDateIsTakenAsTyped_data()
     {
         QTest::addColumn<QString>("typed");
