@@ -118,6 +118,7 @@ void TfrmTab::buildControls()
         const QString n = QString::number(r);
         cell(box, {}, -2, y, 17, Qt::AlignRight, true)->setText(n);
         lblTeam[r] = cell(box, QStringLiteral("lblTeam") + n, 18, y, 200);
+        lblTeam[r]->setTextFormat(Qt::PlainText);
         lblSp[r] = cell(box, QStringLiteral("lblSp") + n, 224, y, 21);
         lblSs[r] = cell(box, QStringLiteral("lblSs") + n, 244, y, 21);
         lblSu[r] = cell(box, QStringLiteral("lblSu") + n, 264, y, 21);
@@ -185,7 +186,12 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
                                                               : standings.tableTotal;
     for (int r = 1; r <= 18; ++r) {
         const StandingsRow &row = table[r];
-        lblTeam[r]->setText(row.name);
+        // A name wider than its cell is cut at the end with "…" (centred it
+        // would lose both ends); the whole name is the cell's tooltip.
+        const QString shown =
+            lblTeam[r]->fontMetrics().elidedText(row.name, Qt::ElideRight, lblTeam[r]->width());
+        lblTeam[r]->setText(shown);
+        lblTeam[r]->setToolTip(shown == row.name ? QString() : row.name);
         lblSp[r]->setText(QString::number(row.games));
         lblSs[r]->setText(QString::number(row.wins));
         lblSu[r]->setText(QString::number(row.draws));
