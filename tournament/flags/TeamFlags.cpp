@@ -1,0 +1,88 @@
+#include "tournament/flags/TeamFlags.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+#include "tournament/flags/CountryNames.h"
+#include "tournament/flags/FlagPicture.h"
+#include "tournament/model/ShortName.h"
+
+namespace {
+
+// The pictures trophex loads besides the flags; a team called "Logo" must
+// not paint over the rankings window's background.
+const char *const kOwnPictures[] = {"defaut", "sigle", "mascot", "coupe", "logo", "soccer",
+                                    "noirs", "buteur", "gardien", "libero", "tpx"};
+
+bool isOwnPicture(const QString &name)
+{
+    for (const char *own : kOwnPictures)
+        if (name.compare(QLatin1String(own), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool isTaken(const QString &name, const QStringList &taken)
+{
+    return isOwnPicture(name) || taken.contains(name, Qt::CaseInsensitive);
+}
+
+QString cut(QString name, int length)
+{
+    name.truncate(length);
+    while (name.endsWith(QLatin1Char('_')))
+        name.chop(1);
+    return name;
+}
+
+} // namespace
+
+namespace TeamFlags {
+
+QString flagName(const QString &teamName, const QStringList &taken)
+{
+    QStringList words;
+    for (const QString &w : CountryNames::key(teamName).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QString plain;
+        for (const QChar c : w)
+            if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
+                plain += c;
+        if (!plain.isEmpty())
+            words += plain;
+    }
+    QString base = cut(words.join(QLatin1Char('_')), ShortName::MaxLength);
+    if (base.isEmpty())
+        base = QStringLiteral("team");
+    if (!isTaken(base, taken))
+        return base;
+    for (int n = 2;; ++n) {
+        const QString suffix = QStringLiteral("_%1").arg(n);
+        const QString name = cut(base, ShortName::MaxLength - int(suffix.size())) + suffix;
+        if (!isTaken(name, taken))
+            return name;
+    }
+}
+
+FileResult writePicture(const QString &path, const QString &teamName)
+{
+    const QByteArray bytes = FlagPicture::bmp24(FlagPicture::forTeam(teamName));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    // Flushed before the commit, so that a full disk fails here instead of
+    // leaving a cut picture in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return {};
+}
+
+Written writeFlag(const QString &dir, const QString &teamName, const QStringList &taken)
+{
+    const QString flag = flagName(teamName, taken);
+    const FileResult r = writePicture(QDir(dir).filePath(flag + QStringLiteral(".bmp")), teamName);
+    if (!r.ok)
+        return {false, QString(), r.error};
+    return {true, flag, QString()};
+}
+
+} // namespace TeamFlags
