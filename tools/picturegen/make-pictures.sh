@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Draws every picture trophex loads into a tournament folder: one 78 x 53 flag per
-# team (base names read from the eight group files), the empty-slot flag, the logo,
-# the mascot, the trophy, the page backgrounds and the window icon.
-# All drawings are made here from plain shapes; run it again after changing a team's flag.
+# team (through tools/flaggen, named as the eight group files say), the empty-slot
+# flag, the logo, the mascot, the trophy, the page backgrounds and the window icon.
+# Everything but the flags is drawn here from plain shapes; run it again after
+# changing a team.
 # Usage: tools/picturegen/make-pictures.sh [FOLDER]   (default: examples/tournament)
 set -euo pipefail
 
@@ -15,49 +16,15 @@ font=$(fc-match -f '%{file}' 'Comic Sans MS:bold')
 bmp() { local o=${!#}; convert "${@:1:$#-1}" -strip -colors 256 -type Palette -compress none "$o"; }
 out() { echo "BMP3:$dir/$1"; }
 
-palette=(white '#c8102e' '#0033a0' '#009a44' '#ffcd00' black '#6cace4' '#ff6a13' '#7a1d3c' '#00843d')
-
-# A flag is chosen from the name's digest: a pattern and three different colours,
-# so the same base name always gives the same picture and neighbouring names
-# rarely look alike.
-flag() {
-  local base=$1 hex a b c p i
-  hex=$(printf '%s' "$base" | md5sum | cut -c1-8)
-  i=$(( 16#${hex:0:2} % 10 )); a=${palette[$i]}
-  i=$(( (i + 1 + 16#${hex:2:2} % 9) % 10 )); b=${palette[$i]}
-  i=$(( 16#${hex:4:2} % 10 )); c=${palette[$i]}
-  while [ "$c" = "$a" ] || [ "$c" = "$b" ]; do i=$(( (i + 1) % 10 )); c=${palette[$i]}; done
-  p=$(( 16#${hex:6:2} % 8 ))
-  local args=(-size 78x53 "xc:$a")
-  case $p in
-    0) args+=(-fill "$b" -draw 'rectangle 26,0 51,52' -fill "$c" -draw 'rectangle 52,0 77,52') ;;
-    1) args+=(-fill "$b" -draw 'rectangle 0,18 77,35' -fill "$c" -draw 'rectangle 0,36 77,52') ;;
-    2) args+=(-fill "$b" -draw 'rectangle 22,0 31,52' -draw 'rectangle 0,22 77,31'
-              -fill "$c" -draw 'rectangle 25,0 28,52' -draw 'rectangle 0,25 77,28') ;;
-    3) args+=(-fill "$b" -draw 'polygon 0,0 77,0 0,52' -fill "$c" -draw 'circle 58,38 58,46') ;;
-    4) args+=(-fill "$b" -draw 'rectangle 0,0 77,17' -draw 'rectangle 0,35 77,52'
-              -fill "$c" -draw 'polygon 39,14 43,24 54,24 45,30 49,40 39,34 29,40 33,30 24,24 35,24') ;;
-    5) args+=(-fill "$b" -draw 'polygon 0,0 34,26 0,52' -fill "$c" -draw 'rectangle 0,0 77,8' -draw 'rectangle 0,44 77,52') ;;
-    6) args+=(-fill "$b" -draw 'circle 39,26 39,40' -fill "$c" -draw 'circle 39,26 39,33') ;;
-    7) args+=(-fill "$b" -draw 'rectangle 0,0 77,10' -draw 'rectangle 0,21 77,31' -draw 'rectangle 0,42 77,52'
-              -fill "$c" -draw 'rectangle 0,0 30,31') ;;
-  esac
-  args+=(-fill none -stroke '#404040' -draw 'rectangle 0,0 77,52')
-  bmp "${args[@]}" "$(out "$base.bmp")"
-}
-
-# Flag base names sit at bytes 40-60 of every 712-byte team record.
-for g in A B C D E F G H; do
-  f=$dir/groupe$g.dat
-  [ -f "$f" ] || continue
-  for i in 0 1 2 3; do
-    len=$(od -An -tu1 -j $(( i * 712 + 40 )) -N1 "$f" | tr -d ' ')
-    [ -n "$len" ] && [ "$len" -gt 0 ] || continue
-    [ "$len" -gt 20 ] && len=20
-    base=$(dd if="$f" bs=1 skip=$(( i * 712 + 41 )) count="$len" 2>/dev/null)
-    flag "$base"
-  done
-done
+# The flags: real flags for the countries, plain pictures with initials for
+# other teams, drawn by the program's own routine (tools/flaggen) from the
+# team names in the group files, under the flag names the files hold.
+flaggen=${FLAGGEN:-$here/build/bin/flaggen}
+if [ ! -x "$flaggen" ]; then
+  echo "make-pictures: $flaggen is missing; build it first (tools/dev build)" >&2
+  exit 1
+fi
+"$flaggen" "$dir" >/dev/null
 
 # An empty bracket slot: a grey field with a question mark.
 bmp -size 78x53 xc:'#d8d8d8' -fill none -stroke '#808080' -draw 'rectangle 0,0 77,52' \

@@ -9,6 +9,7 @@
 #include "tournament/flags/SvgPicture.h"
 #include "tournament/flags/TeamFlags.h"
 #include "tournament/model/NameChecks.h"
+#include "tournament/model/TournamentFiles.h"
 
 // Expected colours come from the flags' designs: France is blue, white and
 // red in three equal upright bands; Japan a red disc, three fifths of the
@@ -75,6 +76,7 @@ private slots:
     void flagNames();
     void writeFlagStaysInFolder();
     void writeFlagReportsFailure();
+    void exampleTournamentFliesRealFlags();
 };
 
 void TestFlags::countryCodes_data()
@@ -438,6 +440,39 @@ void TestFlags::writeFlagReportsFailure()
     QVERIFY(!w.ok);
     QVERIFY(w.flag.isEmpty());
     QVERIFY2(w.error.contains(missing), qPrintable(w.error));
+}
+
+void TestFlags::exampleTournamentFliesRealFlags()
+{
+    const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament");
+    Tournament t;
+    QVERIFY(charge_groupes(t, example));
+    int teams = 0;
+    for (const TGroupe &g : t.groupes)
+        for (const auto &team : g.teams) {
+            const QImage img(QDir(example).filePath(team->flagFile()));
+            QVERIFY2(img.size() == QSize(78, 53), qPrintable(team->flagFile()));
+            QCOMPARE(img.depth(), 32); // read from 24 bits a pixel
+            ++teams;
+        }
+    QCOMPARE(teams, 32);
+
+    const QImage france(example + QStringLiteral("/france.bmp"));
+    QVERIFY(isBlue(france.pixel(10, 26)));
+    QVERIFY(isWhite(france.pixel(39, 26)));
+    QVERIFY(isRed(france.pixel(68, 26)));
+    const QImage japan(example + QStringLiteral("/japon.bmp"));
+    QVERIFY(isRed(japan.pixel(39, 26)));
+    QVERIFY(isWhite(japan.pixel(3, 3)));
+    // England: a red cross on white.
+    const QImage england(example + QStringLiteral("/angleterre.bmp"));
+    QVERIFY(isRed(england.pixel(39, 26)));
+    QVERIFY(isRed(england.pixel(5, 26)));
+    QVERIFY(isRed(england.pixel(39, 3)));
+    QVERIFY(isWhite(england.pixel(10, 10)));
+    // Yugoslavia is no country today: its plain picture.
+    QCOMPARE(QImage(example + QStringLiteral("/yougoslavie.bmp")).convertToFormat(QImage::Format_RGB32),
+             FlagPicture::plainPicture(QStringLiteral("Yugoslavia")));
 }
 
 QTEST_GUILESS_MAIN(TestFlags)
