@@ -51,10 +51,22 @@ void outline(QPainter &p, int x1, int y1, int x2, int y2)
 
 } // namespace
 
-QImage Grafik()
+QImage Grafik(int teams, int rounds)
 {
     using namespace FeverCurve;
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+    const int positions = std::clamp(teams, 0, League::kMaxTeams);
+    const int matchdays = std::clamp(rounds, 0, League::kMaxRounds);
+    const int columns = columnsFor(matchdays);
+    const int rows = rowsFor(positions);
+    // The classic chart is laid out for 34 columns and 18 rows. What stands
+    // at its right or bottom edge moves by a whole cell per column or row
+    // more or less; what stands centred moves by half of that.
+    const int dx = kCell * (columns - League::kRounds);
+    const int dy = kCell * (rows - League::kTeams);
+    const int w = kWidth + dx;
+    const int h = kHeight + dy;
+
+    QImage img(w, h, QImage::Format_RGB32);
     // 96 dots per inch, so that point sizes give the pixel sizes the chart
     // was laid out for, whatever the screen says.
     img.setDotsPerMeterX(3780);
@@ -63,46 +75,55 @@ QImage Grafik()
 
     QPainter p(&img);
     prepare(p);
-    p.fillRect(QRect(0, 0, 465, 273), Qt::white);
+    p.fillRect(QRect(0, 0, w, h - 27), Qt::white);
 
     p.setPen(Qt::black);
     p.setFont(chartFont(9, true));
     const QString vertical = QStringLiteral("PLATZIERUNG");
     for (int n = 0; n < vertical.size(); ++n) {
-        const int y = 70 + 12 * n;
+        const int y = 70 + dy / 2 + 12 * n;
         const bool narrow = vertical.at(n) == QLatin1Char('I');
         textAt(p, narrow ? 9 : 7, y, vertical.at(n));
-        textAt(p, narrow ? 453 : 451, y, vertical.at(n));
+        textAt(p, (narrow ? 453 : 451) + dx, y, vertical.at(n));
     }
-    textAt(p, 350, 2, QStringLiteral("S P I E L T A G"));
-    textAt(p, 196, 256, QStringLiteral("S P I E L T A G"));
+    textAt(p, 350 + dx, 2, QStringLiteral("S P I E L T A G"));
+    textAt(p, 196 + dx / 2, 256 + dy, QStringLiteral("S P I E L T A G"));
 
     p.setPen(kRed);
     p.setFont(chartFont(7, true));
-    textAt(p, 120, 275, QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
+    textAt(p, 120 + dx / 2, 275 + dy, QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
     p.setFont(chartFont(7, false));
-    textAt(p, 60, 286, ExportTexts::contact());
+    textAt(p, 60 + dx / 2, 286 + dy, ExportTexts::contact());
 
     p.setPen(Qt::black);
-    for (int r = 1; r <= 18; ++r) {
+    for (int r = 1; r <= positions; ++r) {
         const int y = 12 * r + 16;
-        textAt(p, 440, y, QString::number(r));
+        textAt(p, 440 + dx, y, QString::number(r));
         textAt(p, r <= 9 ? 21 : 16, y, QString::number(r));
     }
-    for (int j = 1; j <= 34; ++j) {
+    for (int j = 1; j <= matchdays; ++j) {
         const int x = j == 10 ? 138 : 12 * j + 19;
         textAt(p, x, 16, QString::number(j));
-        textAt(p, x, 246, QString::number(j));
+        textAt(p, x, 246 + dy, QString::number(j));
     }
 
+    // Column and row borders every 12 pixels inside the frame, which ends
+    // one pixel further out than a cell on the right and at the bottom.
+    const int right = 438 + dx;
+    const int bottom = 245 + dy;
     p.setPen(QPen(kGridGrey, 1, Qt::SolidLine));
     p.setBrush(Qt::NoBrush);
-    for (int b = 1; b <= 32; ++b)
-        outline(p, 12 * b + 28, 27, 12 * b + 41, 245);
-    for (int b = 1; b <= 16; ++b)
-        outline(p, 28, 12 * b + 28, 438, 12 * b + 41);
-    outline(p, 28, 27, 438, 245);
+    for (int b = 1; b <= columns - 2; ++b)
+        outline(p, 12 * b + 28, 27, 12 * b + 41, bottom);
+    for (int b = 1; b <= rows - 2; ++b)
+        outline(p, 28, 12 * b + 28, right, 12 * b + 41);
+    outline(p, 28, 27, right, bottom);
     return img;
+}
+
+QImage Grafik(const League &league)
+{
+    return Grafik(league.teamCount, league.roundCount);
 }
 
 namespace {
@@ -153,11 +174,12 @@ void countResult(StandingsRow &row, int own, int other)
 
 void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *picture)
 {
-    if (team > League::kTeams)
+    const int n = league.teamCount;
+    if (team > n)
         throw LeagueError(LeagueError::rangeError());
-    // Every matchday element is cleared, not only firstRound..34: positions
-    // of an earlier computation with a lower first matchday would otherwise
-    // survive in front of the curve for readers that walk all 34.
+    // Every matchday element is cleared, not only firstRound..roundCount:
+    // positions of an earlier computation with a lower first matchday or
+    // more matchdays would otherwise survive for readers that walk them all.
     curvePos.fill(0);
     curvePos[0] = team;
     if (team > 0) {
@@ -165,26 +187,26 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
         // rows carry over from one matchday to the next. The position in a
         // stable sort is the number of teams ranked above plus the lower
         // slots tied with the team, plus one.
-        std::array<StandingsRow, 19> curveAcc{};
-        std::array<StandingsRow, 19> curveTable{};
-        for (int m = std::max(league.firstRound, 1); m <= League::kRounds; ++m) {
+        std::array<StandingsRow, League::kMaxTeams + 1> curveAcc{};
+        std::array<StandingsRow, League::kMaxTeams + 1> curveTable{};
+        for (int m = std::max(league.firstRound, 1); m <= league.roundCount; ++m) {
             bool played = false;
-            for (int k = 1; k <= League::kRows; ++k) {
+            for (int k = 1; k <= league.rowCount(); ++k) {
                 const Match &g = league.results[m][k];
                 if (!g.counts())
                     continue;
-                if (g.teamA >= 1 && g.teamA <= League::kTeams)
+                if (g.teamA >= 1 && g.teamA <= n)
                     countResult(curveAcc[g.teamA], g.goalsA, g.goalsB);
-                if (g.teamB >= 1 && g.teamB <= League::kTeams)
+                if (g.teamB >= 1 && g.teamB <= n)
                     countResult(curveAcc[g.teamB], g.goalsB, g.goalsA);
                 played = played || g.teamA == team || g.teamB == team;
             }
             if (!played)
                 continue;
-            for (int i = 1; i <= League::kTeams; ++i)
+            for (int i = 1; i <= n; ++i)
                 curveTable[i] = totalRow(league, i, curveAcc[i]);
             int position = 1;
-            for (int i = 1; i <= League::kTeams; ++i) {
+            for (int i = 1; i <= n; ++i) {
                 if (i == team)
                     continue;
                 if (ranksAbove(curveTable[i], curveTable[team])
@@ -195,7 +217,7 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
         }
     }
     if (picture) {
-        *picture = Grafik();
+        *picture = Grafik(league);
         drawCurve(*picture, league, curvePos);
     }
 }
@@ -203,7 +225,7 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
 void drawCurve(QImage &picture, const League &league, const CurvePositions &curvePos)
 {
     const int team = curvePos[0];
-    if (team < 1 || team > League::kTeams)
+    if (team < 1 || team > league.teamCount)
         return;
     QPainter p(&picture);
     prepare(p);
@@ -212,7 +234,7 @@ void drawCurve(QImage &picture, const League &league, const CurvePositions &curv
     textAt(p, 2, 0, league.teamNames[team]);
 
     QPolygon line;
-    for (int j = std::max(league.firstRound, 1); j <= League::kRounds; ++j)
+    for (int j = std::max(league.firstRound, 1); j <= league.roundCount; ++j)
         if (curvePos[j] > 0)
             line << QPoint(FeverCurve::cellX(j), FeverCurve::cellY(curvePos[j]));
     // The first point only places the pen; a single point draws nothing.

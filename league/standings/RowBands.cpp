@@ -11,37 +11,37 @@ RowBandColors RowBandColors::allWhite()
     return c;
 }
 
-RowBandColors RowBandColors::defaultLayout()
+RowBandColors RowBandColors::defaultLayout(int teams)
 {
-    RowBandColors c = allWhite();
-    c[1] = ZoneColor::champion;
-    c[2] = ZoneColor::championsLeague;
-    for (int r = 3; r <= 5; ++r)
-        c[r] = ZoneColor::uefaCup;
-    for (int r = 16; r <= 18; ++r)
-        c[r] = ZoneColor::relegation;
+    return zoneColors(true, 1, 3, 3, teams);
+}
+
+RowBandColors zoneColors(bool hasChampion, int clPlaces, int ucPlaces, int relegationPlaces, int teams)
+{
+    RowBandColors c = RowBandColors::allWhite();
+    const int n = std::clamp(teams, 0, League::kMaxTeams);
+    // Relegation first, counted up from the last row; the top zones follow
+    // and win where the two would meet.
+    for (int k = 1; k <= std::min({relegationPlaces, 8, n}); ++k)
+        c[n + 1 - k] = ZoneColor::relegation;
+    int top = 0;
+    if (hasChampion && top < n) {
+        c[1] = ZoneColor::champion;
+        top = 1;
+    }
+    if (clPlaces == 1 && top < n) {
+        c[top + 1] = ZoneColor::championsLeague;
+        ++top;
+    }
+    for (int k = 1; k <= std::min({ucPlaces, 8, n - top}); ++k)
+        c[top + k] = ZoneColor::uefaCup;
     return c;
 }
 
 RowBandColors zoneColors(const League &league)
 {
-    RowBandColors c = RowBandColors::allWhite();
-    // Relegation first, counted up from the last row; the top zones follow
-    // and win where the two would meet.
-    for (int n = 1; n <= std::min(league.relegationPlaces, 8); ++n)
-        c[19 - n] = ZoneColor::relegation;
-    int top = 0;
-    if (league.hasChampion) {
-        c[1] = ZoneColor::champion;
-        top = 1;
-    }
-    if (league.clPlaces == 1) {
-        c[top + 1] = ZoneColor::championsLeague;
-        ++top;
-    }
-    for (int n = 1; n <= std::min(league.ucPlaces, 8); ++n)
-        c[top + n] = ZoneColor::uefaCup;
-    return c;
+    return zoneColors(league.hasChampion, league.clPlaces, league.ucPlaces, league.relegationPlaces,
+                      league.teamCount);
 }
 
 RowBandColors bandsForView(TableView view, const League &league)

@@ -58,30 +58,32 @@ void countResult(StandingsRow &row, int own, int other)
     row.goalsAgainst = add(row.goalsAgainst, other);
 }
 
-// Home and away rows of matchdays firstRound..34, labelled and derived.
+// Home and away rows of matchdays firstRound..roundCount, labelled and
+// derived.
 void accumulateHomeAway(const League &league, Standings::Accumulator &home, Standings::Accumulator &away)
 {
-    for (int i = 1; i <= League::kTeams; ++i) {
+    const int n = league.teamCount;
+    for (int i = 1; i <= n; ++i) {
         home[i] = StandingsRow{};
         away[i] = StandingsRow{};
         home[i].team = away[i].team = i;
         home[i].name = away[i].name = league.teamNames[i];
     }
-    for (int j = std::max(league.firstRound, 1); j <= League::kRounds; ++j) {
-        for (int k = 1; k <= League::kRows; ++k) {
+    for (int j = std::max(league.firstRound, 1); j <= league.roundCount; ++j) {
+        for (int k = 1; k <= league.rowCount(); ++k) {
             const Match &m = league.results[j][k];
             if (!m.counts())
                 continue;
             // Slot 0 (no team) and values outside the slots match no team.
-            const bool homeValid = m.teamA >= 1 && m.teamA <= League::kTeams;
-            const bool awayValid = m.teamB >= 1 && m.teamB <= League::kTeams;
+            const bool homeValid = m.teamA >= 1 && m.teamA <= n;
+            const bool awayValid = m.teamB >= 1 && m.teamB <= n;
             if (homeValid)
                 countResult(home[m.teamA], m.goalsA, m.goalsB);
             if (awayValid)
                 countResult(away[m.teamB], m.goalsB, m.goalsA);
         }
     }
-    for (int i = 1; i <= League::kTeams; ++i) {
+    for (int i = 1; i <= n; ++i) {
         derive(home[i]);
         derive(away[i]);
     }
@@ -93,7 +95,7 @@ void combineTotal(const League &league, const Standings::Accumulator &home,
     // Start values and penalty points stand for games before the first
     // entered matchday, so they only exist in a league that starts later.
     const bool startedEarlier = league.firstRound > 1;
-    for (int i = 1; i <= League::kTeams; ++i) {
+    for (int i = 1; i <= league.teamCount; ++i) {
         StandingsRow &t = total[i];
         t.team = i;
         t.name = league.teamNames[i];
@@ -115,7 +117,7 @@ void combineTotal(const League &league, const Standings::Accumulator &home,
     }
 }
 
-void sortInto(const Standings::Accumulator &acc, Standings::Table &table);
+void sortInto(const Standings::Accumulator &acc, int teams, Standings::Table &table);
 
 } // namespace
 
@@ -130,19 +132,19 @@ bool ranksAbove(const StandingsRow &cand, const StandingsRow &row)
 
 namespace {
 
-void sortInto(const Standings::Accumulator &acc, Standings::Table &table)
+void sortInto(const Standings::Accumulator &acc, int teams, Standings::Table &table)
 {
     // -32000 in every field marks an empty row that any real team beats.
     StandingsRow empty;
     empty.team = empty.games = empty.wins = empty.draws = empty.losses = -32000;
     empty.points = empty.goalsFor = empty.goalsAgainst = empty.goalDiff = -32000;
-    for (int r = 1; r <= 19; ++r)
+    for (int r = 1; r <= teams + 1; ++r)
         table[r] = empty;
 
     // Each candidate rises from the bottom past every row it ranks above; a
     // tie never moves it, so teams equal in all keys keep slot order.
-    for (int i = 1; i <= League::kTeams; ++i) {
-        for (int r = League::kTeams; r >= 1; --r) {
+    for (int i = 1; i <= teams; ++i) {
+        for (int r = teams; r >= 1; --r) {
             if (ranksAbove(acc[i], table[r])) {
                 table[r + 1] = table[r];
                 table[r] = acc[i];
@@ -155,9 +157,13 @@ void sortInto(const Standings::Accumulator &acc, Standings::Table &table)
 
 void TabBer(const League &league, Standings &out)
 {
+    // Rows past the league stay empty, so no reader finds a team of an
+    // earlier, larger computation there.
+    out = Standings{};
+    out.teamCount = league.teamCount;
     accumulateHomeAway(league, out.accHome, out.accAway);
     combineTotal(league, out.accHome, out.accAway, out.accTotal);
-    sortInto(out.accTotal, out.tableTotal);
-    sortInto(out.accHome, out.tableHome);
-    sortInto(out.accAway, out.tableAway);
+    sortInto(out.accTotal, out.teamCount, out.tableTotal);
+    sortInto(out.accHome, out.teamCount, out.tableHome);
+    sortInto(out.accAway, out.teamCount, out.tableAway);
 }

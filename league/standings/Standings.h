@@ -1,9 +1,9 @@
 #pragma once
 
+#include "league/model/League.h"
+
 #include <QString>
 #include <array>
-
-class League;
 
 // One row of a league table. Field order follows the table columns.
 struct StandingsRow {
@@ -21,14 +21,19 @@ struct StandingsRow {
     bool operator==(const StandingsRow &) const = default;
 };
 
-// The six tables of a standings computation. The accumulators hold one row
-// per team slot (row i is slot i, rows 1..18); the sorted tables hold the
-// slots in table order in rows 1..18, so the row number is the position.
-// Row 19 of a sorted table only catches the row pushed out at the bottom
-// while sorting. Element 0 of every array is unused.
+// The six tables of a standings computation over the league's teamCount
+// slots n. The accumulators hold one row per team slot (row i is slot i,
+// rows 1..n); the sorted tables hold the slots in table order in rows 1..n,
+// so the row number is the position. Row n + 1 of a sorted table only
+// catches the row pushed out at the bottom while sorting. Element 0 of
+// every array and the rows past the league are unused.
 struct Standings {
-    using Accumulator = std::array<StandingsRow, 19>;
-    using Table = std::array<StandingsRow, 20>;
+    using Accumulator = std::array<StandingsRow, League::kMaxTeams + 1>;
+    using Table = std::array<StandingsRow, League::kMaxTeams + 2>;
+
+    // The number of teams the tables were computed for: readers write rows
+    // 1..teamCount.
+    int teamCount = League::kTeams;
 
     Accumulator accTotal;
     Accumulator accHome;
@@ -39,7 +44,9 @@ struct Standings {
 };
 
 // Rebuilds all six tables of `out` from the results of matchdays
-// firstRound..34. Throws LeagueError on an integer overflow.
+// firstRound..roundCount, over teamCount slots and rowCount() rows per
+// matchday. With an odd team count one team has no match on a matchday; it
+// simply counts nothing there. Throws LeagueError on an integer overflow.
 void TabBer(const League &league, Standings &out);
 
 // True when `cand` belongs above `row`: more points, then a better goal
