@@ -84,7 +84,7 @@ QByteArray exportDocument(ExportDocument document, ExportFormat format, const Le
 
 QByteArray exportCurve(int team, ExportFormat format, const League &league)
 {
-    if (team < 1 || team > League::kTeams)
+    if (team < 1 || team > league.teamCount)
         throw LeagueError(LeagueError::rangeError());
     CurvePositions curvePos{};
     QImage picture;

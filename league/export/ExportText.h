@@ -31,6 +31,7 @@ namespace ExportHelpers {
 // A matchday appears in the matchday documents when any of its rows has a
 // team or a goal value entered.
 bool roundUsed(const League &league, int round);
-// The name of a slot, empty for "no team" and for values outside 1..18.
+// The name of a slot, empty for "no team" and for values outside the
+// league's slots 1..teamCount.
 QString teamName(const League &league, int slot);
 } // namespace ExportHelpers

@@ -23,7 +23,7 @@ QString ExportTexts::contact()
 
 bool ExportHelpers::roundUsed(const League &league, int round)
 {
-    for (int k = 1; k <= League::kRows; ++k) {
+    for (int k = 1; k <= league.rowCount(); ++k) {
         const Match &m = league.match(round, k);
         if (m.teamA != 0 || m.teamB != 0 || m.goalsA != -1 || m.goalsB != -1)
             return true;
@@ -33,5 +33,5 @@ bool ExportHelpers::roundUsed(const League &league, int round)
 
 QString ExportHelpers::teamName(const League &league, int slot)
 {
-    return slot >= 1 && slot <= League::kTeams ? league.teamNames[slot] : QString();
+    return slot >= 1 && slot <= league.teamCount ? league.teamNames[slot] : QString();
 }

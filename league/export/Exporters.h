@@ -14,9 +14,11 @@ enum class ExportDocument { Tables, Cross, Matchdays };
 enum class ExportFormat { Html, Rtf, Text, Bmp, Gif };
 
 // Document writers. Each returns the whole file: Windows-1252 bytes, CR LF
-// line ends. The tables writers read rows 1..18 of the three sorted tables
-// (TabBer must have run); the league table's row colours come from the
-// current row bands. The cross-table writers read a grid filled by KreuzBer.
+// line ends. The tables writers read rows 1..teamCount of the three sorted
+// tables (TabBer must have run); the league table's row colours come from
+// the current row bands. The cross-table writers read the teamCount rows and
+// columns of a grid filled by KreuzBer. The matchday writers walk matchdays
+// 1..roundCount with rowCount() rows each.
 QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandColor);
 QByteArray Exp_kt_HTM(const CrossGrid &grid);
 QByteArray Exp_st_HTM(const League &league);
@@ -38,7 +40,8 @@ QByteArray Exp_krv_GIF(const QImage &picture);
 QByteArray exportDocument(ExportDocument document, ExportFormat format, const League &league,
                           const RowBandColors &rowBandColor);
 
-// Draws the curve of `team` (1..18) and encodes it as Bmp or Gif.
+// Draws the curve of `team` (1..teamCount) on the chart of the league's
+// shape and encodes it as Bmp or Gif.
 QByteArray exportCurve(int team, ExportFormat format, const League &league);
 
 // Writes the whole file or nothing: the bytes go to a temporary file in the

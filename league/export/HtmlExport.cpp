@@ -87,7 +87,7 @@ QString rowOpening(const QColor &band)
 
 // One of the three tables; `bands` is null for the uncoloured home and away
 // tables.
-void standingsTable(ExportText &t, const Standings::Table &table, const RowBandColors *bands)
+void standingsTable(ExportText &t, const Standings::Table &table, int teams, const RowBandColors *bands)
 {
     const QString quarter = QStringLiteral(R"(<TD WIDTH=25% ALIGN="RIGHT">)");
     outerTableStart(t);
@@ -105,7 +105,7 @@ void standingsTable(ExportText &t, const Standings::Table &table, const RowBandC
     t.line(4, QStringLiteral("<TD></TD>"));
     t.line(2, QStringLiteral("</TR>"));
 
-    for (int r = 1; r <= League::kTeams; ++r) {
+    for (int r = 1; r <= teams; ++r) {
         const StandingsRow &row = table[r];
         const QString pos = QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(r) + QStringLiteral("</B></TD>");
         t.line(2, bands ? rowOpening((*bands)[r]) : QStringLiteral("<TR>"));
@@ -132,11 +132,11 @@ void standingsTable(ExportText &t, const Standings::Table &table, const RowBandC
     outerTableEnd(t);
 }
 
-void crossNumberRow(ExportText &t)
+void crossNumberRow(ExportText &t, int teams)
 {
     t.line(2, QStringLiteral("<TR>"));
     t.line(4, QStringLiteral("<TD></TD><TD></TD>"));
-    for (int c = 1; c <= League::kTeams; ++c)
+    for (int c = 1; c <= teams; ++c)
         t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(c) + QStringLiteral("</B></TD>"));
     t.line(4, QStringLiteral("<TD></TD>"));
     t.line(2, QStringLiteral("</TR>"));
@@ -148,11 +148,11 @@ QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandCo
 {
     ExportText t;
     pageStart(t, QStringLiteral("Tabelle und Bilanzen"), QStringLiteral("Tabelle"), false);
-    standingsTable(t, standings.tableTotal, &rowBandColor);
+    standingsTable(t, standings.tableTotal, standings.teamCount, &rowBandColor);
     t.line(0, QStringLiteral("<HR><FONT SIZE=5><B><I>Heimbilanz</I></B></FONT>"));
-    standingsTable(t, standings.tableHome, nullptr);
+    standingsTable(t, standings.tableHome, standings.teamCount, nullptr);
     t.line(0, QStringLiteral("<HR><FONT SIZE=5><B><I>Ausw&auml;rtsbilanz</I></B></FONT>"));
-    standingsTable(t, standings.tableAway, nullptr);
+    standingsTable(t, standings.tableAway, standings.teamCount, nullptr);
     pageEnd(t);
     return t.bytes();
 }
@@ -161,19 +161,20 @@ QByteArray Exp_kt_HTM(const CrossGrid &grid)
 {
     ExportText t;
     pageStart(t, QStringLiteral("Kreuztabelle"), QStringLiteral("Kreuztabelle"), false);
+    const int n = grid.teamCount();
     outerTableStart(t);
-    crossNumberRow(t);
-    for (int r = 1; r <= League::kTeams; ++r) {
+    crossNumberRow(t, n);
+    for (int r = 1; r <= n; ++r) {
         const QString pos = QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(r) + QStringLiteral("</B></TD>");
         t.line(2, QStringLiteral("<TR>"));
         t.line(4, pos);
         t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER" NOWRAP><B>)") + esc(grid.cell(1, r)) + QStringLiteral("</B></TD>"));
-        for (int c = 1; c <= League::kTeams; ++c)
+        for (int c = 1; c <= n; ++c)
             t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER" NOWRAP>)") + esc(grid.cell(c + 1, r)) + QStringLiteral("</TD>"));
         t.line(4, pos);
         t.line(2, QStringLiteral("</TR>"));
     }
-    crossNumberRow(t);
+    crossNumberRow(t, n);
     outerTableEnd(t);
     pageEnd(t);
     return t.bytes();
@@ -184,10 +185,16 @@ QByteArray Exp_st_HTM(const League &league)
     ExportText t;
     pageStart(t, QStringLiteral("Spieltage"), QStringLiteral("Spieltage"), true);
 
+    // Two index rows, one for each half of the season: 1-17 and 18-34 in
+    // the classic league; the first half takes the middle matchday of an
+    // odd count.
+    const int firstHalf = (league.roundCount + 1) / 2;
     outerTableStart(t);
     for (int half = 0; half < 2; ++half) {
         t.line(2, QStringLiteral("<TR>"));
-        for (int j = 1 + 17 * half; j <= 17 * (half + 1); ++j)
+        const int from = half == 0 ? 1 : firstHalf + 1;
+        const int to = half == 0 ? firstHalf : league.roundCount;
+        for (int j = from; j <= to; ++j)
             if (roundUsed(league, j))
                 t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><A HREF="#ST)") + num(j) + QStringLiteral("\">")
                            + num(j) + QStringLiteral("</A></TD>"));
@@ -195,7 +202,7 @@ QByteArray Exp_st_HTM(const League &league)
     }
     outerTableEnd(t);
 
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= league.roundCount; ++j) {
         if (!roundUsed(league, j))
             continue;
         const RoundDates &d = league.roundDates[j];
@@ -206,7 +213,7 @@ QByteArray Exp_st_HTM(const League &league)
                       + QStringLiteral(" bis ") + esc(d.dateTo) + QStringLiteral("</B></TD>"));
         t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><A HREF="#Top">Auswahl</A></TD>)"));
         t.line(2, QStringLiteral("</TR>"));
-        for (int k = 1; k <= League::kRows; ++k) {
+        for (int k = 1; k <= league.rowCount(); ++k) {
             const Match &m = league.results[j][k];
             t.line(2, QStringLiteral(R"(<TR><TD ALIGN="CENTER">)"));
             if (m.teamA != 0 && m.teamB != 0) {

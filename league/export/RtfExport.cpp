@@ -7,6 +7,7 @@
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
 
+#include <algorithm>
 #include <vector>
 
 using namespace ExportHelpers;
@@ -126,9 +127,9 @@ TextColor zoneTextColor(const QColor &band)
     return Black;
 }
 
-void tableRows(RtfDocument &doc, const Standings::Table &table, const RowBandColors *bands)
+void tableRows(RtfDocument &doc, const Standings::Table &table, int teams, const RowBandColors *bands)
 {
-    for (int r = 1; r <= League::kTeams; ++r) {
+    for (int r = 1; r <= teams; ++r) {
         const StandingsRow &row = table[r];
         Format f = kPlain10;
         if (bands)
@@ -153,13 +154,13 @@ QByteArray Exp_tb_RTF(const Standings &standings, const RowBandColors &rowBandCo
     doc.header(QStringLiteral("Tabelle und Bilanzen"));
     doc.paragraph(QString(), kBold10);
     doc.paragraph(columnHeader(QStringLiteral("Tabelle")), kBold10);
-    tableRows(doc, standings.tableTotal, &rowBandColor);
+    tableRows(doc, standings.tableTotal, standings.teamCount, &rowBandColor);
     doc.paragraph(QString(), kPlain10);
     doc.paragraph(columnHeader(QStringLiteral("Heimbilanz")), kBold10);
-    tableRows(doc, standings.tableHome, nullptr);
+    tableRows(doc, standings.tableHome, standings.teamCount, nullptr);
     doc.paragraph(QString(), kPlain10);
     doc.paragraph(columnHeader(QStringLiteral("Auswärtsbilanz")), kBold10);
-    tableRows(doc, standings.tableAway, nullptr);
+    tableRows(doc, standings.tableAway, standings.teamCount, nullptr);
     return doc.finish();
 }
 
@@ -168,18 +169,23 @@ QByteArray Exp_kt_RTF(const CrossGrid &grid)
     RtfDocument doc({420, 4200, 5000, 5800, 6600, 7400, 8200});
     doc.header(QStringLiteral("Kreuztabelle"));
     doc.paragraph(QString(), kBold10);
-    for (int b = 1; b <= 3; ++b) {
+    // Blocks of six opponent columns, as many as the teams need; the last
+    // block of a league whose count is no multiple of six is narrower.
+    const int n = grid.teamCount();
+    const int blocks = (n + 5) / 6;
+    for (int b = 1; b <= blocks; ++b) {
+        const int last = std::min(6 * b, n);
         QStringList numbers{QString(), QString()};
-        for (int c = 6 * b - 5; c <= 6 * b; ++c)
+        for (int c = 6 * b - 5; c <= last; ++c)
             numbers << num(c);
         doc.paragraph(numbers.join(QLatin1Char('\t')), kBold10);
-        for (int r = 1; r <= League::kTeams; ++r) {
+        for (int r = 1; r <= n; ++r) {
             QStringList cells{num(r), grid.cell(1, r)};
-            for (int c = 6 * b - 5; c <= 6 * b; ++c)
+            for (int c = 6 * b - 5; c <= last; ++c)
                 cells << grid.cell(c + 1, r);
             doc.paragraph(cells.join(QLatin1Char('\t')), kPlain9);
         }
-        if (b < 3)
+        if (b < blocks)
             doc.paragraph(QString(), kBold9);
     }
     return doc.finish();
@@ -189,14 +195,14 @@ QByteArray Exp_st_RTF(const League &league)
 {
     RtfDocument doc({3780, 4060, 8120, 8540, 8740});
     doc.header(QStringLiteral("Spieltage"));
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= league.roundCount; ++j) {
         if (!roundUsed(league, j))
             continue;
         const RoundDates &d = league.roundDates[j];
         doc.paragraph(QString(), kBold10);
         doc.paragraph(num(j) + QStringLiteral(". Spieltag vom ") + d.dateFrom + QStringLiteral(" bis ") + d.dateTo,
                       kBold10);
-        for (int k = 1; k <= League::kRows; ++k) {
+        for (int k = 1; k <= league.rowCount(); ++k) {
             const Match &m = league.results[j][k];
             QString text;
             if (m.teamA != 0 && m.teamB != 0)

@@ -55,12 +55,12 @@ void header(ExportText &t, const QString &titleLine)
     t.line(titleLine);
 }
 
-void standingsTable(ExportText &t, const QString &label, const Standings::Table &table)
+void standingsTable(ExportText &t, const QString &label, const Standings::Table &table, int teams)
 {
     t.line(rule(65));
     t.line(left(label, 30) + QStringLiteral("Sp  s  u  n  Pkt     Tore      Diff"));
     t.line(rule(65));
-    for (int r = 1; r <= League::kTeams; ++r) {
+    for (int r = 1; r <= teams; ++r) {
         const StandingsRow &row = table[r];
         t.line(right(r, 2) + QLatin1Char(' ') + nameField(row.name) + right(row.games, 2) + QLatin1Char(' ')
                + right(row.wins, 2) + QLatin1Char(' ') + right(row.draws, 2) + QLatin1Char(' ')
@@ -90,11 +90,11 @@ QByteArray Exp_tb_TXT(const Standings &standings)
     ExportText t;
     header(t, QString(22, QLatin1Char(' ')) + QStringLiteral("Tabelle und Bilanzen"));
     t.line();
-    standingsTable(t, QStringLiteral("Tabelle"), standings.tableTotal);
+    standingsTable(t, QStringLiteral("Tabelle"), standings.tableTotal, standings.teamCount);
     t.line();
-    standingsTable(t, QStringLiteral("Heimbilanz"), standings.tableHome);
+    standingsTable(t, QStringLiteral("Heimbilanz"), standings.tableHome, standings.teamCount);
     t.line();
-    standingsTable(t, QStringLiteral("Auswärtsbilanz"), standings.tableAway);
+    standingsTable(t, QStringLiteral("Auswärtsbilanz"), standings.tableAway, standings.teamCount);
     return t.bytes();
 }
 
@@ -102,20 +102,24 @@ QByteArray Exp_kt_TXT(const CrossGrid &grid)
 {
     ExportText t;
     header(t, QString(26, QLatin1Char(' ')) + QStringLiteral("Kreuztabelle"));
+    // The rules span the team lines: number and name, then one 10-character
+    // cell per team (210 characters for 18 teams).
+    const int n = grid.teamCount();
+    const int width = 30 + 10 * n;
     t.line();
-    t.line(rule(210));
+    t.line(rule(width));
     QString numbers(26, QLatin1Char(' '));
-    for (int c = 1; c <= League::kTeams; ++c)
+    for (int c = 1; c <= n; ++c)
         numbers += QString(8, QLatin1Char(' ')) + right(c, 2);
     t.line(numbers);
-    t.line(rule(210));
-    for (int r = 1; r <= League::kTeams; ++r) {
+    t.line(rule(width));
+    for (int r = 1; r <= n; ++r) {
         QString line = right(r, 2) + QLatin1Char(' ') + nameField(grid.cell(1, r));
-        for (int c = 1; c <= League::kTeams; ++c)
+        for (int c = 1; c <= n; ++c)
             line += crossCell(grid.cell(c + 1, r));
         t.line(line);
     }
-    t.line(rule(210));
+    t.line(rule(width));
     return t.bytes();
 }
 
@@ -123,7 +127,7 @@ QByteArray Exp_st_TXT(const League &league)
 {
     ExportText t;
     header(t, QString(28, QLatin1Char(' ')) + QStringLiteral("Spieltage"));
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= league.roundCount; ++j) {
         if (!roundUsed(league, j))
             continue;
         const RoundDates &d = league.roundDates[j];
@@ -131,7 +135,7 @@ QByteArray Exp_st_TXT(const League &league)
         t.line(rule(65));
         t.line(QString::number(j) + QStringLiteral(". Spieltag vom ") + d.dateFrom + QStringLiteral(" bis ") + d.dateTo);
         t.line(rule(65));
-        for (int k = 1; k <= League::kRows; ++k) {
+        for (int k = 1; k <= league.rowCount(); ++k) {
             const Match &m = league.results[j][k];
             QString line;
             if (m.teamA != 0 && m.teamB != 0)

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "league/export/Exporters.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/standings/CrossTable.h"
@@ -32,6 +33,7 @@ League named(int teams, int rounds)
 // 20 teams, 38 matchdays of 10 rows:
 //  MD 1  row 1: 19 - 20 3:1, row 2: 1 - 2 0:0, row 10: 5 - 6 2:1
 //  MD 2  row 1: 2 - 19 1:2
+//  MD 19, 20, 21 row 1: a pairing without a result (7 - 8, 9 - 10, 11 - 12)
 //  MD 38 row 10: 20 - 3 4:0
 // Totals: 19 6 pts 5:2; 20 3 pts 5:3; 5 3 pts 2:1; 1 1 pt 0:0; 2 1 pt 1:2;
 // 4 and 7..18 nothing; 6 0 pts 1:2; 3 0 pts 0:4.
@@ -42,6 +44,9 @@ League twentyTeams()
     l.match(1, 2) = Match{1, 2, 0, 0};
     l.match(1, 10) = Match{5, 6, 2, 1};
     l.match(2, 1) = Match{2, 19, 1, 2};
+    l.match(19, 1) = Match{7, 8, -1, -1};
+    l.match(20, 1) = Match{9, 10, -1, -1};
+    l.match(21, 1) = Match{11, 12, -1, -1};
     l.match(38, 10) = Match{20, 3, 4, 0};
     return l;
 }
@@ -102,6 +107,44 @@ bool anyPixel(const QImage &img, const QRect &area, QRgb colour)
     return false;
 }
 
+QList<QByteArray> linesOf(const QByteArray &bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines) {
+        if (!line.endsWith('\r'))
+            qFatal("line without CR LF");
+        line.chop(1);
+    }
+    return lines;
+}
+
+int countOf(const QList<QByteArray> &lines, const QByteArray &line)
+{
+    return int(std::count(lines.begin(), lines.end(), line));
+}
+
+QByteArray spaces(int n)
+{
+    return QByteArray(n, ' ');
+}
+
+QByteArray document(ExportDocument d, ExportFormat f, const League &l)
+{
+    return exportDocument(d, f, l, zoneColors(l));
+}
+
+quint32 le32(const QByteArray &b, int at)
+{
+    return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16 | quint32(quint8(b[at + 3])) << 24;
+}
+
+quint16 le16(const QByteArray &b, int at)
+{
+    return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
+}
+
 } // namespace
 
 class TestLeagueSizeOutputs : public QObject {
@@ -117,6 +160,16 @@ private Q_SLOTS:
     void curvePictureSize();
     void twentyTeamCurvePicture();
     void tinyChartKeepsAxesAndLabels();
+
+    void textTablesOfTwentyTeams();
+    void textCrossTableOfTwentyTeams();
+    void textMatchdaysOfTenRows();
+    void textOfSmallLeagues_data();
+    void textOfSmallLeagues();
+    void htmlOfTwentyTeams();
+    void rtfOfTwentyTeams();
+    void rtfCrossTableOfSixTeams();
+    void picturesFollowTheCurveSize();
 };
 
 void TestLeagueSizeOutputs::twentyTeamTables()
@@ -386,6 +439,227 @@ void TestLeagueSizeOutputs::tinyChartKeepsAxesAndLabels()
     QVERIFY(!anyPixel(img, QRect(0, 0, 3, 216), kRed));
     QVERIFY(!anyPixel(img, QRect(354, 0, 3, 216), kRed));
     QVERIFY(!anyPixel(img, QRect(0, 0, 357, 189), kRed));
+}
+
+void TestLeagueSizeOutputs::textTablesOfTwentyTeams()
+{
+    const QList<QByteArray> lines = linesOf(document(ExportDocument::Tables, ExportFormat::Text, twentyTeams()));
+    const QByteArray rule65(65, '-');
+    // Header block (7 lines), an empty line, then per table: rule, column
+    // header, rule, 20 rows, rule; one empty line between the tables.
+    QCOMPARE(lines.size(), 7 + 1 + 3 * 24 + 2);
+    QCOMPARE(lines.at(8), rule65);
+    QVERIFY(lines.at(9).startsWith("Tabelle "));
+    // Row 1: slot 19, 2 games, 2 wins, 6 points, 5:2, +3.
+    const QByteArray first = " 1 Klub 19" + spaces(20) + " 2  2  0  0    6     5 : 2        3";
+    QCOMPARE(first.size(), 65);
+    QCOMPARE(lines.at(11), first);
+    // Row 20: slot 3, one lost game 0:4.
+    QCOMPARE(lines.at(30), "20 Klub 3" + spaces(21) + " 1  0  0  1    0     0 : 4       -4");
+    QCOMPARE(lines.at(31), rule65);
+    QCOMPARE(lines.at(32), QByteArray());
+    // Home table, row 1: slot 20's 4:0.
+    QVERIFY(lines.at(34).startsWith("Heimbilanz "));
+    QCOMPARE(lines.at(36), " 1 Klub 20" + spaces(20) + " 1  1  0  0    3     4 : 0        4");
+    QCOMPARE(lines.at(55), "20 Klub 2" + spaces(21) + " 1  0  0  1    0     1 : 2       -1");
+    QCOMPARE(lines.last(), rule65);
+}
+
+void TestLeagueSizeOutputs::textCrossTableOfTwentyTeams()
+{
+    const QList<QByteArray> lines = linesOf(document(ExportDocument::Cross, ExportFormat::Text, twentyTeams()));
+    // Header block, an empty line, rule, numbers, rule, 20 team lines, rule.
+    QCOMPARE(lines.size(), 7 + 1 + 3 + 20 + 1);
+    const QByteArray rule(30 + 10 * 20, '-');
+    QCOMPARE(lines.at(8), rule);
+    QCOMPARE(lines.at(10), rule);
+    QCOMPARE(lines.last(), rule);
+
+    // 26 spaces, then per column 8 spaces and the number in two places.
+    const QByteArray numbers = lines.at(9);
+    QCOMPARE(numbers.size(), 26 + 20 * 10);
+    QVERIFY(numbers.startsWith(spaces(26) + spaces(9) + "1" + spaces(9) + "2"));
+    QVERIFY(numbers.endsWith(spaces(8) + "18" + spaces(8) + "19" + spaces(8) + "20"));
+
+    // Slot 19 beat slot 20 3:1 at home: the last of the 20 cells, its ":"
+    // on the cell's sixth character, under the last digit of "20".
+    const QByteArray team19 = lines.at(11 + 18);
+    QCOMPARE(team19.size(), 30 + 20 * 10);
+    QCOMPARE(team19.left(30), "19 Klub 19" + spaces(20));
+    QCOMPARE(team19.mid(30, 190), spaces(190));
+    QCOMPARE(team19.mid(220), "   3 : 1  ");
+    QCOMPARE(team19.indexOf(':'), numbers.size() - 1);
+    // Slot 20's 4:0 against slot 3 in the third cell.
+    QCOMPARE(lines.at(11 + 19).mid(50, 10), "   4 : 0  ");
+}
+
+void TestLeagueSizeOutputs::textMatchdaysOfTenRows()
+{
+    const QList<QByteArray> lines = linesOf(document(ExportDocument::Matchdays, ExportFormat::Text, twentyTeams()));
+    const QByteArray rule65(65, '-');
+    // Six used matchdays of an empty line, rule, title, rule, 10 rows, rule.
+    QCOMPARE(lines.size(), 7 + 6 * 15);
+    const int first = int(lines.indexOf("1. Spieltag vom  bis "));
+    QCOMPARE(first, 7 + 2);
+    QCOMPARE(lines.at(first + 1), rule65);
+    QCOMPARE(lines.at(first + 2), "Klub 19" + spaces(20) + "- Klub 20" + spaces(20) + "  3 : 1");
+    QCOMPARE(lines.at(first + 3), "Klub 1" + spaces(21) + "- Klub 2" + spaces(21) + "  0 : 0");
+    for (int k = 3; k <= 9; ++k)
+        QCOMPARE(lines.at(first + 1 + k), QByteArray());
+    QCOMPARE(lines.at(first + 11), "Klub 5" + spaces(21) + "- Klub 6" + spaces(21) + "  2 : 1");
+    QCOMPARE(lines.at(first + 12), rule65);
+
+    const int last = int(lines.indexOf("38. Spieltag vom  bis "));
+    QCOMPARE(last, lines.size() - 13);
+    QCOMPARE(lines.at(last + 11), "Klub 20" + spaces(20) + "- Klub 3" + spaces(21) + "  4 : 0");
+    QCOMPARE(lines.at(last + 12), rule65);
+    // A pairing without a result makes its matchday used.
+    QCOMPARE(lines.at(int(lines.indexOf("21. Spieltag vom  bis ")) + 2),
+             "Klub 11" + spaces(20) + "- Klub 12" + spaces(20));
+    QVERIFY(!lines.contains("3. Spieltag vom  bis "));
+}
+
+void TestLeagueSizeOutputs::textOfSmallLeagues_data()
+{
+    QTest::addColumn<int>("teams");
+    QTest::newRow("6") << 6;
+    QTest::newRow("5") << 5;
+}
+
+void TestLeagueSizeOutputs::textOfSmallLeagues()
+{
+    QFETCH(int, teams);
+    const League l = teams == 6 ? sixTeams() : fiveTeams();
+    const QList<QByteArray> tables = linesOf(document(ExportDocument::Tables, ExportFormat::Text, l));
+    QCOMPARE(tables.size(), 7 + 1 + 3 * (teams + 4) + 2);
+    QVERIFY(tables.at(11 + teams - 1).startsWith(QByteArray::number(teams).rightJustified(2, ' ') + " Klub "));
+    QCOMPARE(tables.at(11 + teams), QByteArray(65, '-'));
+
+    const QList<QByteArray> cross = linesOf(document(ExportDocument::Cross, ExportFormat::Text, l));
+    QCOMPARE(cross.size(), 7 + 1 + 3 + teams + 1);
+    QCOMPARE(cross.at(8), QByteArray(30 + 10 * teams, '-'));
+    QCOMPARE(cross.at(9).size(), 26 + 10 * teams);
+    for (int r = 1; r <= teams; ++r)
+        QCOMPARE(cross.at(10 + r).size(), 30 + 10 * teams);
+
+    // Matchday 1 of the five teams: two rows, slot 5 rests.
+    const QList<QByteArray> days = linesOf(document(ExportDocument::Matchdays, ExportFormat::Text, l));
+    const int first = int(days.indexOf("1. Spieltag vom  bis "));
+    QCOMPARE(days.at(first + 2 + teams / 2), QByteArray(65, '-'));
+}
+
+void TestLeagueSizeOutputs::htmlOfTwentyTeams()
+{
+    const League l = twentyTeams();
+    const QList<QByteArray> tables = linesOf(document(ExportDocument::Tables, ExportFormat::Html, l));
+    QList<QByteArray> openings;
+    for (const QByteArray &line : tables)
+        if (line.startsWith("  <TR") && !line.contains("#EEEEEE"))
+            openings << line;
+    QCOMPARE(openings.size(), 3 * 20);
+    const QByteArray plain = "  <TR>";
+    QList<QByteArray> want{R"(  <TR BGCOLOR="#BBFFFF">)", R"(  <TR BGCOLOR="#FFBBFF">)"};
+    for (int r = 3; r <= 5; ++r)
+        want << R"(  <TR BGCOLOR="#BBFFBB">)";
+    for (int r = 6; r <= 17; ++r)
+        want << plain;
+    for (int r = 18; r <= 20; ++r)
+        want << R"(  <TR BGCOLOR="#FFBBBB">)";
+    for (int r = 21; r <= 60; ++r)
+        want << plain;
+    QCOMPARE(openings, want);
+    QCOMPARE(countOf(tables, R"(    <TD ALIGN="CENTER"><B>20</B></TD>)"), 3 * 2);
+    QCOMPARE(countOf(tables, R"(    <TD ALIGN="CENTER"><B>21</B></TD>)"), 0);
+    QCOMPARE(countOf(tables, R"(    <TD ALIGN="CENTER">Klub 3</TD>)"), 3);
+
+    const QList<QByteArray> cross = linesOf(document(ExportDocument::Cross, ExportFormat::Html, l));
+    int results = 0;
+    for (const QByteArray &line : cross)
+        results += line.startsWith(R"(    <TD ALIGN="CENTER" NOWRAP>)") && !line.contains("<B>");
+    QCOMPARE(results, 20 * 20);
+    // Numbers 1..20 in both number rows; 20 also opens and closes its row.
+    QCOMPARE(countOf(cross, R"(    <TD ALIGN="CENTER"><B>20</B></TD>)"), 2 + 2);
+    QCOMPARE(countOf(cross, R"(    <TD ALIGN="CENTER"><B>1</B></TD>)"), 2 + 2);
+    QCOMPARE(countOf(cross, R"(    <TD ALIGN="CENTER" NOWRAP><B>Klub 20</B></TD>)"), 1);
+    QCOMPARE(countOf(cross, R"(    <TD ALIGN="CENTER" NOWRAP>3 : 1</TD>)"), 1);
+
+    // The index has one row per half of the season: 1-19 and 20-38.
+    const QList<QByteArray> days = linesOf(document(ExportDocument::Matchdays, ExportFormat::Html, l));
+    const auto link = [](int j) {
+        return QByteArray(R"(    <TD ALIGN="CENTER"><A HREF="#ST)") + QByteArray::number(j) + "\">"
+            + QByteArray::number(j) + "</A></TD>";
+    };
+    const int index = int(days.indexOf(link(1))) - 1;
+    QCOMPARE(days.at(index), plain);
+    const QList<QByteArray> indexRows = days.mid(index, 10);
+    QCOMPARE(indexRows, (QList<QByteArray>{plain, link(1), link(2), link(19), QByteArray("  </TR>"), plain, link(20), link(21),
+                                           link(38), QByteArray("  </TR>")}));
+    // Ten match rows in each of the six sections.
+    QCOMPARE(countOf(days, R"(  <TR><TD ALIGN="CENTER">)"), 6 * 10);
+    QCOMPARE(countOf(days, R"(      <TD WIDTH=45% ALIGN="RIGHT">4</TD>)"), 1);
+}
+
+void TestLeagueSizeOutputs::rtfOfTwentyTeams()
+{
+    const League l = twentyTeams();
+    const QByteArray tables = document(ExportDocument::Tables, ExportFormat::Rtf, l);
+    // Four header paragraphs, then per table an empty paragraph, the column
+    // header and 20 rows.
+    QCOMPARE(tables.count("\\par\r\n"), 4 + 3 * 22);
+    QCOMPARE(tables.count("\\fs20\\cf"), 3 * 20 + 2); // rows and two empty paragraphs
+    // Relegation (red, colour 5) from row 18 on, row 17 black.
+    QVERIFY(tables.contains("\\fs20\\cf1 17\\tab Klub 17\\tab 0\\tab"));
+    QVERIFY(tables.contains("\\fs20\\cf5 18\\tab Klub 18\\tab 0\\tab"));
+    QVERIFY(tables.contains("\\fs20\\cf5 20\\tab Klub 3\\tab 1\\tab 0\\tab 0\\tab 1\\tab 0\\tab 0\\tab : "
+                            "\\tab 4\\tab -4\\par"));
+    // Row 20 of the home table, black.
+    QVERIFY(tables.contains("\\fs20\\cf1 20\\tab Klub 2\\tab 1\\tab 0\\tab 0\\tab 1\\tab 0\\tab 1\\tab : "
+                            "\\tab 2\\tab -1\\par"));
+    QVERIFY(!tables.contains(" 21\\tab "));
+
+    // Four blocks of six columns, the last one of two.
+    const QByteArray cross = document(ExportDocument::Cross, ExportFormat::Rtf, l);
+    QVERIFY(cross.contains("\\b\\cf1 \\tab \\tab 1\\tab 2\\tab 3\\tab 4\\tab 5\\tab 6\\par"));
+    QVERIFY(cross.contains("\\b\\cf1 \\tab \\tab 13\\tab 14\\tab 15\\tab 16\\tab 17\\tab 18\\par"));
+    QVERIFY(cross.contains("\\b\\cf1 \\tab \\tab 19\\tab 20\\par"));
+    QCOMPARE(cross.count("\\fs18\\cf1 "), 4 * 20);
+    QCOMPARE(cross.count("\\fs18\\b\\cf1\\par"), 3);
+    QVERIFY(cross.contains("\\fs18\\cf1 19\\tab Klub 19\\tab \\tab 3 : 1\\par"));
+    QVERIFY(cross.contains("\\fs18\\cf1 20\\tab Klub 20\\tab \\tab \\par"));
+
+    // Ten match paragraphs per used matchday.
+    const QByteArray days = document(ExportDocument::Matchdays, ExportFormat::Rtf, l);
+    QCOMPARE(days.count("\\par\r\n"), 4 + 6 * (2 + 10));
+    QVERIFY(days.contains("\\fs20\\cf1 Klub 20\\tab -\\tab Klub 3\\tab 4\\tab :\\tab 0\\par"));
+}
+
+void TestLeagueSizeOutputs::rtfCrossTableOfSixTeams()
+{
+    const QByteArray cross = document(ExportDocument::Cross, ExportFormat::Rtf, sixTeams());
+    QVERIFY(cross.contains("\\b\\cf1 \\tab \\tab 1\\tab 2\\tab 3\\tab 4\\tab 5\\tab 6\\par"));
+    QVERIFY(!cross.contains("\\tab 7"));
+    QCOMPARE(cross.count("\\fs18\\cf1 "), 6);
+    QCOMPARE(cross.count("\\fs18\\b\\cf1\\par"), 0);
+    QVERIFY(cross.contains("\\fs18\\cf1 5\\tab Klub 5\\tab \\tab \\tab \\tab \\tab \\tab 0 : 3\\par"));
+}
+
+void TestLeagueSizeOutputs::picturesFollowTheCurveSize()
+{
+    const League l = twentyTeams();
+    // 513 pixels of 3 bytes = 1539, padded to 1540 per row.
+    const QByteArray bmp = exportCurve(20, ExportFormat::Bmp, l);
+    QCOMPARE(bmp.size(), 54 + 1540 * 324);
+    QCOMPARE(le32(bmp, 18), quint32(513));
+    QCOMPARE(le32(bmp, 22), quint32(324));
+    const QByteArray gif = exportCurve(20, ExportFormat::Gif, l);
+    QCOMPARE(le16(gif, 6), quint16(513));
+    QCOMPARE(le16(gif, 8), quint16(324));
+    QVERIFY_THROWS_EXCEPTION(LeagueError, exportCurve(21, ExportFormat::Bmp, l));
+
+    const QByteArray small = exportCurve(5, ExportFormat::Bmp, fiveTeams());
+    QCOMPARE(le32(small, 18), quint32(357));
+    QCOMPARE(le32(small, 22), quint32(216));
+    QVERIFY_THROWS_EXCEPTION(LeagueError, exportCurve(6, ExportFormat::Gif, fiveTeams()));
 }
 
 // Text needs the font database of a GUI application (no widgets).
