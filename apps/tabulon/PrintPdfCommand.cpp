@@ -97,7 +97,7 @@ PrintSelection selectionFor(const Request &r, const League &league)
         return s;
     s.tables = r.tables;
     s.crossTable = r.cross;
-    const std::array<bool, 35> filled = s.rounds;
+    const auto filled = s.rounds;
     s.rounds.fill(false);
     if (r.matchdays == QLatin1String("all"))
         s.rounds.fill(true);

@@ -11,6 +11,7 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,6 +23,12 @@ const QColor kBlue(0, 0, 255);
 constexpr double kCurveTopMm[] = {38, 120, 202};
 constexpr double kCurveLeftMm = 35;
 constexpr double kCurveCellMm = 3.6;
+// Room for a chart's columns: from its left edge to the right margin. Room
+// for its rows: what the lowest chart has above the bottom margin, which
+// also keeps every chart clear of the name line of the chart below.
+constexpr double kCurveRoomWidthMm = TPageWriter::kPageWidthMm - TPageWriter::kMarginRightMm - kCurveLeftMm;
+constexpr double kCurveRoomHeightMm = TPageWriter::kPageHeightMm - TPageWriter::kMarginBottomMm - kCurveTopMm[2];
+constexpr double kCurveNumberPoints = 7;
 
 QString tableRow(int position, const StandingsRow &row)
 {
@@ -43,17 +50,17 @@ QString tableRow(int position, const StandingsRow &row)
 bool roundHasEntry(const League &league, int round)
 {
     long long sum = 0;
-    for (int k = 1; k <= League::kRows; ++k) {
+    for (int k = 1; k <= league.rowCount(); ++k) {
         const Match &m = league.match(round, k);
         sum += static_cast<long long>(m.teamA) + m.teamB + m.goalsA + m.goalsB;
     }
-    return sum + 18 > 0;
+    return sum + 2 * league.rowCount() > 0;
 }
 
 int filledRounds(const League &league)
 {
     int count = 0;
-    for (int j = 1; j <= League::kRounds; ++j)
+    for (int j = 1; j <= league.roundCount; ++j)
         if (roundHasEntry(league, j))
             ++count;
     return count;
@@ -64,12 +71,12 @@ PrintSelection defaultPrintSelection(const League &league)
     PrintSelection s;
     s.tables = true;
     s.crossTable = true;
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= league.roundCount; ++j) {
         s.rounds[j] = roundHasEntry(league, j);
         if (s.rounds[j])
             ++s.filledRounds;
     }
-    for (int t = 1; t <= League::kTeams; ++t)
+    for (int t = 1; t <= league.teamCount; ++t)
         s.teams[t] = true;
     return s;
 }
@@ -125,7 +132,7 @@ QColor LeaguePrintJobs::rowTextColor(const QColor &band)
 
 QString LeaguePrintJobs::teamName(int slot) const
 {
-    return slot >= 1 && slot <= League::kTeams ? m_league.teamNames[slot] : QString();
+    return slot >= 1 && slot <= m_league.teamCount ? m_league.teamNames[slot] : QString();
 }
 
 void LeaguePrintJobs::heading(const QString &text)
@@ -150,7 +157,7 @@ void LeaguePrintJobs::DruckTab(const Standings &standings)
     m_prn.WriteTableLine(QStringLiteral("Tabelle|Spiele|s|u|n|Pkt|Tore|Diff"));
     m_prn.setFontStyle(false, false);
     m_prn.TableFormat(QStringLiteral(">-8|^-81|>-8|>-8|>-8|>-8|>10|>-10|>-2|<-10|>-12"));
-    for (int r = 1; r <= League::kTeams; ++r) {
+    for (int r = 1; r <= standings.teamCount; ++r) {
         m_prn.setFontColor(rowTextColor(m_bands[r]));
         m_prn.WriteTableLine(tableRow(r, standings.tableTotal[r]));
     }
@@ -170,7 +177,7 @@ void LeaguePrintJobs::DruckTab(const Standings &standings)
         m_prn.WriteTableLine(side.header);
         m_prn.setFontStyle(false, false);
         m_prn.TableFormat(QStringLiteral(">8|^81|>8|>8|>8|>8|>10|>10|>2|<10|>12"));
-        for (int r = 1; r <= League::kTeams; ++r)
+        for (int r = 1; r <= standings.teamCount; ++r)
             m_prn.WriteTableLine(tableRow(r, side.table[r]));
     }
 }
@@ -182,22 +189,40 @@ void LeaguePrintJobs::DruckStats(const CrossGrid &grid)
 
     m_prn.setFont({kArial, 10, false, false, kBlack});
     m_prn.setTableGrid(true);
-    m_prn.TableFormat(QStringLiteral(">7|^55|^17|^17|^17|^17|^17|^17"));
-    for (int block = 0; block < 3; ++block) {
+    const int n = grid.teamCount();
+    const int blocks = (n + 5) / 6;
+    // A block is its 12-point header and n rows of 10 points; one that would
+    // not fit below the previous one starts the next page instead of being
+    // split. Three blocks of 18 teams share a page.
+    const auto points = [&](double pt) { return pt * TPageWriter::kDpi / 72.0; };
+    const double blockHeight = points(12 + 10.0 * n);
+    const double bottom = (TPageWriter::kPageHeightMm - TPageWriter::kMarginBottomMm) * TPageWriter::kDpi / 25.4;
+    for (int block = 0; block < blocks; ++block) {
         if (block > 0) {
-            m_prn.NewLine();
-            m_prn.NewLine();
+            if (m_prn.y() + points(2 * 10) + blockHeight > bottom + 0.5) {
+                m_prn.NewPage();
+            } else {
+                m_prn.NewLine();
+                m_prn.NewLine();
+            }
         }
+        // The last block of a league whose count is no multiple of six
+        // boxes only the columns it has.
         const int firstAway = 6 * block + 1;
+        const int lastAway = std::min(firstAway + 5, n);
+        QString format = QStringLiteral(">7|^55");
+        for (int b = firstAway; b <= lastAway; ++b)
+            format += QStringLiteral("|^17");
+        m_prn.TableFormat(format);
         QString header = QStringLiteral("|");
-        for (int b = firstAway; b < firstAway + 6; ++b)
+        for (int b = firstAway; b <= lastAway; ++b)
             header += QLatin1Char('|') + QString::number(b);
         m_prn.setFont({kArial, 12, true, false, kBlack});
         m_prn.WriteTableLine(header);
         m_prn.setFont({kArial, 10, false, false, kBlack});
-        for (int i = 1; i <= League::kTeams; ++i) {
+        for (int i = 1; i <= n; ++i) {
             QString row = QString::number(i) + QLatin1Char('|') + m_league.teamNames[i];
-            for (int b = firstAway; b < firstAway + 6; ++b)
+            for (int b = firstAway; b <= lastAway; ++b)
                 row += QLatin1Char('|') + grid.cell(b + 1, i);
             m_prn.WriteTableLine(row);
         }
@@ -215,8 +240,8 @@ QString LeaguePrintJobs::matchRow(int round, int row) const
     const Match &m = m_league.match(round, row);
     // Without both teams the pairing cells stay empty; the score cells
     // follow the same rule as for a complete pairing.
-    const bool paired = m.teamA >= 1 && m.teamA <= League::kTeams && m.teamB >= 1
-                        && m.teamB <= League::kTeams;
+    const int n = m_league.teamCount;
+    const bool paired = m.teamA >= 1 && m.teamA <= n && m.teamB >= 1 && m.teamB <= n;
     QString text = QStringLiteral("|");
     if (paired)
         text += teamName(m.teamA) + QStringLiteral("|-|") + teamName(m.teamB);
@@ -241,13 +266,23 @@ void LeaguePrintJobs::DruckST(int round)
                                                   .arg(dates.dateFrom, dates.dateTo));
     m_prn.setFontStyle(false, false);
     m_prn.TableFormat(QStringLiteral("^15|>50|^4|<50|^2|>15|^2|<15"));
-    for (int k = 1; k <= League::kRows; ++k)
+    for (int k = 1; k <= m_league.rowCount(); ++k)
         m_prn.WriteTableLine(matchRow(round, k));
 }
 
 void LeaguePrintJobs::DruckKurveNeu()
 {
     heading(QStringLiteral("Fieberkurven"));
+}
+
+double LeaguePrintJobs::curveCellWidthMm(int rounds)
+{
+    return std::min(kCurveCellMm, kCurveRoomWidthMm / (std::max(rounds, 1) + 2));
+}
+
+double LeaguePrintJobs::curveCellHeightMm(int teams)
+{
+    return std::min(kCurveCellMm, kCurveRoomHeightMm / (std::max(teams, 1) + 2));
 }
 
 void LeaguePrintJobs::DruckKurve(int team, int pageSlot)
@@ -258,8 +293,14 @@ void LeaguePrintJobs::DruckKurve(int team, int pageSlot)
     QPainter *c = m_prn.canvas();
     if (!c)
         return;
-    const int cw = m_prn.mmToUnitsX(kCurveCellMm);
-    const int ch = m_prn.mmToUnitsY(kCurveCellMm);
+    const int rounds = m_league.roundCount;
+    const int teams = m_league.teamCount;
+    // Cells are whole device units; a smaller cell is rounded down so that
+    // the chart stays within its room.
+    const int fullW = m_prn.mmToUnitsX(kCurveCellMm);
+    const int fullH = m_prn.mmToUnitsY(kCurveCellMm);
+    const int cw = std::min(fullW, int(std::floor(curveCellWidthMm(rounds) * m_prn.dpiX() / 25.4)));
+    const int ch = std::min(fullH, int(std::floor(curveCellHeightMm(teams) * m_prn.dpiY() / 25.4)));
     const int L = m_prn.mmToUnitsX(kCurveLeftMm);
     const int T = m_prn.mmToUnitsY(kCurveTopMm[std::clamp(pageSlot, 1, 3) - 1]);
 
@@ -268,19 +309,24 @@ void LeaguePrintJobs::DruckKurve(int team, int pageSlot)
     // pen keeps it one dot wide on every device, also in the preview.
     c->setPen(QPen(kBlack, 0, Qt::SolidLine));
     c->setBrush(Qt::NoBrush);
-    c->drawRect(QRect(L, T, 36 * cw, 20 * ch));
-    for (int b = 2; b <= 34; ++b)
-        c->drawLine(L + b * cw, T + ch, L + b * cw, T + 19 * ch);
-    for (int b = 2; b <= 18; ++b)
-        c->drawLine(L + cw, T + b * ch, L + 35 * cw, T + b * ch);
-    c->drawRect(QRect(L + cw, T + ch, 34 * cw, 18 * ch));
+    c->drawRect(QRect(L, T, (rounds + 2) * cw, (teams + 2) * ch));
+    for (int b = 2; b <= rounds; ++b)
+        c->drawLine(L + b * cw, T + ch, L + b * cw, T + (teams + 1) * ch);
+    for (int b = 2; b <= teams; ++b)
+        c->drawLine(L + cw, T + b * ch, L + (rounds + 1) * cw, T + b * ch);
+    c->drawRect(QRect(L + cw, T + ch, rounds * cw, teams * ch));
 
+    // The name keeps its place one full cell above the chart, also when the
+    // cells are smaller, so that it never runs into the matchday numbers.
     const QFont nameFont = TPageWriter::deviceFont({kArial, 9, true, true, kBlue});
     c->setFont(nameFont);
     c->setPen(kBlue);
-    c->drawText(QPoint(L, T - ch + QFontMetrics(nameFont).ascent()), teamName(team));
+    c->drawText(QPoint(L, T - fullH + QFontMetrics(nameFont).ascent()),
+                teamName(team));
 
-    const QFont numberFont = TPageWriter::deviceFont({kArial, 7, false, false, kBlack});
+    // Numbers shrink with the cells they stand in.
+    const double scale = std::min(double(cw) / fullW, double(ch) / fullH);
+    const QFont numberFont = TPageWriter::deviceFont({kArial, kCurveNumberPoints * scale, false, false, kBlack});
     const QFontMetrics metrics(numberFont);
     c->setFont(numberFont);
     c->setPen(kBlack);
@@ -289,20 +335,20 @@ void LeaguePrintJobs::DruckKurve(int team, int pageSlot)
         const int dy = qRound((ch - metrics.height()) / 2.0);
         c->drawText(QPoint(L + column * cw + dx, T + row * ch + dy + metrics.ascent()), text);
     };
-    for (int j = 1; j <= League::kRounds; ++j) {
+    for (int j = 1; j <= rounds; ++j) {
         centred(j, 0, QString::number(j));
-        centred(j, 19, QString::number(j));
+        centred(j, teams + 1, QString::number(j));
     }
-    for (int r = 1; r <= League::kTeams; ++r) {
+    for (int r = 1; r <= teams; ++r) {
         centred(0, r, QString::number(r));
-        centred(35, r, QString::number(r));
+        centred(rounds + 1, r, QString::number(r));
     }
 
     c->setPen(QPen(kBlue, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const int half = m_prn.mmToUnitsX(kCurveCellMm / 2);
-    const int halfY = m_prn.mmToUnitsY(kCurveCellMm / 2);
+    const int half = qRound(cw / 2.0);
+    const int halfY = qRound(ch / 2.0);
     QPolygon curve;
-    for (int j = m_league.firstRound; j <= League::kRounds; ++j) {
+    for (int j = m_league.firstRound; j <= rounds; ++j) {
         const int p = curvePos[j];
         if (p > 0)
             curve << QPoint(L + j * cw + half, T + p * ch + halfY);
@@ -310,6 +356,20 @@ void LeaguePrintJobs::DruckKurve(int team, int pageSlot)
     if (curve.size() > 1)
         c->drawPolyline(curve);
     c->restore();
+}
+
+int LeaguePrintJobs::matchdaysPerPage(int rows)
+{
+    // Under the heading (title, contact line, an empty line, all of 8
+    // points, and the 14-point heading) the first matchday starts after an
+    // empty line of the heading's size; every matchday is an empty line,
+    // its dates and its rows, all 10 points high. Six of nine rows fill a
+    // page.
+    const double room = (TPageWriter::kPageHeightMm - TPageWriter::kMarginTopMm - TPageWriter::kMarginBottomMm)
+                        * 72.0 / 25.4;
+    const double first = 8 + 8 + 8 + 14 + 14 + 10.0 * (rows + 1);
+    const double next = 10.0 * (rows + 2);
+    return std::max(1, 1 + int(std::floor((room - first) / next)));
 }
 
 void LeaguePrintJobs::build(const PrintSelection &selection, const std::function<void(int)> &progress)
@@ -339,9 +399,10 @@ void LeaguePrintJobs::build(const PrintSelection &selection, const std::function
 
     int printedRounds = 0;
     if (selection.filledRounds > 0) {
-        for (int j = 1; j <= League::kRounds; ++j)
+        const int perPage = matchdaysPerPage(m_league.rowCount());
+        for (int j = 1; j <= m_league.roundCount; ++j)
             printFlags[j] = selection.rounds[j] ? 1 : 0;
-        for (int j = 1; j <= League::kRounds; ++j) {
+        for (int j = 1; j <= m_league.roundCount; ++j) {
             if (printFlags[j] != 1)
                 continue;
             const int k = ++printedRounds;
@@ -349,7 +410,7 @@ void LeaguePrintJobs::build(const PrintSelection &selection, const std::function
                 if (selection.tables || selection.crossTable)
                     m_prn.NewPage();
                 DruckSTNeu();
-            } else if (k % 6 == 1) {
+            } else if ((k - 1) % perPage == 0) {
                 m_prn.NewPage();
                 DruckSTNeu();
             }
@@ -358,10 +419,10 @@ void LeaguePrintJobs::build(const PrintSelection &selection, const std::function
     }
     report(75);
 
-    for (int t = 1; t <= League::kTeams; ++t)
+    for (int t = 1; t <= m_league.teamCount; ++t)
         printFlags[t] = selection.teams[t] ? 1 : 0;
     int printedCurves = 0;
-    for (int t = 1; t <= League::kTeams; ++t) {
+    for (int t = 1; t <= m_league.teamCount; ++t) {
         if (printFlags[t] != 1)
             continue;
         const int k = ++printedCurves;

@@ -43,7 +43,7 @@ public:
     // bar, without opening the preview.
     void buildDocument(const PrintSelection &selection);
 
-    std::array<int, 35> printFlags{};
+    decltype(LeaguePrintJobs::printFlags) printFlags{};
     int filledRounds = 0;
 
     QCheckBox *CheckBox35 = nullptr; // tables

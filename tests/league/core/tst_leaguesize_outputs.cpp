@@ -3,10 +3,13 @@
 #include "league/export/Exporters.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
+#include "league/print/PrintJobs.h"
+#include "league/print/TPageWriter.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/FeverCurve.h"
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
+#include "tst_pagewriter_recorder.h"
 
 // Tables, zones, cross table and curves of leagues other than 18 teams and
 // 34 matchdays. Every expected value is worked out by hand below from the
@@ -145,6 +148,57 @@ quint16 le16(const QByteArray &b, int at)
     return quint16(quint8(b[at]) | quint8(b[at + 1]) << 8);
 }
 
+double mm(double millimetres)
+{
+    return millimetres * TPageWriter::kDpi / 25.4;
+}
+
+QList<RecordedPage> printed(const League &l, const PrintSelection &s)
+{
+    TPageWriter w;
+    LeaguePrintJobs jobs(l, zoneColors(l), w);
+    jobs.build(s);
+    QList<RecordedPage> pages;
+    for (int p = 1; p <= w.pageCount(); ++p)
+        pages.append(recordPage(w, p));
+    return pages;
+}
+
+PrintSelection only(const League &l, bool tables, bool cross, bool rounds, bool curves)
+{
+    PrintSelection s = defaultPrintSelection(l);
+    s.tables = tables;
+    s.crossTable = cross;
+    if (!rounds)
+        s.rounds.fill(false);
+    if (!curves)
+        s.teams.fill(false);
+    return s;
+}
+
+// The outer frames of the curve charts on a page: rectangles of `columns` x
+// `rows` cells of the given size in millimetres. Cells are whole device
+// dots, so each may come out up to one dot smaller.
+QList<QRectF> chartFrames(const RecordedPage &page, int columns, double cellWidthMm, int rows, double cellHeightMm)
+{
+    QList<QRectF> frames;
+    const double w = mm(columns * cellWidthMm);
+    const double h = mm(rows * cellHeightMm);
+    for (const RecordedShape &r : page.rects)
+        if (r.rect.width() <= w + 1 && r.rect.width() >= w - columns - 1 && r.rect.height() <= h + 1
+            && r.rect.height() >= h - rows - 1)
+            frames.append(r.rect);
+    return frames;
+}
+
+int textCount(const QList<RecordedPage> &pages, const QString &text)
+{
+    int n = 0;
+    for (const RecordedPage &p : pages)
+        n += int(p.textsMatching(text).size());
+    return n;
+}
+
 } // namespace
 
 class TestLeagueSizeOutputs : public QObject {
@@ -170,6 +224,13 @@ private Q_SLOTS:
     void rtfOfTwentyTeams();
     void rtfCrossTableOfSixTeams();
     void picturesFollowTheCurveSize();
+
+    void twentyTeamPrintPages();
+    void printedCrossTableBlocks_data();
+    void printedCrossTableBlocks();
+    void matchdaysPerPageFollowTheRows();
+    void printedCurveOfTwentyTeams();
+    void printedCurveGridShrinksToThePage();
 };
 
 void TestLeagueSizeOutputs::twentyTeamTables()
@@ -660,6 +721,186 @@ void TestLeagueSizeOutputs::picturesFollowTheCurveSize()
     QCOMPARE(le32(small, 18), quint32(357));
     QCOMPARE(le32(small, 22), quint32(216));
     QVERIFY_THROWS_EXCEPTION(LeagueError, exportCurve(6, ExportFormat::Gif, fiveTeams()));
+}
+
+void TestLeagueSizeOutputs::twentyTeamPrintPages()
+{
+    // What the dialog preselects: tables, cross table, the six matchdays
+    // with an entry and all 20 curves. In points of 1/72 inch, a page holds
+    // 728.5 below the top margin; a heading takes 38 and an empty line.
+    //  tables:  52 + 3 x (11 + 20 x 11) + 2 x 11 = 767: the away table's
+    //           rows 17..20 go on page 2
+    //  cross:   52 + 3 x (12 + 200) + 2 x 20 = 728 on page 3, block 4 on 4
+    //  matchdays of 10 rows: 52 + 110 + 4 x 120 = 642, five on page 5,
+    //           matchday 38 on page 6
+    //  curves:  three to a page, pages 7..13
+    const League l = twentyTeams();
+    const QList<RecordedPage> pages = printed(l, defaultPrintSelection(l));
+    QCOMPARE(pages.size(), 13);
+    QVERIFY(pages.at(0).hasText(QStringLiteral("Tabelle und Bilanzen")));
+    QVERIFY(pages.at(1).hasText(QStringLiteral("Klub 3")));
+    QVERIFY(!pages.at(1).hasText(QStringLiteral("Tabelle und Bilanzen")));
+    QCOMPARE(textCount(pages.mid(0, 2), QStringLiteral("Klub 3")), 3);
+    QVERIFY(pages.at(2).hasText(QStringLiteral("Kreuztabelle")));
+    QVERIFY(pages.at(3).hasText(QStringLiteral("19")));
+    QVERIFY(!pages.at(3).hasText(QStringLiteral("Kreuztabelle")));
+    QCOMPARE(pages.at(4).textsMatching(QStringLiteral("Spieltage")).size(), 1);
+    for (int j : {1, 2, 19, 20, 21})
+        QVERIFY(pages.at(4).hasText(QStringLiteral("%1.Spieltag - vom  bis ").arg(j)));
+    QVERIFY(pages.at(5).hasText(QStringLiteral("Spieltage")));
+    QVERIFY(pages.at(5).hasText(QStringLiteral("38.Spieltag - vom  bis ")));
+    for (int p = 6; p < 12; ++p)
+        QCOMPARE(pages.at(p).textsMatching(QStringLiteral("Fieberkurven")).size(), 1);
+    QVERIFY(pages.at(12).hasText(QStringLiteral("Klub 19")));
+    QVERIFY(pages.at(12).hasText(QStringLiteral("Klub 20")));
+}
+
+void TestLeagueSizeOutputs::printedCrossTableBlocks_data()
+{
+    QTest::addColumn<int>("teams");
+    QTest::addColumn<int>("blocks");
+    QTest::newRow("24 teams, 4 blocks") << 24 << 4;
+    QTest::newRow("20 teams, 4 blocks") << 20 << 4;
+    QTest::newRow("6 teams, 1 block") << 6 << 1;
+    QTest::newRow("5 teams, 1 block") << 5 << 1;
+}
+
+void TestLeagueSizeOutputs::printedCrossTableBlocks()
+{
+    QFETCH(int, teams);
+    QFETCH(int, blocks);
+    const League l = teams == 24 ? named(24, 46) : teams == 20 ? twentyTeams() : teams == 6 ? sixTeams() : fiveTeams();
+    const QList<RecordedPage> pages = printed(l, only(l, false, true, false, false));
+    QCOMPARE(pages.size(), teams >= 20 ? 2 : 1);
+    if (teams == 24) {
+        // 52 + 2 x (12 + 240) + 20 = 576 points: a third block would end at
+        // 848, beyond 728.5, so blocks 3 and 4 are on page 2, whole.
+        QCOMPARE(textCount(pages.mid(0, 1), QStringLiteral("Klub 4")), 2);
+        QCOMPARE(textCount(pages.mid(1, 1), QStringLiteral("Klub 4")), 2);
+        QCOMPARE(pages.at(1).texts.first().text, QStringLiteral("13"));
+    }
+    // Every home row once per block, every column of a block boxed: the
+    // number column, the name and one column per away team of the block.
+    QCOMPARE(textCount(pages, QStringLiteral("Klub 4")), blocks);
+    int boxes = 0;
+    for (const RecordedPage &p : pages)
+        boxes += int(p.rects.size());
+    QCOMPARE(boxes, (teams + 1) * (2 * blocks + teams));
+    // The away numbers head their columns once; beyond the teams none.
+    for (const RecordedPage &p : pages)
+        for (const RecordedText &t : p.texts)
+            if (t.font.bold() && t.font.pixelSize() == 100)
+                QVERIFY2(t.text.toInt() >= 1 && t.text.toInt() <= teams, qPrintable(t.text));
+    QCOMPARE(textCount(pages, QString::number(teams)), 1 + blocks);
+    QCOMPARE(textCount(pages, QString::number(teams + 1)), 0);
+    if (teams == 20) {
+        QCOMPARE(textCount(pages, QStringLiteral("3 : 1")), 1);
+        QCOMPARE(textCount(pages, QStringLiteral("4 : 0")), 1);
+    } else if (teams == 6) {
+        QCOMPARE(textCount(pages, QStringLiteral("0 : 3")), 1);
+    }
+}
+
+void TestLeagueSizeOutputs::matchdaysPerPageFollowTheRows()
+{
+    // 52 + 10 (rows + 1) for the first matchday, 10 (rows + 2) for each
+    // further one, within 728.5 points.
+    QCOMPARE(LeaguePrintJobs::matchdaysPerPage(9), 6);
+    QCOMPARE(LeaguePrintJobs::matchdaysPerPage(10), 5);
+    QCOMPARE(LeaguePrintJobs::matchdaysPerPage(12), 4);
+    QCOMPARE(LeaguePrintJobs::matchdaysPerPage(2), 17);
+    QCOMPARE(LeaguePrintJobs::matchdaysPerPage(1), 22);
+
+    // Five teams, all ten matchdays: one page.
+    const League five = fiveTeams();
+    PrintSelection s = only(five, false, false, true, false);
+    s.rounds.fill(true);
+    QList<RecordedPage> pages = printed(five, s);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(pages.first().hasText(QStringLiteral("10.Spieltag - vom  bis ")));
+
+    // 24 teams, five matchdays of twelve rows: four, then one, each page
+    // with its heading; the twelfth row of the fourth is on page 1.
+    League big = named(24, 46);
+    for (int j = 1; j <= 5; ++j)
+        big.match(j, 12) = Match{23, 24, j, 0};
+    pages = printed(big, only(big, false, false, true, false));
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages.at(0).textsMatching(QStringLiteral("Klub 23")).size(), 4);
+    QVERIFY(pages.at(0).hasText(QStringLiteral("4")));
+    QVERIFY(pages.at(1).hasText(QStringLiteral("Spieltage")));
+    QVERIFY(pages.at(1).hasText(QStringLiteral("5.Spieltag - vom  bis ")));
+}
+
+void TestLeagueSizeOutputs::printedCurveOfTwentyTeams()
+{
+    // 38 + 2 columns of 3.6 mm fit the 155 mm from the chart's left edge to
+    // the right margin; 20 + 2 rows do not fit the 75 mm the lowest chart
+    // has above the bottom margin, so rows are 75 / 22 mm.
+    const League l = twentyTeams();
+    PrintSelection s = only(l, false, false, false, false);
+    s.teams[18] = s.teams[19] = s.teams[20] = true;
+    const QList<RecordedPage> pages = printed(l, s);
+    QCOMPARE(pages.size(), 1);
+    const double rowMm = 75.0 / 22;
+    const QList<QRectF> frames = chartFrames(pages.first(), 40, 3.6, 22, rowMm);
+    QCOMPARE(frames.size(), 3);
+    const double tops[] = {38, 120, 202};
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(qAbs(frames.at(i).left() - mm(35)) <= 2);
+        QVERIFY(qAbs(frames.at(i).top() - mm(tops[i])) <= 2);
+    }
+    QVERIFY(frames.at(2).bottom() <= mm(277) + 2);
+
+    // Slot 20 (third chart): 20th after matchday 1, 2nd after matchday 38.
+    QList<QPolygonF> blue;
+    for (const RecordedShape &line : pages.first().polylines)
+        if (line.color == QColor(0, 0, 255))
+            blue.append(line.points);
+    // Slot 18 has no match, so only slots 19 and 20 have a line.
+    QCOMPARE(blue.size(), 2);
+    const QPolygonF curve = blue.last();
+    QCOMPARE(curve.size(), 2);
+    const double T = mm(202);
+    QVERIFY(qAbs(curve.at(0).x() - mm(35 + 1.5 * 3.6)) <= 3);
+    // Rows are whole dots, up to one short of 75 / 22 mm each.
+    QVERIFY(qAbs(curve.at(0).y() - (T + mm(20.5 * rowMm))) <= 22);
+    QVERIFY(qAbs(curve.at(1).x() - mm(35 + 38.5 * 3.6)) <= 3);
+    QVERIFY(qAbs(curve.at(1).y() - (T + mm(2.5 * rowMm))) <= 4);
+    // Position 20 and matchday 38 are numbered.
+    QCOMPARE(pages.first().textsMatching(QStringLiteral("38")).size(), 3 * 2);
+    QCOMPARE(pages.first().textsMatching(QStringLiteral("20")).size(), 3 * 4);
+}
+
+void TestLeagueSizeOutputs::printedCurveGridShrinksToThePage()
+{
+    // 46 + 2 columns of 3.6 mm would need 172.8 mm: cells of 155 / 48 mm
+    // end the chart at the right margin. 26 rows take 75 / 26 mm each.
+    const League l = named(24, 46);
+    QCOMPARE(LeaguePrintJobs::curveCellWidthMm(34), 3.6);
+    QCOMPARE(LeaguePrintJobs::curveCellWidthMm(41), 3.6);
+    QCOMPARE(LeaguePrintJobs::curveCellWidthMm(46), 155.0 / 48);
+    QCOMPARE(LeaguePrintJobs::curveCellHeightMm(18), 3.6);
+    QCOMPARE(LeaguePrintJobs::curveCellHeightMm(24), 75.0 / 26);
+    PrintSelection s = only(l, false, false, false, false);
+    s.teams[1] = true;
+    const QList<RecordedPage> pages = printed(l, s);
+    QCOMPARE(pages.size(), 1);
+    const QList<QRectF> frames = chartFrames(pages.first(), 48, 155.0 / 48, 26, 75.0 / 26);
+    QCOMPARE(frames.size(), 1);
+    QVERIFY(frames.first().right() <= mm(190));
+    QVERIFY(frames.first().right() >= mm(190) - 48 - 1);
+    QVERIFY(frames.first().bottom() <= mm(38 + 75));
+    // The numbers shrink with the cells and stay inside them.
+    const double cell = std::floor(mm(155.0 / 48)); // whole dots
+    const QList<RecordedText> numbers = pages.first().textsMatching(QStringLiteral("46"));
+    QCOMPARE(numbers.size(), 2);
+    for (const RecordedText &t : numbers) {
+        const double left = mm(35) + 46 * cell; // the column of matchday 46
+        const double width = QFontMetricsF(t.font).horizontalAdvance(t.text);
+        QVERIFY(width < cell);
+        QVERIFY(t.baseline.x() >= left - 1 && t.baseline.x() + width <= left + cell + 1);
+    }
 }
 
 // Text needs the font database of a GUI application (no widgets).
