@@ -2,27 +2,43 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
+#include <initializer_list>
+
+#include "league/model/Cp1252.h"
 
 // Line-by-line composition of an exported document. Lines end in CR LF and
-// the whole text is stored as Windows-1252 bytes.
+// are stored as Windows-1252 bytes as they come, so that the largest
+// document (the matchdays of 24 teams as HTML, some 200 KB) is neither held
+// twice nor copied while it grows.
 class ExportText {
 public:
-    ExportText() { m_text.reserve(64 * 1024); }
-    void line(const QString &text = QString())
+    ExportText() { m_bytes.reserve(256 * 1024); }
+    void line(QStringView text = {})
     {
-        m_text += text;
-        m_text += QLatin1String("\r\n");
+        Cp1252::appendEncoded(m_bytes, text);
+        m_bytes += "\r\n";
     }
-    void line(int indent, const QString &text)
+    void line(int indent, QStringView text)
     {
         Q_ASSERT(indent >= 0 && indent <= 8); // the deepest HTML nesting
-        m_text += QLatin1String("        ", indent);
+        m_bytes.append(indent, ' ');
         line(text);
     }
-    QByteArray bytes() const;
+    // A line of several parts, written one after the other without first
+    // joining them.
+    void line(int indent, std::initializer_list<QStringView> parts)
+    {
+        Q_ASSERT(indent >= 0 && indent <= 8);
+        m_bytes.append(indent, ' ');
+        for (QStringView part : parts)
+            Cp1252::appendEncoded(m_bytes, part);
+        m_bytes += "\r\n";
+    }
+    QByteArray bytes() const { return m_bytes; }
 
 private:
-    QString m_text;
+    QByteArray m_bytes;
 };
 
 class League;

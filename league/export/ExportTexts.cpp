@@ -4,11 +4,6 @@
 #include "league/model/Cp1252.h"
 #include "league/model/League.h"
 
-QByteArray ExportText::bytes() const
-{
-    return Cp1252::encode(m_text);
-}
-
 // Shown after the program title in every document and on the curve
 // picture, and on the line below it.
 QString ExportTexts::credit()

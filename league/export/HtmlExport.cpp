@@ -8,6 +8,8 @@ using namespace ExportHelpers;
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
 
+#include <algorithm>
+
 namespace {
 
 QString num(int v)
@@ -19,6 +21,12 @@ QString num(int v)
 // into markup on the page.
 QString esc(const QString &text)
 {
+    // Most names hold none of the four; they are used as they are.
+    const auto special = [](QChar c) {
+        return c == QLatin1Char('&') || c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('"');
+    };
+    if (std::none_of(text.begin(), text.end(), special))
+        return text;
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
@@ -215,23 +223,23 @@ QByteArray Exp_st_HTM(const League &league)
         t.line(2, QStringLiteral("</TR>"));
         for (int k = 1; k <= league.rowCount(); ++k) {
             const Match &m = league.results[j][k];
-            t.line(2, QStringLiteral(R"(<TR><TD ALIGN="CENTER">)"));
+            t.line(2, u"<TR><TD ALIGN=\"CENTER\">");
             if (m.teamA != 0 && m.teamB != 0) {
-                t.line(4, QStringLiteral("<TABLE WIDTH=100%><TR>"));
-                t.line(6, QStringLiteral(R"(<TD WIDTH=48% ALIGN="RIGHT">)") + esc(teamName(league, m.teamA)) + QStringLiteral("</TD>"));
-                t.line(6, QStringLiteral(R"(<TD WIDTH=4% ALIGN="CENTER">-</TD>)"));
-                t.line(6, QStringLiteral("<TD WIDTH=48%>") + esc(teamName(league, m.teamB)) + QStringLiteral("</TD>"));
-                t.line(4, QStringLiteral("</TR></TABLE>"));
+                t.line(4, u"<TABLE WIDTH=100%><TR>");
+                t.line(6, {u"<TD WIDTH=48% ALIGN=\"RIGHT\">", esc(teamName(league, m.teamA)), u"</TD>"});
+                t.line(6, u"<TD WIDTH=4% ALIGN=\"CENTER\">-</TD>");
+                t.line(6, {u"<TD WIDTH=48%>", esc(teamName(league, m.teamB)), u"</TD>"});
+                t.line(4, u"</TR></TABLE>");
             }
-            t.line(2, QStringLiteral(R"(</TD><TD ALIGN="CENTER">)"));
+            t.line(2, u"</TD><TD ALIGN=\"CENTER\">");
             if (m.counts()) {
-                t.line(4, QStringLiteral("<TABLE WIDTH=100%><TR>"));
-                t.line(6, QStringLiteral(R"(<TD WIDTH=45% ALIGN="RIGHT">)") + num(m.goalsA) + QStringLiteral("</TD>"));
-                t.line(6, QStringLiteral(R"(<TD WIDTH=10% ALIGN="CENTER">:</TD>)"));
-                t.line(6, QStringLiteral("<TD WIDTH=45%>") + num(m.goalsB) + QStringLiteral("</TD>"));
-                t.line(4, QStringLiteral("</TR></TABLE>"));
+                t.line(4, u"<TABLE WIDTH=100%><TR>");
+                t.line(6, {u"<TD WIDTH=45% ALIGN=\"RIGHT\">", num(m.goalsA), u"</TD>"});
+                t.line(6, u"<TD WIDTH=10% ALIGN=\"CENTER\">:</TD>");
+                t.line(6, {u"<TD WIDTH=45%>", num(m.goalsB), u"</TD>"});
+                t.line(4, u"</TR></TABLE>");
             }
-            t.line(2, QStringLiteral("</TD></TR>"));
+            t.line(2, u"</TD></TR>");
         }
         outerTableEnd(t);
     }

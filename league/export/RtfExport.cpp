@@ -36,8 +36,13 @@ const Format kPlain9{9, false, false, Black};
 // the first five paragraphs are centred.
 class RtfDocument {
 public:
-    explicit RtfDocument(std::vector<int> tabStopsTwips) : m_tabs(std::move(tabStopsTwips))
+    explicit RtfDocument(const std::vector<int> &tabStopsTwips)
     {
+        // Every paragraph starts with the same tab stops.
+        m_start = "\\pard";
+        for (int tw : tabStopsTwips)
+            m_start += "\\tx" + QByteArray::number(tw);
+        m_out.reserve(128 * 1024);
         m_out += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n";
         m_out += "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;\\red255\\green0\\blue255;"
                  "\\red0\\green255\\blue0;\\red255\\green0\\blue0;}\r\n";
@@ -46,18 +51,20 @@ public:
     void paragraph(const QString &text, const Format &f)
     {
         ++m_count;
-        m_out += "\\pard";
-        for (int tw : m_tabs)
-            m_out += "\\tx" + QByteArray::number(tw);
+        m_out += m_start;
         m_out += m_count <= 5 ? "\\qc" : "\\ql";
-        m_out += "\\plain\\f0\\fs" + QByteArray::number(2 * f.points);
+        m_out += "\\plain\\f0\\fs";
+        m_out += QByteArray::number(2 * f.points);
         if (f.bold)
             m_out += "\\b";
         if (f.underline)
             m_out += "\\ul";
-        m_out += "\\cf" + QByteArray::number(f.color);
-        if (!text.isEmpty())
-            m_out += ' ' + escaped(text);
+        m_out += "\\cf";
+        m_out += char('0' + f.color);
+        if (!text.isEmpty()) {
+            m_out += ' ';
+            appendEscaped(text);
+        }
         m_out += "\\par\r\n";
     }
 
@@ -78,27 +85,28 @@ public:
 private:
     // Backslash and braces are RTF syntax; bytes above 127 are written as
     // hexadecimal escapes of their Windows-1252 value.
-    static QByteArray escaped(const QString &text)
+    void appendEscaped(const QString &text)
     {
-        QByteArray out;
+        static constexpr char kHex[] = "0123456789abcdef";
         const QByteArray bytes = Cp1252::encode(text);
         for (char ch : bytes) {
             const unsigned char c = static_cast<unsigned char>(ch);
             if (c == '\\' || c == '{' || c == '}') {
-                out += '\\';
-                out += ch;
+                m_out += '\\';
+                m_out += ch;
             } else if (c == '\t') {
-                out += "\\tab ";
+                m_out += "\\tab ";
             } else if (c > 127) {
-                out += "\\'" + QByteArray::number(c, 16).rightJustified(2, '0');
+                m_out += "\\'";
+                m_out += kHex[c >> 4];
+                m_out += kHex[c & 15];
             } else {
-                out += ch;
+                m_out += ch;
             }
         }
-        return out;
     }
 
-    std::vector<int> m_tabs;
+    QByteArray m_start;
     QByteArray m_out;
     int m_count = 0;
 };

@@ -39,23 +39,42 @@ QString decode(const QByteArray &bytes)
     return out;
 }
 
-QByteArray encode(const QString &text, bool *ok)
+namespace {
+
+// One byte per UTF-16 unit, written in place: exported documents of a few
+// hundred kilobytes go through here line by line.
+bool encodeInto(char *dst, QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size());
+    const char16_t *src = text.utf16();
     bool all = true;
-    for (QChar c : text) {
-        const int b = toByte(c.unicode());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = toByte(src[i]);
         if (b < 0) {
             all = false;
-            out.append('?');
+            dst[i] = '?';
         } else {
-            out.append(static_cast<char>(b));
+            dst[i] = static_cast<char>(b);
         }
     }
+    return all;
+}
+
+} // namespace
+
+QByteArray encode(const QString &text, bool *ok)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    const bool all = encodeInto(out.data(), text);
     if (ok)
         *ok = all;
     return out;
+}
+
+void appendEncoded(QByteArray &out, QStringView text)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    encodeInto(out.data() + at, text);
 }
 
 bool canEncode(QChar c)

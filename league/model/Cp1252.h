@@ -15,6 +15,9 @@ QString decode(const QByteArray &bytes);
 // Characters the code page cannot hold become '?'; ok (when given) tells
 // whether every character could be encoded.
 QByteArray encode(const QString &text, bool *ok = nullptr);
+// Appends the encoding of `text` to `out`, '?' for what the code page
+// cannot hold.
+void appendEncoded(QByteArray &out, QStringView text);
 
 bool canEncode(QChar c);
 bool canEncode(const QString &text);

@@ -33,20 +33,36 @@ void prepare(QPainter &p)
     p.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
-// Texts are placed by their top-left corner.
-void textAt(QPainter &p, int x, int y, const QString &text)
+// Texts are placed by their top-left corner, `ascent` above the baseline.
+void textAt(QPainter &p, int ascent, int x, int y, const QString &text)
 {
-    p.drawText(x, y + QFontMetrics(p.font()).ascent(), text);
+    p.drawText(x, y + ascent, text);
 }
 
-// Outline of the rectangle (x1, y1)-(x2, y2), ending one pixel short of the
-// bottom-right corner.
+void textAt(QPainter &p, int x, int y, const QString &text)
+{
+    textAt(p, QFontMetrics(p.font()).ascent(), x, y, text);
+}
+
+// Sets the font and gives its ascent, measured once for all the labels
+// drawn in it.
+int useFont(QPainter &p, const QFont &font)
+{
+    p.setFont(font);
+    return QFontMetrics(p.font()).ascent();
+}
+
+// Outline of the rectangle (x1, y1)-(x2, y2) in the pen's colour, ending one
+// pixel short of the bottom-right corner. The one-pixel sides are filled as
+// one-pixel rectangles: the same pixels a one-pixel pen gives, without the
+// stroker that a pen of width 1 goes through.
 void outline(QPainter &p, int x1, int y1, int x2, int y2)
 {
-    p.drawLine(x1, y1, x2 - 1, y1);
-    p.drawLine(x1, y2 - 1, x2 - 1, y2 - 1);
-    p.drawLine(x1, y1, x1, y2 - 1);
-    p.drawLine(x2 - 1, y1, x2 - 1, y2 - 1);
+    const QColor c = p.pen().color();
+    p.fillRect(QRect(x1, y1, x2 - x1, 1), c);
+    p.fillRect(QRect(x1, y2 - 1, x2 - x1, 1), c);
+    p.fillRect(QRect(x1, y1, 1, y2 - y1), c);
+    p.fillRect(QRect(x2 - 1, y1, 1, y2 - y1), c);
 }
 
 } // namespace
@@ -78,33 +94,33 @@ QImage Grafik(int teams, int rounds)
     p.fillRect(QRect(0, 0, w, h - 27), Qt::white);
 
     p.setPen(Qt::black);
-    p.setFont(chartFont(9, true));
+    int ascent = useFont(p, chartFont(9, true));
     const QString vertical = QStringLiteral("PLATZIERUNG");
     for (int n = 0; n < vertical.size(); ++n) {
         const int y = 70 + dy / 2 + 12 * n;
         const bool narrow = vertical.at(n) == QLatin1Char('I');
-        textAt(p, narrow ? 9 : 7, y, vertical.at(n));
-        textAt(p, (narrow ? 453 : 451) + dx, y, vertical.at(n));
+        textAt(p, ascent, narrow ? 9 : 7, y, vertical.at(n));
+        textAt(p, ascent, (narrow ? 453 : 451) + dx, y, vertical.at(n));
     }
-    textAt(p, 350 + dx, 2, QStringLiteral("S P I E L T A G"));
-    textAt(p, 196 + dx / 2, 256 + dy, QStringLiteral("S P I E L T A G"));
+    textAt(p, ascent, 350 + dx, 2, QStringLiteral("S P I E L T A G"));
+    textAt(p, ascent, 196 + dx / 2, 256 + dy, QStringLiteral("S P I E L T A G"));
 
     p.setPen(kRed);
-    p.setFont(chartFont(7, true));
-    textAt(p, 120 + dx / 2, 275 + dy, QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
-    p.setFont(chartFont(7, false));
-    textAt(p, 60 + dx / 2, 286 + dy, ExportTexts::contact());
+    ascent = useFont(p, chartFont(7, true));
+    textAt(p, ascent, 120 + dx / 2, 275 + dy, QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
+    ascent = useFont(p, chartFont(7, false));
+    textAt(p, ascent, 60 + dx / 2, 286 + dy, ExportTexts::contact());
 
     p.setPen(Qt::black);
     for (int r = 1; r <= positions; ++r) {
         const int y = 12 * r + 16;
-        textAt(p, 440 + dx, y, QString::number(r));
-        textAt(p, r <= 9 ? 21 : 16, y, QString::number(r));
+        textAt(p, ascent, 440 + dx, y, QString::number(r));
+        textAt(p, ascent, r <= 9 ? 21 : 16, y, QString::number(r));
     }
     for (int j = 1; j <= matchdays; ++j) {
         const int x = j == 10 ? 138 : 12 * j + 19;
-        textAt(p, x, 16, QString::number(j));
-        textAt(p, x, 246 + dy, QString::number(j));
+        textAt(p, ascent, x, 16, QString::number(j));
+        textAt(p, ascent, x, 246 + dy, QString::number(j));
     }
 
     // Column and row borders every 12 pixels inside the frame, which ends

@@ -9,6 +9,7 @@ private Q_SLOTS:
     void knownCharacters_data();
     void knownCharacters();
     void refusesWhatTheCodePageCannotHold();
+    void appendsAfterWhatIsThere();
 };
 
 void TestCp1252::everyByteRoundTrips()
@@ -60,6 +61,20 @@ void TestCp1252::refusesWhatTheCodePageCannotHold()
     QVERIFY(!Cp1252::canEncode(QChar(0x0141))); // Polish L with stroke
     QVERIFY(!Cp1252::canEncode(QStringLiteral("\U0001F600")));
     QVERIFY(Cp1252::canEncode(QStringLiteral("Müller & Söhne €")));
+}
+
+void TestCp1252::appendsAfterWhatIsThere()
+{
+    // Lines of a document are appended one after the other: earlier bytes
+    // stay, each UTF-16 unit gives one byte, also the two halves of a
+    // character beyond the code page.
+    QByteArray out("Kopf\r\n");
+    Cp1252::appendEncoded(out, u"Gr\u00fcn \u20ac");
+    QCOMPARE(out, QByteArray("Kopf\r\nGr\xfcn \x80"));
+    Cp1252::appendEncoded(out, QStringView());
+    QCOMPARE(out.size(), 12);
+    Cp1252::appendEncoded(out, u"\U0001F600\u0141!");
+    QCOMPARE(out, QByteArray("Kopf\r\nGr\xfcn \x80??" "?!"));
 }
 
 QTEST_GUILESS_MAIN(TestCp1252)
