@@ -1,6 +1,10 @@
-// Standings, cross table, curves and every writer on one league.
+// Standings, cross table, curves and every writer, on a season of the
+// classic 18 teams and 34 matchdays and on the largest league, 24 teams and
+// 46 matchdays with a result in every match (the argument is the team
+// count).
 // Run: bench_league --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include "league/export/Exporters.h"
+#include "league/fixtures/FixtureGenerator.h"
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
@@ -46,7 +50,32 @@ League builtSeason()
     return l;
 }
 
-const League &league()
+// The largest league: a double round robin of 24 teams by the fixture
+// generator, every match with goals from a fixed formula.
+League largestSeason()
+{
+    League l;
+    l.reshape(24, 46);
+    for (int i = 1; i <= 24; ++i)
+        l.teamNames[i] = QStringLiteral("Verein Nummer %1").arg(i);
+    FixtureOptions o;
+    o.teamCount = 24;
+    o.roundCount = 46;
+    o.seed = 20260807u;
+    o.firstDate = QDate(2026, 8, 7);
+    const std::vector<FixtureMatchday> list = FixtureGenerator::generate(o);
+    for (int j = 1; j <= 46; ++j) {
+        const FixtureMatchday &day = list.at(size_t(j - 1));
+        l.dates(j) = RoundDates{day.dateFrom, day.dateTo};
+        for (int k = 1; k <= 12; ++k) {
+            const FixturePairing &p = day.pairings.at(size_t(k - 1));
+            l.match(j, k) = Match{p.home, p.away, (p.home * 7 + j * 3) % 4, (p.away * 5 + j) % 3};
+        }
+    }
+    return l;
+}
+
+const League &classicLeague()
 {
     static const League l = [] {
         const QString example = QStringLiteral(SOURCE_DIR "/examples/league/Liga2026.T98");
@@ -59,6 +88,22 @@ const League &league()
         return builtSeason();
     }();
     return l;
+}
+
+const League &largestLeague()
+{
+    static const League l = largestSeason();
+    return l;
+}
+
+const League &leagueOf(const benchmark::State &state)
+{
+    return state.range(0) == 24 ? largestLeague() : classicLeague();
+}
+
+const League &league()
+{
+    return classicLeague();
 }
 
 // The bytes of a whole season's league file, as loading and saving see them.
@@ -96,48 +141,57 @@ void BM_LeagueFile_save(benchmark::State &state)
 }
 BENCHMARK(BM_LeagueFile_save);
 
+// Both leagues, in microseconds.
+#define LEAGUE_BENCHMARK(name) BENCHMARK(name)->Arg(18)->Arg(24)->Unit(benchmark::kMicrosecond)
+
 void BM_TabBer(benchmark::State &state)
 {
+    const League &l = leagueOf(state);
     Standings s;
     for (auto _ : state) {
-        TabBer(league(), s);
+        TabBer(l, s);
         benchmark::DoNotOptimize(s.tableTotal[1].points);
     }
 }
-BENCHMARK(BM_TabBer);
+LEAGUE_BENCHMARK(BM_TabBer);
 
-void BM_KurveBer_all18(benchmark::State &state)
+// The curves of every team of the league, as the print of all curves
+// computes them.
+void BM_KurveBer_allTeams(benchmark::State &state)
 {
+    const League &l = leagueOf(state);
     CurvePositions pos{};
     for (auto _ : state) {
-        for (int team = 1; team <= 18; ++team) {
-            KurveBer(league(), team, pos);
-            benchmark::DoNotOptimize(pos[34]);
+        for (int team = 1; team <= l.teamCount; ++team) {
+            KurveBer(l, team, pos);
+            benchmark::DoNotOptimize(pos[l.roundCount]);
         }
     }
 }
-BENCHMARK(BM_KurveBer_all18);
+LEAGUE_BENCHMARK(BM_KurveBer_allTeams);
 
 void BM_KurveBer_picture(benchmark::State &state)
 {
+    const League &l = leagueOf(state);
     CurvePositions pos{};
     QImage picture;
     for (auto _ : state) {
-        KurveBer(league(), 1, pos, &picture);
+        KurveBer(l, 1, pos, &picture);
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK(BM_KurveBer_picture);
+LEAGUE_BENCHMARK(BM_KurveBer_picture);
 
 void BM_KreuzBer(benchmark::State &state)
 {
+    const League &l = leagueOf(state);
     CrossGrid g;
     for (auto _ : state) {
-        KreuzBer(league(), g);
+        KreuzBer(l, g);
         benchmark::DoNotOptimize(g.cell(2, 1));
     }
 }
-BENCHMARK(BM_KreuzBer);
+LEAGUE_BENCHMARK(BM_KreuzBer);
 
 template <typename Write>
 void runWriter(benchmark::State &state, Write write)
@@ -148,99 +202,102 @@ void runWriter(benchmark::State &state, Write write)
     }
 }
 
-Standings tables()
+Standings tables(const League &l)
 {
     Standings s;
-    TabBer(league(), s);
+    TabBer(l, s);
     return s;
 }
 
-CrossGrid grid()
+CrossGrid grid(const League &l)
 {
     CrossGrid g;
-    KreuzBer(league(), g);
+    KreuzBer(l, g);
     return g;
 }
 
 void BM_Exp_tb_HTM(benchmark::State &state)
 {
-    const Standings s = tables();
-    const RowBandColors bands = zoneColors(league());
+    const Standings s = tables(leagueOf(state));
+    const RowBandColors bands = zoneColors(leagueOf(state));
     runWriter(state, [&] { return Exp_tb_HTM(s, bands); });
 }
-BENCHMARK(BM_Exp_tb_HTM);
+LEAGUE_BENCHMARK(BM_Exp_tb_HTM);
 
 void BM_Exp_kt_HTM(benchmark::State &state)
 {
-    const CrossGrid g = grid();
+    const CrossGrid g = grid(leagueOf(state));
     runWriter(state, [&] { return Exp_kt_HTM(g); });
 }
-BENCHMARK(BM_Exp_kt_HTM);
+LEAGUE_BENCHMARK(BM_Exp_kt_HTM);
 
 void BM_Exp_st_HTM(benchmark::State &state)
 {
-    runWriter(state, [] { return Exp_st_HTM(league()); });
+    const League &l = leagueOf(state);
+    runWriter(state, [&] { return Exp_st_HTM(l); });
 }
-BENCHMARK(BM_Exp_st_HTM);
+LEAGUE_BENCHMARK(BM_Exp_st_HTM);
 
 void BM_Exp_tb_TXT(benchmark::State &state)
 {
-    const Standings s = tables();
+    const Standings s = tables(leagueOf(state));
     runWriter(state, [&] { return Exp_tb_TXT(s); });
 }
-BENCHMARK(BM_Exp_tb_TXT);
+LEAGUE_BENCHMARK(BM_Exp_tb_TXT);
 
 void BM_Exp_kt_TXT(benchmark::State &state)
 {
-    const CrossGrid g = grid();
+    const CrossGrid g = grid(leagueOf(state));
     runWriter(state, [&] { return Exp_kt_TXT(g); });
 }
-BENCHMARK(BM_Exp_kt_TXT);
+LEAGUE_BENCHMARK(BM_Exp_kt_TXT);
 
 void BM_Exp_st_TXT(benchmark::State &state)
 {
-    runWriter(state, [] { return Exp_st_TXT(league()); });
+    const League &l = leagueOf(state);
+    runWriter(state, [&] { return Exp_st_TXT(l); });
 }
-BENCHMARK(BM_Exp_st_TXT);
+LEAGUE_BENCHMARK(BM_Exp_st_TXT);
 
 void BM_Exp_tb_RTF(benchmark::State &state)
 {
-    const Standings s = tables();
-    const RowBandColors bands = zoneColors(league());
+    const Standings s = tables(leagueOf(state));
+    const RowBandColors bands = zoneColors(leagueOf(state));
     runWriter(state, [&] { return Exp_tb_RTF(s, bands); });
 }
-BENCHMARK(BM_Exp_tb_RTF);
+LEAGUE_BENCHMARK(BM_Exp_tb_RTF);
 
 void BM_Exp_kt_RTF(benchmark::State &state)
 {
-    const CrossGrid g = grid();
+    const CrossGrid g = grid(leagueOf(state));
     runWriter(state, [&] { return Exp_kt_RTF(g); });
 }
-BENCHMARK(BM_Exp_kt_RTF);
+LEAGUE_BENCHMARK(BM_Exp_kt_RTF);
 
 void BM_Exp_st_RTF(benchmark::State &state)
 {
-    runWriter(state, [] { return Exp_st_RTF(league()); });
+    const League &l = leagueOf(state);
+    runWriter(state, [&] { return Exp_st_RTF(l); });
 }
-BENCHMARK(BM_Exp_st_RTF);
+LEAGUE_BENCHMARK(BM_Exp_st_RTF);
 
 void BM_Exp_krv_BMP(benchmark::State &state)
 {
     CurvePositions pos{};
     QImage picture;
-    KurveBer(league(), 1, pos, &picture);
+    KurveBer(leagueOf(state), 1, pos, &picture);
     runWriter(state, [&] { return Exp_krv_BMP(picture); });
 }
-BENCHMARK(BM_Exp_krv_BMP);
+LEAGUE_BENCHMARK(BM_Exp_krv_BMP);
 
 void BM_Exp_krv_GIF(benchmark::State &state)
 {
     CurvePositions pos{};
     QImage picture;
-    KurveBer(league(), 1, pos, &picture);
+    KurveBer(leagueOf(state), 1, pos, &picture);
     runWriter(state, [&] { return Exp_krv_GIF(picture); });
 }
-BENCHMARK(BM_Exp_krv_GIF);
+LEAGUE_BENCHMARK(BM_Exp_krv_GIF);
 
 } // namespace
 
