@@ -4,6 +4,7 @@
 #include "league/ui/FormUtil.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
@@ -45,6 +46,7 @@ QFont gridFont()
 QTableWidget *makeGrid(QWidget *parent, const QString &name, int columns, const QFont &font)
 {
     auto *t = new QTableWidget(CrossGrid::kRowCount, columns, parent);
+    t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustIgnored);
     t->setObjectName(name);
     t->setFont(font);
     t->horizontalHeader()->hide();
@@ -70,18 +72,26 @@ TfrmKreuz::TfrmKreuz(const UiPlatform &platform, QWidget *parent) : BuiltOnUseDi
     setObjectName(QStringLiteral("frmKreuz"));
     setWindowTitle(QStringLiteral("Kreuztabelle"));
     FormUtil::makeFixedDialog(this, 580, 303);
+    // It opens at its classic size, but a large league's columns need more
+    // room: the window can be resized and maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint);
+    setMinimumSize(300, 120);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(580, 303);
     setModal(true);
     setFont(gridFont());
-    // The two grids and their 700 cells are built when the window is first
+    // The two grids and their cells are built when the window is first
     // shown; the cross table itself lives in m_grid, where printing and
     // exporting read it.
 }
 
 void TfrmKreuz::buildControls()
 {
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 4, 2);
+    outer->setSpacing(3);
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("asgKreuz"));
-    area->setGeometry(0, 0, 580, 273);
     auto *h = new QHBoxLayout(area);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(0);
@@ -89,8 +99,13 @@ void TfrmKreuz::buildControls()
     m_fixed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_results = makeGrid(area, QStringLiteral("asgKreuzErgebnisse"), CrossGrid::kColumns - 2, gridFont());
     m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A window lower than the table scrolls; the name columns follow.
+    m_results->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(m_results->verticalScrollBar(), &QScrollBar::valueChanged, m_fixed->verticalScrollBar(),
+            &QScrollBar::setValue);
     h->addWidget(m_fixed);
     h->addWidget(m_results, 1);
+    outer->addWidget(area, 1);
     // Selecting a row in one part selects it in the other.
     connect(m_fixed, &QTableWidget::currentCellChanged, this,
             [this](int row) { if (m_results->currentRow() != row) m_results->selectRow(row); });
@@ -102,13 +117,19 @@ void TfrmKreuz::buildControls()
     auto *hilfe = new QPushButton(QStringLiteral("Hilfe"), this);
     hilfe->setObjectName(QStringLiteral("bbHilfe"));
     hilfe->setFont(buttonFont);
-    hilfe->setGeometry(392, 276, 90, 25);
+    hilfe->setFixedSize(90, 25);
     hilfe->setAutoDefault(false);
     auto *ok = new QPushButton(QStringLiteral("Schließen"), this);
     ok->setObjectName(QStringLiteral("bbOK"));
     ok->setFont(buttonFont);
-    ok->setGeometry(486, 276, 90, 25);
+    ok->setFixedSize(90, 25);
     ok->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    buttons->addStretch(1);
+    buttons->addWidget(hilfe);
+    buttons->addWidget(ok);
+    outer->addLayout(buttons);
     connect(hilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 3); });
     connect(ok, &QPushButton::clicked, this, [this] { done(1); });
 
@@ -125,14 +146,19 @@ void TfrmKreuz::KreuzBer(const League &league)
 void TfrmKreuz::showGrid()
 {
     const QColor fixedColor = palette().color(QPalette::Button);
+    const int columns = m_grid.columnCount();
+    const int rows = m_grid.rowCount();
+    m_fixed->setRowCount(rows);
+    m_results->setRowCount(rows);
+    m_results->setColumnCount(columns - 2);
     int fixedWidth = 0;
-    for (int c = 0; c < CrossGrid::kColumns; ++c) {
+    for (int c = 0; c < columns; ++c) {
         QTableWidget *t = c < 2 ? m_fixed : m_results;
         const int col = c < 2 ? c : c - 2;
         t->setColumnWidth(col, m_grid.columnWidth(c));
         if (c < 2)
             fixedWidth += m_grid.columnWidth(c);
-        for (int r = 0; r < CrossGrid::kRowCount; ++r) {
+        for (int r = 0; r < rows; ++r) {
             QTableWidgetItem *item = t->item(r, col);
             if (!item) {
                 item = new QTableWidgetItem;
@@ -147,7 +173,7 @@ void TfrmKreuz::showGrid()
         }
     }
     for (QTableWidget *t : {m_fixed, m_results})
-        for (int r = 0; r < CrossGrid::kRowCount; ++r)
+        for (int r = 0; r < rows; ++r)
             t->setRowHeight(r, CrossGrid::rowHeight());
     m_fixed->setFixedWidth(fixedWidth + 1);
 }

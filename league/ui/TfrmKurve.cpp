@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
+
 TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_league(league)
 {
@@ -30,6 +32,8 @@ TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *
     ok->setObjectName(QStringLiteral("bbOK"));
     ok->setGeometry(380, 3, 90, 25);
     ok->setDefault(true);
+    m_hilfe = hilfe;
+    m_ok = ok;
 
     imgGraf = new QLabel(this);
     imgGraf->setObjectName(QStringLiteral("imgGraf"));
@@ -69,7 +73,7 @@ void TfrmKurve::fillList()
 {
     cboTeam->clear();
     cboTeam->addItem(QStringLiteral("---"));
-    for (int i = 1; i <= League::kTeams; ++i)
+    for (int i = 1; i <= m_league.teamCount; ++i)
         cboTeam->addItem(m_league.teamNames[i]);
 }
 
@@ -82,7 +86,7 @@ void TfrmKurve::prepare()
 
 void TfrmKurve::Grafik()
 {
-    m_picture = ::Grafik();
+    m_picture = ::Grafik(m_league);
     showPicture();
 }
 
@@ -102,5 +106,13 @@ void TfrmKurve::selectTeam(int team)
 
 void TfrmKurve::showPicture()
 {
+    // The chart grows and shrinks with the league; the window follows it,
+    // never narrower than its list and buttons need, the buttons at its
+    // right edge as at the classic size.
+    imgGraf->setGeometry(4, 32, m_picture.width(), m_picture.height());
     imgGraf->setPixmap(QPixmap::fromImage(m_picture));
+    const int width = std::max(474, m_picture.width() + 9);
+    setFixedSize(width, m_picture.height() + 36);
+    m_ok->move(width - 94, 3);
+    m_hilfe->move(width - 188, 3);
 }

@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class League;
 
 // The fever-curve window: a team list and the 465 x 300 chart of the
@@ -45,4 +46,6 @@ private:
     QImage m_picture;
     QComboBox *cboTeam = nullptr;
     QLabel *imgGraf = nullptr;
+    QPushButton *m_hilfe = nullptr;
+    QPushButton *m_ok = nullptr;
 };

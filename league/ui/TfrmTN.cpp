@@ -149,6 +149,7 @@ void TfrmTN::createWindows()
     m_frmAbout = new TfrmAbout(this);
     m_frmEinst = new TfrmEinst(m_platform, this);
     m_frmTab = new TfrmTab(m_platform, this);
+    m_frmTab->setTeamCount(m_league.teamCount);
     m_frmKurve = new TfrmKurve(m_platform, m_league, this);
     m_prn = std::make_unique<TPageWriter>();
     if (m_platform.printer) {
@@ -213,7 +214,8 @@ void TfrmTN::buildPanel()
     edDatum1 = makeDate(QStringLiteral("edDatum1"), 168);
     edDatum2 = makeDate(QStringLiteral("edDatum2"), 280);
 
-    for (int k = 1; k <= League::kRows; ++k) {
+    // Rows for the largest league; syncShape() shows the league's.
+    for (int k = 1; k <= League::kMaxRows; ++k) {
         const int y = 32 + 24 * (k - 1);
         auto makeCombo = [&](const QString &name, int x) {
             auto *c = new QComboBox(m_panel);
@@ -238,10 +240,14 @@ void TfrmTN::buildPanel()
             return e;
         };
         cboTeamA[k] = makeCombo(QStringLiteral("cboTeamA"), 6);
-        fixedLabel(m_panel, QStringLiteral("-"), QRect(211, y + 3, 10, 14), true)->setAlignment(Qt::AlignCenter);
+        QLabel *dash = fixedLabel(m_panel, QStringLiteral("-"), QRect(211, y + 3, 10, 14), true);
+        dash->setAlignment(Qt::AlignCenter);
+        dash->setObjectName(QStringLiteral("lblStrich") + QString::number(k));
         cboTeamB[k] = makeCombo(QStringLiteral("cboTeamB"), 223);
         meTorA[k] = makeGoal(QStringLiteral("meTorA"), 437);
-        fixedLabel(m_panel, QStringLiteral(":"), QRect(466, y + 3, 8, 14), true)->setAlignment(Qt::AlignCenter);
+        QLabel *colon = fixedLabel(m_panel, QStringLiteral(":"), QRect(466, y + 3, 8, 14), true);
+        colon->setAlignment(Qt::AlignCenter);
+        colon->setObjectName(QStringLiteral("lblDoppelpunkt") + QString::number(k));
         meTorB[k] = makeGoal(QStringLiteral("meTorB"), 475);
     }
 
@@ -252,7 +258,7 @@ void TfrmTN::buildPanel()
         prev = next;
     };
     chain(edDatum2);
-    for (int k = 1; k <= League::kRows; ++k) {
+    for (int k = 1; k <= League::kMaxRows; ++k) {
         chain(cboTeamA[k]);
         chain(cboTeamB[k]);
         chain(meTorA[k]);
@@ -513,7 +519,7 @@ void TfrmTN::connectAll()
 
     // Lists report only what the user picks; goal and date fields report
     // every change, also the ones the display routines make.
-    for (int k = 1; k <= League::kRows; ++k) {
+    for (int k = 1; k <= League::kMaxRows; ++k) {
         connect(cboTeamA[k], &QComboBox::activated, this, [this, k](int i) { cboTeamAChange(k, i); });
         connect(cboTeamB[k], &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
         connect(meTorA[k], &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
@@ -523,7 +529,7 @@ void TfrmTN::connectAll()
         // typed as digits and Enter alone.
         connect(meTorA[k], &QLineEdit::returnPressed, this, [this, k] { focusGoal(meTorB[k]); });
         connect(meTorB[k], &QLineEdit::returnPressed, this,
-                [this, k] { focusGoal(meTorA[k < League::kRows ? k + 1 : 1]); });
+                [this, k] { focusGoal(meTorA[k < m_league.rowCount() ? k + 1 : 1]); });
     }
     connect(edDatum1, &QDateEdit::dateChanged, this, &TfrmTN::edDatum1Change);
     connect(edDatum2, &QDateEdit::dateChanged, this, &TfrmTN::edDatum2Change);
@@ -537,7 +543,7 @@ void TfrmTN::focusGoal(QLineEdit *field)
 
 bool TfrmTN::isGoalField(const QObject *o) const
 {
-    for (int k = 1; k <= League::kRows; ++k)
+    for (int k = 1; k <= League::kMaxRows; ++k)
         if (o == meTorA[k] || o == meTorB[k])
             return true;
     return false;
@@ -573,6 +579,7 @@ bool TfrmTN::eventFilter(QObject *watched, QEvent *event)
 void TfrmTN::UpdateST()
 {
     KeepSaved keep(m_league);
+    syncShape();
     const int round = m_league.currentRound;
     const QString caption = QString::number(round) + QStringLiteral(". Spieltag");
     sbST->setText(caption);
@@ -590,7 +597,7 @@ void TfrmTN::UpdateST()
     showDate(edDatum1, m_league.dates(round).dateFrom);
     showDate(edDatum2, m_league.dates(round).dateTo);
 
-    for (int k = 1; k <= League::kRows; ++k) {
+    for (int k = 1; k <= m_league.rowCount(); ++k) {
         const Match m = m_league.match(round, k);
         cboTeamA[k]->setCurrentIndex(m.teamA);
         cboTeamB[k]->setCurrentIndex(m.teamB);
@@ -599,14 +606,38 @@ void TfrmTN::UpdateST()
     }
 }
 
+void TfrmTN::syncShape()
+{
+    // The forms are made after the first league is shown.
+    if (m_frmTab)
+        m_frmTab->setTeamCount(m_league.teamCount);
+    const int rows = m_league.rowCount();
+    if (rows == m_shownRows)
+        return;
+    m_shownRows = rows;
+    for (int k = 1; k <= League::kMaxRows; ++k) {
+        const bool shown = k <= rows;
+        const QString n = QString::number(k);
+        for (QWidget *w : {static_cast<QWidget *>(cboTeamA[k]), static_cast<QWidget *>(cboTeamB[k]),
+                           static_cast<QWidget *>(meTorA[k]), static_cast<QWidget *>(meTorB[k]),
+                           m_panel->findChild<QWidget *>(QStringLiteral("lblStrich") + n),
+                           m_panel->findChild<QWidget *>(QStringLiteral("lblDoppelpunkt") + n)})
+            w->setVisible(shown);
+    }
+    // The panel, and with it the window, grows or shrinks by a row's 24
+    // pixels from the nine rows of 18 teams.
+    m_panel->setFixedSize(509, 250 + 24 * (rows - League::kRows));
+}
+
 void TfrmTN::UpdateCBO()
 {
     KeepSaved keep(m_league);
-    for (int k = 1; k <= League::kRows; ++k) {
+    syncShape();
+    for (int k = 1; k <= League::kMaxRows; ++k) {
         for (QComboBox *c : {cboTeamA[k], cboTeamB[k]}) {
             c->clear();
             c->addItem(QStringLiteral("---"));
-            for (int i = 1; i <= League::kTeams; ++i)
+            for (int i = 1; i <= m_league.teamCount; ++i)
                 c->addItem(m_league.teamNames[i]);
             c->setCurrentIndex(0);
         }
@@ -617,7 +648,7 @@ void TfrmTN::NeuSet()
 {
     m_league.NeuSet();
     UpdateST();
-    for (int k = 1; k <= League::kRows; ++k) {
+    for (int k = 1; k <= League::kMaxRows; ++k) {
         cboTeamA[k]->setCurrentIndex(0);
         cboTeamB[k]->setCurrentIndex(0);
     }
@@ -842,7 +873,7 @@ void TfrmTN::mnuRClick()
 void TfrmTN::mnuVClick()
 {
     guarded([this] {
-        if (m_league.currentRound < League::kRounds) {
+        if (m_league.currentRound < m_league.roundCount) {
             ++m_league.currentRound;
             UpdateST();
         }

@@ -135,6 +135,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void focusGoal(QLineEdit *field);
+    // Shows as many rows and lists as many teams as the league has, and
+    // lets the table window know its size; cheap when nothing changed.
+    void syncShape();
     bool isGoalField(const QObject *o) const;
 
 private:
@@ -199,10 +202,10 @@ private:
     QLabel *lblST = nullptr;
     QDateEdit *edDatum1 = nullptr;
     QDateEdit *edDatum2 = nullptr;
-    std::array<QComboBox *, League::kRows + 1> cboTeamA{};
-    std::array<QComboBox *, League::kRows + 1> cboTeamB{};
-    std::array<QLineEdit *, League::kRows + 1> meTorA{};
-    std::array<QLineEdit *, League::kRows + 1> meTorB{};
+    std::array<QComboBox *, League::kMaxRows + 1> cboTeamA{};
+    std::array<QComboBox *, League::kMaxRows + 1> cboTeamB{};
+    std::array<QLineEdit *, League::kMaxRows + 1> meTorA{};
+    std::array<QLineEdit *, League::kMaxRows + 1> meTorB{};
     QLabel *m_footer = nullptr;
 
     QStatusBar *panStatus = nullptr;
@@ -251,4 +254,5 @@ private:
     // When the focus last left a goal field: a digit meant for the goals
     // that lands in the next team list just after must not pick a team.
     QElapsedTimer m_leftGoalField;
+    int m_shownRows = League::kRows;
 };

@@ -106,33 +106,39 @@ void TfrmTab::buildControls()
     cell(box, {}, 340, -1, 69)->setText(QStringLiteral("Tore"));
     cell(box, {}, 408, -1, 37)->setText(QStringLiteral("Diff."));
 
-    for (int r = 1; r <= 18; ++r) {
-        const int y = 14 + 16 * (r - 1);
+    // A row per slot of the largest league; layoutRows() shows the league's.
+    for (int r = 1; r <= League::kMaxTeams; ++r) {
         Shape[r] = new QFrame(box);
         Shape[r]->setObjectName(QStringLiteral("Shape%1").arg(r));
-        Shape[r]->setGeometry(0, y, 464, 17);
         Shape[r]->setAutoFillBackground(true);
     }
-    for (int r = 1; r <= 18; ++r) {
-        const int y = 14 + 16 * (r - 1) + 1;
+    for (int r = 1; r <= League::kMaxTeams; ++r) {
         const QString n = QString::number(r);
-        cell(box, {}, -2, y, 17, Qt::AlignRight, true)->setText(n);
-        lblTeam[r] = cell(box, QStringLiteral("lblTeam") + n, 18, y, 200);
+        m_placeLeft[r] = cell(box, {}, -2, 0, 17, Qt::AlignRight, true);
+        m_placeLeft[r]->setText(n);
+        lblTeam[r] = cell(box, QStringLiteral("lblTeam") + n, 18, 0, 200);
         lblTeam[r]->setTextFormat(Qt::PlainText);
-        lblSp[r] = cell(box, QStringLiteral("lblSp") + n, 224, y, 21);
-        lblSs[r] = cell(box, QStringLiteral("lblSs") + n, 244, y, 21);
-        lblSu[r] = cell(box, QStringLiteral("lblSu") + n, 264, y, 21);
-        lblSn[r] = cell(box, QStringLiteral("lblSn") + n, 284, y, 21);
-        lblPkt[r] = cell(box, QStringLiteral("lblPkt") + n, 308, y, 29);
-        lblTe[r] = cell(box, QStringLiteral("lblTe") + n, 340, y, 33);
-        cell(box, {}, 373, y, 4)->setText(QStringLiteral(":"));
-        lblTa[r] = cell(box, QStringLiteral("lblTa") + n, 376, y, 33);
-        lblTd[r] = cell(box, QStringLiteral("lblTd") + n, 408, y, 37);
-        cell(box, {}, 448, y, 17, Qt::AlignCenter, true)->setText(n);
+        lblSp[r] = cell(box, QStringLiteral("lblSp") + n, 224, 0, 21);
+        lblSs[r] = cell(box, QStringLiteral("lblSs") + n, 244, 0, 21);
+        lblSu[r] = cell(box, QStringLiteral("lblSu") + n, 264, 0, 21);
+        lblSn[r] = cell(box, QStringLiteral("lblSn") + n, 284, 0, 21);
+        lblPkt[r] = cell(box, QStringLiteral("lblPkt") + n, 308, 0, 29);
+        lblTe[r] = cell(box, QStringLiteral("lblTe") + n, 340, 0, 33);
+        m_colon[r] = cell(box, {}, 373, 0, 4);
+        m_colon[r]->setText(QStringLiteral(":"));
+        lblTa[r] = cell(box, QStringLiteral("lblTa") + n, 376, 0, 33);
+        lblTd[r] = cell(box, QStringLiteral("lblTd") + n, 408, 0, 37);
+        m_placeRight[r] = cell(box, {}, 448, 0, 17, Qt::AlignCenter, true);
+        m_placeRight[r]->setText(n);
     }
-    for (int x : {202, 300, 332, 440})
-        bevel(box, QFrame::VLine, QRect(x - 1, 0, 3, 302));
+    for (int x : {202, 300, 332, 440}) {
+        QFrame *rule = bevel(box, QFrame::VLine, QRect(x - 1, 0, 3, 302));
+        rule->setProperty("ruleX", x - 1);
+        m_columnRules << rule;
+    }
     bevel(box, QFrame::HLine, QRect(0, 12, 464, 3));
+    m_box = box;
+    m_scroll = scr;
     scr->setWidget(box);
 
     auto button = [this](QPushButton *&b, const char *name, const QString &text, const QRect &r) {
@@ -152,12 +158,54 @@ void TfrmTab::buildControls()
     connect(bbOK, &QPushButton::clicked, this, [this] { done(kClose); });
     connect(bbHilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 4); });
 
+    layoutRows();
     applyBands();
+}
+
+void TfrmTab::layoutRows()
+{
+    // Rows of 16 pixels under a 14-pixel header; the window grows or shrinks
+    // with the rows from its 18-team size, the buttons staying below them.
+    const int boxHeight = 14 + 16 * m_teams;
+    const int grow = boxHeight - 302;
+    for (int r = 1; r <= League::kMaxTeams; ++r) {
+        const bool shown = r <= m_teams;
+        const int y = 14 + 16 * (r - 1);
+        Shape[r]->setGeometry(0, y, 464, 17);
+        Shape[r]->setVisible(shown);
+        for (QLabel *l : {m_placeLeft[r], lblTeam[r], lblSp[r], lblSs[r], lblSu[r], lblSn[r], lblPkt[r], lblTe[r],
+                          m_colon[r], lblTa[r], lblTd[r], m_placeRight[r]}) {
+            l->move(l->x(), y + 1);
+            l->setVisible(shown);
+        }
+    }
+    for (QFrame *rule : m_columnRules)
+        rule->setGeometry(rule->property("ruleX").toInt(), 0, 3, boxHeight);
+    m_box->setFixedSize(464, boxHeight);
+    m_scroll->setGeometry(2, 2, 468, 306 + grow);
+    bb1->move(2, 311 + grow);
+    bb2->move(2, 330 + grow);
+    bbHilfe->move(284, 316 + grow);
+    bbOK->move(380, 316 + grow);
+    setFixedSize(472, 352 + grow);
+}
+
+void TfrmTab::setTeamCount(int teams)
+{
+    if (teams == m_teams)
+        return;
+    m_teams = teams;
+    if (!m_filled)
+        m_bands = RowBandColors::defaultLayout(teams);
+    if (isBuilt()) {
+        layoutRows();
+        applyBands();
+    }
 }
 
 void TfrmTab::applyBands()
 {
-    for (int r = 1; r <= 18; ++r) {
+    for (int r = 1; r <= League::kMaxTeams; ++r) {
         QPalette p = Shape[r]->palette();
         p.setColor(QPalette::Window, m_bands[r]);
         Shape[r]->setPalette(p);
@@ -173,7 +221,12 @@ TableView TfrmTab::switchTarget(int result) const
 void TfrmTab::fill(TableView view, const Standings &standings, const League &league)
 {
     ensureBuilt();
+    m_filled = true;
     m_view = view;
+    if (league.teamCount != m_teams) {
+        m_teams = league.teamCount;
+        layoutRows();
+    }
     m_bands = bandsForView(view, league);
     applyBands();
     setWindowTitle(viewCaption(view));
@@ -184,7 +237,7 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
     const Standings::Table &table = view == TableView::Home   ? standings.tableHome
                                     : view == TableView::Away ? standings.tableAway
                                                               : standings.tableTotal;
-    for (int r = 1; r <= 18; ++r) {
+    for (int r = 1; r <= league.teamCount; ++r) {
         const StandingsRow &row = table[r];
         // A name wider than its cell is cut at the end with "…" (centred it
         // would lose both ends); the whole name is the cell's tooltip.

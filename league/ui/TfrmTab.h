@@ -32,18 +32,30 @@ public:
     // The view a switch button (its modal result) leads to.
     TableView switchTarget(int result) const;
     const RowBandColors &rowBandColor() const { return m_bands; }
-
+    // A league of another size was loaded or reshaped: the window gets a row
+    // per team, and colours not yet taken from a view follow the default
+    // layout of that size.
+    void setTeamCount(int teams);
+    int teamCount() const { return m_teams; }
 
 private:
     void buildControls() override;
     void applyBands();
+    void layoutRows();
 
     UiPlatform m_platform;
     TableView m_view = TableView::Total;
     RowBandColors m_bands = RowBandColors::defaultLayout();
-    std::array<QFrame *, 19> Shape{};
-    std::array<QLabel *, 19> lblTeam{}, lblSp{}, lblSs{}, lblSu{}, lblSn{}, lblPkt{}, lblTe{}, lblTa{},
-        lblTd{};
+    int m_teams = League::kTeams;
+    bool m_filled = false;
+    using RowLabels = std::array<QLabel *, League::kMaxTeams + 1>;
+    std::array<QFrame *, League::kMaxTeams + 1> Shape{};
+    RowLabels lblTeam{}, lblSp{}, lblSs{}, lblSu{}, lblSn{}, lblPkt{}, lblTe{}, lblTa{}, lblTd{};
+    // The slot numbers at both ends of each row, the separators, the box.
+    RowLabels m_placeLeft{}, m_placeRight{}, m_colon{};
+    QList<QFrame *> m_columnRules;
+    QWidget *m_box = nullptr;
+    QWidget *m_scroll = nullptr;
     QPushButton *bb1 = nullptr;
     QPushButton *bb2 = nullptr;
     QPushButton *bbHilfe = nullptr;

@@ -1,10 +1,18 @@
 #include "league/model/League.h"
 #include "league/ui/ScriptedPlatform.h"
+#include "league/standings/RowBands.h"
 #include "league/ui/TfrmEinst.h"
+#include "league/ui/TfrmKreuz.h"
+#include "league/ui/TfrmKurve.h"
+#include "league/ui/TfrmTab.h"
 #include "league/ui/TfrmTN.h"
 #include "modal_helper.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -25,6 +33,21 @@ private:
 
         Fixture() { frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList()); }
         League &league() { return frm->league(); }
+        // A league of the given shape with teams 2k-1 and 2k paired in row
+        // k of the first matchday and no results.
+        void shape(int teams, int rounds)
+        {
+            QVERIFY(league().reshape(teams, rounds));
+            nameTeams();
+            for (int k = 1; k <= league().rowCount(); ++k)
+                league().match(1, k) = Match{2 * k - 1, 2 * k, -1, -1};
+            frm->UpdateCBO();
+            frm->UpdateST();
+        }
+        template <typename T> T *panel(const QString &name) const
+        {
+            return frm->centralWidget()->findChild<T *>(name);
+        }
         void nameTeams()
         {
             for (int i = 1; i <= league().teamCount; ++i)
@@ -46,6 +69,115 @@ private:
     }
 
 private slots:
+    void theMainWindowShowsARowPerMatch_data()
+    {
+        QTest::addColumn<int>("teams");
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("20 teams") << 20 << 38;
+        QTest::newRow("6 teams") << 6 << 10;
+        QTest::newRow("7 teams, one rests") << 7 << 14;
+        QTest::newRow("24 teams") << 24 << 46;
+    }
+
+    void theMainWindowShowsARowPerMatch()
+    {
+        QFETCH(int, teams);
+        QFETCH(int, rounds);
+        Fixture f;
+        f.frm->show();
+        f.frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frm.get()));
+        f.shape(teams, rounds);
+        const int rows = teams / 2;
+        for (int k = 1; k <= 12; ++k) {
+            const QString n = QString::number(k);
+            QCOMPARE(f.panel<QComboBox>(QStringLiteral("cboTeamA") + n)->isVisible(), k <= rows);
+            QCOMPARE(f.panel<QLineEdit>(QStringLiteral("meTorB") + n)->isVisible(), k <= rows);
+        }
+        // The list holds "---" and every team; the last row shows its pair.
+        auto *last = f.panel<QComboBox>(QStringLiteral("cboTeamB") + QString::number(rows));
+        QCOMPARE(last->count(), teams + 1);
+        QCOMPARE(last->currentText(), QStringLiteral("Team %1").arg(2 * rows));
+        // Nine rows of 24 pixels are the panel's 250; each row more or less
+        // moves the window's bottom by as much.
+        QCOMPARE(f.frm->centralWidget()->findChild<QWidget *>(QStringLiteral("panST"))->height(),
+                 250 + 24 * (rows - 9));
+
+        // Enter from the last row's away goals goes back to the first row.
+        auto *away = f.panel<QLineEdit>(QStringLiteral("meTorB") + QString::number(rows));
+        away->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(away, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.panel<QLineEdit>(QStringLiteral("meTorA1")));
+
+        // F4 stops at the league's last matchday.
+        QAction *next = f.frm->findChild<QAction *>(QStringLiteral("mnuV"));
+        for (int j = 1; j < rounds + 3; ++j)
+            next->trigger();
+        QCOMPARE(f.league().currentRound, rounds);
+    }
+
+    void tableCrossAndCurveWindowsFollowTheLeague()
+    {
+        Fixture f;
+        f.shape(20, 38);
+        f.league().match(1, 10) = Match{19, 20, 3, 1};
+
+        // Before any view the colours are the default layout of 20 rows.
+        const RowBandColors &bands = f.frm->rowBandColor();
+        QCOMPARE(bands, RowBandColors::defaultLayout(20));
+        QCOMPARE(bands[20], RowBandColors::defaultLayout(20)[18]);
+        QVERIFY(bands[17] != bands[18]);
+
+        ModalScript table(f.frm->frmTab());
+        table.then([](QWidget *dlg) {
+            // Twenty rows of 16 pixels: 32 more than the 352 of 18 teams.
+            QCOMPARE(dlg->height(), 352 + 32);
+            QVERIFY(child<QLabel>(dlg, QStringLiteral("lblTeam20"))->isVisible());
+            QCOMPARE(child<QLabel>(dlg, QStringLiteral("lblTeam1"))->text(), QStringLiteral("Team 19"));
+            QCOMPARE(child<QLabel>(dlg, QStringLiteral("lblPkt1"))->text(), QStringLiteral("3"));
+            QCOMPARE(child<QLabel>(dlg, QStringLiteral("lblTeam20"))->text(), QStringLiteral("Team 20"));
+            QVERIFY(!child<QLabel>(dlg, QStringLiteral("lblTeam21"))->isVisible());
+            QVERIFY(child<QPushButton>(dlg, QStringLiteral("bbOK"))->geometry().top() > 14 + 16 * 20);
+            clickButton(dlg, "bbOK");
+        });
+        f.frm->mnuTabClick();
+        QCOMPARE(table.shown(), 1);
+
+        ModalScript cross(f.frm->frmKreuz());
+        cross.then([](QWidget *dlg) {
+            auto *results = child<QTableWidget>(dlg, QStringLiteral("asgKreuzErgebnisse"));
+            QCOMPARE(results->columnCount(), 20);
+            QCOMPARE(results->rowCount(), 21);
+            // Home slot 19 against away slot 20: row 19, column 20.
+            QCOMPARE(results->item(19, 19)->text(), QStringLiteral("3 : 1"));
+            QCOMPARE(child<QTableWidget>(dlg, QStringLiteral("asgKreuzKopf"))->item(20, 1)->text(),
+                     QStringLiteral("Team 20"));
+            // It opens at its classic size and can be made larger.
+            QCOMPARE(dlg->size(), QSize(580, 303));
+            QVERIFY(dlg->windowFlags() & Qt::WindowMaximizeButtonHint);
+            QVERIFY(dlg->maximumWidth() > 580 && dlg->maximumHeight() > 303);
+            dlg->resize(900, 500);
+            QCOMPARE(dlg->size(), QSize(900, 500));
+            QVERIFY(results->width() > 700);
+            clickButton(dlg, "bbOK");
+        });
+        f.frm->mnuKreuzClick();
+        QCOMPARE(cross.shown(), 1);
+
+        ModalScript curves(f.frm->frmKurve());
+        curves.then([](QWidget *dlg) {
+            QCOMPARE(child<QComboBox>(dlg, QStringLiteral("cboTeam"))->count(), 21);
+            // 12 pixels per matchday and position beyond 34 and 18.
+            auto *picture = child<QLabel>(dlg, QStringLiteral("imgGraf"));
+            QCOMPARE(picture->size(), QSize(465 + 12 * 4, 300 + 12 * 2));
+            QCOMPARE(dlg->size(), QSize(465 + 48 + 9, 300 + 24 + 36));
+            QVERIFY(child<QPushButton>(dlg, QStringLiteral("bbOK"))->geometry().right() < dlg->width());
+            clickButton(dlg, "bbOK");
+        });
+        f.frm->mnuKurveClick();
+        QCOMPARE(curves.shown(), 1);
+    }
+
     void settingsShowTheShapeAndOneRowPerTeam()
     {
         Fixture f;
