@@ -95,8 +95,8 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         }
         bool ok = false;
         r.team = options.value(QStringLiteral("--team")).toInt(&ok);
-        if (!ok || r.team < 1 || r.team > League::kTeams) {
-            problem = QStringLiteral("--team must be a team slot from 1 to 18");
+        if (!ok || r.team < 1 || r.team > League::kMaxTeams) {
+            problem = QStringLiteral("--team must be a team slot from 1 to 24");
             return std::nullopt;
         }
     } else if (options.contains(QStringLiteral("--team"))) {
@@ -134,9 +134,16 @@ int runExport(const QStringList &args)
     if (!request)
         return scriptUsageError(problem, exportUsage());
 
-    return runOnScriptLeague(request->league, [&](const League &league) {
+    QString beyond;
+    const int status = runOnScriptLeague(request->league, [&](const League &league) {
         QByteArray bytes;
         if (request->curve) {
+            // Only the league file says how many slots there are; a slot
+            // beyond them is a wrong command line like any other.
+            if (request->team > league.teamCount) {
+                beyond = QStringLiteral("--team must be a team slot from 1 to %1").arg(league.teamCount);
+                return;
+            }
             bytes = exportCurve(request->team, request->format, league);
         } else {
             // As after the league table view: zones from the league's settings.
@@ -145,4 +152,5 @@ int runExport(const QStringList &args)
         }
         writeExportFile(request->output, bytes, request->format);
     });
+    return beyond.isEmpty() ? status : scriptUsageError(beyond, exportUsage());
 }

@@ -72,14 +72,14 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     r.anySelection = r.tables || r.cross || !r.matchdays.isEmpty() || !r.curves.isEmpty();
 
     if (!r.matchdays.isEmpty() && r.matchdays != QLatin1String("all")
-        && r.matchdays != QLatin1String("filled") && !parseNumberList(r.matchdays, League::kRounds)) {
-        problem = QStringLiteral("--matchdays must be all, filled or a list of matchdays 1..34 "
+        && r.matchdays != QLatin1String("filled") && !parseNumberList(r.matchdays, League::kMaxRounds)) {
+        problem = QStringLiteral("--matchdays must be all, filled or a list of matchdays 1..99 "
                                  "such as 1-6,9");
         return std::nullopt;
     }
     if (!r.curves.isEmpty() && r.curves != QLatin1String("all")
-        && !parseNumberList(r.curves, League::kTeams)) {
-        problem = QStringLiteral("--curves must be all or a list of team slots 1..18 such as 1-3,7");
+        && !parseNumberList(r.curves, League::kMaxTeams)) {
+        problem = QStringLiteral("--curves must be all or a list of team slots 1..24 such as 1-3,7");
         return std::nullopt;
     }
     const std::optional<QString> league = singleLeagueArgument(positional, "printed", &problem);
@@ -89,8 +89,10 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     return r;
 }
 
-// The dialog's state after the user changed it the way the options say.
-PrintSelection selectionFor(const Request &r, const League &league)
+// The dialog's state after the user changed it the way the options say;
+// nullopt with *problem set when a list names a matchday or team slot the
+// league does not have.
+std::optional<PrintSelection> selectionFor(const Request &r, const League &league, QString *problem)
 {
     PrintSelection s = defaultPrintSelection(league);
     if (!r.anySelection)
@@ -100,21 +102,36 @@ PrintSelection selectionFor(const Request &r, const League &league)
     const auto filled = s.rounds;
     s.rounds.fill(false);
     if (r.matchdays == QLatin1String("all"))
-        s.rounds.fill(true);
+        std::fill(s.rounds.begin() + 1, s.rounds.begin() + league.roundCount + 1, true);
     else if (r.matchdays == QLatin1String("filled"))
         s.rounds = filled;
     else if (!r.matchdays.isEmpty()) {
-        const QList<int> rounds = parseNumberList(r.matchdays, League::kRounds).value_or(QList<int>());
-        for (int j : rounds)
+        const QList<int> rounds = parseNumberList(r.matchdays, League::kMaxRounds).value_or(QList<int>());
+        for (int j : rounds) {
+            // Only the league file says how many matchdays there are.
+            if (j > league.roundCount) {
+                *problem = QStringLiteral("--matchdays names matchday %1; the league has 1..%2")
+                               .arg(j)
+                               .arg(league.roundCount);
+                return std::nullopt;
+            }
             s.rounds[j] = true;
+        }
     }
     s.teams.fill(false);
     if (r.curves == QLatin1String("all"))
-        s.teams.fill(true);
+        std::fill(s.teams.begin() + 1, s.teams.begin() + league.teamCount + 1, true);
     else if (!r.curves.isEmpty()) {
-        const QList<int> teams = parseNumberList(r.curves, League::kTeams).value_or(QList<int>());
-        for (int t : teams)
+        const QList<int> teams = parseNumberList(r.curves, League::kMaxTeams).value_or(QList<int>());
+        for (int t : teams) {
+            if (t > league.teamCount) {
+                *problem = QStringLiteral("--curves names team slot %1; the league has 1..%2")
+                               .arg(t)
+                               .arg(league.teamCount);
+                return std::nullopt;
+            }
             s.teams[t] = true;
+        }
     }
     return s;
 }
@@ -138,13 +155,18 @@ int runPrintPdf(const QStringList &args)
     if (!request)
         return scriptUsageError(problem, printPdfUsage());
 
-    return runOnScriptLeague(request->league, [&](const League &league) {
+    QString beyond;
+    const int status = runOnScriptLeague(request->league, [&](const League &league) {
+        const std::optional<PrintSelection> selection = selectionFor(*request, league, &beyond);
+        if (!selection)
+            return;
         // As after the league table view: zones from the league's settings.
         const RowBandColors bands = bandsForView(TableView::Total, league);
         TPageWriter prn;
         LeaguePrintJobs jobs(league, bands, prn);
-        jobs.build(selectionFor(*request, league));
+        jobs.build(*selection);
         if (!writePdfFile(prn, request->output))
             throw LeagueError(LeagueError::cannotWrite(request->output));
     });
+    return beyond.isEmpty() ? status : scriptUsageError(beyond, printPdfUsage());
 }

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void badArguments_data();
     void badArguments();
     void failuresLeaveTheOutputAlone();
+    void commandsTakeTheLeaguesOwnSize();
 
 private:
     QTemporaryDir m_dir;
@@ -204,5 +205,43 @@ void TestExportCommand::failuresLeaveTheOutputAlone()
 }
 
 // QImage reads the written pictures back; that needs a GUI application.
+
+void TestExportCommand::commandsTakeTheLeaguesOwnSize()
+{
+    League l;
+    QVERIFY(l.reshape(20, 38));
+    for (int i = 1; i <= 20; ++i)
+        l.teamNames[i] = QStringLiteral("Klub %1").arg(i);
+    l.match(1, 10) = Match{19, 20, 2, 0};
+    const QString league = m_dir.filePath(QStringLiteral("zwanzig.T98"));
+    l.leagueFileName = league;
+    SaveDatei(l);
+
+    // Slot 20 exists and its curve is the 20-team, 38-matchday picture.
+    const QString bmp = m_dir.filePath(QStringLiteral("zwanzig.bmp"));
+    Run r = runTabulon({QStringLiteral("--export=curve"), QStringLiteral("--team=20"), QStringLiteral("--format=bmp"),
+                        QStringLiteral("--output=") + bmp, league});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(QImage(bmp).size(), QSize(465 + 4 * 12, 300 + 2 * 12));
+    r = runTabulon({QStringLiteral("--export=curve"), QStringLiteral("--team=21"), QStringLiteral("--format=bmp"),
+                    QStringLiteral("--output=") + m_dir.filePath(QStringLiteral("nie.bmp")), league});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.err.contains("--team must be a team slot from 1 to 20"));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("nie.bmp"))));
+
+    const QString pdf = m_dir.filePath(QStringLiteral("zwanzig.pdf"));
+    r = runTabulon({QStringLiteral("--print-pdf=") + pdf, QStringLiteral("--matchdays=38"),
+                    QStringLiteral("--curves=19-20"), league});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(readAll(pdf).startsWith("%PDF"));
+    for (const char *beyond : {"--matchdays=39", "--curves=21"}) {
+        r = runTabulon({QStringLiteral("--print-pdf=") + m_dir.filePath(QStringLiteral("nie.pdf")),
+                        QString::fromLatin1(beyond), league});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("the league has 1.."), r.err.constData());
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("nie.pdf"))));
+    }
+}
+
 QTEST_MAIN(TestExportCommand)
 #include "tst_export_command.moc"
