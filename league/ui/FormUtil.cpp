@@ -1,6 +1,7 @@
 #include "league/ui/FormUtil.h"
 
 #include <QLineEdit>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace FormUtil {
@@ -24,6 +25,27 @@ void makeFixedDialog(QWidget *dialog, int clientWidth, int clientHeight)
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setFixedSize(clientWidth, clientHeight);
     dialog->setFont(dialogFont());
+}
+
+QString buttonCaption(const QString &text)
+{
+    QString caption = text;
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return caption;
+}
+
+QString plainToolTip(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
+QString windowTitle(const QString &text)
+{
+    QString title = text;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return title;
 }
 
 } // namespace FormUtil

@@ -19,6 +19,8 @@ QtMessageBox::Answer QtMessageBox::show(QWidget *parent, Icon icon, const QStrin
 {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
+    // Messages carry file names and stored texts, which show as they are.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (icon) {
     case Question:

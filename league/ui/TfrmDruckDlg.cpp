@@ -126,8 +126,8 @@ void TfrmDruckDlg::resetChoices()
         const QString name = m_league.teamNames[t];
         const QString caption = name.isEmpty() ? QStringLiteral("Team") : name;
         const int room = box->width() - 22;
-        box->setText(box->fontMetrics().elidedText(caption, Qt::ElideRight, room));
-        box->setToolTip(name);
+        box->setText(FormUtil::buttonCaption(box->fontMetrics().elidedText(caption, Qt::ElideRight, room)));
+        box->setToolTip(FormUtil::plainToolTip(name));
     }
 }
 

@@ -43,12 +43,8 @@ TfrmExpBMP::TfrmExpBMP(const UiPlatform &platform, QWidget *parent) : QDialog(pa
 
 void TfrmExpBMP::setTeamNames(const League &league)
 {
-    for (int n = 1; n <= League::kTeams; ++n) {
-        // "&" would turn into a mnemonic underline instead of showing.
-        QString caption = league.teamNames[n];
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        bb[n]->setText(caption);
-    }
+    for (int n = 1; n <= League::kTeams; ++n)
+        bb[n]->setText(FormUtil::buttonCaption(league.teamNames[n]));
 }
 
 int TfrmExpBMP::selectedTeam() const

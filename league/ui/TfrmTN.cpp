@@ -661,7 +661,7 @@ void TfrmTN::ErsterST()
 
 void TfrmTN::TitelLeiste()
 {
-    setWindowTitle(::TitelLeiste(m_league));
+    setWindowTitle(FormUtil::windowTitle(::TitelLeiste(m_league)));
 }
 
 // ---------------------------------------------------------------------------

@@ -244,7 +244,7 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
         const QString shown =
             lblTeam[r]->fontMetrics().elidedText(row.name, Qt::ElideRight, lblTeam[r]->width());
         lblTeam[r]->setText(shown);
-        lblTeam[r]->setToolTip(shown == row.name ? QString() : row.name);
+        lblTeam[r]->setToolTip(shown == row.name ? QString() : FormUtil::plainToolTip(row.name));
         lblSp[r]->setText(QString::number(row.games));
         lblSs[r]->setText(QString::number(row.wins));
         lblSu[r]->setText(QString::number(row.draws));

@@ -1,0 +1,169 @@
+#include "league/model/IniFile.h"
+#include "league/model/League.h"
+#include "league/print/TPageWriter.h"
+#include "league/standings/Standings.h"
+#include "league/ui/PrinterSeam.h"
+#include "league/ui/QtPlatform.h"
+#include "league/ui/ScriptedPlatform.h"
+#include "league/ui/TfrmDruck.h"
+#include "league/ui/TfrmDruckDlg.h"
+#include "league/ui/TfrmAbout.h"
+#include "league/ui/TfrmExpBMP.h"
+#include "league/ui/TfrmExport.h"
+#include "league/ui/TfrmKurve.h"
+#include "league/ui/TfrmTab.h"
+#include "league/ui/TfrmTN.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindow>
+#include <memory>
+
+namespace {
+
+// What a button or check box shows for its caption: "&&" is one "&", any
+// other "&" marks the next letter as the shortcut and is not drawn.
+QString shownCaption(const QString &caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown += caption.at(i);
+    }
+    return shown;
+}
+
+// What a tool tip shows: markup is rendered, anything else shows as it is.
+QString shownToolTip(const QString &tip)
+{
+    return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+}
+
+// Runs `step` once a modal widget of type T is up.
+template <typename T> void whenModal(std::function<void(T *)> step)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer, step] {
+        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!modal || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        step(modal);
+        if (modal->isVisible())
+            modal->reject();
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestWindowFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void namesShowAsTypedOnButtonsAndCheckBoxes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("ampersand") << QStringLiteral("Rot & Weiß");
+        QTest::newRow("ampersand before a letter") << QStringLiteral("Blau&Gelb");
+        QTest::newRow("two ampersands") << QStringLiteral("A && B");
+        QTest::newRow("markup") << QStringLiteral("<b>Kickers</b>");
+    }
+
+    void namesShowAsTypedOnButtonsAndCheckBoxes()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        frm.league().teamNames[4] = name;
+
+        TfrmDruckDlg *print = frm.frmDruckDlg();
+        QVERIFY(print);
+        print->resetChoices();
+        QCheckBox *box = print->teamBoxes[4];
+        QCOMPARE(shownCaption(box->text()), name);
+        // No letter of the name becomes a keyboard shortcut.
+        QVERIFY(QKeySequence::mnemonic(box->text()).isEmpty());
+        QCOMPARE(shownToolTip(box->toolTip()), name);
+
+        frm.frmExpBMP()->setTeamNames(frm.league());
+        auto *radio = frm.frmExpBMP()->findChild<QRadioButton *>(QStringLiteral("bb4"));
+        QCOMPARE(shownCaption(radio->text()), name);
+        QVERIFY(QKeySequence::mnemonic(radio->text()).isEmpty());
+    }
+
+    void namesShowAsTypedInTheTable()
+    {
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        League &l = frm.league();
+        for (int i = 1; i <= League::kTeams; ++i)
+            l.teamNames[i] = QStringLiteral("<i>Team %1</i> & Co").arg(i);
+        // Too long for its cell: the whole name goes into the tooltip.
+        const QString longName = QStringLiteral("<b>Sportfreunde</b> Vereinigte Ballspielgemeinschaft 1898");
+        l.teamNames[1] = longName;
+        Standings standings;
+        TabBer(l, standings);
+        frm.frmTab()->fill(TableView::Total, standings, l);
+        for (int r = 1; r <= 18; ++r) {
+            auto *label = frm.frmTab()->findChild<QLabel *>(QStringLiteral("lblTeam%1").arg(r));
+            QVERIFY(label);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            if (r == 1) {
+                QVERIFY(label->text().startsWith(QStringLiteral("<b>Sportfreunde</b>")));
+                QCOMPARE(shownToolTip(label->toolTip()), longName);
+            } else {
+                QVERIFY(label->text().startsWith(QStringLiteral("<i>Team ")));
+            }
+        }
+    }
+
+    void fileNameWithTheModifiedMarkStaysInTheCaption()
+    {
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        frm.league().leagueFileName = dir.filePath(QStringLiteral("Liga[*].T98"));
+        frm.TitelLeiste();
+        frm.show();
+        QVERIFY(frm.windowHandle());
+        QCOMPARE(frm.windowHandle()->title(), QStringLiteral("[Liga[*].T98] - Tabulon '98"));
+    }
+
+    void messageBoxShowsItsTextAsWritten()
+    {
+        QtMessageBox messages;
+        const QString text = QStringLiteral("'<b>12.13.2024</b>' ist kein gültiges Datum");
+        bool seen = false;
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            seen = true;
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->text(), text);
+        });
+        messages.error(nullptr, text);
+        QVERIFY(seen);
+    }
+};
+
+QTEST_MAIN(TestWindowFaults)
+#include "tst_windowfaults.moc"
