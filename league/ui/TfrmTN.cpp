@@ -1260,13 +1260,20 @@ void TfrmTN::restoreToolbars(const IniFile &ini)
     };
     QList<Docked> docked;
     QList<Docked> floating;
+    // Without a valid section a toolbar keeps its design-time place: the
+    // first row of the dock, where the bars stand side by side in their
+    // order, each starting where the one before it ends. The stored places
+    // of the others are pixels from the dock's start as well, so sorting
+    // puts it between the same neighbours as at design time.
+    int designPos = 0;
     for (int i = 0; i < bars.size(); ++i) {
         ProgramSettings::ToolbarPlace place;
         if (!ProgramSettings::readToolbar(ini, names.at(i), &place)) {
-            // Without a valid section the toolbar keeps its design-time place.
             place.name = names.at(i);
-            place.dockPos = i * 1000;
+            place.dockRow = 0;
+            place.dockPos = designPos;
         }
+        designPos += bars.at(i)->sizeHint().width();
         if (place.dockedTo == ProgramSettings::kFloating)
             floating.append({bars.at(i), place});
         else

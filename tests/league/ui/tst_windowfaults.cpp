@@ -55,6 +55,13 @@ QString shownToolTip(const QString &tip)
     return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
 }
 
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 // Runs `step` once a modal widget of type T is up.
 template <typename T> void whenModal(std::function<void(T *)> step)
 {
@@ -72,6 +79,20 @@ template <typename T> void whenModal(std::function<void(T *)> step)
     });
     timer->start();
 }
+
+// Toolbars in the order they stand in the dock, left to right.
+QStringList dockOrder(TfrmTN &frm)
+{
+    QList<QToolBar *> bars = frm.findChildren<QToolBar *>();
+    bars.removeIf([](QToolBar *b) { return b->isFloating(); });
+    std::sort(bars.begin(), bars.end(), [](QToolBar *a, QToolBar *b) { return a->x() < b->x(); });
+    QStringList names;
+    for (QToolBar *b : bars)
+        names << b->objectName();
+    return names;
+}
+
+const QStringList kDesignOrder{"tbStd", "tbHlp", "tbNav", "tbLga"};
 
 } // namespace
 
@@ -162,6 +183,65 @@ private slots:
         });
         messages.error(nullptr, text);
         QVERIFY(seen);
+    }
+
+    void toolbarWithoutValidSectionGoesBackToItsDesignPlace_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QByteArray>("section");
+        QTest::newRow("Navigator Rev=1") << "tbNav" << QByteArray("Rev=1\r\nVisible=0\r\nDockPos=0\r\n");
+        QTest::newRow("Hilfe without a section") << "tbHlp" << QByteArray();
+        QTest::newRow("Standard Rev=3") << "tbStd" << QByteArray("Rev=3\r\nDockPos=5000\r\n");
+        QTest::newRow("Liga Rev unreadable") << "tbLga" << QByteArray("Rev=zwei\r\nDockPos=0\r\n");
+    }
+
+    void toolbarWithoutValidSectionGoesBackToItsDesignPlace()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QByteArray, section);
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + QLatin1Char('/');
+        const QString iniPath = dir.filePath(QStringLiteral("TN98.INI"));
+        {
+            // A first run writes the toolbars as they stand at design time.
+            ScriptedPlatform platform;
+            TfrmTN frm(platform.seams(), programDir, {});
+            frm.show();
+            QCOMPARE(dockOrder(frm), kDesignOrder);
+            QVERIFY(frm.close());
+        }
+        IniFile ini(iniPath);
+        ini.removeSection(bar);
+        QVERIFY(ini.save());
+        QFile file(iniPath);
+        QVERIFY(file.open(QIODevice::Append));
+        if (!section.isEmpty())
+            file.write("[" + bar.toLatin1() + "]\r\n" + section);
+        file.close();
+
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), programDir, {});
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QCOMPARE(dockOrder(frm), kDesignOrder);
+        QVERIFY(!frm.findChild<QToolBar *>(bar)->isHidden());
+    }
+
+    void storedOrderOfTheOthersIsKept()
+    {
+        // Liga stored in front and Standard far behind; Hilfe and Navigator
+        // have no valid section and take their design-time places, right
+        // after where Standard stood at design time.
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("TN98.INI")),
+                  "[tbStd]\r\nRev=2\r\nVisible=1\r\nDockedTo=TNDock\r\nDockRow=0\r\nDockPos=5000\r\n"
+                  "[tbHlp]\r\nRev=1\r\n"
+                  "[tbLga]\r\nRev=2\r\nVisible=1\r\nDockedTo=TNDock\r\nDockRow=0\r\nDockPos=0\r\n");
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QCOMPARE(dockOrder(frm), (QStringList{"tbLga", "tbHlp", "tbNav", "tbStd"}));
     }
 };
 
