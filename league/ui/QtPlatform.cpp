@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 QtMessageBox::Answer QtMessageBox::show(QWidget *parent, Icon icon, const QString &caption,
                                          const QString &text, const QList<Answer> &buttons,
                                          Answer defaultAnswer, Answer escapeAnswer)
@@ -57,20 +59,32 @@ QtMessageBox::Answer QtMessageBox::show(QWidget *parent, Icon icon, const QStrin
     return escapeAnswer;
 }
 
+QStringList QtFileDialog::nameFilters(const FileDialogState &state)
+{
+    QStringList filters;
+    for (const FileDialogState::FileType &t : state.types) {
+        const QStringList wanted = t.patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        // The words between the caption's last parentheses are what Qt
+        // filters by; "(*.htm / *.html)" gives "*.htm", "/" and "*.html",
+        // and "/" matches no file name.
+        QStringList named;
+        const qsizetype open = t.caption.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && t.caption.endsWith(QLatin1Char(')')))
+            named = t.caption.mid(open + 1, t.caption.size() - open - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const bool complete = std::all_of(wanted.begin(), wanted.end(),
+                                          [&named](const QString &p) { return named.contains(p); });
+        filters << (complete ? t.caption
+                             : t.caption + QStringLiteral(" (%1)").arg(wanted.join(QLatin1Char(' '))));
+    }
+    return filters;
+}
+
 bool QtFileDialog::exec(QWidget *parent, FileDialogState &state)
 {
     QFileDialog dlg(parent);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setOption(QFileDialog::ReadOnly, false);
-    QStringList filters;
-    for (const FileDialogState::FileType &t : state.types) {
-        // Qt takes the patterns from the last pair of parentheses; give it
-        // them explicitly when the caption's own list differs.
-        QString patterns = t.patterns;
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        const QString own = QStringLiteral("(%1)").arg(patterns);
-        filters << (t.caption.endsWith(own) ? t.caption : t.caption + QLatin1Char(' ') + own);
-    }
+    const QStringList filters = nameFilters(state);
     dlg.setNameFilters(filters);
     dlg.setDefaultSuffix(state.defaultSuffix);
     if (state.kind == FileDialogState::Open) {

@@ -20,6 +20,12 @@ public:
 class QtFileDialog : public FileDialogSeam {
 public:
     bool exec(QWidget *parent, FileDialogState &state) override;
+
+    // The file-type entries as the dialog lists them: each caption as it
+    // reads. Qt takes an entry's patterns from its last pair of parentheses,
+    // so only a caption that does not name its patterns there gets them
+    // added.
+    static QStringList nameFilters(const FileDialogState &state);
 };
 
 class QtHelpViewer : public HelpSeam {

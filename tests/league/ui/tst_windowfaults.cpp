@@ -243,6 +243,72 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frm));
         QCOMPARE(dockOrder(frm), (QStringList{"tbLga", "tbHlp", "tbNav", "tbStd"}));
     }
+
+    void fileTypesReadAsCaptioned_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("documents") << 0
+                                   << QStringList{"HTM(L)-Dateien (*.htm / *.html)", "Rich Text Format (*.rtf)",
+                                                  "Text-Dateien (*.txt)"};
+        QTest::newRow("pictures") << 1 << QStringList{"Bitmap-Grafiken (*.bmp)", "CompuServe-Grafik (*.gif)"};
+        QTest::newRow("open") << 2 << QStringList{"Tabulon '98 (*.t98)", "Tabulon 3.2.1 (*.tn3)"};
+        QTest::newRow("save") << 3 << QStringList{"Tabulon '98 (*.t98)"};
+    }
+
+    void fileTypesReadAsCaptioned()
+    {
+        QFETCH(int, dialog);
+        QFETCH(QStringList, captions);
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        FileDialogState *states[] = {&frm.dlgHtml(), &frm.dlgBMP(), &frm.dlgOpen(), &frm.dlgSave()};
+        FileDialogState &state = *states[dialog];
+        QCOMPARE(QtFileDialog::nameFilters(state), captions);
+
+        // The file-type list of the dialog itself reads the same.
+        QStringList listed;
+        whenModal<QFileDialog>([&](QFileDialog *dlg) {
+            auto *types = dlg->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(types);
+            for (int i = 0; i < types->count(); ++i)
+                listed << types->itemText(i);
+        });
+        QtFileDialog files;
+        QVERIFY(!files.exec(nullptr, state));
+        QCOMPARE(listed, captions);
+    }
+
+    void htmlTypeListsBothExtensions()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"a.htm", "b.html", "c.txt", "d.rtf"})
+            writeFile(dir.filePath(QString::fromLatin1(name)), "x");
+        FileDialogState state(FileDialogState::Save,
+                              {{QStringLiteral("HTM(L)-Dateien (*.htm / *.html)"), QStringLiteral("*.html;*.htm")},
+                               {QStringLiteral("Text-Dateien (*.txt)"), QStringLiteral("*.txt")}},
+                              QStringLiteral("html"));
+        state.fileName = dir.filePath(QStringLiteral("neu.html"));
+        QStringList shown;
+        whenModal<QFileDialog>([&](QFileDialog *dlg) {
+            auto *view = dlg->findChild<QListView *>(QStringLiteral("listView"));
+            QVERIFY(view);
+            const auto names = [view] {
+                QStringList n;
+                const QModelIndex root = view->rootIndex();
+                for (int r = 0; r < view->model()->rowCount(root); ++r)
+                    n << view->model()->index(r, 0, root).data().toString();
+                n.sort();
+                return n;
+            };
+            QTRY_COMPARE(names(), (QStringList{"a.htm", "b.html"}));
+            shown = names();
+        });
+        QtFileDialog files;
+        files.exec(nullptr, state);
+        QCOMPARE(shown, (QStringList{"a.htm", "b.html"}));
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
