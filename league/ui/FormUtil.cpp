@@ -1,8 +1,41 @@
 #include "league/ui/FormUtil.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTextDocument>
 #include <QWidget>
+
+namespace {
+
+class ListPopupStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One style for every list of the program, made from the application's own.
+QStyle *listPopupStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        QStyle *base = QStyleFactory::create(QApplication::style()->name());
+        style = new ListPopupStyle(base);
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
 
 namespace FormUtil {
 
@@ -25,6 +58,12 @@ void makeFixedDialog(QWidget *dialog, int clientWidth, int clientHeight)
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setFixedSize(clientWidth, clientHeight);
     dialog->setFont(dialogFont());
+}
+
+void dropDownList(QComboBox *combo, int lines)
+{
+    combo->setMaxVisibleItems(lines);
+    combo->setStyle(listPopupStyle());
 }
 
 QString buttonCaption(const QString &text)

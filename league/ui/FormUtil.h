@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -15,6 +16,12 @@ QFont dialogFont();
 int maskedNumber(const QLineEdit *edit, int fallback);
 // A dialog window with a title bar and no system buttons.
 void makeFixedDialog(QWidget *dialog, int clientWidth, int clientHeight);
+
+// A drop-down list that opens below its field with `lines` entries in
+// view and a scroll bar for the rest. Styles that open a non-editable list
+// as a menu over the field show every entry and ignore the limit, so such
+// a list gets a style that opens it as a list.
+void dropDownList(QComboBox *combo, int lines);
 
 // Captions made of what the user typed (team names, file names) must show
 // as typed. Buttons, check boxes and radio buttons read "&" as the mark of

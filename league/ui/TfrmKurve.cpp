@@ -22,7 +22,7 @@ TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *
     cboTeam = new QComboBox(this);
     cboTeam->setObjectName(QStringLiteral("cboTeam"));
     cboTeam->setGeometry(4, 4, 201, 22);
-    cboTeam->setMaxVisibleItems(10);
+    FormUtil::dropDownList(cboTeam, 10);
 
     auto *hilfe = new QPushButton(QStringLiteral("Hilfe"), this);
     hilfe->setObjectName(QStringLiteral("bbHilfe"));

@@ -221,7 +221,7 @@ void TfrmTN::buildPanel()
             auto *c = new QComboBox(m_panel);
             c->setObjectName(name + QString::number(k));
             c->setEditable(false);
-            c->setMaxVisibleItems(10);
+            FormUtil::dropDownList(c, 10);
             c->setGeometry(x, y, 205, 21);
             c->setStatusTip(kTeamHint);
             c->addItem(QStringLiteral("---"));

@@ -309,6 +309,46 @@ private slots:
         files.exec(nullptr, state);
         QCOMPARE(shown, (QStringList{"a.htm", "b.html"}));
     }
+
+    void teamListsShowTenLines()
+    {
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        for (int i = 1; i <= League::kTeams; ++i)
+            frm.league().teamNames[i] = QStringLiteral("Team %1").arg(i);
+        frm.UpdateCBO();
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        frm.frmKurve()->prepare();
+        frm.frmKurve()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.frmKurve()));
+
+        QList<QComboBox *> lists{frm.centralWidget()->findChild<QComboBox *>(QStringLiteral("cboTeamA1")),
+                                 frm.centralWidget()->findChild<QComboBox *>(QStringLiteral("cboTeamB9")),
+                                 frm.frmKurve()->findChild<QComboBox *>(QStringLiteral("cboTeam"))};
+        for (QComboBox *c : lists) {
+            QVERIFY(c);
+            QCOMPARE(c->count(), 19);
+            QCOMPARE(c->maxVisibleItems(), 10);
+            c->showPopup();
+            QAbstractItemView *view = c->view();
+            QTRY_VERIFY(view->isVisible());
+            // Rows from top to bottom inside the list's visible area.
+            int whole = 0;
+            const int height = view->viewport()->height();
+            for (int r = 0; r < c->count(); ++r) {
+                const QRect row = view->visualRect(view->model()->index(r, 0));
+                if (!row.isEmpty() && row.top() >= 0 && row.bottom() < height)
+                    ++whole;
+            }
+            QVERIFY2(whole == 10, qPrintable(QStringLiteral("%1: %2 rows").arg(c->objectName()).arg(whole)));
+            QVERIFY(view->verticalScrollBar()->isVisible());
+            c->hidePopup();
+            QTRY_VERIFY(!view->isVisible());
+        }
+        frm.frmKurve()->hide();
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
