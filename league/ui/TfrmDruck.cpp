@@ -111,11 +111,25 @@ void TPageView::pagesChanged()
 
 void TPageView::updateScrollBars()
 {
+    // Decided on the room the view has without scroll bars, not on the
+    // viewport as it stands: after a zoom that was too large both bars are
+    // still shown, and a page that fits the whole view would not fit the
+    // viewport beside them, so they would stay and hide its edges.
     const QSize page = pageSizePixels();
-    const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, page.width() - view.width()));
+    const QSize room = maximumViewportSize();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    bool needH = page.width() > room.width();
+    bool needV = page.height() > room.height();
+    // One bar takes room from the other direction, which may then need its own.
+    if (needH && !needV)
+        needV = page.height() > room.height() - barHeight;
+    if (needV && !needH)
+        needH = page.width() > room.width() - barWidth;
+    const QSize view(room.width() - (needV ? barWidth : 0), room.height() - (needH ? barHeight : 0));
+    horizontalScrollBar()->setRange(0, needH ? page.width() - view.width() : 0);
     horizontalScrollBar()->setPageStep(view.width());
-    verticalScrollBar()->setRange(0, std::max(0, page.height() - view.height()));
+    verticalScrollBar()->setRange(0, needV ? page.height() - view.height() : 0);
     verticalScrollBar()->setPageStep(view.height());
 }
 

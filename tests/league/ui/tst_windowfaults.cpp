@@ -349,6 +349,37 @@ private slots:
         }
         frm.frmKurve()->hide();
     }
+
+    void wholePageAfterLargeZoomNeedsNoScrollBars()
+    {
+        TPageWriter prn;
+        prn.BeginDoc();
+        prn.WriteLine(QStringLiteral("Seite 1"));
+        prn.EndDoc();
+        ScriptedPlatform platform;
+        ScriptedPrinter printer;
+        TfrmDruck f(prn, printer, platform.seams());
+        f.Prn->pagesChanged();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QScrollBar *h = f.Prn->horizontalScrollBar();
+        QScrollBar *v = f.Prn->verticalScrollBar();
+
+        f.ZoomListClick(0);
+        QCOMPARE(f.Prn->zoom(), 200);
+        QTRY_VERIFY(h->isVisible() && v->isVisible());
+        // At 200 % the bars reach the page's right and bottom edges.
+        QTRY_COMPARE(h->maximum() + f.Prn->viewport()->width(), f.Prn->pageSizePixels().width());
+        QTRY_COMPARE(v->maximum() + f.Prn->viewport()->height(), f.Prn->pageSizePixels().height());
+
+        f.ZoomListClick(10);
+        QVERIFY(f.Prn->zoom() < 200);
+        QTRY_VERIFY(!h->isVisible() && !v->isVisible());
+        QCOMPARE(h->maximum(), 0);
+        QCOMPARE(v->maximum(), 0);
+        QVERIFY(f.Prn->viewport()->rect().contains(QRect(QPoint(0, 0), f.Prn->pageSizePixels())));
+        f.hide();
+    }
 };
 
 QTEST_MAIN(TestWindowFaults)
