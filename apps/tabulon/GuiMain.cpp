@@ -1,17 +1,15 @@
 #include "apps/tabulon/GuiMain.h"
 
+#include "league/ui/AppSetup.h"
 #include "league/ui/QtPlatform.h"
 #include "league/ui/TfrmTN.h"
-#include "league/ui/ToolGlyphs.h"
 
 #include <QApplication>
 #include <QDir>
 
 int runGui(QApplication &app, const QStringList &args)
 {
-    QApplication::setApplicationName(QStringLiteral("Tabulon '98"));
-    QApplication::setApplicationDisplayName(QString());
-    installFontSubstitutions();
+    AppSetup::prepare();
 
     QtPlatform platform;
     const QString programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath() + QLatin1Char('/');

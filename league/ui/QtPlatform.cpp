@@ -10,6 +10,9 @@
 #include <QScreen>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -59,6 +62,32 @@ QtMessageBox::Answer QtMessageBox::show(QWidget *parent, Icon icon, const QStrin
     return escapeAnswer;
 }
 
+namespace {
+
+// Qt's file list writes sizes and dates in the desktop's language even when
+// the program has set another; tabulon's dialogs show them as the rest of
+// the program does, in German.
+class FileListInProgramLocale : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole && (index.column() == 1 || index.column() == 3)) {
+            if (const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel())) {
+                const QModelIndex source = mapToSource(index);
+                if (index.column() == 3)
+                    return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+                if (!files->isDir(source))
+                    return QLocale().formattedDataSize(files->size(source));
+            }
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+} // namespace
+
 QStringList QtFileDialog::nameFilters(const FileDialogState &state)
 {
     QStringList filters;
@@ -84,6 +113,7 @@ bool QtFileDialog::exec(QWidget *parent, FileDialogState &state)
     QFileDialog dlg(parent);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setOption(QFileDialog::ReadOnly, false);
+    dlg.setProxyModel(new FileListInProgramLocale(&dlg));
     const QStringList filters = nameFilters(state);
     dlg.setNameFilters(filters);
     dlg.setDefaultSuffix(state.defaultSuffix);
