@@ -23,6 +23,7 @@
 #include "league/ui/TfrmSpielplan.h"
 #include "league/ui/TfrmTab.h"
 #include "league/ui/ToolGlyphs.h"
+#include "league/ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -1235,6 +1236,7 @@ void TfrmTN::restoreSettings()
     const QRect screenRect = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
     const QStringList names = ProgramSettings::windowSections();
     const QList<QWidget *> windows = settingsWindows();
+    const QList<WindowPlacement::Screen> screens = WindowPlacement::screens();
     for (int i = 0; i < names.size(); ++i) {
         QWidget *w = windows.at(i);
         const QSize size = w ? w->frameGeometry().size() : QSize();
@@ -1242,7 +1244,7 @@ void TfrmTN::restoreSettings()
             ini, names.at(i), ProgramSettings::centredOffset(screenRect.height(), size.height()),
             ProgramSettings::centredOffset(screenRect.width(), size.width()));
         if (w)
-            w->move(place.left, place.top);
+            w->move(WindowPlacement::reachable(QPoint(place.left, place.top), size, screens));
         else
             m_missingPlaces.insert(names.at(i), QPoint(place.left, place.top));
     }
@@ -1292,7 +1294,8 @@ void TfrmTN::restoreToolbars(const IniFile &ini)
         removeToolBar(f.bar);
         addToolBar(Qt::TopToolBarArea, f.bar);
         f.bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-        f.bar->move(f.place.floatLeft, f.place.floatTop);
+        f.bar->move(WindowPlacement::reachable(QPoint(f.place.floatLeft, f.place.floatTop),
+                                               f.bar->sizeHint(), WindowPlacement::screens()));
         f.bar->setVisible(f.place.visible);
         m_floatPlaces.insert(f.bar, f.place);
     }

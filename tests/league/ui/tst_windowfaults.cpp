@@ -13,6 +13,7 @@
 #include "league/ui/TfrmKurve.h"
 #include "league/ui/TfrmTab.h"
 #include "league/ui/TfrmTN.h"
+#include "league/ui/WindowPlacement.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -379,6 +380,79 @@ private slots:
         QCOMPARE(v->maximum(), 0);
         QVERIFY(f.Prn->viewport()->rect().contains(QRect(QPoint(0, 0), f.Prn->pageSizePixels())));
         f.hide();
+    }
+
+    void placementOnTwoScreens_data()
+    {
+        // Two screens side by side: 1280 x 1024 with a 40-pixel panel at
+        // the bottom, and 1920 x 1080 to its right, 100 pixels lower.
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("expected");
+        const QSize w(325, 365);
+        QTest::newRow("on the first screen") << QPoint(100, 50) << w << QPoint(100, 50);
+        QTest::newRow("on the second screen") << QPoint(2000, 300) << w << QPoint(2000, 300);
+        QTest::newRow("across both") << QPoint(1100, 400) << w << QPoint(1100, 400);
+        QTest::newRow("hanging off the left, title grip left")
+            << QPoint(-285, 10) << w << QPoint(-285, 10);
+        QTest::newRow("title strip 39 pixels on the screen") << QPoint(-286, 10) << w << QPoint(0, 10);
+        QTest::newRow("far left") << QPoint(-5000, 200) << w << QPoint(0, 200);
+        QTest::newRow("just below the first") << QPoint(300, 1100) << w << QPoint(300, 984 - 365);
+        // The second screen reaches lower, so it is the nearer one.
+        QTest::newRow("far below") << QPoint(300, 40000) << w << QPoint(1280, 1180 - 365);
+        QTest::newRow("far right") << QPoint(9000, 500) << w << QPoint(3200 - 325, 500);
+        QTest::newRow("above the second") << QPoint(2000, -400) << w << QPoint(2000, 100);
+        QTest::newRow("title above the first screen") << QPoint(100, -300) << w << QPoint(100, 0);
+        QTest::newRow("top left far out") << QPoint(-5000, -5000) << w << QPoint(0, 0);
+        QTest::newRow("larger than the screen") << QPoint(-5000, 300) << QSize(1500, 1200) << QPoint(0, 0);
+        QTest::newRow("largest integers") << QPoint(2147483647, 2147483647) << w
+                                          << QPoint(3200 - 325, 1180 - 365);
+        QTest::newRow("smallest integers") << QPoint(-2147483647 - 1, 40) << w << QPoint(0, 40);
+    }
+
+    void placementOnTwoScreens()
+    {
+        QFETCH(QPoint, place);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, expected);
+        const QList<WindowPlacement::Screen> screens{
+            {QRect(0, 0, 1280, 1024), QRect(0, 0, 1280, 984)},
+            {QRect(1280, 100, 1920, 1080), QRect(1280, 100, 1920, 1080)}};
+        QCOMPARE(WindowPlacement::reachable(place, size, screens), expected);
+    }
+
+    void windowsFromTheSettingsFileStayReachable()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("TN98.INI")),
+                  "[frmTN]\r\nTop=40000\r\nLeft=-5000\r\n"
+                  "[frmAbout]\r\nTop=-9000\r\nLeft=9000\r\n"
+                  "[frmKurve]\r\nTop=77\r\nLeft=66\r\n"
+                  "[frmTab]\r\nTop=2147483647\r\nLeft=2147483647\r\n"
+                  "[frmExport]\r\nTop=12\r\nLeft=-20\r\n"
+                  "[tbHlp]\r\nRev=2\r\nVisible=1\r\nDockedTo=+\r\nDockRow=0\r\nDockPos=0\r\n"
+                  "FloatLeft=-3000\r\nFloatTop=-3000\r\n");
+        ScriptedPlatform platform;
+        TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
+        frm.show();
+
+        const auto onSomeScreen = [](const QWidget *w) {
+            const QRect frame(w->pos(), w->frameGeometry().size());
+            for (const QScreen *s : QGuiApplication::screens())
+                if (s->geometry().contains(frame))
+                    return true;
+            return false;
+        };
+        const QList<const QWidget *> moved{&frm, frm.frmAbout(), frm.frmTab()};
+        for (const QWidget *w : moved)
+            QVERIFY2(onSomeScreen(w), qPrintable(w->objectName()));
+        auto *help = frm.findChild<QToolBar *>(QStringLiteral("tbHlp"));
+        QVERIFY(help->isFloating());
+        QVERIFY(onSomeScreen(help));
+        // Places on the screen are kept as they are, also one that hangs a
+        // little over the edge.
+        QCOMPARE(frm.frmKurve()->pos(), QPoint(66, 77));
+        QCOMPARE(frm.frmExport()->pos(), QPoint(-20, 12));
     }
 };
 
