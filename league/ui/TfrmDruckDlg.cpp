@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,7 +37,63 @@ QPushButton *speedButton(const char *name, const QString &text, int x, int width
     return b;
 }
 
+// A frameless area whose content scrolls in one direction when it does
+// not fit; the boxes keep the panel's background.
+QScrollArea *scrollArea(QWidget *parent, const QRect &r, Qt::Orientation scrolls)
+{
+    auto *area = new QScrollArea(parent);
+    area->setGeometry(r);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(scrolls == Qt::Horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(scrolls == Qt::Vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    auto *content = new QWidget;
+    content->setAutoFillBackground(false);
+    area->setWidget(content);
+    area->viewport()->setAutoFillBackground(false);
+    // The viewport is laid out when the area first gets its resize event;
+    // until then it is given the whole area, as it has without scroll bars.
+    area->viewport()->setGeometry(area->rect());
+    return area;
+}
+
 } // namespace
+
+void TfrmDruckDlg::followShape()
+{
+    const int rounds = m_league.roundCount;
+    const int teams = m_league.teamCount;
+    // Six matchdays to a column and three teams to a row. A league with
+    // more matchdays than six columns hold scrolls sideways and keeps five
+    // to a column above the scroll bar; more than 18 teams scroll down,
+    // their columns a little narrower beside the scroll bar.
+    const int perColumn = rounds > 36 ? 5 : 6;
+    const int teamPitch = teams > 18 ? 99 : 105;
+    const int teamWidth = teams > 18 ? 96 : 102;
+    for (int j = 1; j <= League::kMaxRounds; ++j) {
+        if (!roundBoxes[j] && j <= rounds) {
+            roundBoxes[j] = new QCheckBox(QString::number(j), m_roundArea);
+            roundBoxes[j]->setObjectName(j <= League::kRounds ? QStringLiteral("CheckBox%1").arg(j)
+                                                              : QStringLiteral("chkST%1").arg(j));
+        }
+        if (roundBoxes[j]) {
+            roundBoxes[j]->setGeometry(2 + (j - 1) / perColumn * 52, (j - 1) % perColumn * 17, 46, 17);
+            roundBoxes[j]->setVisible(j <= rounds);
+        }
+    }
+    for (int t = 1; t <= League::kMaxTeams; ++t) {
+        if (!teamBoxes[t] && t <= teams) {
+            teamBoxes[t] = new QCheckBox(QStringLiteral("Team"), m_teamArea);
+            teamBoxes[t]->setObjectName(t <= League::kTeams ? QStringLiteral("CheckBox%1").arg(36 + t)
+                                                            : QStringLiteral("chkTeam%1").arg(t));
+        }
+        if (teamBoxes[t]) {
+            teamBoxes[t]->setGeometry(2 + (t - 1) % 3 * teamPitch, (t - 1) / 3 * 17, teamWidth, 17);
+            teamBoxes[t]->setVisible(t <= teams);
+        }
+    }
+    m_roundArea->resize(std::max(314, 2 + (rounds + perColumn - 1) / perColumn * 52), perColumn * 17);
+    m_teamArea->resize(teams > 18 ? 300 : 316, (teams + 2) / 3 * 17);
+}
 
 TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TPageWriter &prn,
                            TfrmDruck &preview, const UiPlatform &platform, QWidget *parent)
@@ -59,13 +118,11 @@ TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TP
     panST->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panST->setGeometry(166, 4, 327, 154);
     boldHeading(QStringLiteral("Spieltagsauswahl"), panST);
-    for (int j = 1; j <= League::kRounds; ++j) {
-        auto *box = new QCheckBox(QString::number(j), panST);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(j));
-        // Six matchdays to a column.
-        box->setGeometry(8 + (j - 1) / 6 * 52, 22 + (j - 1) % 6 * 17, 46, 17);
-        roundBoxes[j] = box;
-    }
+    // The boxes sit in a scrolling area that holds the six rows of the panel
+    // and shows a scroll bar only when a league has more columns of
+    // matchdays than fit (more than 36).
+    auto *roundScroll = scrollArea(panST, QRect(6, 22, 316, 103), Qt::Horizontal);
+    m_roundArea = roundScroll->widget();
     SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("Alle markieren"), 6, 98, panST);
     SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("Keine markieren"), 106, 98, panST);
     SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("Markierung umkehren"), 206, 115, panST);
@@ -75,13 +132,9 @@ TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TP
     panKurve->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panKurve->setGeometry(166, 162, 327, 155);
     boldHeading(QStringLiteral("Fieberkurven (Mannschaftsauswahl)"), panKurve);
-    for (int t = 1; t <= League::kTeams; ++t) {
-        auto *box = new QCheckBox(QStringLiteral("Team"), panKurve);
-        box->setObjectName(QStringLiteral("CheckBox%1").arg(36 + t));
-        // Three teams to a row, in slot order.
-        box->setGeometry(8 + (t - 1) % 3 * 105, 22 + (t - 1) / 3 * 17, 102, 17);
-        teamBoxes[t] = box;
-    }
+    auto *teamScroll = scrollArea(panKurve, QRect(6, 22, 316, 103), Qt::Vertical);
+    m_teamArea = teamScroll->widget();
+    followShape();
     SpeedButton5 = speedButton("SpeedButton5", QStringLiteral("Alle markieren"), 6, 98, panKurve);
     SpeedButton4 = speedButton("SpeedButton4", QStringLiteral("Keine markieren"), 106, 98, panKurve);
     SpeedButton6 = speedButton("SpeedButton6", QStringLiteral("Markierung umkehren"), 206, 115, panKurve);
@@ -116,9 +169,10 @@ void TfrmDruckDlg::resetChoices()
     filledRounds = defaults.filledRounds;
     CheckBox35->setChecked(true);
     CheckBox36->setChecked(true);
-    for (int j = 1; j <= League::kRounds; ++j)
+    followShape();
+    for (int j = 1; j <= m_league.roundCount; ++j)
         roundBoxes[j]->setChecked(defaults.rounds[j]);
-    for (int t = 1; t <= League::kTeams; ++t) {
+    for (int t = 1; t <= m_league.teamCount; ++t) {
         QCheckBox *box = teamBoxes[t];
         box->setChecked(true);
         // The boxes carry the team names where there are any, so the user
@@ -136,10 +190,10 @@ PrintSelection TfrmDruckDlg::selection() const
     PrintSelection s;
     s.tables = CheckBox35->isChecked();
     s.crossTable = CheckBox36->isChecked();
-    for (int j = 1; j <= League::kRounds; ++j)
-        s.rounds[j] = roundBoxes[j]->isChecked();
-    for (int t = 1; t <= League::kTeams; ++t)
-        s.teams[t] = teamBoxes[t]->isChecked();
+    for (int j = 1; j <= m_league.roundCount; ++j)
+        s.rounds[j] = roundBoxes[j] && roundBoxes[j]->isChecked();
+    for (int t = 1; t <= m_league.teamCount; ++t)
+        s.teams[t] = teamBoxes[t] && teamBoxes[t]->isChecked();
     s.filledRounds = filledRounds;
     return s;
 }
@@ -184,37 +238,37 @@ void TfrmDruckDlg::buildDocument(const PrintSelection &selection)
 
 void TfrmDruckDlg::SpeedButton1Click()
 {
-    for (int j = 1; j <= League::kRounds; ++j)
+    for (int j = 1; j <= m_league.roundCount; ++j)
         roundBoxes[j]->setChecked(true);
 }
 
 void TfrmDruckDlg::SpeedButton3Click()
 {
-    for (int j = 1; j <= League::kRounds; ++j)
+    for (int j = 1; j <= m_league.roundCount; ++j)
         roundBoxes[j]->setChecked(false);
 }
 
 void TfrmDruckDlg::SpeedButton2Click()
 {
-    for (int j = 1; j <= League::kRounds; ++j)
+    for (int j = 1; j <= m_league.roundCount; ++j)
         roundBoxes[j]->setChecked(!roundBoxes[j]->isChecked());
 }
 
 void TfrmDruckDlg::SpeedButton5Click()
 {
-    for (int t = 1; t <= League::kTeams; ++t)
+    for (int t = 1; t <= m_league.teamCount; ++t)
         teamBoxes[t]->setChecked(true);
 }
 
 void TfrmDruckDlg::SpeedButton4Click()
 {
-    for (int t = 1; t <= League::kTeams; ++t)
+    for (int t = 1; t <= m_league.teamCount; ++t)
         teamBoxes[t]->setChecked(false);
 }
 
 void TfrmDruckDlg::SpeedButton6Click()
 {
-    for (int t = 1; t <= League::kTeams; ++t)
+    for (int t = 1; t <= m_league.teamCount; ++t)
         teamBoxes[t]->setChecked(!teamBoxes[t]->isChecked());
 }
 

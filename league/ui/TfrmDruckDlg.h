@@ -1,5 +1,6 @@
 #pragma once
 
+#include "league/model/League.h"
 #include "league/print/PrintJobs.h"
 #include "league/ui/PlatformSeams.h"
 
@@ -48,8 +49,11 @@ public:
 
     QCheckBox *CheckBox35 = nullptr; // tables
     QCheckBox *CheckBox36 = nullptr; // cross table
-    std::array<QCheckBox *, 35> roundBoxes{};  // CheckBox1..CheckBox34, index 1..34
-    std::array<QCheckBox *, 19> teamBoxes{};   // CheckBox37..CheckBox54, index 1..18
+    // Matchdays 1..34 are CheckBox1..CheckBox34 and team slots 1..18
+    // CheckBox37..CheckBox54, as they always were; the boxes of a larger
+    // league (chkST35.., chkTeam19..) are made when a league needs them.
+    std::array<QCheckBox *, League::kMaxRounds + 1> roundBoxes{};
+    std::array<QCheckBox *, League::kMaxTeams + 1> teamBoxes{};
     QFrame *panST = nullptr;
     QFrame *panKurve = nullptr;
     QPushButton *SpeedButton1 = nullptr; // all matchdays
@@ -71,6 +75,11 @@ public:
     void bbHilfeClick();
 
 private:
+    // Makes the boxes up to the league's shape and shows exactly those.
+    void followShape();
+    QWidget *m_roundArea = nullptr;
+    QWidget *m_teamArea = nullptr;
+
     League &m_league;
     const RowBandColors &m_bands;
     TPageWriter &m_prn;

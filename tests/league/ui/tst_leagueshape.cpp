@@ -1,6 +1,7 @@
 #include "league/model/League.h"
 #include "league/ui/ScriptedPlatform.h"
 #include "league/standings/RowBands.h"
+#include "league/ui/TfrmDruckDlg.h"
 #include "league/ui/TfrmEinst.h"
 #include "league/ui/TfrmKreuz.h"
 #include "league/ui/TfrmKurve.h"
@@ -9,6 +10,7 @@
 #include "modal_helper.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +20,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 // Leagues of other sizes than 18 teams and 34 matchdays as the windows show
@@ -114,6 +117,42 @@ private slots:
         for (int j = 1; j < rounds + 3; ++j)
             next->trigger();
         QCOMPARE(f.league().currentRound, rounds);
+    }
+
+    void thePrintSelectionOffersEveryMatchdayAndTeam()
+    {
+        Fixture f;
+        f.shape(24, 46);
+        f.league().match(40, 1) = Match{1, 2, 1, 0};
+        TfrmDruckDlg *dlg = f.frm->frmDruckDlg();
+        dlg->resetChoices();
+        QCOMPARE(child<QCheckBox>(dlg, QStringLiteral("chkST46"))->text(), QStringLiteral("46"));
+        QCOMPARE(child<QCheckBox>(dlg, QStringLiteral("chkTeam24"))->toolTip(), QStringLiteral("Team 24"));
+        // The classic boxes keep their names.
+        QCOMPARE(dlg->roundBoxes[34]->objectName(), QStringLiteral("CheckBox34"));
+        QCOMPARE(dlg->teamBoxes[18]->objectName(), QStringLiteral("CheckBox54"));
+        // Preselected: the matchdays with an entry (1 and 40), every team.
+        PrintSelection s = dlg->selection();
+        QVERIFY(s.rounds[1] && s.rounds[40] && !s.rounds[41]);
+        QVERIFY(s.teams[24]);
+        clickButton(dlg, "SpeedButton3");
+        dlg->roundBoxes[46]->setChecked(true);
+        clickButton(dlg, "SpeedButton4");
+        dlg->teamBoxes[19]->setChecked(true);
+        s = dlg->selection();
+        QCOMPARE(std::count(s.rounds.begin(), s.rounds.end(), true), 1);
+        QVERIFY(s.rounds[46]);
+        QCOMPARE(std::count(s.teams.begin(), s.teams.end(), true), 1);
+        QVERIFY(s.teams[19]);
+
+        // A smaller league afterwards shows only its own boxes.
+        f.league().NeuSet();
+        QVERIFY(f.league().reshape(6, 10));
+        dlg->resetChoices();
+        QVERIFY(dlg->roundBoxes[10]->isVisibleTo(dlg) && !dlg->roundBoxes[11]->isVisibleTo(dlg));
+        QVERIFY(dlg->teamBoxes[6]->isVisibleTo(dlg) && !dlg->teamBoxes[7]->isVisibleTo(dlg));
+        s = dlg->selection();
+        QVERIFY(!s.rounds[46] && !s.teams[19]);
     }
 
     void tableCrossAndCurveWindowsFollowTheLeague()
