@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
@@ -130,6 +132,17 @@ bool QtFileDialog::exec(QWidget *parent, FileDialogState &state)
         const QFileInfo fi(state.fileName);
         dlg.setDirectory(fi.absolutePath());
         dlg.selectFile(fi.fileName());
+    }
+    // Large enough that the detail columns show sizes, types and dates in
+    // full rather than cut to "11,…KiB".
+    dlg.resize(820, 460);
+    if (auto *tree = dlg.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        QHeaderView *header = tree->header();
+        header->setStretchLastSection(false);
+        header->resizeSection(1, 80);
+        header->resizeSection(2, 180);
+        header->resizeSection(3, 120);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
     }
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return false;
