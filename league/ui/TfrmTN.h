@@ -254,5 +254,5 @@ private:
     // When the focus last left a goal field: a digit meant for the goals
     // that lands in the next team list just after must not pick a team.
     QElapsedTimer m_leftGoalField;
-    int m_shownRows = League::kRows;
+    int m_shownRows = -1; // none laid out yet: the first sync hides the rows beyond the league
 };

@@ -82,6 +82,25 @@ private slots:
         QTest::newRow("24 teams") << 24 << 46;
     }
 
+    void anEighteenTeamLeagueShowsNineRowsOnly()
+    {
+        Fixture f;
+        f.frm->show();
+        f.frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frm.get()));
+        for (int k = 10; k <= 12; ++k)
+            QVERIFY(!f.panel<QComboBox>(QStringLiteral("cboTeamA%1").arg(k))->isVisible());
+        // Tab from the last away field leaves the rows; it never lands in a
+        // row the league does not have.
+        auto *away = f.panel<QLineEdit>(QStringLiteral("meTorB9"));
+        away->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(away, Qt::Key_Tab);
+        QWidget *next = QApplication::focusWidget();
+        QVERIFY(next);
+        QVERIFY(next->isVisible());
+        QVERIFY(next != f.panel<QComboBox>(QStringLiteral("cboTeamA10")));
+    }
+
     void theMainWindowShowsARowPerMatch()
     {
         QFETCH(int, teams);
