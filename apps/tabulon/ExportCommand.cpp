@@ -2,11 +2,14 @@
 
 #include "apps/tabulon/ScriptLeague.h"
 
+#include "league/export/CalendarExport.h"
 #include "league/export/Exporters.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/standings/RowBands.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
 
@@ -17,6 +20,7 @@ namespace {
 struct Request {
     ExportDocument document = ExportDocument::Tables;
     bool curve = false;
+    bool calendar = false;
     int team = 0;
     ExportFormat format = ExportFormat::Html;
     QString output;
@@ -65,28 +69,41 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         r.document = ExportDocument::Matchdays;
     else if (what == QLatin1String("curve"))
         r.curve = true;
+    else if (what == QLatin1String("calendar"))
+        r.calendar = true;
     else {
         problem = QStringLiteral("unknown value of --export: %1").arg(what);
         return std::nullopt;
     }
 
-    if (!options.contains(QStringLiteral("--format"))) {
-        problem = QStringLiteral("missing --format");
-        return std::nullopt;
+    if (r.calendar) {
+        // iCalendar is the calendar's only format; naming it is allowed.
+        if (options.contains(QStringLiteral("--format"))
+            && options.value(QStringLiteral("--format")) != QLatin1String("ics")) {
+            problem = QStringLiteral("unknown value of --format for --export=calendar: %1")
+                          .arg(options.value(QStringLiteral("--format")));
+            return std::nullopt;
+        }
+        r.format = ExportFormat::Calendar;
+    } else {
+        if (!options.contains(QStringLiteral("--format"))) {
+            problem = QStringLiteral("missing --format");
+            return std::nullopt;
+        }
+        const QString format = options.value(QStringLiteral("--format"));
+        static const QHash<QString, ExportFormat> documentFormats{
+            {QStringLiteral("html"), ExportFormat::Html},
+            {QStringLiteral("txt"), ExportFormat::Text},
+            {QStringLiteral("rtf"), ExportFormat::Rtf}};
+        static const QHash<QString, ExportFormat> pictureFormats{
+            {QStringLiteral("bmp"), ExportFormat::Bmp}, {QStringLiteral("gif"), ExportFormat::Gif}};
+        const auto &formats = r.curve ? pictureFormats : documentFormats;
+        if (!formats.contains(format)) {
+            problem = QStringLiteral("unknown value of --format for --export=%1: %2").arg(what, format);
+            return std::nullopt;
+        }
+        r.format = formats.value(format);
     }
-    const QString format = options.value(QStringLiteral("--format"));
-    static const QHash<QString, ExportFormat> documentFormats{
-        {QStringLiteral("html"), ExportFormat::Html},
-        {QStringLiteral("txt"), ExportFormat::Text},
-        {QStringLiteral("rtf"), ExportFormat::Rtf}};
-    static const QHash<QString, ExportFormat> pictureFormats{
-        {QStringLiteral("bmp"), ExportFormat::Bmp}, {QStringLiteral("gif"), ExportFormat::Gif}};
-    const auto &formats = r.curve ? pictureFormats : documentFormats;
-    if (!formats.contains(format)) {
-        problem = QStringLiteral("unknown value of --format for --export=%1: %2").arg(what, format);
-        return std::nullopt;
-    }
-    r.format = formats.value(format);
 
     if (r.curve) {
         if (!options.contains(QStringLiteral("--team"))) {
@@ -124,7 +141,10 @@ const char *exportUsage()
            "                         write the tables, cross table or matchdays of\n"
            "                         LEAGUE (*.T98 or old *.tn3) to FILE\n"
            "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
-           "                         write the fever curve of team slot N (1..18)\n";
+           "                         write the fever curve of team slot N (1..18)\n"
+           "  --export=calendar --output=FILE LEAGUE\n"
+           "                         write the fixtures of LEAGUE as an iCalendar file\n"
+           "                         (*.ics), one all-day event per match\n";
 }
 
 int runExport(const QStringList &args)
@@ -137,7 +157,16 @@ int runExport(const QStringList &args)
     QString beyond;
     const int status = runOnScriptLeague(request->league, [&](const League &league) {
         QByteArray bytes;
-        if (request->curve) {
+        if (request->calendar) {
+            // The league file's name names the calendar and its UIDs, so a
+            // re-export of the same league updates a subscribed calendar.
+            const CalendarExport ics = Exp_ics(league, QFileInfo(request->league).completeBaseName(),
+                                               QDateTime::currentDateTimeUtc());
+            for (int round : ics.undatedRounds)
+                QTextStream(stderr) << "tabulon: matchday " << round
+                                    << " has no date; its matches are left out of the calendar\n";
+            bytes = ics.bytes;
+        } else if (request->curve) {
             // Only the league file says how many slots there are; a slot
             // beyond them is a wrong command line like any other.
             if (request->team > league.teamCount) {

@@ -11,7 +11,7 @@ struct RowBandColors;
 
 // The three documents of the export dialog, in the order of its buttons.
 enum class ExportDocument { Tables, Cross, Matchdays };
-enum class ExportFormat { Html, Rtf, Text, Bmp, Gif };
+enum class ExportFormat { Html, Rtf, Text, Bmp, Gif, Calendar };
 
 // Document writers. Each returns the whole file: Windows-1252 bytes, CR LF
 // line ends. The tables writers read rows 1..teamCount of the three sorted
@@ -48,7 +48,7 @@ QByteArray exportCurve(int team, ExportFormat format, const League &league);
 // same folder, which replaces `fileName` only when complete. On failure
 // throws LeagueError with the message of the format: "I/O-Fehler %d" (the
 // system's error number) for HTML and text, "Kann Datei %s nicht erstellen"
-// for RTF and pictures.
+// for RTF, pictures and the calendar.
 void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFormat format);
 
 // The texts the documents and the curve picture carry after the program
