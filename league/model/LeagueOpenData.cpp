@@ -1,0 +1,414 @@
+#include "league/model/LeagueOpenData.h"
+
+#include "common/BoundedFile.h"
+#include "common/FootballJson.h"
+#include "common/FootballTxt.h"
+#include "league/model/Cp1252.h"
+#include "league/model/LeagueDate.h"
+#include "league/model/LeagueError.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace LeagueOpenData {
+
+using FootballTxt::Document;
+using FootballTxt::Issue;
+using FootballTxt::Problem;
+using FootballTxt::ReadResult;
+using FootballTxt::Round;
+using FootballTxt::Score;
+using FootballTxt::Stage;
+// The league's own rows are ::Match.
+using TxtMatch = FootballTxt::Match;
+
+namespace {
+
+// A league file keeps 1,023 characters of a value.
+constexpr int kMaxNameLength = 1023;
+
+[[noreturn]] void refuse(const QString &fileName, int line, const QString &text)
+{
+    if (line > 0)
+        throw LeagueError(QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName).arg(line).arg(text));
+    throw LeagueError(QStringLiteral("Datei %1: %2").arg(fileName, text));
+}
+
+// Rounds that are no matchday of a league table: groups of a tournament
+// and the knock-out rounds after them, in the words the files use.
+bool isMatchdayHeading(const QString &heading)
+{
+    static const char *const notMatchdays[] = {
+        "group",      "gruppe",    "final",       "round of",   "third place",   "3rd place",
+        "play-off",   "playoff",   "play off",    "relegation", "spiel um platz", "qualif",
+        "knockout",   "knock-out", "replay",      "achtelfinal", "viertelfinal", "halbfinal",
+        "entscheidungsspiel", "barrage"};
+    const QString h = heading.toLower();
+    for (const char *word : notMatchdays)
+        if (h.contains(QLatin1String(word)))
+            return false;
+    return true;
+}
+
+QString quoted(const QString &s)
+{
+    return QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+QString matchesText(int n)
+{
+    return n == 1 ? QStringLiteral("1 Spiel") : QStringLiteral("%1 Spiele").arg(n);
+}
+
+// "3, 5–7, 9" for the ascending numbers 3, 5, 6, 7, 9.
+QString rangesText(const QList<int> &numbers)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < numbers.size();) {
+        qsizetype k = i;
+        while (k + 1 < numbers.size() && numbers[k + 1] == numbers[k] + 1)
+            ++k;
+        parts << (k == i ? QString::number(numbers[i])
+                         : QStringLiteral("%1\u2013%2").arg(numbers[i]).arg(numbers[k]));
+        i = k + 1;
+    }
+    return parts.join(QLatin1String(", "));
+}
+
+struct Matchday {
+    QList<const TxtMatch *> matches;
+};
+
+} // namespace
+
+std::optional<Format> formatOf(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return Format::Txt;
+    if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+        return Format::Json;
+    return std::nullopt;
+}
+
+Imported fromDocument(const Document &doc, const QString &fileName)
+{
+    Imported out;
+    // What is left out, by line.
+    QList<QPair<int, QString>> skipped;
+    auto hasMatches = [](const Round &r) { return !r.matches.isEmpty(); };
+
+    // The league is the first stage with a matchday that holds a match;
+    // later stages (play-offs, "== Finals") are left out.
+    qsizetype leagueStage = -1;
+    for (qsizetype s = 0; s < doc.stages.size() && leagueStage < 0; ++s)
+        for (const Round &r : doc.stages[s].rounds)
+            if (hasMatches(r) && !r.heading.isEmpty() && isMatchdayHeading(r.heading)) {
+                leagueStage = s;
+                break;
+            }
+    if (leagueStage < 0)
+        refuse(fileName, 0, QStringLiteral("keine Spieltage einer Liga gefunden"));
+
+    for (qsizetype s = 0; s < doc.stages.size(); ++s) {
+        if (s == leagueStage)
+            continue;
+        int n = 0;
+        for (const Round &r : doc.stages[s].rounds)
+            n += int(r.matches.size());
+        if (n > 0) {
+            const QString name = doc.stages[s].name.isEmpty() ? QStringLiteral("ohne Namen") : quoted(doc.stages[s].name);
+            const int line = qMax(doc.stages[s].line, 1);
+            skipped.append({line, QStringLiteral("Zeile %1: Stufe %2 übersprungen (%3)").arg(line).arg(name, matchesText(n))});
+        }
+    }
+
+    // Matchdays by the number in their heading; a heading without a number
+    // follows the highest so far, and one that comes again adds to it.
+    QList<Matchday> days(League::kMaxRounds + 1);
+    QHash<QString, int> byHeading;
+    int highest = 0;
+    const Stage &stage = doc.stages[leagueStage];
+    for (const Round &r : stage.rounds) {
+        if (r.heading.isEmpty()) {
+            if (hasMatches(r))
+                skipped.append({r.line, QStringLiteral("Zeile %1: %2 ohne Spieltag übersprungen")
+                                            .arg(r.line)
+                                            .arg(matchesText(int(r.matches.size())))});
+            continue;
+        }
+        if (!isMatchdayHeading(r.heading)) {
+            if (hasMatches(r))
+                skipped.append({r.line, QStringLiteral("Zeile %1: Runde %2 ist kein Spieltag, übersprungen (%3)")
+                                            .arg(r.line)
+                                            .arg(quoted(r.heading), matchesText(int(r.matches.size())))});
+            continue;
+        }
+        int j;
+        if (r.number > 0)
+            j = r.number;
+        else
+            j = byHeading.value(r.heading, highest + 1);
+        byHeading.insert(r.heading, j);
+        if (j > League::kMaxRounds)
+            refuse(fileName, r.line, QStringLiteral("Spieltag %1, höchstens %2 Spieltage möglich").arg(j).arg(League::kMaxRounds));
+        highest = qMax(highest, j);
+        for (const TxtMatch &m : r.matches)
+            days[j].matches.append(&m);
+    }
+    for (const Issue &w : doc.warnings)
+        if (w.problem == Problem::DateWithoutYear)
+            skipped.append({w.line, QStringLiteral("Zeile %1: %2").arg(w.line).arg(FootballTxt::messageGerman(w))});
+    std::stable_sort(skipped.begin(), skipped.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &s : skipped)
+        out.skipped << s.second;
+
+    // Slots in the order of the teams' first matches in the file.
+    QList<const TxtMatch *> inFileOrder;
+    for (int j = 1; j <= highest; ++j)
+        inFileOrder += days[j].matches;
+    std::stable_sort(inFileOrder.begin(), inFileOrder.end(),
+                     [](const TxtMatch *a, const TxtMatch *b) { return a->line < b->line; });
+    QHash<QString, int> slotOf;
+    QStringList names;
+    for (const TxtMatch *m : inFileOrder)
+        for (const QString &name : {m->team1, m->team2}) {
+            if (slotOf.contains(name))
+                continue;
+            if (!Cp1252::canEncode(name))
+                refuse(fileName, m->line,
+                       QStringLiteral("der Name %1 lässt sich nicht in Windows-1252 speichern").arg(quoted(name)));
+            if (name.size() > kMaxNameLength)
+                refuse(fileName, m->line, QStringLiteral("Name länger als %1 Zeichen").arg(kMaxNameLength));
+            if (names.size() == League::kMaxTeams)
+                refuse(fileName, m->line,
+                       QStringLiteral("mehr als %1 Mannschaften (%2)").arg(League::kMaxTeams).arg(quoted(name)));
+            names << name;
+            slotOf.insert(name, int(names.size()));
+        }
+    if (names.size() < League::kMinTeams)
+        refuse(fileName, 0, QStringLiteral("weniger als %1 Mannschaften").arg(League::kMinTeams));
+
+    League &l = out.league;
+    const int rows = League::rowCountFor(int(names.size()));
+    for (int j = 1; j <= highest; ++j)
+        if (days[j].matches.size() > rows)
+            refuse(fileName, days[j].matches[rows]->line,
+                   QStringLiteral("Spieltag %1 hat mehr als %2 Spiele").arg(j).arg(rows));
+    if (!l.reshape(int(names.size()), highest))
+        refuse(fileName, 0, l.reshapeRefusal(int(names.size()), highest));
+    for (int i = 0; i < names.size(); ++i)
+        l.teamNames[i + 1] = names[i];
+    int lastPlayed = 0;
+    for (int j = 1; j <= highest; ++j) {
+        QDate first, last;
+        for (int k = 0; k < days[j].matches.size(); ++k) {
+            const TxtMatch &m = *days[j].matches[k];
+            ::Match &row = l.match(j, k + 1);
+            row.teamA = slotOf.value(m.team1);
+            row.teamB = slotOf.value(m.team2);
+            const Score s = m.result();
+            if (s.isSet()) {
+                row.goalsA = s.a;
+                row.goalsB = s.b;
+                lastPlayed = j;
+            }
+            if (m.date.isValid()) {
+                if (!first.isValid() || m.date < first)
+                    first = m.date;
+                if (!last.isValid() || m.date > last)
+                    last = m.date;
+            }
+        }
+        if (first.isValid())
+            l.dates(j) = RoundDates{LeagueDate::format(first), LeagueDate::format(last)};
+    }
+    l.currentRound = qMax(1, lastPlayed);
+    l.ErsterST();
+    l.leagueFileName.clear();
+    l.leagueSaved = false;
+    out.title = doc.title.isEmpty() ? QFileInfo(fileName).completeBaseName() : doc.title;
+    return out;
+}
+
+Imported importBytes(const QByteArray &bytes, Format format, const QString &fileName)
+{
+    const ReadResult r = format == Format::Json ? FootballJson::read(bytes) : FootballTxt::read(bytes);
+    if (!r.ok)
+        refuse(fileName, r.error.line, FootballTxt::messageGerman(r.error));
+    return fromDocument(r.document, fileName);
+}
+
+Imported importFile(const QString &path, Format format)
+{
+    const qint64 limit = format == Format::Json ? FootballJson::kMaxBytes : FootballTxt::kMaxBytes;
+    const BoundedFile::Result file = BoundedFile::read(path, limit);
+    if (file.status == BoundedFile::Status::NotRegular || file.status == BoundedFile::Status::TooLarge)
+        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(file, limit)));
+    if (!file.ok())
+        throw LeagueError(LeagueError::cannotOpen(path));
+    return importBytes(file.bytes, format, path);
+}
+
+Document toDocument(const League &l, const QString &title, QStringList *notes)
+{
+    QStringList lost;
+    Document doc;
+    doc.title = title;
+    doc.stages.append(Stage{});
+    Stage &stage = doc.stages.first();
+
+    QList<int> appearance;
+    QList<bool> plays(League::kMaxTeams + 1, false);
+    bool halfResults = false;
+    for (int j = 1; j <= l.roundCount; ++j) {
+        Round r;
+        r.heading = QStringLiteral("Matchday %1").arg(j);
+        r.number = j;
+        const QDate from = LeagueDate::parse(l.dates(j).dateFrom);
+        const QDate to = LeagueDate::parse(l.dates(j).dateTo);
+        for (int k = 1; k <= l.rowCount(); ++k) {
+            const ::Match &row = l.match(j, k);
+            const bool teamA = row.teamA >= 1 && row.teamA <= l.teamCount;
+            const bool teamB = row.teamB >= 1 && row.teamB <= l.teamCount;
+            if (!teamA || !teamB) {
+                if (teamA || teamB || row.goalsA >= 0 || row.goalsB >= 0)
+                    lost << QStringLiteral("Spieltag %1, Zeile %2: ohne beide Mannschaften nicht exportiert").arg(j).arg(k);
+                continue;
+            }
+            for (int slot : {row.teamA, row.teamB})
+                if (l.teamNames[slot].isEmpty())
+                    throw LeagueError(QStringLiteral("Spieltag %1, Zeile %2: eine Mannschaft ohne Namen").arg(j).arg(k));
+            TxtMatch m;
+            m.team1 = l.teamNames[row.teamA];
+            m.team2 = l.teamNames[row.teamB];
+            if (row.counts())
+                m.ft = Score{row.goalsA, row.goalsB};
+            else if (row.goalsA >= 0 || row.goalsB >= 0)
+                halfResults = true;
+            // The matchday's first match on its first day, the others on its last.
+            if (r.matches.isEmpty())
+                m.date = from.isValid() ? from : to;
+            else
+                m.date = to.isValid() ? to : from;
+            for (int slot : {row.teamA, row.teamB})
+                if (!plays[slot]) {
+                    plays[slot] = true;
+                    appearance << slot;
+                }
+            r.matches.append(m);
+        }
+        if (r.matches.size() == 1 && from.isValid() && to.isValid() && from != to)
+            lost << QStringLiteral("Spieltag %1: mit einem Spiel nur ein Datum (%2)").arg(j).arg(l.dates(j).dateFrom);
+        stage.rounds.append(r);
+    }
+    if (halfResults)
+        lost << QStringLiteral("halb eingetragene Ergebnisse als nicht gespielt exportiert");
+    // Two teams of one name would read back as one.
+    for (int i = 1; i <= l.teamCount; ++i)
+        for (int k = i + 1; k <= l.teamCount; ++k)
+            if (plays[i] && plays[k] && l.teamNames[i] == l.teamNames[k])
+                throw LeagueError(QStringLiteral("Zwei Mannschaften heißen %1").arg(quoted(l.teamNames[i])));
+    QStringList idle;
+    for (int i = 1; i <= l.teamCount; ++i)
+        if (!plays[i] && !l.teamNames[i].isEmpty())
+            idle << l.teamNames[i];
+    if (!idle.isEmpty())
+        lost << QStringLiteral("Mannschaften ohne Spiel fehlen: %1").arg(idle.join(QLatin1String(", ")));
+    bool ordered = true;
+    for (int i = 0; i < appearance.size(); ++i)
+        if (appearance[i] != i + 1)
+            ordered = false;
+    if (!ordered)
+        lost << QStringLiteral("beim Einlesen stehen die Mannschaften in der Reihenfolge ihres ersten Spiels");
+    bool startValues = false;
+    for (int i = 1; i <= l.teamCount; ++i)
+        if (l.startWins[i] || l.startDraws[i] || l.startLosses[i] || l.startGoalsFor[i] || l.startGoalsAgainst[i]
+            || l.penaltyPoints[i])
+            startValues = true;
+    if (startValues)
+        lost << QStringLiteral("Startwerte und Strafpunkte nicht exportiert");
+    if (!l.hasChampion || l.clPlaces != 1 || l.ucPlaces != 3 || l.relegationPlaces != 3)
+        lost << QStringLiteral("Tabellenzonen nicht exportiert");
+    if (notes)
+        *notes = lost;
+    return doc;
+}
+
+QByteArray exportBytes(const League &league, const QString &title, Format format, QStringList *notes)
+{
+    QString t = title;
+    t.remove(QLatin1Char('#'));
+    while (t.startsWith(QLatin1Char('=')))
+        t.remove(0, 1);
+    t = t.trimmed();
+    Document doc = toDocument(league, t, notes);
+    if (format == Format::Json) {
+        // JSON knows matchdays only by their matches.
+        QList<int> empty;
+        for (const Round &r : doc.stages.first().rounds)
+            if (r.matches.isEmpty())
+                empty << r.number;
+        if (!empty.isEmpty() && notes)
+            *notes << QStringLiteral("Spieltage ohne Spiel fehlen: %1").arg(rangesText(empty));
+        return FootballJson::write(doc);
+    }
+    for (const Round &r : doc.stages.first().rounds)
+        for (const TxtMatch &m : r.matches)
+            for (const QString &name : {m.team1, m.team2})
+                if (!FootballTxt::isTeamName(name))
+                    throw LeagueError(
+                        QStringLiteral("Der Name %1 lässt sich in Football.TXT nicht schreiben").arg(quoted(name)));
+    const QString problem = FootballTxt::unwritable(doc);
+    if (!problem.isEmpty())
+        throw LeagueError(QStringLiteral("Football.TXT kann das nicht schreiben: %1").arg(problem));
+    return FootballTxt::write(doc);
+}
+
+QStringList exportFile(const League &league, const QString &title, const QString &path, Format format)
+{
+    QStringList notes;
+    const QByteArray bytes = exportBytes(league, title, format, &notes);
+    // The old file, if any, stays as it was until the new one is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw LeagueError(LeagueError::cannotWrite(path));
+    // commit() does not notice a buffered rest that cannot be written (a
+    // full disk); flushing first makes that write fail here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        throw LeagueError(LeagueError::cannotWrite(path));
+    }
+    if (!file.commit())
+        throw LeagueError(LeagueError::cannotWrite(path));
+    return notes;
+}
+
+QString exportTitle(const League &league)
+{
+    if (league.leagueFileName.isEmpty())
+        return QStringLiteral("Liga");
+    return QFileInfo(league.leagueFileName).completeBaseName();
+}
+
+QString suggestedFileName(const QString &title)
+{
+    QString name;
+    for (QChar c : title) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            name += QLatin1Char('-');
+        else
+            name += c;
+    }
+    name = name.trimmed();
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("Liga");
+    return name + QLatin1String(".T98");
+}
+
+} // namespace LeagueOpenData
