@@ -5,8 +5,10 @@
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
+#include "league/model/LeagueOpenData.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 int runConvert(const QStringList &args)
@@ -20,11 +22,25 @@ int runConvert(const QStringList &args)
 
     League league;
     league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QTextStream err(stderr);
+    // Said once the conversion is done, so that a failure stays one line.
+    QStringList said;
     try {
         // The window opens a missing league file as an empty league; a
         // conversion would replace OUT with that empty league and report
         // success, so IN must be a file that can be read.
-        if (in.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive)) {
+        QString title;
+        if (const auto format = LeagueOpenData::formatOf(in)) {
+            if (isUndecodableArgument(in))
+                throw LeagueError(LeagueError::cannotOpen(in));
+            LeagueOpenData::Imported imported = LeagueOpenData::importFile(in, *format);
+            imported.league.programDir = league.programDir;
+            league = imported.league;
+            title = imported.title;
+            // What the league leaves out of the file is said, not guessed.
+            for (const QString &line : imported.skipped)
+                said << QFileInfo(in).fileName() + QLatin1String(": ") + line;
+        } else if (in.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive)) {
             if (isUndecodableArgument(in))
                 throw LeagueError(LeagueError::invalidFileName());
             league.leagueFileName = in;
@@ -35,11 +51,20 @@ int runConvert(const QStringList &args)
         // A name the file system cannot hold would be saved under another name.
         if (isUndecodableArgument(out))
             throw LeagueError(LeagueError::cannotWrite(out));
-        league.leagueFileName = out;
-        SaveDatei(league);
+        if (const auto format = LeagueOpenData::formatOf(out)) {
+            if (title.isEmpty())
+                title = QFileInfo(in).completeBaseName();
+            for (const QString &line : LeagueOpenData::exportFile(league, title, out, *format))
+                said << QFileInfo(out).fileName() + QLatin1String(": ") + line;
+        } else {
+            league.leagueFileName = out;
+            SaveDatei(league);
+        }
     } catch (const LeagueError &e) {
-        QTextStream(stderr) << e.message() << '\n';
+        err << e.message() << '\n';
         return 1;
     }
+    for (const QString &line : said)
+        err << line << '\n';
     return 0;
 }

@@ -25,8 +25,9 @@ struct Command {
 
 const Command kCommands[] = {
     {"--convert", runConvert,
-     "  --convert IN OUT       load IN (league file *.T98, or old file *.tn3) and\n"
-     "                         save it as the league file OUT\n"},
+     "  --convert IN OUT       load IN (league file *.T98, old file *.tn3,\n"
+     "                         Football.TXT *.txt or Football.JSON *.json) and save\n"
+     "                         it as OUT (*.txt, *.json, otherwise a league file)\n"},
     {"--print-pdf", runPrintPdf, printPdfUsage()},
     {"--export", runExport, exportUsage()},
     {"--fixtures", runFixtures, fixturesUsage()},

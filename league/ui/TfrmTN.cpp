@@ -88,9 +88,14 @@ TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStr
       m_platform(platform),
       m_dlgOpen(FileDialogState::Open,
                 {{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("*.t98")},
-                 {QStringLiteral("Tabulon 3.2.1 (*.tn3)"), QStringLiteral("*.tn3")}},
+                 {QStringLiteral("Tabulon 3.2.1 (*.tn3)"), QStringLiteral("*.tn3")},
+                 {QStringLiteral("Football.TXT (*.txt)"), QStringLiteral("*.txt")},
+                 {QStringLiteral("Football.JSON (*.json)"), QStringLiteral("*.json")}},
                 QStringLiteral("t98")),
-      m_dlgSave(FileDialogState::Save, {{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("*.t98")}},
+      m_dlgSave(FileDialogState::Save,
+                {{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("*.t98")},
+                 {QStringLiteral("Football.TXT (*.txt)"), QStringLiteral("*.txt")},
+                 {QStringLiteral("Football.JSON (*.json)"), QStringLiteral("*.json")}},
                 QStringLiteral("t98")),
       m_dlgHtml(FileDialogState::Save,
                 {{QStringLiteral("HTM(L)-Dateien (*.htm / *.html)"), QStringLiteral("*.html;*.htm")},
@@ -744,16 +749,8 @@ bool TfrmTN::askToSave()
         // fails throws and ends the command, so nothing is lost unasked.
         if (!m_league.leagueFileName.isEmpty())
             SaveDatei();
-        else if (m_platform.files->exec(this, m_dlgSave)) {
-            const QString previous = m_league.leagueFileName;
-            m_league.leagueFileName = m_dlgSave.fileName;
-            try {
-                SaveDatei();
-            } catch (...) {
-                m_league.leagueFileName = previous;
-                throw;
-            }
-        }
+        else if (m_platform.files->exec(this, m_dlgSave))
+            saveAsChosen();
         return true;
     case MessageBoxSeam::No:
         return true;
@@ -772,6 +769,7 @@ void TfrmTN::SaveDatei()
 void TfrmTN::OpenDatei()
 {
     ::OpenDatei(m_league);
+    m_importTitle.clear();
     TitelLeiste();
     ErsterST();
     UpdateCBO();
@@ -782,6 +780,7 @@ void TfrmTN::OpenDatei()
 void TfrmTN::OldDatei()
 {
     ::OldDatei(m_league);
+    m_importTitle.clear();
     m_league.leagueFileName.clear();
     TitelLeiste();
     ErsterST();
@@ -790,12 +789,68 @@ void TfrmTN::OldDatei()
     m_league.leagueSaved = false;
 }
 
+void TfrmTN::ImportDatei(LeagueOpenData::Format format)
+{
+    const QString path = m_league.leagueFileName;
+    LeagueOpenData::Imported imported = LeagueOpenData::importFile(path, format);
+    imported.league.programDir = m_league.programDir;
+    m_league = imported.league;
+    m_importTitle = imported.title;
+    TitelLeiste();
+    ErsterST();
+    UpdateCBO();
+    UpdateST();
+    m_league.leagueSaved = false;
+    // "Speichern" asks for a name and offers the competition's.
+    m_dlgSave.fileName = QFileInfo(path).absolutePath() + QLatin1Char('/')
+        + LeagueOpenData::suggestedFileName(imported.title);
+    m_dlgSave.filterIndex = 1;
+    if (!imported.skipped.isEmpty())
+        m_platform.messages->information(this, QStringLiteral("Aus %1 nicht übernommen:\n%2")
+                                                   .arg(QFileInfo(path).fileName(),
+                                                        imported.skipped.join(QLatin1Char('\n'))));
+}
+
+void TfrmTN::saveAsChosen()
+{
+    if (m_dlgSave.filterIndex == 2 || m_dlgSave.filterIndex == 3) {
+        const auto format = m_dlgSave.filterIndex == 2 ? LeagueOpenData::Format::Txt : LeagueOpenData::Format::Json;
+        const QString suffix = format == LeagueOpenData::Format::Txt ? QStringLiteral("txt") : QStringLiteral("json");
+        // The dialog adds the league file's extension to a bare name.
+        QString path = m_dlgSave.fileName;
+        const QFileInfo fi(path);
+        if (fi.suffix().compare(QLatin1String("t98"), Qt::CaseInsensitive) == 0) {
+            path.chop(3);
+            path += suffix;
+        } else if (fi.suffix().isEmpty()) {
+            path += QLatin1Char('.') + suffix;
+        }
+        const QString title = m_importTitle.isEmpty() ? LeagueOpenData::exportTitle(m_league) : m_importTitle;
+        const QStringList notes = LeagueOpenData::exportFile(m_league, title, path, format);
+        if (!notes.isEmpty())
+            m_platform.messages->information(
+                this, QStringLiteral("In %1 nicht enthalten:\n%2").arg(QFileInfo(path).fileName(),
+                                                                        notes.join(QLatin1Char('\n'))));
+        return;
+    }
+    const QString previous = m_league.leagueFileName;
+    m_league.leagueFileName = m_dlgSave.fileName;
+    try {
+        SaveDatei();
+    } catch (...) {
+        // The league was not written there, so it keeps its old name.
+        m_league.leagueFileName = previous;
+        throw;
+    }
+}
+
 void TfrmTN::mnuNeuClick()
 {
     guarded([this] {
         if (!askToSave())
             return;
         NeuSet();
+        m_importTitle.clear();
         TitelLeiste();
         ErsterST();
         UpdateST();
@@ -816,6 +871,10 @@ void TfrmTN::mnuOeffnenClick()
         try {
             if (m_dlgOpen.filterIndex == 2)
                 OldDatei();
+            else if (m_dlgOpen.filterIndex == 3)
+                ImportDatei(LeagueOpenData::Format::Txt);
+            else if (m_dlgOpen.filterIndex == 4)
+                ImportDatei(LeagueOpenData::Format::Json);
             else
                 OpenDatei();
         } catch (...) {
@@ -841,15 +900,7 @@ void TfrmTN::mnuUnterClick()
     guarded([this] {
         if (!m_platform.files->exec(this, m_dlgSave))
             return;
-        const QString previous = m_league.leagueFileName;
-        m_league.leagueFileName = m_dlgSave.fileName;
-        try {
-            SaveDatei();
-        } catch (...) {
-            // The league was not written there, so it keeps its old name.
-            m_league.leagueFileName = previous;
-            throw;
-        }
+        saveAsChosen();
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "league/model/League.h"
+#include "league/model/LeagueOpenData.h"
 #include "league/model/ProgramSettings.h"
 #include "league/standings/RowBands.h"
 #include "league/ui/PlatformSeams.h"
@@ -161,6 +162,14 @@ private:
     void SaveDatei();
     void OpenDatei();
     void OldDatei();
+    // Football.TXT and Football.JSON: the league of the file named by
+    // leagueFileName, untitled and unsaved as after an old file's import;
+    // what the file holds besides the league is listed in a message.
+    void ImportDatei(LeagueOpenData::Format format);
+    // The save dialog was confirmed: saves the league file, or exports the
+    // league as Football.TXT or .JSON when that file type was chosen (the
+    // league keeps its file name and its unsaved state then).
+    void saveAsChosen();
 
     void showTables(int view);
     void ExportTabHTML();
@@ -194,6 +203,8 @@ private:
 
     FileDialogState m_dlgOpen;
     FileDialogState m_dlgSave;
+    // The competition of an imported Football file, the title of its export.
+    QString m_importTitle;
     FileDialogState m_dlgHtml;
     FileDialogState m_dlgBMP;
 

@@ -515,7 +515,8 @@ private slots:
         QCOMPARE(l.teamNames[2], QStringLiteral("Süd"));
         QCOMPARE(f.panel<QComboBox>("cboTeamA1")->itemText(2), QStringLiteral("Süd"));
         QCOMPARE(f.platform.files.asked.last().typeCaptions,
-                 (QStringList{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("Tabulon 3.2.1 (*.tn3)")}));
+                 (QStringList{QStringLiteral("Tabulon '98 (*.t98)"), QStringLiteral("Tabulon 3.2.1 (*.tn3)"),
+                              QStringLiteral("Football.TXT (*.txt)"), QStringLiteral("Football.JSON (*.json)")}));
     }
 
     void importThroughTheOpenDialogLeavesTheLeagueUntitled()
