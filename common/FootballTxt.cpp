@@ -197,7 +197,8 @@ ReadResult Reader::run(const QByteArray &bytes)
             fail(number, Problem::LineTooLong);
             return m_result;
         }
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A BOM is taken off the file's start only; one at the start of a later line is text.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         QString text = decoder.decode(raw);
         if (decoder.hasError()) {
             fail(number, Problem::NotUtf8);
@@ -356,9 +357,14 @@ bool Reader::dateLine(int number, const QString &shown, const DateParts &parts)
     QDate d;
     if (!resolveDate(number, shown, parts, &d))
         return false;
-    m_date = d;
-    m_time = QTime();
-    m_zone.clear();
+    // A date whose year nobody knows is reported and otherwise passed
+    // over: the matches keep the day they had, which is none, since every
+    // date before it lacked a year as well.
+    if (d.isValid()) {
+        m_date = d;
+        m_time = QTime();
+        m_zone.clear();
+    }
     return true;
 }
 
@@ -368,9 +374,11 @@ bool Reader::matchLine(int number, const MatchLine &m)
         QDate d;
         if (!resolveDate(number, m.dateText, m.date, &d))
             return false;
-        m_date = d;
-        m_time = QTime();
-        m_zone.clear();
+        if (d.isValid()) {
+            m_date = d;
+            m_time = QTime();
+            m_zone.clear();
+        }
     }
     if (m.time.isValid()) {
         m_time = m.time;
@@ -582,6 +590,9 @@ QString goalsPart(const QList<const Goal *> &goals)
         return QStringLiteral("-");
     QStringList entries;
     for (const Goal *g : goals) {
+        // After a minute a word such as "og" is its mark; a "-" between
+        // them keeps it the next scorer's name.
+        const QString lead = !entries.isEmpty() && startsWithGoalMark(g->player) ? QStringLiteral("- ") : QString();
         QStringList minutes;
         for (const GoalMinute &m : g->minutes)
             minutes << minuteText(m);
@@ -591,7 +602,7 @@ QString goalsPart(const QList<const Goal *> &goals)
                 e += QLatin1Char(' ');
             e += minutes.join(QLatin1String(", "));
         }
-        entries << e;
+        entries << lead + e;
     }
     return entries.join(QLatin1String("  "));
 }
@@ -673,6 +684,9 @@ QByteArray Writer::run()
     }
     for (qsizetype i = 0; i < m_doc.stages.size(); ++i)
         stage(m_doc.stages[i], i == 0);
+    // A text that begins with U+FEFF would lose it as the file's byte order mark.
+    if (m_out.startsWith("\xEF\xBB\xBF"))
+        m_out.prepend('\n');
     return m_out;
 }
 
@@ -716,7 +730,9 @@ void Writer::stage(const Stage &s, bool first)
 
 void Writer::match(const Match &m)
 {
-    if (m.date.isValid() && m.date != m_date) {
+    // A date line starts a day; it is written again for a match that has
+    // no time of its own after one that had, so that no time carries over.
+    if (m.date.isValid() && (m.date != m_date || (!m.time.isValid() && m_time.isValid()))) {
         const int month = m.date.month();
         const int day = m.date.day();
         const bool yearNeeded = m_years.peek(month, day) != m.date;
@@ -764,13 +780,13 @@ QString unwritable(const Document &doc)
         return QStringLiteral("%1: %2").arg(what, shortened(text));
     };
     auto hasHash = [](const QString &s) { return s.contains(QLatin1Char('#')) || s.contains(QLatin1Char('\n')); };
-    if (hasHash(doc.title) || doc.title.startsWith(QLatin1Char('=')) || trimBlanks(doc.title) != doc.title)
+    if (hasHash(doc.title) || trimBlanks(doc.title) != doc.title)
         return bad(QStringLiteral("title"), doc.title);
     if (doc.stages.isEmpty())
         return QStringLiteral("no stage");
     for (qsizetype si = 0; si < doc.stages.size(); ++si) {
         const Stage &s = doc.stages[si];
-        if (hasHash(s.name) || s.name.startsWith(QLatin1Char('=')) || trimBlanks(s.name) != s.name
+        if (hasHash(s.name) || trimBlanks(s.name) != s.name
             || (si == 0 && !s.name.isEmpty()))
             return bad(QStringLiteral("stage"), s.name);
         for (const Group &g : s.groups) {
@@ -804,7 +820,7 @@ QString unwritable(const Document &doc)
                 if (m.date != day)
                     time = QTime();
                 day = m.date;
-                if (!m.time.isValid() && time.isValid())
+                if (!m.time.isValid() && time.isValid() && !m.date.isValid())
                     return bad(QStringLiteral("match without a time after timed ones"), m.team1);
                 time = m.time;
                 if (m.time.isValid() && (m.time.second() != 0 || m.time.msec() != 0))
@@ -831,6 +847,30 @@ QString unwritable(const Document &doc)
                 }
                 if (sided && unsided)
                     return bad(QStringLiteral("goals with and without a side"), m.team1);
+                // Brackets in the names, in the order they are written, must
+                // not close the list before its end; within one side a
+                // scorer without a player comes first, one without a minute
+                // last.
+                int depth = 0;
+                for (Side side : {Side::Team1, Side::Team2, Side::None}) {
+                    QList<const Goal *> part;
+                    for (const Goal &g : m.goals)
+                        if (g.side == side)
+                            part.append(&g);
+                    for (qsizetype i = 0; i < part.size(); ++i) {
+                        const Goal &g = *part[i];
+                        if ((g.player.isEmpty() && i > 0) || (g.minutes.isEmpty() && i + 1 < part.size()))
+                            return bad(QStringLiteral("player"), g.player);
+                        for (QChar c : g.player) {
+                            if (c == QLatin1Char('('))
+                                ++depth;
+                            else if (c == QLatin1Char(')') && --depth < 0)
+                                return bad(QStringLiteral("player"), g.player);
+                        }
+                    }
+                }
+                if (depth != 0)
+                    return bad(QStringLiteral("brackets in the goals"), m.team1);
                 if (unsided && soleScorer(m.result()) != Side::None)
                     return bad(QStringLiteral("goals without a side"), m.team1);
             }
@@ -879,7 +919,8 @@ SquadResult readSquad(const QByteArray &utf8)
             result.error = Issue{number, Problem::LineTooLong, QString()};
             return result;
         }
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A BOM is taken off the file's start only; one at the start of a later line is text.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         QString text = decoder.decode(raw);
         if (decoder.hasError()) {
             result.error = Issue{number, Problem::NotUtf8, QString()};

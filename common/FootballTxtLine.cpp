@@ -734,26 +734,22 @@ bool isPlayerName(QStringView name)
         return true;
     if (name.startsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char(' ')) || name.contains(QLatin1String("  ")))
         return false;
-    int depth = 0;
-    for (QChar c : name) {
+    for (QChar c : name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('#') || c == QLatin1Char(';')
             || c == QLatin1Char(','))
             return false;
-        if (c == QLatin1Char('('))
-            ++depth;
-        else if (c == QLatin1Char(')') && --depth < 0)
-            return false;
-    }
-    if (depth != 0)
-        return false;
     const QList<Token> t = tokenize(name);
     GoalMinute g;
     for (const Token &k : t)
         if (k.text == QLatin1String("-") || (isAsciiDigit(k.text[0]) && minuteAt(k.text, 0, &g) > 0))
             return false;
-    if (goalMarkAt(name, 0, &g) >= 0)
-        return false;
     return true;
+}
+
+bool startsWithGoalMark(QStringView name)
+{
+    GoalMinute g;
+    return goalMarkAt(name, 0, &g) >= 0;
 }
 
 GoalsParse parseGoals(QStringView text, const Score &result)

@@ -84,7 +84,10 @@ struct MatchLine {
 MatchLine parseMatchLine(QStringView s);
 
 bool teamNameOk(QStringView name);
+// No ";", ",", "#", standalone "-" or minute among its words.
 bool isPlayerName(QStringView name);
+// "pen", "(o.g.)", ...: after a minute such a word is its mark.
+bool startsWithGoalMark(QStringView name);
 
 struct GoalsParse {
     bool ok = false;

@@ -97,6 +97,8 @@ private slots:
     void faults_data();
     void faults();
     void hostileBytesNeverCrash();
+    void byteOrderMarks();
+    void titlesOpeningWithEquals();
     void realFilesReadBackEqual_data();
     void realFilesReadBackEqual();
     void writerGivesFirstForms();
@@ -274,6 +276,16 @@ void TestFootballTxt::seasonWithPostponedMatch()
     QCOMPARE(noYear.document.warnings.size(), 1);
     QCOMPARE(noYear.document.warnings[0].problem, Problem::DateWithoutYear);
     QCOMPARE(noYear.document.warnings[0].line, 2);
+
+    // Such a date starts no new day: the time of the line before carries
+    // on, as it does when the text is written and read again.
+    const ReadResult carried = readText(QStringLiteral("Matchday 1\n[Sat Aug/17]\n  20.30  A  1-0  B\n"
+                                                       "Sun Aug/18\n  C  1-0  D\n"));
+    QVERIFY(carried.ok);
+    QCOMPARE(carried.document.stages[0].rounds[0].matches[1].time, QTime(20, 30));
+    QCOMPARE(unwritable(carried.document), QString());
+    const ReadResult back = read(write(carried.document));
+    QVERIFY(back.ok && sameContent(back.document, carried.document));
 }
 
 void TestFootballTxt::goalForms_data()
@@ -309,6 +321,12 @@ void TestFootballTxt::goalForms_data()
                                                    "   Serge Gnabry 10'  Kai Lukas Havertz 73', 85'  Niclas Füllkrug 89')"}
                                     << QStringList{"1 Yeltsin Tejeda 58", "1 Juan Vargas 70", "2 Serge Gnabry 10",
                                                    "2 Kai Lukas Havertz 73,85", "2 Niclas Füllkrug 89"};
+    QTest::newRow("brackets across two scorers") << "England  2-0  Iran" << QStringList{"(Kane (c 10'  Saka) 20')"}
+                                                 << QStringList{"1 Kane (c 10", "1 Saka) 20"};
+    QTest::newRow("a name like a mark, first on its side") << "Wales  1-0  Iran" << QStringList{"(Pen Dale 12')"}
+                                                          << QStringList{"1 Pen Dale 12"};
+    QTest::newRow("a name like a mark after a minute") << "Wales  2-0  Iran" << QStringList{"(Bale 11' - og Kane 20')"}
+                                                      << QStringList{"1 Bale 11", "1 og Kane 20"};
     QTest::newRow("blank lines before the list") << "Iran  0-1 (0-1)  USA" << QStringList{"", "      (Pulisic 38')"}
                                                  << QStringList{"2 Pulisic 38"};
 }
@@ -337,6 +355,11 @@ void TestFootballTxt::goalForms()
     }
     QCOMPARE(got, expected);
     QVERIFY(r.document.warnings.isEmpty());
+    // Written and read again, the goals are the same.
+    QCOMPARE(unwritable(r.document), QString());
+    const ReadResult back = read(write(r.document));
+    QVERIFY(back.ok);
+    QVERIFY(sameContent(back.document, r.document));
 }
 
 void TestFootballTxt::goalsThatNoTeamCanBeGiven()
@@ -535,6 +558,38 @@ void TestFootballTxt::hostileBytesNeverCrash()
     }
 }
 
+void TestFootballTxt::byteOrderMarks()
+{
+    // A byte order mark opens the file and is no part of its first line.
+    const ReadResult marked = read(QByteArray("\xEF\xBB\xBF= Liga 2024\nMatchday 1\n"));
+    QVERIFY(marked.ok);
+    QCOMPARE(marked.document.title, QStringLiteral("Liga 2024"));
+    // U+FEFF anywhere else is text, also where the writer puts it at the
+    // start of a line or of the file.
+    for (const QByteArray &text : {QByteArray("= L\n\xE2\x96\xAA \xEF\xBB\xBFRunde\n"),
+                                   QByteArray("\xE2\x96\xAA \xEF\xBB\xBFRunde\n")}) {
+        const ReadResult r = read(text);
+        QVERIFY(r.ok);
+        QCOMPARE(r.document.stages[0].rounds[0].heading, QString(QChar(0xFEFF)) + QStringLiteral("Runde"));
+        const ReadResult back = read(write(r.document));
+        QVERIFY(back.ok);
+        QVERIFY(sameContent(back.document, r.document));
+    }
+}
+
+void TestFootballTxt::titlesOpeningWithEquals()
+{
+    // Only the first run of "=" makes the line a title or a stage.
+    const ReadResult r = read(QByteArray("= = Cup 2022\n== = Finale\n"));
+    QVERIFY(r.ok);
+    QCOMPARE(r.document.title, QStringLiteral("= Cup 2022"));
+    QCOMPARE(r.document.stages[1].name, QStringLiteral("= Finale"));
+    QCOMPARE(unwritable(r.document), QString());
+    const ReadResult back = read(write(r.document));
+    QVERIFY(back.ok);
+    QVERIFY(sameContent(back.document, r.document));
+}
+
 void TestFootballTxt::realFilesReadBackEqual_data()
 {
     QTest::addColumn<QString>("file");
@@ -592,6 +647,15 @@ void TestFootballTxt::writerGivesFirstForms()
                             "         1. FC Heidenheim 1846 v 1. FSV Mainz 05\n"));
     // The second match kept the time of the line above it.
     QCOMPARE(r.document.stages[0].rounds[1].matches[1].time, QTime(15, 30));
+
+    // A match of the same day without a time after one with a time: the
+    // day is given again, so that the time does not carry over to it.
+    const ReadResult sameDay = readText(QStringLiteral("= Cup 1998\n10 June  20.30  A  1-0  B\n10 June  C  0-0  D\n"));
+    QVERIFY(sameDay.ok);
+    QVERIFY(!sameDay.document.stages[0].rounds[0].matches[1].time.isValid());
+    QCOMPARE(unwritable(sameDay.document), QString());
+    const ReadResult back = read(write(sameDay.document));
+    QVERIFY(back.ok && sameContent(back.document, sameDay.document));
 }
 
 void TestFootballTxt::squads()
