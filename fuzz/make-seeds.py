@@ -149,3 +149,65 @@ for g in "ABCDEFGH":
         text.append(b"team  T%s%d |  f%s%d " % (g.encode(), t, g.encode(), t))
         text += [b"player P%d \xc3\xa9" % p for p in range(t)]
 put("fuzz_tournament_text", "minimal", b"\n".join(text) + b"\n")
+
+# --- Football.TXT: pieces of the real files and every untidy form they use.
+open_football = os.path.join(repo, "tests/data/open-football")
+
+
+def head(name, lines):
+    with open(os.path.join(open_football, name), "rb") as f:
+        return b"".join(f.readlines()[:lines])
+
+
+put("fuzz_football_txt", "bundesliga", head("league/de-2023-24-bundesliga.txt", 40))
+put("fuzz_football_txt", "half-played", head("league/de-2025-26-bundesliga.txt", 40)
+    + b"\n\n\xc2\xbb Matchday 34\n  Sat May/16\n    15.30  SV Werder Bremen        v Borussia Dortmund\n")
+put("fuzz_football_txt", "groups-goals", head("worldcup-2022/cup.txt", 60))
+put("fuzz_football_txt", "knockout", head("worldcup-1998/cup_finals.txt", 41))
+put("fuzz_football_txt", "squad", head("worldcup-1998/squads/br-brazil.txt", 30))
+put("fuzz_football_txt", "untidy", "\n".join([
+    "= Testliga 2024/25   # title",
+    "== Regular season",
+    "Group A  |  Nord  S\u00fcd  1. FC K\u00f6ln  Hannover 96",
+    "\u25aa Matchday 1 | June 10-15",
+    "Matchday 1",
+    "[Fri Aug/16]",
+    "  20.30  Nord  2-1 (1-0)  S\u00fcd  @  Platz, Stadt",
+    "         Uruguay 1-3 Costa Rica",
+    "  19:00  Wales  0-2 (0-0) Iran",
+    "  17:00 UTC-3  A  1-0 a.e.t (0-0)  B",
+    "             (Cody Gakpo 26'  Frenkie de Jong 49')",
+    "11 July Netherlands    1-2    Croatia",
+    "  (Vidal 71'pen; Sanchez 11' og  Kane 90+9', 93' (pen.))",
+    "Sat Aug/17 2024",
+    "  X v Y  2-2 a.e.t. (2-2, 1-1), 4-3 pen.",
+    "  (-; Gavi 12'",
+    "   Pedri 45+1')",
+    "\u00bb 1. Round",
+    "  Sun Nov 20",
+    "  P v Q",
+    "Semifinals",
+    "10 June   R  0-0  S",
+    "  (12'  Gavi)",
+    "",
+]).encode() + b"\n")
+put("fuzz_football_txt", "faults", b"= L 2023/24\nMatchday 1\n[Fri Feb/30]\n  A  2-\n  (x 1'\n")
+
+# --- Football.JSON: the league form with every key the reader takes.
+put("fuzz_football_json", "league", b"""{
+  "name": "English Premier League 2023/24",
+  "matches": [
+    {"round": "Matchday 1", "date": "2023-08-11", "time": "20:00", "team1": "Burnley FC",
+     "team2": "Manchester City FC", "score": {"ht": [0, 2], "ft": [0, 3]},
+     "goals2": [{"name": "Erling Haaland", "minute": 4}, {"name": "Erling Haaland", "minute": 36},
+                {"name": "Rodri", "minute": 75, "offset": 2, "penalty": true}]},
+    {"round": "Matchday 1", "date": "2023-08-12", "team1": {"name": "Arsenal FC"}, "team2": "Forest",
+     "score": {"ft": [2, 1]}, "ground": "Emirates Stadium, London",
+     "goals1": [{"name": "Saka", "minute": 26, "owngoal": true}]},
+    {"round": "Final", "time": "18:00 UTC-3", "team1": "A", "team2": "B",
+     "score": {"ht": [1, 0], "ft": [1, 1], "et": [2, 2], "p": [4, 3]}},
+    {"team1": "C", "team2": "D"}
+  ]
+}
+""")
+put("fuzz_football_json", "faults", b'{"name": 1, "matches": [{"team1": "A", "score": {"ft": [1]}}]}')
