@@ -253,8 +253,9 @@ private slots:
                                    << QStringList{"HTM(L)-Dateien (*.htm / *.html)", "Rich Text Format (*.rtf)",
                                                   "Text-Dateien (*.txt)"};
         QTest::newRow("pictures") << 1 << QStringList{"Bitmap-Grafiken (*.bmp)", "CompuServe-Grafik (*.gif)"};
-        QTest::newRow("open") << 2 << QStringList{"Tabulon '98 (*.t98)", "Tabulon 3.2.1 (*.tn3)"};
-        QTest::newRow("save") << 3 << QStringList{"Tabulon '98 (*.t98)"};
+        QTest::newRow("open") << 2 << QStringList{"Tabulon '98 (*.t98)", "Tabulon 3.2.1 (*.tn3)", "Football.TXT (*.txt)",
+                                                  "Football.JSON (*.json)"};
+        QTest::newRow("save") << 3 << QStringList{"Tabulon '98 (*.t98)", "Football.TXT (*.txt)", "Football.JSON (*.json)"};
     }
 
     void fileTypesReadAsCaptioned()
