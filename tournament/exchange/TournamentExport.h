@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "tournament/model/Tournament.h"
+
+// A tournament as Football.TXT: the "Group" lines in the order of the group
+// files, the group matches in the order of matchs.dat, the knock-out
+// matches in the order of tour2.dat under the name of their round. What
+// the tournament files do not hold (dates, venues, half-time and the split
+// of a knock-out score into extra time and shoot-out) is not written; read
+// back with TournamentImport, the text gives the same files.
+namespace TournamentExport {
+
+struct Result
+{
+    bool ok = false;
+    QString error;
+    QByteArray bytes; // UTF-8, LF line ends
+};
+
+Result write(const Tournament &t);
+
+// "Round of 16", "Quarter-finals", "Semi-finals", "Match for third place",
+// "Final" for a stage-2 code.
+QString roundHeading(char code);
+
+} // namespace TournamentExport
