@@ -38,6 +38,7 @@ void appendRuns(FootballTxt::Stage &stage, const MatchList &list, QString (*head
         if (stage.rounds.isEmpty() || h != current) {
             FootballTxt::Round round;
             round.heading = h;
+            round.number = h == QLatin1String("Round of 16") ? 16 : 0; // the first number of the heading
             stage.rounds.append(round);
             current = h;
         }
