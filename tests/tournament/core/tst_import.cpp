@@ -1,0 +1,318 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "tournament/exchange/TournamentImport.h"
+#include "tournament/model/TournamentFiles.h"
+#include "tournament_helper.h"
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run trophex(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TROPHEX_BIN), args);
+    Run r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString data(const QString &relative)
+{
+    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
+}
+
+QString importArg(const QString &relative)
+{
+    return QStringLiteral("--import=") + data(relative);
+}
+
+QStringList lines(const QString &out, const QString &kind)
+{
+    QStringList result;
+    for (const QString &line : out.split(QLatin1Char('\n')))
+        if (line.startsWith(kind + QLatin1Char('\t')))
+            result << line;
+    return result;
+}
+
+// The goals the group files credit to one player of one team.
+int goalsOf(const QString &dir, const char *team, const char *player)
+{
+    Tournament t;
+    if (!charge_groupes(t, dir))
+        return -1;
+    const TEquipe *e = t.cherche_equipe(QString::fromUtf8(team));
+    const int i = cherche_joueur(e, ShortName::fromText(QString::fromUtf8(player)));
+    return i < 0 ? -1 : e->squad[size_t(i)].goals;
+}
+
+// A group stage of eight groups "A1".."H4" in which every match ends 1-0
+// for the team listed first in its group line, except where extra lines
+// are given; the text is written as the open data writes its files.
+QByteArray groupStage(const QByteArray &groupA = QByteArray())
+{
+    QByteArray text = "= Test Cup\n\n";
+    for (char g = 'A'; g <= 'H'; ++g) {
+        text += "Group " + QByteArray(1, g) + " |";
+        for (int k = 1; k <= 4; ++k)
+            text += "  " + QByteArray(1, g) + QByteArray::number(k);
+        text += "\n";
+    }
+    for (char g = 'A'; g <= 'H'; ++g) {
+        text += "\nGroup " + QByteArray(1, g) + "\n";
+        if (g == 'A' && !groupA.isEmpty()) {
+            text += groupA;
+            continue;
+        }
+        for (int i = 1; i <= 4; ++i)
+            for (int j = i + 1; j <= 4; ++j)
+                text += "  " + QByteArray(1, g) + QByteArray::number(i) + "  1-0  " + QByteArray(1, g)
+                        + QByteArray::number(j) + "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void worldCup1998WithSquads();
+    void worldCup2022GroupStageCreditsScorers();
+    void knockoutOutsideTheBracketWritesNothing();
+    void exportReadsBackToTheSameFiles();
+    void badInputNamesFileAndLine_data();
+    void badInputNamesFileAndLine();
+    void lotsAreLeftToStageTwo();
+    void fullSquadNamesTheScorerLeftOut();
+    void namesFoldedForTheCodePage();
+};
+
+void TestImport::worldCup1998WithSquads()
+{
+    QTemporaryDir dir;
+    const Run imp = trophex({importArg("worldcup-1998/cup.txt"), importArg("worldcup-1998/cup_finals.txt"),
+                             QStringLiteral("--squads=") + data("worldcup-1998/squads"), dir.path()});
+    QCOMPARE(imp.exitCode, 0);
+    const Run rep = trophex({QStringLiteral("--report"), dir.path()});
+    QCOMPARE(rep.exitCode, 0);
+
+    // Group A by hand: Brazil 2-1, 3-0, 1-2 (6 points, 6:3), Norway 2-2,
+    // 1-1, 2-1 (5, 5:4), Morocco 2-2, 0-3, 3-0 (4, 5:5), Scotland 1-2, 1-1,
+    // 0-3 (1, 2:6).
+    const QStringList groups = lines(rep.out, QStringLiteral("group"));
+    QCOMPARE(groups.mid(0, 4), (QStringList{"group\tA\t1\tBrazil\t3\t6\t6\t3", "group\tA\t2\tNorway\t3\t5\t5\t4",
+                                            "group\tA\t3\tMorocco\t3\t4\t5\t5", "group\tA\t4\tScotland\t3\t1\t2\t6"}));
+    // Group F: Germany and Yugoslavia both 7 points; Germany ahead on goals
+    // (6:2 against 4:2).
+    QVERIFY(groups.contains("group\tF\t1\tGermany\t3\t7\t6\t2"));
+    QVERIFY(groups.contains("group\tF\t2\tYugoslavia\t3\t7\t4\t2"));
+
+    const QStringList qualifiers = lines(rep.out, QStringLiteral("qualifier"));
+    const QStringList expected = {"Brazil", "Norway", "Italy",   "Chile",      "France",  "Denmark",
+                                  "Nigeria", "Paraguay", "Netherlands", "Mexico", "Germany", "Yugoslavia",
+                                  "Romania", "England", "Argentina", "Croatia"};
+    QCOMPARE(qualifiers.size(), 16);
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(qualifiers[i], QStringLiteral("qualifier\t%1\t%2").arg(i).arg(expected[i]));
+
+    const QStringList bracket = lines(rep.out, QStringLiteral("bracket"));
+    for (const char *l : {"bracket\tquarts\t0\tBrazil", "bracket\tquarts\t2\tFrance", "bracket\tquarts\t7\tArgentina",
+                          "bracket\tdemis\t0\tBrazil", "bracket\tdemis\t1\tFrance", "bracket\tdemis\t2\tNetherlands",
+                          "bracket\tdemis\t3\tCroatia", "bracket\tfinalistes\t0\tBrazil",
+                          "bracket\tfinalistes\t1\tFrance", "bracket\tchampion\t0\tFrance",
+                          "bracket\ttroisieme_place\t0\tCroatia"})
+        QVERIFY2(bracket.contains(QString::fromLatin1(l)), l);
+
+    // The final as the program stores it, and the shoot-out of Argentina
+    // against England (2-2 after extra time, 4-3 on penalties) as 6-5 in
+    // round of 16 match 8 (winner H against runner-up G).
+    const QByteArray tour2 = th::readFile(dir.filePath("tour2.dat"));
+    QCOMPARE(tour2.size(), 16 * TournamentFiles::MatchRecordSize);
+    QVERIFY(tour2.contains(th::matchRecord('Z', "Brazil", "France", 0, 3)));
+    QVERIFY(tour2.contains(th::matchRecord('8', "Argentina", "England", 6, 5)));
+    QVERIFY(tour2.contains(th::matchRecord('A', "Brazil", "Denmark", 3, 2)));
+    QCOMPARE(th::readFile(dir.filePath("matchs.dat")).left(TournamentFiles::MatchRecordSize),
+             th::matchRecord('A', "Brazil", "Scotland", 2, 1));
+
+    // The squads: 22 players of the Brazilian file, the first one first, a
+    // name with letters the code page lacks folded, and a flag drawn.
+    Tournament t;
+    QVERIFY(charge_groupes(t, dir.path()));
+    const TEquipe *brazil = t.cherche_equipe(QStringLiteral("Brazil"));
+    QCOMPARE(brazil->playerCount(), 22);
+    QCOMPARE(brazil->squad[0].name.text(), QStringLiteral("Taffarel"));
+    QCOMPARE(brazil->flag.text(), QStringLiteral("brazil"));
+    QVERIFY(QFile::exists(dir.filePath("brazil.bmp")));
+    const TEquipe *yugoslavia = t.cherche_equipe(QStringLiteral("Yugoslavia"));
+    QCOMPARE(yugoslavia->playerCount(), 22);
+    QVERIFY(cherche_joueur(yugoslavia, ShortName::fromText(QStringLiteral("Miroslav Dukic"))) >= 0);
+    // "de-deutschland.txt" is Germany's squad, "us-united-states.txt" that of USA.
+    QCOMPARE(t.cherche_equipe(QStringLiteral("Germany"))->playerCount(), 22);
+    QCOMPARE(t.cherche_equipe(QStringLiteral("USA"))->playerCount(), 22);
+}
+
+void TestImport::worldCup2022GroupStageCreditsScorers()
+{
+    QTemporaryDir dir;
+    const Run imp = trophex({importArg("worldcup-2022/cup.txt"), dir.path()});
+    QCOMPARE(imp.exitCode, 0);
+    QVERIFY(!imp.out.contains(QStringLiteral("lots")));
+    // Counted by hand in the file: Enner Valencia 16' (pen.), 31' against
+    // Qatar and 49' against the Netherlands; Cody Gakpo 84', 6', 26';
+    // Giorgian De Arrascaeta 26', 32' (kept as 20 characters).
+    QCOMPARE(goalsOf(dir.path(), "Ecuador", "Enner Valencia"), 3);
+    QCOMPARE(goalsOf(dir.path(), "Netherlands", "Cody Gakpo"), 3);
+    QCOMPARE(goalsOf(dir.path(), "Uruguay", "Giorgian De Arrascae"), 2);
+    // Nayef Aguerd's own goal counts for Canada and is credited to nobody.
+    QCOMPARE(goalsOf(dir.path(), "Canada", "Nayef Aguerd"), -1);
+    QCOMPARE(goalsOf(dir.path(), "Morocco", "Nayef Aguerd"), -1);
+
+    const Run rep = trophex({QStringLiteral("--report"), dir.path()});
+    const QStringList groups = lines(rep.out, QStringLiteral("group"));
+    // Group A: Netherlands 7 points (2-0, 1-1, 2-0), Senegal 6 (0-2, 3-1, 2-1).
+    QCOMPARE(groups.mid(0, 2), (QStringList{"group\tA\t1\tNetherlands\t3\t7\t5\t1", "group\tA\t2\tSenegal\t3\t6\t5\t4"}));
+    QCOMPARE(lines(rep.out, QStringLiteral("matches")).value(0).section(QLatin1Char('\t'), 1, 1), QStringLiteral("48"));
+    QVERIFY(!QFile::exists(dir.filePath("tour2.dat")) || th::readFile(dir.filePath("tour2.dat")).isEmpty());
+}
+
+void TestImport::knockoutOutsideTheBracketWritesNothing()
+{
+    QTemporaryDir dir;
+    const Run imp = trophex({importArg("worldcup-2022/cup.txt"), importArg("worldcup-2022/cup_finals.txt"), dir.path()});
+    QCOMPARE(imp.exitCode, 1);
+    // The round of 16 fits; the first quarter-final in the file, Croatia
+    // against Brazil on line 39, meets winners of matches 5 and 7, which the
+    // bracket pairs with the winners of 8 (Portugal) and 6 (Morocco).
+    QVERIFY2(imp.err.contains(QStringLiteral("cup_finals.txt: line 39: Croatia v Brazil")), qPrintable(imp.err));
+    QVERIFY2(imp.err.contains(QStringLiteral("Croatia v Portugal")), qPrintable(imp.err));
+    QVERIFY2(imp.err.contains(QStringLiteral("Morocco v Brazil")), qPrintable(imp.err));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TestImport::exportReadsBackToTheSameFiles()
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const QString squads = QStringLiteral("--squads=") + data("worldcup-1998/squads");
+    QCOMPARE(trophex({importArg("worldcup-1998/cup.txt"), importArg("worldcup-1998/cup_finals.txt"), squads,
+                      first.path()})
+                 .exitCode,
+             0);
+    const QString text = first.filePath("export.txt");
+    QCOMPARE(trophex({QStringLiteral("--export=") + text, first.path()}).exitCode, 0);
+    QCOMPARE(trophex({QStringLiteral("--import=") + text, squads, second.path()}).exitCode, 0);
+    QStringList files{"matchs.dat", "tour2.dat"};
+    for (char g = 'A'; g <= 'H'; ++g)
+        files << TournamentFiles::groupFileName(g);
+    for (const QString &f : files) {
+        const QByteArray a = th::readFile(first.filePath(f));
+        QVERIFY2(!a.isEmpty(), qPrintable(f));
+        QVERIFY2(a == th::readFile(second.filePath(f)), qPrintable(f));
+    }
+}
+
+void TestImport::badInputNamesFileAndLine_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("where");
+    QByteArray score = groupStage();
+    score.replace("A1  1-0  A2", "A1  1-  A2");
+    QTest::newRow("score") << score << QStringLiteral("line 13:");
+    QByteArray three = groupStage();
+    three.replace("Group C |  C1  C2  C3  C4", "Group C |  C1  C2  C3");
+    QTest::newRow("three teams") << three << QStringLiteral("line 5: Group C has 3 teams");
+    QByteArray stranger = groupStage();
+    stranger.replace("B1  1-0  B2", "B1  1-0  Z9");
+    QTest::newRow("team in no group") << stranger << QStringLiteral("line 21: Z9 is in no group");
+    QByteArray missing = groupStage();
+    missing.replace("Group H |  H1  H2  H3  H4\n", "");
+    QTest::newRow("group missing") << missing << QStringLiteral("group H");
+}
+
+void TestImport::badInputNamesFileAndLine()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, where);
+    QTemporaryDir src;
+    QTemporaryDir out;
+    const QString file = src.filePath("cup.txt");
+    th::writeFile(file, text);
+    const Run r = trophex({QStringLiteral("--import=") + file, out.path()});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(file), qPrintable(r.err));
+    QVERIFY2(r.err.contains(where), qPrintable(r.err));
+    QCOMPARE(QDir(out.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void TestImport::lotsAreLeftToStageTwo()
+{
+    // Every match of group A 0-0: only lots can rank its teams.
+    QByteArray groupA;
+    for (int i = 1; i <= 4; ++i)
+        for (int j = i + 1; j <= 4; ++j)
+            groupA += "  A" + QByteArray::number(i) + "  0-0  A" + QByteArray::number(j) + "\n";
+    QTemporaryDir src;
+    QTemporaryDir out;
+    th::writeFile(src.filePath("cup.txt"), groupStage(groupA));
+    const Run r = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"), out.path()});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("drawing of lots")), qPrintable(r.out));
+    const QStringList q = lines(trophex({QStringLiteral("--report"), out.path()}).out, QStringLiteral("qualifier"));
+    QCOMPARE(q.value(0), QStringLiteral("qualifier\t0\t"));
+    QCOMPARE(q.value(1), QStringLiteral("qualifier\t1\t"));
+    QCOMPARE(q.value(2), QStringLiteral("qualifier\t2\tB1"));
+}
+
+void TestImport::fullSquadNamesTheScorerLeftOut()
+{
+    QTemporaryDir src;
+    QTemporaryDir out;
+    QByteArray squad = "= A1\n";
+    for (int i = 1; i <= 23; ++i)
+        squad += "(" + QByteArray::number(i) + ")  MF  Player " + QByteArray::number(i) + "\n";
+    QDir(src.path()).mkdir("squads");
+    th::writeFile(src.filePath("squads/a1.txt"), squad);
+    QByteArray text = groupStage();
+    text.replace("A1  1-0  A2\n", "A1  2-0  A2\n    (Player 3 10'  Stranger 20')\n");
+    th::writeFile(src.filePath("cup.txt"), text);
+    const Run r = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"),
+                           QStringLiteral("--squads=") + src.filePath("squads"), out.path()});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(r.err.contains(QStringLiteral("no room in the squad of A1 for Stranger")), qPrintable(r.err));
+    QCOMPARE(goalsOf(out.path(), "A1", "Player 3"), 1);
+    QCOMPARE(goalsOf(out.path(), "A1", "Stranger"), -1);
+    // All 23 players of the file are in the squad.
+    QCOMPARE(goalsOf(out.path(), "A1", "Player 23"), 0);
+}
+
+void TestImport::namesFoldedForTheCodePage()
+{
+    bool ok = false;
+    QCOMPARE(TournamentImport::storedName(QStringLiteral("Miroslav Đukić"), &ok).bytes(), QByteArray("Miroslav Dukic"));
+    QVERIFY(ok);
+    // Letters the code page holds stay as they are (ü is 0xFC, Š is 0x8A).
+    QCOMPARE(TournamentImport::storedName(QStringLiteral("Šuker Müller"), &ok).bytes(), QByteArray("\x8Auker M\xFCller"));
+    QVERIFY(ok);
+    QCOMPARE(TournamentImport::storedName(QStringLiteral("Sergej Milinković-Savić"), &ok).bytes(),
+             QByteArray("Sergej Milinkovic-Sa"));
+    TournamentImport::storedName(QStringLiteral("Шевченко"), &ok);
+    QVERIFY(!ok);
+}
+
+QTEST_GUILESS_MAIN(TestImport)
+#include "tst_import.moc"
