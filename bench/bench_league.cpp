@@ -155,6 +155,68 @@ void BM_TabBer(benchmark::State &state)
 }
 LEAGUE_BENCHMARK(BM_TabBer);
 
+// The league under the other tie orders: the games of the season are
+// collected once per computation and every group of teams level is
+// compared on the games among them.
+League withOrder(const League &l, TieOrder order)
+{
+    League copy = l;
+    copy.tieOrder = order;
+    return copy;
+}
+
+void BM_TabBer_directFirst(benchmark::State &state)
+{
+    const League l = withOrder(leagueOf(state), TieOrder::DirectThenGoals);
+    Standings s;
+    for (auto _ : state) {
+        TabBer(l, s);
+        benchmark::DoNotOptimize(s.tableTotal[1].points);
+    }
+}
+LEAGUE_BENCHMARK(BM_TabBer_directFirst);
+
+void BM_TabBer_directLast(benchmark::State &state)
+{
+    const League l = withOrder(leagueOf(state), TieOrder::GoalsThenDirect);
+    Standings s;
+    for (auto _ : state) {
+        TabBer(l, s);
+        benchmark::DoNotOptimize(s.tableTotal[1].points);
+    }
+}
+LEAGUE_BENCHMARK(BM_TabBer_directLast);
+
+// The most work the direct comparison can have: every match a 1:1 draw,
+// so that all teams stand level in all three tables, and the games among
+// all of them separate nothing.
+void BM_TabBer_directAllLevel(benchmark::State &state)
+{
+    League l = withOrder(leagueOf(state), TieOrder::DirectThenGoals);
+    for (int j = 1; j <= l.roundCount; ++j)
+        for (int k = 1; k <= l.rowCount(); ++k)
+            l.match(j, k).goalsA = l.match(j, k).goalsB = 1;
+    Standings s;
+    for (auto _ : state) {
+        TabBer(l, s);
+        benchmark::DoNotOptimize(s.tableTotal[1].points);
+    }
+}
+LEAGUE_BENCHMARK(BM_TabBer_directAllLevel);
+
+void BM_KurveBer_allTeams_directFirst(benchmark::State &state)
+{
+    const League l = withOrder(leagueOf(state), TieOrder::DirectThenGoals);
+    CurvePositions pos{};
+    for (auto _ : state) {
+        for (int team = 1; team <= l.teamCount; ++team) {
+            KurveBer(l, team, pos);
+            benchmark::DoNotOptimize(pos[l.roundCount]);
+        }
+    }
+}
+LEAGUE_BENCHMARK(BM_KurveBer_allTeams_directFirst);
+
 // The curves of every team of the league, as the print of all curves
 // computes them.
 void BM_KurveBer_allTeams(benchmark::State &state)

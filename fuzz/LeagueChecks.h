@@ -28,6 +28,8 @@ inline void checkLoadedLeague(const League &l)
             FUZZ_CHECK(m.goalsA >= -1 && m.goalsA <= 999, "goalsA in -1..999");
             FUZZ_CHECK(m.goalsB >= -1 && m.goalsB <= 999, "goalsB in -1..999");
         }
+    FUZZ_CHECK(l.winPoints == 2 || l.winPoints == 3, "winPoints 2 or 3");
+    FUZZ_CHECK(static_cast<int>(l.tieOrder) >= 1 && static_cast<int>(l.tieOrder) <= 3, "tieOrder 1..3");
 }
 
 // Names the first field in which two leagues differ, for the report of a
@@ -38,6 +40,7 @@ inline const char *firstDifference(const League &a, const League &b)
     if (a.hasChampion != b.hasChampion || a.clPlaces != b.clPlaces || a.ucPlaces != b.ucPlaces
         || a.relegationPlaces != b.relegationPlaces) return "zones";
     if (a.currentRound != b.currentRound) return "currentRound";
+    if (a.winPoints != b.winPoints || a.tieOrder != b.tieOrder) return "ranking rules";
     for (int i = 1; i <= League::kMaxTeams; ++i)
         if (a.teamNames[i] != b.teamNames[i]) {
             std::fprintf(stderr, "team %d: '%s' vs '%s'\n", i, qPrintable(a.teamNames[i]),

@@ -30,6 +30,8 @@ void League::NeuSet()
     clPlaces = 1;
     ucPlaces = 3;
     relegationPlaces = 3;
+    winPoints = 3;
+    tieOrder = TieOrder::Goals;
     for (int i = 0; i <= kMaxTeams; ++i) {
         teamNames[i].clear();
         startWins[i] = startDraws[i] = startLosses[i] = 0;
@@ -151,7 +153,8 @@ bool League::sameContents(const League &o) const
 {
     return teamCount == o.teamCount && roundCount == o.roundCount && hasChampion == o.hasChampion
         && clPlaces == o.clPlaces && ucPlaces == o.ucPlaces && relegationPlaces == o.relegationPlaces
-        && currentRound == o.currentRound && teamNames == o.teamNames && startWins == o.startWins
+        && currentRound == o.currentRound && winPoints == o.winPoints && tieOrder == o.tieOrder
+        && teamNames == o.teamNames && startWins == o.startWins
         && startDraws == o.startDraws && startLosses == o.startLosses
         && startGoalsFor == o.startGoalsFor && startGoalsAgainst == o.startGoalsAgainst
         && penaltyPoints == o.penaltyPoints && roundDates == o.roundDates && results == o.results;

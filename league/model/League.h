@@ -18,6 +18,13 @@ struct Match {
     bool operator==(const Match &) const = default;
 };
 
+// How teams level on points are ranked, in the numbering the league file
+// stores: 1 goal difference, goals scored, then slot order; 2 the same, then
+// the matches among the teams still level, then slot order; 3 the matches
+// among the teams level on points first, then goal difference, goals
+// scored and slot order.
+enum class TieOrder { Goals = 1, GoalsThenDirect = 2, DirectThenGoals = 3 };
+
 struct RoundDates {
     QString dateFrom;
     QString dateTo;
@@ -53,6 +60,10 @@ public:
     int ucPlaces = 3;
     int relegationPlaces = 3;
     int currentRound = 1;
+    // Points for a win (2 or 3; a draw is always worth one) and the order
+    // for teams level on points. The defaults rank as every older file did.
+    int winPoints = 3;
+    TieOrder tieOrder = TieOrder::Goals;
 
     // team slots
     std::array<QString, kMaxTeams + 1> teamNames;

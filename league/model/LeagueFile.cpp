@@ -110,6 +110,17 @@ void write(const League &l, IniFile &ini)
     ini.writeInteger(kOptions, QStringLiteral("UC"), l.ucPlaces);
     ini.writeInteger(kOptions, QStringLiteral("AB"), l.relegationPlaces);
     ini.writeInteger(kOptions, QStringLiteral("Actual"), l.currentRound);
+    // The ranking rules are written only when they differ from the rules of
+    // older files, so that an unchanged league is stored byte for byte as
+    // before; going back to the default drops a key saved earlier.
+    if (l.winPoints != 3)
+        ini.writeInteger(kOptions, QStringLiteral("Win"), l.winPoints);
+    else
+        ini.removeKey(kOptions, QStringLiteral("Win"));
+    if (l.tieOrder != TieOrder::Goals)
+        ini.writeInteger(kOptions, QStringLiteral("Order"), static_cast<int>(l.tieOrder));
+    else
+        ini.removeKey(kOptions, QStringLiteral("Order"));
 
     for (int i = 1; i <= l.teamCount; ++i) {
         ini.writeString(kTeams, QString::number(i), l.teamNames[i]);
@@ -178,6 +189,12 @@ void read(const IniFile &ini, League &l)
     l.ucPlaces = ini.readInteger(kOptions, QStringLiteral("UC"), 3);
     l.relegationPlaces = ini.readInteger(kOptions, QStringLiteral("AB"), 3);
     l.currentRound = ini.readInteger(kOptions, QStringLiteral("Actual"), 1);
+    // Anything but the values the settings dialog offers ranks as before.
+    l.winPoints = ini.readInteger(kOptions, QStringLiteral("Win"), 3);
+    if (l.winPoints != 2)
+        l.winPoints = 3;
+    const int order = ini.readInteger(kOptions, QStringLiteral("Order"), 1);
+    l.tieOrder = order == 2 ? TieOrder::GoalsThenDirect : order == 3 ? TieOrder::DirectThenGoals : TieOrder::Goals;
 
     for (int i = 1; i <= l.teamCount; ++i) {
         l.teamNames[i] = ini.readString(kTeams, QString::number(i), QStringLiteral("[keine]"));
@@ -260,6 +277,9 @@ void importTn3(const QByteArray &bytes, League &l)
     l.roundCount = League::kRounds;
     l.currentRound = 1;
     l.hasChampion = true;
+    // The old format knew only today's ranking rules.
+    l.winPoints = 3;
+    l.tieOrder = TieOrder::Goals;
     for (int i = 1; i <= League::kTeams; ++i) {
         l.startWins[i] = l.startDraws[i] = l.startLosses[i] = 0;
         l.startGoalsFor[i] = l.startGoalsAgainst[i] = l.penaltyPoints[i] = 0;

@@ -166,7 +166,7 @@ StandingsRow totalRow(const League &league, int slot, const StandingsRow &played
         t.goalsAgainst = checkedAdd(t.goalsAgainst, league.startGoalsAgainst[slot]);
     }
     int points;
-    if (__builtin_mul_overflow(t.wins, 3, &points) || __builtin_add_overflow(points, t.draws, &points)
+    if (__builtin_mul_overflow(t.wins, league.winPoints, &points) || __builtin_add_overflow(points, t.draws, &points)
         || __builtin_sub_overflow(t.goalsFor, t.goalsAgainst, &t.goalDiff)
         || (league.firstRound > 1 && __builtin_sub_overflow(points, league.penaltyPoints[slot], &points)))
         throw LeagueError(QStringLiteral("Integerüberlauf"));
@@ -200,11 +200,18 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
     curvePos[0] = team;
     if (team > 0) {
         // The table after matchday M counts matchdays firstRound..M, so the
-        // rows carry over from one matchday to the next. The position in a
-        // stable sort is the number of teams ranked above plus the lower
-        // slots tied with the team, plus one.
-        std::array<StandingsRow, League::kMaxTeams + 1> curveAcc{};
-        std::array<StandingsRow, League::kMaxTeams + 1> curveTable{};
+        // rows carry over from one matchday to the next. With the default
+        // order the position in a stable sort is the number of teams ranked
+        // above plus the lower slots tied with the team, plus one; the
+        // direct comparison depends on the whole group of teams level, so
+        // the other orders order that group by the games up to M, as
+        // TabBer does.
+        const bool direct = league.tieOrder != TieOrder::Goals;
+        Ranking::Games games;
+        if (direct)
+            Ranking::collectGames(league, league.roundCount, games);
+        Standings::Accumulator curveAcc{};
+        Standings::Accumulator curveRows{};
         for (int m = std::max(league.firstRound, 1); m <= league.roundCount; ++m) {
             bool played = false;
             for (int k = 1; k <= league.rowCount(); ++k) {
@@ -219,15 +226,21 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
             }
             if (!played)
                 continue;
-            for (int i = 1; i <= n; ++i)
-                curveTable[i] = totalRow(league, i, curveAcc[i]);
-            int position = 1;
             for (int i = 1; i <= n; ++i) {
-                if (i == team)
-                    continue;
-                if (ranksAbove(curveTable[i], curveTable[team])
-                    || (i < team && !ranksAbove(curveTable[team], curveTable[i])))
-                    ++position;
+                curveRows[i] = totalRow(league, i, curveAcc[i]);
+                curveRows[i].team = i;
+            }
+            int position = 1;
+            if (direct) {
+                position = Ranking::positionOf(league, curveRows, games, games.endOfRound[m], team);
+            } else {
+                for (int i = 1; i <= n; ++i) {
+                    if (i == team)
+                        continue;
+                    if (ranksAbove(curveRows[i], curveRows[team])
+                        || (i < team && !ranksAbove(curveRows[team], curveRows[i])))
+                        ++position;
+                }
             }
             curvePos[m] = position;
         }

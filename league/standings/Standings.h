@@ -21,6 +21,24 @@ struct StandingsRow {
     bool operator==(const StandingsRow &) const = default;
 };
 
+// The rule that puts a table row below the row above it: the first of the
+// league's ranking rules in which the two teams differ. SlotOrder is the
+// last resort, when no rule separates them.
+enum class RankReason {
+    None, // row 1, or a row past the league
+    Points,
+    GoalDiff,
+    GoalsFor,
+    DirectPoints,
+    DirectGoalDiff,
+    DirectGoalsFor,
+    SlotOrder,
+};
+
+// "Punkte", "Tordifferenz", "Tore", "direkter Vergleich: Punkte", ...,
+// "Reihenfolge der Mannschaften"; empty for None.
+QString rankReasonText(RankReason reason);
+
 // The six tables of a standings computation over the league's teamCount
 // slots n. The accumulators hold one row per team slot (row i is slot i,
 // rows 1..n); the sorted tables hold the slots in table order in rows 1..n,
@@ -30,10 +48,15 @@ struct StandingsRow {
 struct Standings {
     using Accumulator = std::array<StandingsRow, League::kMaxTeams + 1>;
     using Table = std::array<StandingsRow, League::kMaxTeams + 2>;
+    // Element r (2..teamCount) says why row r of a sorted table stands
+    // below row r - 1.
+    using Reasons = std::array<RankReason, League::kMaxTeams + 2>;
 
     // The number of teams the tables were computed for: readers write rows
     // 1..teamCount.
     int teamCount = League::kTeams;
+    // The last matchday counted: the tables stand after this matchday.
+    int lastRound = League::kRounds;
 
     Accumulator accTotal;
     Accumulator accHome;
@@ -41,14 +64,70 @@ struct Standings {
     Table tableTotal;
     Table tableHome;
     Table tableAway;
+    Reasons reasonTotal{};
+    Reasons reasonHome{};
+    Reasons reasonAway{};
 };
 
 // Rebuilds all six tables of `out` from the results of matchdays
 // firstRound..roundCount, over teamCount slots and rowCount() rows per
 // matchday. With an odd team count one team has no match on a matchday; it
-// simply counts nothing there. Throws LeagueError on an integer overflow.
+// simply counts nothing there. A win is worth the league's winPoints, and
+// teams level on points are ranked by its tieOrder; the reasons of every
+// place are filled as well. Throws LeagueError on an integer overflow.
 void TabBer(const League &league, Standings &out);
+// The same after matchday `lastRound` (held to 0..roundCount): the tables
+// of the league as if nothing after that matchday had been entered.
+void TabBer(const League &league, Standings &out, int lastRound);
+
+// The last matchday from firstRound on that holds a counted result, or 0
+// when there is none: what "the table now" stands after.
+int lastCountedRound(const League &league);
 
 // True when `cand` belongs above `row`: more points, then a better goal
-// difference, then more goals scored. Nothing else separates two teams.
+// difference, then more goals scored. This alone ranks a league with the
+// default order; the direct comparison of the other orders is a matter of
+// the group of teams level, not of two rows, and is applied by TabBer.
 bool ranksAbove(const StandingsRow &cand, const StandingsRow &row);
+
+// The ranking of one table on its own, for computations that accumulate
+// their rows themselves (the fever curves). A game is a counted match
+// between two slots of the league.
+namespace Ranking {
+
+struct Game {
+    int home;
+    int away;
+    int goalsHome;
+    int goalsAway;
+};
+
+// Which side of a game a table counts: the league table both, the home and
+// away tables only their own. The direct comparison counts the same side.
+enum class Side { Both, Home, Away };
+
+// The counted games of matchdays firstRound..lastRound in matchday order,
+// both teams within the league's slots; endOfRound[j] is the number of
+// games up to and including matchday j, so that the games of the first j
+// matchdays are a prefix of the list.
+struct Games {
+    std::array<Game, League::kMaxRounds * League::kMaxRows> list;
+    std::array<int, League::kMaxRounds + 1> endOfRound{};
+    int size = 0;
+};
+void collectGames(const League &league, int lastRound, Games &out);
+
+// Sorts rows 1..teamCount of `acc` into `table` by the league's rules, the
+// direct comparison reading the first `gameCount` games, and fills `why`
+// when given.
+void rank(const League &league, const Standings::Accumulator &acc, const Games &games, int gameCount,
+          Side side, Standings::Table &table, Standings::Reasons *why);
+
+// The position (1..teamCount) of slot `team` in the league table that
+// rank() would give with Side::Both, found without sorting the whole
+// table: the teams ahead before the direct comparison are counted, and
+// only the team's own group of teams level is ordered.
+int positionOf(const League &league, const Standings::Accumulator &acc, const Games &games, int gameCount,
+               int team);
+
+} // namespace Ranking

@@ -53,6 +53,9 @@ private Q_SLOTS:
     void fileWithOnlyOptions();
     void optionValues_data();
     void optionValues();
+    void rankingRulesRead_data();
+    void rankingRulesRead();
+    void rankingRulesWrittenOnlyWhenChanged();
     void loadCorrectsOutOfRangeValues_data();
     void loadCorrectsOutOfRangeValues();
     void datesAreStoredDayMonthYear_data();
@@ -193,6 +196,62 @@ void TestLeagueFile::optionValues()
     QCOMPARE(l.hasChampion, champ);
     QCOMPARE(l.currentRound, actual);
     QCOMPARE(l.teamCount, teamCount);
+}
+
+void TestLeagueFile::rankingRulesRead_data()
+{
+    QTest::addColumn<QByteArray>("options");
+    QTest::addColumn<int>("win");
+    QTest::addColumn<int>("order");
+
+    QTest::newRow("absent") << QByteArray("Actual=1") << 3 << 1;
+    QTest::newRow("two points") << QByteArray("Win=2") << 2 << 1;
+    QTest::newRow("three points") << QByteArray("Win=3") << 3 << 1;
+    QTest::newRow("four points read as three") << QByteArray("Win=4") << 3 << 1;
+    QTest::newRow("no points read as three") << QByteArray("Win=0") << 3 << 1;
+    QTest::newRow("text read as three") << QByteArray("Win=zwei") << 3 << 1;
+    QTest::newRow("hexadecimal two") << QByteArray("Win=0x2") << 2 << 1;
+    QTest::newRow("order 2") << QByteArray("Order=2") << 3 << 2;
+    QTest::newRow("order 3") << QByteArray("Order=3") << 3 << 3;
+    QTest::newRow("order 0 read as 1") << QByteArray("Order=0") << 3 << 1;
+    QTest::newRow("order 4 read as 1") << QByteArray("Order=4") << 3 << 1;
+    QTest::newRow("order -2 read as 1") << QByteArray("Order=-2") << 3 << 1;
+    QTest::newRow("empty order") << QByteArray("Order=") << 3 << 1;
+    QTest::newRow("lower-case keys") << QByteArray("win=2\r\norder=3") << 2 << 3;
+}
+
+void TestLeagueFile::rankingRulesRead()
+{
+    QFETCH(QByteArray, options);
+    QFETCH(int, win);
+    QFETCH(int, order);
+    const League l = loadFrom("[Options]\r\n" + options + "\r\n");
+    QCOMPARE(l.winPoints, win);
+    QCOMPARE(static_cast<int>(l.tieOrder), order);
+}
+
+void TestLeagueFile::rankingRulesWrittenOnlyWhenChanged()
+{
+    const QByteArray options = "[Options]\r\nTitle=Tabulon '98\r\nTeams=18\r\nRounds=34\r\nChamp=1\r\n"
+                               "CL=1\r\nUC=3\r\nAB=3\r\nActual=1\r\n";
+    League l;
+    l.winPoints = 2;
+    l.tieOrder = TieOrder::DirectThenGoals;
+    IniFile ini;
+    LeagueFile::write(l, ini);
+    QVERIFY(ini.toBytes().startsWith(options + "Win=2\r\nOrder=3\r\n[Teams]\r\n"));
+    QVERIFY(loadFrom(ini.toBytes()).sameContents(l));
+
+    l.winPoints = 3;
+    l.tieOrder = TieOrder::GoalsThenDirect;
+    LeagueFile::write(l, ini);
+    QVERIFY(ini.toBytes().startsWith(options + "Order=2\r\n[Teams]\r\n"));
+
+    // Back to the rules of old files: saved over the same file, the league
+    // is stored byte for byte as a league that never changed them.
+    l.tieOrder = TieOrder::Goals;
+    LeagueFile::write(l, ini);
+    QCOMPARE(ini.toBytes(), emptyLeagueFile(""));
 }
 
 void TestLeagueFile::loadCorrectsOutOfRangeValues_data()
