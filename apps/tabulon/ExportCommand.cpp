@@ -25,6 +25,9 @@ struct Request {
     ExportFormat format = ExportFormat::Html;
     QString output;
     QString league;
+    // The tables after this matchday; 0 = after the last one.
+    int matchday = 0;
+    bool explain = false;
 };
 
 // Returns the parsed request, or the reason why the arguments are wrong.
@@ -39,12 +42,18 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         }
         const int eq = arg.indexOf(QLatin1Char('='));
         const QString name = arg.left(eq < 0 ? arg.size() : eq);
+        const bool flag = name == QLatin1String("--explain");
         if (name != QLatin1String("--export") && name != QLatin1String("--format")
-            && name != QLatin1String("--output") && name != QLatin1String("--team")) {
+            && name != QLatin1String("--output") && name != QLatin1String("--team")
+            && name != QLatin1String("--matchday") && !flag) {
             problem = QStringLiteral("unknown option %1").arg(arg);
             return std::nullopt;
         }
-        if (eq < 0) {
+        if (flag && eq >= 0) {
+            problem = QStringLiteral("%1 takes no value").arg(name);
+            return std::nullopt;
+        }
+        if (eq < 0 && !flag) {
             problem = QStringLiteral("%1 needs a value (%1=...)").arg(name);
             return std::nullopt;
         }
@@ -121,6 +130,25 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         return std::nullopt;
     }
 
+    const bool tables = !r.curve && r.document == ExportDocument::Tables;
+    if (options.contains(QStringLiteral("--matchday"))) {
+        if (!tables) {
+            problem = QStringLiteral("--matchday belongs to --export=tables only");
+            return std::nullopt;
+        }
+        bool ok = false;
+        r.matchday = options.value(QStringLiteral("--matchday")).toInt(&ok);
+        if (!ok || r.matchday < 1 || r.matchday > League::kMaxRounds) {
+            problem = QStringLiteral("--matchday must be a matchday from 1 to 99");
+            return std::nullopt;
+        }
+    }
+    r.explain = options.contains(QStringLiteral("--explain"));
+    if (r.explain && !(tables && r.format == ExportFormat::Text)) {
+        problem = QStringLiteral("--explain belongs to --export=tables --format=txt only");
+        return std::nullopt;
+    }
+
     r.output = options.value(QStringLiteral("--output"));
     if (r.output.isEmpty()) {
         problem = QStringLiteral("missing --output=FILE");
@@ -140,6 +168,9 @@ const char *exportUsage()
     return "  --export=tables|cross|matchdays --format=html|txt|rtf --output=FILE LEAGUE\n"
            "                         write the tables, cross table or matchdays of\n"
            "                         LEAGUE (*.T98 or old *.tn3) to FILE\n"
+           "  --export=tables ... [--matchday=N] [--explain]\n"
+           "                         the tables after matchday N; with --format=txt\n"
+           "                         and --explain each place gives the rule behind it\n"
            "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
            "                         write the fever curve of team slot N (1..18)\n"
            "  --export=calendar --output=FILE LEAGUE\n"
@@ -175,9 +206,17 @@ int runExport(const QStringList &args)
             }
             bytes = exportCurve(request->team, request->format, league);
         } else {
+            if (request->matchday > league.roundCount) {
+                beyond = QStringLiteral("--matchday must be a matchday from 1 to %1").arg(league.roundCount);
+                return;
+            }
             // As after the league table view: zones from the league's settings.
             const RowBandColors bands = bandsForView(TableView::Total, league);
-            bytes = exportDocument(request->document, request->format, league, bands);
+            ExportOptions options;
+            if (request->matchday > 0)
+                options.lastRound = request->matchday;
+            options.explain = request->explain;
+            bytes = exportDocument(request->document, request->format, league, bands, options);
         }
         writeExportFile(request->output, bytes, request->format);
     });

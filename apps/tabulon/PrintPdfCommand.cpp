@@ -24,6 +24,7 @@ struct Request {
     bool cross = false;
     QString matchdays; // empty, "all", "filled" or a list
     QString curves;    // empty, "all" or a list
+    int matchday = 0;  // the tables after this matchday; 0 = after the last
 };
 
 std::optional<Request> parse(const QStringList &args, QString &problem)
@@ -41,7 +42,7 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
         const bool flag = name == QLatin1String("--tables") || name == QLatin1String("--cross");
         const bool valued = name == QLatin1String("--print-pdf") || name == QLatin1String("--matchdays")
-                            || name == QLatin1String("--curves");
+                            || name == QLatin1String("--curves") || name == QLatin1String("--matchday");
         if (!flag && !valued) {
             problem = QStringLiteral("unknown option %1").arg(arg);
             return std::nullopt;
@@ -70,6 +71,14 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     r.matchdays = seen.value(QStringLiteral("--matchdays"));
     r.curves = seen.value(QStringLiteral("--curves"));
     r.anySelection = r.tables || r.cross || !r.matchdays.isEmpty() || !r.curves.isEmpty();
+    if (seen.contains(QStringLiteral("--matchday"))) {
+        bool ok = false;
+        r.matchday = seen.value(QStringLiteral("--matchday")).toInt(&ok);
+        if (!ok || r.matchday < 1 || r.matchday > League::kMaxRounds) {
+            problem = QStringLiteral("--matchday must be a matchday from 1 to 99");
+            return std::nullopt;
+        }
+    }
 
     if (!r.matchdays.isEmpty() && r.matchdays != QLatin1String("all")
         && r.matchdays != QLatin1String("filled") && !parseNumberList(r.matchdays, League::kMaxRounds)) {
@@ -95,6 +104,12 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
 std::optional<PrintSelection> selectionFor(const Request &r, const League &league, QString *problem)
 {
     PrintSelection s = defaultPrintSelection(league);
+    if (r.matchday > league.roundCount) {
+        *problem = QStringLiteral("--matchday must be a matchday from 1 to %1").arg(league.roundCount);
+        return std::nullopt;
+    }
+    if (r.matchday > 0)
+        s.tablesRound = r.matchday;
     if (!r.anySelection)
         return s;
     s.tables = r.tables;
@@ -141,11 +156,12 @@ std::optional<PrintSelection> selectionFor(const Request &r, const League &leagu
 const char *printPdfUsage()
 {
     return "  --print-pdf=FILE [--tables] [--cross] [--matchdays=all|filled|LIST]\n"
-           "             [--curves=all|LIST] LEAGUE\n"
+           "             [--curves=all|LIST] [--matchday=N] LEAGUE\n"
            "                         write the printed pages of LEAGUE as a PDF: the\n"
            "                         tables, the cross table, matchdays and team curves\n"
            "                         named (LIST like 1-6,9); without any of them what\n"
-           "                         the print dialog preselects\n";
+           "                         the print dialog preselects; the tables after\n"
+           "                         matchday N\n";
 }
 
 int runPrintPdf(const QStringList &args)

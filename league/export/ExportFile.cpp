@@ -45,16 +45,16 @@ void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFor
 }
 
 QByteArray exportDocument(ExportDocument document, ExportFormat format, const League &league,
-                          const RowBandColors &rowBandColor)
+                          const RowBandColors &rowBandColor, const ExportOptions &options)
 {
     switch (document) {
     case ExportDocument::Tables: {
         Standings standings;
-        TabBer(league, standings);
+        TabBer(league, standings, options.lastRound);
         switch (format) {
         case ExportFormat::Html: return Exp_tb_HTM(standings, rowBandColor);
         case ExportFormat::Rtf: return Exp_tb_RTF(standings, rowBandColor);
-        case ExportFormat::Text: return Exp_tb_TXT(standings);
+        case ExportFormat::Text: return Exp_tb_TXT(standings, options.explain);
         default: break;
         }
         break;

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "league/model/League.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
-class League;
 class CrossGrid;
 struct Standings;
 struct RowBandColors;
@@ -22,7 +23,9 @@ enum class ExportFormat { Html, Rtf, Text, Bmp, Gif, Calendar };
 QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandColor);
 QByteArray Exp_kt_HTM(const CrossGrid &grid);
 QByteArray Exp_st_HTM(const League &league);
-QByteArray Exp_tb_TXT(const Standings &standings);
+// With `explain`, every table row below the first ends with the rule that
+// put it below the row above ("Punkte", "direkter Vergleich: Tore", ...).
+QByteArray Exp_tb_TXT(const Standings &standings, bool explain = false);
 QByteArray Exp_kt_TXT(const CrossGrid &grid);
 QByteArray Exp_st_TXT(const League &league);
 QByteArray Exp_tb_RTF(const Standings &standings, const RowBandColors &rowBandColor);
@@ -34,11 +37,19 @@ QByteArray Exp_st_RTF(const League &league);
 QByteArray Exp_krv_BMP(const QImage &picture);
 QByteArray Exp_krv_GIF(const QImage &picture);
 
+// What a document export can be asked for besides its format: the tables
+// after a matchday (by default after the last one, the whole season), and
+// the reason of every place in the text tables.
+struct ExportOptions {
+    int lastRound = League::kMaxRounds;
+    bool explain = false;
+};
+
 // Recomputes what the document needs (standings or cross-table grid) and
 // runs the writer for the format. Bmp and Gif are not document formats and
 // throw std::invalid_argument.
 QByteArray exportDocument(ExportDocument document, ExportFormat format, const League &league,
-                          const RowBandColors &rowBandColor);
+                          const RowBandColors &rowBandColor, const ExportOptions &options = {});
 
 // Draws the curve of `team` (1..teamCount) on the chart of the league's
 // shape and encodes it as Bmp or Gif.

@@ -55,7 +55,8 @@ void header(ExportText &t, const QString &titleLine)
     t.line(titleLine);
 }
 
-void standingsTable(ExportText &t, const QString &label, const Standings::Table &table, int teams)
+void standingsTable(ExportText &t, const QString &label, const Standings::Table &table, int teams,
+                    const Standings::Reasons *why = nullptr)
 {
     t.line(rule(65));
     t.line(left(label, 30) + QStringLiteral("Sp  s  u  n  Pkt     Tore      Diff"));
@@ -66,7 +67,8 @@ void standingsTable(ExportText &t, const QString &label, const Standings::Table 
                + right(row.wins, 2) + QLatin1Char(' ') + right(row.draws, 2) + QLatin1Char(' ')
                + right(row.losses, 2) + QStringLiteral("  ") + right(row.points, 3) + QLatin1Char(' ')
                + right(row.goalsFor, 5) + QStringLiteral(" : ") + left(row.goalsAgainst, 5)
-               + right(row.goalDiff, 5));
+               + right(row.goalDiff, 5)
+               + (why && r > 1 ? QStringLiteral("   ") + rankReasonText((*why)[r]) : QString()));
     }
     t.line(rule(65));
 }
@@ -85,16 +87,20 @@ QString crossCell(const QString &text)
 
 } // namespace
 
-QByteArray Exp_tb_TXT(const Standings &standings)
+QByteArray Exp_tb_TXT(const Standings &standings, bool explain)
 {
     ExportText t;
     header(t, QString(22, QLatin1Char(' ')) + QStringLiteral("Tabelle und Bilanzen"));
     t.line();
-    standingsTable(t, QStringLiteral("Tabelle"), standings.tableTotal, standings.teamCount);
+    // The reasons stand after the difference, outside the ruled width.
+    standingsTable(t, QStringLiteral("Tabelle"), standings.tableTotal, standings.teamCount,
+                   explain ? &standings.reasonTotal : nullptr);
     t.line();
-    standingsTable(t, QStringLiteral("Heimbilanz"), standings.tableHome, standings.teamCount);
+    standingsTable(t, QStringLiteral("Heimbilanz"), standings.tableHome, standings.teamCount,
+                   explain ? &standings.reasonHome : nullptr);
     t.line();
-    standingsTable(t, QStringLiteral("Auswärtsbilanz"), standings.tableAway, standings.teamCount);
+    standingsTable(t, QStringLiteral("Auswärtsbilanz"), standings.tableAway, standings.teamCount,
+                   explain ? &standings.reasonAway : nullptr);
     return t.bytes();
 }
 

@@ -383,7 +383,7 @@ void LeaguePrintJobs::build(const PrintSelection &selection, const std::function
 
     if (selection.tables) {
         Standings standings;
-        TabBer(m_league, standings);
+        TabBer(m_league, standings, selection.tablesRound);
         DruckTab(standings);
     }
     report(25);

@@ -18,6 +18,9 @@ struct Standings;
 // What one print command prints: the choices of the print selection dialog.
 struct PrintSelection {
     bool tables = true;
+    // The tables stand after this matchday; the default, past every
+    // league's last matchday, prints them after the last one.
+    int tablesRound = League::kMaxRounds;
     bool crossTable = true;
     std::array<bool, League::kMaxRounds + 1> rounds{}; // matchdays 1..roundCount
     std::array<bool, League::kMaxTeams + 1> teams{};   // curves of team slots 1..teamCount

@@ -84,6 +84,7 @@ private slots:
     void leagueTableColours_data();
     void leagueTableColours();
     void progressIsReported();
+    void tablesAfterChosenMatchdayAndByTheLeaguesOrder();
 };
 
 void TestPrintJobs::roundEntries_data()
@@ -482,6 +483,39 @@ void TestPrintJobs::progressIsReported()
     QList<int> steps;
     jobs.build(nothingSelected(l), [&](int p) { steps << p; });
     QCOMPARE(steps, (QList<int>{25, 50, 75, 100}));
+}
+
+void TestPrintJobs::tablesAfterChosenMatchdayAndByTheLeaguesOrder()
+{
+    // Matchday 1: B beats A 1:0. Matchday 2: A beats C 3:0. After both, A
+    // (3 points, +2) leads B (3, +1) on goal difference; by the games
+    // between them B leads; after matchday 1 B leads and A is last (-1).
+    League l = namedLeague();
+    l.match(1, 1) = Match{2, 1, 1, 0};
+    l.match(2, 1) = Match{1, 3, 3, 0};
+    const auto leagueTableRow = [](const RecordedPage &page, const QString &name) {
+        const QList<RecordedText> rows = page.textsMatching(name);
+        return rows.isEmpty() ? -1.0 : rows.at(0).baseline.y();
+    };
+    const auto firstPage = [&](const League &league, int tablesRound) {
+        PrintSelection s = nothingSelected(league);
+        s.tables = true;
+        s.tablesRound = tablesRound;
+        TPageWriter w;
+        LeaguePrintJobs jobs(league, RowBandColors::defaultLayout(), w);
+        jobs.build(s);
+        return recordPage(w, 1);
+    };
+
+    RecordedPage page = firstPage(l, League::kMaxRounds);
+    QVERIFY(leagueTableRow(page, "Team A") < leagueTableRow(page, "Team B"));
+    page = firstPage(l, 1);
+    QVERIFY(leagueTableRow(page, "Team B") < leagueTableRow(page, "Team C"));
+    QVERIFY(leagueTableRow(page, "Team R") < leagueTableRow(page, "Team A"));
+    l.tieOrder = TieOrder::DirectThenGoals;
+    page = firstPage(l, League::kMaxRounds);
+    QVERIFY(leagueTableRow(page, "Team B") < leagueTableRow(page, "Team A"));
+    QVERIFY(leagueTableRow(page, "Team A") < leagueTableRow(page, "Team C"));
 }
 
 QTEST_MAIN(TestPrintJobs)
