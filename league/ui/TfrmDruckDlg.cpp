@@ -3,15 +3,19 @@
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/print/TPageWriter.h"
+#include "league/standings/Standings.h"
 #include "league/ui/FormUtil.h"
 #include "league/ui/TfrmDruck.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QSpinBox>
 #include <QScrollArea>
 
 #include <algorithm>
@@ -109,6 +113,19 @@ TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TP
     CheckBox35->setGeometry(10, 10, 150, 18);
     auto *lblDrucken = new QLabel(QStringLiteral("drucken"), this);
     lblDrucken->setGeometry(28, 28, 120, 15);
+    // The matchday the printed tables stand after, under the tables' box.
+    auto *lblTabST = new QLabel(QStringLiteral("Tabellen nach dem Spieltag"), this);
+    lblTabST->setObjectName(QStringLiteral("lblTabST"));
+    lblTabST->setGeometry(28, 86, 134, 20);
+    seTabST = new QSpinBox(this);
+    seTabST->setObjectName(QStringLiteral("seTabST"));
+    seTabST->setGeometry(28, 106, 56, 22);
+    // A spin box lays out its text field when it is resized, which a hidden
+    // widget is only when first shown; laid out now, every field of the
+    // dialog stands within its box from the start.
+    QResizeEvent laidOut(seTabST->size(), QSize());
+    QCoreApplication::sendEvent(seTabST, &laidOut);
+    lblTabST->setBuddy(seTabST);
     CheckBox36 = new QCheckBox(QStringLiteral("Kreuztabelle drucken"), this);
     CheckBox36->setObjectName(QStringLiteral("CheckBox36"));
     CheckBox36->setGeometry(10, 54, 150, 18);
@@ -157,6 +174,7 @@ TfrmDruckDlg::TfrmDruckDlg(League &league, const RowBandColors &rowBandColor, TP
     connect(SpeedButton5, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton5Click);
     connect(SpeedButton4, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton4Click);
     connect(SpeedButton6, &QPushButton::clicked, this, &TfrmDruckDlg::SpeedButton6Click);
+    connect(CheckBox35, &QCheckBox::toggled, seTabST, &QWidget::setEnabled);
     connect(bbOK, &QPushButton::clicked, this, [this] { done(1); });
     connect(bbAbbr, &QPushButton::clicked, this, [this] { done(2); });
     connect(bbHilfe, &QPushButton::clicked, this, &TfrmDruckDlg::bbHilfeClick);
@@ -169,6 +187,9 @@ void TfrmDruckDlg::resetChoices()
     filledRounds = defaults.filledRounds;
     CheckBox35->setChecked(true);
     CheckBox36->setChecked(true);
+    // As the table window: after the last matchday with a result.
+    seTabST->setRange(std::max(m_league.firstRound, 1), std::max(m_league.roundCount, 1));
+    seTabST->setValue(std::max(lastCountedRound(m_league), m_league.firstRound));
     followShape();
     for (int j = 1; j <= m_league.roundCount; ++j)
         roundBoxes[j]->setChecked(defaults.rounds[j]);
@@ -189,6 +210,7 @@ PrintSelection TfrmDruckDlg::selection() const
 {
     PrintSelection s;
     s.tables = CheckBox35->isChecked();
+    s.tablesRound = seTabST->value();
     s.crossTable = CheckBox36->isChecked();
     for (int j = 1; j <= m_league.roundCount; ++j)
         s.rounds[j] = roundBoxes[j] && roundBoxes[j]->isChecked();

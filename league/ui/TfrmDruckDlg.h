@@ -12,6 +12,7 @@ class QCheckBox;
 class QFrame;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class TfrmDruck;
 class TPageWriter;
 struct RowBandColors;
@@ -49,6 +50,7 @@ public:
 
     QCheckBox *CheckBox35 = nullptr; // tables
     QCheckBox *CheckBox36 = nullptr; // cross table
+    QSpinBox *seTabST = nullptr;     // the tables after this matchday
     // Matchdays 1..34 are CheckBox1..CheckBox34 and team slots 1..18
     // CheckBox37..CheckBox54, as they always were; the boxes of a larger
     // league (chkST35.., chkTeam19..) are made when a league needs them.

@@ -4,6 +4,7 @@
 #include "league/ui/FormUtil.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,8 +48,9 @@ TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmEinst"));
     setWindowTitle(QStringLiteral("Grundeinstellungen der Liga"));
-    // The league's shape sits in a line below the team table.
-    FormUtil::makeFixedDialog(this, 540, kShapeTop + 30);
+    // The league's shape and its ranking rules sit in two lines below the
+    // team table.
+    FormUtil::makeFixedDialog(this, 540, kShapeTop + 60);
     setModal(true);
     // The controls, 192 of them in the team table alone, are built on first
     // use or right after the main window's first paint, so that the program's
@@ -139,10 +141,15 @@ void TfrmEinst::buildControls()
     }
     scroll->setWidget(table);
 
-    auto shape = [this](QSpinBox *&s, const char *name, int min, int max, int x, const QString &text) {
-        QLabel *l = label(this, text, x, kShapeTop, 0, 22);
+    // A label read in full with its field beside it; gives the field's left edge.
+    auto labelled = [this](int x, int y, const QString &text) {
+        QLabel *l = label(this, text, x, y, 0, 22);
         l->adjustSize();
         l->setFixedHeight(22);
+        return l;
+    };
+    auto shape = [&](QSpinBox *&s, const char *name, int min, int max, int x, const QString &text) {
+        QLabel *l = labelled(x, kShapeTop, text);
         s = new QSpinBox(this);
         s->setObjectName(QString::fromLatin1(name));
         s->setRange(min, max);
@@ -151,6 +158,16 @@ void TfrmEinst::buildControls()
     };
     shape(seTeams, "seTeams", League::kMinTeams, League::kMaxTeams, 10, QStringLiteral("Mannschaften"));
     shape(seRounds, "seRounds", League::kMinRounds, League::kMaxRounds, 160, QStringLiteral("Spieltage"));
+    shape(seSieg, "seSieg", 2, 3, 290, QStringLiteral("Punkte für einen Sieg"));
+    seSieg->setValue(3);
+    QLabel *orderLabel = labelled(10, kShapeTop + 30, QStringLiteral("Reihenfolge bei Punktgleichheit"));
+    cboReihenfolge = new QComboBox(this);
+    cboReihenfolge->setObjectName(QStringLiteral("cboReihenfolge"));
+    cboReihenfolge->addItems({QStringLiteral("Tordifferenz, Tore"),
+                              QStringLiteral("Tordifferenz, Tore, direkter Vergleich"),
+                              QStringLiteral("Direkter Vergleich")});
+    cboReihenfolge->setGeometry(10 + orderLabel->width() + 6, kShapeTop + 30, 260, 22);
+    orderLabel->setBuddy(cboReihenfolge);
     seTeams->setValue(League::kTeams);
     seRounds->setValue(League::kRounds);
     seTeamsChange(League::kTeams);
@@ -165,7 +182,8 @@ void TfrmEinst::buildControls()
         order << meSS[k] << meSU[k] << meSN[k] << meTorE[k] << meTorA[k];
     for (int k = 1; k <= League::kMaxTeams; ++k)
         order << meStrP[k];
-    order << bbOK << chkCh << seCL << seUC << seAb << bbAbbr << bbHilfe << seTeams << seRounds;
+    order << bbOK << chkCh << seCL << seUC << seAb << bbAbbr << bbHilfe << seTeams << seRounds << seSieg
+          << cboReihenfolge;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 
@@ -269,6 +287,8 @@ void TfrmEinst::fillFrom(const League &league)
     seCL->setValue(league.clPlaces);
     seUC->setValue(league.ucPlaces);
     seAb->setValue(league.relegationPlaces);
+    seSieg->setValue(league.winPoints);
+    cboReihenfolge->setCurrentIndex(static_cast<int>(league.tieOrder) - 1);
     // Slots beyond the league start empty, should the user add them.
     for (int k = 1; k <= League::kMaxTeams; ++k)
         edTeam[k]->setText(k <= league.teamCount ? league.teamNames[k] : QString());
@@ -293,6 +313,8 @@ void TfrmEinst::writeTo(League &league) const
     league.clPlaces = seCL->value();
     league.ucPlaces = seUC->value();
     league.relegationPlaces = seAb->value();
+    league.winPoints = seSieg->value();
+    league.tieOrder = static_cast<TieOrder>(cboReihenfolge->currentIndex() + 1);
     for (int k = 1; k <= league.teamCount; ++k) {
         league.teamNames[k] = edTeam[k]->text();
         league.startWins[k] = FormUtil::maskedNumber(meSS[k], 0);

@@ -7,6 +7,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -54,6 +55,10 @@ private:
     QSpinBox *seAb = nullptr;
     QSpinBox *seTeams = nullptr;
     QSpinBox *seRounds = nullptr;
+    // The ranking rules: points for a win, and the order of the teams
+    // level on points (item i is the league file's Order i + 1).
+    QSpinBox *seSieg = nullptr;
+    QComboBox *cboReihenfolge = nullptr;
     QWidget *m_table = nullptr;
     // The league the fields were filled from, asked whether it can take the
     // new shape when the user confirms.

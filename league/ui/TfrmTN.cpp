@@ -1008,11 +1008,15 @@ void TfrmTN::showTables(int first)
 {
     guarded([&] {
         auto view = static_cast<TableView>(first);
+        // The tables open after the last matchday with a result; a matchday
+        // chosen in the window stays when the user switches the view.
+        int round = std::max(lastCountedRound(m_league), m_league.firstRound);
         for (;;) {
             Standings standings;
-            TabBer(m_league, standings);
+            TabBer(m_league, standings, round);
             m_frmTab->fill(view, standings, m_league);
             const int result = m_frmTab->exec();
+            round = m_frmTab->shownRound();
             if (result == TfrmTab::kFirstSwitch || result == TfrmTab::kSecondSwitch)
                 view = m_frmTab->switchTarget(result);
             else

@@ -1,12 +1,16 @@
 #include "league/ui/TfrmTab.h"
 
 #include "league/model/League.h"
+#include "league/model/LeagueError.h"
 #include "league/ui/FormUtil.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace {
 
@@ -153,10 +157,44 @@ void TfrmTab::buildControls()
     button(bbOK, "bbOK", QStringLiteral("Schließen"), QRect(380, 316, 90, 28));
     bbOK->setDefault(true);
 
+    // Between the switch buttons and the others: the matchday the tables
+    // stand after.
+    auto *lblST = new QLabel(QStringLiteral("nach dem Spieltag"), this);
+    lblST->setObjectName(QStringLiteral("lblST"));
+    lblST->setGeometry(118, 311, 94, 20);
+    lblST->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    seST = new QSpinBox(this);
+    seST->setObjectName(QStringLiteral("seST"));
+    seST->setGeometry(216, 311, 56, 20);
+    seST->setRange(1, League::kRounds);
+    lblST->setBuddy(seST);
+    // The status line along the bottom: why the row under the mouse stands
+    // below the row above it.
+    lblGrund = new QLabel(this);
+    lblGrund->setObjectName(QStringLiteral("lblGrund"));
+    lblGrund->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblGrund->setTextFormat(Qt::PlainText);
+    lblGrund->setIndent(3);
+    // The cells of a row let the mouse through to its band, so that the
+    // band's tooltip and the status line cover the whole row; the band and
+    // the name (which takes the mouse when it is cut) say which row they
+    // belong to.
+    for (int r = 1; r <= League::kMaxTeams; ++r) {
+        for (QLabel *l : {m_placeLeft[r], lblTeam[r], lblSp[r], lblSs[r], lblSu[r], lblSn[r], lblPkt[r], lblTe[r],
+                          m_colon[r], lblTa[r], lblTd[r], m_placeRight[r]})
+            l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        for (QWidget *w : std::initializer_list<QWidget *>{Shape[r], lblTeam[r]}) {
+            w->setProperty("tabRow", r);
+            w->installEventFilter(this);
+        }
+    }
+    m_box->installEventFilter(this);
+
     connect(bb1, &QPushButton::clicked, this, [this] { done(kFirstSwitch); });
     connect(bb2, &QPushButton::clicked, this, [this] { done(kSecondSwitch); });
     connect(bbOK, &QPushButton::clicked, this, [this] { done(kClose); });
     connect(bbHilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 4); });
+    connect(seST, &QSpinBox::valueChanged, this, &TfrmTab::seSTChange);
 
     layoutRows();
     applyBands();
@@ -187,7 +225,10 @@ void TfrmTab::layoutRows()
     bb2->move(2, 330 + grow);
     bbHilfe->move(284, 316 + grow);
     bbOK->move(380, 316 + grow);
-    setFixedSize(472, 352 + grow);
+    findChild<QLabel *>(QStringLiteral("lblST"))->move(118, 311 + grow);
+    seST->move(216, 311 + grow);
+    lblGrund->setGeometry(2, 353 + grow, 468, 18);
+    setFixedSize(472, 373 + grow);
 }
 
 void TfrmTab::setTeamCount(int teams)
@@ -237,14 +278,35 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
     const Standings::Table &table = view == TableView::Home   ? standings.tableHome
                                     : view == TableView::Away ? standings.tableAway
                                                               : standings.tableTotal;
+    m_reasons = view == TableView::Home   ? standings.reasonHome
+                : view == TableView::Away ? standings.reasonAway
+                                          : standings.reasonTotal;
+    m_league = &league;
+    m_round = standings.lastRound;
+    {
+        // The chooser offers the matchdays entered match by match.
+        const QSignalBlocker block(seST);
+        seST->setRange(std::max(league.firstRound, 1), std::max(league.roundCount, 1));
+        seST->setValue(m_round);
+    }
     for (int r = 1; r <= league.teamCount; ++r) {
         const StandingsRow &row = table[r];
+        const QString reason = reasonLine(r);
         // A name wider than its cell is cut at the end with "…" (centred it
-        // would lose both ends); the whole name is the cell's tooltip.
+        // would lose both ends); the whole name is the cell's tooltip,
+        // above the reason of the place.
         const QString shown =
             lblTeam[r]->fontMetrics().elidedText(row.name, Qt::ElideRight, lblTeam[r]->width());
         lblTeam[r]->setText(shown);
-        lblTeam[r]->setToolTip(shown == row.name ? QString() : FormUtil::plainToolTip(row.name));
+        // The row's band carries the reason, and the cells let the mouse
+        // through to it; only a cut name takes the mouse for its tooltip,
+        // which then gives the reason below the name.
+        const bool cut = shown != row.name;
+        lblTeam[r]->setAttribute(Qt::WA_TransparentForMouseEvents, !cut);
+        lblTeam[r]->setToolTip(!cut              ? QString()
+                               : reason.isEmpty() ? FormUtil::plainToolTip(row.name)
+                                                  : FormUtil::plainToolTip(row.name + QLatin1Char('\n') + reason));
+        Shape[r]->setToolTip(reason);
         lblSp[r]->setText(QString::number(row.games));
         lblSs[r]->setText(QString::number(row.wins));
         lblSu[r]->setText(QString::number(row.draws));
@@ -253,5 +315,60 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
         lblTe[r]->setText(QString::number(row.goalsFor));
         lblTa[r]->setText(QString::number(row.goalsAgainst));
         lblTd[r]->setText(QString::number(row.goalDiff));
+    }
+    showStatus(0);
+}
+
+int TfrmTab::shownRound() const
+{
+    return seST ? seST->value() : m_round;
+}
+
+QString TfrmTab::reasonLine(int row) const
+{
+    if (row < 2 || row > m_teams || m_reasons[row] == RankReason::None)
+        return QString();
+    return QStringLiteral("Platz %1 hinter Platz %2 – %3").arg(row).arg(row - 1).arg(rankReasonText(m_reasons[row]));
+}
+
+QString TfrmTab::statusText() const
+{
+    return lblGrund ? lblGrund->text() : QString();
+}
+
+void TfrmTab::showStatus(int row)
+{
+    const QString reason = reasonLine(row);
+    if (!reason.isEmpty())
+        lblGrund->setText(reason);
+    else if (row == 1)
+        lblGrund->setText(QStringLiteral("Platz 1"));
+    else
+        lblGrund->setText(QStringLiteral("Stand nach dem %1. Spieltag").arg(shownRound()));
+}
+
+bool TfrmTab::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseButtonPress) {
+        const QVariant row = watched->property("tabRow");
+        if (row.isValid())
+            showStatus(row.toInt());
+    } else if (event->type() == QEvent::Leave && watched == m_box) {
+        showStatus(0);
+    }
+    return BuiltOnUseDialog::eventFilter(watched, event);
+}
+
+void TfrmTab::seSTChange(int round)
+{
+    if (!m_league)
+        return;
+    try {
+        Standings standings;
+        TabBer(*m_league, standings, round);
+        fill(m_view, standings, *m_league);
+    } catch (const LeagueError &e) {
+        if (m_platform.messages)
+            m_platform.messages->error(this, e.message());
     }
 }

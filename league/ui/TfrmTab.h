@@ -10,6 +10,7 @@
 class QFrame;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class League;
 
 // The table window: the league, home or away table as 18 coloured row
@@ -26,8 +27,20 @@ public:
 
     TfrmTab(const UiPlatform &platform, QWidget *parent = nullptr);
 
-    // TabGes, TabHeim and TabAus in one: fills the window for the view.
+    // TabGes, TabHeim and TabAus in one: fills the window for the view from
+    // tables computed after matchday standings.lastRound, which the
+    // matchday chooser then shows. Choosing another matchday computes the
+    // tables of the league after it and fills the window again.
     void fill(TableView view, const Standings &standings, const League &league);
+    // The matchday the tables stand after, as chosen in "nach dem Spieltag".
+    int shownRound() const;
+    // "Platz r hinter Platz r - 1 – <rule>" for the rows below the first,
+    // "Platz 1" for the first: the tooltip of row r and what the status
+    // line shows while the mouse is over it.
+    QString reasonLine(int row) const;
+    // The status line: the reason of the row under the mouse, otherwise
+    // the matchday the tables stand after.
+    QString statusText() const;
     TableView view() const { return m_view; }
     // The view a switch button (its modal result) leads to.
     TableView switchTarget(int result) const;
@@ -38,8 +51,13 @@ public:
     void setTeamCount(int teams);
     int teamCount() const { return m_teams; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls() override;
+    void seSTChange(int round);
+    void showStatus(int row);
     void applyBands();
     void layoutRows();
 
@@ -60,4 +78,9 @@ private:
     QPushButton *bb2 = nullptr;
     QPushButton *bbHilfe = nullptr;
     QPushButton *bbOK = nullptr;
+    QSpinBox *seST = nullptr;
+    QLabel *lblGrund = nullptr;
+    const League *m_league = nullptr;
+    Standings::Reasons m_reasons{};
+    int m_round = 0;
 };
