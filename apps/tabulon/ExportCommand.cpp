@@ -172,7 +172,7 @@ const char *exportUsage()
            "                         the tables after matchday N; with --format=txt\n"
            "                         and --explain each place gives the rule behind it\n"
            "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
-           "                         write the fever curve of team slot N (1..18)\n"
+           "                         write the fever curve of team slot N of LEAGUE\n"
            "  --export=calendar --output=FILE LEAGUE\n"
            "                         write the fixtures of LEAGUE as an iCalendar file\n"
            "                         (*.ics), one all-day event per match\n";
