@@ -43,35 +43,11 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
 {
     QHash<QString, QString> seen;
     QStringList positional;
-    for (const QString &arg : args) {
-        if (!arg.startsWith(QLatin1String("--"))) {
-            positional << arg;
-            continue;
-        }
-        const int eq = arg.indexOf(QLatin1Char('='));
-        const QString name = arg.left(eq < 0 ? arg.size() : eq);
-        const bool flag = name == QLatin1String("--fixtures") || name == QLatin1String("--force");
-        const bool valued = name == QLatin1String("--teams") || name == QLatin1String("--rounds")
-                            || name == QLatin1String("--seed") || name == QLatin1String("--start")
-                            || name == QLatin1String("--days");
-        if (!flag && !valued) {
-            problem = QStringLiteral("unknown option %1").arg(arg);
-            return std::nullopt;
-        }
-        if (seen.contains(name)) {
-            problem = QStringLiteral("%1 given twice").arg(name);
-            return std::nullopt;
-        }
-        if (flag && eq >= 0) {
-            problem = QStringLiteral("%1 takes no value").arg(name);
-            return std::nullopt;
-        }
-        if (valued && (eq < 0 || eq + 1 == arg.size())) {
-            problem = QStringLiteral("%1 needs a value (%1=...)").arg(name);
-            return std::nullopt;
-        }
-        seen.insert(name, eq < 0 ? QString() : arg.mid(eq + 1));
-    }
+    if (!splitOptions(args, {QStringLiteral("--fixtures"), QStringLiteral("--force")},
+                      {QStringLiteral("--teams"), QStringLiteral("--rounds"), QStringLiteral("--seed"),
+                       QStringLiteral("--start"), QStringLiteral("--days")},
+                      &seen, &positional, &problem))
+        return std::nullopt;
 
     Request r;
     auto number = [&](const char *option, qint64 min, qint64 max, const char *what) -> std::optional<qint64> {

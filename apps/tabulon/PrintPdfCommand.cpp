@@ -32,35 +32,11 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     Request r;
     QHash<QString, QString> seen;
     QStringList positional;
-    for (const QString &arg : args) {
-        if (!arg.startsWith(QLatin1String("--"))) {
-            positional << arg;
-            continue;
-        }
-        const int eq = arg.indexOf(QLatin1Char('='));
-        const QString name = arg.left(eq < 0 ? arg.size() : eq);
-        const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
-        const bool flag = name == QLatin1String("--tables") || name == QLatin1String("--cross");
-        const bool valued = name == QLatin1String("--print-pdf") || name == QLatin1String("--matchdays")
-                            || name == QLatin1String("--curves") || name == QLatin1String("--matchday");
-        if (!flag && !valued) {
-            problem = QStringLiteral("unknown option %1").arg(arg);
-            return std::nullopt;
-        }
-        if (seen.contains(name)) {
-            problem = QStringLiteral("%1 given twice").arg(name);
-            return std::nullopt;
-        }
-        if (flag && eq >= 0) {
-            problem = QStringLiteral("%1 takes no value").arg(name);
-            return std::nullopt;
-        }
-        if (valued && value.isEmpty()) {
-            problem = QStringLiteral("%1 needs a value (%1=...)").arg(name);
-            return std::nullopt;
-        }
-        seen.insert(name, value);
-    }
+    if (!splitOptions(args, {QStringLiteral("--tables"), QStringLiteral("--cross")},
+                      {QStringLiteral("--print-pdf"), QStringLiteral("--matchdays"), QStringLiteral("--curves"),
+                       QStringLiteral("--matchday")},
+                      &seen, &positional, &problem))
+        return std::nullopt;
     r.output = seen.value(QStringLiteral("--print-pdf"));
     if (r.output.isEmpty()) {
         problem = QStringLiteral("missing --print-pdf=FILE");

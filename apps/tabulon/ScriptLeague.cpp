@@ -90,3 +90,36 @@ std::optional<QString> singleLeagueArgument(const QStringList &positional, const
                                     : QStringLiteral("only one league file can be %1").arg(QLatin1String(done));
     return std::nullopt;
 }
+
+bool splitOptions(const QStringList &args, const QStringList &flags, const QStringList &valued,
+                  QHash<QString, QString> *options, QStringList *positional, QString *problem)
+{
+    for (const QString &arg : args) {
+        if (!arg.startsWith(QLatin1String("--"))) {
+            *positional << arg;
+            continue;
+        }
+        const int eq = arg.indexOf(QLatin1Char('='));
+        const QString name = arg.left(eq < 0 ? arg.size() : eq);
+        const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
+        const bool flag = flags.contains(name);
+        if (!flag && !valued.contains(name)) {
+            *problem = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        }
+        if (options->contains(name)) {
+            *problem = QStringLiteral("%1 given twice").arg(name);
+            return false;
+        }
+        if (flag && eq >= 0) {
+            *problem = QStringLiteral("%1 takes no value").arg(name);
+            return false;
+        }
+        if (!flag && value.isEmpty()) {
+            *problem = QStringLiteral("%1 needs a value (%1=...)").arg(name);
+            return false;
+        }
+        options->insert(name, value);
+    }
+    return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -33,3 +34,10 @@ int scriptUsageError(const QString &problem, const char *usage);
 // with *problem set when there is none or more than one ("exported",
 // "printed" name what the command does with it).
 std::optional<QString> singleLeagueArgument(const QStringList &positional, const char *done, QString *problem);
+
+// Splits a command line into "--name" / "--name=value" options and the
+// other arguments. flags take no value, valued options need one; an unknown
+// option, one given twice or a missing or stray value sets *problem and
+// gives false.
+bool splitOptions(const QStringList &args, const QStringList &flags, const QStringList &valued,
+                  QHash<QString, QString> *options, QStringList *positional, QString *problem);
