@@ -149,22 +149,19 @@ namespace {
 
 void sortInto(const Standings::Accumulator &acc, int teams, Standings::Table &table)
 {
-    // -32000 in every field marks an empty row that any real team beats.
-    StandingsRow empty;
-    empty.team = empty.games = empty.wins = empty.draws = empty.losses = -32000;
-    empty.points = empty.goalsFor = empty.goalsAgainst = empty.goalDiff = -32000;
+    // A stable insertion sort: each team rises from the bottom past every
+    // row it ranks above, and a tie never moves it, so teams equal in all
+    // keys keep slot order. No row stands in for "empty", so a team keeps
+    // its place in the table however low its points go.
     for (int r = 1; r <= teams + 1; ++r)
-        table[r] = empty;
-
-    // Each candidate rises from the bottom past every row it ranks above; a
-    // tie never moves it, so teams equal in all keys keep slot order.
+        table[r] = StandingsRow{};
     for (int i = 1; i <= teams; ++i) {
-        for (int r = teams; r >= 1; --r) {
-            if (ranksAbove(acc[i], table[r])) {
-                table[r + 1] = table[r];
-                table[r] = acc[i];
-            }
+        int r = i;
+        while (r > 1 && ranksAbove(acc[i], table[r - 1])) {
+            table[r] = table[r - 1];
+            --r;
         }
+        table[r] = acc[i];
     }
 }
 

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void ranksAboveKeys();
     void startValuesOnlyAfterLaterStart();
     void laterStartExample();
+    void negativePointsSortBelowZeroGames_data();
     void negativePointsSortBelowZeroGames();
     void halfEnteredMatchCountsNowhere();
     void overflowEndsTheCommand();
@@ -84,9 +85,8 @@ void TestStandings::emptyLeagueKeepsSlotOrder()
         QCOMPARE(slotsOf(*t), slotOrder());
         for (int r = 1; r <= 18; ++r)
             QCOMPARE((*t)[r], row(r, 0, 0, 0, 0, 0, 0, 0, 0, QStringLiteral("Team %1").arg(r)));
-        // The scratch row never keeps a team after the sort.
-        QCOMPARE((*t)[19].team, -32000);
-        QCOMPARE((*t)[19].points, -32000);
+        // The row after the last never holds a team.
+        QCOMPARE((*t)[19].team, 0);
     }
 }
 
@@ -226,17 +226,30 @@ void TestStandings::laterStartExample()
     QCOMPARE(s.accHome[2], row(2, 1, 1, 0, 0, 3, 3, 1, 2));
 }
 
+void TestStandings::negativePointsSortBelowZeroGames_data()
+{
+    QTest::addColumn<int>("penalty");
+    QTest::newRow("5 penalty points") << 5;
+    // Any number of points is a place in the table: a team far below zero
+    // still has its row, last.
+    QTest::newRow("32000 penalty points") << 32000;
+    QTest::newRow("32001 penalty points") << 32001;
+    QTest::newRow("a billion penalty points") << 1000000000;
+}
+
 void TestStandings::negativePointsSortBelowZeroGames()
 {
+    QFETCH(int, penalty);
     League l;
     setStart(l, 1, 1, 0, 0, 1, 0);
-    setStart(l, 7, 0, 0, 0, 0, 0, 5);
+    setStart(l, 7, 0, 0, 0, 0, 0, penalty);
     l.ErsterST();
     QCOMPARE(l.firstRound, 2);
     Standings s;
     TabBer(l, s);
-    QCOMPARE(s.accTotal[7], row(7, 0, 0, 0, 0, -5, 0, 0, 0));
+    QCOMPARE(s.accTotal[7], row(7, 0, 0, 0, 0, -penalty, 0, 0, 0));
     QCOMPARE(slotsOf(s.tableTotal), (Order{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 7}));
+    QCOMPARE(s.tableTotal[18], row(7, 0, 0, 0, 0, -penalty, 0, 0, 0, l.teamNames[7]));
     // Penalty points are never part of the home and away tables.
     QCOMPARE(s.accHome[7].points, 0);
     QCOMPARE(slotsOf(s.tableHome), slotOrder());
