@@ -124,6 +124,16 @@ QString textField(const QJsonObject &o, const char *key, int line, bool required
     return s;
 }
 
+// Names that differ only in their spaces are one team, and a name of
+// spaces alone is none.
+QString teamField(const QJsonObject &o, const char *key, int line)
+{
+    const QString name = Line::teamNameOf(textField(o, key, line, true));
+    if (name.isEmpty())
+        failField(line, QLatin1String(key));
+    return name;
+}
+
 bool isCount(const QJsonValue &v, int max, int *out)
 {
     if (!v.isDouble())
@@ -190,7 +200,7 @@ Match readMatch(const QJsonObject &o, int line)
     const QString date = textField(o, "date", line, false);
     if (!date.isEmpty()) {
         m.date = QDate::fromString(date, QStringLiteral("yyyy-MM-dd"));
-        if (!m.date.isValid())
+        if (!m.date.isValid() || m.date.year() < kMinYear || m.date.year() > kMaxYear)
             failField(line, QStringLiteral("date"));
     }
     const QString time = textField(o, "time", line, false);
@@ -206,8 +216,8 @@ Match readMatch(const QJsonObject &o, int line)
                 failField(line, QStringLiteral("time"));
         }
     }
-    m.team1 = textField(o, "team1", line, true);
-    m.team2 = textField(o, "team2", line, true);
+    m.team1 = teamField(o, "team1", line);
+    m.team2 = teamField(o, "team2", line);
     const QJsonValue score = o.value(QLatin1String("score"));
     if (score.isObject()) {
         const QJsonObject s = score.toObject();
@@ -257,10 +267,15 @@ ReadResult read(const QByteArray &json)
         result.error = Issue{0, Problem::TooLarge, QString()};
         return result;
     }
+    // Every byte order mark at the start is the file's (an editor may add
+    // a second one); the parser would take only one.
+    QByteArray bytes = json;
+    while (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
     QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        result.error = Issue{lineAt(json, error.offset), Problem::JsonSyntax, error.errorString()};
+        result.error = Issue{lineAt(bytes, error.offset), Problem::JsonSyntax, error.errorString()};
         return result;
     }
     try {
@@ -273,7 +288,7 @@ ReadResult read(const QByteArray &json)
         if (!matches.isArray())
             failField(1, QStringLiteral("matches"));
         const QJsonArray list = matches.toArray();
-        QList<int> lines = matchLines(json);
+        QList<int> lines = matchLines(bytes);
         if (lines.size() != list.size())
             lines = QList<int>(list.size(), 0);
         Stage &stage = result.document.stages.first();

@@ -45,6 +45,7 @@ QString message(const Issue &issue)
     const QString &d = issue.detail;
     switch (issue.problem) {
     case Problem::NotUtf8: return QStringLiteral("not UTF-8 text");
+    case Problem::CrLineEnds: return QStringLiteral("lines end in a carriage return alone; save the file with LF or CR LF line ends");
     case Problem::TooLarge: return QStringLiteral("larger than 4 MB");
     case Problem::LineTooLong: return QStringLiteral("line longer than %1 characters").arg(kMaxLineLength);
     case Problem::ControlCharacter: return QStringLiteral("control character in the line");
@@ -75,6 +76,7 @@ QString messageGerman(const Issue &issue)
     const QString &d = issue.detail;
     switch (issue.problem) {
     case Problem::NotUtf8: return QStringLiteral("kein UTF-8-Text");
+    case Problem::CrLineEnds: return QStringLiteral("Zeilenenden nur aus CR; die Datei mit LF- oder CR-LF-Zeilenenden speichern");
     case Problem::TooLarge: return QStringLiteral("größer als 4 MB");
     case Problem::LineTooLong: return QStringLiteral("Zeile länger als %1 Zeichen").arg(kMaxLineLength);
     case Problem::ControlCharacter: return QStringLiteral("Steuerzeichen in der Zeile");
@@ -111,6 +113,15 @@ QString lineMessage(const Issue &issue)
 // reading
 
 namespace {
+
+// An editor that adds a byte order mark to a file that has one already
+// leaves two; every mark at the start is the file's, not its text.
+QByteArrayView withoutByteOrderMarks(QByteArrayView all)
+{
+    while (all.startsWith("\xEF\xBB\xBF"))
+        all = all.sliced(3);
+    return all;
+}
 
 // A goals list being collected over one or more lines.
 struct PendingGoals {
@@ -176,9 +187,7 @@ ReadResult Reader::run(const QByteArray &bytes)
         fail(0, Problem::TooLarge);
         return m_result;
     }
-    QByteArrayView all(bytes);
-    if (all.startsWith("\xEF\xBB\xBF"))
-        all = all.sliced(3);
+    QByteArrayView all = withoutByteOrderMarks(bytes);
     int number = 0;
     qsizetype pos = 0;
     while (pos <= all.size()) {
@@ -193,6 +202,10 @@ ReadResult Reader::run(const QByteArray &bytes)
             raw = raw.chopped(1);
         if (last && raw.isEmpty())
             break;
+        if (raw.contains('\r')) {
+            fail(number, Problem::CrLineEnds);
+            return m_result;
+        }
         if (raw.size() > kMaxLineLength * 4) {
             fail(number, Problem::LineTooLong);
             return m_result;
@@ -322,9 +335,10 @@ bool Reader::barLine(int number, const QString &text)
         g.name = left;
         g.line = number;
         if (!right.isEmpty()) {
-            for (const QString &team : splitFields(right)) {
+            for (const QString &field : splitFields(right)) {
+                const QString team = teamNameOf(field);
                 if (!teamNameOk(team))
-                    return fail(number, Problem::BadName, team);
+                    return fail(number, Problem::BadName, field);
                 g.teams.append(team);
             }
         }
@@ -404,6 +418,7 @@ bool Reader::matchLine(int number, const MatchLine &m)
     match.et = m.et;
     match.pen = m.pen;
     match.venue = m.venue;
+    match.note = m.note;
     s.rounds.last().matches.append(match);
     m_lastMatch = &s.rounds.last().matches.last();
     m_lastMatchHasGoals = false;
@@ -498,7 +513,7 @@ bool sameMatch(const Match &a, const Match &b)
 {
     return a.date == b.date && a.time == b.time && a.timeZone == b.timeZone && a.team1 == b.team1
         && a.team2 == b.team2 && a.ft == b.ft && a.ht == b.ht && a.et == b.et && a.pen == b.pen
-        && a.venue == b.venue && sameGoals(a.goals, b.goals);
+        && a.venue == b.venue && a.note == b.note && sameGoals(a.goals, b.goals);
 }
 
 bool sameStage(const Stage &a, const Stage &b)
@@ -634,6 +649,76 @@ QString goalsText(const Match &m)
     return QLatin1Char('(') + goalsPart(home) + QLatin1String("; ") + goalsPart(away) + QLatin1Char(')');
 }
 
+// The lines a goals list is written on. A list longer than a line is
+// broken at blanks, which the reader joins again as one blank; a line never
+// begins with what would end the list ("=", a round marker). The first line
+// is indented as the format shows it, and a line whose first word would not
+// fit behind the indent goes without one.
+QStringList goalsLines(const QString &text)
+{
+    QStringList lines;
+    QString indent(11, QLatin1Char(' '));
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const QStringView rest = QStringView(text).mid(pos);
+        if (indent.size() + rest.size() <= kMaxLineLength) {
+            lines << indent + rest.toString();
+            break;
+        }
+        const qsizetype room = kMaxLineLength - indent.size();
+        qsizetype cut = -1, next = -1;
+        for (qsizetype i = qMin(room, rest.size() - 1); i > 0 && cut < 0; --i) {
+            if (rest[i] != QLatin1Char(' ') || rest[i - 1] == QLatin1Char(' '))
+                continue;
+            qsizetype j = i;
+            while (j < rest.size() && rest[j] == QLatin1Char(' '))
+                ++j;
+            if (j < rest.size() && rest[j] != QLatin1Char('=') && !startsWithMarker(rest.mid(j))) {
+                cut = i;
+                next = j;
+            }
+        }
+        if (cut < 0) {
+            if (!indent.isEmpty()) {
+                indent.clear();
+                continue;
+            }
+            // No place to break: the line stays too long, and unwritable()
+            // says so before anything is written.
+            lines << rest.toString();
+            break;
+        }
+        lines << indent + rest.left(cut).toString();
+        pos += next;
+        indent = QString(12, QLatin1Char(' '));
+    }
+    return lines;
+}
+
+// The match line as the writer puts it, without the date line before it.
+QString matchText(const Match &m, bool showTime)
+{
+    QString line = QStringLiteral("  ");
+    if (showTime) {
+        line += m.time.toString(QStringLiteral("hh.mm"));
+        if (!m.timeZone.isEmpty())
+            line += QLatin1Char(' ') + m.timeZone;
+    } else {
+        line += QLatin1String("     ");
+    }
+    line += QLatin1String("  ");
+    QString score = scoreText(m);
+    if (!m.note.isEmpty())
+        score += QLatin1String(" [") + m.note + QLatin1Char(']');
+    if (score.isEmpty())
+        line += m.team1 + QLatin1String(" v ") + m.team2;
+    else
+        line += m.team1 + QLatin1String("  ") + score + QLatin1String("  ") + m.team2;
+    if (!m.venue.isEmpty())
+        line += QLatin1String("  @ ") + m.venue;
+    return line;
+}
+
 bool isPlainHeading(const QString &text)
 {
     if (text.isEmpty() || text.startsWith(QLatin1Char('=')) || text.startsWith(QLatin1Char('('))
@@ -749,27 +834,15 @@ void Writer::match(const Match &m)
         m_time = QTime();
         m_zone.clear();
     }
-    QString line = QStringLiteral("  ");
-    if (m.time.isValid() && (m.time != m_time || m.timeZone != m_zone)) {
-        line += m.time.toString(QStringLiteral("hh.mm"));
-        if (!m.timeZone.isEmpty())
-            line += QLatin1Char(' ') + m.timeZone;
+    const bool showTime = m.time.isValid() && (m.time != m_time || m.timeZone != m_zone);
+    if (showTime) {
         m_time = m.time;
         m_zone = m.timeZone;
-    } else {
-        line += QLatin1String("     ");
     }
-    line += QLatin1String("  ");
-    const QString score = scoreText(m);
-    if (score.isEmpty())
-        line += m.team1 + QLatin1String(" v ") + m.team2;
-    else
-        line += m.team1 + QLatin1String("  ") + score + QLatin1String("  ") + m.team2;
-    if (!m.venue.isEmpty())
-        line += QLatin1String("  @ ") + m.venue;
-    put(line);
+    put(matchText(m, showTime));
     if (!m.goals.isEmpty())
-        put(QLatin1String("           ") + goalsText(m));
+        for (const QString &line : goalsLines(goalsText(m)))
+            put(line);
 }
 
 } // namespace
@@ -834,6 +907,10 @@ QString unwritable(const Document &doc)
                     return bad(QStringLiteral("half time without full time"), m.team1);
                 if (hasHash(m.venue) || trimBlanks(m.venue) != m.venue)
                     return bad(QStringLiteral("venue"), m.venue);
+                if (!m.note.isEmpty() && (!isNoteText(m.note) || scoreText(m).isEmpty()))
+                    return bad(QStringLiteral("note"), m.note);
+                if ((m.date.isValid() && (m.date.year() < kMinYear || m.date.year() > kMaxYear)))
+                    return bad(QStringLiteral("date"), m.date.toString(Qt::ISODate));
                 bool sided = false, unsided = false;
                 for (const Goal &g : m.goals) {
                     (g.side == Side::None ? unsided : sided) = true;
@@ -873,8 +950,19 @@ QString unwritable(const Document &doc)
                     return bad(QStringLiteral("brackets in the goals"), m.team1);
                 if (unsided && soleScorer(m.result()) != Side::None)
                     return bad(QStringLiteral("goals without a side"), m.team1);
+                if (!m.goals.isEmpty() && goalsLines(goalsText(m)).size() > kMaxGoalsLines)
+                    return bad(QStringLiteral("goals list too long"), m.team1);
             }
         }
+    }
+    // Names, venues and goals lists may together make a line longer than
+    // the reader takes; the text is made once more to look.
+    const QByteArray text = write(doc);
+    int number = 0;
+    for (const QByteArray &line : text.split('\n')) {
+        ++number;
+        if (QString::fromUtf8(line).size() > kMaxLineLength)
+            return bad(QStringLiteral("line too long"), QString::number(number));
     }
     return QString();
 }
@@ -900,9 +988,7 @@ SquadResult readSquad(const QByteArray &utf8)
         result.error = Issue{0, Problem::TooLarge, QString()};
         return result;
     }
-    QByteArrayView all(utf8);
-    if (all.startsWith("\xEF\xBB\xBF"))
-        all = all.sliced(3);
+    QByteArrayView all = withoutByteOrderMarks(utf8);
     int number = 0;
     bool hasTitle = false;
     qsizetype pos = 0;
@@ -915,6 +1001,10 @@ SquadResult readSquad(const QByteArray &utf8)
         ++number;
         if (raw.endsWith('\r'))
             raw = raw.chopped(1);
+        if (raw.contains('\r')) {
+            result.error = Issue{number, Problem::CrLineEnds, QString()};
+            return result;
+        }
         if (raw.size() > kMaxLineLength * 4) {
             result.error = Issue{number, Problem::LineTooLong, QString()};
             return result;

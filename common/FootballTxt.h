@@ -20,6 +20,9 @@ namespace FootballTxt {
 constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
 // Real lines stay under 200 characters; the limit bounds the work per line.
 constexpr int kMaxLineLength = 4096;
+// Dates have four-digit years, in the text as in JSON and in the league.
+constexpr int kMinYear = 1000;
+constexpr int kMaxYear = 9999;
 // A goals list may run over a few lines; one that does not close within
 // this many is a fault, not a list.
 constexpr int kMaxGoalsLines = 50;
@@ -65,6 +68,10 @@ struct Match {
     Score et;  // after extra time
     Score pen; // penalty shoot-out
     QString venue; // everything after "@": "Al Bayt Stadium, Al Khor"
+    // A note in brackets after the score: "awarded" for "0-2 [awarded]",
+    // "annulled", "cancelled". The score stands as written; what the note
+    // means for a table is the reader's caller's to decide.
+    QString note;
     QList<Goal> goals;
 
     bool played() const { return ft.isSet() || et.isSet(); }
@@ -116,6 +123,7 @@ struct Stage {
 enum class Problem {
     // faults: the file is not read
     NotUtf8,
+    CrLineEnds,
     TooLarge,
     LineTooLong,
     ControlCharacter,

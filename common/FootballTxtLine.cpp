@@ -318,6 +318,47 @@ QString between(QStringView s, const QList<Token> &t, qsizetype from, qsizetype 
     return s.mid(t[from].start, t[to - 1].end - t[from].start).toString();
 }
 
+// "[awarded]" after a score, from position i on (blanks first). Returns
+// false for a bracket that is no note; *end is the position after it, or i
+// when there is none.
+bool noteAt(QStringView s, qsizetype i, QString *note, qsizetype *end)
+{
+    *end = i;
+    const qsizetype open = skipBlanks(s, i);
+    if (open >= s.size() || s[open] != QLatin1Char('['))
+        return true;
+    const qsizetype close = s.indexOf(QLatin1Char(']'), open + 1);
+    if (close < 0)
+        return false;
+    const QStringView inner = s.mid(open + 1, close - open - 1);
+    if (!isNoteText(inner))
+        return false;
+    *note = inner.toString();
+    *end = close + 1;
+    return true;
+}
+
+} // namespace
+
+QString teamNameOf(QStringView s)
+{
+    return s.toString().simplified();
+}
+
+bool isNoteText(QStringView s)
+{
+    if (s.isEmpty() || s.startsWith(QLatin1Char(' ')) || s.endsWith(QLatin1Char(' '))
+        || s.contains(QLatin1String("  ")))
+        return false;
+    for (QChar c : s)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('[') || c == QLatin1Char(']')
+            || c == QLatin1Char('#') || c == QLatin1Char('@') || c == QLatin1Char('|'))
+            return false;
+    return true;
+}
+
+namespace {
+
 MatchLine fault(Problem p, QStringView detail)
 {
     MatchLine m;
@@ -568,6 +609,14 @@ void Years::setTitle(const QString &title)
 
 QDate Years::peek(int month, int day) const
 {
+    // A year carried over past 9999 or back before 1000 would be written
+    // with a year no reader takes: no such date.
+    const QDate d = nearest(month, day);
+    return d.isValid() && d.year() >= kMinYear && d.year() <= kMaxYear ? d : QDate();
+}
+
+QDate Years::nearest(int month, int day) const
+{
     if (m_seasonStart > 0)
         return QDate(month >= 7 ? m_seasonStart : m_seasonStart + 1, month, day);
     if (m_last.isValid()) {
@@ -679,7 +728,8 @@ MatchLine parseMatchLine(QStringView s)
             return fault(Problem::MissingTeam, s);
         if (score >= 0) {
             const ScoreParse sp = parseScore(body, t[score].start);
-            if (!sp.ok || !trimBlanks(body.mid(sp.end)).isEmpty())
+            qsizetype end = sp.end;
+            if (!sp.ok || !noteAt(body, sp.end, &r.note, &end) || !trimBlanks(body.mid(end)).isEmpty())
                 return fault(Problem::BadScore, body.mid(t[score].start));
             r.ft = sp.ft;
             r.ht = sp.ht;
@@ -691,20 +741,29 @@ MatchLine parseMatchLine(QStringView s)
         if (r.team1.isEmpty())
             return fault(Problem::MissingTeam, s);
         const ScoreParse sp = parseScore(body, t[score].start);
-        if (!sp.ok)
+        qsizetype end = sp.end;
+        if (!sp.ok || !noteAt(body, sp.end, &r.note, &end))
             return fault(Problem::BadScore, body.mid(t[score].start));
         r.ft = sp.ft;
         r.ht = sp.ht;
         r.et = sp.et;
         r.pen = sp.pen;
-        r.team2 = trimBlanks(body.mid(sp.end));
+        r.team2 = trimBlanks(body.mid(end));
         if (r.team2.isEmpty())
             return fault(Problem::MissingTeam, s);
     }
-    if (!teamNameOk(r.team1))
-        return fault(Problem::BadName, r.team1);
-    if (!teamNameOk(r.team2))
-        return fault(Problem::BadName, r.team2);
+    // Two blanks end a field, so they never stand inside a name; other
+    // spaces are made blanks, so that a no-break space makes no new team.
+    for (QString *team : {&r.team1, &r.team2}) {
+        if (team->contains(QLatin1String("  ")))
+            return fault(Problem::BadName, *team);
+        const QString name = teamNameOf(*team);
+        if (name.isEmpty())
+            return fault(Problem::MissingTeam, s);
+        if (!teamNameOk(name))
+            return fault(Problem::BadName, *team);
+        *team = name;
+    }
     r.kind = MatchLine::Ok;
     return r;
 }
@@ -712,6 +771,15 @@ MatchLine parseMatchLine(QStringView s)
 bool teamNameOk(QStringView name)
 {
     if (name.isEmpty() || !name[0].isLetterOrNumber() || name.endsWith(QLatin1Char(' ')))
+        return false;
+    // Names are read with their spaces made single blanks; one that is not
+    // would read back as another name.
+    if (name != teamNameOf(name))
+        return false;
+    // After a score a name that opens with "pen" or "aet" and a bracket
+    // ("Pen(zberg)") would be read as part of the score.
+    qsizetype markEnd = 0;
+    if (scoreMarkAt(name, 0, &markEnd) != Mark::None)
         return false;
     for (QChar c : name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('#') || c == QLatin1Char('@')

@@ -57,6 +57,8 @@ public:
     QDate resolve(int month, int day, int year);
 
 private:
+    QDate nearest(int month, int day) const;
+
     int m_seasonStart = 0;
     int m_titleYear = 0;
     QDate m_last;
@@ -77,6 +79,7 @@ struct MatchLine {
     QString team1;
     QString team2;
     Score ft, ht, et, pen;
+    QString note;
     QString venue;
 };
 // A match line without its comment, trimmed. NotMatch when the line holds
@@ -84,6 +87,12 @@ struct MatchLine {
 MatchLine parseMatchLine(QStringView s);
 
 bool teamNameOk(QStringView name);
+// A team name as every reader takes it: each run of spaces (blanks, no-break
+// spaces, ...) made one blank, none at either end, so that names that differ
+// only in their spaces are one team.
+QString teamNameOf(QStringView s);
+// The text of a note after a score, "awarded" in "0-2 [awarded]".
+bool isNoteText(QStringView s);
 // No ";", ",", "#", standalone "-" or minute among its words.
 bool isPlayerName(QStringView name);
 // "pen", "(o.g.)", ...: after a minute such a word is its mark.

@@ -54,6 +54,7 @@ private slots:
     void readsTheLeagueForm();
     void faults_data();
     void faults();
+    void namesAndMarks();
     void sameMatchesAsTheText_data();
     void sameMatchesAsTheText();
     void writtenJsonReadsBackEqual();
@@ -122,6 +123,24 @@ void TestFootballJson::faults_data()
     QTest::newRow("minute missing") << head + "  {\"team1\": \"A\", \"team2\": \"B\", \"goals2\": [{\"name\": \"y\"}]}\n]}"
                                     << 4 << "goals2.minute";
     QTest::newRow("match not an object") << head + "  7\n]}" << 0 << "matches";
+    QTest::newRow("name of a blank") << head + "  {\"team1\": \" \", \"team2\": \"B\"}\n]}" << 4 << "team1";
+    QTest::newRow("name of no-break spaces") << head + "  {\"team1\": \"A\", \"team2\": \"\u00a0\u00a0\"}\n]}" << 4 << "team2";
+    QTest::newRow("year before 1000") << head + "  {\"team1\": \"A\", \"team2\": \"B\", \"date\": \"0999-12-31\"}\n]}" << 4
+                                      << "date";
+}
+
+void TestFootballJson::namesAndMarks()
+{
+    // Names that differ only in their spaces are one team; every byte
+    // order mark at the start is the file's.
+    const QByteArray json = "\xEF\xBB\xBF\xEF\xBB\xBF{\"matches\": [\n"
+                            "  {\"team1\": \" Alpha\u00a0 Town \", \"team2\": \"Beta\"},\n"
+                            "  {\"team1\": \"Beta\", \"team2\": \"Alpha Town\"}]}";
+    const ReadResult r = FootballJson::read(json);
+    QVERIFY2(r.ok, qPrintable(lineMessage(r.error)));
+    const QList<Match> &m = r.document.stages[0].rounds[0].matches;
+    QCOMPARE(m[0].team1, QStringLiteral("Alpha Town"));
+    QCOMPARE(m[1].team2, m[0].team1);
 }
 
 void TestFootballJson::faults()

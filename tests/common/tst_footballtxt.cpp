@@ -98,6 +98,8 @@ private slots:
     void faults();
     void hostileBytesNeverCrash();
     void byteOrderMarks();
+    void notesAfterScores_data();
+    void notesAfterScores();
     void titlesOpeningWithEquals();
     void realFilesReadBackEqual_data();
     void realFilesReadBackEqual();
@@ -143,6 +145,9 @@ void TestFootballTxt::matchLines_data()
                                                   << "1-2 - - -" << "" << "";
     QTest::newRow("venue without blank") << "Brazil  2-1  Scotland @Stade de France" << "Brazil" << "Scotland"
                                          << "2-1 - - -" << "" << "Stade de France";
+    // Spaces of another kind read as blanks, so that look-alike names are one team.
+    QTest::newRow("no-break spaces in names") << QString::fromUtf8("  Alpha\u00a0 Town  1-0  \u00a0Beta\u00a0\u00a0Town")
+                                              << "Alpha Town" << "Beta Town" << "1-0 - - -" << "" << "";
     QTest::newRow("ampersand and dots") << "         Brighton & Hove Albion FC  4-1 (1-0)  Bor. Mönchengladbach"
                                         << "Brighton & Hove Albion FC" << "Bor. Mönchengladbach" << "4-1 1-0 - -" << "" << "";
 }
@@ -327,6 +332,22 @@ void TestFootballTxt::goalForms_data()
                                                           << QStringList{"1 Pen Dale 12"};
     QTest::newRow("a name like a mark after a minute") << "Wales  2-0  Iran" << QStringList{"(Bale 11' - og Kane 20')"}
                                                       << QStringList{"1 Bale 11", "1 og Kane 20"};
+    // More than a line holds: written back it is broken over lines again.
+    {
+        QStringList lines, expected;
+        QString line;
+        for (int i = 1; i <= 200; ++i) {
+            line += QStringLiteral("Spieler Nummer%1 %2'  ").arg(i).arg(i % 90 + 1);
+            expected << QStringLiteral("1 Spieler Nummer%1 %2").arg(i).arg(i % 90 + 1);
+            if (i % 50 == 0) {
+                lines << line.trimmed();
+                line.clear();
+            }
+        }
+        lines.first().prepend('(');
+        lines.last().append(')');
+        QTest::newRow("a list longer than a line") << "Bayern  200-0  Bremen" << lines << expected;
+    }
     QTest::newRow("blank lines before the list") << "Iran  0-1 (0-1)  USA" << QStringList{"", "      (Pulisic 38')"}
                                                  << QStringList{"2 Pulisic 38"};
 }
@@ -507,6 +528,23 @@ void TestFootballTxt::faults_data()
     QTest::newRow("marker alone") << head + "»\n" << 4 << Problem::UnknownLine;
     QTest::newRow("control character") << head + "  A \x01 1-0  B\n" << 4 << Problem::ControlCharacter;
     QTest::newRow("line too long") << head + QString(kMaxLineLength + 1, 'x') + '\n' << 4 << Problem::LineTooLong;
+    QTest::newRow("lines ending in CR alone") << QStringLiteral("= Liga 2023/24\rMatchday 1\r") << 1 << Problem::CrLineEnds;
+    QTest::newRow("a stray CR on line 2") << QStringLiteral("= Liga 2023/24\nMatchday\r 1\r\n") << 2 << Problem::CrLineEnds;
+    // Years stay within four digits, also where a date takes the year of
+    // the one before it or of the season.
+    QTest::newRow("carried past 9999") << QStringLiteral("= Cup 9999\n[Dec/31]\n  A  1-0  B\n[Jan/1]\n") << 4
+                                       << Problem::BadDate;
+    QTest::newRow("season into 10000") << QStringLiteral("= Liga 9999/00\nMatchday 1\n[Jan/5]\n") << 3 << Problem::BadDate;
+    QTest::newRow("carried back before 1000") << QStringLiteral("= Cup 1000\n[Jan/5]\n  A  1-0  B\n[Dec/20]\n") << 4
+                                              << Problem::BadDate;
+    // A name that would read as part of the score once written after it.
+    QTest::newRow("name opening with pen and a bracket") << head + "  A v Pen(zberg)  1-0\n" << 4 << Problem::BadName;
+    QTest::newRow("name opening with aet and a bracket") << head + "  A v aet(1)  2-1\n" << 4 << Problem::BadName;
+    QTest::newRow("bracket after a score that is no note") << head + "  A  1-0 [awarded  B\n" << 4 << Problem::BadScore;
+    QTest::newRow("empty note") << head + "  A  1-0 []  B\n" << 4 << Problem::BadScore;
+    QTest::newRow("two blanks inside a name") << head + "  A  1-0  B  C\n" << 4 << Problem::BadName;
+    QTest::newRow("name of a no-break space") << head + QString::fromUtf8("  A  1-0  \u00a0\n") << 4
+                                              << Problem::MissingTeam;
 }
 
 void TestFootballTxt::faults()
@@ -560,10 +598,16 @@ void TestFootballTxt::hostileBytesNeverCrash()
 
 void TestFootballTxt::byteOrderMarks()
 {
-    // A byte order mark opens the file and is no part of its first line.
-    const ReadResult marked = read(QByteArray("\xEF\xBB\xBF= Liga 2024\nMatchday 1\n"));
-    QVERIFY(marked.ok);
-    QCOMPARE(marked.document.title, QStringLiteral("Liga 2024"));
+    // A byte order mark opens the file and is no part of its first line,
+    // nor is a second one that an editor put before it.
+    for (const QByteArray &bom : {QByteArray("\xEF\xBB\xBF"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF")}) {
+        const ReadResult marked = read(bom + "= Liga 2024\nMatchday 1\n");
+        QVERIFY(marked.ok);
+        QCOMPARE(marked.document.title, QStringLiteral("Liga 2024"));
+        const SquadResult squad = readSquad(bom + "= Brazil\n(1)  GK  Taffarel\n");
+        QVERIFY(squad.ok);
+        QCOMPARE(squad.title, QStringLiteral("Brazil"));
+    }
     // U+FEFF anywhere else is text, also where the writer puts it at the
     // start of a line or of the file.
     for (const QByteArray &text : {QByteArray("= L\n\xE2\x96\xAA \xEF\xBB\xBFRunde\n"),
@@ -575,6 +619,45 @@ void TestFootballTxt::byteOrderMarks()
         QVERIFY(back.ok);
         QVERIFY(sameContent(back.document, r.document));
     }
+}
+
+void TestFootballTxt::notesAfterScores_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("awarded") << "  Hertha BSC  0-2 [awarded]  1. FC Union" << "awarded"
+                             << "         Hertha BSC  0-2 [awarded]  1. FC Union";
+    QTest::newRow("after a versus score") << "  Alpha v Beta  1-1 (0-1) [annulled]" << "annulled"
+                                          << "         Alpha  1-1 (0-1) [annulled]  Beta";
+    QTest::newRow("words") << "  Alpha  3-0 [match cancelled]  Beta" << "match cancelled"
+                           << "         Alpha  3-0 [match cancelled]  Beta";
+}
+
+void TestFootballTxt::notesAfterScores()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, note);
+    QFETCH(QString, written);
+    QString error;
+    const Match m = onlyMatch(line, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(m.note, note);
+    QVERIFY(m.ft.isSet());
+    Document doc;
+    doc.title = QStringLiteral("Liga 2024/25");
+    doc.stages.append(Stage{});
+    Round r;
+    r.heading = QStringLiteral("Matchday 1");
+    r.number = 1;
+    r.matches.append(m);
+    doc.stages[0].rounds.append(r);
+    QCOMPARE(unwritable(doc), QString());
+    const QByteArray text = write(doc);
+    QVERIFY2(text.contains(written.toUtf8() + '\n'), text.constData());
+    const ReadResult back = read(text);
+    QVERIFY(back.ok);
+    QVERIFY(sameContent(back.document, doc));
 }
 
 void TestFootballTxt::titlesOpeningWithEquals()
