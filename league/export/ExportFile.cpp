@@ -7,7 +7,7 @@
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
 
-#include <QSaveFile>
+#include "common/AtomicFile.h"
 
 #include <cerrno>
 #include <stdexcept>
@@ -25,23 +25,11 @@ namespace {
 
 void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFormat format)
 {
-    // The old file, if any, stays as it was until the new one is complete.
-    QSaveFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        failed(fileName, format, errno);
-    errno = 0;
-    // QSaveFile::commit() does not notice when the buffered rest of the
-    // file cannot be written (a full disk): it would replace the old file
-    // with a cut one. Flushing first makes that write fail here.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int err = errno;
-        file.cancelWriting();
-        failed(fileName, format, err);
-    }
-    errno = 0;
-    if (!file.commit())
-        failed(fileName, format, errno);
+    // The old file, if any, stays as it was until the new one is complete;
+    // a FIFO or device at the name is refused as any failed write is.
+    const AtomicFile::Result r = AtomicFile::write(fileName, bytes);
+    if (!r.ok())
+        failed(fileName, format, r.systemError);
 }
 
 QByteArray exportDocument(ExportDocument document, ExportFormat format, const League &league,

@@ -1,11 +1,12 @@
 #include "league/model/IniFile.h"
 
+#include "common/AtomicFile.h"
+
 #include "league/model/Cp1252.h"
 #include "league/model/LeagueError.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -382,18 +383,7 @@ bool IniFile::save(QString *error) const
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return fail();
 
-    QSaveFile f(m_path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail();
-    const QByteArray bytes = toBytes();
-    // QSaveFile::commit() does not notice when the buffered rest of the
-    // file cannot be written (a full disk): it would replace the old file
-    // with a cut one. Flushing first makes that write fail here.
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        f.cancelWriting();
-        return fail();
-    }
-    if (!f.commit())
+    if (!AtomicFile::write(m_path, toBytes()).ok())
         return fail();
     return true;
 }

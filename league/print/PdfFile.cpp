@@ -2,27 +2,25 @@
 
 #include "league/print/TPageWriter.h"
 
+#include "common/AtomicFile.h"
+
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 bool writePdfFile(const TPageWriter &prn, const QString &fileName)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // The document is made in memory and written whole, so a failed write
+    // (or a FIFO or device at the name) leaves the old file as it was.
+    QByteArray bytes;
     bool written = false;
     {
-        QPdfWriter pdf(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(QString::fromLatin1(TPageWriter::kJobTitle));
         pdf.setCreator(QString::fromLatin1(TPageWriter::kJobTitle));
         pdf.setResolution(TPageWriter::kDpi);
         written = prn.print(pdf, 1);
     }
-    // QSaveFile::commit() does not notice when the buffered rest of the file
-    // fails to reach the disk, so the buffer is flushed and checked first.
-    if (!written || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return written && AtomicFile::write(fileName, bytes).ok();
 }
