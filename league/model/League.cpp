@@ -87,10 +87,7 @@ QString League::reshapeRefusal(int teams, int rounds) const
             if (beyond)
                 return QStringLiteral("Die Liga kann nicht auf %1 Mannschaften verkleinert werden: "
                                       "Mannschaft %2 (%3) ist auf Spieltag %4 angesetzt.")
-                    .arg(teams)
-                    .arg(beyond)
-                    .arg(teamNames[beyond])
-                    .arg(j);
+                    .arg(QString::number(teams), QString::number(beyond), teamNames[beyond], QString::number(j));
         }
     }
     return QString();

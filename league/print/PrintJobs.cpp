@@ -32,17 +32,12 @@ constexpr double kCurveNumberPoints = 7;
 
 QString tableRow(int position, const StandingsRow &row)
 {
+    // The name goes in with the numbers in one step, so that a "%1" in it
+    // stays text.
+    auto n = [](int v) { return QString::number(v); };
     return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|:|%9|%10")
-        .arg(position)
-        .arg(row.name)
-        .arg(row.games)
-        .arg(row.wins)
-        .arg(row.draws)
-        .arg(row.losses)
-        .arg(row.points)
-        .arg(row.goalsFor)
-        .arg(row.goalsAgainst)
-        .arg(row.goalDiff);
+        .arg(n(position), row.name, n(row.games), n(row.wins), n(row.draws), n(row.losses), n(row.points),
+             n(row.goalsFor), n(row.goalsAgainst), n(row.goalDiff));
 }
 
 } // namespace

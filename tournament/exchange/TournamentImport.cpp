@@ -74,7 +74,7 @@ public:
 private:
     bool fail(const QString &file, int line, const QString &what)
     {
-        m_r.error = line > 0 ? QStringLiteral("%1: line %2: %3").arg(file).arg(line).arg(what)
+        m_r.error = line > 0 ? QStringLiteral("%1: line %2: %3").arg(file, QString::number(line), what)
                              : QStringLiteral("%1: %2").arg(file, what);
         return false;
     }
@@ -127,7 +127,7 @@ bool Importer::takeGroups()
                     return fail(file, g.line, QStringLiteral("%1 is given twice").arg(g.name));
                 if (g.teams.size() != kTeamsPerGroup)
                     return fail(file, g.line,
-                                QStringLiteral("%1 has %2 teams; a group has 4").arg(g.name).arg(g.teams.size()));
+                                QStringLiteral("%1 has %2 teams; a group has 4").arg(g.name, QString::number(g.teams.size())));
                 byLetter[i] = &g;
                 fileOf[i] = file;
             }
@@ -245,7 +245,7 @@ bool Importer::readSquads(const QString &squadsDir)
                             QStringLiteral("the name \"%1\" cannot be written in the tournament files").arg(p.name));
             if (!ajoute_joueur(team, name)) {
                 m_r.notes << QStringLiteral("%1: line %2: the squad of %3 is full (23 players); %4 left out")
-                                 .arg(path).arg(p.line).arg(team->name.text(), p.name);
+                                 .arg(path, QString::number(p.line), team->name.text(), p.name);
             }
         }
     }
@@ -298,7 +298,7 @@ bool Importer::scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStrin
                 side = in1 ? Side::Team1 : Side::Team2;
             } else {
                 m_r.notes << QStringLiteral("%1: line %2: not known for which team %3 scored; not credited")
-                                 .arg(m.file).arg(goal.line).arg(goal.player);
+                                 .arg(m.file, QString::number(goal.line), goal.player);
                 continue;
             }
         }
@@ -313,7 +313,7 @@ bool Importer::scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStrin
             if (cherche_joueur(team, name) < 0 && !ajoute_joueur(team, name)) {
                 if (m_noRoom.insert({team->name.bytes(), name.bytes()}).second)
                     m_r.notes << QStringLiteral("%1: line %2: no room in the squad of %3 for %4; goal not credited")
-                                     .arg(m.file).arg(goal.line).arg(team->name.text(), goal.player);
+                                     .arg(m.file, QString::number(goal.line), team->name.text(), goal.player);
                 continue;
             }
             *list << name.text();

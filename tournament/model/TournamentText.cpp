@@ -31,7 +31,7 @@ ShortName checkedName(const QString &text, const char *what, int line)
     const QByteArray bytes = Ansi::encode(text);
     if (bytes.size() > ShortName::MaxLength)
         throw Failure{QStringLiteral("line %1: the %2 \"%3\" is %4 bytes long; at most 20 are allowed")
-                          .arg(line).arg(QLatin1String(what), text).arg(bytes.size())};
+                          .arg(QString::number(line), QLatin1String(what), text, QString::number(bytes.size()))};
     return ShortName(bytes);
 }
 
@@ -107,7 +107,7 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
                     for (const auto &t : other.teams)
                         if (t->name == team->name)
                             throw Failure{QStringLiteral("line %1: the team \"%2\" is already in group %3")
-                                              .arg(lineNo).arg(team->name.text()).arg(QLatin1Char(other.letter))};
+                                              .arg(QString::number(lineNo), team->name.text(), QString(QLatin1Char(other.letter)))};
                 g.teams.push_back(std::move(team));
             } else if (keyword == QLatin1String("player")) {
                 if (groups.empty() || groups.back().teams.empty())

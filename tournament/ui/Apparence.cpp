@@ -78,9 +78,9 @@ bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, Ic
     // icon, which is taken over instead of being read and decoded again.
     const QFileInfo info(path);
     const QString etat = info.isFile() ? QStringLiteral("%1 %2 %3")
-                                             .arg(info.absoluteFilePath())
-                                             .arg(info.lastModified().toMSecsSinceEpoch())
-                                             .arg(info.size())
+                                             .arg(info.absoluteFilePath(),
+                                                  QString::number(info.lastModified().toMSecsSinceEpoch()),
+                                                  QString::number(info.size()))
                                        : QString();
     if (!etat.isEmpty() && etat == derniere.etat) {
         window->setWindowIcon(derniere.icone);

@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 // Files that no run of the program can have written: FIFOs, links to
@@ -112,6 +113,10 @@ private Q_SLOTS:
     void oldFileNamesAreHeldToTheLeagueFilesLength();
     void commandLineRefusesQuickly_data();
     void commandLineRefusesQuickly();
+    void outputThatIsNoFileIsRefused_data();
+    void outputThatIsNoFileIsRefused();
+    void percentSignsInNamesStayText_data();
+    void percentSignsInNamesStayText();
 
 private:
     QElapsedTimer m_clock;
@@ -335,6 +340,124 @@ void TestHostileFiles::commandLineRefusesQuickly()
     QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("Datei %1 kann nicht geöffnet werden: %2\n").arg(in, reason));
     QCOMPARE(readAll(out), old);
     QVERIFY(m_clock.elapsed() < 20000);
+}
+
+void TestHostileFiles::outputThatIsNoFileIsRefused_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message"); // OUT stands for the output's path
+    const QStringList kinds = {"FIFO", "link to a FIFO", "device"};
+    for (const QString &kind : kinds) {
+        auto row = [&](const char *what, const QStringList &options, const QString &output, const QString &message) {
+            QTest::addRow("%s, %s", what, qPrintable(kind)) << options << kind + '|' + output << message;
+        };
+        row("--convert to Football.TXT", {"--convert", "LEAGUE"}, "aus.txt", "Kann nicht nach OUT schreiben");
+        row("--convert to Football.JSON", {"--convert", "LEAGUE"}, "aus.json", "Kann nicht nach OUT schreiben");
+        row("--export html", {"--export=tables", "--format=html", "--output=OUT", "LEAGUE"}, "t.html", "I/O-Fehler 5");
+        row("--export txt", {"--export=cross", "--format=txt", "--output=OUT", "LEAGUE"}, "k.txt", "I/O-Fehler 5");
+        row("--export rtf", {"--export=matchdays", "--format=rtf", "--output=OUT", "LEAGUE"}, "s.rtf",
+            "Kann Datei OUT nicht erstellen");
+        row("--export gif", {"--export=curve", "--team=1", "--format=gif", "--output=OUT", "LEAGUE"}, "k.gif",
+            "Kann Datei OUT nicht erstellen");
+        row("--export bmp", {"--export=curve", "--team=1", "--format=bmp", "--output=OUT", "LEAGUE"}, "k.bmp",
+            "Kann Datei OUT nicht erstellen");
+        row("--export calendar", {"--export=calendar", "--output=OUT", "LEAGUE"}, "k.ics", "Kann Datei OUT nicht erstellen");
+        row("--print-pdf", {"--print-pdf=OUT", "LEAGUE"}, "d.pdf", "Kann nicht nach OUT schreiben");
+    }
+}
+
+void TestHostileFiles::outputThatIsNoFileIsRefused()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    const QString kind = output.section('|', 0, 0);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(output.section('|', 1));
+    const QByteArray name = QFile::encodeName(out);
+    // A node of the null device of our own: were it replaced, no system
+    // device would be lost.
+    if (kind == "device") {
+        if (::geteuid() != 0)
+            QSKIP("making a device node needs root");
+        QVERIFY(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0);
+    } else if (kind == "FIFO") {
+        QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+    } else {
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
+        QVERIFY(::symlink("fifo", name.constData()) == 0);
+    }
+    struct stat before;
+    QVERIFY(::lstat(name.constData(), &before) == 0);
+
+    QStringList args;
+    for (const QString &o : options) {
+        QString a = o;
+        a.replace("LEAGUE", TEST_SOURCE_DIR "/examples/league/Liga2026.T98");
+        a.replace("OUT", out);
+        args << a;
+    }
+    if (options.first() == "--convert")
+        args << out;
+    const Run r = runTabulon(args, dir.path());
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(r.err), QString(message).replace("OUT", out) + '\n');
+    struct stat after;
+    QVERIFY(::lstat(name.constData(), &after) == 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+    QVERIFY(m_clock.elapsed() < 20000);
+}
+
+void TestHostileFiles::percentSignsInNamesStayText_data()
+{
+    // What stands in a name is text: a "%1" in it is never filled in by a
+    // number or a name that is put into the message after it.
+    QTest::addColumn<int>("setup");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("fixtures of a new league")
+        << 0 << QStringList{"--fixtures", "--teams=4", "--seed=7", "neu%1.T98"}
+        << "neu%1.T98: Spielplan für 4 Mannschaften und 6 Spieltage, --seed=7\n" << "";
+    QTest::newRow("fixtures refused over pairings")
+        << 1 << QStringList{"--fixtures", "alt%1%2.T98"} << ""
+        << "alt%1%2.T98: 1 von 6 Spieltagen enthält bereits Paarungen oder Ergebnisse; mit --force werden die "
+           "Paarungen ersetzt, Spieltage mit Ergebnissen bleiben unverändert.\n";
+    QTest::newRow("team named in a refusal")
+        << 2 << QStringList{"--fixtures", "--teams=2", "alt%1%2.T98"} << ""
+        << "alt%1%2.T98: Die Liga kann nicht auf 2 Mannschaften verkleinert werden: Mannschaft 4 (Elf %1) ist "
+           "auf Spieltag 1 angesetzt.\n";
+    QTest::newRow("line of a Football file")
+        << 3 << QStringList{"--convert", "liga%1%2.txt", "aus.T98"} << ""
+        << "Datei liga%1%2.txt, Zeile 3: Zeile nicht verstanden: A  2-\n";
+}
+
+void TestHostileFiles::percentSignsInNamesStayText()
+{
+    QFETCH(int, setup);
+    QFETCH(QStringList, args);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    if (setup == 1 || setup == 2) {
+        League l;
+        l.reshape(4, 6);
+        for (int i = 1; i <= 4; ++i)
+            l.teamNames[i] = QStringLiteral("Elf %1").arg(i);
+        l.teamNames[4] = QStringLiteral("Elf %1");
+        l.match(1, 1) = Match{1, 4, -1, -1};
+        l.leagueFileName = dir.filePath("alt%1%2.T98");
+        SaveDatei(l);
+    } else if (setup == 3) {
+        writeAll(dir.filePath("liga%1%2.txt"), "= L 2024\nMatchday 1\n  A  2-\n");
+    }
+    const Run r = runTabulon(args, dir.path());
+    QCOMPARE(QString::fromUtf8(r.err), err);
+    QCOMPARE(QString::fromUtf8(r.out), out);
+    QCOMPARE(r.exitCode, err.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestHostileFiles)
