@@ -80,7 +80,8 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
     if (seen.contains(QStringLiteral("--start"))) {
         // "d" and "M" take one or two digits, so 1.8.2026 reads as well.
         r.start = QDate::fromString(seen.value(QStringLiteral("--start")), QStringLiteral("d.M.yyyy"));
-        if (!r.start.isValid()) {
+        // Four-digit years only: a league file's dates have them.
+        if (!r.start.isValid() || r.start.year() < 1000) {
             problem = QStringLiteral("--start must be a date DD.MM.YYYY");
             return std::nullopt;
         }
@@ -170,11 +171,14 @@ int runFixtures(const QStringList &args)
             throw LeagueError(QStringLiteral("%1: %2 von %3 Spieltagen %4 bereits Paarungen oder "
                                              "Ergebnisse; mit --force werden die Paarungen ersetzt, "
                                              "Spieltage mit Ergebnissen bleiben unverändert.")
-                                  .arg(path)
-                                  .arg(conflicts.count())
-                                  .arg(league.roundCount)
-                                  .arg(conflicts.count() == 1 ? QStringLiteral("enthält")
+                                  .arg(path, QString::number(conflicts.count()),
+                                       QString::number(league.roundCount),
+                                       conflicts.count() == 1 ? QStringLiteral("enthält")
                                                               : QStringLiteral("enthalten")));
+
+        const QString dates = LeagueFixtures::datesRefusal(league, request->start, request->days);
+        if (!dates.isEmpty())
+            throw LeagueError(path + QLatin1String(": ") + dates);
 
         const std::uint32_t seed = request->seed.value_or(LeagueFixtures::randomSeed());
         const std::vector<FixtureMatchday> list = FixtureGenerator::generate(
@@ -184,10 +188,8 @@ int runFixtures(const QStringList &args)
 
         QTextStream out(stdout);
         out << QStringLiteral("%1: Spielplan für %2 Mannschaften und %3 Spieltage, --seed=%4\n")
-                   .arg(path)
-                   .arg(league.teamCount)
-                   .arg(league.roundCount)
-                   .arg(seed);
+                   .arg(path, QString::number(league.teamCount), QString::number(league.roundCount),
+                        QString::number(seed));
         if (!conflicts.played.isEmpty())
             out << QStringLiteral("Spieltage mit Ergebnissen unverändert: %1\n")
                        .arg(LeagueFixtures::numberList(conflicts.played));

@@ -111,7 +111,8 @@ CalendarExport Exp_ics(const League &league, const QString &calendarName, const 
                 undated = true;
                 continue;
             }
-            QString uid = QStringLiteral("%1-%2-%3-%4").arg(uidPrefix).arg(round).arg(m.teamA).arg(m.teamB);
+            QString uid = QStringLiteral("%1-%2-%3-%4").arg(uidPrefix, QString::number(round), QString::number(m.teamA),
+                                                                QString::number(m.teamB));
             const int repeat = ++seen[uid];
             if (repeat > 1)
                 uid += QStringLiteral("-%1").arg(repeat);
@@ -123,7 +124,11 @@ CalendarExport Exp_ics(const League &league, const QString &calendarName, const 
             w.line(QStringLiteral("UID:") + uid + QStringLiteral("@tabulon.invalid"));
             w.line(QStringLiteral("DTSTAMP:") + dtstamp);
             w.line(QStringLiteral("DTSTART;VALUE=DATE:") + day.toString(QStringLiteral("yyyyMMdd")));
-            w.line(QStringLiteral("DTEND;VALUE=DATE:") + day.addDays(1).toString(QStringLiteral("yyyyMMdd")));
+            // An all-day event without an end lasts its one day; the end
+            // after 31.12.9999 would need a fifth year digit that the
+            // format's dates do not have.
+            if (day.addDays(1).year() <= 9999)
+                w.line(QStringLiteral("DTEND;VALUE=DATE:") + day.addDays(1).toString(QStringLiteral("yyyyMMdd")));
             w.line(QStringLiteral("SUMMARY:") + Ical::escapeText(summary));
             w.line(QStringLiteral("DESCRIPTION:") + Ical::escapeText(QStringLiteral("%1. Spieltag").arg(round)));
             w.line(QStringLiteral("TRANSP:TRANSPARENT"));

@@ -34,6 +34,11 @@ QDate parse(const QString &text)
     } else {
         return {};
     }
+    // Years before 1000 are no dates of a season; every writer of dates
+    // (the league file, Football.TXT and JSON, the calendar) takes four
+    // digits, so such a year would be written as something no reader takes.
+    if (year < 1000)
+        return {};
     const QDate d(year, parts[1].toInt(), parts[0].toInt());
     return d.isValid() ? d : QDate();
 }

@@ -1,15 +1,16 @@
 #include "league/model/LeagueOpenData.h"
 
+#include "common/AtomicFile.h"
 #include "common/BoundedFile.h"
 #include "common/FootballJson.h"
 #include "common/FootballTxt.h"
+#include "common/FootballTxtLine.h"
 #include "league/model/Cp1252.h"
 #include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -33,7 +34,7 @@ constexpr int kMaxNameLength = 1023;
 [[noreturn]] void refuse(const QString &fileName, int line, const QString &text)
 {
     if (line > 0)
-        throw LeagueError(QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName).arg(line).arg(text));
+        throw LeagueError(QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName, QString::number(line), text));
     throw LeagueError(QStringLiteral("Datei %1: %2").arg(fileName, text));
 }
 
@@ -82,6 +83,54 @@ struct Matchday {
     QList<const TxtMatch *> matches;
 };
 
+// The number a matchday heading names, as written: the first run of digits
+// with a minus sign before it, or empty when the heading holds no digit.
+QString headingNumber(const QString &heading)
+{
+    qsizetype i = 0;
+    while (i < heading.size() && !(heading[i] >= QLatin1Char('0') && heading[i] <= QLatin1Char('9')))
+        ++i;
+    qsizetype e = i;
+    while (e < heading.size() && heading[e] >= QLatin1Char('0') && heading[e] <= QLatin1Char('9'))
+        ++e;
+    if (i == e)
+        return QString();
+    if (i > 0 && (heading[i - 1] == QLatin1Char('-') || heading[i - 1] == QChar(0x2212)))
+        --i;
+    return heading.mid(i, e - i);
+}
+
+QString scoreOf(const Score &s)
+{
+    return QStringLiteral("%1:%2").arg(s.a).arg(s.b);
+}
+
+// What the league makes of a match's score: a note after it ("[awarded]"
+// stands, "[annulled]" leaves the match without a result) and a shoot-out,
+// which a league table has no place for, are said by their line.
+Score leagueResult(const TxtMatch &m, QList<QPair<int, QString>> &said)
+{
+    Score s = m.result();
+    const QString match = QStringLiteral("%1 - %2").arg(m.team1, m.team2);
+    if (!m.note.isEmpty()) {
+        if (m.note.compare(QLatin1String("awarded"), Qt::CaseInsensitive) == 0) {
+            said.append({m.line, QStringLiteral("Zeile %1: %2 %3 am grünen Tisch gewertet [%4]")
+                                     .arg(QString::number(m.line), match, scoreOf(s), m.note)});
+        } else {
+            s = Score{};
+            said.append({m.line, QStringLiteral("Zeile %1: %2 ohne Ergebnis übernommen [%3]")
+                                     .arg(QString::number(m.line), match, m.note)});
+        }
+    }
+    if (m.pen.isSet()) {
+        const QString rest = s.isSet() ? QStringLiteral("es zählt %1").arg(scoreOf(s))
+                                       : QStringLiteral("das Spiel steht ohne Ergebnis");
+        said.append({m.line, QStringLiteral("Zeile %1: %2 Elfmeterschießen %3 übergangen, %4")
+                                 .arg(QString::number(m.line), match, scoreOf(m.pen), rest)});
+    }
+    return s;
+}
+
 } // namespace
 
 std::optional<Format> formatOf(const QString &path)
@@ -128,6 +177,7 @@ Imported fromDocument(const Document &doc, const QString &fileName)
     // Matchdays by the number in their heading; a heading without a number
     // follows the highest so far, and one that comes again adds to it.
     QList<Matchday> days(League::kMaxRounds + 1);
+    QHash<const TxtMatch *, Score> results;
     QHash<QString, int> byHeading;
     int highest = 0;
     const Stage &stage = doc.stages[leagueStage];
@@ -146,17 +196,32 @@ Imported fromDocument(const Document &doc, const QString &fileName)
                                             .arg(quoted(r.heading), matchesText(int(r.matches.size())))});
             continue;
         }
+        // A number outside 1..99 names no matchday of a league: neither 0
+        // nor -3 is matchday 1 or 3, and a long number is not the next one.
+        const QString number = headingNumber(r.heading);
         int j;
-        if (r.number > 0)
-            j = r.number;
-        else
+        if (!number.isEmpty()) {
+            const bool negative = !number.front().isDigit();
+            QString digits = negative ? number.mid(1) : number;
+            while (digits.startsWith(QLatin1Char('0')))
+                digits.remove(0, 1);
+            if (negative || digits.isEmpty())
+                refuse(fileName, r.line, QStringLiteral("Spieltag %1 gibt es nicht, Spieltage zählen ab 1").arg(number));
+            if (digits.size() > 2)
+                refuse(fileName, r.line,
+                       QStringLiteral("Spieltag %1, höchstens %2 Spieltage möglich").arg(number).arg(League::kMaxRounds));
+            j = digits.toInt();
+        } else {
             j = byHeading.value(r.heading, highest + 1);
+        }
         byHeading.insert(r.heading, j);
         if (j > League::kMaxRounds)
             refuse(fileName, r.line, QStringLiteral("Spieltag %1, höchstens %2 Spieltage möglich").arg(j).arg(League::kMaxRounds));
         highest = qMax(highest, j);
-        for (const TxtMatch &m : r.matches)
+        for (const TxtMatch &m : r.matches) {
             days[j].matches.append(&m);
+            results.insert(&m, leagueResult(m, skipped));
+        }
     }
     for (const Issue &w : doc.warnings)
         if (w.problem == Problem::DateWithoutYear)
@@ -174,7 +239,10 @@ Imported fromDocument(const Document &doc, const QString &fileName)
                      [](const TxtMatch *a, const TxtMatch *b) { return a->line < b->line; });
     QHash<QString, int> slotOf;
     QStringList names;
-    for (const TxtMatch *m : inFileOrder)
+    for (const TxtMatch *m : inFileOrder) {
+        // A team playing itself would count a win and a loss at once.
+        if (m->team1 == m->team2)
+            refuse(fileName, m->line, QStringLiteral("%1 spielt gegen sich selbst").arg(quoted(m->team1)));
         for (const QString &name : {m->team1, m->team2}) {
             if (slotOf.contains(name))
                 continue;
@@ -189,6 +257,7 @@ Imported fromDocument(const Document &doc, const QString &fileName)
             names << name;
             slotOf.insert(name, int(names.size()));
         }
+    }
     if (names.size() < League::kMinTeams)
         refuse(fileName, 0, QStringLiteral("weniger als %1 Mannschaften").arg(League::kMinTeams));
 
@@ -210,7 +279,7 @@ Imported fromDocument(const Document &doc, const QString &fileName)
             ::Match &row = l.match(j, k + 1);
             row.teamA = slotOf.value(m.team1);
             row.teamB = slotOf.value(m.team2);
-            const Score s = m.result();
+            const Score s = results.value(&m);
             if (s.isSet()) {
                 row.goalsA = s.a;
                 row.goalsB = s.b;
@@ -246,10 +315,12 @@ Imported importFile(const QString &path, Format format)
 {
     const qint64 limit = format == Format::Json ? FootballJson::kMaxBytes : FootballTxt::kMaxBytes;
     const BoundedFile::Result file = BoundedFile::read(path, limit);
-    if (file.status == BoundedFile::Status::NotRegular || file.status == BoundedFile::Status::TooLarge)
-        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(file, limit)));
-    if (!file.ok())
+    // A missing file is said as the window says it; any other failure
+    // (a folder, a FIFO, no permission, an I/O error) with its reason.
+    if (file.status == BoundedFile::Status::Missing)
         throw LeagueError(LeagueError::cannotOpen(path));
+    if (!file.ok())
+        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(file, limit)));
     return importBytes(file.bytes, format, path);
 }
 
@@ -338,15 +409,22 @@ Document toDocument(const League &l, const QString &title, QStringList *notes)
     return doc;
 }
 
-QByteArray exportBytes(const League &league, const QString &title, Format format, QStringList *notes)
+namespace {
+
+QByteArray documentBytes(const Document &doc, Format format, QStringList *notes)
 {
-    QString t = title;
-    t.remove(QLatin1Char('#'));
-    while (t.startsWith(QLatin1Char('=')))
-        t.remove(0, 1);
-    t = t.trimmed();
-    Document doc = toDocument(league, t, notes);
     if (format == Format::Json) {
+        // A name is read back with its spaces made single blanks, and
+        // control characters (a TAB) are no text of the format: such a
+        // name would come back as another team or not at all.
+        for (const Round &r : doc.stages.first().rounds)
+            for (const TxtMatch &m : r.matches)
+                for (const QString &name : {m.team1, m.team2})
+                    if (name != FootballTxt::Line::teamNameOf(name)
+                        || std::any_of(name.begin(), name.end(),
+                                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }))
+                        throw LeagueError(
+                            QStringLiteral("Der Name %1 lässt sich in Football.JSON nicht schreiben").arg(quoted(name)));
         // JSON knows matchdays only by their matches.
         QList<int> empty;
         for (const Round &r : doc.stages.first().rounds)
@@ -368,21 +446,37 @@ QByteArray exportBytes(const League &league, const QString &title, Format format
     return FootballTxt::write(doc);
 }
 
+} // namespace
+
+QByteArray exportBytes(const League &league, const QString &title, Format format, QStringList *notes)
+{
+    QString t = title;
+    t.remove(QLatin1Char('#'));
+    for (QChar &c : t)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
+    while (t.startsWith(QLatin1Char('=')))
+        t.remove(0, 1);
+    t = t.trimmed();
+    Document doc = toDocument(league, t, notes);
+    const QByteArray bytes = documentBytes(doc, format, notes);
+    // Whatever the checks above let through, a file its own reader refuses
+    // is never written.
+    const ReadResult back = format == Format::Json ? FootballJson::read(bytes) : FootballTxt::read(bytes);
+    if (!back.ok)
+        throw LeagueError(QStringLiteral("%1 kann das nicht schreiben: %2")
+                              .arg(format == Format::Json ? QStringLiteral("Football.JSON") : QStringLiteral("Football.TXT"),
+                                   FootballTxt::lineMessage(back.error)));
+    return bytes;
+}
+
+
 QStringList exportFile(const League &league, const QString &title, const QString &path, Format format)
 {
     QStringList notes;
     const QByteArray bytes = exportBytes(league, title, format, &notes);
     // The old file, if any, stays as it was until the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw LeagueError(LeagueError::cannotWrite(path));
-    // commit() does not notice a buffered rest that cannot be written (a
-    // full disk); flushing first makes that write fail here.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        throw LeagueError(LeagueError::cannotWrite(path));
-    }
-    if (!file.commit())
+    if (!AtomicFile::write(path, bytes).ok())
         throw LeagueError(LeagueError::cannotWrite(path));
     return notes;
 }

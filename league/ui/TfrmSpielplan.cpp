@@ -154,6 +154,11 @@ bool TfrmSpielplan::run(League &league)
             return false;
     }
     const QDate start = chkTermine->isChecked() ? edtStart->date() : QDate();
+    const QString dates = LeagueFixtures::datesRefusal(league, start, spnDays->value());
+    if (!dates.isEmpty()) {
+        m_platform.messages->error(this, dates);
+        return false;
+    }
     const std::vector<FixtureMatchday> list =
         FixtureGenerator::generate(LeagueFixtures::optionsFor(league, seed(), start, spnDays->value()));
     return !LeagueFixtures::apply(league, list).isEmpty();

@@ -193,20 +193,24 @@ void TestCalendarExport::oneEventPerMatchWithBothTeams()
 
 void TestCalendarExport::datesAndUndatedMatchdays()
 {
-    League l = namedLeague(2, 8);
-    const char *from[] = {"", "07.08.2026", "31.12.2026", "28.02.2028", "1.3.27", "", "kein Datum"};
-    for (int j = 1; j <= 6; ++j) {
+    League l = namedLeague(2, 9);
+    const char *from[] = {"", "07.08.2026", "31.12.2026", "28.02.2028", "1.3.27", "", "kein Datum", "31.12.9999",
+                          "01.08.0999"};
+    for (int j = 1; j <= 8; ++j) {
         l.dates(j).dateFrom = QString::fromLatin1(from[j]);
         l.match(j, 1) = Match{1, 2, -1, -1};
     }
     l.dates(1).dateTo = QStringLiteral("09.08.2026"); // a matchday of three days is still one day's event
-    l.dates(8).dateFrom = QString(); // no pairing, no date: nothing to say
+    l.dates(9).dateFrom = QString(); // no pairing, no date: nothing to say
     const CalendarExport ics = Exp_ics(l, QStringLiteral("Liga"), kStamp);
     QCOMPARE(valuesOf(ics.bytes, "DTSTART;VALUE=DATE"),
-             (QList<QByteArray>{"20260807", "20261231", "20280228", "20270301"}));
+             (QList<QByteArray>{"20260807", "20261231", "20280228", "20270301", "99991231"}));
+    // The last day of 9999 has no next day with a four-digit year: its
+    // event goes without an end and so lasts that one day.
     QCOMPARE(valuesOf(ics.bytes, "DTEND;VALUE=DATE"),
              (QList<QByteArray>{"20260808", "20270101", "20280229", "20270302"}));
-    QCOMPARE(ics.undatedRounds, (QList<int>{5, 6}));
+    QCOMPARE(ics.bytes.count("BEGIN:VEVENT"), 5);
+    QCOMPARE(ics.undatedRounds, (QList<int>{5, 6, 8}));
     QVERIFY(!ics.bytes.contains("DTSTART:")); // all-day only, never a time
 }
 

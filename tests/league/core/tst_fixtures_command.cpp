@@ -155,6 +155,17 @@ void TestFixturesCommand::datesFromStartAndDays()
     // Without --days a week lies between matchdays.
     QCOMPARE(runTabulon({"--fixtures", "--force", "--seed=7", "--start=30.12.2026", file}).exitCode, 0);
     QCOMPARE(load(file).dates(2).dateFrom, QStringLiteral("06.01.2027"));
+
+    // The last matchday would fall after 31.12.9999, a date no league file
+    // holds: refused before anything is written.
+    const QByteArray before = readAll(file);
+    const Run late = runTabulon({"--fixtures", "--force", "--seed=7", "--start=1.1.9999", "--days=100", file});
+    QCOMPARE(late.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(late.err), file + ": Spieltag 6 läge nach dem 31.12.9999.\n");
+    QCOMPARE(readAll(file), before);
+    // The last day that a year of four digits holds is taken.
+    QCOMPARE(runTabulon({"--fixtures", "--force", "--seed=7", "--start=11.12.9999", "--days=4", file}).exitCode, 0);
+    QCOMPARE(load(file).dates(6).dateFrom, QStringLiteral("31.12.9999"));
 }
 
 void TestFixturesCommand::refusesToReplaceUnlessForced()
@@ -318,6 +329,7 @@ void TestFixturesCommand::badArguments_data()
     QTest::newRow("ten digits") << QStringList{"--fixtures", "--seed=1000000000", f} << "--seed must be";
     QTest::newRow("no date") << QStringList{"--fixtures", "--start=31.02.2026", f} << "--start must be a date DD.MM.YYYY";
     QTest::newRow("two-digit year") << QStringList{"--fixtures", "--start=01.08.26", f} << "--start must be";
+    QTest::newRow("year before 1000") << QStringList{"--fixtures", "--start=01.08.0999", f} << "--start must be";
     QTest::newRow("days alone") << QStringList{"--fixtures", "--days=3", f} << "--days needs --start";
     QTest::newRow("no days") << QStringList{"--fixtures", "--start=01.08.2026", "--days=0", f} << "--days must be a number of days from 1 to 365";
     QTest::newRow("force value") << QStringList{"--fixtures", "--force=1", f} << "--force takes no value";

@@ -311,6 +311,8 @@ void TestLeagueFile::datesAreStoredDayMonthYear_data()
     // Not a date: kept as it is, so it reports itself when shown.
     QTest::newRow("no date") << "31.02.2026" << "31.02.2026";
     QTest::newRow("text") << "bald" << "bald";
+    // Years have four digits in every file the league is written to.
+    QTest::newRow("year before 1000") << "7.8.0999" << "7.8.0999";
 }
 
 void TestLeagueFile::datesAreStoredDayMonthYear()

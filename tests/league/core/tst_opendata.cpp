@@ -3,6 +3,8 @@
 // is not a league matchday is listed and left out, a file that cannot be
 // taken whole changes nothing and names its line, and an export reads back
 // into the same league.
+#include "files_helper.h"
+
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueOpenData.h"
@@ -168,6 +170,7 @@ private slots:
     void writtenBackReadsEqual();
     void whatIsNoMatchdayIsListedAndLeftOut();
     void headingsNumberTheMatchdays();
+    void notesAndShootOutsAreSaid();
     void refusals_data();
     void refusals();
     void unreadableFiles();
@@ -384,6 +387,27 @@ void TestOpenData::headingsNumberTheMatchdays()
     QCOMPARE(l.teamNames[3], QStringLiteral("C"));
 }
 
+void TestOpenData::notesAndShootOutsAreSaid()
+{
+    // An awarded result stands; an annulled match has none; a shoot-out
+    // has no place in a table, where the result after extra time counts.
+    const QByteArray text = season(4, 1,
+                                   "Matchday 2\n  Verein 1  0-2 [awarded]  Verein 3\n"
+                                   "  Verein 2  1-1 a.e.t., 5-4 pen.  Verein 4\n"
+                                   "Matchday 3\n  Verein 1  4-3 pen.  Verein 4\n"
+                                   "  Verein 2 v Verein 3  3-0 [annulled]\n");
+    const LeagueOpenData::Imported im = LeagueOpenData::importBytes(text, Format::Txt, "liga.txt");
+    QCOMPARE(im.league.match(2, 1), (Match{1, 3, 0, 2}));
+    QCOMPARE(im.league.match(2, 2), (Match{2, 4, 1, 1}));
+    QCOMPARE(im.league.match(3, 1), (Match{1, 4, -1, -1}));
+    QCOMPARE(im.league.match(3, 2), (Match{2, 3, -1, -1}));
+    QCOMPARE(im.skipped,
+             QStringList({"Zeile 7: Verein 1 - Verein 3 0:2 am grünen Tisch gewertet [awarded]",
+                          "Zeile 8: Verein 2 - Verein 4 Elfmeterschießen 5:4 übergangen, es zählt 1:1",
+                          "Zeile 10: Verein 1 - Verein 4 Elfmeterschießen 4:3 übergangen, das Spiel steht ohne Ergebnis",
+                          "Zeile 11: Verein 2 - Verein 3 ohne Ergebnis übernommen [annulled]"}));
+}
+
 void TestOpenData::refusals_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -394,14 +418,34 @@ void TestOpenData::refusals_data()
                                          << "Datei liga.txt, Zeile 3: Zeile nicht verstanden: A  B";
     QTest::newRow("25 teams") << season(26, 1) << int(Format::Txt)
                               << "Datei liga.txt, Zeile 16: mehr als 24 Mannschaften (\"Verein 25\")";
+    // A team playing itself would be a win and a loss at once.
     QTest::newRow("one team") << QByteArray("= Liga 2024\nMatchday 1\n  A  1-1  A\n") << int(Format::Txt)
-                              << "Datei liga.txt: weniger als 2 Mannschaften";
+                              << "Datei liga.txt, Zeile 3: \"A\" spielt gegen sich selbst";
+    QTest::newRow("a team playing itself") << season(4, 1, "Matchday 2\n  Verein 2  3-1  Verein 2\n") << int(Format::Txt)
+                                           << "Datei liga.txt, Zeile 7: \"Verein 2\" spielt gegen sich selbst";
+    QTest::newRow("one team in JSON, spelt two ways")
+        << QByteArray("{\"matches\": [\n {\"round\": \"Matchday 1\", \"team1\": \"Alpha\", \"team2\": \" Alpha\"}]}")
+        << int(Format::Json) << "Datei liga.txt, Zeile 2: \"Alpha\" spielt gegen sich selbst";
+    QTest::newRow("JSON name of a blank")
+        << QByteArray("{\"matches\": [\n {\"round\": \"Matchday 1\", \"team1\": \"A\", \"team2\": \" \"}]}")
+        << int(Format::Json) << "Datei liga.txt, Zeile 2: Feld \"team2\" fehlt oder ist falsch";
     QTest::newRow("not Windows-1252") << season(4, 1, "Matchday 2\n  Verein 1  2-0  Đakovo\n") << int(Format::Txt)
                                       << "Datei liga.txt, Zeile 7: der Name \"Đakovo\" lässt sich nicht in Windows-1252 speichern";
     QTest::newRow("too many matches") << season(4, 1, "Matchday 1\n  Verein 1  2-0  Verein 3\n") << int(Format::Txt)
                                       << "Datei liga.txt, Zeile 7: Spieltag 1 hat mehr als 2 Spiele";
     QTest::newRow("matchday 100") << season(4, 1, "Matchday 100\n  Verein 1  2-0  Verein 3\n") << int(Format::Txt)
                                   << "Datei liga.txt, Zeile 6: Spieltag 100, höchstens 99 Spieltage möglich";
+    // Every number outside 1..99 is refused, never taken for another matchday.
+    QTest::newRow("matchday 0") << season(4, 1, "Matchday 0\n  Verein 1  2-0  Verein 3\n") << int(Format::Txt)
+                                << "Datei liga.txt, Zeile 6: Spieltag 0 gibt es nicht, Spieltage zählen ab 1";
+    QTest::newRow("matchday -3") << season(4, 1, "Matchday -3\n  Verein 1  2-0  Verein 3\n") << int(Format::Txt)
+                                 << "Datei liga.txt, Zeile 6: Spieltag -3 gibt es nicht, Spieltage zählen ab 1";
+    QTest::newRow("matchday of seven digits") << season(4, 1, "Matchday 1234567\n  Verein 1  2-0  Verein 3\n")
+                                              << int(Format::Txt)
+                                              << "Datei liga.txt, Zeile 6: Spieltag 1234567, höchstens 99 Spieltage möglich";
+    QTest::newRow("JSON matchday 0")
+        << QByteArray("{\"matches\": [\n {\"round\": \"Matchday 0\", \"team1\": \"A\", \"team2\": \"B\"}]}")
+        << int(Format::Json) << "Datei liga.txt, Zeile 2: Spieltag 0 gibt es nicht, Spieltage zählen ab 1";
     QTest::newRow("JSON field") << QByteArray("{\"name\": \"L\",\n \"matches\": [\n {\"round\": \"Matchday 1\", \"team1\": \"A\"}]}")
                                 << int(Format::Json) << "Datei liga.txt, Zeile 3: Feld \"team2\" fehlt oder ist falsch";
     QTest::newRow("name too long") << QByteArray("= L 2024\nMatchday 1\n  A  1-0  ") + QByteArray(1024, 'b') + "\n"
@@ -443,6 +487,20 @@ void TestOpenData::unreadableFiles()
     } catch (const LeagueError &e) {
         QCOMPARE(e.message(), LeagueError::cannotOpen(big, QStringLiteral("größer als 4 MB")));
     }
+    // A file the user may not read says so.
+    const QString locked = dir.filePath("gesperrt.json");
+    writeAll(locked, "{}");
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    QString message;
+    {
+        AsUnprivileged guard;
+        try {
+            LeagueOpenData::importFile(locked, Format::Json);
+        } catch (const LeagueError &e) {
+            message = e.message();
+        }
+    }
+    QCOMPARE(message, LeagueError::cannotOpen(locked, QStringLiteral("Dateizugriff verweigert")));
 }
 
 void TestOpenData::exportSaysWhatItCannotCarry()
@@ -520,6 +578,25 @@ void TestOpenData::exportRefusesWhatCannotReadBack()
     // JSON holds it.
     const QByteArray json = LeagueOpenData::exportBytes(l, "L", Format::Json, &notes);
     QCOMPARE(LeagueOpenData::importBytes(json, Format::Json, "x").league.teamNames[2], QStringLiteral("Elf #2"));
+    // Names that would read back as another name, or not at all.
+    const struct {
+        const char *name;
+        Format format;
+        const char *formatName;
+    } unreadable[] = {{"Elf\t2", Format::Json, "JSON"}, {" Elf 2", Format::Json, "JSON"},
+                      {"Elf\u00a02", Format::Json, "JSON"}, {"Pen(zberg)", Format::Txt, "TXT"},
+                      {"aet(1)", Format::Txt, "TXT"}, {"Elf\u00a02", Format::Txt, "TXT"}};
+    for (const auto &u : unreadable) {
+        l.teamNames[2] = QString::fromUtf8(u.name);
+        try {
+            LeagueOpenData::exportBytes(l, "L", u.format, &notes);
+            QFAIL(u.name);
+        } catch (const LeagueError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Der Name \"%1\" lässt sich in Football.%2 nicht schreiben")
+                                      .arg(QString::fromUtf8(u.name), QLatin1String(u.formatName)));
+        }
+    }
+    l.teamNames[2] = QStringLiteral("Elf #2");
 
     // Nothing is written when the export is refused, and an old file stays.
     QTemporaryDir dir;
