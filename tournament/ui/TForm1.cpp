@@ -440,10 +440,12 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    // Unsaved changes or a knock-out stage in progress keep the window open;
-    // "Exit" is the way out then.
+    // A knock-out stage in progress keeps the window open ("Back" on the
+    // bracket ends it first); unsaved changes ask as "Exit" does.
     if (!m_fin && (m_tournoi.modifie || m_tournoi.phase2)) {
         event->ignore();
+        if (!m_tournoi.phase2)
+            QuitterClick();
         return;
     }
     Timer1->stop();

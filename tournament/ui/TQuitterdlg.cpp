@@ -45,14 +45,22 @@ void TQuitterdlg::NonClick()
     m_main.termine();
 }
 
+void TQuitterdlg::annule()
+{
+    hide();
+    m_main.montre();
+}
+
 void TQuitterdlg::closeEvent(QCloseEvent *event)
 {
-    // The title bar answers "No".
+    // Closing the question is no answer to it: dropping the unsaved results
+    // on a click meant to dismiss the box would lose them, so the program
+    // goes on as before "Exit".
     event->accept();
-    NonClick();
+    annule();
 }
 
 void TQuitterdlg::reject()
 {
-    NonClick();
+    annule();
 }

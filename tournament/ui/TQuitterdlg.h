@@ -5,7 +5,8 @@
 class QPushButton;
 class TForm1;
 
-// "Exit ?": offers to save the changes before the program ends.
+// "Exit ?": offers to save the changes before the program ends. Closing it by
+// the title bar or Escape cancels the exit and brings the main window back.
 class TQuitterdlg : public QDialog
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ public:
 
     void OuiClick();
     void NonClick();
+    void annule();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -43,7 +43,7 @@ private slots:
     void damagedPictureGivesOneBoxPerFile();
     void everyWindowButTheWelcomeBoxCarriesTheIcon();
     void iconChangedAfterTheStartIsReadAgain();
-    void titleBarCloseRefusedWithChanges();
+    void titleBarCloseAsksLikeExit();
     void exitWithoutChangesEndsAtOnce();
     void resetAllThenNoLeavesFilesUnchanged();
     void resetAllThenSaveEmptiesTheResults();
@@ -266,21 +266,41 @@ void TstShell::iconChangedAfterTheStartIsReadAgain()
     QCOMPARE(afterRepair.windowIcon().availableSizes().size(), 2);
 }
 
-void TstShell::titleBarCloseRefusedWithChanges()
+void TstShell::titleBarCloseAsksLikeExit()
 {
+    ecritPartie();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
+    TQuitterdlg &dlg = *f.fenetres().Quitterdlg;
     QSignalSpy ended(&f, &TForm1::fermee);
     f.initialiser->click();
     QVERIFY(f.tournoi().modifie);
+
+    // The main window's close button asks the question of "Exit".
     QVERIFY(!f.close());
+    QVERIFY(dlg.isVisible());
+    QVERIFY(!f.isVisible());
+
+    // Dismissing the question, by its title bar or by Escape, is no answer:
+    // the program goes on with its unsaved changes.
+    dlg.close();
+    QVERIFY(!dlg.isVisible());
+    QVERIFY(f.isVisible());
+    QVERIFY(f.tournoi().modifie);
+    f.Quitter->click();
+    QVERIFY(dlg.isVisible());
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    QVERIFY(!dlg.isVisible());
     QVERIFY(f.isVisible());
     QCOMPARE(ended.count(), 0);
+    QVERIFY(f.tournoi().liste_matchs.empty());
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
 
-    f.Quitter->click();
-    QVERIFY(f.fenetres().Quitterdlg->isVisible());
-    QVERIFY(!f.isVisible());
-    QCOMPARE(ended.count(), 0);
+    // "No" still leaves without saving.
+    QVERIFY(!f.close());
+    dlg.Non->click();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
 }
 
 void TstShell::exitWithoutChangesEndsAtOnce()
