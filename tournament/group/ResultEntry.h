@@ -15,6 +15,8 @@ struct ResultEntry
     int score2 = 0;
     QStringList scorers1; // lines of buteur1, top to bottom
     QStringList scorers2;
+
+    bool operator==(const ResultEntry &) const = default;
 };
 
 // Which dialog answers a "Valider".

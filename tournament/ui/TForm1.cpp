@@ -423,6 +423,11 @@ void TForm1::montre()
     activateWindow();
 }
 
+void TForm1::verrouilleSaisie(bool verrou)
+{
+    TabbedNotebook1->setEnabled(!verrou);
+}
+
 void TForm1::termine()
 {
     m_tournoi.liste_matchs.clear();

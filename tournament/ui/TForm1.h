@@ -52,6 +52,9 @@ public:
     void signale(const FileResult &result);
     // Shows the window, or repeats the showing actions when it is already shown.
     void montre();
+    // Locks the pages while "Confirm score" is open, so that the entry it
+    // shows is the one its OK records.
+    void verrouilleSaisie(bool verrou);
     // Ends the program: the window closes whatever the flags say.
     void termine();
 

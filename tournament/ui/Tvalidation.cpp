@@ -45,18 +45,33 @@ void Tvalidation::remplit(const ResultEntry &entry)
     equipe2->setText(entry.team2Text);
     score1->setText(QString::number(entry.score1));
     score2->setText(QString::number(entry.score2));
+    m_montre = entry;
+    m_code = m_main.tournoi().code_match;
+}
+
+void Tvalidation::showEvent(QShowEvent *event)
+{
+    m_main.verrouilleSaisie(true);
+    QDialog::showEvent(event);
+}
+
+void Tvalidation::hideEvent(QHideEvent *event)
+{
+    m_main.verrouilleSaisie(false);
+    QDialog::hideEvent(event);
 }
 
 void Tvalidation::OKBtnClick()
 {
     Tournament &t = m_main.tournoi();
     const ResultEntry entry = m_main.saisie();
-    // The entry page stays usable while this dialog is open. When what it now
-    // holds would no longer pass the check (a pair already recorded, scorers
-    // that do not add up, a level knock-out score), recording it would store a
-    // duplicate or a wrong result; the page is checked again instead.
+    // Only what the user agreed to is recorded. A page that no longer holds
+    // the shown entry (another match opened on the bracket, a page change)
+    // goes through the check again and is shown anew; so does one that would
+    // no longer pass it (a pair recorded meanwhile, a level knock-out score).
+    const bool autre = entry != m_montre || (t.phase2 && t.code_match != m_code);
     const EntryAnswer answer = t.phase2 ? verifie_tour2(t, entry) : verifie_groupe(t, entry);
-    if (answer != EntryAnswer::Confirm && answer != EntryAnswer::OwnGoal) {
+    if (autre || (answer != EntryAnswer::Confirm && answer != EntryAnswer::OwnGoal)) {
         hide();
         if (t.phase2)
             m_main.valider2Click();

@@ -9,7 +9,9 @@ class QPushButton;
 class TForm1;
 
 // "Confirm score": shows the entry about to be recorded; OK records it as a
-// group or a stage-2 match, depending on the stage.
+// group or a stage-2 match, depending on the stage. What OK records is what
+// the dialog shows: the entry page is locked while it is open, and a page
+// changed all the same is checked and shown again instead of being recorded.
 class Tvalidation : public QDialog
 {
     Q_OBJECT
@@ -25,6 +27,12 @@ public:
     void OKBtnClick();
     void CancelBtnClick();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
     TForm1 &m_main;
+    ResultEntry m_montre; // the entry the texts show
+    char m_code = 0;      // the stage-2 match it was shown for
 };

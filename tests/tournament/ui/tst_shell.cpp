@@ -53,6 +53,7 @@ private slots:
     void stage2BeforeTheGroupsAreDone();
     void teamChangeEmptiesScorers();
     void confirmChecksThePageAgain();
+    void confirmRecordsWhatItShowed();
     void exitSaveFailureKeepsTheProgram();
     void championWithoutFlag();
     void drawingLotsCancelStartsOver();
@@ -526,16 +527,74 @@ void TstShell::confirmChecksThePageAgain()
     QVERIFY(w.deja_lieu->isVisible());
     QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
 
-    // A page that still passes is recorded as it stands.
+    // A page that would still pass is not recorded unseen: the confirm
+    // shows it first.
     w.deja_lieu->OKBtn->click();
     choisit(f.equipe2, QStringLiteral("Team D3"));
     f.Valider->click();
     f.score1->setValue(1);
-    f.listeq1->setCurrentRow(0);
-    f.but1->click();
+    f.buteur1->addItem(QStringLiteral("Striker D1"));
+    w.validation->OKBtn->click();
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QVERIFY(w.validation->isVisible());
+    QCOMPARE(w.validation->score1->text(), QStringLiteral("1"));
     w.validation->OKBtn->click();
     QCOMPARE(int(f.tournoi().liste_matchs.size()), 2);
     QCOMPARE(f.tournoi().liste_matchs.back().score1, 1);
+}
+
+void TstShell::confirmRecordsWhatItShowed()
+{
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    Tvalidation &confirm = *f.fenetres().validation;
+    QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::NewResult), Qt::LeftButton);
+    choisit(f.lettre, QStringLiteral("B"));
+    QTest::keyClick(f.score1, Qt::Key_Up);
+    f.listeq1->setCurrentRow(0);
+    QTest::mouseClick(f.but1, Qt::LeftButton);
+    QTest::mouseClick(f.Valider, Qt::LeftButton);
+    QVERIFY(confirm.isVisible());
+    QCOMPARE(confirm.score1->text(), QStringLiteral("1"));
+
+    // While the question is open, keys, clicks and tabs change nothing.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(f.score1, Qt::Key_Up);
+    QTest::keyClick(f.score2, Qt::Key_Up);
+    f.listeq1->setCurrentRow(1);
+    QTest::mouseClick(f.but1, Qt::LeftButton);
+    QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
+    QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::NewResult));
+    QCOMPARE(f.score1->value(), 1);
+    QCOMPARE(f.score2->value(), 0);
+    QCOMPARE(f.buteur1->count(), 1);
+
+    QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    const TRencontre &m = f.tournoi().liste_matchs.front();
+    QCOMPARE(m.team1.text(), QStringLiteral("Team B1"));
+    QCOMPARE(m.score1, 1);
+    QCOMPARE(m.score2, 0);
+    QCOMPARE(f.tournoi().cherche_equipe(QStringLiteral("Team B1"))->squad[0].goals, 1);
+
+    // Once it is answered the page takes input again.
+    QVERIFY(f.TabbedNotebook1->isEnabled());
+    QTest::keyClick(f.score2, Qt::Key_Up);
+    QCOMPARE(f.score2->value(), 1);
+
+    // A page changed behind the dialog's back (here by the program) is checked
+    // again: 4-0 with one scorer asks about own goals, and nothing is recorded.
+    choisit(f.equipe2, QStringLiteral("Team B3"));
+    f.score1->setValue(1);
+    f.listeq1->setCurrentRow(0);
+    f.but1->click();
+    f.Valider->click();
+    QVERIFY(confirm.isVisible());
+    f.score1->setValue(4);
+    QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
+    QVERIFY(!confirm.isVisible());
+    QVERIFY(f.fenetres().contre_camp->isVisible());
+    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
 }
 
 void TstShell::exitSaveFailureKeepsTheProgram()
