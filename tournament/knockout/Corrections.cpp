@@ -95,10 +95,15 @@ std::vector<char> suivants(char code)
 
 } // namespace
 
+bool groupe_modifiable(const Tournament &t)
+{
+    return !t.phase2 && t.liste_tour2.empty();
+}
+
 ResultatEffacement efface_match_groupe(Tournament &t, int index, bool sauveAuto, const QString &dir)
 {
     ResultatEffacement res;
-    if (t.phase2 || !t.liste_tour2.empty()) {
+    if (!groupe_modifiable(t)) {
         res.etat = Effacement::Tour2;
         return res;
     }

@@ -19,6 +19,10 @@ struct ResultatEffacement
     bool effectue() const { return etat == Effacement::Efface || etat == Effacement::EffaceButs; }
 };
 
+// Group matches can be taken back while stage 2 has not begun: phase2 off
+// and no knock-out match recorded.
+bool groupe_modifiable(const Tournament &t);
+
 // Deletes group match `index` of liste_matchs while stage 2 has not begun
 // (phase2 off, no knock-out match recorded): the group's statistics are
 // computed again from the remaining matches, the group is ranked again (the

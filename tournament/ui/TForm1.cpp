@@ -534,6 +534,11 @@ QString TForm1::quandEcrit() const
                        : QStringLiteral("The files change only when you save.");
 }
 
+QString TForm1::texte_match(const TRencontre &m)
+{
+    return QStringLiteral("%1 - %2  %3-%4").arg(m.team1.text(), m.team2.text()).arg(m.score1).arg(m.score2);
+}
+
 void TForm1::initialiserClick()
 {
     Tconfirmation question(*this, QStringLiteral("Reset All ?"),
@@ -738,6 +743,21 @@ void TForm1::effaceClick()
     const int row = matchs_joues->currentRow();
     if (row < 1 || row > int(m_tournoi.liste_matchs.size())) {
         efface_info->setText(QStringLiteral("Select the match to delete."));
+        return;
+    }
+    if (!groupe_modifiable(m_tournoi)) {
+        efface_info->setText(QStringLiteral("Stage 2 has begun: the matches of the first stage stay."));
+        return;
+    }
+    // Deleting cannot be undone: the question names the match first.
+    const TRencontre &m = m_tournoi.liste_matchs[size_t(row - 1)];
+    Tconfirmation question(*this, QStringLiteral("Delete ?"),
+                           {QStringLiteral("The match of group %1").arg(QLatin1Char(m.code)),
+                            texte_match(m),
+                            QStringLiteral("will be deleted, and its goals taken back."), quandEcrit(),
+                            QStringLiteral("Do you want to delete it ?")});
+    if (!m_plateforme.demande(&question)) {
+        efface_info->clear();
         return;
     }
     const ResultatEffacement r = efface_match_groupe(m_tournoi, row - 1, sauveAuto(), m_dossier);

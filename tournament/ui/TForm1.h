@@ -48,6 +48,10 @@ public:
     bool imagesAffichees() const;
     // The entry page's values as the result checks read them.
     ResultEntry saisie() const;
+    // The line of the questions before a change that says when the files change.
+    QString quandEcrit() const;
+    // "Team 1 - Team 2  2-1", a recorded match as the questions name it.
+    static QString texte_match(const TRencontre &m);
     // Shows the standard error box for a failed read or write.
     void signale(const FileResult &result);
     // Shows the window, or repeats the showing actions when it is already shown.
@@ -165,8 +169,6 @@ private:
     void remplitButeurs();
     void montreDialogue(QWidget *dialog);
     TEquipe *equipeDuGroupe(const QString &groupText, const QString &teamText);
-    // The line of the reset questions that says when the files change.
-    QString quandEcrit() const;
 
     Tournament m_tournoi;
     QString m_dossier;

@@ -16,6 +16,7 @@
 #include "tournament/ui/Apparence.h"
 #include "tournament/ui/Plateforme.h"
 #include "tournament/ui/TForm1.h"
+#include "tournament/ui/Tconfirmation.h"
 #include "tournament/ui/Tbilans.h"
 
 using Apparence::cree;
@@ -321,6 +322,17 @@ void TForm2::ouvreMatch(char code)
 void TForm2::efface_tour2Click()
 {
     Tournament &t = m_main.tournoi();
+    const int last = dernier_match_tour2(t);
+    if (last < 0)
+        return;
+    // Deleting cannot be undone: the question names the match first.
+    const TRencontre &m = t.liste_tour2[size_t(last)];
+    Tconfirmation question(m_main, QStringLiteral("Delete last match ?"),
+                           {QStringLiteral("The match of stage 2"), TForm1::texte_match(m),
+                            QStringLiteral("will be deleted, and its goals taken back."), m_main.quandEcrit(),
+                            QStringLiteral("Do you want to delete it ?")});
+    if (!m_main.plateforme().demande(&question))
+        return;
     const ResultatEffacement r = efface_match_tour2(t, m_main.sauveAuto(), m_main.dossier());
     if (!r.effectue())
         return;

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -30,6 +31,7 @@ private slots:
     void deletedGroupMatchRestoresEverything();
     void matchWithoutNotedScorersKeepsGoals();
     void refusedOnceStage2HasBegun();
+    void deletingNamesTheMatchAndAsks();
 
 private:
     // Every change is written at once, so each step can be checked in the files.
@@ -243,6 +245,57 @@ void TstCorrections::refusedOnceStage2HasBegun()
     QVERIFY(f.efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
     QVERIFY(s.plateforme.messages.isEmpty());
+}
+
+void TstCorrections::deletingNamesTheMatchAndAsks()
+{
+    const QByteArray tour2 = Octets::match('1', "Team A1", "Team B2", 3, 2);
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    joue(f, 'A', 0, 1, 1, 0);
+    const QByteArray matchs = Fixture::lit(fichier("matchs.dat"));
+    QStringList shown;
+    s.plateforme.pendantQuestion = [&shown](QDialog *dialog) {
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            shown << label->text();
+    };
+
+    // "No" keeps the match; the question named it.
+    s.plateforme.reponse = QStringLiteral("Non");
+    QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
+    f.matchs_joues->setCurrentCell(1, 1);
+    QTest::mouseClick(f.efface, Qt::LeftButton);
+    QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Delete ?")});
+    QVERIFY(shown.contains(QStringLiteral("Team A1 - Team A2  1-0")));
+    QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
+    QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
+    QCOMPARE(f.tournoi().groupes[0].teams[0]->squad[0].goals, 1);
+
+    // Escape is "No" as well; "Yes" deletes.
+    s.plateforme.reponse.clear();
+    QTest::mouseClick(f.efface, Qt::LeftButton);
+    QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
+    s.plateforme.reponse = QStringLiteral("Oui");
+    QTest::mouseClick(f.efface, Qt::LeftButton);
+    QVERIFY(f.tournoi().liste_matchs.empty());
+
+    // The knock-out window's "Delete last match" asks the same way.
+    ecrit("tour2.dat", tour2);
+    Session k(m_tmp->path());
+    k.plateforme.pendantQuestion = s.plateforme.pendantQuestion;
+    shown.clear();
+    k.form.tour2->click();
+    TForm2 &bracket = *k.form.fenetres().Form2;
+    k.plateforme.reponse = QStringLiteral("Non");
+    QTest::mouseClick(bracket.efface_tour2, Qt::LeftButton);
+    QCOMPARE(k.plateforme.questions, QStringList{QStringLiteral("Delete last match ?")});
+    QVERIFY(shown.contains(QStringLiteral("Team A1 - Team B2  3-2")));
+    QCOMPARE(k.form.tournoi().liste_tour2.size(), size_t(1));
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), tour2);
+    k.plateforme.reponse = QStringLiteral("Oui");
+    QTest::mouseClick(bracket.efface_tour2, Qt::LeftButton);
+    QVERIFY(k.form.tournoi().liste_tour2.empty());
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
 }
 
 QTEST_MAIN(TstCorrections)
