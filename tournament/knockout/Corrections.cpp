@@ -4,32 +4,9 @@
 
 #include "tournament/group/Ranking.h"
 #include "tournament/knockout/Bracket.h"
+#include "tournament/model/Resets.h"
 
 namespace {
-
-// Takes back the goals noted for the match, removes its entries and says
-// whether there were any (a match recorded before buteurs.dat has none).
-bool reprend_buts(Tournament &t, char liste, const TRencontre &match, TEquipe *team1, TEquipe *team2)
-{
-    bool noted = false;
-    for (const TButMatch &b : t.buts_matchs) {
-        if (!b.estDe(liste, match))
-            continue;
-        if (b.genre == 'M')
-            noted = true;
-        if (b.genre != 'B')
-            continue;
-        TEquipe *team = b.cote == 1 ? team1 : team2;
-        const int index = cherche_joueur(team, b.nom);
-        // The goals may have been corrected by hand since: never below 0.
-        if (index >= 0 && team->squad[index].goals > 0)
-            team->squad[index].goals -= 1;
-    }
-    t.buts_matchs.erase(std::remove_if(t.buts_matchs.begin(), t.buts_matchs.end(),
-                                       [&](const TButMatch &b) { return b.estDe(liste, match); }),
-                        t.buts_matchs.end());
-    return noted;
-}
 
 // The ranking noted before the match, when it names the group's four teams.
 bool rang_note(const Tournament &t, const TRencontre &match, TGroupe &group)

@@ -553,11 +553,17 @@ void TForm1::initialiserClick()
 
 void TForm1::initTour2Click()
 {
-    Tconfirmation question(*this, QStringLiteral("Reset Stage 2 ?"),
-                           {QStringLiteral("All the results of stage 2 will be lost:"),
-                            QStringLiteral("the knock-out matches and the qualifiers."),
-                            QStringLiteral("The players keep the goals they scored."), quandEcrit(),
-                            QStringLiteral("Do you want to reset stage 2 ?")});
+    QStringList lines = {QStringLiteral("All the results of stage 2 will be lost:"),
+                         QStringLiteral("the knock-out matches, their goals and the qualifiers.")};
+    // Goals of matches recorded before their scorers were kept cannot be
+    // told from group goals; the user learns it before saying yes.
+    if (const int n = tour2_sans_buteurs(m_tournoi))
+        lines << (n == 1 ? QStringLiteral("The goals of 1 match stay with the players:")
+                         : QStringLiteral("The goals of %1 matches stay with the players:").arg(n))
+              << (n == 1 ? QStringLiteral("its scorers were not kept. Correct them in \"Edit Team\".")
+                         : QStringLiteral("their scorers were not kept. Correct them in \"Edit Team\"."));
+    lines << quandEcrit() << QStringLiteral("Do you want to reset stage 2 ?");
+    Tconfirmation question(*this, QStringLiteral("Reset Stage 2 ?"), lines);
     if (!m_plateforme.demande(&question))
         return;
     signale(reinitialise_tour2(m_tournoi, sauveAuto(), m_dossier));

@@ -32,6 +32,7 @@ private slots:
     void matchWithoutNotedScorersKeepsGoals();
     void refusedOnceStage2HasBegun();
     void deletingNamesTheMatchAndAsks();
+    void resetStage2TakesBackKnockoutGoals();
 
 private:
     // Every change is written at once, so each step can be checked in the files.
@@ -296,6 +297,59 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
     QTest::mouseClick(bracket.efface_tour2, Qt::LeftButton);
     QVERIFY(k.form.tournoi().liste_tour2.empty());
     QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
+}
+
+void TstCorrections::resetStage2TakesBackKnockoutGoals()
+{
+    // A1 beat A2 2-0 in the group; in the round of 16 A1 beat B2 3-2 with
+    // every scorer noted, and B1 beat A2 1-0 before scorers were kept.
+    const auto sq = [](char g, int i, int goals) { return Fixture::squad(g, i, goals); };
+    const auto groupeA = [&](int a1Goals) {
+        return Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", sq('A', 0, a1Goals))
+             + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", sq('A', 2, 0))
+             + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", sq('A', 3, 0))
+             + Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", sq('A', 1, 0));
+    };
+    const auto groupeB = [&](int b2Goals) {
+        QByteArray b;
+        for (int i = 0; i < 4; ++i)
+            b += Octets::equipe(Fixture::nomEquipe('B', i), 0, 0, 0, 0, Fixture::drapeau('B', i),
+                                sq('B', i, i == 0 ? 1 : i == 1 ? b2Goals : 0));
+        return b;
+    };
+    ecrit("groupeA.dat", groupeA(5));
+    ecrit("groupeB.dat", groupeB(2));
+    ecrit("matchs.dat", Octets::match('A', "Team A1", "Team A2", 2, 0));
+    ecrit("tour2.dat", Octets::match('1', "Team A1", "Team B2", 3, 2) + Octets::match('2', "Team B1", "Team A2", 1, 0));
+    QByteArray groupNotes = note('G', 'A', "Team A1", "Team A2", 'M', "", 0);
+    for (int k = 0; k < 2; ++k)
+        groupNotes += note('G', 'A', "Team A1", "Team A2", 'B', "Striker A1", 1);
+    QByteArray knockoutNotes = note('K', '1', "Team A1", "Team B2", 'M', "", 0);
+    for (int k = 0; k < 3; ++k)
+        knockoutNotes += note('K', '1', "Team A1", "Team B2", 'B', "Striker A1", 1);
+    for (int k = 0; k < 2; ++k)
+        knockoutNotes += note('K', '1', "Team A1", "Team B2", 'B', "Striker B2", 2);
+    ecrit("buteurs.dat", groupNotes + knockoutNotes);
+
+    Session s(m_tmp->path());
+    TForm1 &f = s.form;
+    QStringList shown;
+    s.plateforme.pendantQuestion = [&shown](QDialog *dialog) {
+        for (const QLabel *label : dialog->findChildren<QLabel *>())
+            shown << label->text();
+    };
+    QTest::mouseClick(f.initTour2, Qt::LeftButton);
+    QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Reset Stage 2 ?")});
+    QVERIFY(shown.contains(QStringLiteral("The goals of 1 match stay with the players:")));
+
+    // The noted knock-out goals are gone from the squads and the files; the
+    // group goals and the goal of the match without notes stay.
+    QVERIFY(f.tournoi().liste_tour2.empty());
+    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA(2));
+    QCOMPARE(Fixture::lit(fichier("groupeB.dat")), groupeB(0));
+    QCOMPARE(Fixture::lit(fichier("buteurs.dat")), groupNotes);
+    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
+    QVERIFY(s.plateforme.messages.isEmpty());
 }
 
 QTEST_MAIN(TstCorrections)
