@@ -1,0 +1,384 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "common/FootballTxt.h"
+#include "tournament/format/FormatImport.h"
+#include "tournament/format/OlderForms.h"
+
+namespace {
+
+QString data(const QString &relative)
+{
+    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
+}
+
+FootballTxt::Document readDoc(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    // The older line forms of the real files in the reader's forms.
+    return FootballTxt::read(OlderForms::matches(f.readAll())).document;
+}
+
+// A knock-out match as the file gives it: the teams and who went on.
+struct Played
+{
+    QString round;
+    QString team1, team2, winner;
+};
+
+// The knock-out matches of a file, in file order, from the rounds whose
+// heading is no group or matchday.
+QList<Played> knockoutOf(const QString &path)
+{
+    QList<Played> out;
+    for (const FootballTxt::Stage &stage : readDoc(path).stages)
+        for (const FootballTxt::Round &round : stage.rounds) {
+            if (round.heading.startsWith(QLatin1String("Group")) || round.heading.startsWith(QLatin1String("Matchday")))
+                continue;
+            for (const FootballTxt::Match &m : round.matches) {
+                FootballTxt::Score s = m.result();
+                if (m.pen.isSet())
+                    s = {s.a + m.pen.a, s.b + m.pen.b};
+                out.append({round.heading.trimmed(), m.team1, m.team2, s.a > s.b ? m.team1 : m.team2});
+            }
+        }
+    return out;
+}
+
+QSet<QString> pairsOf(const QList<Played> &matches, const QString &round)
+{
+    QSet<QString> out;
+    for (const Played &p : matches)
+        if (p.round == round)
+            out.insert(std::min(p.team1, p.team2) + QLatin1String(" v ") + std::max(p.team1, p.team2));
+    return out;
+}
+
+QSet<QString> bracketPairs(const FormatTournament &t, const FormatStandings &s, int round)
+{
+    QSet<QString> out;
+    for (size_t i = 0; i < s.bracket.size(); ++i) {
+        if (t.format.matches[i].round != round)
+            continue;
+        const QString a = t.teamName(s.bracket[i].team1);
+        const QString b = t.teamName(s.bracket[i].team2);
+        out.insert(std::min(a, b) + QLatin1String(" v ") + std::max(a, b));
+    }
+    return out;
+}
+
+// The group stage of a file that holds the whole tournament: its lines up
+// to the knock-out phase.
+QString groupStageOnly(QTemporaryDir &dir, const QString &path, const QByteArray &marker)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray all = f.readAll();
+    const QString out = dir.filePath(QStringLiteral("groups.txt"));
+    QFile o(out);
+    o.open(QIODevice::WriteOnly);
+    o.write(all.left(all.indexOf(marker)));
+    return out;
+}
+
+FormatTournament fresh(const char *key)
+{
+    FormatTournament t;
+    t.format = FormatFile::load(QLatin1String(key)).format;
+    t.formatKey = QLatin1String(key);
+    return t;
+}
+
+QStringList names(const FormatTournament &t, const std::vector<int> &teams)
+{
+    QStringList out;
+    for (int n : teams)
+        out << t.teamName(n);
+    return out;
+}
+
+// One group of four built from a compact text: "0-1 2:1" is a match of
+// the first and second team of the draw ending 2-1.
+FormatTournament smallGroup(TournamentFormat::Order order, int win, const QString &matches)
+{
+    FormatTournament t;
+    t.format.groups = 1;
+    t.format.win = win;
+    t.format.order = order;
+    FormatGroup g;
+    for (int i = 0; i < 4; ++i)
+        g.teams[size_t(i)].name = QString(QChar('P' + i));
+    t.groups.push_back(g);
+    const QStringList words = matches.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i + 1 < words.size(); i += 2) {
+        const QString teams = words[i];
+        const QString score = words[i + 1];
+        t.groupMatches.push_back({teams.at(0).digitValue(), teams.at(2).digitValue(),
+                                  score.section(QLatin1Char(':'), 0, 0).toInt(), score.section(QLatin1Char(':'), 1, 1).toInt()});
+    }
+    return t;
+}
+
+} // namespace
+
+class TestFormatRanking : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void groupOrder_data();
+    void groupOrder();
+    void decisionSettlesATie();
+    void worldCup2026GroupStage();
+    void worldCup2026Whole();
+    void euro2024NeedsADecision();
+    void worldCup1990TwoPointsAndLots();
+    void euro2000();
+    void bracketThatDoesNotFit();
+    void olderForms_data();
+    void olderForms();
+};
+
+void TestFormatRanking::groupOrder_data()
+{
+    QTest::addColumn<bool>("direct");
+    QTest::addColumn<int>("win");
+    QTest::addColumn<QString>("matches");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("open");
+    // P Q R S in the draw. Expected orders worked out by hand from the rules.
+    // P beat Q; both have 6 points, Q the better goal difference (+5 to +1).
+    const QString headToHead = QStringLiteral("0-1 1:0 0-2 1:0 0-3 0:1 1-2 5:0 1-3 1:0 2-3 0:0");
+    QTest::newRow("direct: the game among them first") << true << 3 << headToHead << "PQSR" << "";
+    QTest::newRow("goals: goal difference first") << false << 3 << headToHead << "QPSR" << "";
+    // P, Q and R beat each other 2:1 in a circle and S by 1, 3 and 2 goals:
+    // the games among them leave all three level, so all games decide.
+    const QString circle = QStringLiteral("0-1 2:1 1-2 2:1 2-0 2:1 0-3 1:0 1-3 3:0 2-3 2:0");
+    QTest::newRow("direct: circle falls back to all games") << true << 3 << circle << "QRPS" << "";
+    // P two wins and a heavy defeat by Q (6 points with 3 a win, 4 with 2),
+    // Q one win and two draws (5 / 4) with the better goal difference.
+    const QString twoPoints = QStringLiteral("0-1 0:3 0-2 1:0 0-3 1:0 1-2 0:0 1-3 0:0 2-3 0:0");
+    QTest::newRow("three points a win") << false << 3 << twoPoints << "PQRS" << "";
+    QTest::newRow("two points a win") << false << 2 << twoPoints << "QPRS" << "";
+    // Level on everything and a draw between them: only a decision helps.
+    const QString level = QStringLiteral("0-1 1:1 0-2 2:0 0-3 0:1 1-2 2:0 1-3 0:1 2-3 0:3");
+    QTest::newRow("direct: level on every rule") << true << 3 << level << "SPQR" << "P Q";
+    QTest::newRow("goals: level on every rule") << false << 3 << level << "SPQR" << "P Q";
+    // Not all games played: no decision is asked for.
+    QTest::newRow("incomplete group") << true << 3 << QStringLiteral("0-1 1:1") << "PQRS" << "";
+}
+
+void TestFormatRanking::groupOrder()
+{
+    QFETCH(bool, direct);
+    QFETCH(int, win);
+    QFETCH(QString, matches);
+    QFETCH(QString, order);
+    QFETCH(QString, open);
+    const FormatTournament t =
+        smallGroup(direct ? TournamentFormat::Order::Direct : TournamentFormat::Order::Goals, win, matches);
+    std::vector<OpenTie> ties;
+    const FormatStandings::Group g = rankGroup(t, 0, &ties);
+    QString got;
+    for (const FormatTableLine &l : g.lines)
+        got += t.teamName(l.team);
+    QCOMPARE(got, order);
+    QString gotOpen;
+    if (!ties.empty())
+        gotOpen = names(t, ties.front().teams).join(QLatin1Char(' '));
+    QCOMPARE(gotOpen, open);
+}
+
+void TestFormatRanking::decisionSettlesATie()
+{
+    FormatTournament t = smallGroup(TournamentFormat::Order::Direct, 3,
+                                    QStringLiteral("0-1 1:1 0-2 2:0 0-3 0:1 1-2 2:0 1-3 0:1 2-3 0:3"));
+    t.decisions.push_back({{1, 0}}); // Q before P
+    std::vector<OpenTie> ties;
+    const FormatStandings::Group g = rankGroup(t, 0, &ties);
+    QVERIFY(ties.empty());
+    QCOMPARE(t.teamName(g.lines[1].team), QStringLiteral("Q"));
+    QCOMPARE(t.teamName(g.lines[2].team), QStringLiteral("P"));
+    QVERIFY(g.known[1] && g.known[2]);
+}
+
+void TestFormatRanking::worldCup2026GroupStage()
+{
+    FormatTournament t = fresh("world2026");
+    const FormatImport::Result r = FormatImport::importFiles(t, {data(QStringLiteral("worldcup-2026/cup.txt"))}, QString());
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(r.groupMatches, 72);
+    QCOMPARE(r.knockoutMatches, 0);
+    QVERIFY(r.open.empty());
+    const FormatStandings s = rankFormat(t);
+    // The thirds that went on were those of B, D, E, F, I, J, K and L.
+    QString qualified;
+    for (const auto &third : s.thirds)
+        if (third.qualified)
+            qualified += QChar(third.group);
+    std::sort(qualified.begin(), qualified.end());
+    QCOMPARE(qualified, QStringLiteral("BDEFIJKL"));
+    QCOMPARE(s.thirds.size(), size_t(12));
+    // The round of 32 from the group stage alone is the one that was played.
+    const QList<Played> played = knockoutOf(data(QStringLiteral("worldcup-2026/cup_finals.txt")));
+    QCOMPARE(pairsOf(played, QStringLiteral("Round of 32")).size(), 16);
+    QCOMPARE(bracketPairs(t, s, 0), pairsOf(played, QStringLiteral("Round of 32")));
+    QCOMPARE(s.champion, -1);
+}
+
+void TestFormatRanking::worldCup2026Whole()
+{
+    FormatTournament t = fresh("world2026");
+    const FormatImport::Result r = FormatImport::importFiles(
+        t, {data(QStringLiteral("worldcup-2026/cup.txt")), data(QStringLiteral("worldcup-2026/cup_finals.txt"))},
+        data(QStringLiteral("worldcup-2026/squads.txt")));
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QVERIFY2(!r.notes.join(QLatin1Char('\n')).contains(QStringLiteral("no team of the groups")),
+             qPrintable(r.notes.join(QLatin1Char('\n'))));
+    const QList<Played> played = knockoutOf(data(QStringLiteral("worldcup-2026/cup_finals.txt")));
+    QCOMPARE(r.knockoutMatches, int(played.size()));
+    QCOMPARE(played.size(), 32);
+    const FormatStandings s = rankFormat(t);
+    QCOMPARE(t.teamName(s.champion), played.last().winner);
+    QCOMPARE(bracketPairs(t, s, 1), pairsOf(played, QStringLiteral("Round of 16")));
+    // Every squad of 26 is taken; scorers outside the squads would be notes.
+    for (int n = 0; n < t.teamCount(); ++n)
+        QVERIFY2(t.team(n).players.size() >= 26, qPrintable(t.team(n).name));
+}
+
+void TestFormatRanking::euro2024NeedsADecision()
+{
+    QTemporaryDir dir;
+    const QString whole = data(QStringLiteral("euro-2024/euro.txt"));
+    FormatTournament groups = fresh("euro2020");
+    const FormatImport::Result g =
+        FormatImport::importFiles(groups, {groupStageOnly(dir, whole, "# Knockout phase")}, QString());
+    QVERIFY2(g.ok, qPrintable(g.error));
+    QCOMPARE(g.groupMatches, 36);
+    // Denmark and Slovenia drew 1-1, both 3 points and 2:2 goals: only the
+    // cards separated them.
+    QCOMPARE(g.open.size(), size_t(1));
+    QCOMPARE(g.open.front().where, QStringLiteral("Group C"));
+    QStringList tied = names(groups, g.open.front().teams);
+    tied.sort();
+    QCOMPARE(tied, (QStringList{"Denmark", "Slovenia"}));
+    const FormatStandings open = rankFormat(groups);
+    QVERIFY(!open.thirdsKnown);
+    QVERIFY(!open.groups[2].known[1]);
+
+    FormatTournament all = fresh("euro2020");
+    const FormatImport::Result w = FormatImport::importFiles(all, {whole}, data(QStringLiteral("euro-2024/squads")));
+    QVERIFY2(w.ok, qPrintable(w.error));
+    QVERIFY(w.open.empty());
+    QVERIFY2(w.notes.join(QLatin1Char('\n')).contains(QStringLiteral("Group C: Denmark and Slovenia")),
+             qPrintable(w.notes.join(QLatin1Char('\n'))));
+    const FormatStandings s = rankFormat(all);
+    // Denmark played the round of 16 as runner-up (against Germany), Slovenia
+    // as a third.
+    QCOMPARE(all.teamName(s.groups[2].lines[1].team), QStringLiteral("Denmark"));
+    const QList<Played> played = knockoutOf(whole);
+    QCOMPARE(bracketPairs(all, s, 0), pairsOf(played, QStringLiteral("Round of 16")));
+    QCOMPARE(all.teamName(s.champion), played.last().winner);
+}
+
+void TestFormatRanking::worldCup1990TwoPointsAndLots()
+{
+    QTemporaryDir dir;
+    FormatTournament groups = fresh("world1986");
+    const FormatImport::Result g =
+        FormatImport::importFiles(groups, {data(QStringLiteral("worldcup-1990/cup.txt"))}, QString());
+    QVERIFY2(g.ok, qPrintable(g.error));
+    // Points with two a win, counted here from the file's group matches.
+    const FootballTxt::Document doc = readDoc(data(QStringLiteral("worldcup-1990/cup.txt")));
+    QMap<QString, int> points;
+    for (const FootballTxt::Stage &stage : doc.stages)
+        for (const FootballTxt::Round &round : stage.rounds)
+            for (const FootballTxt::Match &m : round.matches) {
+                points[m.team1] += m.ft.a > m.ft.b ? 2 : m.ft.a == m.ft.b ? 1 : 0;
+                points[m.team2] += m.ft.b > m.ft.a ? 2 : m.ft.a == m.ft.b ? 1 : 0;
+            }
+    const FormatStandings s = rankFormat(groups);
+    for (const auto &grp : s.groups)
+        for (const FormatTableLine &l : grp.lines)
+            QCOMPARE(l.points, points.value(groups.teamName(l.team)));
+    QCOMPARE(points.value(QStringLiteral("England")), 4);
+    // Ireland and the Netherlands: level on every rule, drawn by lots.
+    QCOMPARE(g.open.size(), size_t(1));
+    QCOMPARE(g.open.front().where, QStringLiteral("Group F"));
+    QStringList tied = names(groups, g.open.front().teams);
+    tied.sort();
+    QCOMPARE(tied, (QStringList{"Ireland", "Netherlands"}));
+
+    FormatTournament all = fresh("world1986");
+    const FormatImport::Result w = FormatImport::importFiles(
+        all, {data(QStringLiteral("worldcup-1990/cup.txt")), data(QStringLiteral("worldcup-1990/cup_finals.txt"))},
+        data(QStringLiteral("worldcup-1990/squads")));
+    QVERIFY2(w.ok, qPrintable(w.error));
+    QVERIFY(w.open.empty());
+    const FormatStandings ws = rankFormat(all);
+    // Ireland went on as runner-up (against Romania), the Netherlands as a third.
+    QCOMPARE(all.teamName(ws.groups[5].lines[1].team), QStringLiteral("Ireland"));
+    const QList<Played> played = knockoutOf(data(QStringLiteral("worldcup-1990/cup_finals.txt")));
+    QCOMPARE(bracketPairs(all, ws, 0), pairsOf(played, QStringLiteral("Round of 16")));
+    QCOMPARE(all.teamName(ws.champion), played.last().winner);
+    QCOMPARE(played.last().winner, QStringLiteral("West Germany"));
+}
+
+void TestFormatRanking::euro2000()
+{
+    FormatTournament t = fresh("euro2000");
+    const FormatImport::Result r = FormatImport::importFiles(t, {data(QStringLiteral("euro-2000/euro.txt"))}, QString());
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(r.groupMatches, 24);
+    QCOMPARE(r.knockoutMatches, 7);
+    const FormatStandings s = rankFormat(t);
+    const QList<Played> played = knockoutOf(data(QStringLiteral("euro-2000/euro.txt")));
+    QCOMPARE(bracketPairs(t, s, 0), pairsOf(played, QStringLiteral("Quarter-finals")));
+    QCOMPARE(t.teamName(s.champion), QStringLiteral("France"));
+    QVERIFY(s.thirds.empty());
+}
+
+void TestFormatRanking::bracketThatDoesNotFit()
+{
+    // The 2022 knock-out stage follows the 2006 bracket, not the 1998 one.
+    const QStringList files{data(QStringLiteral("worldcup-2022/cup.txt")), data(QStringLiteral("worldcup-2022/cup_finals.txt"))};
+    FormatTournament w2006 = fresh("world2006");
+    const FormatImport::Result ok = FormatImport::importFiles(w2006, files, QString());
+    QVERIFY2(ok.ok, qPrintable(ok.error));
+    QCOMPARE(ok.knockoutMatches, 16);
+    FormatTournament euro = fresh("euro2020");
+    const FormatImport::Result bad = FormatImport::importFiles(euro, files, QString());
+    QVERIFY(!bad.ok);
+    QVERIFY2(bad.error.contains(QStringLiteral("is no group of the format Euro 2020")), qPrintable(bad.error));
+}
+
+void TestFormatRanking::olderForms_data()
+{
+    QTest::addColumn<QByteArray>("older");
+    QTest::addColumn<QByteArray>("reader");
+    QTest::newRow("match number") << QByteArray("  (73) 12:00  A 0-1 (0-0) B   @ X")
+                                  << QByteArray("       12:00  A 0-1 (0-0) B   @ X");
+    QTest::newRow("venue first") << QByteArray("June 12 18:00 @ Li\xc3\xa8ge   Germany   1-1 Romania")
+                                 << QByteArray("June 12 18:00  Germany   1-1 Romania  @ Li\xc3\xa8ge");
+    QTest::newRow("golden goal") << QByteArray("  20:45  Portugal  1-2 France   (aet/gg)")
+                                 << QByteArray("  20:45  Portugal  1-2 a.e.t. France");
+    QTest::newRow("shoot-out") << QByteArray("  18:00  Italy  0-0 Netherlands  (aet, 3-1 pen)")
+                               << QByteArray("  18:00  Italy  0-0 a.e.t., 3-1 pen. Netherlands");
+    QTest::newRow("bare minutes") << QByteArray("   (Kluivert 24,38, Govedarica 51og; Milosevic 90pen)")
+                                  << QByteArray("   (Kluivert 24' 38', Govedarica 51' (o.g.); Milosevic 90' (pen.))");
+    QTest::newRow("line-up") << QByteArray("    Germany:  Neuer - Kimmich,\n       Kroos\n\n  21:00  A 1-0 B")
+                             << QByteArray("                              \n            \n\n  21:00  A 1-0 B");
+    QTest::newRow("modern lines stay") << QByteArray("  21:00  A 5-1 (3-0)  B  @ M\n   (Wirtz 10' Can 90+3')")
+                                       << QByteArray("  21:00  A 5-1 (3-0)  B  @ M\n   (Wirtz 10' Can 90+3')");
+}
+
+void TestFormatRanking::olderForms()
+{
+    QFETCH(QByteArray, older);
+    QFETCH(QByteArray, reader);
+    QCOMPARE(OlderForms::matches(older), reader);
+}
+
+QTEST_GUILESS_MAIN(TestFormatRanking)
+#include "tst_formatranking.moc"

@@ -1,0 +1,152 @@
+#include "tournament/format/OlderForms.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+
+namespace OlderForms {
+
+namespace {
+
+QString blanks(const QString &text)
+{
+    return QString(text.size(), QLatin1Char(' '));
+}
+
+// Applies f to every line that is valid UTF-8; the line ends stay.
+template <typename F>
+QByteArray eachLine(const QByteArray &utf8, F f)
+{
+    QList<QByteArray> lines = utf8.split('\n');
+    for (QByteArray &raw : lines) {
+        const bool cr = raw.endsWith('\r');
+        const QByteArray body = cr ? raw.chopped(1) : raw;
+        const QString text = QString::fromUtf8(body);
+        if (text.toUtf8() != body)
+            continue; // the reader names the fault
+        const QString out = f(text);
+        if (out != text)
+            raw = out.toUtf8() + (cr ? "\r" : "");
+    }
+    return lines.join('\n');
+}
+
+} // namespace
+
+QByteArray matches(const QByteArray &utf8)
+{
+    static const QRegularExpression number(QStringLiteral("^(\\s*)(\\(\\d{1,3}\\))(\\s+\\S)"));
+    static const QRegularExpression lineup(QStringLiteral("^\\s+\\p{L}[\\p{L}\\p{M} .&'-]{0,40}:\\s+\\S"));
+    static const QRegularExpression venueFirst(QStringLiteral(
+        "^(\\s*)((?:\\p{L}+\\.? \\d{1,2}\\s+)?)(\\d{1,2}[:.]\\d\\d)\\s+@\\s+(\\S.*?)\\s{2,}(\\S.*)$"));
+    static const QRegularExpression aetNote(
+        QStringLiteral("\\s*\\(aet(?:/gg|/sg)?(?:,\\s*(\\d{1,2})-(\\d{1,2})\\s*pen\\.?)?\\)"));
+    static const QRegularExpression firstScore(QStringLiteral("(\\s\\d{1,2}-\\d{1,2})(?=\\s)"));
+    static const QRegularExpression minuteList(QStringLiteral("(\\d)(og|pen)?,(?=\\d)"));
+    static const QRegularExpression bareMinute(
+        QStringLiteral("(?<=[\\s,(])(\\d{1,3})(?:\\+(\\d{1,2}))?(og|pen)?(?=\\s*[,;)]|\\s+\\d|\\s*$)"));
+
+    bool inLineup = false;
+    int goalsDepth = 0;
+    return eachLine(utf8, [&](QString t) {
+        const QString trimmed = t.trimmed();
+        if (inLineup) {
+            if (!trimmed.isEmpty() && t.at(0).isSpace() && !trimmed.startsWith(QLatin1Char('(')))
+                return blanks(t);
+            inLineup = false;
+        }
+        if (goalsDepth == 0 && lineup.match(t).hasMatch() && !trimmed.startsWith(QLatin1Char('('))) {
+            inLineup = true;
+            return blanks(t);
+        }
+        const QRegularExpressionMatch n = number.match(t);
+        if (n.hasMatch())
+            t.replace(n.capturedStart(2), n.capturedLength(2), blanks(n.captured(2)));
+
+        const QRegularExpressionMatch v = venueFirst.match(t);
+        if (v.hasMatch() && !t.contains(QLatin1Char('#')))
+            t = v.captured(1) + v.captured(2) + v.captured(3) + QLatin1String("  ") + v.captured(5)
+                + QLatin1String("  @ ") + v.captured(4);
+
+        const QRegularExpressionMatch a = aetNote.match(t);
+        if (a.hasMatch()) {
+            QString mark = QStringLiteral(" a.e.t.");
+            if (!a.captured(1).isEmpty())
+                mark += QStringLiteral(", %1-%2 pen.").arg(a.captured(1), a.captured(2));
+            QString rest = t;
+            rest.remove(a.capturedStart(0), a.capturedLength(0));
+            const QRegularExpressionMatch s = firstScore.match(rest);
+            if (s.hasMatch()) {
+                rest.insert(s.capturedEnd(1), mark);
+                t = rest;
+            }
+        }
+
+        // Goals: from a line that opens with "(" to the bracket that closes it.
+        const bool goals = goalsDepth > 0 || (trimmed.startsWith(QLatin1Char('(')) && !n.hasMatch());
+        if (goals) {
+            if (!t.contains(QLatin1Char('\''))) {
+                t.replace(minuteList, QStringLiteral("\\1\\2 "));
+                QString out;
+                qsizetype from = 0;
+                QRegularExpressionMatchIterator it = bareMinute.globalMatch(t);
+                while (it.hasNext()) {
+                    const QRegularExpressionMatch m = it.next();
+                    out += t.mid(from, m.capturedStart(0) - from);
+                    out += m.captured(1);
+                    if (!m.captured(2).isEmpty())
+                        out += QLatin1Char('+') + m.captured(2);
+                    out += QLatin1Char('\'');
+                    if (m.captured(3) == QLatin1String("og"))
+                        out += QLatin1String(" (o.g.)");
+                    else if (m.captured(3) == QLatin1String("pen"))
+                        out += QLatin1String(" (pen.)");
+                    from = m.capturedEnd(0);
+                }
+                t = out + t.mid(from);
+            }
+            const QString code = t.left(t.indexOf(QLatin1Char('#')) < 0 ? t.size() : t.indexOf(QLatin1Char('#')));
+            goalsDepth += int(code.count(QLatin1Char('('))) - int(code.count(QLatin1Char(')')));
+            if (goalsDepth < 0 || goalsDepth > 8)
+                goalsDepth = 0;
+        }
+        return t;
+    });
+}
+
+QByteArray squad(const QByteArray &utf8)
+{
+    static const QRegularExpression dash(QStringLiteral("^(\\s*)-(\\s+\\S)"));
+    static const QRegularExpression commas(
+        QStringLiteral("^(\\s*)(\\d{1,3}),\\s+([^,#]*\\S)\\s*,\\s+(GK|DF|MF|FW)\\b[^#]*(#.*)?$"));
+    // A coach or manager ("-, Mauricio POCHETTINO (ARG), MG, ...") is no player.
+    static const QRegularExpression staff(QStringLiteral("^\\s*(\\d{1,3}|-),\\s+[^,#]*,\\s+(?!GK|DF|MF|FW)[A-Z]{1,3},"));
+    return eachLine(utf8, [](QString t) {
+        if (staff.match(t).hasMatch())
+            return blanks(t);
+        const QRegularExpressionMatch m = dash.match(t);
+        if (m.hasMatch())
+            t[m.capturedEnd(1)] = QLatin1Char(' ');
+        // "1, Matt TURNER, GK, b. 1994/06/24": the surname in capitals is
+        // written as a name is elsewhere ("Turner").
+        const QRegularExpressionMatch c = commas.match(t);
+        if (c.hasMatch()) {
+            QStringList words = c.captured(3).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (QString &w : words) {
+                int letters = 0;
+                bool upper = true;
+                for (QChar ch : w)
+                    if (ch.isLetter()) {
+                        ++letters;
+                        upper = upper && ch.isUpper();
+                    }
+                if (letters >= 2 && upper)
+                    w = w.left(1) + w.mid(1).toLower();
+            }
+            t = QStringLiteral("%1(%2)  %3  %4").arg(c.captured(1), c.captured(2), c.captured(4), words.join(QLatin1Char(' ')));
+        }
+        return t;
+    });
+}
+
+} // namespace OlderForms
