@@ -211,3 +211,26 @@ put("fuzz_football_json", "league", b"""{
 }
 """)
 put("fuzz_football_json", "faults", b'{"name": 1, "matches": [{"team1": "A", "score": {"ft": [1]}}]}')
+
+# --- tournament formats: the shipped format files, and a tournament of one.
+formats = os.path.join(repo, "tournament", "format", "formats")
+for name in sorted(os.listdir(formats)):
+    if name.endswith(".format"):
+        with open(os.path.join(formats, name), "rb") as f:
+            put("fuzz_tournament_format", name[:-len(".format")], f.read())
+data = [b"trophex-tournament\t1", b"format\tEuro 2020"]
+teams = []
+for g in "ABCDEF":
+    for k in range(4):
+        name = b"Team %s%d" % (g.encode(), k + 1)
+        teams.append((g, name))
+        data.append(b"team\t%s\t%s\tflag%s%d" % (g.encode(), name, g.encode(), k))
+data.append(b"player\tTeam A1\tAnders Tr\xc3\xb8en\t2")
+for g in "ABCDEF":
+    names = [n for (x, n) in teams if x == g]
+    for i in range(4):
+        for j in range(i + 1, 4):
+            data.append(b"group\t%s\t%s\t%d\t%d" % (names[i], names[j], (i + j) % 3, 1))
+data.append(b"decide\tTeam A2\tTeam A3")
+put("fuzz_tournament_formatdata", "groups", b"\n".join(data) + b"\n")
+

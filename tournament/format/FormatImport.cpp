@@ -1,9 +1,11 @@
 #include "tournament/format/FormatImport.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -21,10 +23,20 @@ using FootballTxt::Side;
 // "Côte d'Ivoire", "cote-divoire" and "COTE D'IVOIRE" all give "cotedivoire".
 QString plainKey(const QString &text)
 {
+    // Letters that no accent stripping turns into a Latin letter.
+    static const QHash<QChar, QString> special{
+        {QChar(0x00D8), QStringLiteral("o")}, {QChar(0x00F8), QStringLiteral("o")},  // Ø ø
+        {QChar(0x00C6), QStringLiteral("ae")}, {QChar(0x00E6), QStringLiteral("ae")}, // Æ æ
+        {QChar(0x00DF), QStringLiteral("ss")}, {QChar(0x0110), QStringLiteral("d")},  // ß Đ
+        {QChar(0x0111), QStringLiteral("d")}, {QChar(0x0141), QStringLiteral("l")},   // đ Ł
+        {QChar(0x0142), QStringLiteral("l")}, {QChar(0x0131), QStringLiteral("i")}};  // ł ı
     QString key;
-    for (QChar c : text.normalized(QString::NormalizationForm_KD))
-        if (c.unicode() < 128 && c.isLetterOrNumber())
+    for (QChar c : text.normalized(QString::NormalizationForm_KD)) {
+        if (const auto it = special.find(c); it != special.end())
+            key += *it;
+        else if (c.unicode() < 128 && c.isLetterOrNumber())
             key += c.toLower();
+    }
     return key;
 }
 
@@ -271,21 +283,51 @@ bool Importer::sortMatches()
     return true;
 }
 
-// The squad entry of a scorer: the same name, or else the one player whose
-// name ends in it ("Wirtz" for "Florian Wirtz"), as match files name many.
+QStringList plainWords(const QString &name)
+{
+    QStringList out;
+    for (const QString &w : name.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (const QString k = plainKey(w); !k.isEmpty())
+            out << k;
+    return out;
+}
+
+// The squad entry of a scorer. Match files and squads write names in their
+// own ways ("Mbappé" and "MBAPPE", "Wirtz" for "Florian Wirtz", "Neymar" for
+// "NEYMAR JR", "Stephan" for "Stephen"): the same name without regard to
+// case and accents, else the one player whose name ends in the scorer's,
+// else the one with the scorer's surname, else the one with a one-word
+// scorer's name among his names.
 int playerIndex(const FormatTeam &e, const QString &player)
 {
-    for (int k = 0; k < e.players.size(); ++k)
-        if (e.players[k].compare(player, Qt::CaseInsensitive) == 0)
-            return k;
-    int found = -1;
-    for (int k = 0; k < e.players.size(); ++k)
-        if (e.players[k].endsWith(QLatin1Char(' ') + player, Qt::CaseInsensitive)) {
-            if (found >= 0)
-                return -1;
-            found = k;
-        }
-    return found;
+    const QStringList scorer = plainWords(player);
+    if (scorer.isEmpty())
+        return -1;
+    std::vector<QStringList> squad;
+    for (const QString &p : e.players)
+        squad.push_back(plainWords(p));
+    const auto unique = [&](auto fits) {
+        int found = -1;
+        for (size_t k = 0; k < squad.size(); ++k)
+            if (fits(squad[k])) {
+                if (found >= 0)
+                    return -2;
+                found = int(k);
+            }
+        return found;
+    };
+    for (const auto &fits : std::initializer_list<std::function<bool(const QStringList &)>>{
+             [&](const QStringList &w) { return w == scorer; },
+             [&](const QStringList &w) { return w.size() > scorer.size() && w.mid(w.size() - scorer.size()) == scorer; },
+             [&](const QStringList &w) { return scorer.size() > 1 && !w.isEmpty() && w.last() == scorer.last(); },
+             [&](const QStringList &w) { return scorer.size() == 1 && w.contains(scorer.first()); }}) {
+        const int found = unique(fits);
+        if (found >= 0)
+            return found;
+        if (found == -2)
+            return -1; // two players fit: better no credit than a wrong one
+    }
+    return -1;
 }
 
 void Importer::credit(int team, const QString &player, const MatchRef &m, int line)
@@ -474,6 +516,11 @@ bool Importer::run(const QStringList &files, const QString &squads)
             return false;
     }
     m_r.knockoutMatches = int(m_t.knockout.size());
+    // Kept in the order of the bracket, as the window records them, so that
+    // a tournament reads the same whatever order its files gave.
+    std::stable_sort(m_t.knockout.begin(), m_t.knockout.end(), [&](const auto &a, const auto &b) {
+        return m_t.format.indexOf(a.number) < m_t.format.indexOf(b.number);
+    });
     m_r.open = rankFormat(m_t).open;
     return true;
 }

@@ -173,7 +173,9 @@ bool Parser::statement(int line, const QString &keyword, const QStringList &word
             return fail(line, QStringLiteral("expected the format's name after \"name\""));
         if (rest.size() > kMaxNameLength)
             return fail(line, QStringLiteral("expected a name of at most %1 characters").arg(kMaxNameLength));
-        m_f.name = rest;
+        // Blanks of any kind between words become one, so that the name
+        // stays one field wherever it is stored.
+        m_f.name = words.join(QLatin1Char(' '));
         return true;
     }
     if (keyword == QLatin1String("groups")) {

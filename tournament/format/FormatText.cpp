@@ -1,0 +1,139 @@
+#include "tournament/format/FormatText.h"
+
+#include <QList>
+#include <QStringDecoder>
+
+#include "tournament/model/NameChecks.h"
+
+namespace FormatText {
+
+namespace {
+
+struct Failure
+{
+    QString message;
+};
+
+QString checkedName(const QString &text, const char *what, int line)
+{
+    if (text.isEmpty())
+        throw Failure{QStringLiteral("line %1: the %2 is empty").arg(line).arg(QLatin1String(what))};
+    if (const qsizetype at = NameChecks::firstControl(text); at >= 0)
+        throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the control character U+%4; names hold "
+                                     "printable characters only")
+                          .arg(QString::number(line), QLatin1String(what), NameChecks::printable(text),
+                               QStringLiteral("%1").arg(int(text[at].unicode()), 4, 16, QLatin1Char('0')).toUpper())};
+    if (text.size() > FormatTeam::kMaxNameLength)
+        throw Failure{QStringLiteral("line %1: the %2 \"%3\" is %4 characters long; at most %5 are allowed")
+                          .arg(line).arg(QLatin1String(what), text).arg(text.size()).arg(FormatTeam::kMaxNameLength)};
+    return text;
+}
+
+} // namespace
+
+Parse parse(FormatTournament &t, const QByteArray &utf8)
+{
+    Parse result;
+    const int groupCount = t.format.groups;
+    const QChar last('A' + groupCount - 1);
+    std::vector<FormatGroup> groups;
+    std::vector<int> filled;
+    int groupLine = 0;
+    int lineNo = 0;
+    const auto complete = [&]() {
+        if (!groups.empty() && filled.back() != 4)
+            throw Failure{QStringLiteral("line %1: group %2 has %3 teams; it needs exactly 4")
+                              .arg(groupLine).arg(QChar(groups.back().letter)).arg(filled.back())};
+    };
+    try {
+        QList<QByteArray> lines = utf8.split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        for (QByteArray raw : lines) {
+            ++lineNo;
+            if (raw.endsWith('\r'))
+                raw.chop(1);
+            if (lineNo == 1 && raw.startsWith("\xEF\xBB\xBF"))
+                raw.remove(0, 3);
+            QStringDecoder decoder(QStringDecoder::Utf8);
+            const QString line = decoder.decode(raw);
+            if (decoder.hasError())
+                throw Failure{QStringLiteral("line %1: not valid UTF-8").arg(lineNo)};
+            const QString trimmed = line.trimmed();
+            if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+                continue;
+            const qsizetype blank = trimmed.indexOf(QLatin1Char(' '));
+            const QString keyword = blank < 0 ? trimmed : trimmed.left(blank);
+            const QString value = blank < 0 ? QString() : trimmed.mid(blank + 1).trimmed();
+
+            if (keyword == QLatin1String("group")) {
+                complete();
+                const char expected = char('A' + groups.size());
+                if (int(groups.size()) >= groupCount)
+                    throw Failure{QStringLiteral("line %1: the format %2 has %3 groups, A to %4")
+                                      .arg(lineNo).arg(t.format.name).arg(groupCount).arg(last)};
+                if (value != QString(QLatin1Char(expected)))
+                    throw Failure{QStringLiteral("line %1: expected \"group %2\" (groups come in order A to %3)")
+                                      .arg(lineNo).arg(QLatin1Char(expected)).arg(last)};
+                FormatGroup g;
+                g.letter = expected;
+                groups.push_back(g);
+                filled.push_back(0);
+                groupLine = lineNo;
+            } else if (keyword == QLatin1String("team")) {
+                if (groups.empty())
+                    throw Failure{QStringLiteral("line %1: a team before the first group").arg(lineNo)};
+                if (filled.back() >= 4)
+                    throw Failure{QStringLiteral("line %1: group %2 already has four teams")
+                                      .arg(lineNo).arg(QChar(groups.back().letter))};
+                const qsizetype bar = value.lastIndexOf(QLatin1Char('|'));
+                if (bar < 0)
+                    throw Failure{QStringLiteral("line %1: expected \"team NAME | FLAG\"").arg(lineNo)};
+                const QString name = checkedName(value.left(bar).trimmed(), "team name", lineNo);
+                const QString flag = checkedName(value.mid(bar + 1).trimmed(), "flag name", lineNo);
+                // The picture is looked for in the tournament folder only.
+                if (!NameChecks::isPlainFileName(flag))
+                    throw Failure{QStringLiteral("line %1: the flag name \"%2\" must be a plain file name, "
+                                                 "without \"/\", \"\\\" or \"..\"")
+                                      .arg(lineNo).arg(flag)};
+                for (const FormatGroup &other : groups)
+                    for (int k = 0; k < 4; ++k)
+                        if (other.teams[size_t(k)].name == name)
+                            throw Failure{QStringLiteral("line %1: the team \"%2\" is already in group %3")
+                                              .arg(lineNo).arg(name).arg(QChar(other.letter))};
+                FormatTeam &e = groups.back().teams[size_t(filled.back()++)];
+                e.name = name;
+                e.flag = flag;
+            } else if (keyword == QLatin1String("player")) {
+                if (groups.empty() || filled.back() == 0)
+                    throw Failure{QStringLiteral("line %1: a player before the first team").arg(lineNo)};
+                FormatTeam &e = groups.back().teams[size_t(filled.back() - 1)];
+                const QString name = checkedName(value, "player name", lineNo);
+                if (e.players.size() >= FormatTeam::kMaxPlayers)
+                    throw Failure{QStringLiteral("line %1: the team \"%2\" already has %3 players")
+                                      .arg(lineNo).arg(e.name).arg(FormatTeam::kMaxPlayers)};
+                if (e.players.contains(name))
+                    throw Failure{QStringLiteral("line %1: %2 is already in the squad of %3").arg(lineNo).arg(name, e.name)};
+                e.players << name;
+                e.goals << 0;
+            } else {
+                throw Failure{QStringLiteral("line %1: unknown keyword \"%2\" (expected group, team or player)")
+                                  .arg(lineNo).arg(NameChecks::printable(keyword))};
+            }
+        }
+        if (groups.empty())
+            throw Failure{QStringLiteral("line %1: no group found").arg(lineNo)};
+        complete();
+        if (int(groups.size()) != groupCount)
+            throw Failure{QStringLiteral("line %1: the file ends after group %2; the format %3 needs groups A to %4")
+                              .arg(lineNo).arg(QChar(groups.back().letter)).arg(t.format.name).arg(last)};
+    } catch (const Failure &f) {
+        result.error = f.message;
+        return result;
+    }
+    t.groups = std::move(groups);
+    result.ok = true;
+    return result;
+}
+
+} // namespace FormatText
