@@ -450,37 +450,53 @@ bool Importer::placeKnockout(QString *error)
 }
 
 // Where the rules leave teams level, the knock-out matches show who went
-// on: each order of the tied teams is tried until the matches fit.
+// on: every order of the tied teams is tried. The one order that lets all
+// matches fit is the decision; when several fit, the matches do not tell
+// and the tie stays open for the user.
 bool Importer::decideAndPlace(QString *error, int depth)
 {
     const FormatStandings s = rankFormat(m_t);
-    if (s.open.empty() || m_knockout.isEmpty() || depth > 8)
+    if (s.open.empty() || m_knockout.isEmpty() || depth > 8 || s.open.front().teams.size() > 6)
         return placeKnockout(error);
-    std::vector<int> teams = s.open.front().teams;
-    if (teams.size() > 6)
-        return placeKnockout(error);
-    std::vector<int> order = teams;
+    const OpenTie tie = s.open.front();
+    const size_t decisionsMark = m_t.decisions.size();
+    const qsizetype notesMark = m_r.notes.size();
+    std::vector<int> order = tie.teams;
     std::sort(order.begin(), order.end());
     QString firstError;
+    int fits = 0;
+    std::vector<TieDecision> chosen;
+    QStringList chosenNotes;
     do {
         m_t.decisions.push_back({order});
         QString e;
         if (decideAndPlace(&e, depth + 1)) {
+            if (++fits > 1)
+                break;
+            chosen.assign(m_t.decisions.begin() + long(decisionsMark), m_t.decisions.end());
             QStringList names;
             for (int n : order)
                 names << m_t.teamName(n);
             QStringList listed = names;
             std::sort(listed.begin(), listed.end());
             const QString last = listed.takeLast();
-            m_r.notes << QStringLiteral("%1: %2 and %3 are level on every rule; the knock-out matches put %4")
-                             .arg(s.open.front().where, listed.join(QStringLiteral(", ")), last,
-                                  names.join(QStringLiteral(" before ")));
-            return true;
-        }
-        if (firstError.isEmpty())
+            chosenNotes = m_r.notes.mid(notesMark);
+            chosenNotes.prepend(QStringLiteral("%1: %2 and %3 are level on every rule; the knock-out matches put %4")
+                                    .arg(tie.where, listed.join(QStringLiteral(", ")), last,
+                                         names.join(QStringLiteral(" before "))));
+        } else if (firstError.isEmpty()) {
             firstError = e;
-        m_t.decisions.pop_back();
+        }
+        m_t.decisions.resize(decisionsMark);
+        m_r.notes.resize(notesMark);
     } while (std::next_permutation(order.begin(), order.end()));
+    if (fits == 1) {
+        m_t.decisions.insert(m_t.decisions.end(), chosen.begin(), chosen.end());
+        m_r.notes << chosenNotes;
+        return placeKnockout(error);
+    }
+    if (fits > 1)
+        return placeKnockout(error);
     *error = firstError;
     return false;
 }
