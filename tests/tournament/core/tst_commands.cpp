@@ -138,6 +138,9 @@ void TestCommands::createRefuses_data()
     // players, 7 "team A2", ...
     QTest::newRow("team name of 21 bytes") << QByteArray("team  A2 |") << QByteArray("team ABCDEFGHIJKLMNOPQRSTU |")
                                            << QStringLiteral("line 7:");
+    // A "%1" in a name stays text, also with numbers put in after it.
+    QTest::newRow("team name with %1 of 21 bytes") << QByteArray("team  A2 |") << QByteArray("team %1%2ABCDEFGHIJKLMNOPQ |")
+                                                   << QStringLiteral("line 7: the team name \"%1%2ABCDEFGHIJKLMNOPQ\" is 21 bytes long");
     QTest::newRow("player name of 21 bytes") << QByteArray("player A1 two") << QByteArray("player A1 two 34567890123456")
                                              << QStringLiteral("line 6:");
     QTest::newRow("flag name of 21 bytes") << QByteArray("fA1") << QByteArray("fA1_34567890123456789") << QStringLiteral("line 4:");
