@@ -192,6 +192,25 @@ put("fuzz_football_txt", "untidy", "\n".join([
     "",
 ]).encode() + b"\n")
 put("fuzz_football_txt", "faults", b"= L 2023/24\nMatchday 1\n[Fri Feb/30]\n  A  2-\n  (x 1'\n")
+# Notes after scores, a shoot-out without a result, look-alike spaces in
+# names, dates at the ends of the four-digit years, two byte order marks and
+# a goals list over several lines that is longer than a line once written
+# in its first form (every "pen" and "og" mark grows).
+put("fuzz_football_txt", "notes-and-limits", b"\xef\xbb\xbf\xef\xbb\xbf" + "\n".join([
+    "= Regionalliga 9998/99",
+    "Matchday 1",
+    "[Sat Aug/1]",
+    "  Alpha\u00a0 Town  0-2 [awarded]  Beta",
+    "  Gamma v Delta  1-1 (0-1) [annulled]",
+    "  Alpha Town  4-3 pen.  Gamma",
+    "[Fri Dec/31]",
+    "  Delta  9-0  Beta",
+    "  (" + " ".join("P%d %d'pen,%d'og" % (i, i % 90 + 1, (i + 7) % 90 + 1) for i in range(150)),
+    "   " + " ".join("Q%d %d'pen,%d'og" % (i, i % 90 + 1, (i + 3) % 90 + 1) for i in range(150)) + ")",
+    "",
+]).encode() + b"\n")
+put("fuzz_football_txt", "name-like-a-score", b"= L 2024\nMatchday 0\n  Pen(zberg) v Beta  1-0\n")
+put("fuzz_football_txt", "cr-only", b"= L 2024\rMatchday 1\r  A  1-0  B\r")
 
 # --- Football.JSON: the league form with every key the reader takes.
 put("fuzz_football_json", "league", b"""{
@@ -211,6 +230,11 @@ put("fuzz_football_json", "league", b"""{
 }
 """)
 put("fuzz_football_json", "faults", b'{"name": 1, "matches": [{"team1": "A", "score": {"ft": [1]}}]}')
+put("fuzz_football_json", "names-and-dates", b"\xef\xbb\xbf\xef\xbb\xbf" + """{"name": "Liga\\u0009", "matches": [
+    {"round": "Matchday 0", "date": "9999-12-31", "team1": " Alpha\u00a0 Town ", "team2": "\\u0009"},
+    {"round": "Matchday 1", "date": "0999-01-01", "team1": "Pen(zberg)", "team2": "aet(1)"}
+]}
+""".encode())
 
 # --- tournament formats: the shipped format files, and a tournament of one.
 formats = os.path.join(repo, "tournament", "format", "formats")
