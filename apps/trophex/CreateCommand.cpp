@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "common/BoundedFile.h"
+#include "tournament/flags/TeamFlags.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/model/TournamentText.h"
 
@@ -38,7 +39,13 @@ int runCreate(const QString &textFile, const QString &dir)
             copy.teams.push_back(std::make_unique<TEquipe>(*team));
         t.groupes.push_back(std::move(copy));
     }
-    const FileResult r = sauve_groupes(t, dir);
+    // The pictures first, so that the group files name flags that are there
+    // and the first start shows no "File Error !".
+    FileResult r = TeamFlags::writeMissingFlags(t.groupes, dir);
+    if (r.ok)
+        r = TeamFlags::writeOwnPictures(dir);
+    if (r.ok)
+        r = sauve_groupes(t, dir);
     if (!r.ok) {
         err << "trophex: " << r.error << "\n";
         return 1;

@@ -35,6 +35,10 @@ int runImport(const QStringList &files, const QString &squadsDir, const QString 
             taken << w.flag;
             team->flag = ShortName::stored(w.flag);
         }
+    if (const FileResult own = TeamFlags::writeOwnPictures(dir); !own.ok) {
+        err << "trophex: " << own.error << "\n";
+        return 1;
+    }
     // A qualifier file of an earlier tournament in the folder would override
     // the places the new group tables give.
     FileResult step = sauve_groupes(t, dir);

@@ -1,10 +1,12 @@
 #include "tournament/flags/TeamFlags.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 #include "tournament/flags/CountryNames.h"
 #include "tournament/flags/FlagPicture.h"
+#include "tournament/model/NameChecks.h"
 #include "tournament/model/ShortName.h"
 
 namespace {
@@ -63,9 +65,8 @@ QString flagName(const QString &teamName, const QStringList &taken)
     }
 }
 
-FileResult writePicture(const QString &path, const QString &teamName)
+static FileResult writeBytes(const QString &path, const QByteArray &bytes)
 {
-    const QByteArray bytes = FlagPicture::bmp24(FlagPicture::forTeam(teamName));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
@@ -76,6 +77,11 @@ FileResult writePicture(const QString &path, const QString &teamName)
     return {};
 }
 
+FileResult writePicture(const QString &path, const QString &teamName)
+{
+    return writeBytes(path, FlagPicture::bmp24(FlagPicture::forTeam(teamName)));
+}
+
 Written writeFlag(const QString &dir, const QString &teamName, const QStringList &taken)
 {
     const QString flag = flagName(teamName, taken);
@@ -83,6 +89,43 @@ Written writeFlag(const QString &dir, const QString &teamName, const QStringList
     if (!r.ok)
         return {false, QString(), r.error};
     return {true, flag, QString()};
+}
+
+QStringList ownPictures()
+{
+    return {QStringLiteral("tpx.ico"),    QStringLiteral("mascot.bmp"), QStringLiteral("sigle.bmp"),
+            QStringLiteral("defaut.bmp"), QStringLiteral("coupe.bmp"),  QStringLiteral("logo.bmp")};
+}
+
+FileResult writeOwnPictures(const QString &dir)
+{
+    for (const QString &name : ownPictures()) {
+        const QString path = QDir(dir).filePath(name);
+        if (QFileInfo::exists(path))
+            continue;
+        QFile own(QStringLiteral(":/pictures/") + name);
+        if (!own.open(QIODevice::ReadOnly))
+            return FileResult::failure(QStringLiteral("Cannot write %1: the program carries no such picture").arg(path));
+        const FileResult r = writeBytes(path, own.readAll());
+        if (!r.ok)
+            return r;
+    }
+    return {};
+}
+
+FileResult writeMissingFlags(const std::vector<TGroupe> &groups, const QString &dir)
+{
+    for (const TGroupe &g : groups)
+        for (const auto &team : g.teams) {
+            const QString path = QDir(dir).filePath(team->flagFile());
+            // Only a plain name of the folder: a flag name never leads elsewhere.
+            if (!NameChecks::isPlainFileName(team->flag.text()) || QFileInfo::exists(path))
+                continue;
+            const FileResult r = writePicture(path, team->name.text());
+            if (!r.ok)
+                return r;
+        }
+    return {};
 }
 
 } // namespace TeamFlags

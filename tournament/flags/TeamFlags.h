@@ -31,4 +31,14 @@ struct Written
 // flag, a plain file base name to store in the team's record.
 Written writeFlag(const QString &dir, const QString &teamName, const QStringList &taken = {});
 
+// The program's own pictures that every start and the closing windows load
+// (tpx.ico, mascot.bmp, sigle.bmp, defaut.bmp, coupe.bmp, logo.bmp), as the
+// example tournament has them.
+QStringList ownPictures();
+// Writes each of them that dir lacks; a picture already there (the user's
+// own, perhaps) stays.
+FileResult writeOwnPictures(const QString &dir);
+// Draws the flag of every team whose picture dir lacks, from its name.
+FileResult writeMissingFlags(const std::vector<TGroupe> &groups, const QString &dir);
+
 } // namespace TeamFlags

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -21,6 +22,10 @@ void PlateformeQt::erreurFichier(QWidget *parent, const QString &fichier)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Trophex 1.1"), QStringLiteral("File Error !"),
                     QMessageBox::Ok, placeDe(parent));
     box.setInformativeText(QStringLiteral("Could not load %1").arg(QDir::toNativeSeparators(fichier)));
+    // A path is one word: broken at its slashes it reads as two names. The
+    // box grows to hold it on one line.
+    if (auto *detail = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
+        detail->setWordWrap(false);
     box.exec();
 }
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTextDocument>
 #include <QAbstractButton>
+#include <QProcess>
 #include <QTest>
 
 #include "fixture_helper.h"
@@ -52,6 +53,9 @@ private slots:
     void missingPictureIsReportedOncePerRun();
     void typedLetterOfNoGroupEmptiesTheBox_data();
     void typedLetterOfNoGroupEmptiesTheBox();
+    void newFoldersStartWithoutFileError_data();
+    void newFoldersStartWithoutFileError();
+    void fileErrorShowsThePathOnOneLine();
 
 private:
     QString fichier(const QString &name) const { return QDir(m_tmp->path()).filePath(name); }
@@ -534,6 +538,70 @@ void TstHardening::typedLetterOfNoGroupEmptiesTheBox()
     // Leaving the box keeps it empty as well.
     f.TabbedNotebook1->setFocus();
     QCOMPARE(combo->currentText(), QString());
+}
+
+void TstHardening::newFoldersStartWithoutFileError_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("create") << QStringList{QStringLiteral("--create=" TEST_SOURCE_DIR "/examples/tournament/tournament.txt")};
+    QTest::newRow("import") << QStringList{QStringLiteral("--import=" TEST_SOURCE_DIR
+                                                          "/tests/data/open-football/worldcup-1998/cup.txt")};
+}
+
+void TstHardening::newFoldersStartWithoutFileError()
+{
+    QFETCH(QStringList, command);
+    // A picture of the user's own already in the folder stays as it is.
+    const QString dir = fichier(QStringLiteral("new"));
+    QVERIFY(QDir().mkpath(dir));
+    const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament/");
+    QVERIFY(QFile::copy(example + "defaut.bmp", dir + "/mascot.bmp"));
+    QProcess p;
+    p.start(QStringLiteral(TROPHEX_BIN), command << dir);
+    QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+
+    // The program's pictures as the example has them; every team's flag is drawn.
+    for (const char *own : {"tpx.ico", "sigle.bmp", "defaut.bmp", "coupe.bmp", "logo.bmp"})
+        QVERIFY2(Fixture::lit(dir + "/" + own) == Fixture::lit(example + own), own);
+    QCOMPARE(Fixture::lit(dir + "/mascot.bmp"), Fixture::lit(example + "defaut.bmp"));
+
+    // Start, statistics with the empty flag, the bracket with every flag:
+    // not one "File Error !".
+    Fixture::Session s(dir);
+    TForm1 &f = s.form;
+    QVERIFY(f.tournoi().chargement_ok);
+    for (const auto &g : f.tournoi().groupes)
+        for (const auto &team : g.teams)
+            QVERIFY2(QFile::exists(dir + "/" + team->flagFile()), qPrintable(team->flagFile()));
+    QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
+    choisit(f.lettregrp, QStringLiteral("C"));
+    QTest::mouseClick(f.tour2, Qt::LeftButton);
+    QVERIFY(f.fenetres().Form2->isVisible() || f.fenetres().Form3->isVisible());
+    QCOMPARE(s.plateforme.messages, QStringList());
+}
+
+void TstHardening::fileErrorShowsThePathOnOneLine()
+{
+    const QString path = QStringLiteral("/home/somebody/tournaments/world tournament 1998/group stage/mascot.bmp");
+    PlateformeQt plateforme;
+    QLabel *detail = nullptr;
+    QString text;
+    int needed = 0, width = 0;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(shown);
+        detail = shown->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel"));
+        QVERIFY(detail);
+        text = detail->text();
+        // The label is as wide as the text in one line.
+        needed = detail->fontMetrics().horizontalAdvance(text);
+        width = detail->contentsRect().width();
+        shown->accept();
+    });
+    plateforme.erreurFichier(nullptr, path);
+    QVERIFY2(text.contains(path), qPrintable(text));
+    QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 px for a line of %2").arg(width).arg(needed)));
 }
 
 QTEST_MAIN(TstHardening)
