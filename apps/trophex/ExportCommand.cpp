@@ -21,7 +21,7 @@ int runExport(const QString &file, const QString &dir)
     for (const FileResult &r : {QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::MatchesFile)))
                                     ? charge_matchs(t, dir)
                                     : FileResult{},
-                                charge_tour2(t, dir)})
+                                charge_tour2(t, dir), charge_qualifies(t, dir)})
         if (!r.ok) {
             err << "trophex: " << r.error << "\n";
             return 1;

@@ -1,5 +1,7 @@
 #include "apps/trophex/ImportCommand.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QTextStream>
 
@@ -40,14 +42,16 @@ int runImport(const QStringList &files, const QString &squadsDir, const QString 
         return 1;
     }
     // A qualifier file of an earlier tournament in the folder would override
-    // the places the new group tables give.
+    // the places the new group tables give; a drawing of lots that filled
+    // every slot is kept in it, as the program keeps one.
+    const bool drawn = r.lotsDrawn && std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) == t.qualifies.end();
     FileResult step = sauve_groupes(t, dir);
     if (step.ok)
         step = sauve_matchs(t, dir);
     if (step.ok)
         step = sauve_tour2(t, dir);
     if (step.ok)
-        step = efface_qualifies(dir);
+        step = drawn ? sauve_qualifies(t, dir) : efface_qualifies(dir);
     if (!step.ok) {
         err << "trophex: " << step.error << "\n";
         return 1;

@@ -1,6 +1,7 @@
 #include "tournament/exchange/TournamentExport.h"
 
 #include "common/FootballTxt.h"
+#include "tournament/group/Ranking.h"
 
 namespace TournamentExport {
 
@@ -51,6 +52,26 @@ QString groupHeading(char code)
     return QStringLiteral("Group %1").arg(QChar(code));
 }
 
+// The places the group tables leave to the lots, as the qualifier slots
+// hold them once drawn. Names cannot hold "#", so the line stays one comment.
+QByteArray lotsLines(const Tournament &t)
+{
+    if (t.liste_matchs.size() < size_t(kGroupMatchCount))
+        return {};
+    const auto derived = calcule_qualifies(t.groupes, t.liste_matchs);
+    QByteArray lines;
+    for (int g = 0; g < kGroupCount && g < int(t.groupes.size()); ++g) {
+        const TEquipe *winner = t.qualifies[2 * g];
+        const TEquipe *runnerUp = t.qualifies[2 * g + 1];
+        if (!winner || !runnerUp || (derived[2 * g] && derived[2 * g + 1]))
+            continue;
+        lines += QStringLiteral("# lots: group %1: %2 before %3\n")
+                     .arg(QChar(t.groupes[g].letter), winner->name.text(), runnerUp->name.text())
+                     .toUtf8();
+    }
+    return lines;
+}
+
 } // namespace
 
 Result write(const Tournament &t)
@@ -81,6 +102,8 @@ Result write(const Tournament &t)
         return r;
     }
     r.bytes = FootballTxt::write(doc);
+    if (const QByteArray lots = lotsLines(t); !lots.isEmpty())
+        r.bytes += "\n" + lots;
     r.ok = true;
     return r;
 }

@@ -10,7 +10,10 @@
 // matches in the order of tour2.dat under the name of their round. What
 // the tournament files do not hold (dates, venues, half-time and the split
 // of a knock-out score into extra time and shoot-out) is not written; read
-// back with TournamentImport, the text gives the same files.
+// back with TournamentImport, the text gives the same files. A drawing of
+// lots (the qualifier slots that the group tables leave open) is written as
+// comment lines "# lots: group A: Scotland before Chile", the group's winner
+// before its runner-up, which the import applies.
 namespace TournamentExport {
 
 struct Result

@@ -9,6 +9,7 @@
 
 #include "common/BoundedFile.h"
 #include "common/FootballTxt.h"
+#include "tournament/group/DrawingLots.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/group/ResultEntry.h"
 #include "tournament/knockout/Bracket.h"
@@ -58,6 +59,16 @@ struct TeamRef
     char group = 0;
 };
 
+// "# lots: group A: Scotland before Chile": the drawing of lots placed
+// Scotland first and Chile second in group A.
+struct LotsLine
+{
+    QString file;
+    int line = 0;
+    char group = 0;
+    QString text; // "Scotland before Chile"
+};
+
 struct MatchRef
 {
     QString file;
@@ -84,6 +95,7 @@ private:
     bool sortMatches();
     bool scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStringList *list1, QStringList *list2);
     bool playGroupMatches();
+    bool applyLots();
     bool playKnockout();
     TeamRef teamOf(const QString &name) const;
     QString expectation(TEquipe *a, TEquipe *b) const;
@@ -93,6 +105,7 @@ private:
     QList<QPair<QString, FootballTxt::Document>> m_docs;
     QList<MatchRef> m_groupMatches;
     QList<MatchRef> m_knockout;
+    QList<LotsLine> m_lots;
     std::set<QPair<QByteArray, QByteArray>> m_noRoom;
 };
 
@@ -105,6 +118,15 @@ bool Importer::readDocuments(const QStringList &files)
         FootballTxt::ReadResult read = FootballTxt::read(in.bytes);
         if (!read.ok)
             return fail(file, read.error.line, FootballTxt::message(read.error));
+        // The reader drops comments; the drawing of lots is one.
+        static const QRegularExpression lots(QStringLiteral("^\\s*#\\s*lots\\s*:\\s*group\\s+([A-H])\\s*:\\s*(.*\\S)\\s*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+        const QList<QByteArray> lines = in.bytes.split('\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            const QRegularExpressionMatch m = lots.match(QString::fromUtf8(lines[i]));
+            if (m.hasMatch())
+                m_lots.append({file, i + 1, char(m.captured(1).at(0).toUpper().unicode()), m.captured(2)});
+        }
         m_docs.append({file, std::move(read.document)});
     }
     return true;
@@ -346,6 +368,58 @@ bool Importer::playGroupMatches()
     return true;
 }
 
+bool Importer::applyLots()
+{
+    for (const LotsLine &l : m_lots) {
+        TGroupe *group = m_t.cherche_groupe(QString(QLatin1Char(l.group)));
+        const auto inGroup = [&](const QString &name) {
+            bool ok = true;
+            return cherche_equipe_groupe(group, storedName(name.trimmed(), &ok));
+        };
+        // "A before B": the split whose both sides name teams of the group,
+        // so that a name holding "before" is no trouble.
+        TEquipe *first = nullptr;
+        TEquipe *second = nullptr;
+        static const QString before = QStringLiteral(" before ");
+        for (qsizetype at = l.text.indexOf(before); at >= 0 && !first; at = l.text.indexOf(before, at + 1)) {
+            TEquipe *a = inGroup(l.text.left(at));
+            TEquipe *b = inGroup(l.text.mid(at + before.size()));
+            if (a && b && a != b) {
+                first = a;
+                second = b;
+            }
+        }
+        const QString letter(QLatin1Char(l.group));
+        if (!first)
+            return fail(l.file, l.line,
+                        QStringLiteral("the drawing of lots must name two teams of group %1: \"TEAM before TEAM\"").arg(letter));
+        if (m_t.liste_matchs.size() < size_t(kGroupMatchCount))
+            return fail(l.file, l.line, QStringLiteral("lots are drawn only once every group match is played"));
+        // The places are drawn as the "Drawing Lots" window draws them: each
+        // open slot of the group from the teams the table leaves level.
+        const int slot = 2 * (l.group - 'A');
+        for (int s : {slot, slot + 1}) {
+            if (m_t.qualifies[s])
+                continue;
+            m_t.place_tirage = quint8(s);
+            const TirageCandidats candidates = candidats_tirage(m_t);
+            TEquipe *wanted = s == slot ? first : second;
+            if (std::find(candidates.teams.begin(), candidates.teams.end(), wanted) == candidates.teams.end())
+                break;
+            choisit_equipe(m_t, candidates, wanted->name);
+        }
+        if (m_t.qualifies[slot] != first || m_t.qualifies[slot + 1] != second)
+            return fail(l.file, l.line,
+                        QStringLiteral("%1 before %2 does not agree with the table of group %3")
+                            .arg(first->name.text(), second->name.text(), letter));
+        m_r.lotsDrawn = true;
+    }
+    m_t.place_tirage = 0;
+    m_r.lotsNeeded = m_t.liste_matchs.size() >= size_t(kGroupMatchCount)
+                     && std::find(m_t.qualifies.begin(), m_t.qualifies.end(), nullptr) != m_t.qualifies.end();
+    return true;
+}
+
 QString codeName(char c)
 {
     if (c >= '1' && c <= '8')
@@ -453,7 +527,7 @@ bool Importer::run(const QStringList &files, const QString &squadsDir)
         return false;
     }
     return readDocuments(files) && takeGroups() && readSquads(squadsDir) && sortMatches() && playGroupMatches()
-           && playKnockout();
+           && applyLots() && playKnockout();
 }
 
 } // namespace

@@ -24,6 +24,10 @@ struct Result
     // The group stage is complete and some qualifier slot can only be
     // decided by lots; "Start Stage 2" asks for them.
     bool lotsNeeded = false;
+    // Places were decided by "# lots: group A: Scotland before Chile" lines
+    // (as --export writes them); with every slot filled qualif.dat is to
+    // hold the qualifiers.
+    bool lotsDrawn = false;
     int groupMatches = 0;
     int knockoutMatches = 0;
 };

@@ -65,7 +65,7 @@ bool ex_aequo(const MatchList &matches, const TEquipe *a, const TEquipe *b)
         && a->goals_for == b->goals_for && vainqueur(match_entre(matches, a, b)).isEmpty();
 }
 
-std::array<TEquipe *, kQualifierCount> calcule_qualifies(std::vector<TGroupe> &groups, const MatchList &matches)
+std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGroupe> &groups, const MatchList &matches)
 {
     std::array<TEquipe *, kQualifierCount> qualifiers{};
     for (size_t g = 0; g < groups.size() && g < size_t(kGroupCount); ++g) {

@@ -18,5 +18,5 @@ bool ex_aequo(const MatchList &matches, const TEquipe *a, const TEquipe *b);
 
 // The sixteen qualifier slots from the rankings as they stand; a slot that
 // only lots can decide stays empty.
-std::array<TEquipe *, kQualifierCount> calcule_qualifies(std::vector<TGroupe> &groups,
+std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGroupe> &groups,
                                                          const MatchList &matches);

@@ -98,6 +98,7 @@ private slots:
     void badInputNamesFileAndLine_data();
     void badInputNamesFileAndLine();
     void lotsAreLeftToStageTwo();
+    void lotsTravelWithTheExport();
     void fullSquadNamesTheScorerLeftOut();
     void namesFoldedForTheCodePage();
 };
@@ -242,6 +243,11 @@ void TestImport::badInputNamesFileAndLine_data()
     QByteArray missing = groupStage();
     missing.replace("Group H |  H1  H2  H3  H4\n", "");
     QTest::newRow("group missing") << missing << QStringLiteral("group H");
+    // Group B needs no lots: B1 won every match.
+    QTest::newRow("lots against the table") << groupStage() + "# lots: group B: B2 before B1\n"
+                                            << QStringLiteral("line 75: B2 before B1 does not agree with the table of group B");
+    QTest::newRow("lots of a stranger") << groupStage() + "# lots: group C: C1 before D2\n"
+                                        << QStringLiteral("line 75: the drawing of lots must name two teams of group C");
 }
 
 void TestImport::badInputNamesFileAndLine()
@@ -276,6 +282,38 @@ void TestImport::lotsAreLeftToStageTwo()
     QCOMPARE(q.value(0), QStringLiteral("qualifier\t0\t"));
     QCOMPARE(q.value(1), QStringLiteral("qualifier\t1\t"));
     QCOMPARE(q.value(2), QStringLiteral("qualifier\t2\tB1"));
+}
+
+void TestImport::lotsTravelWithTheExport()
+{
+    // Group A all 0-0; the lots put A3 first and A1 second, and A3 then
+    // beat the runner-up of group B in the round of 16.
+    QByteArray groupA;
+    for (int i = 1; i <= 4; ++i)
+        for (int j = i + 1; j <= 4; ++j)
+            groupA += "  A" + QByteArray::number(i) + "  0-0  A" + QByteArray::number(j) + "\n";
+    QTemporaryDir src;
+    QTemporaryDir first;
+    QTemporaryDir second;
+    th::writeFile(src.filePath("cup.txt"), groupStage(groupA));
+    QCOMPARE(trophex({QStringLiteral("--import=") + src.filePath("cup.txt"), first.path()}).exitCode, 0);
+    QByteArray qualif = th::name21("A3") + th::name21("A1");
+    for (char g = 'B'; g <= 'H'; ++g)
+        qualif += th::name21(QByteArray(1, g) + "1") + th::name21(QByteArray(1, g) + "2");
+    const QByteArray tour2 = th::matchRecord('1', "A3", "B2", 2, 1);
+    th::writeFile(first.filePath("qualif.dat"), qualif);
+    th::writeFile(first.filePath("tour2.dat"), tour2);
+
+    const QString text = src.filePath("export.txt");
+    QCOMPARE(trophex({QStringLiteral("--export=") + text, first.path()}).exitCode, 0);
+    QVERIFY2(th::readFile(text).contains("\n# lots: group A: A3 before A1\n"), th::readFile(text).constData());
+    QVERIFY(!th::readFile(text).contains("group B:"));
+    const Run imp = trophex({QStringLiteral("--import=") + text, second.path()});
+    QVERIFY2(imp.exitCode == 0, qPrintable(imp.err));
+    QVERIFY2(!imp.out.contains(QStringLiteral("drawing of lots")), qPrintable(imp.out));
+    QCOMPARE(th::readFile(second.filePath("qualif.dat")), qualif);
+    QCOMPARE(th::readFile(second.filePath("tour2.dat")), tour2);
+    QCOMPARE(th::readFile(second.filePath("matchs.dat")), th::readFile(first.filePath("matchs.dat")));
 }
 
 void TestImport::fullSquadNamesTheScorerLeftOut()
