@@ -36,7 +36,7 @@ public:
 private:
     bool fail(int line, const QString &what)
     {
-        error = QStringLiteral("%1: line %2: %3").arg(m_file).arg(line).arg(what);
+        error = QStringLiteral("%1: line %2: %3").arg(m_file, QString::number(line), what);
         return false;
     }
     bool number(int line, const QString &text, int lo, int hi, const QString &what, int *out)
@@ -84,7 +84,7 @@ bool Decoder::record(int line, const QStringList &f)
     const auto fields = [&](int n) {
         if (f.size() == n)
             return true;
-        return fail(line, QStringLiteral("expected %1 fields in a \"%2\" record, found %3").arg(n).arg(kind).arg(f.size()));
+        return fail(line, QStringLiteral("expected %1 fields in a \"%2\" record, found %3").arg(QString::number(n), kind, QString::number(f.size())));
     };
     if (!m_header) {
         if (kind != QLatin1String("trophex-tournament") || f.size() != 2 || f[1] != QLatin1String("1"))
@@ -139,7 +139,7 @@ bool Decoder::record(int line, const QStringList &f)
         if (!validName(f[2]))
             return fail(line, QStringLiteral("expected a player's name of 1 to %1 characters").arg(FormatTeam::kMaxNameLength));
         if (e.players.size() >= FormatTeam::kMaxPlayers)
-            return fail(line, QStringLiteral("the squad of %1 already holds %2 players").arg(e.name).arg(FormatTeam::kMaxPlayers));
+            return fail(line, QStringLiteral("the squad of %1 already holds %2 players").arg(e.name, QString::number(FormatTeam::kMaxPlayers)));
         if (e.players.contains(f[2]))
             return fail(line, QStringLiteral("%1 is twice in the squad of %2").arg(f[2], e.name));
         e.players << f[2];
@@ -167,7 +167,7 @@ bool Decoder::record(int line, const QStringList &f)
             || !number(line, f[5], 0, MaxScore, QStringLiteral("a score"), &k.score2))
             return false;
         if (m_t.format.indexOf(k.number) < 0)
-            return fail(line, QStringLiteral("%1 has no match %2").arg(m_t.format.name).arg(k.number));
+            return fail(line, QStringLiteral("%1 has no match %2").arg(m_t.format.name, QString::number(k.number)));
         if (!m_numbers.insert(k.number).second)
             return fail(line, QStringLiteral("match %1 is recorded twice").arg(k.number));
         if (k.score1 == k.score2 || k.team1 == k.team2)

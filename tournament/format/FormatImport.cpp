@@ -66,7 +66,7 @@ public:
 private:
     bool fail(const QString &file, int line, const QString &what)
     {
-        m_r.error = line > 0 ? QStringLiteral("%1: line %2: %3").arg(file).arg(line).arg(what)
+        m_r.error = line > 0 ? QStringLiteral("%1: line %2: %3").arg(file, QString::number(line), what)
                              : QStringLiteral("%1: %2").arg(file, what);
         return false;
     }
@@ -122,7 +122,7 @@ bool Importer::takeGroups()
                     return fail(file, g.line, QStringLiteral("%1 is given twice").arg(g.name));
                 if (g.teams.size() != TournamentFormat::kTeamsPerGroup)
                     return fail(file, g.line,
-                                QStringLiteral("%1 has %2 teams; a group has 4").arg(g.name).arg(g.teams.size()));
+                                QStringLiteral("%1 has %2 teams; a group has 4").arg(g.name, QString::number(g.teams.size())));
                 byLetter[size_t(i)] = &g;
                 fileOf[size_t(i)] = file;
             }
@@ -132,7 +132,7 @@ bool Importer::takeGroups()
         if (!byLetter[size_t(i)])
             return fail(first, 0, QStringLiteral("no line \"Group %1 | ...\" names the teams of group %1; the format %2 "
                                                  "has %3 groups")
-                                      .arg(QChar('A' + i)).arg(m_t.format.name).arg(groups));
+                                      .arg(QString(QChar('A' + i)), m_t.format.name, QString::number(groups)));
         FormatGroup group;
         group.letter = char('A' + i);
         for (int k = 0; k < TournamentFormat::kTeamsPerGroup; ++k) {
@@ -140,7 +140,7 @@ bool Importer::takeGroups()
             if (!storableName(name))
                 return fail(fileOf[size_t(i)], byLetter[size_t(i)]->line,
                             QStringLiteral("the team name \"%1\" cannot be stored (1 to %2 characters, no controls)")
-                                .arg(name).arg(FormatTeam::kMaxNameLength));
+                                .arg(name, QString::number(FormatTeam::kMaxNameLength)));
             if (!names.insert(name).second)
                 return fail(fileOf[size_t(i)], byLetter[size_t(i)]->line,
                             QStringLiteral("the team %1 is named twice").arg(name));
@@ -195,7 +195,7 @@ bool Importer::takeSquad(const QString &path, const QString &heading, const QByt
             continue;
         if (e.players.size() >= FormatTeam::kMaxPlayers) {
             m_r.notes << QStringLiteral("%1: line %2: the squad of %3 is full (%4 players); %5 left out")
-                             .arg(path).arg(p.line).arg(e.name).arg(FormatTeam::kMaxPlayers).arg(p.name);
+                             .arg(path, QString::number(p.line), e.name, QString::number(FormatTeam::kMaxPlayers), p.name);
             continue;
         }
         e.players << p.name;
@@ -340,7 +340,7 @@ void Importer::credit(int team, const QString &player, const MatchRef &m, int li
         if (e.players.size() >= FormatTeam::kMaxPlayers) {
             if (m_noRoom.insert({team, player}).second)
                 m_r.notes << QStringLiteral("%1: line %2: no room in the squad of %3 for %4; goal not credited")
-                                 .arg(m.file).arg(line).arg(e.name, player);
+                                 .arg(m.file, QString::number(line), e.name, player);
             return;
         }
         e.players << player;
@@ -363,7 +363,7 @@ bool Importer::scorers(const MatchRef &m, int team1, int team2)
             const bool in2 = playerIndex(m_t.team(team2), goal.player) >= 0;
             if (in1 == in2) {
                 m_r.notes << QStringLiteral("%1: line %2: not known for which team %3 scored; not credited")
-                                 .arg(m.file).arg(goal.line).arg(goal.player);
+                                 .arg(m.file, QString::number(goal.line), goal.player);
                 continue;
             }
             side = in1 ? Side::Team1 : Side::Team2;
@@ -417,7 +417,7 @@ bool Importer::placeKnockout(QString *error)
             }
         }
         const auto failHere = [&](const QString &what) {
-            *error = QStringLiteral("%1: line %2: %3").arg(m.file).arg(match.line).arg(what);
+            *error = QStringLiteral("%1: line %2: %3").arg(m.file, QString::number(match.line), what);
             return false;
         };
         if (index < 0) {
@@ -554,7 +554,7 @@ int countGroups(const QStringList &files, QString *error)
         }
         const FootballTxt::ReadResult read = FootballTxt::read(OlderForms::matches(in.bytes));
         if (!read.ok) {
-            *error = QStringLiteral("%1: line %2: %3").arg(file).arg(read.error.line).arg(FootballTxt::message(read.error));
+            *error = QStringLiteral("%1: line %2: %3").arg(file, QString::number(read.error.line), FootballTxt::message(read.error));
             return -1;
         }
         for (const FootballTxt::Stage &stage : read.document.stages)

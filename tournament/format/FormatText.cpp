@@ -71,7 +71,7 @@ Parse parse(FormatTournament &t, const QByteArray &utf8)
                 const char expected = char('A' + groups.size());
                 if (int(groups.size()) >= groupCount)
                     throw Failure{QStringLiteral("line %1: the format %2 has %3 groups, A to %4")
-                                      .arg(lineNo).arg(t.format.name).arg(groupCount).arg(last)};
+                                      .arg(QString::number(lineNo), t.format.name, QString::number(groupCount), QString(last))};
                 if (value != QString(QLatin1Char(expected)))
                     throw Failure{QStringLiteral("line %1: expected \"group %2\" (groups come in order A to %3)")
                                       .arg(lineNo).arg(QLatin1Char(expected)).arg(last)};
@@ -100,7 +100,7 @@ Parse parse(FormatTournament &t, const QByteArray &utf8)
                     for (int k = 0; k < 4; ++k)
                         if (other.teams[size_t(k)].name == name)
                             throw Failure{QStringLiteral("line %1: the team \"%2\" is already in group %3")
-                                              .arg(lineNo).arg(name).arg(QChar(other.letter))};
+                                              .arg(QString::number(lineNo), name, QString(QChar(other.letter)))};
                 FormatTeam &e = groups.back().teams[size_t(filled.back()++)];
                 e.name = name;
                 e.flag = flag;
@@ -111,7 +111,7 @@ Parse parse(FormatTournament &t, const QByteArray &utf8)
                 const QString name = checkedName(value, "player name", lineNo);
                 if (e.players.size() >= FormatTeam::kMaxPlayers)
                     throw Failure{QStringLiteral("line %1: the team \"%2\" already has %3 players")
-                                      .arg(lineNo).arg(e.name).arg(FormatTeam::kMaxPlayers)};
+                                      .arg(QString::number(lineNo), e.name, QString::number(FormatTeam::kMaxPlayers))};
                 if (e.players.contains(name))
                     throw Failure{QStringLiteral("line %1: %2 is already in the squad of %3").arg(lineNo).arg(name, e.name)};
                 e.players << name;
@@ -126,7 +126,7 @@ Parse parse(FormatTournament &t, const QByteArray &utf8)
         complete();
         if (int(groups.size()) != groupCount)
             throw Failure{QStringLiteral("line %1: the file ends after group %2; the format %3 needs groups A to %4")
-                              .arg(lineNo).arg(QChar(groups.back().letter)).arg(t.format.name).arg(last)};
+                              .arg(QString::number(lineNo), QString(QChar(groups.back().letter)), t.format.name, QString(last))};
     } catch (const Failure &f) {
         result.error = f.message;
         return result;

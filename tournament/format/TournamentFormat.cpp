@@ -57,7 +57,7 @@ public:
 private:
     bool fail(int line, const QString &what)
     {
-        error = line > 0 ? QStringLiteral("%1: line %2: %3").arg(m_file).arg(line).arg(what)
+        error = line > 0 ? QStringLiteral("%1: line %2: %3").arg(m_file, QString::number(line), what)
                          : QStringLiteral("%1: %2").arg(m_file, what);
         return false;
     }
@@ -160,7 +160,7 @@ bool Parser::statement(int line, const QString &keyword, const QStringList &word
     const bool once = keyword != QLatin1String("row") && keyword != QLatin1String("match");
     if (once) {
         if (m_seen.count(keyword))
-            return fail(line, QStringLiteral("a second \"%1\" line (the first is line %2)").arg(keyword).arg(m_seen[keyword]));
+            return fail(line, QStringLiteral("a second \"%1\" line (the first is line %2)").arg(keyword, QString::number(m_seen[keyword])));
         m_seen[keyword] = line;
     }
     // Sides and rows name groups, so the number of groups comes first.
@@ -381,7 +381,7 @@ bool Parser::checkThirds()
                                           .arg(QChar(g)).arg(n).arg(thirdSide[size_t(i)]->text()));
             if (otherSide[size_t(i)]->group == g)
                 return fail(row.line, QStringLiteral("the third of group %1 would meet %2 of its own group in match %3")
-                                          .arg(QChar(g)).arg(otherSide[size_t(i)]->text()).arg(n));
+                                          .arg(QString(QChar(g)), otherSide[size_t(i)]->text(), QString::number(n)));
         }
     // Every combination of qualifying groups has its row.
     if (m_f.thirds > 0) {

@@ -536,7 +536,7 @@ QString TForm1::quandEcrit() const
 
 QString TForm1::texte_match(const TRencontre &m)
 {
-    return QStringLiteral("%1 - %2  %3-%4").arg(m.team1.text(), m.team2.text()).arg(m.score1).arg(m.score2);
+    return QStringLiteral("%1 - %2  %3-%4").arg(m.team1.text(), m.team2.text(), QString::number(m.score1), QString::number(m.score2));
 }
 
 void TForm1::initialiserClick()

@@ -226,6 +226,11 @@ void TestFormatCommands::createRefusals_data()
     for (int i = 1; i <= 27; ++i)
         squad += "player P" + QByteArray::number(i) + "\n";
     QTest::newRow("27 players") << squad << "euro2000" << "line 29: the team \"a\" already has 26 players";
+    // A "%1" in a name stays text, also with numbers put in after it.
+    QByteArray percent("group A\nteam a%1 | a\n");
+    for (int i = 1; i <= 27; ++i)
+        percent += "player P" + QByteArray::number(i) + "\n";
+    QTest::newRow("27 players of a%1") << percent << "euro2000" << "line 29: the team \"a%1\" already has 26 players";
 }
 
 void TestFormatCommands::createRefusals()
