@@ -235,6 +235,26 @@ private slots:
         QVERIFY(redrawn.toUInt() >= 1 && redrawn.toUInt() <= FixtureGenerator::kMaxSeed);
     }
 
+    void datesPastTheYear9999AreRefused()
+    {
+        // 33 x 30 days after 1 January 9999 lies in the year 10000, which
+        // no league file holds: the list is refused and nothing changes.
+        Fixture f;
+        const League before = f.league();
+        f.platform.messages.answers.enqueue(MessageBoxSeam::Ok);
+        ModalScript script(f.frm->frmSpielplan());
+        script.then([&](QWidget *dlg) {
+            dlg->findChild<QCheckBox *>(QStringLiteral("chkTermine"))->setChecked(true);
+            dlg->findChild<QDateEdit *>(QStringLiteral("edtStart"))->setDate(QDate(9999, 1, 1));
+            dlg->findChild<QSpinBox *>(QStringLiteral("spnDays"))->setValue(30);
+            clickButton(dlg, "btnOK");
+        });
+        f.trigger();
+        QCOMPARE(f.platform.messages.shown.size(), 1);
+        QCOMPARE(f.platform.messages.shown[0].text, QStringLiteral("Spieltag 34 läge nach dem 31.12.9999."));
+        QVERIFY(f.league().sameContents(before));
+    }
+
     void datesAreOptional()
     {
         Fixture f;
