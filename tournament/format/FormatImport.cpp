@@ -23,18 +23,23 @@ using FootballTxt::Side;
 // "Côte d'Ivoire", "cote-divoire" and "COTE D'IVOIRE" all give "cotedivoire".
 QString plainKey(const QString &text)
 {
-    // Letters that no accent stripping turns into a Latin letter.
-    static const QHash<QChar, QString> special{
-        {QChar(0x00D8), QStringLiteral("o")}, {QChar(0x00F8), QStringLiteral("o")},  // Ø ø
-        {QChar(0x00C6), QStringLiteral("ae")}, {QChar(0x00E6), QStringLiteral("ae")}, // Æ æ
-        {QChar(0x00DF), QStringLiteral("ss")}, {QChar(0x0110), QStringLiteral("d")},  // ß Đ
-        {QChar(0x0111), QStringLiteral("d")}, {QChar(0x0141), QStringLiteral("l")},   // đ Ł
-        {QChar(0x0142), QStringLiteral("l")}, {QChar(0x0131), QStringLiteral("i")}};  // ł ı
     QString key;
-    for (QChar c : text.normalized(QString::NormalizationForm_KD)) {
-        if (const auto it = special.find(c); it != special.end())
-            key += *it;
-        else if (c.unicode() < 128 && c.isLetterOrNumber())
+    key.reserve(text.size());
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 128;
+    for (QChar c : ascii ? text : text.normalized(QString::NormalizationForm_KD)) {
+        // Letters that no accent stripping turns into a Latin letter.
+        switch (c.unicode()) {
+        case 0x00D8: case 0x00F8: key += QLatin1Char('o'); continue;        // Ø ø
+        case 0x00C6: case 0x00E6: key += QLatin1String("ae"); continue;    // Æ æ
+        case 0x00DF: key += QLatin1String("ss"); continue;                  // ß
+        case 0x0110: case 0x0111: key += QLatin1Char('d'); continue;       // Đ đ
+        case 0x0141: case 0x0142: key += QLatin1Char('l'); continue;       // Ł ł
+        case 0x0131: key += QLatin1Char('i'); continue;                     // ı
+        default: break;
+        }
+        if (c.unicode() < 128 && c.isLetterOrNumber())
             key += c.toLower();
     }
     return key;
@@ -73,10 +78,13 @@ private:
     bool readDocuments(const QStringList &files);
     bool takeGroups();
     bool readSquads(const QString &squads);
-    bool takeSquad(const QString &path, const QString &heading, const QByteArray &bytes, std::set<int> *filled);
+    bool takeSquad(const QString &path, const QString &heading, const QByteArray &bytes, int lineOffset,
+                   std::set<int> *filled);
     bool sortMatches();
     bool scorers(const MatchRef &m, int team1, int team2);
     void credit(int team, const QString &player, const MatchRef &m, int line);
+    // The plain words of each squad's names, made once the squads are read.
+    std::vector<QStringList> &wordsOf(int team);
     bool placeKnockout(QString *error);
     bool decideAndPlace(QString *error, int depth);
     QString expectation(const FormatStandings &s, int a, int b) const;
@@ -87,6 +95,9 @@ private:
     QList<MatchRef> m_groupMatches;
     QList<MatchRef> m_knockout;
     std::set<std::pair<int, QString>> m_noRoom;
+    std::vector<std::vector<QStringList>> m_words;
+    std::vector<QString> m_teamKeys;
+    std::vector<QString> m_teamCodes;
 };
 
 bool Importer::readDocuments(const QStringList &files)
@@ -153,11 +164,14 @@ bool Importer::takeGroups()
 
 // A squad belongs to the team its heading, its title ("Denmark - Euro
 // 2024") or its file name ("de-deutschland.txt") names.
-bool Importer::takeSquad(const QString &path, const QString &heading, const QByteArray &bytes, std::set<int> *filled)
+bool Importer::takeSquad(const QString &path, const QString &heading, const QByteArray &bytes, int lineOffset,
+                         std::set<int> *filled)
 {
-    const FootballTxt::SquadResult squad = FootballTxt::readSquad(OlderForms::squad(bytes));
+    FootballTxt::SquadResult squad = FootballTxt::readSquad(bytes);
     if (!squad.ok)
-        return fail(path, squad.error.line, FootballTxt::message(squad.error));
+        return fail(path, squad.error.line + lineOffset, FootballTxt::message(squad.error));
+    for (FootballTxt::Player &p : squad.players)
+        p.line += lineOffset;
     QStringList candidates;
     if (!heading.isEmpty())
         candidates << heading;
@@ -167,17 +181,27 @@ bool Importer::takeSquad(const QString &path, const QString &heading, const QByt
         const QString base = QFileInfo(path).completeBaseName();
         candidates << base << base.mid(base.indexOf(QLatin1Char('-')) + 1);
     }
-    int team = -1;
-    for (const QString &c : candidates)
-        for (int n = 0; n < m_t.teamCount() && team < 0; ++n)
-            if (!plainKey(c).isEmpty() && plainKey(c) == plainKey(m_t.team(n).name))
-                team = n;
-    // Names of one country in other forms ("Czechia", "Czech Republic").
+    // The teams' keys and countries, made once for all squads.
     const CountryNames &countries = CountryNames::builtIn();
+    if (m_teamKeys.empty())
+        for (int n = 0; n < m_t.teamCount(); ++n) {
+            m_teamKeys.push_back(plainKey(m_t.team(n).name));
+            m_teamCodes.push_back(countries.code(m_t.team(n).name));
+        }
+    int team = -1;
     for (const QString &c : candidates) {
+        const QString key = plainKey(c);
+        for (int n = 0; n < m_t.teamCount() && team < 0 && !key.isEmpty(); ++n)
+            if (key == m_teamKeys[size_t(n)])
+                team = n;
+    }
+    // Names of one country in other forms ("Czechia", "Czech Republic").
+    for (const QString &c : candidates) {
+        if (team >= 0)
+            break;
         const QString code = countries.code(c);
         for (int n = 0; n < m_t.teamCount() && team < 0 && !code.isEmpty(); ++n)
-            if (countries.code(m_t.team(n).name) == code)
+            if (m_teamCodes[size_t(n)] == code)
                 team = n;
     }
     const QString what = heading.isEmpty() ? path : QStringLiteral("%1: %2").arg(path, heading);
@@ -217,7 +241,7 @@ bool Importer::readSquads(const QString &squads)
             const BoundedFile::Result in = BoundedFile::read(path, FootballTxt::kMaxBytes);
             if (!in.ok())
                 return fail(path, 0, QStringLiteral("cannot read: ") + BoundedFile::reason(in, FootballTxt::kMaxBytes));
-            if (!takeSquad(path, QString(), in.bytes, &filled))
+            if (!takeSquad(path, QString(), OlderForms::squad(in.bytes), 0, &filled))
                 return false;
         }
         return true;
@@ -226,16 +250,18 @@ bool Importer::readSquads(const QString &squads)
     if (!in.ok())
         return fail(squads, 0, QStringLiteral("cannot read: ") + BoundedFile::reason(in, FootballTxt::kMaxBytes));
     // One file of every squad, each under its "== Team" heading; the lines
-    // before the first heading are the file's title. Each part keeps its
-    // line numbers by standing in as many blank lines as came before it.
-    const QList<QByteArray> lines = in.bytes.split('\n');
+    // before the first heading are the file's title. Each part is read on
+    // its own, its line numbers counted from its heading.
+    const QByteArray bytes = OlderForms::squad(in.bytes);
+    const QList<QByteArray> lines = bytes.split('\n');
     QString heading;
     QByteArray part;
+    int partStart = 0;
     int headings = 0;
     const auto flush = [&]() {
         if (heading.isEmpty())
             return true;
-        return takeSquad(squads, heading, part, &filled);
+        return takeSquad(squads, heading, part, partStart, &filled);
     };
     for (int i = 0; i < lines.size(); ++i) {
         const QByteArray &l = lines[i];
@@ -246,7 +272,8 @@ bool Importer::readSquads(const QString &squads)
             QString h = QString::fromUtf8(l.mid(2));
             h = h.left(h.indexOf(QLatin1Char('#')) < 0 ? h.size() : h.indexOf(QLatin1Char('#'))).trimmed();
             heading = h;
-            part = QByteArray(i + 1, '\n');
+            part.clear();
+            partStart = i + 1;
             continue;
         }
         if (!heading.isEmpty())
@@ -255,7 +282,7 @@ bool Importer::readSquads(const QString &squads)
     if (!flush())
         return false;
     if (headings == 0)
-        return takeSquad(squads, QString(), in.bytes, &filled);
+        return takeSquad(squads, QString(), bytes, 0, &filled);
     return true;
 }
 
@@ -298,14 +325,10 @@ QStringList plainWords(const QString &name)
 // case and accents, else the one player whose name ends in the scorer's,
 // else the one with the scorer's surname, else the one with a one-word
 // scorer's name among his names.
-int playerIndex(const FormatTeam &e, const QString &player)
+int playerIndex(const std::vector<QStringList> &squad, const QStringList &scorer)
 {
-    const QStringList scorer = plainWords(player);
     if (scorer.isEmpty())
         return -1;
-    std::vector<QStringList> squad;
-    for (const QString &p : e.players)
-        squad.push_back(plainWords(p));
     const auto unique = [&](auto fits) {
         int found = -1;
         for (size_t k = 0; k < squad.size(); ++k)
@@ -330,12 +353,21 @@ int playerIndex(const FormatTeam &e, const QString &player)
     return -1;
 }
 
+std::vector<QStringList> &Importer::wordsOf(int team)
+{
+    if (m_words.empty()) {
+        m_words.resize(size_t(m_t.teamCount()));
+        for (int n = 0; n < m_t.teamCount(); ++n)
+            for (const QString &p : m_t.team(n).players)
+                m_words[size_t(n)].push_back(plainWords(p));
+    }
+    return m_words[size_t(team)];
+}
+
 void Importer::credit(int team, const QString &player, const MatchRef &m, int line)
 {
     FormatTeam &e = m_t.team(team);
-    // Squads write some names in capitals ("McKENZIE") that the match
-    // files do not.
-    int i = playerIndex(e, player);
+    int i = playerIndex(wordsOf(team), plainWords(player));
     if (i < 0) {
         if (e.players.size() >= FormatTeam::kMaxPlayers) {
             if (m_noRoom.insert({team, player}).second)
@@ -345,6 +377,7 @@ void Importer::credit(int team, const QString &player, const MatchRef &m, int li
         }
         e.players << player;
         e.goals << 0;
+        wordsOf(team).push_back(plainWords(player));
         i = int(e.players.size()) - 1;
     }
     ++e.goals[i];
@@ -359,8 +392,9 @@ bool Importer::scorers(const MatchRef &m, int team1, int team2)
             return fail(m.file, goal.line, QStringLiteral("the name \"%1\" cannot be stored").arg(goal.player));
         Side side = goal.side;
         if (side == Side::None) {
-            const bool in1 = playerIndex(m_t.team(team1), goal.player) >= 0;
-            const bool in2 = playerIndex(m_t.team(team2), goal.player) >= 0;
+            const QStringList words = plainWords(goal.player);
+            const bool in1 = playerIndex(wordsOf(team1), words) >= 0;
+            const bool in2 = playerIndex(wordsOf(team2), words) >= 0;
             if (in1 == in2) {
                 m_r.notes << QStringLiteral("%1: line %2: not known for which team %3 scored; not credited")
                                  .arg(m.file, QString::number(goal.line), goal.player);

@@ -13,12 +13,15 @@ QString blanks(const QString &text)
     return QString(text.size(), QLatin1Char(' '));
 }
 
-// Applies f to every line that is valid UTF-8; the line ends stay.
-template <typename F>
-QByteArray eachLine(const QByteArray &utf8, F f)
+// Applies f to every line that is valid UTF-8 and that may hold a form
+// (wanted); the line ends stay.
+template <typename W, typename F>
+QByteArray eachLine(const QByteArray &utf8, W wanted, F f)
 {
     QList<QByteArray> lines = utf8.split('\n');
     for (QByteArray &raw : lines) {
+        if (!wanted(raw))
+            continue;
         const bool cr = raw.endsWith('\r');
         const QByteArray body = cr ? raw.chopped(1) : raw;
         const QString text = QString::fromUtf8(body);
@@ -48,7 +51,13 @@ QByteArray matches(const QByteArray &utf8)
 
     bool inLineup = false;
     int goalsDepth = 0;
-    return eachLine(utf8, [&](QString t) {
+    // Every form has a bracket, an "@" or a ":", or continues one.
+    const auto wanted = [&](const QByteArray &raw) {
+        if (inLineup || goalsDepth > 0 || raw.contains('(') || raw.contains('@') || raw.contains(':'))
+            return true;
+        return false;
+    };
+    return eachLine(utf8, wanted, [&](QString t) {
         const QString trimmed = t.trimmed();
         if (inLineup) {
             if (!trimmed.isEmpty() && t.at(0).isSpace() && !trimmed.startsWith(QLatin1Char('(')))
@@ -117,34 +126,54 @@ QByteArray matches(const QByteArray &utf8)
 QByteArray squad(const QByteArray &utf8)
 {
     static const QRegularExpression dash(QStringLiteral("^(\\s*)-(\\s+\\S)"));
-    static const QRegularExpression commas(
-        QStringLiteral("^(\\s*)(\\d{1,3}),\\s+([^,#]*\\S)\\s*,\\s+(GK|DF|MF|FW)\\b[^#]*(#.*)?$"));
-    // A coach or manager ("-, Mauricio POCHETTINO (ARG), MG, ...") is no player.
-    static const QRegularExpression staff(QStringLiteral("^\\s*(\\d{1,3}|-),\\s+[^,#]*,\\s+(?!GK|DF|MF|FW)[A-Z]{1,3},"));
-    return eachLine(utf8, [](QString t) {
-        if (staff.match(t).hasMatch())
-            return blanks(t);
+    const auto wanted = [](const QByteArray &raw) {
+        return raw.contains(',') || raw.trimmed().startsWith('-');
+    };
+    const auto isPosition = [](const QString &p) {
+        return p == QLatin1String("GK") || p == QLatin1String("DF") || p == QLatin1String("MF") || p == QLatin1String("FW");
+    };
+    return eachLine(utf8, wanted, [&](QString t) {
+        // "1, Matt TURNER, GK, b. 1994/06/24": number, name, position and
+        // more, split by commas (a squad line's comment after "#" stays out).
+        const qsizetype hash = t.indexOf(QLatin1Char('#'));
+        const QStringList f = (hash < 0 ? t : t.left(hash)).split(QLatin1Char(','));
+        if (f.size() >= 3) {
+            const QString number = f[0].trimmed();
+            const QString name = f[1].trimmed();
+            const QString position = f[2].trimmed().section(QLatin1Char(' '), 0, 0);
+            bool digits = !number.isEmpty() && number.size() <= 3;
+            for (QChar c : number)
+                digits = digits && c.unicode() >= '0' && c.unicode() <= '9';
+            bool letters = !position.isEmpty() && position.size() <= 3;
+            for (QChar c : position)
+                letters = letters && c.unicode() >= 'A' && c.unicode() <= 'Z';
+            if ((digits || number == QLatin1String("-")) && !name.isEmpty() && letters) {
+                // A coach or manager ("-, Mauricio POCHETTINO (ARG), MG, ...") is no player.
+                if (!isPosition(position))
+                    return blanks(t);
+                if (digits) {
+                    // The surname in capitals is written as a name is elsewhere ("Turner").
+                    QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                    for (QString &w : words) {
+                        int count = 0;
+                        bool upper = true;
+                        for (QChar ch : w)
+                            if (ch.isLetter()) {
+                                ++count;
+                                upper = upper && ch.isUpper();
+                            }
+                        if (count >= 2 && upper)
+                            w = w.left(1) + w.mid(1).toLower();
+                    }
+                    return QStringLiteral("%1(%2)  %3  %4").arg(QString(t.indexOf(number), QLatin1Char(' ')), number, position,
+                                                               words.join(QLatin1Char(' ')))
+                           + (hash < 0 ? QString() : QStringLiteral("  ") + t.mid(hash));
+                }
+            }
+        }
         const QRegularExpressionMatch m = dash.match(t);
         if (m.hasMatch())
             t[m.capturedEnd(1)] = QLatin1Char(' ');
-        // "1, Matt TURNER, GK, b. 1994/06/24": the surname in capitals is
-        // written as a name is elsewhere ("Turner").
-        const QRegularExpressionMatch c = commas.match(t);
-        if (c.hasMatch()) {
-            QStringList words = c.captured(3).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (QString &w : words) {
-                int letters = 0;
-                bool upper = true;
-                for (QChar ch : w)
-                    if (ch.isLetter()) {
-                        ++letters;
-                        upper = upper && ch.isUpper();
-                    }
-                if (letters >= 2 && upper)
-                    w = w.left(1) + w.mid(1).toLower();
-            }
-            t = QStringLiteral("%1(%2)  %3  %4").arg(c.captured(1), c.captured(2), c.captured(4), words.join(QLatin1Char(' ')));
-        }
         return t;
     });
 }

@@ -430,10 +430,12 @@ bool Parser::run(const QByteArray &bytes)
         if (l.isEmpty())
             continue;
         m_lastLine = line;
-        const int blank = l.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        static const QRegularExpression blankRx(QStringLiteral("\\s"));
+        static const QRegularExpression blanksRx(QStringLiteral("\\s+"));
+        const int blank = int(l.indexOf(blankRx));
         const QString keyword = blank < 0 ? l : l.left(blank);
         const QString rest = blank < 0 ? QString() : l.mid(blank).trimmed();
-        const QStringList words = rest.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = rest.split(blanksRx, Qt::SkipEmptyParts);
         if (!statement(line, keyword, words, rest))
             return false;
     }

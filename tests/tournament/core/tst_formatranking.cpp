@@ -138,6 +138,8 @@ private slots:
     void bracketThatDoesNotFit();
     void olderForms_data();
     void olderForms();
+    void olderSquadForms_data();
+    void olderSquadForms();
 };
 
 void TestFormatRanking::groupOrder_data()
@@ -378,6 +380,30 @@ void TestFormatRanking::olderForms()
     QFETCH(QByteArray, older);
     QFETCH(QByteArray, reader);
     QCOMPARE(OlderForms::matches(older), reader);
+}
+
+void TestFormatRanking::olderSquadForms_data()
+{
+    QTest::addColumn<QByteArray>("older");
+    QTest::addColumn<QByteArray>("reader");
+    QTest::newRow("commas, surname in capitals") << QByteArray("      22, Mark McKENZIE,   DF,  b. 1999/02/25")
+                                                 << QByteArray("      (22)  DF  Mark McKENZIE");
+    QTest::newRow("capitals to a name") << QByteArray("  1, Kylian MBAPP\xc3\x89, FW, b. 1998")
+                                        << QByteArray("  (1)  FW  Kylian Mbapp\xc3\xa9");
+    QTest::newRow("blank before the comma") << QByteArray("15, KIM Moonhwan ,   DF,  b. 1995/08/01")
+                                            << QByteArray("(15)  DF  Kim Moonhwan");
+    const QByteArray coach("   -, Mauricio POCHETTINO (ARG),  MG,  b. 1972");
+    QTest::newRow("coach left out") << coach << QByteArray(coach.size(), ' ');
+    QTest::newRow("unknown number") << QByteArray("   -  GK  David Seaman   ##  2, QPR")
+                                    << QByteArray("      GK  David Seaman   ##  2, QPR");
+    QTest::newRow("modern line stays") << QByteArray(" (1)  GK  Peter Shilton") << QByteArray(" (1)  GK  Peter Shilton");
+}
+
+void TestFormatRanking::olderSquadForms()
+{
+    QFETCH(QByteArray, older);
+    QFETCH(QByteArray, reader);
+    QCOMPARE(OlderForms::squad(older), reader);
 }
 
 QTEST_GUILESS_MAIN(TestFormatRanking)
