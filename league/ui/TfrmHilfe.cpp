@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QShortcut>
 #include <QTextBrowser>
 
 // The pages are compiled into a static library, whose resources the linker
@@ -59,6 +60,12 @@ TfrmHilfe::TfrmHilfe(QWidget *parent) : QWidget(parent, Qt::Window)
     m_browser->setOpenExternalLinks(false);
     h->addWidget(m_topics);
     h->addWidget(m_browser, 1);
+
+    // A help window is looked at and put away: Escape closes it, as it
+    // closes every dialog of the program.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(m_topics, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { open(item->data(Qt::UserRole).toString()); });

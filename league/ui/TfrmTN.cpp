@@ -26,6 +26,7 @@
 #include "league/ui/WindowPlacement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -63,6 +64,8 @@ private:
 
 const QString kGoalHint = QStringLiteral("Tragen Sie hier die entsprechend erzielten Tore ein");
 const QString kTeamHint = QStringLiteral("Wählen Sie die entsprechende Mannschaft aus");
+const QString kHalfEnteredHint = QStringLiteral("Nur ein Tor eingetragen: das Spiel zählt nicht");
+const QColor kHalfEnteredColor(255, 187, 187);
 // How long after leaving a goal field a digit is still taken as a slip of
 // the goal entry rather than a search in a team list.
 constexpr qint64 kGoalDigitGraceMs = 1000;
@@ -397,6 +400,15 @@ void TfrmTN::buildMenus()
     help->addSeparator();
     help->addAction(mnuInfo);
     bar->setCornerWidget(right, Qt::TopRightCorner);
+    // The two bars are one menu row for the arrow keys: Right from the last
+    // menu of the main bar opens "?", and from "?" the arrows lead back.
+    m_menuDatei = datei;
+    m_menuLiga = liga;
+    m_menuHlp = help;
+    m_menuBarRight = right;
+    for (QObject *o : {static_cast<QObject *>(bar), static_cast<QObject *>(datei), static_cast<QObject *>(liga),
+                       static_cast<QObject *>(help), static_cast<QObject *>(right)})
+        o->installEventFilter(this);
 
     popST = new QMenu(this);
     popST->setObjectName(QStringLiteral("popST"));
@@ -555,8 +567,43 @@ bool TfrmTN::isGoalField(const QObject *o) const
     return false;
 }
 
+bool TfrmTN::crossMenuBars(QObject *watched, int key)
+{
+    QMenuBar *bar = menuBar();
+    QAction *first = m_menuDatei->menuAction();
+    QAction *last = m_menuLiga->menuAction();
+    auto open = [](QMenu *from, QMenuBar *to, QAction *action) {
+        if (from->isVisible())
+            from->hide();
+        to->setActiveAction(action);
+        return true;
+    };
+    if (watched == m_menuHlp || watched == m_menuBarRight) {
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        m_menuBarRight->setActiveAction(nullptr);
+        return open(m_menuHlp, bar, key == Qt::Key_Left ? last : first);
+    }
+    const bool atLast = watched == m_menuLiga || (watched == bar && bar->activeAction() == last);
+    const bool atFirst = watched == m_menuDatei || (watched == bar && bar->activeAction() == first);
+    if ((key == Qt::Key_Right && atLast) || (key == Qt::Key_Left && atFirst)) {
+        QMenu *from = atLast ? m_menuLiga : m_menuDatei;
+        from->hide();
+        bar->setActiveAction(nullptr);
+        return open(from, m_menuBarRight, m_menuHlp->menuAction());
+    }
+    return false;
+}
+
 bool TfrmTN::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && m_menuLiga
+        && (watched == m_menuDatei || watched == m_menuLiga || watched == m_menuHlp || watched == menuBar()
+            || watched == m_menuBarRight)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Left || key == Qt::Key_Right) && crossMenuBars(watched, key))
+            return true;
+    }
     if (event->type() == QEvent::FocusOut && isGoalField(watched))
         m_leftGoalField.start();
     if (event->type() == QEvent::KeyPress && qobject_cast<QComboBox *>(watched)
@@ -609,6 +656,31 @@ void TfrmTN::UpdateST()
         cboTeamB[k]->setCurrentIndex(m.teamB);
         meTorA[k]->setText(m.goalsA == -1 ? QString() : QString::number(m.goalsA));
         meTorB[k]->setText(m.goalsB == -1 ? QString() : QString::number(m.goalsB));
+        markHalfEntered(k);
+    }
+    // A masked field leaves its cursor behind the text it was given, where
+    // the next digit finds no blank to fill and is dropped; the field kept
+    // focused through F3 or F4 is ready to be typed over instead.
+    QWidget *focused = QApplication::focusWidget();
+    if (isGoalField(focused))
+        static_cast<QLineEdit *>(focused)->selectAll();
+}
+
+void TfrmTN::markHalfEntered(int row)
+{
+    // A result with one goal field empty is not counted anywhere; the row
+    // says so, so that it cannot pass unnoticed.
+    const bool half = (FormUtil::maskedNumber(meTorA[row], -1) < 0) != (FormUtil::maskedNumber(meTorB[row], -1) < 0);
+    for (QLineEdit *field : {meTorA[row], meTorB[row]}) {
+        if (half) {
+            QPalette p = field->palette();
+            p.setColor(QPalette::Base, kHalfEnteredColor);
+            field->setPalette(p);
+            field->setToolTip(kHalfEnteredHint);
+        } else {
+            field->setPalette(QPalette());
+            field->setToolTip(QString());
+        }
     }
 }
 
@@ -694,6 +766,7 @@ void TfrmTN::meTorAChange(int row)
     guarded([&] {
         m_league.match(m_league.currentRound, row).goalsA = FormUtil::maskedNumber(meTorA[row], -1);
         m_league.leagueSaved = false;
+        markHalfEntered(row);
     });
 }
 
@@ -702,6 +775,7 @@ void TfrmTN::meTorBChange(int row)
     guarded([&] {
         m_league.match(m_league.currentRound, row).goalsB = FormUtil::maskedNumber(meTorB[row], -1);
         m_league.leagueSaved = false;
+        markHalfEntered(row);
     });
 }
 

@@ -140,6 +140,9 @@ protected:
     // lets the table window know its size; cheap when nothing changed.
     void syncShape();
     bool isGoalField(const QObject *o) const;
+    // Left and Right between the main menu bar and the "?" bar at its end;
+    // true when the key was taken.
+    bool crossMenuBars(QObject *watched, int key);
 
 private:
     void buildPanel();
@@ -183,6 +186,9 @@ private:
     void meTorBChange(int row);
     void edDatum1Change();
     void edDatum2Change();
+    // Colours both goal fields of a row and gives them a tooltip while
+    // exactly one of them holds a number.
+    void markHalfEntered(int row);
 
     QList<QWidget *> settingsWindows() const;
     void restoreSettings();
@@ -232,6 +238,10 @@ private:
     QMenu *popTB = nullptr;
     QMenu *m_menuA = nullptr;
     QMenu *m_menuSB = nullptr;
+    QMenu *m_menuDatei = nullptr;
+    QMenu *m_menuLiga = nullptr;
+    QMenu *m_menuHlp = nullptr;
+    class QMenuBar *m_menuBarRight = nullptr;
 
     // menu items
     QAction *mnuNeu = nullptr, *mnuOeffnen = nullptr, *mnuSpeichern = nullptr, *mnuUnter = nullptr,
