@@ -29,25 +29,12 @@ int runConvert(const QStringList &args)
         // The window opens a missing league file as an empty league; a
         // conversion would replace OUT with that empty league and report
         // success, so IN must be a file that can be read.
-        QString title;
-        if (const auto format = LeagueOpenData::formatOf(in)) {
-            if (isUndecodableArgument(in))
-                throw LeagueError(LeagueError::cannotOpen(in));
-            LeagueOpenData::Imported imported = LeagueOpenData::importFile(in, *format);
-            imported.league.programDir = league.programDir;
-            league = imported.league;
-            title = imported.title;
-            // What the league leaves out of the file is said, not guessed.
-            for (const QString &line : imported.skipped)
-                said << QFileInfo(in).fileName() + QLatin1String(": ") + line;
-        } else if (in.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive)) {
-            if (isUndecodableArgument(in))
-                throw LeagueError(LeagueError::invalidFileName());
-            league.leagueFileName = in;
-            OldDatei(league);
-        } else {
-            loadScriptLeague(in, league);
-        }
+        LeagueOpen::Opened opened = openScriptLeague(in);
+        league = opened.league;
+        QString title = opened.title;
+        // What the league leaves out of the file is said, not guessed.
+        for (const QString &line : opened.skipped)
+            said << QFileInfo(in).fileName() + QLatin1String(": ") + line;
         // A name the file system cannot hold would be saved under another name.
         if (isUndecodableArgument(out))
             throw LeagueError(LeagueError::cannotWrite(out));

@@ -3,10 +3,12 @@
 #include "apps/tabulon/ScriptLeague.h"
 
 #include "league/fixtures/FixtureGenerator.h"
+#include "league/fixtures/FixtureRedraw.h"
 #include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
+#include "league/model/LeagueOpen.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -127,7 +129,9 @@ const char *fixturesUsage()
            "                         missing and printed) repeats a draw. --start and\n"
            "                         --days (default 7) fill the dates. Matchdays with\n"
            "                         pairings are replaced only with --force; those\n"
-           "                         with results always stay as they are\n";
+           "                         with results always stay as they are, and the\n"
+           "                         others get the pairings each half still lacks\n"
+           "                         (refused with the reason when they do not fit)\n";
 }
 
 int runFixtures(const QStringList &args)
@@ -148,6 +152,11 @@ int runFixtures(const QStringList &args)
         const bool existing = info.exists() || info.isSymLink();
         int firstNewSlot = 1;
         if (existing) {
+            // The list is written back, and only a league file can take it.
+            if (LeagueOpen::detectFile(path) != LeagueOpen::Format::League)
+                throw LeagueError(QStringLiteral("%1: --fixtures writes a league file; convert the file to one "
+                                                 "first (--convert)")
+                                      .arg(path));
             loadScriptLeague(path, league);
             firstNewSlot = league.teamCount + 1;
         } else {
@@ -181,8 +190,17 @@ int runFixtures(const QStringList &args)
             throw LeagueError(path + QLatin1String(": ") + dates);
 
         const std::uint32_t seed = request->seed.value_or(LeagueFixtures::randomSeed());
-        const std::vector<FixtureMatchday> list = FixtureGenerator::generate(
-            LeagueFixtures::optionsFor(league, seed, request->start, request->days));
+        const FixtureOptions options = LeagueFixtures::optionsFor(league, seed, request->start, request->days);
+        std::vector<FixtureMatchday> list;
+        if (conflicts.played.isEmpty()) {
+            list = FixtureGenerator::generate(options);
+        } else {
+            // Built around the pairings already played, or not at all.
+            FixtureRedraw redraw = FixtureRedraw::make(league, options);
+            if (!redraw.refusal.isEmpty())
+                throw LeagueError(path + QLatin1String(": ") + redraw.refusal);
+            list = std::move(redraw.list);
+        }
         LeagueFixtures::apply(league, list);
         SaveDatei(league);
 

@@ -5,11 +5,14 @@
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
+#include "league/model/LeagueOpen.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <limits>
 
 namespace {
 
@@ -40,27 +43,30 @@ bool isUndecodableArgument(const QString &path)
     return false;
 }
 
-void loadScriptLeague(const QString &path, League &league)
+LeagueOpen::Opened openScriptLeague(const QString &path)
 {
     // The league file reader falls back to defaults for a file it cannot
     // read; a script would then get the output of an empty league, so the
     // file must be readable before it is loaded.
     if (isUndecodableArgument(path))
         throw LeagueError(LeagueError::cannotOpen(path));
-    const bool old = path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive);
-    const qint64 limit = old ? LeagueFile::kMaxTn3Bytes : IniFile::kMaxFileBytes;
+    const LeagueOpen::Format format = LeagueOpen::detectFile(path);
+    const qint64 limit = format == LeagueOpen::Format::Previous ? LeagueFile::kMaxTn3Bytes
+                         : format == LeagueOpen::Format::League ? IniFile::kMaxFileBytes
+                                                                : std::numeric_limits<qint64>::max();
     // Opened without blocking: a FIFO named like a league is refused at once.
+    // The Football readers hold their files to their own limits.
     const BoundedFile::Result probe = BoundedFile::examine(path, limit);
     if (probe.status == BoundedFile::Status::NotRegular || probe.status == BoundedFile::Status::TooLarge)
         throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(probe, limit)));
     if (!probe.ok())
         throw LeagueError(LeagueError::cannotOpen(path));
-    league.programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    league.leagueFileName = path;
-    if (path.endsWith(QLatin1String(".tn3"), Qt::CaseInsensitive))
-        OldDatei(league);
-    else
-        OpenDatei(league);
+    return LeagueOpen::open(path, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+}
+
+void loadScriptLeague(const QString &path, League &league)
+{
+    league = openScriptLeague(path).league;
 }
 
 int runOnScriptLeague(const QString &path, const std::function<void(const League &)> &work)

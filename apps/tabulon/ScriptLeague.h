@@ -1,5 +1,7 @@
 #pragma once
 
+#include "league/model/LeagueOpen.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -16,9 +18,11 @@ void rememberRawArguments(int argc, char **argv);
 // True when path is, or ends an "--option=" argument that is, one of them.
 bool isUndecodableArgument(const QString &path);
 
-// Loads the league a command-line command works on: a league file, or an old
-// .tn3 file (by its extension, in any case), which is imported. Throws
-// LeagueError when the file cannot be read.
+// Loads the league a command-line command works on from a league file, the
+// previous version's file or a Football.TXT or .JSON, each read in the
+// format its content and name give. Throws LeagueError when the file cannot
+// be read (also when it does not exist).
+LeagueOpen::Opened openScriptLeague(const QString &path);
 void loadScriptLeague(const QString &path, League &league);
 
 // Loads the league named on the command line and runs a command's work on

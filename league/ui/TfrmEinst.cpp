@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 
 namespace {
 
@@ -50,7 +51,7 @@ TfrmEinst::TfrmEinst(const UiPlatform &platform, QWidget *parent)
     setWindowTitle(QStringLiteral("Grundeinstellungen der Liga"));
     // The league's shape and its ranking rules sit in two lines below the
     // team table.
-    FormUtil::makeFixedDialog(this, 540, kShapeTop + 60);
+    FormUtil::makeFixedDialog(this, 540, kShapeTop + 80);
     setModal(true);
     // The controls, 192 of them in the team table alone, are built on first
     // use or right after the main window's first paint, so that the program's
@@ -140,6 +141,7 @@ void TfrmEinst::buildControls()
         field(meStrP, "meStrP", k, kStrX, kStrW, QStringLiteral("000;_"));
     }
     scroll->setWidget(table);
+    m_scroll = scroll;
 
     // A label read in full with its field beside it; gives the field's left edge.
     auto labelled = [this](int x, int y, const QString &text) {
@@ -168,6 +170,13 @@ void TfrmEinst::buildControls()
                               QStringLiteral("Direkter Vergleich")});
     cboReihenfolge->setGeometry(10 + orderLabel->width() + 6, kShapeTop + 30, 260, 22);
     orderLabel->setBuddy(cboReihenfolge);
+    // Says why "OK" is disabled, so that a row out of sight or a count that
+    // does not add up is found without guessing.
+    lblHinweis = label(this, QString(), 10, kShapeTop + 56, 520, 20);
+    lblHinweis->setObjectName(QStringLiteral("lblHinweis"));
+    QPalette warn = lblHinweis->palette();
+    warn.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    lblHinweis->setPalette(warn);
     seTeams->setValue(League::kTeams);
     seRounds->setValue(League::kRounds);
     seTeamsChange(League::kTeams);
@@ -212,17 +221,30 @@ void TfrmEinst::ChkOK()
 {
     ensureBuilt();
     const int teams = shownTeams();
-    bool ok = true;
-    for (int k = 1; k <= teams; ++k)
+    QString why;
+    for (int k = teams; k >= 1; --k)
         if (edTeam[k]->text().isEmpty())
-            ok = false;
-    for (int k = 1; k < teams; ++k)
-        if (edSp[k]->text() != edSp[k + 1]->text())
-            ok = false;
+            why = QStringLiteral("Mannschaft %1 hat noch keinen Namen.").arg(k);
+    if (why.isEmpty()) {
+        for (int k = 1; k < teams; ++k) {
+            if (edSp[k]->text() != edSp[k + 1]->text()) {
+                why = QStringLiteral("Alle Mannschaften brauchen gleich viele Startspiele "
+                                     "(Mannschaft %1: %2, Mannschaft %3: %4).")
+                          .arg(k)
+                          .arg(edSp[k]->text())
+                          .arg(k + 1)
+                          .arg(edSp[k + 1]->text());
+                break;
+            }
+        }
+    }
     // As many start games as matchdays would leave no matchday to enter.
-    if (FormUtil::maskedNumber(edSp[1], 0) > seRounds->value() - 1)
-        ok = false;
-    bbOK->setEnabled(ok);
+    if (why.isEmpty() && FormUtil::maskedNumber(edSp[1], 0) > seRounds->value() - 1)
+        why = QStringLiteral("%1 Startspiele lassen bei %2 Spieltagen keinen Spieltag übrig.")
+                  .arg(FormUtil::maskedNumber(edSp[1], 0))
+                  .arg(seRounds->value());
+    bbOK->setEnabled(why.isEmpty());
+    lblHinweis->setText(why);
 }
 
 void TfrmEinst::seTeamsChange(int teams)
@@ -238,6 +260,14 @@ void TfrmEinst::seTeamsChange(int teams)
         const QSignalBlocker block(seRounds);
         seRounds->setValue(League::defaultRounds(teams));
     }
+    // A row added below the visible part of the table is brought into view.
+    // Queued, so that the scroll range has taken the table's new height.
+    if (!m_filling && m_rowsShown > 0 && teams > m_rowsShown)
+        QTimer::singleShot(0, this, [this, teams] {
+            if (teams <= shownTeams())
+                m_scroll->ensureVisible(0, edTeam[teams]->geometry().center().y(), 0, kRowH / 2 + 4);
+        });
+    m_rowsShown = teams;
     ChkOK();
 }
 

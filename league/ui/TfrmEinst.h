@@ -60,6 +60,8 @@ private:
     QSpinBox *seSieg = nullptr;
     QComboBox *cboReihenfolge = nullptr;
     QWidget *m_table = nullptr;
+    class QScrollArea *m_scroll = nullptr;
+    class QLabel *lblHinweis = nullptr;
     // The league the fields were filled from, asked whether it can take the
     // new shape when the user confirms.
     const League *m_league = nullptr;
@@ -67,6 +69,7 @@ private:
     // double round robin.
     bool m_roundsChosen = false;
     bool m_filling = false;
+    int m_rowsShown = 0;
     QPushButton *bbOK = nullptr;
     QPushButton *bbAbbr = nullptr;
     QPushButton *bbHilfe = nullptr;

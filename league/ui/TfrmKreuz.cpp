@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QHeaderView>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -164,7 +165,14 @@ void TfrmKreuz::showGrid()
                 item = new QTableWidgetItem;
                 t->setItem(r, col, item);
             }
-            item->setText(m_grid.cell(c, r));
+            // A name wider than its column shows its beginning and "…",
+            // the whole name in its tooltip; the grid keeps it whole for
+            // the print and the exports.
+            const QString text = m_grid.cell(c, r);
+            const int room = m_grid.columnWidth(c) - 2;
+            const QString shown = c == 1 ? QFontMetrics(t->font()).elidedText(text, Qt::ElideRight, room) : text;
+            item->setText(shown);
+            item->setToolTip(shown != text ? text : QString());
             item->setTextAlignment(c < 2 ? (Qt::AlignRight | Qt::AlignVCenter) : Qt::AlignCenter);
             if (c < 2 || r == 0) {
                 item->setBackground(fixedColor);

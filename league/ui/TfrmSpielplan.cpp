@@ -1,6 +1,7 @@
 #include "league/ui/TfrmSpielplan.h"
 
 #include "league/fixtures/FixtureGenerator.h"
+#include "league/fixtures/FixtureRedraw.h"
 #include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
 #include "league/model/LeagueDate.h"
@@ -144,7 +145,23 @@ bool TfrmSpielplan::run(League &league)
     if (exec() != QDialog::Accepted)
         return false;
 
+    const QDate start = chkTermine->isChecked() ? edtStart->date() : QDate();
+    const FixtureOptions options = LeagueFixtures::optionsFor(league, seed(), start, spnDays->value());
     const FixtureConflicts conflicts = LeagueFixtures::conflicts(league);
+    // Played matchdays stay, and the new list is built around their
+    // pairings; when that cannot be done nothing changes and the user
+    // learns why before being asked anything.
+    std::vector<FixtureMatchday> list;
+    if (conflicts.played.isEmpty()) {
+        list = FixtureGenerator::generate(options);
+    } else {
+        FixtureRedraw redraw = FixtureRedraw::make(league, options);
+        if (!redraw.refusal.isEmpty()) {
+            m_platform.messages->error(this, redraw.refusal);
+            return false;
+        }
+        list = std::move(redraw.list);
+    }
     if (!conflicts.isEmpty()) {
         const MessageBoxSeam::Answer answer = m_platform.messages->show(
             this, MessageBoxSeam::Question, QStringLiteral("Bestätigen"),
@@ -153,13 +170,10 @@ bool TfrmSpielplan::run(League &league)
         if (answer != MessageBoxSeam::Yes)
             return false;
     }
-    const QDate start = chkTermine->isChecked() ? edtStart->date() : QDate();
     const QString dates = LeagueFixtures::datesRefusal(league, start, spnDays->value());
     if (!dates.isEmpty()) {
         m_platform.messages->error(this, dates);
         return false;
     }
-    const std::vector<FixtureMatchday> list =
-        FixtureGenerator::generate(LeagueFixtures::optionsFor(league, seed(), start, spnDays->value()));
     return !LeagueFixtures::apply(league, list).isEmpty();
 }

@@ -7,6 +7,7 @@
 #include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
+#include "league/model/LeagueOpen.h"
 #include "league/model/ProgramSettings.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/Standings.h"
@@ -821,7 +822,7 @@ bool TfrmTN::askToSave()
     case MessageBoxSeam::Yes:
         // A cancelled save dialog still lets the command go on; a save that
         // fails throws and ends the command, so nothing is lost unasked.
-        if (!m_league.leagueFileName.isEmpty())
+        if (!m_league.leagueFileName.isEmpty() && !saveTargetIsForeign())
             SaveDatei();
         else if (m_platform.files->exec(this, m_dlgSave))
             saveAsChosen();
@@ -842,47 +843,41 @@ void TfrmTN::SaveDatei()
 
 void TfrmTN::OpenDatei()
 {
-    ::OpenDatei(m_league);
-    m_importTitle.clear();
-    TitelLeiste();
-    ErsterST();
-    UpdateCBO();
-    UpdateST();
-    m_league.leagueSaved = true;
-}
-
-void TfrmTN::OldDatei()
-{
-    ::OldDatei(m_league);
-    m_importTitle.clear();
-    m_league.leagueFileName.clear();
-    TitelLeiste();
-    ErsterST();
-    UpdateCBO();
-    UpdateST();
-    m_league.leagueSaved = false;
-}
-
-void TfrmTN::ImportDatei(LeagueOpenData::Format format)
-{
+    // The file's own content says what it is; the league is replaced only
+    // once the whole file has been read.
     const QString path = m_league.leagueFileName;
-    LeagueOpenData::Imported imported = LeagueOpenData::importFile(path, format);
-    imported.league.programDir = m_league.programDir;
-    m_league = imported.league;
-    m_importTitle = imported.title;
+    LeagueOpen::Opened opened = LeagueOpen::open(path, m_league.programDir);
+    m_league = opened.league;
+    m_importTitle = opened.title;
     TitelLeiste();
     ErsterST();
     UpdateCBO();
     UpdateST();
-    m_league.leagueSaved = false;
+    m_league.leagueSaved = opened.format == LeagueOpen::Format::League;
+    if (opened.format != LeagueOpen::Format::FootballTxt && opened.format != LeagueOpen::Format::FootballJson)
+        return;
     // "Speichern" asks for a name and offers the competition's.
     m_dlgSave.fileName = QFileInfo(path).absolutePath() + QLatin1Char('/')
-        + LeagueOpenData::suggestedFileName(imported.title);
+        + LeagueOpenData::suggestedFileName(opened.title);
     m_dlgSave.filterIndex = 1;
-    if (!imported.skipped.isEmpty())
+    if (!opened.skipped.isEmpty())
         m_platform.messages->information(this, QStringLiteral("Aus %1 nicht übernommen:\n%2")
                                                    .arg(QFileInfo(path).fileName(),
-                                                        imported.skipped.join(QLatin1Char('\n'))));
+                                                        opened.skipped.join(QLatin1Char('\n'))));
+}
+
+bool TfrmTN::saveTargetIsForeign()
+{
+    // A league file is never written over a file of another format: the
+    // league's name could still point at one that was changed outside the
+    // program, and its content would be lost in the league's sections.
+    const QFileInfo target(m_league.leagueFileName);
+    if (!target.isFile() || target.size() == 0
+        || LeagueOpen::detectFile(m_league.leagueFileName) == LeagueOpen::Format::League)
+        return false;
+    m_dlgSave.fileName = target.absolutePath() + QLatin1Char('/') + target.completeBaseName() + QStringLiteral(".T98");
+    m_dlgSave.filterIndex = 1;
+    return true;
 }
 
 void TfrmTN::saveAsChosen()
@@ -940,19 +935,14 @@ void TfrmTN::mnuOeffnenClick()
             return;
         if (!m_platform.files->exec(this, m_dlgOpen))
             return;
+        // The file type chosen in the dialog only filters the list: the
+        // file is read in the format its content and name give.
         const QString previous = m_league.leagueFileName;
         m_league.leagueFileName = m_dlgOpen.fileName;
         try {
-            if (m_dlgOpen.filterIndex == 2)
-                OldDatei();
-            else if (m_dlgOpen.filterIndex == 3)
-                ImportDatei(LeagueOpenData::Format::Txt);
-            else if (m_dlgOpen.filterIndex == 4)
-                ImportDatei(LeagueOpenData::Format::Json);
-            else
-                OpenDatei();
+            OpenDatei();
         } catch (...) {
-            // A failed import leaves the open league as it was, its name included.
+            // A failed open leaves the open league as it was, its name included.
             if (m_league.leagueFileName == m_dlgOpen.fileName)
                 m_league.leagueFileName = previous;
             throw;
@@ -962,7 +952,10 @@ void TfrmTN::mnuOeffnenClick()
 
 void TfrmTN::mnuSpeichernClick()
 {
-    if (m_league.leagueFileName.isEmpty()) {
+    bool ask = m_league.leagueFileName.isEmpty();
+    if (!ask && !guarded([&] { ask = saveTargetIsForeign(); }))
+        return;
+    if (ask) {
         mnuUnterClick();
         return;
     }

@@ -163,12 +163,16 @@ private:
     // The save prompt of "Neu", "Öffnen" and the exit. False = cancelled.
     bool askToSave();
     void SaveDatei();
+    // Opens leagueFileName in the format its content and name give: a
+    // league file keeps its name and is saved; the previous version's file
+    // and a Football.TXT or .JSON give an untitled, unsaved league (for a
+    // Football file the save dialog offers the competition's name, and
+    // what the file holds besides the league is listed in a message).
     void OpenDatei();
-    void OldDatei();
-    // Football.TXT and Football.JSON: the league of the file named by
-    // leagueFileName, untitled and unsaved as after an old file's import;
-    // what the file holds besides the league is listed in a message.
-    void ImportDatei(LeagueOpenData::Format format);
+    // True when leagueFileName names a file of another format, which a
+    // league file must not overwrite; the save dialog then offers the
+    // name with the league file's extension.
+    bool saveTargetIsForeign();
     // The save dialog was confirmed: saves the league file, or exports the
     // league as Football.TXT or .JSON when that file type was chosen (the
     // league keeps its file name and its unsaved state then).

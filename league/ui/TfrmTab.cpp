@@ -56,6 +56,9 @@ QLabel *cell(QWidget *parent, const QString &name, int x, int y, int w,
     return l;
 }
 
+constexpr int kLossesW = 15;
+constexpr int kPointsW = 23;
+
 QFrame *bevel(QWidget *parent, QFrame::Shape shape, const QRect &r)
 {
     auto *f = new QFrame(parent);
@@ -105,8 +108,10 @@ void TfrmTab::buildControls()
     cell(box, {}, 211, -1, 34)->setText(QStringLiteral("Spiele"));
     cell(box, {}, 244, -1, 21)->setText(QStringLiteral("s"));
     cell(box, {}, 264, -1, 21)->setText(QStringLiteral("u"));
-    cell(box, {}, 284, -1, 21)->setText(QStringLiteral("n"));
-    cell(box, {}, 308, -1, 29)->setText(QStringLiteral("Pkt."));
+    // The losses and points cells end short of the rule at their right, so
+    // that two-digit losses and three-digit points are drawn whole.
+    cell(box, {}, 284, -1, kLossesW)->setText(QStringLiteral("n"));
+    cell(box, {}, 308, -1, kPointsW)->setText(QStringLiteral("Pkt."));
     cell(box, {}, 340, -1, 69)->setText(QStringLiteral("Tore"));
     cell(box, {}, 408, -1, 37)->setText(QStringLiteral("Diff."));
 
@@ -125,8 +130,8 @@ void TfrmTab::buildControls()
         lblSp[r] = cell(box, QStringLiteral("lblSp") + n, 224, 0, 21);
         lblSs[r] = cell(box, QStringLiteral("lblSs") + n, 244, 0, 21);
         lblSu[r] = cell(box, QStringLiteral("lblSu") + n, 264, 0, 21);
-        lblSn[r] = cell(box, QStringLiteral("lblSn") + n, 284, 0, 21);
-        lblPkt[r] = cell(box, QStringLiteral("lblPkt") + n, 308, 0, 29);
+        lblSn[r] = cell(box, QStringLiteral("lblSn") + n, 284, 0, kLossesW);
+        lblPkt[r] = cell(box, QStringLiteral("lblPkt") + n, 308, 0, kPointsW);
         lblTe[r] = cell(box, QStringLiteral("lblTe") + n, 340, 0, 33);
         m_colon[r] = cell(box, {}, 373, 0, 4);
         m_colon[r]->setText(QStringLiteral(":"));

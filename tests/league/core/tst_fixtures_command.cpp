@@ -199,30 +199,57 @@ void TestFixturesCommand::refusesToReplaceUnlessForced()
 
 void TestFixturesCommand::forceKeepsMatchdaysWithResults()
 {
-    League l;
-    for (int i = 1; i <= 18; ++i)
-        l.teamNames[i] = QStringLiteral("Klub %1").arg(i);
-    l.match(1, 1) = Match{7, 8, 2, 2};
-    l.match(3, 9) = Match{0, 0, -1, 0};
-    l.dates(3).dateFrom = QStringLiteral("22.08.2026");
-    l.match(5, 1) = Match{1, 1, -1, -1};
-    l.leagueFileName = path("gespielt.T98");
+    // A season drawn, two matchdays played, then drawn anew.
+    const QString file = path("gespielt.T98");
+    QCOMPARE(runTabulon({"--fixtures", "--seed=11", file}).exitCode, 0);
+    League l = load(file);
+    for (int k = 1; k <= 9; ++k) {
+        l.match(1, k).goalsA = k % 3;
+        l.match(1, k).goalsB = 1;
+        l.match(20, k).goalsA = 0;
+        l.match(20, k).goalsB = k % 2;
+    }
+    l.dates(20).dateFrom = QStringLiteral("22.01.2027");
     SaveDatei(l);
 
-    const Run r = runTabulon({"--fixtures", "--force", "--seed=3", "--start=08.08.2026", l.leagueFileName});
+    const Run r = runTabulon({"--fixtures", "--force", "--seed=3", "--start=08.08.2026", file});
     QCOMPARE(r.exitCode, 0);
-    QVERIFY2(r.out.endsWith("\nSpieltage mit Ergebnissen unverändert: 1, 3\n"), r.out);
-    const League after = load(l.leagueFileName);
-    for (int j : {1, 3}) {
+    QVERIFY2(r.out.endsWith("\nSpieltage mit Ergebnissen unverändert: 1, 20\n"), r.out);
+    const League after = load(file);
+    for (int j : {1, 20}) {
         for (int k = 1; k <= 9; ++k)
             QCOMPARE(after.match(j, k), l.match(j, k));
         QCOMPARE(after.dates(j), l.dates(j));
     }
-    QCOMPARE(after.teamNames[7], QStringLiteral("Klub 7"));
+    // Each half still has every pair meet once, the played games included.
+    for (int first : {1, 18}) {
+        std::set<std::pair<int, int>> pairs;
+        for (int j = first; j < first + 17; ++j)
+            for (int k = 1; k <= 9; ++k) {
+                const Match &m = after.match(j, k);
+                QVERIFY(pairs.insert({std::min(m.teamA, m.teamB), std::max(m.teamA, m.teamB)}).second);
+            }
+        QCOMPARE(int(pairs.size()), 153);
+    }
     // Every other matchday is the new list, dated from the start.
-    QVERIFY(after.match(5, 1).teamA != after.match(5, 1).teamB);
     QCOMPARE(after.dates(2).dateFrom, QStringLiteral("15.08.2026"));
     QCOMPARE(after.dates(34).dateFrom, QStringLiteral("27.03.2027"));
+
+    // One game and a stray goal cannot carry a half: the draw is refused
+    // with the reason and the file stays as it was.
+    League thin;
+    for (int i = 1; i <= 18; ++i)
+        thin.teamNames[i] = QStringLiteral("Klub %1").arg(i);
+    thin.match(1, 1) = Match{7, 8, 2, 2};
+    thin.match(3, 9) = Match{0, 0, -1, 0};
+    thin.leagueFileName = path("duenn.T98");
+    SaveDatei(thin);
+    const QByteArray before = readAll(thin.leagueFileName);
+    const Run refused = runTabulon({"--fixtures", "--force", "--seed=3", thin.leagueFileName});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.startsWith((thin.leagueFileName + ": Klub 1 hat in der Hinrunde noch 17 Gegner").toUtf8()),
+             refused.err);
+    QCOMPARE(readAll(thin.leagueFileName), before);
 }
 
 void TestFixturesCommand::reshapesAnExistingLeague()

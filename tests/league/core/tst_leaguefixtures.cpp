@@ -157,10 +157,14 @@ void TestLeagueFixtures::confirmationSaysHowMany_data()
                                                   "ersetzt.\nSoll der Spielplan trotzdem erstellt werden?");
     QTest::newRow("both") << QList<int>{1, 2, 3} << QList<int>{5, 9}
                           << QStringLiteral("3 Spieltage enthalten bereits Paarungen, die der neue Spielplan "
-                                            "ersetzt.\n2 Spieltage mit Ergebnissen bleiben unverändert (5, 9).\n"
+                                            "ersetzt.\n2 Spieltage mit Ergebnissen bleiben unverändert (5, 9). Ihre Paarungen zählen mit: die "
+                                            "anderen Spieltage erhalten die Paarungen, die jeder Halbserie noch fehlen, "
+                                            "sodass sich jedes Paar einmal je Halbserie trifft.\n"
                                             "Soll der Spielplan trotzdem erstellt werden?");
     QTest::newRow("one played") << QList<int>{} << QList<int>{12}
-                                << QStringLiteral("1 Spieltag mit Ergebnissen bleibt unverändert (12).\n"
+                                << QStringLiteral("1 Spieltag mit Ergebnissen bleibt unverändert (12). Ihre Paarungen zählen mit: die "
+                                            "anderen Spieltage erhalten die Paarungen, die jeder Halbserie noch fehlen, "
+                                            "sodass sich jedes Paar einmal je Halbserie trifft.\n"
                                                   "Soll der Spielplan trotzdem erstellt werden?");
 }
 

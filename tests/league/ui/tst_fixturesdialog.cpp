@@ -144,6 +144,10 @@ private slots:
     {
         Fixture f;
         League &l = f.league();
+        // Matchday 1 holds a whole round of games, one of them played.
+        const int firstDay[9][2] = {{4, 9}, {1, 2}, {3, 5}, {6, 7}, {8, 10}, {11, 12}, {13, 14}, {15, 16}, {17, 18}};
+        for (int k = 1; k <= 9; ++k)
+            l.match(1, k) = Match{firstDay[k - 1][0], firstDay[k - 1][1], -1, -1};
         l.match(1, 1) = Match{4, 9, 2, 1};
         l.match(2, 5) = Match{6, 0, -1, -1};
         l.match(7, 2) = Match{3, 8, -1, -1};
@@ -164,7 +168,9 @@ private slots:
         QCOMPARE(box.icon, MessageBoxSeam::Question);
         QCOMPARE(box.buttons, (QList<MessageBoxSeam::Answer>{MessageBoxSeam::Yes, MessageBoxSeam::No}));
         QCOMPARE(box.text, QStringLiteral("2 Spieltage enthalten bereits Paarungen, die der neue Spielplan ersetzt.\n"
-                                          "1 Spieltag mit Ergebnissen bleibt unverändert (1).\n"
+                                          "1 Spieltag mit Ergebnissen bleibt unverändert (1). Ihre Paarungen zählen "
+                                          "mit: die anderen Spieltage erhalten die Paarungen, die jeder Halbserie "
+                                          "noch fehlen, sodass sich jedes Paar einmal je Halbserie trifft.\n"
                                           "Soll der Spielplan trotzdem erstellt werden?"));
         // "Nein": nothing changes, not even the saved state.
         QVERIFY(l.sameContents(before));
