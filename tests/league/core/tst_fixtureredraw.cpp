@@ -137,11 +137,13 @@ private slots:
         League l;
         for (int i = 1; i <= 18; ++i)
             l.teamNames[i] = QStringLiteral("Klub %1").arg(i);
+        // A name holding "%1" is shown as it is.
+        l.teamNames[1] = QStringLiteral("Elf %1 %2");
         l.match(1, 1) = Match{7, 8, 2, 2};
         l.match(3, 9) = Match{0, 0, -1, 0};
         const FixtureRedraw redraw = FixtureRedraw::make(l, LeagueFixtures::optionsFor(l, 3));
         QVERIFY(redraw.list.empty());
-        QVERIFY2(redraw.refusal.startsWith(QStringLiteral("Klub 1 hat in der Hinrunde noch 17 Gegner, aber nur 15 "
+        QVERIFY2(redraw.refusal.startsWith(QStringLiteral("Elf %1 %2 hat in der Hinrunde noch 17 Gegner, aber nur 15 "
                                                           "freie Spieltage")),
                  qPrintable(redraw.refusal));
     }
