@@ -5,6 +5,7 @@
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
+#include "league/model/LeagueOpen.h"
 #include "league/model/LeagueOpenData.h"
 
 #include <QCoreApplication>
@@ -29,8 +30,18 @@ int runConvert(const QStringList &args)
         // The window opens a missing league file as an empty league; a
         // conversion would replace OUT with that empty league and report
         // success, so IN must be a file that can be read.
-        LeagueOpen::Opened opened = openScriptLeague(in);
-        league = opened.league;
+        LeagueOpen::Opened opened;
+        if (LeagueOpen::detectFile(in) == LeagueOpen::Format::Previous) {
+            // The previous version's import names a missing or refused file
+            // in its own words.
+            if (isUndecodableArgument(in))
+                throw LeagueError(LeagueError::invalidFileName());
+            league.leagueFileName = in;
+            OldDatei(league);
+        } else {
+            opened = openScriptLeague(in);
+            league = opened.league;
+        }
         QString title = opened.title;
         // What the league leaves out of the file is said, not guessed.
         for (const QString &line : opened.skipped)
