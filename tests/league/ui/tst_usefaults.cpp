@@ -345,14 +345,23 @@ private slots:
     {
         Fixture f;
         League &l = f.frm->league();
-        Standings standings;
-        for (int r = 1; r <= l.teamCount; ++r) {
-            // The widest numbers a long season gives each column.
-            StandingsRow &row = standings.tableTotal[r];
-            row = StandingsRow{r, QStringLiteral("Verein %1").arg(r), 88, 34, 20, 34, 122, 100, 100, -100};
+        // Start values give the widest numbers a long season brings to
+        // each column: 88 games, 34 losses, 122 points, 100 goals.
+        for (int i = 1; i <= l.teamCount; ++i) {
+            l.teamNames[i] = QStringLiteral("Verein %1").arg(i);
+            l.startWins[i] = 34;
+            l.startDraws[i] = 20;
+            l.startLosses[i] = 34;
+            l.startGoalsFor[i] = 100;
+            l.startGoalsAgainst[i] = 100 + i;
         }
+        l.ErsterST();
         TfrmTab *tab = f.frm->frmTab();
-        tab->fill(TableView::Total, standings, l);
+        // The dialog font as a screen of 96 dots per inch draws it (8 points,
+        // 11 pixels); the offscreen platform would draw it smaller.
+        QFont screenFont = tab->font();
+        screenFont.setPixelSize(11);
+        tab->setFont(screenFont);
         ModalScript script(tab);
         script.then([](QWidget *w) {
             QList<QRect> rules;
@@ -375,6 +384,7 @@ private slots:
                 ++checked;
             }
             QCOMPARE(checked, 18 * 8);
+            QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblSn1"))->text(), QStringLiteral("34"));
         });
         f.trigger("mnuTab");
         QCOMPARE(script.shown(), 1);
