@@ -505,8 +505,11 @@ bool Importer::decideAndPlace(QString *error, int depth)
         m_t.decisions.push_back({order});
         QString e;
         if (decideAndPlace(&e, depth + 1)) {
-            if (++fits > 1)
+            if (++fits > 1) {
+                m_t.decisions.resize(decisionsMark);
+                m_r.notes.resize(notesMark);
                 break;
+            }
             chosen.assign(m_t.decisions.begin() + long(decisionsMark), m_t.decisions.end());
             QStringList names;
             for (int n : order)

@@ -140,6 +140,8 @@ private slots:
     void olderForms();
     void olderSquadForms_data();
     void olderSquadForms();
+    void knockoutMatchesDecideOnlyWhatTheyShow_data();
+    void knockoutMatchesDecideOnlyWhatTheyShow();
 };
 
 void TestFormatRanking::groupOrder_data()
@@ -404,6 +406,58 @@ void TestFormatRanking::olderSquadForms()
     QFETCH(QByteArray, older);
     QFETCH(QByteArray, reader);
     QCOMPARE(OlderForms::squad(older), reader);
+}
+
+void TestFormatRanking::knockoutMatchesDecideOnlyWhatTheyShow_data()
+{
+    QTest::addColumn<QByteArray>("knockout");
+    QTest::addColumn<QString>("first");
+    // Group A's first two are level on everything; match 25 is 1A v 2B.
+    QTest::newRow("a match of group A's winner") << QByteArray("  A2  2-0  B1\n  A1  1-0  B2\n") << "A1";
+    QTest::newRow("the other order") << QByteArray("  A2  1-0  B2\n") << "A2";
+    // Only groups C and D played on: both orders of A fit, so none is taken.
+    QTest::newRow("no match of group A") << QByteArray("  C1  1-0  D2\n") << "";
+}
+
+void TestFormatRanking::knockoutMatchesDecideOnlyWhatTheyShow()
+{
+    QFETCH(QByteArray, knockout);
+    QFETCH(QString, first);
+    // Every group: 1 beats 3 and 4, 2 beats 3 and 4, 3 beats 4; 1 and 2 draw
+    // in group A (level on 7 points and 3:1 goals), 1 beats 2 elsewhere.
+    QByteArray text = "= Test Cup\n\n";
+    for (char g = 'A'; g <= 'D'; ++g)
+        text += "Group " + QByteArray(1, g) + " |  " + g + "1  " + g + "2  " + g + "3  " + g + "4\n";
+    for (char g = 'A'; g <= 'D'; ++g) {
+        text += "\nGroup " + QByteArray(1, g) + "\n";
+        for (int i = 1; i <= 4; ++i)
+            for (int j = i + 1; j <= 4; ++j)
+                text += "  " + QByteArray(1, g) + QByteArray::number(i) + (g == 'A' && j == 2 ? "  1-1  " : "  1-0  ")
+                        + QByteArray(1, g) + QByteArray::number(j) + "\n";
+    }
+    text += "\nQuarter-finals\n" + knockout;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("cup.txt"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    f.close();
+    FormatTournament t = fresh("euro2000");
+    const FormatImport::Result r = FormatImport::importFiles(t, {file}, QString());
+    QVERIFY2(r.ok, qPrintable(r.error));
+    const FormatStandings s = rankFormat(t);
+    if (first.isEmpty()) {
+        QCOMPARE(r.open.size(), size_t(1));
+        QCOMPARE(r.open.front().where, QStringLiteral("Group A"));
+        QVERIFY(t.decisions.empty());
+        QVERIFY(!s.groups[0].known[0]);
+        QCOMPARE(r.knockoutMatches, 1);
+        return;
+    }
+    QVERIFY(r.open.empty());
+    QCOMPARE(t.teamName(s.groups[0].lines[0].team), first);
+    QVERIFY2(r.notes.join(QLatin1Char('\n')).contains(QStringLiteral("Group A: A1 and A2 are level on every rule")),
+             qPrintable(r.notes.join(QLatin1Char('\n'))));
 }
 
 QTEST_GUILESS_MAIN(TestFormatRanking)
