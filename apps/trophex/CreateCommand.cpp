@@ -39,13 +39,12 @@ int runCreate(const QString &textFile, const QString &dir)
             copy.teams.push_back(std::make_unique<TEquipe>(*team));
         t.groupes.push_back(std::move(copy));
     }
-    // The pictures first, so that the group files name flags that are there
-    // and the first start shows no "File Error !".
-    FileResult r = TeamFlags::writeMissingFlags(t.groupes, dir);
+    // The pictures go with the group files, so that the group files name
+    // flags that are there and the first start shows no "File Error !".
+    FolderCommit::Files pictures = TeamFlags::missingFlagFiles(t.groupes, dir);
+    FileResult r = TeamFlags::ownPictureFiles(dir, &pictures);
     if (r.ok)
-        r = TeamFlags::writeOwnPictures(dir);
-    if (r.ok)
-        r = sauve_groupes(t, dir);
+        r = sauve_ensemble(t, dir, SaveGroups, pictures);
     if (!r.ok) {
         err << "trophex: " << r.error << "\n";
         return 1;

@@ -1,15 +1,22 @@
 #include "apps/trophex/ExportCommand.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
+#include "common/AtomicFile.h"
 #include "tournament/exchange/TournamentExport.h"
+#include "tournament/model/FolderCommit.h"
 #include "tournament/model/TournamentFiles.h"
 
 int runExport(const QString &file, const QString &dir)
 {
     QTextStream err(stderr);
+    // A save cut short by a crash is settled before anything is read.
+    const FileResult recovered = FolderCommit::recoverFolder(dir);
+    if (!recovered.ok) {
+        err << "trophex: " << recovered.error << "\n";
+        return 1;
+    }
     Tournament t;
     QString failed;
     QString reason;
@@ -31,9 +38,9 @@ int runExport(const QString &file, const QString &dir)
         err << "trophex: " << text.error << "\n";
         return 1;
     }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.bytes) != text.bytes.size() || !out.commit()) {
-        err << "trophex: cannot write " << file << ": " << out.errorString() << "\n";
+    const AtomicFile::Result w = AtomicFile::write(file, text.bytes);
+    if (!w.ok()) {
+        err << "trophex: cannot write " << file << ": " << AtomicFile::reason(w) << "\n";
         return 1;
     }
     return 0;

@@ -25,33 +25,28 @@ int runImport(const QStringList &files, const QString &squadsDir, const QString 
         return 1;
     }
 
-    // The pictures first, so that each group record names a flag that is there.
+    // The pictures go in the same set as the files, so that each group
+    // record names a flag that is there and an earlier tournament in the
+    // folder is replaced as a whole or not at all. A qualifier file of that
+    // tournament would override the places the new group tables give.
     QStringList taken;
+    FolderCommit::Files pictures;
     for (TGroupe &g : t.groupes)
         for (auto &team : g.teams) {
-            const TeamFlags::Written w = TeamFlags::writeFlag(dir, team->name.text(), taken);
-            if (!w.ok) {
-                err << "trophex: " << w.error << "\n";
-                return 1;
-            }
-            taken << w.flag;
-            team->flag = ShortName::stored(w.flag);
+            const QString flag = TeamFlags::flagName(team->name.text(), taken);
+            taken << flag;
+            team->flag = ShortName::stored(flag);
+            pictures.append({flag + QStringLiteral(".bmp"), TeamFlags::pictureBytes(team->name.text())});
         }
-    if (const FileResult own = TeamFlags::writeOwnPictures(dir); !own.ok) {
+    if (const FileResult own = TeamFlags::ownPictureFiles(dir, &pictures); !own.ok) {
         err << "trophex: " << own.error << "\n";
         return 1;
     }
-    // A qualifier file of an earlier tournament in the folder would override
-    // the places the new group tables give; a drawing of lots that filled
-    // every slot is kept in it, as the program keeps one.
+    // A drawing of lots that filled every slot is kept in qualif.dat, as the
+    // program keeps one.
     const bool drawn = r.lotsDrawn && std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) == t.qualifies.end();
-    FileResult step = sauve_groupes(t, dir);
-    if (step.ok)
-        step = sauve_matchs(t, dir);
-    if (step.ok)
-        step = sauve_tour2(t, dir);
-    if (step.ok)
-        step = drawn ? sauve_qualifies(t, dir) : efface_qualifies(dir);
+    const FileResult step = sauve_ensemble(
+        t, dir, SaveGroups | SaveMatches | SaveStage2 | (drawn ? SaveQualifiers : RemoveQualifiers), pictures);
     if (!step.ok) {
         err << "trophex: " << step.error << "\n";
         return 1;

@@ -8,6 +8,7 @@
 #include "tournament/group/Ranking.h"
 #include "tournament/group/Statistics.h"
 #include "tournament/knockout/Bracket.h"
+#include "tournament/model/FolderCommit.h"
 #include "tournament/model/NameChecks.h"
 #include "tournament/model/TournamentFiles.h"
 
@@ -36,6 +37,12 @@ int runReport(const QString &dir)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // A save cut short by a crash is settled before anything is read.
+    const FileResult recovered = FolderCommit::recoverFolder(dir);
+    if (!recovered.ok) {
+        err << "trophex: " << recovered.error << "\n";
+        return 1;
+    }
     Tournament t;
     QString failed;
     QString reason;

@@ -1,8 +1,12 @@
 #include "tournament/flags/TeamFlags.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include "common/AtomicFile.h"
 
 #include "tournament/flags/CountryNames.h"
 #include "tournament/flags/FlagPicture.h"
@@ -67,19 +71,20 @@ QString flagName(const QString &teamName, const QStringList &taken)
 
 static FileResult writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    // Flushed before the commit, so that a full disk fails here instead of
-    // leaving a cut picture in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    const AtomicFile::Result w = AtomicFile::write(path, bytes);
+    if (!w.ok())
+        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, AtomicFile::reason(w)));
     return {};
+}
+
+QByteArray pictureBytes(const QString &teamName)
+{
+    return FlagPicture::bmp24(FlagPicture::forTeam(teamName));
 }
 
 FileResult writePicture(const QString &path, const QString &teamName)
 {
-    return writeBytes(path, FlagPicture::bmp24(FlagPicture::forTeam(teamName)));
+    return writeBytes(path, pictureBytes(teamName));
 }
 
 Written writeFlag(const QString &dir, const QString &teamName, const QStringList &taken)
@@ -97,7 +102,7 @@ QStringList ownPictures()
             QStringLiteral("defaut.bmp"), QStringLiteral("coupe.bmp"),  QStringLiteral("logo.bmp")};
 }
 
-FileResult writeOwnPictures(const QString &dir)
+FileResult ownPictureFiles(const QString &dir, FolderCommit::Files *files)
 {
     for (const QString &name : ownPictures()) {
         const QString path = QDir(dir).filePath(name);
@@ -106,26 +111,37 @@ FileResult writeOwnPictures(const QString &dir)
         QFile own(QStringLiteral(":/pictures/") + name);
         if (!own.open(QIODevice::ReadOnly))
             return FileResult::failure(QStringLiteral("Cannot write %1: the program carries no such picture").arg(path));
-        const FileResult r = writeBytes(path, own.readAll());
-        if (!r.ok)
-            return r;
+        files->append({name, own.readAll()});
     }
     return {};
 }
 
-FileResult writeMissingFlags(const std::vector<TGroupe> &groups, const QString &dir)
+FolderCommit::Files missingFlagFiles(const std::vector<TGroupe> &groups, const QString &dir)
 {
+    FolderCommit::Files files;
     for (const TGroupe &g : groups)
         for (const auto &team : g.teams) {
-            const QString path = QDir(dir).filePath(team->flagFile());
+            const QString name = team->flagFile();
             // Only a plain name of the folder: a flag name never leads elsewhere.
-            if (!NameChecks::isPlainFileName(team->flag.text()) || QFileInfo::exists(path))
+            if (!NameChecks::isPlainFileName(team->flag.text()) || QFileInfo::exists(QDir(dir).filePath(name)))
                 continue;
-            const FileResult r = writePicture(path, team->name.text());
-            if (!r.ok)
-                return r;
+            // Two teams may share a flag; the picture is written once.
+            if (std::none_of(files.begin(), files.end(), [&](const auto &f) { return f.first == name; }))
+                files.append({name, pictureBytes(team->name.text())});
         }
-    return {};
+    return files;
+}
+
+FileResult writeOwnPictures(const QString &dir)
+{
+    FolderCommit::Files files;
+    const FileResult r = ownPictureFiles(dir, &files);
+    return r.ok ? FolderCommit::commitFiles(dir, files) : r;
+}
+
+FileResult writeMissingFlags(const std::vector<TGroupe> &groups, const QString &dir)
+{
+    return FolderCommit::commitFiles(dir, missingFlagFiles(groups, dir));
 }
 
 } // namespace TeamFlags

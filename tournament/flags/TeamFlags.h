@@ -16,8 +16,10 @@ namespace TeamFlags {
 // ("_2", "_3", ... is added). A name with nothing to keep gives "team".
 QString flagName(const QString &teamName, const QStringList &taken = {});
 
-// Writes the team's picture (FlagPicture::forTeam) to path as a 24-bit
-// bitmap, atomically.
+// The team's picture (FlagPicture::forTeam) as a 24-bit bitmap.
+QByteArray pictureBytes(const QString &teamName);
+
+// Writes the team's picture to path, atomically.
 FileResult writePicture(const QString &path, const QString &teamName);
 
 struct Written
@@ -35,10 +37,13 @@ Written writeFlag(const QString &dir, const QString &teamName, const QStringList
 // (tpx.ico, mascot.bmp, sigle.bmp, defaut.bmp, coupe.bmp, logo.bmp), as the
 // example tournament has them.
 QStringList ownPictures();
-// Writes each of them that dir lacks; a picture already there (the user's
-// own, perhaps) stays.
+// Adds to files each of them that dir lacks; a picture already there (the
+// user's own, perhaps) stays.
+FileResult ownPictureFiles(const QString &dir, FolderCommit::Files *files);
+// The flag of every team whose picture dir lacks, drawn from its name.
+FolderCommit::Files missingFlagFiles(const std::vector<TGroupe> &groups, const QString &dir);
+// The same, each written at once as one set.
 FileResult writeOwnPictures(const QString &dir);
-// Draws the flag of every team whose picture dir lacks, from its name.
 FileResult writeMissingFlags(const std::vector<TGroupe> &groups, const QString &dir);
 
 } // namespace TeamFlags

@@ -89,9 +89,7 @@ FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &e, bool sau
         t.modifie = true;
         return {};
     }
-    FileResult r = sauve_matchs(t, dir);
-    if (r.ok)
-        r = sauve_groupes(t, dir);
+    const FileResult r = sauve_ensemble(t, dir, SaveMatches | SaveGroups);
     if (!r.ok)
         t.modifie = true; // what was not written is still to be saved
     return r;

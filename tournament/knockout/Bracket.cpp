@@ -161,9 +161,7 @@ ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &e, bool sauv
         t.modifie = true;
         return after;
     }
-    after.save = sauve_tour2(t, dir);
-    if (after.save.ok)
-        after.save = sauve_groupes(t, dir);
+    after.save = sauve_ensemble(t, dir, SaveStage2 | SaveGroups);
     if (!after.save.ok)
         t.modifie = true;
     return after;

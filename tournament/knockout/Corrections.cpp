@@ -38,15 +38,13 @@ bool rang_note(const Tournament &t, const TRencontre &match, TGroupe &group)
     return false;
 }
 
-FileResult sauve(Tournament &t, bool sauveAuto, const QString &dir, bool groupe)
+FileResult sauve(Tournament &t, bool sauveAuto, const QString &dir, unsigned parts)
 {
     if (!sauveAuto) {
         t.modifie = true;
         return {};
     }
-    FileResult r = groupe ? sauve_matchs(t, dir) : sauve_tour2(t, dir);
-    if (r.ok)
-        r = sauve_groupes(t, dir);
+    const FileResult r = sauve_ensemble(t, dir, parts | SaveGroups);
     if (!r.ok)
         t.modifie = true;
     return r;
@@ -119,14 +117,10 @@ ResultatEffacement efface_match_groupe(Tournament &t, int index, bool sauveAuto,
     // A drawing of lots rested on the old rankings.
     t.qualif_a_ecrire = false;
     t.qualif_a_effacer = true;
-    res.save = sauve(t, sauveAuto, dir, true);
-    if (sauveAuto && res.save.ok) {
-        res.save = efface_qualifies(dir);
-        if (res.save.ok)
-            t.qualif_a_effacer = false;
-        else
-            t.modifie = true;
-    }
+    // The qualifier file goes in the same set as the matches it rested on.
+    res.save = sauve(t, sauveAuto, dir, SaveMatches | RemoveQualifiers);
+    if (sauveAuto && res.save.ok)
+        t.qualif_a_effacer = false;
     return res;
 }
 
@@ -154,6 +148,6 @@ ResultatEffacement efface_match_tour2(Tournament &t, bool sauveAuto, const QStri
     t.liste_tour2.erase(t.liste_tour2.begin() + index);
     res.etat = reprend_buts(t, 'K', res.match, team1, team2) ? Effacement::Efface : Effacement::EffaceButs;
     derive_tableau(t);
-    res.save = sauve(t, sauveAuto, dir, false);
+    res.save = sauve(t, sauveAuto, dir, SaveStage2);
     return res;
 }

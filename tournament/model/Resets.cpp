@@ -44,13 +44,7 @@ FileResult reinitialise_tout(Tournament &t, bool sauveAuto, const QString &dir)
 
     t.modifie = false;
     t.qualif_a_effacer = false;
-    FileResult r = sauve_matchs(t, dir);
-    if (r.ok)
-        r = sauve_groupes(t, dir);
-    if (r.ok)
-        r = sauve_tour2(t, dir);
-    if (r.ok)
-        r = efface_qualifies(dir);
+    const FileResult r = sauve_ensemble(t, dir, SaveMatches | SaveGroups | SaveStage2 | RemoveQualifiers);
     if (!r.ok) {
         // Keep the reset pending so that "Save" finishes it.
         t.modifie = true;
@@ -75,11 +69,7 @@ FileResult reinitialise_tour2(Tournament &t, bool sauveAuto, const QString &dir)
         return {};
     }
     // The players' goals live in the group files.
-    FileResult r = sauve_tour2(t, dir);
-    if (r.ok)
-        r = sauve_groupes(t, dir);
-    if (r.ok)
-        r = efface_qualifies(dir);
+    const FileResult r = sauve_ensemble(t, dir, SaveStage2 | SaveGroups | RemoveQualifiers);
     t.qualif_a_effacer = false;
     if (!r.ok) {
         t.modifie = true;

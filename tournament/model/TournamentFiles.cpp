@@ -4,10 +4,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
+#include "common/AtomicFile.h"
 #include "common/BoundedFile.h"
+#include "tournament/model/FolderCommit.h"
 #include "tournament/group/Ranking.h"
 
 namespace {
@@ -45,15 +46,11 @@ qint32 getInt(const char *at)
 FileResult writeFile(const QString &path, const QByteArray &bytes)
 {
     // The whole file goes to a temporary file that replaces the old one only
-    // when everything was written, so a failure never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    // QSaveFile::commit() does not notice when the buffered rest of the
-    // file cannot be written (a full disk): it would replace the old file
-    // with a cut one. Flushing first makes that write fail here.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    // when everything was written and flushed, so a failure never leaves
+    // half a file.
+    const AtomicFile::Result w = AtomicFile::write(path, bytes);
+    if (!w.ok())
+        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, AtomicFile::reason(w)));
     return {};
 }
 
@@ -320,27 +317,17 @@ FileResult charge_qualifies(Tournament &t, const QString &dir)
 
 FileResult sauve_groupes(const Tournament &t, const QString &dir)
 {
-    for (size_t g = 0; g < t.groupes.size(); ++g) {
-        QByteArray bytes;
-        for (const auto &team : t.groupes[g].teams)
-            bytes += encodeTeam(*team);
-        const FileResult r = writeFile(pathIn(dir, groupFileName(char('A' + g))), bytes);
-        if (!r.ok)
-            return r;
-    }
-    return {};
+    return sauve_ensemble(t, dir, SaveGroups);
 }
 
 FileResult sauve_matchs(const Tournament &t, const QString &dir)
 {
-    const FileResult r = writeFile(pathIn(dir, QString::fromLatin1(MatchesFile)), encodeMatchList(t.liste_matchs));
-    return r.ok ? sauve_buteurs(t, dir) : r;
+    return sauve_ensemble(t, dir, SaveMatches);
 }
 
 FileResult sauve_tour2(const Tournament &t, const QString &dir)
 {
-    const FileResult r = writeFile(pathIn(dir, QString::fromLatin1(Stage2File)), encodeMatchList(t.liste_tour2));
-    return r.ok ? sauve_buteurs(t, dir) : r;
+    return sauve_ensemble(t, dir, SaveStage2);
 }
 
 void charge_buteurs(Tournament &t, const QString &dir)
@@ -351,10 +338,11 @@ void charge_buteurs(Tournament &t, const QString &dir)
         t.buts_matchs = parseScorers(bytes);
 }
 
-FileResult sauve_buteurs(const Tournament &t, const QString &dir)
+// The entries of buteurs.dat whose match is still recorded. Entries of
+// matches that are no longer recorded (after a reset) are dropped, so a
+// match recorded again later cannot meet old entries.
+static std::vector<TButMatch> buteursGardes(const Tournament &t)
 {
-    // Entries of matches that are no longer recorded (after a reset) are
-    // dropped, so a match recorded again later cannot meet old entries.
     std::vector<TButMatch> kept;
     for (const TButMatch &b : t.buts_matchs) {
         const MatchList &list = b.liste == 'G' ? t.liste_matchs : t.liste_tour2;
@@ -364,10 +352,41 @@ FileResult sauve_buteurs(const Tournament &t, const QString &dir)
                 break;
             }
     }
-    const QString path = pathIn(dir, QString::fromLatin1(ScorersFile));
-    if (kept.empty() && !QFile::exists(path))
-        return {};
-    return writeFile(path, encodeScorers(kept));
+    return kept;
+}
+
+FolderCommit::Files fichiers_ensemble(const Tournament &t, const QString &dir, unsigned parts)
+{
+    FolderCommit::Files files;
+    if (parts & SaveMatches)
+        files.append({QString::fromLatin1(MatchesFile), encodeMatchList(t.liste_matchs)});
+    // buteurs.dat goes with either match file, once; it is not created
+    // while there is nothing to keep.
+    if (parts & (SaveMatches | SaveStage2)) {
+        const std::vector<TButMatch> kept = buteursGardes(t);
+        if (!kept.empty() || QFile::exists(pathIn(dir, QString::fromLatin1(ScorersFile))))
+            files.append({QString::fromLatin1(ScorersFile), encodeScorers(kept)});
+    }
+    if (parts & SaveGroups)
+        for (size_t g = 0; g < t.groupes.size(); ++g) {
+            QByteArray bytes;
+            for (const auto &team : t.groupes[g].teams)
+                bytes += encodeTeam(*team);
+            files.append({groupFileName(char('A' + g)), bytes});
+        }
+    if (parts & SaveStage2)
+        files.append({QString::fromLatin1(Stage2File), encodeMatchList(t.liste_tour2)});
+    if ((parts & SaveQualifiers) && !(parts & RemoveQualifiers))
+        files.append({QString::fromLatin1(QualifiersFile), encodeQualifiers(t.qualifies)});
+    return files;
+}
+
+FileResult sauve_ensemble(const Tournament &t, const QString &dir, unsigned parts, const FolderCommit::Files &extra)
+{
+    QStringList removed;
+    if (parts & RemoveQualifiers)
+        removed << QString::fromLatin1(QualifiersFile);
+    return FolderCommit::commitFiles(dir, extra + fichiers_ensemble(t, dir, parts), removed);
 }
 
 FileResult sauve_qualifies(const Tournament &t, const QString &dir)
@@ -387,26 +406,18 @@ FileResult efface_qualifies(const QString &dir)
 FileResult sauve_tout(Tournament &t, const QString &dir)
 {
     t.modifie = false;
-    FileResult r = sauve_matchs(t, dir);
-    if (r.ok)
-        r = sauve_groupes(t, dir);
-    if (r.ok)
-        r = sauve_tour2(t, dir);
+    unsigned parts = SaveMatches | SaveGroups | SaveStage2;
+    if (t.qualif_a_effacer)
+        parts |= RemoveQualifiers;
+    else if (t.qualif_a_ecrire)
+        parts |= SaveQualifiers;
+    const FileResult r = sauve_ensemble(t, dir, parts);
     if (!r.ok) {
         // What could not be written is still unsaved: keep the exit prompt.
         t.modifie = true;
         return r;
     }
-    if (t.qualif_a_effacer) {
-        r = efface_qualifies(dir);
-        if (r.ok)
-            t.qualif_a_effacer = false;
-    } else if (t.qualif_a_ecrire) {
-        r = sauve_qualifies(t, dir);
-        if (r.ok)
-            t.qualif_a_ecrire = false;
-    }
-    if (!r.ok)
-        t.modifie = true;
+    t.qualif_a_effacer = false;
+    t.qualif_a_ecrire = false;
     return r;
 }

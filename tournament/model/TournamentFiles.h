@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "tournament/model/FileResult.h"
+#include "tournament/model/FolderCommit.h"
 #include "tournament/model/Tournament.h"
 
 // The eleven data files, each a sequence of fixed-size records without a
@@ -62,16 +64,6 @@ MatchParse parseMatches(const QByteArray &bytes);
 
 } // namespace TournamentFiles
 
-// Outcome of a read or write: error is the message for the standard error
-// box (names the file and the system's reason) when ok is false.
-struct FileResult
-{
-    bool ok = true;
-    QString error;
-
-    static FileResult failure(const QString &message) { return {false, message}; }
-};
-
 // Loads groupeA.dat .. groupeH.dat from dir into groupes and sets
 // chargement_ok; stops at the first file that cannot be read. failedFile
 // (when given) receives the name of that file, failedReason a one-line
@@ -89,18 +81,36 @@ FileResult charge_qualifies(Tournament &t, const QString &dir);
 // Loads buteurs.dat; a missing or unreadable file leaves the list empty,
 // since the matches and goals stand without it.
 void charge_buteurs(Tournament &t, const QString &dir);
-// Writes the entries of buteurs.dat whose match is still recorded; not
-// created while there is nothing to keep. sauve_matchs and sauve_tour2 call it.
-FileResult sauve_buteurs(const Tournament &t, const QString &dir);
 
-// Each write replaces its file atomically.
+// What one save writes. The match parts write buteurs.dat as well (not
+// created while there is nothing to keep); RemoveQualifiers wins over
+// SaveQualifiers.
+enum SavePart : unsigned {
+    SaveGroups = 1,
+    SaveMatches = 2,
+    SaveStage2 = 4,
+    SaveQualifiers = 8,
+    RemoveQualifiers = 16,
+};
+// The files of those parts with their bytes, in the order a save writes them.
+FolderCommit::Files fichiers_ensemble(const Tournament &t, const QString &dir, unsigned parts);
+// Writes the files of parts, and extra files before them, as one set
+// (FolderCommit): after a failure or a crash the folder holds the old
+// files or all the new ones. The failure names the first file that could
+// not be written and the system's reason.
+FileResult sauve_ensemble(const Tournament &t, const QString &dir, unsigned parts,
+                          const FolderCommit::Files &extra = {});
+
+// Each of these writes its files as one set, through sauve_ensemble.
 FileResult sauve_groupes(const Tournament &t, const QString &dir);
-FileResult sauve_matchs(const Tournament &t, const QString &dir);
-FileResult sauve_tour2(const Tournament &t, const QString &dir);
+FileResult sauve_matchs(const Tournament &t, const QString &dir);  // with buteurs.dat
+FileResult sauve_tour2(const Tournament &t, const QString &dir);   // with buteurs.dat
+// A single file, replaced atomically.
 FileResult sauve_qualifies(const Tournament &t, const QString &dir); // all slots filled
 FileResult efface_qualifies(const QString &dir); // succeeds when the file was absent
 
-// "Save": clears modifie, writes matches, groups and stage-2 matches, then
-// removes qualif.dat (qualif_a_effacer) or writes it (qualif_a_ecrire) and
-// clears that flag. Stops at the first failure.
+// "Save": clears modifie, writes matches, groups and stage-2 matches and
+// removes qualif.dat (qualif_a_effacer) or writes it (qualif_a_ecrire), all
+// as one set, then clears that flag. On a failure nothing changed on the
+// disk and modifie is set again.
 FileResult sauve_tout(Tournament &t, const QString &dir);

@@ -129,6 +129,14 @@ TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
     // Centred before anything can fail, so that a box shown now stands in the
     // middle of the screen like the window.
     Apparence::centre(this);
+    // A save cut short by a crash is finished or undone before anything is
+    // read, so that the window never shows a mix of two tournaments; when
+    // that cannot be done the program does not start on the folder.
+    const FileResult repris = FolderCommit::recoverFolder(m_dossier);
+    if (!repris.ok) {
+        signale(repris);
+        return;
+    }
     QString echec;
     if (!charge_groupes(m_tournoi, m_dossier, &echec)) {
         m_plateforme.erreurFichier(this, QDir(m_dossier).filePath(echec));
