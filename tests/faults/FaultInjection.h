@@ -7,8 +7,10 @@
 // Include this header in exactly one file of a test program: it defines the
 // system calls that put a written file in place, so that a child started
 // with FAULT_KILL_AT_COMMIT=1 is killed (SIGKILL, no clean-up of any kind)
-// when it asks for the first of them. Every other process simply gets the
-// system call.
+// when it asks for the first of them, and one started with
+// FAULT_KILL_AT_STEP=N when it asks for the N-th of them or of the calls
+// that remove a file (the steps that change what a folder holds). Every
+// other process simply gets the system call.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -39,8 +41,22 @@ inline bool killAtCommit()
     return kill;
 }
 
+inline int killAtStep()
+{
+    static const int step = qEnvironmentVariableIntValue("FAULT_KILL_AT_STEP");
+    return step;
+}
+
+inline void countStep()
+{
+    static int steps = 0;
+    if (killAtStep() > 0 && ++steps == killAtStep())
+        ::raise(SIGKILL);
+}
+
 inline void dieIfAsked()
 {
+    countStep();
     if (killAtCommit())
         ::raise(SIGKILL);
 }
@@ -73,6 +89,18 @@ extern "C" int renameat2(int olddirfd, const char *oldpath, int newdirfd, const 
 {
     FaultInjection::dieIfAsked();
     return int(::syscall(SYS_renameat2, olddirfd, oldpath, newdirfd, newpath, flags));
+}
+
+extern "C" int unlink(const char *path) noexcept
+{
+    FaultInjection::countStep();
+    return int(::syscall(SYS_unlinkat, AT_FDCWD, path, 0));
+}
+
+extern "C" int unlinkat(int dirfd, const char *path, int flags) noexcept
+{
+    FaultInjection::countStep();
+    return int(::syscall(SYS_unlinkat, dirfd, path, flags));
 }
 
 namespace FaultInjection {
@@ -199,13 +227,15 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
 // Runs one save in a child copy of the test program (which performs the save
 // named by FAULT_CHILD on FAULT_TARGET): its exit code, -1 when it was killed,
 // -2 when it did not finish. With kill, the child dies at the rename.
-inline int runSaveInChild(const QString &target, const QString &path, bool kill)
+// With step > 0 the child dies at that step instead.
+inline int runSaveInChild(const QString &target, const QString &path, bool kill, int step = 0)
 {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("FAULT_CHILD"), target);
     env.insert(QStringLiteral("FAULT_TARGET"), path);
     env.insert(QStringLiteral("FAULT_KILL_AT_COMMIT"), kill ? QStringLiteral("1") : QStringLiteral("0"));
+    env.insert(QStringLiteral("FAULT_KILL_AT_STEP"), QString::number(step));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(), {});

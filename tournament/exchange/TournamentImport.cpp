@@ -10,11 +10,13 @@
 #include "common/BoundedFile.h"
 #include "common/FootballTxt.h"
 #include "tournament/group/DrawingLots.h"
+#include "tournament/flags/TeamFlags.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/group/ResultEntry.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/Ansi.h"
 #include "tournament/model/NameChecks.h"
+#include "tournament/model/TournamentFiles.h"
 
 namespace TournamentImport {
 
@@ -554,6 +556,28 @@ ShortName storedName(const QString &text, bool *ok)
     if (ok)
         *ok = good;
     return ShortName::stored(out);
+}
+
+FileResult writeFolder(Tournament &t, const QString &dir, bool lotsDrawn)
+{
+    // Each group record names a flag whose picture is in the same set, and
+    // the program's own pictures that the folder lacks come with it.
+    QStringList taken;
+    FolderCommit::Files pictures;
+    for (TGroupe &g : t.groupes)
+        for (auto &team : g.teams) {
+            const QString flag = TeamFlags::flagName(team->name.text(), taken);
+            taken << flag;
+            team->flag = ShortName::stored(flag);
+            pictures.append({flag + QStringLiteral(".bmp"), TeamFlags::pictureBytes(team->name.text())});
+        }
+    if (const FileResult own = TeamFlags::ownPictureFiles(dir, &pictures); !own.ok)
+        return own;
+    // A drawing of lots that filled every slot is kept in qualif.dat, as the
+    // program keeps one.
+    const bool drawn = lotsDrawn && std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) == t.qualifies.end();
+    return sauve_ensemble(t, dir, SaveGroups | SaveMatches | SaveStage2 | (drawn ? SaveQualifiers : RemoveQualifiers),
+                          pictures);
 }
 
 Result importFiles(Tournament &t, const QStringList &files, const QString &squadsDir)

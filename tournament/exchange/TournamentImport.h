@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "tournament/model/FileResult.h"
 #include "tournament/model/Tournament.h"
 
 // A world tournament of eight groups of four read from Football.TXT files
@@ -35,6 +36,14 @@ struct Result
 // files: Football.TXT files, read in this order as one; squadsDir: a folder
 // of squad files (*.txt) or empty. t must be fresh.
 Result importFiles(Tournament &t, const QStringList &files, const QString &squadsDir);
+
+// Writes an imported tournament into the folder dir as one set: the flag
+// pictures and the program's own ones the folder lacks, the group files,
+// matchs.dat, tour2.dat and buteurs.dat, and qualif.dat when lotsDrawn
+// filled every qualifier slot (otherwise an earlier tournament's qualif.dat
+// is removed). A tournament already in dir is replaced as a whole or not at
+// all.
+FileResult writeFolder(Tournament &t, const QString &dir, bool lotsDrawn = false);
 
 // A name as the tournament files can hold it: letters that Windows-1252
 // lacks lose their accents ("Kovačević" gives "Kovacevic", "Đukić" gives

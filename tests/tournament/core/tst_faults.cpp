@@ -2,11 +2,15 @@
 // full disk, and the process killed once a temporary file is complete but
 // before it replaces the old file. The old files keep their bytes, no other
 // file appears, the failure names the file and the system's reason, and
-// "Save" keeps the tournament marked unsaved.
+// "Save" keeps the tournament marked unsaved. A save or an import that is
+// killed at any step, or runs out of room half-way, leaves a folder that
+// reads as the old or the new tournament once it is opened again.
 #include "tests/faults/FaultInjection.h"
 
 #include "tournament_helper.h"
 
+#include "tournament/exchange/TournamentImport.h"
+#include "tournament/model/FolderCommit.h"
 #include "tournament/model/TournamentFiles.h"
 
 #include <QCoreApplication>
@@ -56,6 +60,14 @@ QStringList filesOf(const QString &target)
 FileResult save(const QString &target, const QString &dir, bool *stillModified = nullptr)
 {
     Tournament t;
+    if (target == QLatin1String("import")) {
+        // The group stage of 2022 with its scorers and their flags.
+        const TournamentImport::Result imported = TournamentImport::importFiles(
+            t, {QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/worldcup-2022/cup.txt")}, QString());
+        if (!imported.ok)
+            return FileResult::failure(imported.error);
+        return TournamentImport::writeFolder(t, dir, imported.lotsDrawn);
+    }
     fill(t);
     FileResult r;
     if (target == QLatin1String("groups"))
@@ -88,6 +100,35 @@ void checkOldFiles(const QString &dir, const QStringList &names)
 {
     for (const QString &name : names)
         QCOMPARE(readAll(QDir(dir).filePath(name)), oldBytes(name));
+}
+
+// An earlier tournament in the folder: every file a save or the import
+// writes or removes, and a flag picture the import replaces.
+QStringList earlierTournament()
+{
+    return filesOf(QStringLiteral("all")) << QString::fromLatin1(TournamentFiles::ScorersFile)
+                                          << QStringLiteral("brazil.bmp");
+}
+
+// Everything the folder holds, hidden files included, by name.
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    const QStringList names =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names)
+        if (name != QLatin1String("filler"))
+            files.insert(name, readAll(QDir(dir).filePath(name)));
+    return files;
+}
+
+// The folder as the program finds it when it opens it next.
+QMap<QString, QByteArray> reopened(const QString &dir)
+{
+    const FileResult r = FolderCommit::recoverFolder(dir);
+    if (!r.ok)
+        qWarning("%s", qPrintable(r.error));
+    return snapshot(dir);
 }
 
 QStringList sorted(QStringList names)
@@ -161,7 +202,112 @@ private slots:
         QCOMPARE(listing(), sorted(names));
     }
 
+    // The child is killed at one step after another (a file put in place or
+    // removed); each time the folder, opened again, holds exactly the old
+    // or exactly the new files. A tmpfs keeps the many runs quick.
+    void killedAtEveryStep_data() { wholeSaves(); }
+    void killedAtEveryStep()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, stride);
+        const auto freshFolder = [&](FaultFolder &f) {
+            QVERIFY(f.isValid());
+            writeOldFiles(f.path(), earlierTournament());
+        };
+        FaultFolder before(g_canMount, 4096);
+        freshFolder(before);
+        const QMap<QString, QByteArray> old = snapshot(before.path());
+        QCOMPARE(runSaveInChild(target, before.path(), false), 0);
+        const QMap<QString, QByteArray> renewed = snapshot(before.path());
+        QVERIFY(renewed != old);
+
+        int sawOld = 0;
+        int sawNew = 0;
+        for (int step = 1; step < 2000; step += stride) {
+            FaultFolder folder(g_canMount, 4096);
+            freshFolder(folder);
+            const int exit = runSaveInChild(target, folder.path(), false, step);
+            if (exit == 0)
+                break; // the save needed fewer steps
+            QCOMPARE(exit, -1);
+            const QMap<QString, QByteArray> found = reopened(folder.path());
+            QVERIFY2(found == old || found == renewed, qPrintable(QStringLiteral("killed at step %1").arg(step)));
+            ++(found == old ? sawOld : sawNew);
+        }
+        // Killed before the commit and after it.
+        QVERIFY(sawOld > 0);
+        QVERIFY(sawNew > 0);
+    }
+
+    // The disk runs full at one point after another of the save: the save
+    // fails with the system's reason and the folder holds the old files, or
+    // it succeeds and holds the new ones.
+    void fullDiskHalfWay_data() { wholeSaves(); }
+    void fullDiskHalfWay()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, stride);
+        QTemporaryDir roomy;
+        writeOldFiles(roomy.path(), earlierTournament());
+        const QMap<QString, QByteArray> old = snapshot(roomy.path());
+        QVERIFY(save(target, roomy.path()).ok);
+        const QMap<QString, QByteArray> renewed = snapshot(roomy.path());
+
+        int failures = 0;
+        for (int pages = 0; pages < 1000; pages += stride) {
+            FaultFolder folder(g_canMount, 2048);
+            if (!folder.isMounted())
+                QSKIP("a full disk needs a small tmpfs, which this user cannot mount");
+            writeOldFiles(folder.path(), earlierTournament());
+            QVERIFY(folder.makeFull());
+            // Room for a few pages more than nothing.
+            QFile filler(folder.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - qint64(pages) * 4096)));
+            const FileResult r = save(target, folder.path());
+            const QMap<QString, QByteArray> found = reopened(folder.path());
+            if (r.ok) {
+                QCOMPARE(found, renewed);
+                break;
+            }
+            ++failures;
+            QVERIFY2(r.error.endsWith(QLatin1String(": No space left on device")), qPrintable(r.error));
+            QVERIFY2(found == old, qPrintable(QStringLiteral("%1 pages free").arg(pages)));
+        }
+        // Room for some files of the set but not for all of them.
+        QVERIFY(failures > 1);
+    }
+
+    // --export on a full disk: exit 1 with the system's reason, and the
+    // earlier export keeps its bytes.
+    void exportOnFullDisk()
+    {
+        FaultFolder folder(g_canMount);
+        if (!folder.isMounted())
+            QSKIP("a full disk needs a small tmpfs, which this user cannot mount");
+        const QString out = folder.filePath(QStringLiteral("cup.txt"));
+        QVERIFY(writeAll(out, "old export"));
+        QVERIFY(folder.makeFull());
+        QProcess trophex;
+        trophex.start(QStringLiteral(TROPHEX_BIN),
+                      {QStringLiteral("--export=") + out, QStringLiteral(TEST_SOURCE_DIR "/examples/tournament")});
+        QVERIFY(trophex.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(trophex.readAllStandardError());
+        QCOMPARE(trophex.exitCode(), 1);
+        QVERIFY2(err.contains(QStringLiteral("cannot write ") + out + QStringLiteral(": No space left on device")),
+                 qPrintable(err));
+        QCOMPARE(readAll(out), QByteArray("old export"));
+        QCOMPARE(folder.entries(), QStringList{"cup.txt"});
+    }
+
 private:
+    static void wholeSaves()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("stride");
+        QTest::newRow("Save") << "all" << 2;
+        QTest::newRow("import") << "import" << 9;
+    }
+
     static void targets()
     {
         QTest::addColumn<QString>("target");
