@@ -858,6 +858,15 @@ bool parsePlayerLine(QStringView s, int *number, QString *position, QString *nam
         *name = fields[1];
     } else if (fields.size() == 1) {
         *name = fields[0];
+        // "(1) GK Taffarel": written with single blanks, one of the four
+        // positions still is the position, not the first word of the name.
+        static const char *const positions[] = {"GK", "DF", "MF", "FW"};
+        for (const char *p : positions)
+            if (name->startsWith(QLatin1String(p) + QLatin1Char(' ')) && name->size() > 3) {
+                *position = QLatin1String(p);
+                *name = trimBlanks(QStringView(*name).mid(3));
+                break;
+            }
     } else {
         return false;
     }

@@ -33,6 +33,7 @@ int runExport(const QString &file, const QString &dir)
             err << "trophex: " << r.error << "\n";
             return 1;
         }
+    charge_buteurs(t, dir);
     const TournamentExport::Result text = TournamentExport::write(t);
     if (!text.ok) {
         err << "trophex: " << text.error << "\n";

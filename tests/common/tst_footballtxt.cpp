@@ -789,6 +789,10 @@ void TestFootballTxt::squadFaults()
     QVERIFY(dj.ok);
     QCOMPARE(dj.players[0].position, QString());
     QCOMPARE(dj.players[0].name, QStringLiteral("DJ Campbell"));
+    // One of the four positions is the position also after single blanks.
+    const SquadResult single = readSquad(QByteArray("(1) GK Taffarel\n(9) FW Ronaldo Luis\nMF Dunga\n"));
+    QVERIFY(single.ok);
+    QCOMPARE(single.players, (QList<Player>{{1, "GK", "Taffarel", 0}, {9, "FW", "Ronaldo Luis", 0}, {0, "MF", "Dunga", 0}}));
 }
 
 QTEST_GUILESS_MAIN(TestFootballTxt)

@@ -96,6 +96,7 @@ private:
     bool readSquads(const QString &squadsDir);
     bool sortMatches();
     bool scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStringList *list1, QStringList *list2);
+    bool goalsWithinScore(const MatchRef &m, std::array<int, 2> credited);
     bool playGroupMatches();
     bool applyLots();
     bool playKnockout();
@@ -242,8 +243,11 @@ bool Importer::readSquads(const QString &squadsDir)
     if (squadsDir.isEmpty())
         return true;
     const QDir dir(squadsDir);
-    if (!dir.exists())
+    const QFileInfo info(squadsDir);
+    if (!info.exists())
         return fail(squadsDir, 0, QStringLiteral("no such folder"));
+    if (!info.isDir())
+        return fail(squadsDir, 0, QStringLiteral("not a folder; --squads names the folder of the squad files"));
     const QStringList entries = dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
     std::set<const TEquipe *> filled;
     for (const QString &entry : entries) {
@@ -305,6 +309,8 @@ bool Importer::sortMatches()
 
 bool Importer::scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStringList *list1, QStringList *list2)
 {
+    if (!goalsWithinScore(m, {0, 0}))
+        return false;
     for (const FootballTxt::Goal &goal : m.match->goals) {
         if (goal.player.isEmpty())
             continue;
@@ -343,6 +349,40 @@ bool Importer::scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStrin
             *list << name.text();
         }
     }
+    // Goals the squads gave a side count as well.
+    return goalsWithinScore(m, {int(list1->size()), int(list2->size())});
+}
+
+// As on the entry page, a side cannot have more goals than its score, nor
+// the list more than the match: every minute of the list counts, own goals
+// and minutes without a player included. credited: what the scorers' lists
+// hold after the goals without a side went to the team whose squad has
+// the player.
+bool Importer::goalsWithinScore(const MatchRef &m, std::array<int, 2> credited)
+{
+    const FootballTxt::Match &match = *m.match;
+    const FootballTxt::Score result = match.result();
+    std::array<int, 2> listed{0, 0};
+    int total = 0;
+    for (const FootballTxt::Goal &goal : match.goals) {
+        total += int(goal.minutes.size());
+        if (goal.side != Side::None)
+            listed[goal.side == Side::Team1 ? 0 : 1] += int(goal.minutes.size());
+    }
+    const int line = match.goals.isEmpty() ? match.line : match.goals.first().line;
+    for (int side = 0; side < 2; ++side) {
+        const int score = side == 0 ? result.a : result.b;
+        const int goals = qMax(listed[side], credited[side]);
+        if (goals > score)
+            return fail(m.file, line,
+                        QStringLiteral("%1 v %2: the goals list gives %3 %4 goals, more than the %5 of the score")
+                            .arg(match.team1, match.team2, side == 0 ? match.team1 : match.team2,
+                                 QString::number(goals), QString::number(score)));
+    }
+    if (total > result.a + result.b)
+        return fail(m.file, line,
+                    QStringLiteral("%1 v %2: the goals list holds %3 goals, more than the %4 of the score")
+                        .arg(match.team1, match.team2, QString::number(total), QString::number(result.a + result.b)));
     return true;
 }
 
@@ -497,6 +537,12 @@ bool Importer::playKnockout()
             s.a += match.pen.a;
             s.b += match.pen.b;
         }
+        // The stored score is what --export writes back as the result.
+        if (s.a > FootballTxt::kMaxGoals || s.b > FootballTxt::kMaxGoals)
+            return fail(m.file, match.line,
+                        QStringLiteral("%1 v %2: %3-%4 with the shoot-out is more than a score can hold (%5 goals)")
+                            .arg(match.team1, match.team2, QString::number(s.a), QString::number(s.b),
+                                 QString::number(FootballTxt::kMaxGoals)));
         if (s.a == s.b)
             return fail(m.file, match.line,
                         QStringLiteral("%1 v %2 ends level without a penalty shoot-out; a knock-out match needs a winner")

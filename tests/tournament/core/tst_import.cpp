@@ -95,6 +95,9 @@ private slots:
     void worldCup2022GroupStageCreditsScorers();
     void knockoutOutsideTheBracketWritesNothing();
     void exportReadsBackToTheSameFiles();
+    void exportKeepsTheScorers_data();
+    void exportKeepsTheScorers();
+    void squadsMustBeAFolder();
     void badInputNamesFileAndLine_data();
     void badInputNamesFileAndLine();
     void lotsAreLeftToStageTwo();
@@ -227,6 +230,56 @@ void TestImport::exportReadsBackToTheSameFiles()
     }
 }
 
+void TestImport::exportKeepsTheScorers_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("goals"); // a goals line the export must hold
+    // Group A opens with 3-1 and an own goal for A2; a round-of-16 match
+    // won on penalties (stored 6-5) and one won in normal time.
+    QByteArray groupA = "  A1  3-1  A2\n    (Striker 10', 20'  Winger 30'; Defender 40' (o.g.))\n";
+    for (const char *rest : {"A1  1-0  A3", "A1  1-0  A4", "A2  1-0  A3", "A2  1-0  A4", "A3  1-0  A4"})
+        groupA += QByteArray("  ") + rest + "\n";
+    QByteArray byHand = groupStage(groupA);
+    byHand += "\nRound of 16\n  A1  2-2 a.e.t., 4-3 pen.  B2\n    (Striker 5', 95'; Target 50', 60')\n"
+              "  B1  1-0  A2\n    (Captain 77')\n";
+    QTest::newRow("own goal, shoot-out") << byHand << QStringLiteral("(Striker 0'  Striker 0'  Winger 0'; 0' (o.g.))");
+    QTest::newRow("2022 group stage") << th::readFile(data("worldcup-2022/cup.txt"))
+                                      << QStringLiteral("(0' (o.g.); Hakim Zyiech 0'  Youssef En-Nesyri 0')");
+}
+
+// Export, then import the export: the same group files (squads filled by
+// the scorers), match files and buteurs.dat.
+void TestImport::exportKeepsTheScorers()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, goals);
+    QTemporaryDir src, first, second;
+    th::writeFile(src.filePath("cup.txt"), text);
+    const Run imported = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"), first.path()});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    const QString exported = src.filePath("export.txt");
+    QCOMPARE(trophex({QStringLiteral("--export=") + exported, first.path()}).exitCode, 0);
+    const QString written = QString::fromUtf8(th::readFile(exported));
+    QVERIFY2(written.contains(goals), qPrintable(written));
+    QCOMPARE(trophex({QStringLiteral("--import=") + exported, second.path()}).exitCode, 0);
+    QStringList files{"matchs.dat", "tour2.dat", "buteurs.dat"};
+    for (char g = 'A'; g <= 'H'; ++g)
+        files << TournamentFiles::groupFileName(g);
+    for (const QString &f : files)
+        QVERIFY2(th::readFile(first.filePath(f)) == th::readFile(second.filePath(f)), qPrintable(f));
+    QVERIFY(!th::readFile(first.filePath("buteurs.dat")).isEmpty());
+}
+
+void TestImport::squadsMustBeAFolder()
+{
+    QTemporaryDir src, out;
+    th::writeFile(src.filePath("cup.txt"), groupStage());
+    const Run r = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"),
+                           QStringLiteral("--squads=") + src.filePath("cup.txt"), out.path()});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(src.filePath("cup.txt") + QStringLiteral(": not a folder")), qPrintable(r.err));
+}
+
 void TestImport::badInputNamesFileAndLine_data()
 {
     QTest::addColumn<QByteArray>("text");
@@ -248,6 +301,23 @@ void TestImport::badInputNamesFileAndLine_data()
                                             << QStringLiteral("line 75: B2 before B1 does not agree with the table of group B");
     QTest::newRow("lots of a stranger") << groupStage() + "# lots: group C: C1 before D2\n"
                                         << QStringLiteral("line 75: the drawing of lots must name two teams of group C");
+    // Ten goals to one player in a 2-1 match; an own goal counts for the
+    // side it is listed on.
+    QByteArray tooMany = groupStage();
+    tooMany.replace("A1  1-0  A2\n", "A1  2-1  A2\n    (Striker 1', 2', 3', 4', 5', 6', 7', 8', 9', 10')\n");
+    QTest::newRow("more goals than the score")
+        << tooMany << QStringLiteral("line 14: A1 v A2: the goals list holds 10 goals, more than the 3 of the score");
+    QByteArray ownGoal = groupStage();
+    ownGoal.replace("A1  1-0  A2\n", "A1  1-0  A2\n    (Striker 1'; Defender 2' (o.g.))\n");
+    QByteArray sided = groupStage();
+    sided.replace("A1  1-0  A2\n", "A1  2-1  A2\n    (Striker 1', 2', 3'; Keeper 4')\n");
+    QTest::newRow("more goals than a side's score")
+        << sided << QStringLiteral("line 14: A1 v A2: the goals list gives A1 3 goals, more than the 2 of the score");
+    QTest::newRow("own goal beyond the score") << ownGoal << QStringLiteral("line 14: A1 v A2: the goals list gives A2 1");
+    // With the shoot-out added, the stored score could not be written back.
+    QTest::newRow("shoot-out beyond a score")
+        << groupStage() + "\nRound of 16\n  A1  1-1 a.e.t., 999-998 pen.  B2\n"
+        << QStringLiteral("line 77: A1 v B2: 1000-999 with the shoot-out");
 }
 
 void TestImport::badInputNamesFileAndLine()

@@ -52,6 +52,8 @@ private slots:
     void fileErrorNamesTheFile();
     void missingPictureIsReportedOncePerRun();
     void typedLetterOfNoGroupEmptiesTheBox_data();
+    void startSettlesACrashedSave_data();
+    void startSettlesACrashedSave();
     void typedLetterOfNoGroupEmptiesTheBox();
     void newFoldersStartWithoutFileError_data();
     void newFoldersStartWithoutFileError();
@@ -259,6 +261,41 @@ void TstHardening::drawingLotsSentenceHasSingleBlanks()
     std::tie(before, after) = gaps();
     QVERIFY2(qAbs(before - blank) <= 1 && qAbs(after - blank) <= 1, qPrintable(QStringLiteral("%1 %2 %3").arg(before).arg(after).arg(blank)));
     lots.AnnulerClick();
+}
+
+void TstHardening::startSettlesACrashedSave_data()
+{
+    QTest::addColumn<QByteArray>("commit");
+    QTest::addColumn<int>("matches");
+    // A save of one group match, killed after its new matchs.dat was written
+    // beside the old one: with the commit file complete the window shows
+    // the match, with it cut or missing the folder stays as it was.
+    QTest::newRow("committed") << QByteArray("folder-commit 1\nput matchs.dat\nend\n") << 1;
+    QTest::newRow("commit file cut") << QByteArray("folder-commit 1\nput matchs.dat\n") << 0;
+    QTest::newRow("no commit file") << QByteArray() << 0;
+}
+
+void TstHardening::startSettlesACrashedSave()
+{
+    QFETCH(QByteArray, commit);
+    QFETCH(int, matches);
+    const QString dir = fichier(QStringLiteral("data"));
+    const std::pair<const char *, QByteArray> files[] = {
+        {"matchs.dat", QByteArray()},
+        {".staged-matchs.dat", Octets::match('A', Fixture::nomEquipe('A', 0), Fixture::nomEquipe('A', 1), 1, 0)},
+        {".folder-commit", commit}};
+    for (const auto &[name, bytes] : files) {
+        if (bytes.isNull())
+            continue;
+        QFile f(QDir(dir).filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    Fixture::Session s(dir);
+    QVERIFY(s.form.tournoi().chargement_ok);
+    QCOMPARE(int(s.form.tournoi().liste_matchs.size()), matches);
+    QCOMPARE(QDir(dir).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(Fixture::lit(QDir(dir).filePath(QStringLiteral("matchs.dat"))).size(), 56 * matches);
 }
 
 void TstHardening::fileErrorAtStartIsCentredOnTheScreen()
