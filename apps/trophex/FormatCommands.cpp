@@ -41,26 +41,24 @@ bool loadFormat(const QString &nameOrPath, FormatTournament *t)
     return true;
 }
 
-// The flag pictures, so that each team names a picture that is there.
-bool writeFlags(FormatTournament &t, const QString &dir)
+// The flag pictures, saved with the tournament so that each team names a
+// picture that is there.
+FolderCommit::Files flagPictures(FormatTournament &t)
 {
     QStringList taken;
+    FolderCommit::Files pictures;
     for (FormatGroup &g : t.groups)
         for (FormatTeam &e : g.teams) {
-            const TeamFlags::Written w = TeamFlags::writeFlag(dir, e.name, taken);
-            if (!w.ok) {
-                QTextStream(stderr) << "trophex: " << w.error << "\n";
-                return false;
-            }
-            taken << w.flag;
-            e.flag = w.flag;
+            e.flag = TeamFlags::flagName(e.name, taken);
+            taken << e.flag;
+            pictures.append({e.flag + QStringLiteral(".bmp"), TeamFlags::pictureBytes(e.name)});
         }
-    return true;
+    return pictures;
 }
 
-bool saveFolder(const FormatTournament &t, const QString &dir)
+bool saveFolder(const FormatTournament &t, const QString &dir, const FolderCommit::Files &extra = {})
 {
-    const FileResult r = FormatFiles::save(t, dir);
+    const FileResult r = FormatFiles::save(t, dir, extra);
     if (!r.ok)
         QTextStream(stderr) << "trophex: " << r.error << "\n";
     return r.ok;
@@ -183,7 +181,8 @@ int runImportFormat(const QStringList &files, const QString &squads, const QStri
         err << "trophex: cannot create the folder " << dir << "\n";
         return 1;
     }
-    if (!writeFlags(t, dir) || !saveFolder(t, dir))
+    const FolderCommit::Files pictures = flagPictures(t);
+    if (!saveFolder(t, dir, pictures))
         return 1;
     QTextStream out(stdout);
     out << "Imported " << r.groupMatches << " group matches and " << r.knockoutMatches

@@ -142,6 +142,15 @@ int runHeadless(const QStringList &args)
     }
     if (command == QLatin1String("--formats"))
         return runFormats();
+    // A save cut short by a crash is settled before the folder's kind is
+    // told by its files.
+    if (command.startsWith(QLatin1String("--export=")) || command == QLatin1String("--report")) {
+        const FileResult recovered = FolderCommit::recoverFolder(dir);
+        if (!recovered.ok) {
+            QTextStream(stderr) << "trophex: " << recovered.error << "\n";
+            return 1;
+        }
+    }
     if (command.startsWith(QLatin1String("--export="))) {
         const QString file = command.mid(int(sizeof("--export=")) - 1);
         if (file.isEmpty())

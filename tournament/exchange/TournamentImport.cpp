@@ -247,7 +247,7 @@ bool Importer::readSquads(const QString &squadsDir)
     if (!info.exists())
         return fail(squadsDir, 0, QStringLiteral("no such folder"));
     if (!info.isDir())
-        return fail(squadsDir, 0, QStringLiteral("not a folder; --squads names the folder of the squad files"));
+        return fail(squadsDir, 0, QStringLiteral("not a folder; the 32-team tournament reads its squads from a folder of squad files"));
     const QStringList entries = dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
     std::set<const TEquipe *> filled;
     for (const QString &entry : entries) {

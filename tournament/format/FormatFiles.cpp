@@ -18,14 +18,6 @@ QString pathIn(const QString &dir, const char *name)
     return QDir(dir).filePath(QString::fromLatin1(name));
 }
 
-FileResult writeAtomic(const QString &path, const QByteArray &bytes)
-{
-    const AtomicFile::Result r = AtomicFile::write(path, bytes);
-    if (!r.ok())
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, AtomicFile::reason(r)));
-    return {};
-}
-
 class Decoder
 {
 public:
@@ -313,30 +305,22 @@ Load load(FormatTournament &t, const QString &dir)
     return decode(t, d.bytes, dataPath);
 }
 
-FileResult save(const FormatTournament &t, const QString &dir)
+FileResult save(const FormatTournament &t, const QString &dir, const FolderCommit::Files &extra)
 {
-    // The format goes first: a data file is only ever written beside the
-    // format it names, and a folder left between the two by a crash is
-    // refused on reading by the data file's format record.
+    // The format, the data file and the pictures change together, so that
+    // a crash never leaves a data file beside another format.
+    FolderCommit::Files files = extra;
     const QString formatPath = pathIn(dir, FormatFileName);
     const BoundedFile::Result old = BoundedFile::read(formatPath, FormatFile::kMaxBytes);
-    if (!old.ok() || old.bytes != t.format.source) {
-        const FileResult r = writeAtomic(formatPath, t.format.source);
-        if (!r.ok)
-            return r;
-    }
-    return writeAtomic(pathIn(dir, DataFileName), encode(t));
+    if (!old.ok() || old.bytes != t.format.source)
+        files.append({QString::fromLatin1(FormatFileName), t.format.source});
+    files.append({QString::fromLatin1(DataFileName), encode(t)});
+    return FolderCommit::commitFiles(dir, files);
 }
 
 FileResult remove(const QString &dir)
 {
-    for (const char *name : {DataFileName, FormatFileName}) {
-        const QString path = pathIn(dir, name);
-        if (QFileInfo(path).isSymLink() || QFileInfo::exists(path))
-            if (!QFile::remove(path))
-                return FileResult::failure(QStringLiteral("Cannot remove %1").arg(path));
-    }
-    return {};
+    return FolderCommit::commitFiles(dir, {}, {QString::fromLatin1(DataFileName), QString::fromLatin1(FormatFileName)});
 }
 
 } // namespace FormatFiles

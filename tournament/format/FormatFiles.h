@@ -55,10 +55,12 @@ Load load(FormatTournament &t, const QString &dir);
 QByteArray encode(const FormatTournament &t);
 Load decode(FormatTournament &t, const QByteArray &bytes, const QString &fileName);
 
-// Writes both files, each atomically; the format file only when it differs.
-FileResult save(const FormatTournament &t, const QString &dir);
+// Writes both files and the extra ones (the flag pictures of an import) as
+// one set (FolderCommit); the format file only when it differs.
+FileResult save(const FormatTournament &t, const QString &dir, const FolderCommit::Files &extra = {});
 
-// Removes both files, so that the folder reads as a classic tournament.
+// Removes both files in one step, so that the folder reads as a classic
+// tournament.
 FileResult remove(const QString &dir);
 
 } // namespace FormatFiles
