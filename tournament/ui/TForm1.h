@@ -6,24 +6,23 @@
 #include "tournament/model/Tournament.h"
 #include "tournament/ui/Apparence.h"
 #include "tournament/ui/Fenetres.h"
+#include "tournament/ui/PageContext.h"
 
+class AboutPage;
+class ClassificationsPage;
+class EditTeamPage;
+class NewResultPage;
 class Plateforme;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QProgressBar;
-class QPushButton;
-class QSpinBox;
-class QTableWidget;
+class PlayedMatchesPage;
 class QTimer;
+class StatisticsPage;
 class TabbedNotebook;
+class WelcomePage;
 
 // The main window: the notebook with the welcome page, the group standings,
-// the squads, the played matches, the result entry and the statistics. It owns
-// the tournament and every other window; those read its entry controls directly.
+// the squads, the played matches, the result entry and the statistics, each
+// page a widget of its own. It owns the tournament and every other window,
+// and carries what they ask of the pages: the entry, a match to open.
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -62,44 +61,14 @@ public:
     // Ends the program: the window closes whatever the flags say.
     void termine();
 
-    // "Welcome"
-    QPushButton *tour2, *initialiser, *initTour2, *sauver, *Quitter;
-    QGroupBox *Options;
-    QCheckBox *Images, *sauve_auto;
-    QLabel *mascot, *Label1;
-    // "Classifications"
-    QComboBox *lettre_groupe;
-    QTableWidget *classement;
-    // "Edit Team"
-    QComboBox *groupe, *equipe;
-    QLabel *Imageq;
-    QListWidget *liste_joueurs;
-    QLineEdit *nouveau;
-    QPushButton *Ajouter, *Enlever;
-    QSpinBox *buts_joueur;  // the selected player's goals, to correct them
-    QPushButton *Corriger;  // "Set goals"
-    // "Played Matchs"
-    QTableWidget *matchs_joues;
-    QLabel *mjoues;
-    QPushButton *efface;  // "Delete": takes the selected match back
-    QLabel *efface_info;  // what the last "Delete" did
-    // "New Result"
-    QComboBox *lettre, *equipe1, *equipe2;
-    QSpinBox *score1, *score2;
-    QListWidget *listeq1, *listeq2, *buteur1, *buteur2;
-    QPushButton *but1, *but2, *enleve1, *enleve2, *Valider, *valider2, *back;
-    // "Statistics"
-    QComboBox *lettregrp, *nom_equipe;
-    QTableWidget *effectif;
-    QListWidget *buteurs;
-    QLabel *Image;
-    QProgressBar *points;
-    QLabel *po_pris, *po_poss, *moy_buts;
-    QList<QLabel *> etiquettesEquipe; // the team labels, shown and hidden together
-    // "About The Author"
-    QLabel *sigle;
-    // Page backgrounds, loaded only when "Images" is checked.
-    QLabel *fond_classement, *fond_equipe, *fond_matchs, *fond_resultat, *fond_stats;
+    // The notebook's pages, in their order; each holds its widgets and handlers.
+    WelcomePage *welcomePage;
+    ClassificationsPage *classificationsPage;
+    EditTeamPage *editTeamPage;
+    PlayedMatchesPage *playedMatchesPage;
+    NewResultPage *newResultPage;
+    StatisticsPage *statisticsPage;
+    AboutPage *aboutPage;
 
     TabbedNotebook *TabbedNotebook1;
     QTimer *Timer1;
@@ -109,32 +78,8 @@ public:
     void Timer1Timer();
     bool TabbedNotebook1Change(int newPage);
     void tour2Click();
-    void initialiserClick();
-    void initTour2Click();
-    void sauverClick();
     void QuitterClick();
     void ImagesClick();
-    void lettre_groupeChange();
-    void groupeChange();
-    void equipeChange();
-    void nouveauChange();
-    void AjouterClick();
-    void EnleverClick();
-    void liste_joueursChange();
-    void CorrigerClick();
-    void effaceClick();
-    void lettreChange();
-    void equipe1Change();
-    void equipe2Change();
-    void but1Click();
-    void but2Click();
-    void enleve1Click();
-    void enleve2Click();
-    void ValiderClick();
-    void valider2Click();
-    void backClick();
-    void lettregrpChange();
-    void nom_equipeChange();
 
 signals:
     // The window has closed for good: the program ends.
@@ -145,35 +90,18 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void construitAccueil(QWidget *page);
-    void construitClassement(QWidget *page);
-    void construitEquipe(QWidget *page);
-    void construitMatchs(QWidget *page);
-    void construitResultat(QWidget *page);
-    void construitStatistiques(QWidget *page);
-    void construitAuteur(QWidget *page);
-    void connecte();
-
     void formShow();
-    void entreeClassement();
-    void entreeEquipe();
-    void entreeMatchs();
-    void entreeResultat();
-    void entreeStatistiques();
-
-    void remplitSquad(QListWidget *list, const TEquipe *team);
-    void montreClassement(const TGroupe *group);
-    void montreChiffres(const TEquipe *team);
-    void videChiffres();
-    void montreEtiquettesEquipe(bool visible);
-    void remplitButeurs();
+    // Shows the dialog that answers a check of the entry page.
+    void repond(EntryAnswer answer, const ResultEntry &entry, bool stage2);
     void montreDialogue(QWidget *dialog);
-    TEquipe *equipeDuGroupe(const QString &groupText, const QString &teamText);
+    // A stage-2 match opened on the bracket: the entry page takes its teams.
+    void ouvreMatch(const QString &team1, const QString &team2);
 
     Tournament m_tournoi;
     QString m_dossier;
     Plateforme &m_plateforme;
     Apparence::IconeLue m_iconeLue;
     Fenetres m_fenetres;
+    PageContext m_ctx;
     bool m_fin = false;
 };

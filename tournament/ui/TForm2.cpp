@@ -307,16 +307,9 @@ void TForm2::ouvreMatch(char code)
     const auto [team1, team2] = equipes_du_match(t, code);
     if (!team1 || !team2)
         return;
-    m_main.lettre->setEditText(QString());
-    for (QListWidget *list : {m_main.listeq1, m_main.listeq2, m_main.buteur1, m_main.buteur2})
-        list->clear();
-    m_main.score1->setValue(0);
-    m_main.score2->setValue(0);
     t.code_match = code;
-    m_main.equipe1->setEditText(team1->name.text());
-    m_main.equipe2->setEditText(team2->name.text());
     hide();
-    m_main.montre();
+    emit matchOuvert(team1->name.text(), team2->name.text());
 }
 
 void TForm2::efface_tour2Click()

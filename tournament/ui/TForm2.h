@@ -42,6 +42,10 @@ public:
     void efface_tour2Click();
     void RetourClick();
 
+signals:
+    // A match was opened: the entry page is to take these two teams.
+    void matchOuvert(const QString &team1, const QString &team2);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -73,10 +73,7 @@ void Tvalidation::OKBtnClick()
     const EntryAnswer answer = t.phase2 ? verifie_tour2(t, entry) : verifie_groupe(t, entry);
     if (autre || (answer != EntryAnswer::Confirm && answer != EntryAnswer::OwnGoal)) {
         hide();
-        if (t.phase2)
-            m_main.valider2Click();
-        else
-            m_main.ValiderClick();
+        emit aRevoir();
         return;
     }
     if (!t.phase2) {

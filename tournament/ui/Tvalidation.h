@@ -27,6 +27,11 @@ public:
     void OKBtnClick();
     void CancelBtnClick();
 
+signals:
+    // OK found the entry page changed since it was shown, or no longer
+    // passing the check: the entry is to be checked and shown anew.
+    void aRevoir();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;

@@ -9,6 +9,12 @@
 
 #include "tournament/ui/Plateforme.h"
 #include "tournament/ui/TForm1.h"
+#include "tournament/ui/ClassificationsPage.h"
+#include "tournament/ui/EditTeamPage.h"
+#include "tournament/ui/NewResultPage.h"
+#include "tournament/ui/PlayedMatchesPage.h"
+#include "tournament/ui/StatisticsPage.h"
+#include "tournament/ui/WelcomePage.h"
 
 class QComboBox;
 class QDialog;

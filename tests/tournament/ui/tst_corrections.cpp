@@ -38,7 +38,7 @@ private:
     // Every change is written at once, so each step can be checked in the files.
     struct Session : Fixture::Session
     {
-        explicit Session(const QString &dir) : Fixture::Session(dir) { form.sauve_auto->setChecked(true); }
+        explicit Session(const QString &dir) : Fixture::Session(dir) { form.welcomePage->sauve_auto->setChecked(true); }
     };
 
     QString fichier(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
@@ -88,20 +88,20 @@ void TstCorrections::ecrit(const char *name, const QByteArray &bytes)
 void TstCorrections::joue(TForm1 &f, char group, int i1, int i2, int s1, int s2)
 {
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
-    choisit(f.lettre, QString(QLatin1Char(group)));
-    choisit(f.equipe1, QString::fromLatin1(Fixture::nomEquipe(group, i1)));
-    choisit(f.equipe2, QString::fromLatin1(Fixture::nomEquipe(group, i2)));
-    f.score1->setValue(s1);
-    f.score2->setValue(s2);
+    choisit(f.newResultPage->lettre, QString(QLatin1Char(group)));
+    choisit(f.newResultPage->equipe1, QString::fromLatin1(Fixture::nomEquipe(group, i1)));
+    choisit(f.newResultPage->equipe2, QString::fromLatin1(Fixture::nomEquipe(group, i2)));
+    f.newResultPage->score1->setValue(s1);
+    f.newResultPage->score2->setValue(s2);
     for (int k = 0; k < s1; ++k) {
-        f.listeq1->setCurrentRow(0);
-        f.but1->click();
+        f.newResultPage->listeq1->setCurrentRow(0);
+        f.newResultPage->but1->click();
     }
     for (int k = 0; k < s2; ++k) {
-        f.listeq2->setCurrentRow(0);
-        f.but2->click();
+        f.newResultPage->listeq2->setCurrentRow(0);
+        f.newResultPage->but2->click();
     }
-    f.Valider->click();
+    f.newResultPage->Valider->click();
     QVERIFY(f.fenetres().validation->isVisible());
     f.fenetres().validation->OKBtn->click();
 }
@@ -109,8 +109,8 @@ void TstCorrections::joue(TForm1 &f, char group, int i1, int i2, int s1, int s2)
 void TstCorrections::efface(TForm1 &f, int row)
 {
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-    f.matchs_joues->setCurrentCell(row, 1);
-    f.efface->click();
+    f.playedMatchesPage->matchs_joues->setCurrentCell(row, 1);
+    f.playedMatchesPage->efface->click();
 }
 
 void TstCorrections::deletedGroupMatchRestoresEverything()
@@ -140,14 +140,14 @@ void TstCorrections::deletedGroupMatchRestoresEverything()
     QCOMPARE(f.tournoi().groupes[0].teams[0]->name.text(), QStringLiteral("Team A2"));
     QCOMPARE(f.tournoi().groupes[0].teams[1]->squad[0].goals, 1);
     efface(f, 2);
-    QVERIFY(f.efface_info->text().contains(QStringLiteral("Team A2 - Team A3")));
+    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("Team A2 - Team A3")));
     QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA);
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
     QCOMPARE(Fixture::lit(fichier("buteurs.dat")), buteurs);
     QCOMPARE(Fixture::lit(fichier("groupeB.dat")), groupeB);
-    QCOMPARE(f.matchs_joues->item(1, 1)->text(), QStringLiteral("Team A1"));
-    QCOMPARE(f.mjoues->text(), QStringLiteral("1 match(of 48) has already been played."));
+    QCOMPARE(f.playedMatchesPage->matchs_joues->item(1, 1)->text(), QStringLiteral("Team A1"));
+    QCOMPARE(f.playedMatchesPage->mjoues->text(), QStringLiteral("1 match(of 48) has already been played."));
 
     // With the first match deleted too, the ranking of the group file is
     // back and buteurs.dat holds nothing more.
@@ -159,11 +159,11 @@ void TstCorrections::deletedGroupMatchRestoresEverything()
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")), fresh);
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), QByteArray());
     QCOMPARE(Fixture::lit(fichier("buteurs.dat")), QByteArray());
-    QCOMPARE(f.mjoues->text(), QStringLiteral("no match was played."));
+    QCOMPARE(f.playedMatchesPage->mjoues->text(), QStringLiteral("no match was played."));
 
     // Nothing selected: nothing happens.
     efface(f, -1);
-    QVERIFY(!f.efface_info->text().isEmpty());
+    QVERIFY(!f.playedMatchesPage->efface_info->text().isEmpty());
     QVERIFY(s.plateforme.messages.isEmpty());
 }
 
@@ -179,7 +179,7 @@ void TstCorrections::matchWithoutNotedScorersKeepsGoals()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     efface(f, 1);
-    QVERIFY(f.efface_info->text().contains(QStringLiteral("goals stay")));
+    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("goals stay")));
     // The figures come from the remaining match; the level teams keep their order.
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")),
              Octets::equipe("Team A3", 1, 1, 1, 1, "maroc", Fixture::squad('A', 2))
@@ -190,14 +190,14 @@ void TstCorrections::matchWithoutNotedScorersKeepsGoals()
 
     // "Edit Team" corrects the striker's goals by hand.
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
-    choisit(f.groupe, QStringLiteral("A"));
-    choisit(f.equipe, QStringLiteral("Team A1"));
-    QVERIFY(!f.Corriger->isEnabled());
-    f.liste_joueurs->item(0)->setSelected(true);
-    QVERIFY(f.Corriger->isEnabled());
-    QCOMPARE(f.buts_joueur->value(), 2);
-    f.buts_joueur->setValue(0);
-    f.Corriger->click();
+    choisit(f.editTeamPage->groupe, QStringLiteral("A"));
+    choisit(f.editTeamPage->equipe, QStringLiteral("Team A1"));
+    QVERIFY(!f.editTeamPage->Corriger->isEnabled());
+    f.editTeamPage->liste_joueurs->item(0)->setSelected(true);
+    QVERIFY(f.editTeamPage->Corriger->isEnabled());
+    QCOMPARE(f.editTeamPage->buts_joueur->value(), 2);
+    f.editTeamPage->buts_joueur->setValue(0);
+    f.editTeamPage->Corriger->click();
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")).mid(2 * 712, 712),
              Octets::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0, 0)));
     QVERIFY(s.plateforme.messages.isEmpty());
@@ -219,14 +219,14 @@ void TstCorrections::refusedOnceStage2HasBegun()
 
     // A knock-out match is recorded: the group matches stay.
     efface(f, 1);
-    QVERIFY(f.efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
+    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
     QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")), groupeA);
 
     // On the bracket the knock-out match itself can be taken back; its
     // scorers were not kept, so the goals stay.
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     TForm2 &bracket = *f.fenetres().Form2;
     QVERIFY(bracket.isVisible());
     QVERIFY(bracket.efface_tour2->isEnabled());
@@ -243,7 +243,7 @@ void TstCorrections::refusedOnceStage2HasBegun()
     QVERIFY(f.tournoi().phase2);
     f.show();
     efface(f, 1);
-    QVERIFY(f.efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
+    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), matchs);
     QVERIFY(s.plateforme.messages.isEmpty());
 }
@@ -264,8 +264,8 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
     // "No" keeps the match; the question named it.
     s.plateforme.reponse = QStringLiteral("Non");
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-    f.matchs_joues->setCurrentCell(1, 1);
-    QTest::mouseClick(f.efface, Qt::LeftButton);
+    f.playedMatchesPage->matchs_joues->setCurrentCell(1, 1);
+    QTest::mouseClick(f.playedMatchesPage->efface, Qt::LeftButton);
     QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Delete ?")});
     QVERIFY(shown.contains(QStringLiteral("Team A1 - Team A2  1-0")));
     QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
@@ -274,10 +274,10 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
 
     // Escape is "No" as well; "Yes" deletes.
     s.plateforme.reponse.clear();
-    QTest::mouseClick(f.efface, Qt::LeftButton);
+    QTest::mouseClick(f.playedMatchesPage->efface, Qt::LeftButton);
     QCOMPARE(f.tournoi().liste_matchs.size(), size_t(1));
     s.plateforme.reponse = QStringLiteral("Oui");
-    QTest::mouseClick(f.efface, Qt::LeftButton);
+    QTest::mouseClick(f.playedMatchesPage->efface, Qt::LeftButton);
     QVERIFY(f.tournoi().liste_matchs.empty());
 
     // The knock-out window's "Delete last match" asks the same way.
@@ -285,7 +285,7 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
     Session k(m_tmp->path());
     k.plateforme.pendantQuestion = s.plateforme.pendantQuestion;
     shown.clear();
-    k.form.tour2->click();
+    k.form.welcomePage->tour2->click();
     TForm2 &bracket = *k.form.fenetres().Form2;
     k.plateforme.reponse = QStringLiteral("Non");
     QTest::mouseClick(bracket.efface_tour2, Qt::LeftButton);
@@ -338,7 +338,7 @@ void TstCorrections::resetStage2TakesBackKnockoutGoals()
         for (const QLabel *label : dialog->findChildren<QLabel *>())
             shown << label->text();
     };
-    QTest::mouseClick(f.initTour2, Qt::LeftButton);
+    QTest::mouseClick(f.welcomePage->initTour2, Qt::LeftButton);
     QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Reset Stage 2 ?")});
     QVERIFY(shown.contains(QStringLiteral("The goals of 1 match stay with the players:")));
 

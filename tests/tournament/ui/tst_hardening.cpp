@@ -111,17 +111,17 @@ void TstHardening::flagsComeFromTheTournamentFolderOnly()
     QVERIFY(f.tournoi().chargement_ok);
     QVERIFY(s.plateforme.messages.isEmpty());
     f.TabbedNotebook1->setPageIndex(TForm1::EditTeam);
-    choisit(f.groupe, QStringLiteral("A"));
-    QCOMPARE(f.equipe->currentText(), QStringLiteral("Team A1"));
-    QVERIFY(f.Imageq->pixmap().isNull());
+    choisit(f.editTeamPage->groupe, QStringLiteral("A"));
+    QCOMPARE(f.editTeamPage->equipe->currentText(), QStringLiteral("Team A1"));
+    QVERIFY(f.editTeamPage->Imageq->pixmap().isNull());
     QCOMPARE(s.plateforme.messages, QStringList{QStringLiteral("File Error !")});
     // Team A2's flag is a plain name and loads.
-    choisit(f.equipe, QStringLiteral("Team A2"));
-    QVERIFY(!f.Imageq->pixmap().isNull());
+    choisit(f.editTeamPage->equipe, QStringLiteral("Team A2"));
+    QVERIFY(!f.editTeamPage->Imageq->pixmap().isNull());
 
     f.TabbedNotebook1->setPageIndex(TForm1::Statistics);
-    choisit(f.lettregrp, QStringLiteral("A"));
-    QVERIFY(f.Image->pixmap().isNull());
+    choisit(f.statisticsPage->lettregrp, QStringLiteral("A"));
+    QVERIFY(f.statisticsPage->Image->pixmap().isNull());
 }
 
 void TstHardening::typedPlayerNameRefusesControlCharacters()
@@ -129,15 +129,15 @@ void TstHardening::typedPlayerNameRefusesControlCharacters()
     Fixture::Session s(fichier(QStringLiteral("data")));
     TForm1 &f = s.form;
     f.TabbedNotebook1->setPageIndex(TForm1::EditTeam);
-    f.nouveau->setFocus();
-    QTest::keyClicks(f.nouveau, QStringLiteral("Ann"));
+    f.editTeamPage->nouveau->setFocus();
+    QTest::keyClicks(f.editTeamPage->nouveau, QStringLiteral("Ann"));
     // A paste with a TAB or a line end is refused whole.
-    f.nouveau->insert(QStringLiteral("\tx"));
-    f.nouveau->insert(QStringLiteral("\r\n"));
-    f.nouveau->insert(QStringLiteral("\x1b"));
-    QCOMPARE(f.nouveau->text(), QStringLiteral("Ann"));
-    f.nouveau->insert(QStringLiteral("a & Co"));
-    QCOMPARE(f.nouveau->text(), QStringLiteral("Anna & Co"));
+    f.editTeamPage->nouveau->insert(QStringLiteral("\tx"));
+    f.editTeamPage->nouveau->insert(QStringLiteral("\r\n"));
+    f.editTeamPage->nouveau->insert(QStringLiteral("\x1b"));
+    QCOMPARE(f.editTeamPage->nouveau->text(), QStringLiteral("Ann"));
+    f.editTeamPage->nouveau->insert(QStringLiteral("a & Co"));
+    QCOMPARE(f.editTeamPage->nouveau->text(), QStringLiteral("Anna & Co"));
 }
 
 namespace {
@@ -187,22 +187,22 @@ void TstHardening::namesShowAsTheyAreInEveryCaption()
     Fenetres &w = f.fenetres();
     // Confirm dialog, then the already-recorded dialog for the same pair.
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
-    choisit(f.lettre, QStringLiteral("A"));
-    QCOMPARE(f.equipe1->currentText(), ttText);
-    QCOMPARE(f.equipe2->currentText(), fijiText);
-    f.Valider->click();
+    choisit(f.newResultPage->lettre, QStringLiteral("A"));
+    QCOMPARE(f.newResultPage->equipe1->currentText(), ttText);
+    QCOMPARE(f.newResultPage->equipe2->currentText(), fijiText);
+    f.newResultPage->Valider->click();
     QVERIFY(w.validation->isVisible());
     montreTel(w.validation->equipe1, ttText);
     montreTel(w.validation->equipe2, fijiText);
     w.validation->OKBtn->click();
-    f.Valider->click();
+    f.newResultPage->Valider->click();
     QVERIFY(w.deja_lieu->isVisible());
     montreTel(w.deja_lieu->equipe1, ttText);
     montreTel(w.deja_lieu->equipe2, fijiText);
     w.deja_lieu->OKBtn->click();
 
     // The bracket: the flags' captions and tooltips.
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     TForm2 &bracket = *w.Form2;
     QVERIFY(bracket.isVisible());
     montreTel(bracket.nom(bracket.qualifies[0]), ttText);
@@ -378,7 +378,7 @@ void TstHardening::resetsAskFirst()
 
     Fixture::Session s(dir);
     TForm1 &f = s.form;
-    f.sauve_auto->setChecked(automatic);
+    f.welcomePage->sauve_auto->setChecked(automatic);
     auto *reset = f.findChild<QPushButton *>(button);
     QVERIFY(reset);
     // "No": nothing in memory or on disk changes.
@@ -439,11 +439,11 @@ void TstHardening::disabledButtonsLookDisabled()
 {
     Fixture::Session s(fichier(QStringLiteral("data")));
     TForm1 &f = s.form;
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     TForm2 &bracket = *f.fenetres().Form2;
     QVERIFY(bracket.isVisible());
     // Fewer than 48 group matches: every "Score" button is disabled.
-    QList<QPushButton *> buttons = {f.Valider, f.Ajouter, f.Enlever, f.Corriger, bracket.bouton('1'),
+    QList<QPushButton *> buttons = {f.newResultPage->Valider, f.editTeamPage->Ajouter, f.editTeamPage->Enlever, f.editTeamPage->Corriger, bracket.bouton('1'),
                                     bracket.bouton('A'), bracket.bouton('F'), bracket.bouton('Y')};
     for (QPushButton *b : buttons) {
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
@@ -518,13 +518,13 @@ void TstHardening::missingPictureIsReportedOncePerRun()
     // "Statistics" shows defaut.bmp on every entry and Team A1's flag on every choice.
     for (int round = 0; round < 3; ++round) {
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::Statistics));
-        choisit(f.lettregrp, QStringLiteral("A"));
+        choisit(f.statisticsPage->lettregrp, QStringLiteral("A"));
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
-        choisit(f.groupe, QStringLiteral("A"));
+        choisit(f.editTeamPage->groupe, QStringLiteral("A"));
     }
     // The bracket shows defaut.bmp for its empty slots, each time it is shown.
     for (int round = 0; round < 2; ++round) {
-        f.tour2->click();
+        f.welcomePage->tour2->click();
         f.fenetres().Form2->RetourClick();
     }
     QCOMPARE(s.plateforme.fichiers, QStringList({QDir(dir).filePath(QStringLiteral("mascot.bmp")),
@@ -558,7 +558,7 @@ void TstHardening::typedLetterOfNoGroupEmptiesTheBox()
     // Group A shown first, then a letter that names no group typed over it.
     choisit(combo, QStringLiteral("A"));
     const auto shown = [&] {
-        return page == TForm1::Classifications ? f.classement->item(1, 0)->text() : f.nom_equipe->currentText();
+        return page == TForm1::Classifications ? f.classificationsPage->classement->item(1, 0)->text() : f.statisticsPage->nom_equipe->currentText();
     };
     QCOMPARE(shown(), QStringLiteral("Team A1"));
     combo->setFocus();
@@ -612,8 +612,8 @@ void TstHardening::newFoldersStartWithoutFileError()
         for (const auto &team : g.teams)
             QVERIFY2(QFile::exists(dir + "/" + team->flagFile()), qPrintable(team->flagFile()));
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
-    choisit(f.lettregrp, QStringLiteral("C"));
-    QTest::mouseClick(f.tour2, Qt::LeftButton);
+    choisit(f.statisticsPage->lettregrp, QStringLiteral("C"));
+    QTest::mouseClick(f.welcomePage->tour2, Qt::LeftButton);
     QVERIFY(f.fenetres().Form2->isVisible() || f.fenetres().Form3->isVisible());
     QCOMPARE(s.plateforme.messages, QStringList());
 }

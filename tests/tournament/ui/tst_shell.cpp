@@ -132,7 +132,7 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
     QCOMPARE(about.windowTitle(), QStringLiteral("Welcome !"));
 
     // A click on the disabled window does nothing.
-    QTest::mouseClick(f.initialiser, Qt::LeftButton);
+    QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
     QVERIFY(!f.tournoi().modifie);
 
     for (int tick = 1; tick <= 6; ++tick) {
@@ -202,7 +202,7 @@ void TstShell::missingPictureGivesOneBoxPerFile()
     QVERIFY(QFile::exists(fichier("matchs.dat")));
     QCOMPARE(Fixture::lit(fichier("matchs.dat")).size(), 0);
     s.form.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs);
-    QCOMPARE(s.form.mjoues->text(), QStringLiteral("no match was played."));
+    QCOMPARE(s.form.playedMatchesPage->mjoues->text(), QStringLiteral("no match was played."));
 }
 
 void TstShell::damagedPictureGivesOneBoxPerFile_data()
@@ -274,7 +274,7 @@ void TstShell::titleBarCloseAsksLikeExit()
     TForm1 &f = s.form;
     TQuitterdlg &dlg = *f.fenetres().Quitterdlg;
     QSignalSpy ended(&f, &TForm1::fermee);
-    f.initialiser->click();
+    f.welcomePage->initialiser->click();
     QVERIFY(f.tournoi().modifie);
 
     // The main window's close button asks the question of "Exit".
@@ -288,7 +288,7 @@ void TstShell::titleBarCloseAsksLikeExit()
     QVERIFY(!dlg.isVisible());
     QVERIFY(f.isVisible());
     QVERIFY(f.tournoi().modifie);
-    f.Quitter->click();
+    f.welcomePage->Quitter->click();
     QVERIFY(dlg.isVisible());
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QVERIFY(!dlg.isVisible());
@@ -308,7 +308,7 @@ void TstShell::exitWithoutChangesEndsAtOnce()
 {
     Session s(m_tmp->path());
     QSignalSpy ended(&s.form, &TForm1::fermee);
-    s.form.Quitter->click();
+    s.form.welcomePage->Quitter->click();
     QCOMPARE(ended.count(), 1);
     QVERIFY(!s.form.fenetres().Quitterdlg->isVisible());
 }
@@ -321,9 +321,9 @@ void TstShell::resetAllThenNoLeavesFilesUnchanged()
         TForm1 &f = s.form;
         QSignalSpy ended(&f, &TForm1::fermee);
         QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
-        f.initialiser->click();
+        f.welcomePage->initialiser->click();
         QVERIFY(f.tournoi().liste_matchs.empty());
-        f.Quitter->click();
+        f.welcomePage->Quitter->click();
         TQuitterdlg &dlg = *f.fenetres().Quitterdlg;
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Exit ?"));
         dlg.Non->click();
@@ -341,8 +341,8 @@ void TstShell::resetAllThenSaveEmptiesTheResults()
     ecritPartie();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.initialiser->click();
-    f.sauver->click();
+    f.welcomePage->initialiser->click();
+    f.welcomePage->sauver->click();
     QVERIFY(!f.tournoi().modifie);
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), QByteArray());
     QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
@@ -355,7 +355,7 @@ void TstShell::resetAllThenSaveEmptiesTheResults()
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")), expected);
     // Nothing left to save: "Exit" ends at once.
     QSignalSpy ended(&f, &TForm1::fermee);
-    f.Quitter->click();
+    f.welcomePage->Quitter->click();
     QCOMPARE(ended.count(), 1);
 }
 
@@ -364,15 +364,15 @@ void TstShell::resetStage2KeepsGroupResults()
     ecritPartie();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.initTour2->click();
+    f.welcomePage->initTour2->click();
     QVERIFY(f.tournoi().modifie);
     QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
     f.TabbedNotebook1->setPageIndex(TForm1::Classifications);
-    choisit(f.lettre_groupe, QStringLiteral("A"));
-    QCOMPARE(f.classement->item(1, 0)->text(), QStringLiteral("Team A1"));
-    QCOMPARE(f.classement->item(1, 2)->text(), QStringLiteral("3"));
-    QCOMPARE(f.classement->item(2, 4)->text(), QStringLiteral("2"));
-    f.sauver->click();
+    choisit(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
+    QCOMPARE(f.classificationsPage->classement->item(1, 0)->text(), QStringLiteral("Team A1"));
+    QCOMPARE(f.classificationsPage->classement->item(1, 2)->text(), QStringLiteral("3"));
+    QCOMPARE(f.classificationsPage->classement->item(2, 4)->text(), QStringLiteral("2"));
+    f.welcomePage->sauver->click();
     QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
     QCOMPARE(Fixture::lit(fichier("groupeA.dat")), m_groupeA);
     QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
@@ -384,8 +384,8 @@ void TstShell::resetStage2WithAutomaticSave()
     ecritPartie();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.sauve_auto->setChecked(true);
-    f.initTour2->click();
+    f.welcomePage->sauve_auto->setChecked(true);
+    f.welcomePage->initTour2->click();
     // Written at once; the earlier state of modifie (clear) stays.
     QVERIFY(!f.tournoi().modifie);
     QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
@@ -399,33 +399,33 @@ void TstShell::editTeamAddsAndRemovesPlayers()
     TForm1 &f = s.form;
     f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::EditTeam));
-    QVERIFY(!f.Ajouter->isEnabled());
-    choisit(f.groupe, QStringLiteral("B"));
-    QCOMPARE(f.equipe->currentText(), QStringLiteral("Team B1"));
-    QVERIFY(!f.Imageq->pixmap().isNull());
-    QCOMPARE(f.liste_joueurs->count(), 3);
+    QVERIFY(!f.editTeamPage->Ajouter->isEnabled());
+    choisit(f.editTeamPage->groupe, QStringLiteral("B"));
+    QCOMPARE(f.editTeamPage->equipe->currentText(), QStringLiteral("Team B1"));
+    QVERIFY(!f.editTeamPage->Imageq->pixmap().isNull());
+    QCOMPARE(f.editTeamPage->liste_joueurs->count(), 3);
 
     // Typed names hold only what the files can store, at most 20 characters.
-    f.nouveau->insert(QStringLiteral("René "));
-    f.nouveau->insert(QStringLiteral("Ω"));
-    f.nouveau->insert(QStringLiteral(" Twentyone-characters"));
-    QCOMPARE(f.nouveau->text(), QStringLiteral("René  Twentyone-char"));
-    QVERIFY(f.Ajouter->isEnabled());
-    f.Ajouter->click();
-    QCOMPARE(f.liste_joueurs->count(), 4);
-    QCOMPARE(f.liste_joueurs->item(3)->text(), QStringLiteral("René  Twentyone-char"));
+    f.editTeamPage->nouveau->insert(QStringLiteral("René "));
+    f.editTeamPage->nouveau->insert(QStringLiteral("Ω"));
+    f.editTeamPage->nouveau->insert(QStringLiteral(" Twentyone-characters"));
+    QCOMPARE(f.editTeamPage->nouveau->text(), QStringLiteral("René  Twentyone-char"));
+    QVERIFY(f.editTeamPage->Ajouter->isEnabled());
+    f.editTeamPage->Ajouter->click();
+    QCOMPARE(f.editTeamPage->liste_joueurs->count(), 4);
+    QCOMPARE(f.editTeamPage->liste_joueurs->item(3)->text(), QStringLiteral("René  Twentyone-char"));
     QVERIFY(f.tournoi().modifie);
 
     // Removing the first player moves the last one into his place.
-    f.liste_joueurs->setCurrentRow(0);
-    f.Enlever->click();
-    QCOMPARE(f.liste_joueurs->count(), 3);
-    QCOMPARE(f.liste_joueurs->item(0)->text(), QStringLiteral("René  Twentyone-char"));
+    f.editTeamPage->liste_joueurs->setCurrentRow(0);
+    f.editTeamPage->Enlever->click();
+    QCOMPARE(f.editTeamPage->liste_joueurs->count(), 3);
+    QCOMPARE(f.editTeamPage->liste_joueurs->item(0)->text(), QStringLiteral("René  Twentyone-char"));
 
     // With automatic save the group file is written at once.
-    f.sauve_auto->setChecked(true);
-    f.nouveau->setText(QStringLiteral("Ana"));
-    f.Ajouter->click();
+    f.welcomePage->sauve_auto->setChecked(true);
+    f.editTeamPage->nouveau->setText(QStringLiteral("Ana"));
+    f.editTeamPage->Ajouter->click();
     QList<Octets::Joueur> squad = {{"Ren\xe9  Twentyone-char", 0}, {"Zo\xe9 B1", 0}, {"Keeper B1", 0}, {"Ana", 0}};
     QCOMPARE(Fixture::lit(fichier("groupeB.dat")).left(712),
              Octets::equipe("Team B1", 0, 0, 0, 0, "italie", squad));
@@ -437,7 +437,7 @@ void TstShell::stage2BeforeTheGroupsAreDone()
     ecritPartie();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     TForm2 &bracket = *f.fenetres().Form2;
     QVERIFY(bracket.isVisible());
     QCOMPARE(bracket.windowTitle(), QStringLiteral("Trophex 1.1  Stage 2"));
@@ -464,40 +464,40 @@ void TstShell::teamChangeEmptiesScorers()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.TabbedNotebook1->tab(TForm1::NewResult)->click();
-    QVERIFY(!f.Valider->isEnabled());
-    QVERIFY(!f.valider2->isVisible() && !f.back->isVisible());
-    choisit(f.lettre, QStringLiteral("C"));
-    QVERIFY(f.Valider->isEnabled());
-    QCOMPARE(f.equipe1->currentText(), QStringLiteral("Team C1"));
-    QCOMPARE(f.equipe2->currentText(), QStringLiteral("Team C2"));
-    f.score1->setValue(2);
-    f.score2->setValue(1);
-    f.listeq1->setCurrentRow(1);
-    f.but1->click();
-    f.but1->click();
-    QCOMPARE(f.buteur1->count(), 2);
-    f.buteur1->setCurrentRow(0);
-    f.enleve1->click();
-    QCOMPARE(f.buteur1->count(), 1);
-    choisit(f.equipe1, QStringLiteral("Team C3"));
-    QCOMPARE(f.buteur1->count(), 0);
-    QCOMPARE(f.score1->value(), 0);
-    QCOMPARE(f.score2->value(), 0);
-    QCOMPARE(f.listeq1->item(0)->text(), QStringLiteral("Striker C3"));
+    QVERIFY(!f.newResultPage->Valider->isEnabled());
+    QVERIFY(!f.newResultPage->valider2->isVisible() && !f.newResultPage->back->isVisible());
+    choisit(f.newResultPage->lettre, QStringLiteral("C"));
+    QVERIFY(f.newResultPage->Valider->isEnabled());
+    QCOMPARE(f.newResultPage->equipe1->currentText(), QStringLiteral("Team C1"));
+    QCOMPARE(f.newResultPage->equipe2->currentText(), QStringLiteral("Team C2"));
+    f.newResultPage->score1->setValue(2);
+    f.newResultPage->score2->setValue(1);
+    f.newResultPage->listeq1->setCurrentRow(1);
+    f.newResultPage->but1->click();
+    f.newResultPage->but1->click();
+    QCOMPARE(f.newResultPage->buteur1->count(), 2);
+    f.newResultPage->buteur1->setCurrentRow(0);
+    f.newResultPage->enleve1->click();
+    QCOMPARE(f.newResultPage->buteur1->count(), 1);
+    choisit(f.newResultPage->equipe1, QStringLiteral("Team C3"));
+    QCOMPARE(f.newResultPage->buteur1->count(), 0);
+    QCOMPARE(f.newResultPage->score1->value(), 0);
+    QCOMPARE(f.newResultPage->score2->value(), 0);
+    QCOMPARE(f.newResultPage->listeq1->item(0)->text(), QStringLiteral("Striker C3"));
 
     // The same team twice: wrong entries.
-    choisit(f.equipe2, QStringLiteral("Team C3"));
-    f.Valider->click();
+    choisit(f.newResultPage->equipe2, QStringLiteral("Team C3"));
+    f.newResultPage->Valider->click();
     QVERIFY(!f.fenetres().validation->isVisible());
     // 2-1 with one line on each side: the own-goal dialog, without the penalty line.
-    choisit(f.equipe2, QStringLiteral("Team C4"));
-    f.score1->setValue(2);
-    f.score2->setValue(1);
-    f.listeq1->setCurrentRow(0);
-    f.but1->click();
-    f.listeq2->setCurrentRow(0);
-    f.but2->click();
-    f.Valider->click();
+    choisit(f.newResultPage->equipe2, QStringLiteral("Team C4"));
+    f.newResultPage->score1->setValue(2);
+    f.newResultPage->score2->setValue(1);
+    f.newResultPage->listeq1->setCurrentRow(0);
+    f.newResultPage->but1->click();
+    f.newResultPage->listeq2->setCurrentRow(0);
+    f.newResultPage->but2->click();
+    f.newResultPage->Valider->click();
     Tcontre_camp &ownGoal = *f.fenetres().contre_camp;
     QVERIFY(ownGoal.isVisible());
     QVERIFY(!ownGoal.penalty->isVisible());
@@ -512,16 +512,16 @@ void TstShell::confirmChecksThePageAgain()
     TForm1 &f = s.form;
     Fenetres &w = f.fenetres();
     f.TabbedNotebook1->tab(TForm1::NewResult)->click();
-    choisit(f.lettre, QStringLiteral("D"));
-    f.Valider->click(); // D1 - D2, 0-0
+    choisit(f.newResultPage->lettre, QStringLiteral("D"));
+    f.newResultPage->Valider->click(); // D1 - D2, 0-0
     w.validation->OKBtn->click();
     QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
 
     // Confirm D1 - D3, then turn the page back to the recorded pair before OK.
-    choisit(f.equipe2, QStringLiteral("Team D3"));
-    f.Valider->click();
+    choisit(f.newResultPage->equipe2, QStringLiteral("Team D3"));
+    f.newResultPage->Valider->click();
     QVERIFY(w.validation->isVisible());
-    choisit(f.equipe2, QStringLiteral("Team D2"));
+    choisit(f.newResultPage->equipe2, QStringLiteral("Team D2"));
     w.validation->OKBtn->click();
     QVERIFY(!w.validation->isVisible());
     QVERIFY(w.deja_lieu->isVisible());
@@ -530,10 +530,10 @@ void TstShell::confirmChecksThePageAgain()
     // A page that would still pass is not recorded unseen: the confirm
     // shows it first.
     w.deja_lieu->OKBtn->click();
-    choisit(f.equipe2, QStringLiteral("Team D3"));
-    f.Valider->click();
-    f.score1->setValue(1);
-    f.buteur1->addItem(QStringLiteral("Striker D1"));
+    choisit(f.newResultPage->equipe2, QStringLiteral("Team D3"));
+    f.newResultPage->Valider->click();
+    f.newResultPage->score1->setValue(1);
+    f.newResultPage->buteur1->addItem(QStringLiteral("Striker D1"));
     w.validation->OKBtn->click();
     QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
     QVERIFY(w.validation->isVisible());
@@ -549,25 +549,25 @@ void TstShell::confirmRecordsWhatItShowed()
     TForm1 &f = s.form;
     Tvalidation &confirm = *f.fenetres().validation;
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::NewResult), Qt::LeftButton);
-    choisit(f.lettre, QStringLiteral("B"));
-    QTest::keyClick(f.score1, Qt::Key_Up);
-    f.listeq1->setCurrentRow(0);
-    QTest::mouseClick(f.but1, Qt::LeftButton);
-    QTest::mouseClick(f.Valider, Qt::LeftButton);
+    choisit(f.newResultPage->lettre, QStringLiteral("B"));
+    QTest::keyClick(f.newResultPage->score1, Qt::Key_Up);
+    f.newResultPage->listeq1->setCurrentRow(0);
+    QTest::mouseClick(f.newResultPage->but1, Qt::LeftButton);
+    QTest::mouseClick(f.newResultPage->Valider, Qt::LeftButton);
     QVERIFY(confirm.isVisible());
     QCOMPARE(confirm.score1->text(), QStringLiteral("1"));
 
     // While the question is open, keys, clicks and tabs change nothing.
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(f.score1, Qt::Key_Up);
-    QTest::keyClick(f.score2, Qt::Key_Up);
-    f.listeq1->setCurrentRow(1);
-    QTest::mouseClick(f.but1, Qt::LeftButton);
+        QTest::keyClick(f.newResultPage->score1, Qt::Key_Up);
+    QTest::keyClick(f.newResultPage->score2, Qt::Key_Up);
+    f.newResultPage->listeq1->setCurrentRow(1);
+    QTest::mouseClick(f.newResultPage->but1, Qt::LeftButton);
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::NewResult));
-    QCOMPARE(f.score1->value(), 1);
-    QCOMPARE(f.score2->value(), 0);
-    QCOMPARE(f.buteur1->count(), 1);
+    QCOMPARE(f.newResultPage->score1->value(), 1);
+    QCOMPARE(f.newResultPage->score2->value(), 0);
+    QCOMPARE(f.newResultPage->buteur1->count(), 1);
 
     QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
     QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
@@ -579,18 +579,18 @@ void TstShell::confirmRecordsWhatItShowed()
 
     // Once it is answered the page takes input again.
     QVERIFY(f.TabbedNotebook1->isEnabled());
-    QTest::keyClick(f.score2, Qt::Key_Up);
-    QCOMPARE(f.score2->value(), 1);
+    QTest::keyClick(f.newResultPage->score2, Qt::Key_Up);
+    QCOMPARE(f.newResultPage->score2->value(), 1);
 
     // A page changed behind the dialog's back (here by the program) is checked
     // again: 4-0 with one scorer asks about own goals, and nothing is recorded.
-    choisit(f.equipe2, QStringLiteral("Team B3"));
-    f.score1->setValue(1);
-    f.listeq1->setCurrentRow(0);
-    f.but1->click();
-    f.Valider->click();
+    choisit(f.newResultPage->equipe2, QStringLiteral("Team B3"));
+    f.newResultPage->score1->setValue(1);
+    f.newResultPage->listeq1->setCurrentRow(0);
+    f.newResultPage->but1->click();
+    f.newResultPage->Valider->click();
     QVERIFY(confirm.isVisible());
-    f.score1->setValue(4);
+    f.newResultPage->score1->setValue(4);
     QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
     QVERIFY(!confirm.isVisible());
     QVERIFY(f.fenetres().contre_camp->isVisible());
@@ -605,8 +605,8 @@ void TstShell::exitSaveFailureKeepsTheProgram()
     TForm1 &f = s.form;
     QSignalSpy ended(&f, &TForm1::fermee);
     const int before = s.plateforme.messages.size();
-    f.initialiser->click();
-    f.Quitter->click();
+    f.welcomePage->initialiser->click();
+    f.welcomePage->Quitter->click();
     f.fenetres().Quitterdlg->Oui->click();
     // The failure is reported, the changes are still marked and the program goes on.
     QCOMPARE(s.plateforme.messages.size(), before + 1);
@@ -667,7 +667,7 @@ void TstShell::drawingLotsCancelStartsOver()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     Fenetres &w = f.fenetres();
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     QVERIFY(w.Form3->isVisible());
     QVERIFY(f.tournoi().modifie);
     QCOMPARE(w.Form3->equipes->count(), 2);
@@ -677,13 +677,13 @@ void TstShell::drawingLotsCancelStartsOver()
     QVERIFY(f.isVisible());
     QVERIFY(!f.tournoi().phase2);
     // The next start derives the slots again and the drawing starts over.
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     QVERIFY(w.Form3->isVisible());
     QCOMPARE(w.Form3->groupe->text(), QStringLiteral("A"));
     QCOMPARE(w.Form3->position->text(), QStringLiteral("premier"));
     w.Form3->equipes->setCurrentRow(0);
     // With automatic save, the finished drawing is written at once.
-    f.sauve_auto->setChecked(true);
+    f.welcomePage->sauve_auto->setChecked(true);
     w.Form3->BitBtn1->click();
     QVERIFY(w.Form2->isVisible());
     QVERIFY(f.tournoi().phase2);

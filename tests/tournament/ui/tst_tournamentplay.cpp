@@ -78,17 +78,17 @@ void TstTournamentPlay::ajouteButeur(QListWidget *squad, QPushButton *add, int p
 void TstTournamentPlay::joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal)
 {
     const QByteArray t1 = Fixture::nomEquipe(group, i1), t2 = Fixture::nomEquipe(group, i2);
-    choisit(f.lettre, QString(QLatin1Char(group)));
-    choisit(f.equipe1, QString::fromLatin1(t1));
-    choisit(f.equipe2, QString::fromLatin1(t2));
-    f.score1->setValue(s1);
-    f.score2->setValue(s2);
+    choisit(f.newResultPage->lettre, QString(QLatin1Char(group)));
+    choisit(f.newResultPage->equipe1, QString::fromLatin1(t1));
+    choisit(f.newResultPage->equipe2, QString::fromLatin1(t2));
+    f.newResultPage->score1->setValue(s1);
+    f.newResultPage->score2->setValue(s2);
     const int lines1 = ownGoal ? s1 - 1 : s1, lines2 = s2;
     for (int k = 0; k < lines1; ++k)
-        ajouteButeur(f.listeq1, f.but1, 0);
+        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
     for (int k = 0; k < lines2; ++k)
-        ajouteButeur(f.listeq2, f.but2, 0);
-    f.Valider->click();
+        ajouteButeur(f.newResultPage->listeq2, f.newResultPage->but2, 0);
+    f.newResultPage->Valider->click();
     Fenetres &w = f.fenetres();
     if (ownGoal) {
         QVERIFY(w.contre_camp->isVisible());
@@ -119,20 +119,20 @@ void TstTournamentPlay::joueTour2(TForm1 &f, char code, int s1, int s2, int line
     QVERIFY(!w.Form2->isVisible());
     QVERIFY(f.isVisible());
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::NewResult));
-    QVERIFY(f.valider2->isVisible() && f.back->isVisible() && !f.Valider->isVisible());
-    QVERIFY(!f.equipe1->isEnabled());
-    const QByteArray t1 = f.equipe1->currentText().toLatin1(), t2 = f.equipe2->currentText().toLatin1();
-    f.score1->setValue(s1);
-    f.score2->setValue(s2);
+    QVERIFY(f.newResultPage->valider2->isVisible() && f.newResultPage->back->isVisible() && !f.newResultPage->Valider->isVisible());
+    QVERIFY(!f.newResultPage->equipe1->isEnabled());
+    const QByteArray t1 = f.newResultPage->equipe1->currentText().toLatin1(), t2 = f.newResultPage->equipe2->currentText().toLatin1();
+    f.newResultPage->score1->setValue(s1);
+    f.newResultPage->score2->setValue(s2);
     if (lines1 < 0)
         lines1 = s1;
     if (lines2 < 0)
         lines2 = s2;
     for (int k = 0; k < lines1; ++k)
-        ajouteButeur(f.listeq1, f.but1, 0);
+        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
     for (int k = 0; k < lines2; ++k)
-        ajouteButeur(f.listeq2, f.but2, 0);
-    f.valider2->click();
+        ajouteButeur(f.newResultPage->listeq2, f.newResultPage->but2, 0);
+    f.newResultPage->valider2->click();
     if (lines1 < s1 || lines2 < s2) {
         QVERIFY(w.contre_camp->isVisible());
         photo("12-own-goal-stage2");
@@ -177,10 +177,10 @@ void TstTournamentPlay::playWholeTournament()
         photo("02-new-result");
 
         // The same pair again, in the other order: refused as already recorded.
-        choisit(f.lettre, QStringLiteral("A"));
-        choisit(f.equipe1, QStringLiteral("Team A2"));
-        choisit(f.equipe2, QStringLiteral("Team A1"));
-        f.Valider->click();
+        choisit(f.newResultPage->lettre, QStringLiteral("A"));
+        choisit(f.newResultPage->equipe1, QStringLiteral("Team A2"));
+        choisit(f.newResultPage->equipe2, QStringLiteral("Team A1"));
+        f.newResultPage->Valider->click();
         QVERIFY(w.deja_lieu->isVisible());
         photo("03-already-recorded");
         QCOMPARE(w.deja_lieu->equipe1->text(), QStringLiteral("Team A2"));
@@ -189,11 +189,11 @@ void TstTournamentPlay::playWholeTournament()
         w.deja_lieu->OKBtn->click();
 
         // Two scorer lines for one goal: wrong entries.
-        choisit(f.lettre, QStringLiteral("B"));
-        f.score1->setValue(1);
-        ajouteButeur(f.listeq1, f.but1, 0);
-        ajouteButeur(f.listeq1, f.but1, 1);
-        f.Valider->click();
+        choisit(f.newResultPage->lettre, QStringLiteral("B"));
+        f.newResultPage->score1->setValue(1);
+        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
+        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 1);
+        f.newResultPage->Valider->click();
         QVERIFY(w.saisie_inco->isVisible());
         photo("04-wrong-entries");
         QVERIFY(!w.validation->isVisible() && !w.contre_camp->isVisible());
@@ -213,10 +213,10 @@ void TstTournamentPlay::playWholeTournament()
         QVERIFY(f.tournoi().modifie);
         if (!qEnvironmentVariableIsEmpty("TROPHEX_SHOTS")) {
             f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
-            choisit(f.groupe, QStringLiteral("B"));
+            choisit(f.editTeamPage->groupe, QStringLiteral("B"));
             photo("05-edit-team");
             f.TabbedNotebook1->tab(TForm1::Statistics)->click();
-            choisit(f.lettregrp, QStringLiteral("A"));
+            choisit(f.statisticsPage->lettregrp, QStringLiteral("A"));
             photo("06-statistics");
             f.TabbedNotebook1->tab(TForm1::AboutTheAuthor)->click();
             photo("07-about");
@@ -224,24 +224,24 @@ void TstTournamentPlay::playWholeTournament()
 
         // All group matches are in: the entry page can no longer be chosen.
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-        QCOMPARE(f.mjoues->text(), QStringLiteral("All the matchs have been played."));
-        QCOMPARE(f.matchs_joues->item(48, 1)->text(), QStringLiteral("Team H2"));
+        QCOMPARE(f.playedMatchesPage->mjoues->text(), QStringLiteral("All the matchs have been played."));
+        QCOMPARE(f.playedMatchesPage->matchs_joues->item(48, 1)->text(), QStringLiteral("Team H2"));
         photo("08-played-matchs");
         f.TabbedNotebook1->tab(TForm1::NewResult)->click();
         QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::PlayedMatchs));
 
         f.TabbedNotebook1->tab(TForm1::Classifications)->click();
-        choisit(f.lettre_groupe, QStringLiteral("A"));
+        choisit(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
         const QStringList expectedA = {"Team A1", "Team A2", "Team A4", "Team A3"};
         for (int r = 0; r < 4; ++r)
-            QCOMPARE(f.classement->item(r + 1, 0)->text(), expectedA[r]);
-        QCOMPARE(f.classement->item(1, 2)->text(), QStringLiteral("7"));
-        QCOMPARE(f.classement->item(2, 2)->text(), QStringLiteral("7"));
+            QCOMPARE(f.classificationsPage->classement->item(r + 1, 0)->text(), expectedA[r]);
+        QCOMPARE(f.classificationsPage->classement->item(1, 2)->text(), QStringLiteral("7"));
+        QCOMPARE(f.classificationsPage->classement->item(2, 2)->text(), QStringLiteral("7"));
         photo("09-classifications");
 
         // "Start Stage 2": group A's two places go to the drawing of lots.
         f.TabbedNotebook1->tab(TForm1::Welcome)->click();
-        f.tour2->click();
+        f.welcomePage->tour2->click();
         QVERIFY(!f.isVisible());
         QVERIFY(w.Form3->isVisible());
         QCOMPARE(w.Form3->groupe->text(), QStringLiteral("A"));
@@ -270,16 +270,16 @@ void TstTournamentPlay::playWholeTournament()
         // Round of 16. Match '1' ends level: the penalty dialog; then the
         // score after penalty kicks, with the kicks credited to nobody.
         w.Form2->bouton('1')->click();
-        f.score1->setValue(1);
-        f.score2->setValue(1);
-        ajouteButeur(f.listeq1, f.but1, 0);
-        ajouteButeur(f.listeq2, f.but2, 0);
-        f.valider2->click();
+        f.newResultPage->score1->setValue(1);
+        f.newResultPage->score2->setValue(1);
+        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
+        ajouteButeur(f.newResultPage->listeq2, f.newResultPage->but2, 0);
+        f.newResultPage->valider2->click();
         QVERIFY(w.match_nul->isVisible());
         photo("11-penalties");
         QVERIFY(!w.validation->isVisible());
         w.match_nul->OKBtn->click();
-        f.back->click();
+        f.newResultPage->back->click();
         QVERIFY(w.Form2->isVisible());
         joueTour2(f, '1', 5, 4, 1, 1);
         QVERIFY(w.Form2->isVisible());
@@ -305,12 +305,12 @@ void TstTournamentPlay::playWholeTournament()
 
         // The same pair a second time is refused.
         w.Form2->bouton('A')->click();
-        f.equipe1->setEditText(QStringLiteral("Team A2"));
-        f.equipe2->setEditText(QStringLiteral("Team B2"));
-        f.valider2->click();
+        f.newResultPage->equipe1->setEditText(QStringLiteral("Team A2"));
+        f.newResultPage->equipe2->setEditText(QStringLiteral("Team B2"));
+        f.newResultPage->valider2->click();
         QVERIFY(w.deja_lieu->isVisible());
         w.deja_lieu->CancelBtn->click();
-        f.back->click();
+        f.newResultPage->back->click();
 
         joueTour2(f, 'A', 2, 0);
         joueTour2(f, 'B', 1, 0);
@@ -373,11 +373,11 @@ void TstTournamentPlay::playWholeTournament()
         QVERIFY(!f.tournoi().phase2);
         QVERIFY(f.isVisible());
         QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::Welcome));
-        f.Quitter->click();
+        f.welcomePage->Quitter->click();
         photo("18-exit");
         w.Quitterdlg->hide();
         f.show();
-        f.sauver->click();
+        f.welcomePage->sauver->click();
         QVERIFY(!f.tournoi().modifie);
         QVERIFY(s.plateforme.messages.isEmpty());
     }
@@ -411,28 +411,28 @@ void TstTournamentPlay::playWholeTournament()
     TForm1 &f = s.form;
     Fenetres &w = f.fenetres();
     f.TabbedNotebook1->tab(TForm1::Classifications)->click();
-    choisit(f.lettre_groupe, QStringLiteral("A"));
-    QCOMPARE(f.classement->item(3, 0)->text(), QStringLiteral("Team A4"));
-    choisit(f.lettre_groupe, QStringLiteral("C"));
-    QCOMPARE(f.classement->item(2, 0)->text(), QStringLiteral("Team C2"));
-    QCOMPARE(f.classement->item(2, 4)->text(), QStringLiteral("4"));
+    choisit(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
+    QCOMPARE(f.classificationsPage->classement->item(3, 0)->text(), QStringLiteral("Team A4"));
+    choisit(f.classificationsPage->lettre_groupe, QStringLiteral("C"));
+    QCOMPARE(f.classificationsPage->classement->item(2, 0)->text(), QStringLiteral("Team C2"));
+    QCOMPARE(f.classificationsPage->classement->item(2, 4)->text(), QStringLiteral("4"));
 
     f.TabbedNotebook1->tab(TForm1::Statistics)->click();
-    QCOMPARE(f.buteurs->count(), 4);
-    QCOMPARE(f.buteurs->item(0)->text(), QStringLiteral("Striker E1(Team E1) 11"));
-    QCOMPARE(f.buteurs->item(3)->text(), QStringLiteral("Striker B2(Team B2) 7"));
-    choisit(f.lettregrp, QStringLiteral("E"));
-    QCOMPARE(f.effectif->item(1, 0)->text(), QStringLiteral("Striker E1"));
-    QCOMPARE(f.effectif->item(1, 1)->text(), QStringLiteral("11"));
-    QCOMPARE(f.effectif->item(2, 0)->text(), QString::fromLatin1("Zo\xe9 E1"));
-    QCOMPARE(f.points->value(), 100);
-    QCOMPARE(f.po_pris->text(), QStringLiteral("9"));
-    QCOMPARE(f.po_poss->text(), QStringLiteral("9"));
+    QCOMPARE(f.statisticsPage->buteurs->count(), 4);
+    QCOMPARE(f.statisticsPage->buteurs->item(0)->text(), QStringLiteral("Striker E1(Team E1) 11"));
+    QCOMPARE(f.statisticsPage->buteurs->item(3)->text(), QStringLiteral("Striker B2(Team B2) 7"));
+    choisit(f.statisticsPage->lettregrp, QStringLiteral("E"));
+    QCOMPARE(f.statisticsPage->effectif->item(1, 0)->text(), QStringLiteral("Striker E1"));
+    QCOMPARE(f.statisticsPage->effectif->item(1, 1)->text(), QStringLiteral("11"));
+    QCOMPARE(f.statisticsPage->effectif->item(2, 0)->text(), QString::fromLatin1("Zo\xe9 E1"));
+    QCOMPARE(f.statisticsPage->points->value(), 100);
+    QCOMPARE(f.statisticsPage->po_pris->text(), QStringLiteral("9"));
+    QCOMPARE(f.statisticsPage->po_poss->text(), QStringLiteral("9"));
     // 5 group goals and 6 in four knock-out matches: 11 in 7.
-    QCOMPARE(f.moy_buts->text(), QStringLiteral("1,6"));
+    QCOMPARE(f.statisticsPage->moy_buts->text(), QStringLiteral("1,6"));
 
     f.TabbedNotebook1->tab(TForm1::Welcome)->click();
-    f.tour2->click();
+    f.welcomePage->tour2->click();
     QVERIFY(w.Form2->isVisible());
     QVERIFY(!w.Form3->isVisible());
     QCOMPARE(f.tournoi().champion->name.text(), QStringLiteral("Team F1"));

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+#include "tournament/ui/PageContext.h"
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+struct TGroupe;
+
+// "Classifications": one group's table, chosen by its letter.
+class ClassificationsPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ClassificationsPage(PageContext &ctx, QWidget *parent = nullptr);
+
+    QLabel *fond_classement;
+    QComboBox *lettre_groupe;
+    QTableWidget *classement;
+
+    // Entering the page: no group chosen, the table empty.
+    void entreeClassement();
+    void lettre_groupeChange();
+
+private:
+    void montreClassement(const TGroupe *group);
+
+    PageContext &m_ctx;
+};

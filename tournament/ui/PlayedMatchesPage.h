@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include "tournament/ui/PageContext.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Played Matchs": the recorded group matches, and "Delete" to take one back.
+class PlayedMatchesPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PlayedMatchesPage(PageContext &ctx, QWidget *parent = nullptr);
+
+    QLabel *fond_matchs;
+    QTableWidget *matchs_joues;
+    QLabel *mjoues;
+    QPushButton *efface;  // "Delete": takes the selected match back
+    QLabel *efface_info;  // what the last "Delete" did
+
+    // Fills the table from the recorded matches, none selected.
+    void entreeMatchs();
+    void effaceClick();
+
+private:
+    PageContext &m_ctx;
+};
