@@ -1,4 +1,4 @@
-// tournament.txt on arbitrary bytes, read for the Euro 2020 format: a file
+// tournament.data on arbitrary bytes, read for the Euro 2020 format: a file
 // is refused with its line, or it reads into teams, matches and decisions
 // that the writer turns into the same bytes again, and it ranks without
 // fault.
@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FormatTournament t;
     t.format = format;
     const QByteArray bytes = fuzzBytes(data, size);
-    const FormatFiles::Load r = FormatFiles::decode(t, bytes, QStringLiteral("tournament.txt"));
+    const FormatFiles::Load r = FormatFiles::decode(t, bytes, QStringLiteral("tournament.data"));
     if (!r.ok) {
-        FUZZ_CHECK(r.error.startsWith(QStringLiteral("tournament.txt: ")), "errors name the file");
+        FUZZ_CHECK(r.error.startsWith(QStringLiteral("tournament.data: ")), "errors name the file");
         FUZZ_CHECK(t.groups.empty() && t.groupMatches.empty(), "a refused file leaves nothing");
         return 0;
     }
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray written = FormatFiles::encode(t);
     FormatTournament back;
     back.format = format;
-    FUZZ_CHECK(FormatFiles::decode(back, written, QStringLiteral("tournament.txt")).ok, "what is written reads");
+    FUZZ_CHECK(FormatFiles::decode(back, written, QStringLiteral("tournament.data")).ok, "what is written reads");
     FUZZ_CHECK(FormatFiles::encode(back) == written, "written and read back equal");
     return 0;
 }

@@ -13,7 +13,7 @@
 //   tournament.format  the format file the tournament follows, as written
 //                      (a shipped one or the user's own); its presence says
 //                      the folder holds a tournament of this format
-//   tournament.txt     UTF-8 with LF, one record a line, fields separated by
+//   tournament.data    UTF-8 with LF, one record a line, fields separated by
 //                      one TAB, each record with its exact number of fields:
 //                        trophex-tournament 1
 //                        format   NAME          the format file's name line
@@ -30,7 +30,7 @@
 namespace FormatFiles {
 
 inline constexpr const char *FormatFileName = "tournament.format";
-inline constexpr const char *DataFileName = "tournament.txt";
+inline constexpr const char *DataFileName = "tournament.data";
 
 // 48 teams of 26 players, 104 matches and their decisions are under 64 KB.
 constexpr qint64 MaxDataBytes = 1024 * 1024;
@@ -48,7 +48,7 @@ struct Load
     QString error; // names the file, the line and what was expected
 };
 
-// Reads tournament.format and tournament.txt of dir into t.
+// Reads tournament.format and tournament.data of dir into t.
 Load load(FormatTournament &t, const QString &dir);
 
 // The data file's bytes and their reading; t.format must be set for decode.

@@ -195,6 +195,17 @@ void TestFormatCommands::createAnyFormat()
     QCOMPARE(lines(report.out, QStringLiteral("knockout")).first(), QStringLiteral("knockout\t25\tQuarter-finals\t\t\t\t"));
     QVERIFY(lines(report.out, QStringLiteral("champion")).isEmpty());
 
+    // The example's text is called tournament.txt; created in its own
+    // folder, the tournament's files never take the place of what it read.
+    const QString inPlace = dir.filePath(QStringLiteral("inplace"));
+    QVERIFY(QDir().mkpath(inPlace));
+    const QString input = inPlace + QStringLiteral("/tournament.txt");
+    QVERIFY(write(input, text));
+    QCOMPARE(trophex({QStringLiteral("--create=") + input, QStringLiteral("--format=euro2000"), inPlace}).exitCode, 0);
+    QFile kept(input);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), text);
+
     // A user's own format file is taken wherever a name is.
     const QString own = dir.filePath(QStringLiteral("mini.format"));
     QVERIFY(write(own, "name Mini Cup\ngroups 2\nwin 2\norder goals\nthirds 0\n"
@@ -260,7 +271,7 @@ void TestFormatCommands::classicFolderStaysClassic()
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.err.contains(QStringLiteral("8 groups: the format world1998")), qPrintable(r.err));
     QVERIFY(!QFile::exists(folder + QStringLiteral("/tournament.format")));
-    QVERIFY(!QFile::exists(folder + QStringLiteral("/tournament.txt")));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/tournament.data")));
     const Run report = trophex({QStringLiteral("--report"), folder});
     QCOMPARE(report.exitCode, 0);
     QVERIFY(lines(report.out, QStringLiteral("format")).isEmpty());

@@ -59,7 +59,7 @@ void TestFormatFiles::writtenFilesReadBackEqual()
     QCOMPARE(rankFormat(back).champion, rankFormat(t).champion);
 
     // The data file's records, read without the program's reader.
-    QFile text(dir.filePath(QStringLiteral("tournament.txt")));
+    QFile text(dir.filePath(QStringLiteral("tournament.data")));
     QVERIFY(text.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = text.readAll().split('\n');
     QCOMPARE(lines[0], QByteArray("trophex-tournament\t1"));
@@ -122,9 +122,9 @@ void TestFormatFiles::faultyDataFiles()
     bytes.replace(from, to);
     FormatTournament back;
     back.format = t.format;
-    const FormatFiles::Load r = FormatFiles::decode(back, bytes, QStringLiteral("tournament.txt"));
+    const FormatFiles::Load r = FormatFiles::decode(back, bytes, QStringLiteral("tournament.data"));
     QVERIFY(!r.ok);
-    QVERIFY2(r.error.startsWith(QStringLiteral("tournament.txt: line ")), qPrintable(r.error));
+    QVERIFY2(r.error.startsWith(QStringLiteral("tournament.data: line ")), qPrintable(r.error));
     QVERIFY2(r.error.contains(error), qPrintable(r.error));
     QVERIFY(back.groups.empty());
 }
@@ -143,8 +143,8 @@ void TestFormatFiles::formatAndDataBelongTogether()
 
     // A FIFO where the data file belongs is refused at once, as by every reader.
     QVERIFY(writeBytes(dir.filePath(QStringLiteral("tournament.format")), FormatFile::shippedText(QStringLiteral("euro2020"))));
-    QFile::remove(dir.filePath(QStringLiteral("tournament.txt")));
-    QCOMPARE(::system(qPrintable(QStringLiteral("mkfifo '%1'").arg(dir.filePath(QStringLiteral("tournament.txt"))))), 0);
+    QFile::remove(dir.filePath(QStringLiteral("tournament.data")));
+    QCOMPARE(::system(qPrintable(QStringLiteral("mkfifo '%1'").arg(dir.filePath(QStringLiteral("tournament.data"))))), 0);
     r = FormatFiles::load(t, dir.path());
     QVERIFY(!r.ok);
     QVERIFY2(r.error.contains(QStringLiteral("not a regular file")), qPrintable(r.error));
