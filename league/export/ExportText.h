@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <initializer_list>
 
-#include "league/model/Cp1252.h"
+#include "common/Cp1252.h"
 
 // Line-by-line composition of an exported document. Lines end in CR LF and
 // are stored as Windows-1252 bytes as they come, so that the largest

@@ -1,7 +1,7 @@
 #include "league/export/Exporters.h"
 #include "league/export/ExportText.h"
 
-#include "league/model/Cp1252.h"
+#include "common/Cp1252.h"
 #include "league/model/League.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/RowBands.h"

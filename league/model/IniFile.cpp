@@ -1,8 +1,7 @@
 #include "league/model/IniFile.h"
 
 #include "common/AtomicFile.h"
-
-#include "league/model/Cp1252.h"
+#include "common/Cp1252.h"
 #include "league/model/LeagueError.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "league/model/LeagueFile.h"
 
 #include "common/BoundedFile.h"
-#include "league/model/Cp1252.h"
+#include "common/Cp1252.h"
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueDate.h"

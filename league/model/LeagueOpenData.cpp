@@ -2,10 +2,10 @@
 
 #include "common/AtomicFile.h"
 #include "common/BoundedFile.h"
+#include "common/Cp1252.h"
 #include "common/FootballJson.h"
 #include "common/FootballTxt.h"
 #include "common/FootballTxtLine.h"
-#include "league/model/Cp1252.h"
 #include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
 

@@ -142,52 +142,6 @@ QImage Grafik(const League &league)
     return Grafik(league.teamCount, league.roundCount);
 }
 
-namespace {
-
-int checkedAdd(int a, int b)
-{
-    int r;
-    if (__builtin_add_overflow(a, b, &r))
-        throw LeagueError(QStringLiteral("Integerüberlauf"));
-    return r;
-}
-
-// A team's total row after the matchdays counted so far, ranked by the same
-// rule as the league table: start values and penalty points only in a
-// league that starts after matchday 1.
-StandingsRow totalRow(const League &league, int slot, const StandingsRow &played)
-{
-    StandingsRow t = played;
-    if (league.firstRound > 1) {
-        t.wins = checkedAdd(t.wins, league.startWins[slot]);
-        t.draws = checkedAdd(t.draws, league.startDraws[slot]);
-        t.losses = checkedAdd(t.losses, league.startLosses[slot]);
-        t.goalsFor = checkedAdd(t.goalsFor, league.startGoalsFor[slot]);
-        t.goalsAgainst = checkedAdd(t.goalsAgainst, league.startGoalsAgainst[slot]);
-    }
-    int points;
-    if (__builtin_mul_overflow(t.wins, league.winPoints, &points) || __builtin_add_overflow(points, t.draws, &points)
-        || __builtin_sub_overflow(t.goalsFor, t.goalsAgainst, &t.goalDiff)
-        || (league.firstRound > 1 && __builtin_sub_overflow(points, league.penaltyPoints[slot], &points)))
-        throw LeagueError(QStringLiteral("Integerüberlauf"));
-    t.points = points;
-    return t;
-}
-
-void countResult(StandingsRow &row, int own, int other)
-{
-    if (own > other)
-        row.wins = checkedAdd(row.wins, 1);
-    else if (own == other)
-        row.draws = checkedAdd(row.draws, 1);
-    else
-        row.losses = checkedAdd(row.losses, 1);
-    row.goalsFor = checkedAdd(row.goalsFor, own);
-    row.goalsAgainst = checkedAdd(row.goalsAgainst, other);
-}
-
-} // namespace
-
 void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *picture)
 {
     const int n = league.teamCount;
@@ -219,17 +173,15 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
                 if (!g.counts())
                     continue;
                 if (g.teamA >= 1 && g.teamA <= n)
-                    countResult(curveAcc[g.teamA], g.goalsA, g.goalsB);
+                    Ranking::countResult(curveAcc[g.teamA], g.goalsA, g.goalsB);
                 if (g.teamB >= 1 && g.teamB <= n)
-                    countResult(curveAcc[g.teamB], g.goalsB, g.goalsA);
+                    Ranking::countResult(curveAcc[g.teamB], g.goalsB, g.goalsA);
                 played = played || g.teamA == team || g.teamB == team;
             }
             if (!played)
                 continue;
-            for (int i = 1; i <= n; ++i) {
-                curveRows[i] = totalRow(league, i, curveAcc[i]);
-                curveRows[i].team = i;
-            }
+            for (int i = 1; i <= n; ++i)
+                curveRows[i] = Ranking::totalRow(league, i, curveAcc[i]);
             int position = 1;
             if (direct) {
                 position = Ranking::positionOf(league, curveRows, games, games.endOfRound[m], team);

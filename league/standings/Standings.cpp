@@ -47,18 +47,6 @@ void derive(StandingsRow &row, int winPoints)
     row.points = add(mul(winPoints, row.wins), row.draws);
 }
 
-void countResult(StandingsRow &row, int own, int other)
-{
-    if (own > other)
-        row.wins = add(row.wins, 1);
-    else if (own == other)
-        row.draws = add(row.draws, 1);
-    else
-        row.losses = add(row.losses, 1);
-    row.goalsFor = add(row.goalsFor, own);
-    row.goalsAgainst = add(row.goalsAgainst, other);
-}
-
 // Home and away rows of matchdays firstRound..lastRound, labelled and
 // derived.
 void accumulateHomeAway(const League &league, int lastRound, Standings::Accumulator &home,
@@ -80,9 +68,9 @@ void accumulateHomeAway(const League &league, int lastRound, Standings::Accumula
             const bool homeValid = m.teamA >= 1 && m.teamA <= n;
             const bool awayValid = m.teamB >= 1 && m.teamB <= n;
             if (homeValid)
-                countResult(home[m.teamA], m.goalsA, m.goalsB);
+                Ranking::countResult(home[m.teamA], m.goalsA, m.goalsB);
             if (awayValid)
-                countResult(away[m.teamB], m.goalsB, m.goalsA);
+                Ranking::countResult(away[m.teamB], m.goalsB, m.goalsA);
         }
     }
     for (int i = 1; i <= n; ++i) {
@@ -94,32 +82,55 @@ void accumulateHomeAway(const League &league, int lastRound, Standings::Accumula
 void combineTotal(const League &league, const Standings::Accumulator &home,
                   const Standings::Accumulator &away, Standings::Accumulator &total)
 {
-    // Start values and penalty points stand for games before the first
-    // entered matchday, so they only exist in a league that starts later.
-    const bool startedEarlier = league.firstRound > 1;
     for (int i = 1; i <= league.teamCount; ++i) {
-        StandingsRow &t = total[i];
-        t.team = i;
-        t.name = league.teamNames[i];
-        t.wins = add(home[i].wins, away[i].wins);
-        t.draws = add(home[i].draws, away[i].draws);
-        t.losses = add(home[i].losses, away[i].losses);
-        t.goalsFor = add(home[i].goalsFor, away[i].goalsFor);
-        t.goalsAgainst = add(home[i].goalsAgainst, away[i].goalsAgainst);
-        if (startedEarlier) {
-            t.wins = add(t.wins, league.startWins[i]);
-            t.draws = add(t.draws, league.startDraws[i]);
-            t.losses = add(t.losses, league.startLosses[i]);
-            t.goalsFor = add(t.goalsFor, league.startGoalsFor[i]);
-            t.goalsAgainst = add(t.goalsAgainst, league.startGoalsAgainst[i]);
-        }
-        derive(t, league.winPoints);
-        if (startedEarlier)
-            t.points = sub(t.points, league.penaltyPoints[i]);
+        StandingsRow played;
+        played.wins = add(home[i].wins, away[i].wins);
+        played.draws = add(home[i].draws, away[i].draws);
+        played.losses = add(home[i].losses, away[i].losses);
+        played.goalsFor = add(home[i].goalsFor, away[i].goalsFor);
+        played.goalsAgainst = add(home[i].goalsAgainst, away[i].goalsAgainst);
+        total[i] = Ranking::totalRow(league, i, played);
     }
 }
 
 } // namespace
+
+namespace Ranking {
+
+void countResult(StandingsRow &row, int own, int other)
+{
+    if (own > other)
+        row.wins = add(row.wins, 1);
+    else if (own == other)
+        row.draws = add(row.draws, 1);
+    else
+        row.losses = add(row.losses, 1);
+    row.goalsFor = add(row.goalsFor, own);
+    row.goalsAgainst = add(row.goalsAgainst, other);
+}
+
+StandingsRow totalRow(const League &league, int slot, const StandingsRow &played)
+{
+    // Start values and penalty points stand for games before the first
+    // entered matchday, so they only exist in a league that starts later.
+    const bool startedEarlier = league.firstRound > 1;
+    StandingsRow t = played;
+    t.team = slot;
+    t.name = league.teamNames[slot];
+    if (startedEarlier) {
+        t.wins = add(t.wins, league.startWins[slot]);
+        t.draws = add(t.draws, league.startDraws[slot]);
+        t.losses = add(t.losses, league.startLosses[slot]);
+        t.goalsFor = add(t.goalsFor, league.startGoalsFor[slot]);
+        t.goalsAgainst = add(t.goalsAgainst, league.startGoalsAgainst[slot]);
+    }
+    derive(t, league.winPoints);
+    if (startedEarlier)
+        t.points = sub(t.points, league.penaltyPoints[slot]);
+    return t;
+}
+
+} // namespace Ranking
 
 bool ranksAbove(const StandingsRow &cand, const StandingsRow &row)
 {

@@ -117,6 +117,15 @@ struct Games {
 };
 void collectGames(const League &league, int lastRound, Games &out);
 
+// Counts one result into a team's row: a win, draw or loss and the goals.
+void countResult(StandingsRow &row, int own, int other);
+
+// The total row of slot `slot` from the games it has played: labelled, with
+// the start values and penalty points of a league that starts after
+// matchday 1, and games, points and goal difference derived. The league
+// table and the curves both build their rows this way.
+StandingsRow totalRow(const League &league, int slot, const StandingsRow &played);
+
 // Sorts rows 1..teamCount of `acc` into `table` by the league's rules, the
 // direct comparison reading the first `gameCount` games, and fills `why`
 // when given.

@@ -1,6 +1,6 @@
 #include "league/ui/Cp1252Validator.h"
 
-#include "league/model/Cp1252.h"
+#include "common/Cp1252.h"
 
 QValidator::State Cp1252Validator::validate(QString &input, int &) const
 {

@@ -1165,41 +1165,30 @@ static ExportFormat documentFormat(int filterIndex)
     }
 }
 
+// The window only asks where to write; what is written is the core's
+// export, the same the command line gives.
 void TfrmTN::ExportTabHTML()
 {
-    // The standings are computed before the file dialog, so a cancelled
-    // dialog has still brought them up to date.
+    // The standings are computed before the file dialog, so that a league
+    // whose sums overflow says so before a file name is asked for.
     Standings standings;
     TabBer(m_league, standings);
     if (!m_platform.files->exec(this, m_dlgHtml))
         return;
     const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    QByteArray bytes;
-    switch (format) {
-    case ExportFormat::Rtf:
-        bytes = Exp_tb_RTF(standings, rowBandColor());
-        break;
-    case ExportFormat::Text:
-        bytes = Exp_tb_TXT(standings);
-        break;
-    default:
-        bytes = Exp_tb_HTM(standings, rowBandColor());
-        break;
-    }
-    writeExportFile(m_dlgHtml.fileName, bytes, format);
+    writeExportFile(m_dlgHtml.fileName, exportDocument(ExportDocument::Tables, format, m_league, rowBandColor()),
+                    format);
 }
 
 void TfrmTN::ExportKreuzHTML()
 {
+    // The cross-table window shows what is exported.
     m_frmKreuz->KreuzBer(m_league);
     if (!m_platform.files->exec(this, m_dlgHtml))
         return;
     const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    const CrossGrid &grid = m_frmKreuz->asgKreuz();
-    const QByteArray bytes = format == ExportFormat::Rtf    ? Exp_kt_RTF(grid)
-                             : format == ExportFormat::Text ? Exp_kt_TXT(grid)
-                                                            : Exp_kt_HTM(grid);
-    writeExportFile(m_dlgHtml.fileName, bytes, format);
+    writeExportFile(m_dlgHtml.fileName, exportDocument(ExportDocument::Cross, format, m_league, rowBandColor()),
+                    format);
 }
 
 void TfrmTN::ExportSTHTML()
@@ -1207,10 +1196,8 @@ void TfrmTN::ExportSTHTML()
     if (!m_platform.files->exec(this, m_dlgHtml))
         return;
     const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    const QByteArray bytes = format == ExportFormat::Rtf    ? Exp_st_RTF(m_league)
-                             : format == ExportFormat::Text ? Exp_st_TXT(m_league)
-                                                            : Exp_st_HTM(m_league);
-    writeExportFile(m_dlgHtml.fileName, bytes, format);
+    writeExportFile(m_dlgHtml.fileName,
+                    exportDocument(ExportDocument::Matchdays, format, m_league, rowBandColor()), format);
 }
 
 void TfrmTN::ExportBMP()
@@ -1220,13 +1207,12 @@ void TfrmTN::ExportBMP()
         return;
     if (!m_platform.files->exec(this, m_dlgBMP))
         return;
-    // The curve window draws the picture, and keeps showing that team.
-    m_frmKurve->selectTeam(m_frmExpBMP->selectedTeam());
+    // The curve window draws the same picture, and keeps showing that team.
+    const int team = m_frmExpBMP->selectedTeam();
+    m_frmKurve->selectTeam(team);
     m_frmKurve->KurveBer();
     const ExportFormat format = m_dlgBMP.filterIndex == 2 ? ExportFormat::Gif : ExportFormat::Bmp;
-    const QImage picture = m_frmKurve->picture();
-    const QByteArray bytes = format == ExportFormat::Gif ? Exp_krv_GIF(picture) : Exp_krv_BMP(picture);
-    writeExportFile(m_dlgBMP.fileName, bytes, format);
+    writeExportFile(m_dlgBMP.fileName, exportCurve(team, format, m_league), format);
 }
 
 void TfrmTN::mnuDruckClick()

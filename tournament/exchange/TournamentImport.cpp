@@ -14,7 +14,7 @@
 #include "tournament/group/Ranking.h"
 #include "tournament/group/ResultEntry.h"
 #include "tournament/knockout/Bracket.h"
-#include "tournament/model/Ansi.h"
+#include "common/Cp1252.h"
 #include "tournament/model/NameChecks.h"
 #include "tournament/model/TournamentFiles.h"
 
@@ -585,14 +585,14 @@ ShortName storedName(const QString &text, bool *ok)
     QString out;
     bool good = true;
     for (QChar c : text) {
-        if (Ansi::canEncode(c) && !NameChecks::isControl(c)) {
+        if (Cp1252::canEncode(c) && !NameChecks::isControl(c)) {
             out += c;
             continue;
         }
         QString folded = specialFold(c);
         if (folded.isEmpty()) {
             for (QChar p : QString(c).normalized(QString::NormalizationForm_D))
-                if (p.category() != QChar::Mark_NonSpacing && Ansi::canEncode(p) && !NameChecks::isControl(p))
+                if (p.category() != QChar::Mark_NonSpacing && Cp1252::canEncode(p) && !NameChecks::isControl(p))
                     folded += p;
         }
         if (folded.isEmpty())

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QStringList>
-#include <QtEndian>
 
 #include "tournament/flags/CountryNames.h"
 #include "tournament/flags/SvgPicture.h"
@@ -104,20 +103,6 @@ QString drawable(const QString &word)
     return out;
 }
 
-void putLE16(QByteArray &out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void putLE32(QByteArray &out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
 } // namespace
 
 namespace FlagPicture {
@@ -192,46 +177,6 @@ QImage forTeam(const QString &teamName)
 {
     const QImage flag = countryFlag(CountryNames::builtIn().code(teamName));
     return flag.isNull() ? plainPicture(teamName) : flag;
-}
-
-QByteArray bmp24(const QImage &source)
-{
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const int w = image.width();
-    const int h = image.height();
-    const int rowBytes = (w * 3 + 3) / 4 * 4;
-    const quint32 pixelBytes = quint32(rowBytes) * quint32(h);
-    constexpr quint32 headerBytes = 14 + 40;
-    constexpr quint32 pixelsPerMetre = 2835; // 72 dpi
-
-    QByteArray out;
-    out.reserve(int(headerBytes + pixelBytes));
-    out.append("BM", 2);
-    putLE32(out, headerBytes + pixelBytes);
-    putLE32(out, 0);
-    putLE32(out, headerBytes);
-    putLE32(out, 40);
-    putLE32(out, quint32(w));
-    putLE32(out, quint32(h));
-    putLE16(out, 1);
-    putLE16(out, 24);
-    putLE32(out, 0); // no compression
-    putLE32(out, pixelBytes);
-    putLE32(out, pixelsPerMetre);
-    putLE32(out, pixelsPerMetre);
-    putLE32(out, 0);
-    putLE32(out, 0);
-    // Rows from the bottom up, each pixel blue, green, red.
-    for (int y = h - 1; y >= 0; --y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            out.append(char(qBlue(line[x])));
-            out.append(char(qGreen(line[x])));
-            out.append(char(qRed(line[x])));
-        }
-        out.append(QByteArray(rowBytes - w * 3, '\0'));
-    }
-    return out;
 }
 
 } // namespace FlagPicture

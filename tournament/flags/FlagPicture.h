@@ -31,9 +31,8 @@ QImage forTeam(const QString &teamName);
 // 0-9.
 QString initials(const QString &teamName);
 
-// The image as a Windows bitmap of 24 bits a pixel (BITMAPINFOHEADER, no
-// compression, bottom-up rows padded to four bytes, 72 dpi), the same bytes
-// for the same pixels.
-QByteArray bmp24(const QImage &image);
+// Flag pictures are stored as 24-bit bitmaps (common/gui/Bmp24.h) at
+// 72 dpi, whatever the screen says, so the same flag gives the same file.
+constexpr int kDotsPerMetre = 2835;
 
 } // namespace FlagPicture

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 
 #include "common/AtomicFile.h"
-
+#include "common/gui/Bmp24.h"
 #include "tournament/flags/CountryNames.h"
 #include "tournament/flags/FlagPicture.h"
 #include "tournament/model/NameChecks.h"
@@ -79,7 +79,7 @@ static FileResult writeBytes(const QString &path, const QByteArray &bytes)
 
 QByteArray pictureBytes(const QString &teamName)
 {
-    return FlagPicture::bmp24(FlagPicture::forTeam(teamName));
+    return Bmp24::encode(FlagPicture::forTeam(teamName), FlagPicture::kDotsPerMetre, FlagPicture::kDotsPerMetre);
 }
 
 FileResult writePicture(const QString &path, const QString &teamName)

@@ -1,15 +1,15 @@
 #include "tournament/model/ShortName.h"
 
-#include "tournament/model/Ansi.h"
+#include "common/Cp1252.h"
 
 ShortName ShortName::fromText(const QString &text)
 {
-    return ShortName(Ansi::encode(text));
+    return ShortName(Cp1252::encode(text));
 }
 
 ShortName ShortName::stored(const QString &text)
 {
-    return stored(Ansi::encode(text));
+    return stored(Cp1252::encode(text));
 }
 
 ShortName ShortName::stored(const QByteArray &bytes)
@@ -19,5 +19,5 @@ ShortName ShortName::stored(const QByteArray &bytes)
 
 QString ShortName::text() const
 {
-    return Ansi::decode(m_bytes);
+    return Cp1252::decode(m_bytes);
 }

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringDecoder>
 
-#include "tournament/model/Ansi.h"
+#include "common/Cp1252.h"
 #include "tournament/model/NameChecks.h"
 
 namespace {
@@ -25,10 +25,10 @@ ShortName checkedName(const QString &text, const char *what, int line)
                           .arg(QString::number(line), QLatin1String(what), NameChecks::printable(text),
                                QStringLiteral("%1").arg(int(text[at].unicode()), 4, 16, QLatin1Char('0')).toUpper())};
     for (QChar c : text)
-        if (!Ansi::canEncode(c))
+        if (!Cp1252::canEncode(c))
             throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the character \"%4\", which Windows-1252 cannot hold")
                               .arg(line).arg(QLatin1String(what), text, QString(c))};
-    const QByteArray bytes = Ansi::encode(text);
+    const QByteArray bytes = Cp1252::encode(text);
     if (bytes.size() > ShortName::MaxLength)
         throw Failure{QStringLiteral("line %1: the %2 \"%3\" is %4 bytes long; at most 20 are allowed")
                           .arg(QString::number(line), QLatin1String(what), text, QString::number(bytes.size()))};

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QValidator>
 
-#include "tournament/model/Ansi.h"
+#include "common/Cp1252.h"
 #include "tournament/model/NameChecks.h"
 #include "tournament/model/Tournament.h"
 #include "tournament/model/TournamentFiles.h"
@@ -26,7 +26,7 @@ public:
     using QValidator::QValidator;
     State validate(QString &input, int &) const override
     {
-        return Ansi::canEncode(input) && !NameChecks::hasControl(input) ? Acceptable : Invalid;
+        return Cp1252::canEncode(input) && !NameChecks::hasControl(input) ? Acceptable : Invalid;
     }
 };
 

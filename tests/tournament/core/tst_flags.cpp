@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "common/gui/Bmp24.h"
 #include "tournament/flags/CountryNames.h"
 #include "tournament/flags/FlagPicture.h"
 #include "tournament/flags/SvgPicture.h"
@@ -307,7 +308,7 @@ void TestFlags::bitmapLayout()
     img.fill(qRgb(10, 20, 30));
     img.setPixel(0, 0, qRgb(255, 0, 0));   // top left
     img.setPixel(77, 52, qRgb(0, 0, 255)); // bottom right
-    const QByteArray b = FlagPicture::bmp24(img);
+    const QByteArray b = Bmp24::encode(img, FlagPicture::kDotsPerMetre, FlagPicture::kDotsPerMetre);
 
     // 78 pixels of 3 bytes = 234, padded to 236 a row; 54 bytes of headers.
     QCOMPARE(b.size(), 54 + 236 * 53);

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "tournament/model/Ansi.h"
+#include "common/Cp1252.h"
 #include "tournament/model/Tournament.h"
 #include "tournament_helper.h"
 
@@ -246,19 +246,19 @@ void TestTournamentModel::ansiRoundTripsEveryByte()
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
     bool ok = false;
-    QCOMPARE(Ansi::encode(Ansi::decode(all), &ok), all);
+    QCOMPARE(Cp1252::encode(Cp1252::decode(all), &ok), all);
     QVERIFY(ok);
-    QCOMPARE(Ansi::decode("\x80\x9f\xe9"), QString::fromUtf8("\u20ac\u0178\u00e9"));
-    QCOMPARE(Ansi::encode(QString::fromUtf8("M\u00fcller \u0160imi\u0107")), QByteArray("M\xfcller \x8aimi?"));
+    QCOMPARE(Cp1252::decode("\x80\x9f\xe9"), QString::fromUtf8("\u20ac\u0178\u00e9"));
+    QCOMPARE(Cp1252::encode(QString::fromUtf8("M\u00fcller \u0160imi\u0107")), QByteArray("M\xfcller \x8aimi?"));
 }
 
 void TestTournamentModel::ansiRefusesWhatItCannotHold()
 {
     bool ok = true;
-    Ansi::encode(QString::fromUtf8("\u0141ukasz"), &ok);
+    Cp1252::encode(QString::fromUtf8("\u0141ukasz"), &ok);
     QVERIFY(!ok);
-    QVERIFY(!Ansi::canEncode(QString::fromUtf8("Bili\u0107")));
-    QVERIFY(Ansi::canEncode(QString::fromUtf8("Gar\u00e7on \u20ac")));
+    QVERIFY(!Cp1252::canEncode(QString::fromUtf8("Bili\u0107")));
+    QVERIFY(Cp1252::canEncode(QString::fromUtf8("Gar\u00e7on \u20ac")));
     // Stored names are cut to 20 bytes, counted in the code page.
     QCOMPARE(ShortName::stored(QString::fromUtf8("\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
                                                  "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"))

@@ -3,11 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-// Windows-1252, the code page of league files, old .tn3 files and every
-// export. Table-driven so that it behaves the same on every system: the
-// five bytes that the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90,
-// 0x9D) map to the C1 control of the same value, so all 256 bytes survive a
-// decode/encode round trip.
+// Windows-1252, the code page of league files, old .tn3 files, every league
+// export and the names in the tournament files. Table-driven so that it
+// behaves the same on every system: the five bytes that the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 control of the same
+// value, so all 256 bytes survive a decode/encode round trip.
 namespace Cp1252 {
 
 QString decode(const QByteArray &bytes);

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "league/model/Cp1252.h"
+#include "common/Cp1252.h"
 
 class TestCp1252 : public QObject {
     Q_OBJECT

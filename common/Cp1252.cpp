@@ -1,11 +1,11 @@
-#include "tournament/model/Ansi.h"
+#include "common/Cp1252.h"
 
 #include <array>
 
 namespace {
 
-// Unicode code points of bytes 0x80..0x9F; every other byte equals its
-// Latin-1 code point.
+// Unicode code points of bytes 0x80..0x9F; the rest of the code page equals
+// Latin-1.
 constexpr std::array<char16_t, 32> kHigh = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
@@ -13,7 +13,8 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-int byteFor(char16_t u)
+// Returns the byte for a character, or -1 when the code page has none.
+int toByte(char16_t u)
 {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return u;
@@ -25,7 +26,7 @@ int byteFor(char16_t u)
 
 } // namespace
 
-namespace Ansi {
+namespace Cp1252 {
 
 QString decode(const QByteArray &bytes)
 {
@@ -38,25 +39,47 @@ QString decode(const QByteArray &bytes)
     return out;
 }
 
+namespace {
+
+// One byte per UTF-16 unit, written in place: exported documents of a few
+// hundred kilobytes go through here line by line.
+bool encodeInto(char *dst, QStringView text)
+{
+    const char16_t *src = text.utf16();
+    bool all = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = toByte(src[i]);
+        if (b < 0) {
+            all = false;
+            dst[i] = '?';
+        } else {
+            dst[i] = static_cast<char>(b);
+        }
+    }
+    return all;
+}
+
+} // namespace
+
 QByteArray encode(const QString &text, bool *ok)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    bool all = true;
-    for (QChar c : text) {
-        const int b = byteFor(c.unicode());
-        if (b < 0)
-            all = false;
-        out.append(b < 0 ? '?' : static_cast<char>(b));
-    }
+    QByteArray out(text.size(), Qt::Uninitialized);
+    const bool all = encodeInto(out.data(), text);
     if (ok)
         *ok = all;
     return out;
 }
 
+void appendEncoded(QByteArray &out, QStringView text)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    encodeInto(out.data() + at, text);
+}
+
 bool canEncode(QChar c)
 {
-    return byteFor(c.unicode()) >= 0;
+    return toByte(c.unicode()) >= 0;
 }
 
 bool canEncode(const QString &text)
@@ -67,4 +90,4 @@ bool canEncode(const QString &text)
     return true;
 }
 
-} // namespace Ansi
+} // namespace Cp1252
