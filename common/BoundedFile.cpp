@@ -120,13 +120,6 @@ QString BoundedFile::limitText(qint64 maxBytes)
     return QStringLiteral("%1 bytes").arg(maxBytes);
 }
 
-QString BoundedFile::limitTextGerman(qint64 maxBytes)
-{
-    if (maxBytes >= kMiB && maxBytes % kMiB == 0)
-        return QStringLiteral("%1 MB").arg(maxBytes / kMiB);
-    return QStringLiteral("%1 Bytes").arg(maxBytes);
-}
-
 QString BoundedFile::reason(const Result &r, qint64 maxBytes)
 {
     switch (r.status) {
@@ -143,24 +136,4 @@ QString BoundedFile::reason(const Result &r, qint64 maxBytes)
         break;
     }
     return QString::fromLocal8Bit(std::strerror(r.systemError));
-}
-
-QString BoundedFile::reasonGerman(const Result &r, qint64 maxBytes)
-{
-    switch (r.status) {
-    case Status::Ok:
-        return QString();
-    case Status::Missing:
-        return QStringLiteral("Datei nicht gefunden");
-    case Status::NotRegular:
-        return QStringLiteral("keine gewöhnliche Datei");
-    case Status::TooLarge:
-        return QStringLiteral("größer als %1").arg(limitTextGerman(maxBytes));
-    case Status::OpenFailed:
-        return r.systemError == EACCES || r.systemError == EPERM ? QStringLiteral("Dateizugriff verweigert")
-                                                                 : QStringLiteral("E/A-Fehler %1").arg(r.systemError);
-    case Status::ReadFailed:
-        break;
-    }
-    return QStringLiteral("E/A-Fehler %1").arg(r.systemError);
 }

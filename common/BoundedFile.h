@@ -37,12 +37,9 @@ public:
     // A short English reason for a failed result ("not a regular file",
     // "larger than 4 MB", the system's text for an open failure).
     static QString reason(const Result &r, qint64 maxBytes);
-    // The same in German, for the league program's messages.
-    static QString reasonGerman(const Result &r, qint64 maxBytes);
 
     // "4 MB", "2,848 bytes": a limit as the messages and the README give it.
     static QString limitText(qint64 maxBytes);
-    static QString limitTextGerman(qint64 maxBytes);
 
     static constexpr qint64 kMiB = 1024 * 1024;
 };

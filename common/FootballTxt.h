@@ -156,7 +156,6 @@ struct Issue {
 
 // The problem in words, without the line.
 QString message(const Issue &issue);
-QString messageGerman(const Issue &issue);
 // "line 12: score not understood: 2-"
 QString lineMessage(const Issue &issue);
 

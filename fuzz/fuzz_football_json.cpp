@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "common/FootballJson.h"
+#include "league/model/ReadFaults.h"
 
 using namespace FootballTxt;
 
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ReadResult r = FootballJson::read(bytes);
     if (!r.ok) {
         FUZZ_CHECK(r.error.line >= 0 && r.error.line <= int(bytes.count('\n')) + 1, "faults name a line of the file");
-        FUZZ_CHECK(!message(r.error).isEmpty() && !messageGerman(r.error).isEmpty(), "faults have a text");
+        FUZZ_CHECK(!message(r.error).isEmpty() && !ReadFaults::problem(r.error).isEmpty(), "faults have a text");
         return 0;
     }
     FUZZ_CHECK(r.document.stages.size() == 1, "one stage");

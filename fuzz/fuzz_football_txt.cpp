@@ -4,6 +4,7 @@
 #include "FuzzCheck.h"
 
 #include "common/FootballTxt.h"
+#include "league/model/ReadFaults.h"
 
 using namespace FootballTxt;
 
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ReadResult r = read(bytes);
     if (!r.ok) {
         FUZZ_CHECK(r.error.line >= 0 && r.error.line <= lines, "faults name a line of the text");
-        FUZZ_CHECK(!message(r.error).isEmpty() && !messageGerman(r.error).isEmpty(), "faults have a text");
+        FUZZ_CHECK(!message(r.error).isEmpty() && !ReadFaults::problem(r.error).isEmpty(), "faults have a text");
     } else {
         const Document &doc = r.document;
         FUZZ_CHECK(!doc.stages.isEmpty(), "a document has a stage");

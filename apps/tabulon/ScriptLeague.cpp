@@ -4,6 +4,7 @@
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
+#include "league/model/ReadFaults.h"
 #include "league/model/LeagueFile.h"
 #include "league/model/LeagueOpen.h"
 
@@ -58,7 +59,7 @@ LeagueOpen::Opened openScriptLeague(const QString &path)
     // The Football readers hold their files to their own limits.
     const BoundedFile::Result probe = BoundedFile::examine(path, limit);
     if (probe.status == BoundedFile::Status::NotRegular || probe.status == BoundedFile::Status::TooLarge)
-        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(probe, limit)));
+        throw LeagueError(LeagueError::cannotOpen(path, ReadFaults::reason(probe, limit)));
     if (!probe.ok())
         throw LeagueError(LeagueError::cannotOpen(path));
     return LeagueOpen::open(path, QCoreApplication::applicationDirPath() + QLatin1Char('/'));

@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/Cp1252.h"
 #include "league/model/LeagueError.h"
+#include "league/model/ReadFaults.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -99,7 +100,7 @@ QString IniFile::refusalMessage() const
         return QString();
     BoundedFile::Result r;
     r.status = m_status;
-    return LeagueError::cannotOpen(m_path, BoundedFile::reasonGerman(r, kMaxFileBytes));
+    return LeagueError::cannotOpen(m_path, ReadFaults::reason(r, kMaxFileBytes));
 }
 
 bool IniFile::splitEntry(const QString &line, QString *key, QString *value)

@@ -6,6 +6,7 @@
 #include "league/model/League.h"
 #include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
+#include "league/model/ReadFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -339,7 +340,7 @@ void OldDatei(League &l)
         throw LeagueError(LeagueError::accessDenied());
     case BoundedFile::Status::NotRegular:
     case BoundedFile::Status::TooLarge:
-        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(r, LeagueFile::kMaxTn3Bytes)));
+        throw LeagueError(LeagueError::cannotOpen(path, ReadFaults::reason(r, LeagueFile::kMaxTn3Bytes)));
     case BoundedFile::Status::ReadFailed:
         throw LeagueError(LeagueError::ioError(100));
     }

@@ -8,6 +8,7 @@
 #include "common/FootballTxtLine.h"
 #include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
+#include "league/model/ReadFaults.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -225,7 +226,7 @@ Imported fromDocument(const Document &doc, const QString &fileName)
     }
     for (const Issue &w : doc.warnings)
         if (w.problem == Problem::DateWithoutYear)
-            skipped.append({w.line, QStringLiteral("Zeile %1: %2").arg(w.line).arg(FootballTxt::messageGerman(w))});
+            skipped.append({w.line, QStringLiteral("Zeile %1: %2").arg(w.line).arg(ReadFaults::problem(w))});
     std::stable_sort(skipped.begin(), skipped.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &s : skipped)
@@ -307,7 +308,7 @@ Imported importBytes(const QByteArray &bytes, Format format, const QString &file
 {
     const ReadResult r = format == Format::Json ? FootballJson::read(bytes) : FootballTxt::read(bytes);
     if (!r.ok)
-        refuse(fileName, r.error.line, FootballTxt::messageGerman(r.error));
+        refuse(fileName, r.error.line, ReadFaults::problem(r.error));
     return fromDocument(r.document, fileName);
 }
 
@@ -320,7 +321,7 @@ Imported importFile(const QString &path, Format format)
     if (file.status == BoundedFile::Status::Missing)
         throw LeagueError(LeagueError::cannotOpen(path));
     if (!file.ok())
-        throw LeagueError(LeagueError::cannotOpen(path, BoundedFile::reasonGerman(file, limit)));
+        throw LeagueError(LeagueError::cannotOpen(path, ReadFaults::reason(file, limit)));
     return importBytes(file.bytes, format, path);
 }
 
