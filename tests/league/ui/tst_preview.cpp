@@ -126,17 +126,42 @@ void TestPreview::layoutAndCaptions()
     QCOMPARE(f.seCopies->maximum(), 99);
     QCOMPARE(f.seCopies->value(), 1);
     QCOMPARE(f.ZoomList->currentText(), QStringLiteral("25%"));
-    QCOMPARE(f.ZoomList->count(), 11);
-    QCOMPARE(f.ZoomList->itemText(8), QStringLiteral("ganze Breite"));
-    QCOMPARE(f.ZoomList->itemText(9), QStringLiteral("ganze Höhe"));
-    QCOMPARE(f.ZoomList->itemText(10), QStringLiteral("ganze Seite"));
+    QStringList entries;
+    for (int i = 0; i < f.ZoomList->count(); ++i)
+        entries << f.ZoomList->itemText(i);
+    QCOMPARE(entries, (QStringList{QStringLiteral("200%"), QStringLiteral("175%"), QStringLiteral("150%"),
+                                   QStringLiteral("125%"), QStringLiteral("100%"), QStringLiteral("75%"),
+                                   QStringLiteral("50%"), QStringLiteral("25%"), QStringLiteral("ganze Breite"),
+                                   QStringLiteral("ganze Höhe"), QStringLiteral("ganze Seite")}));
     QCOMPARE(f.ZoomTimer->interval(), 50);
     QVERIFY(!f.ZoomTimer->isActive());
     QCOMPARE(f.btnPrevPage->size(), QSize(25, 25));
+    QCOMPARE(f.btnNextPage->size(), QSize(25, 25));
     QCOMPARE(f.Prn->zoom(), 25);
-    // Every control stays inside the window.
+
+    // The labels the window shows beside its fields.
+    QStringList labels;
+    for (QLabel *l : f.findChildren<QLabel *>())
+        labels << l->text();
+    for (const char *text : {"Anzahl der", "Kopien", "Zoomfaktor:", "Seite:"})
+        QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
+
+    // Every control stays inside the window, right of the page view, and
+    // no two controls cover each other.
+    QList<QWidget *> controls;
     for (QWidget *w : f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(&f))
+            controls << w;
+    QVERIFY(controls.size() >= 10);
+    for (QWidget *w : controls) {
         QVERIFY2(f.rect().contains(w->geometry()), qPrintable(w->objectName()));
+        if (w != f.Prn)
+            QVERIFY2(w->geometry().left() > f.Prn->geometry().right(), qPrintable(w->objectName()));
+        for (QWidget *other : controls)
+            if (other != w)
+                QVERIFY2(!w->geometry().intersects(other->geometry()),
+                         qPrintable(w->objectName() + QStringLiteral(" / ") + other->objectName()));
+    }
 }
 
 void TestPreview::pagingThroughThreePages()

@@ -131,8 +131,11 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
     QVERIFY(!f.isEnabled());
     QCOMPARE(about.windowTitle(), QStringLiteral("Welcome !"));
 
-    // A click on the disabled window does nothing.
+    // A click on the disabled window does nothing: "Reset All" asks no
+    // question (the same click on the enabled window does, below).
+    s.plateforme.reponse.clear();
     QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
+    QVERIFY(s.plateforme.questions.isEmpty());
     QVERIFY(!f.tournoi().modifie);
 
     for (int tick = 1; tick <= 6; ++tick) {
@@ -150,6 +153,12 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
     QVERIFY(!f.Timer1->isActive());
     QVERIFY(f.isEnabled());
     QVERIFY(s.plateforme.messages.isEmpty());
+
+    // Once the box is gone the same click reaches the button; Escape
+    // declines the reset.
+    QTest::mouseClick(f.initialiser, Qt::LeftButton);
+    QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Reset All ?")});
+    QVERIFY(!f.tournoi().modifie);
 }
 
 void TstShell::missingGroupFileStopsTheStart()
