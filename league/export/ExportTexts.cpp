@@ -4,18 +4,6 @@
 #include "common/Cp1252.h"
 #include "league/model/League.h"
 
-// Shown after the program title in every document and on the curve
-// picture, and on the line below it.
-QString ExportTexts::credit()
-{
-    return QStringLiteral(" - die Ligaverwaltung");
-}
-
-QString ExportTexts::contact()
-{
-    return QStringLiteral("Tabellen, Kreuztabellen, Spieltage und Fieberkurven für jede Liga");
-}
-
 bool ExportHelpers::roundUsed(const League &league, int round)
 {
     for (int k = 1; k <= league.rowCount(); ++k) {

@@ -61,10 +61,3 @@ QByteArray exportCurve(int team, ExportFormat format, const League &league);
 // system's error number) for HTML and text, "Kann Datei %s nicht erstellen"
 // for RTF, pictures and the calendar.
 void writeExportFile(const QString &fileName, const QByteArray &bytes, ExportFormat format);
-
-// The texts the documents and the curve picture carry after the program
-// title and on their contact line.
-namespace ExportTexts {
-QString credit();
-QString contact();
-} // namespace ExportTexts

@@ -3,6 +3,7 @@
 
 using namespace ExportHelpers;
 
+#include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/RowBands.h"
@@ -54,8 +55,8 @@ void pageStart(ExportText &t, const QString &title, const QString &heading, bool
         t.line(0, QStringLiteral(R"(<A NAME="Top">)"));
     t.line(0, QStringLiteral("<CENTER>"));
     t.line(0, QStringLiteral(R"(<TABLE BGCOLOR="#E3FFE3" BORDER=1 WIDTH=100%><TR><TD NOWRAP ALIGN="CENTER">)"));
-    t.line(2, QStringLiteral("<FONT SIZE=2><B>") + app + esc(ExportTexts::credit()) + QStringLiteral("</B>"));
-    t.line(2, QStringLiteral("<BR>") + esc(ExportTexts::contact()) + QStringLiteral("</FONT>"));
+    t.line(2, QStringLiteral("<FONT SIZE=2><B>") + app + esc(FooterTexts::credit()) + QStringLiteral("</B>"));
+    t.line(2, QStringLiteral("<BR>") + esc(FooterTexts::contact()) + QStringLiteral("</FONT>"));
     t.line(0, QStringLiteral("</TD></TR></TABLE>"));
     t.line(0, QStringLiteral("<P><FONT SIZE=5><B><I>") + heading + QStringLiteral("</I></B></FONT>"));
 }

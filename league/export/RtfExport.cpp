@@ -2,6 +2,7 @@
 #include "league/export/ExportText.h"
 
 #include "common/Cp1252.h"
+#include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/RowBands.h"
@@ -70,8 +71,8 @@ public:
 
     void header(const QString &title)
     {
-        paragraph(QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit(), kHeaderTitle);
-        paragraph(ExportTexts::contact(), kHeaderPlain);
+        paragraph(QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit(), kHeaderTitle);
+        paragraph(FooterTexts::contact(), kHeaderPlain);
         paragraph(QString(), kHeaderPlain);
         paragraph(title, kDocumentTitle);
     }

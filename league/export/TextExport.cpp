@@ -1,6 +1,7 @@
 #include "league/export/Exporters.h"
 #include "league/export/ExportText.h"
 
+#include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/Standings.h"
@@ -47,9 +48,9 @@ QString rule(int n)
 void header(ExportText &t, const QString &titleLine)
 {
     t.line(rule(77));
-    t.line(QString(16, QLatin1Char(' ')) + QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
+    t.line(QString(16, QLatin1Char(' ')) + QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit());
     t.line(rule(77));
-    t.line(ExportTexts::contact());
+    t.line(FooterTexts::contact());
     t.line(rule(77));
     t.line();
     t.line(titleLine);

@@ -1,6 +1,6 @@
 #include "league/print/PrintJobs.h"
 
-#include "league/export/Exporters.h"
+#include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/print/TPageWriter.h"
 #include "league/standings/CrossTable.h"
@@ -104,12 +104,12 @@ LeaguePrintJobs::LeaguePrintJobs(const League &league, const RowBandColors &rowB
 
 QString LeaguePrintJobs::titleLine()
 {
-    return QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit();
+    return QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit();
 }
 
 QString LeaguePrintJobs::contactLine()
 {
-    return ExportTexts::contact();
+    return FooterTexts::contact();
 }
 
 QColor LeaguePrintJobs::rowTextColor(const QColor &band)

@@ -1,6 +1,6 @@
 #include "league/standings/FeverCurve.h"
 
-#include "league/export/Exporters.h"
+#include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/standings/Standings.h"
@@ -107,9 +107,9 @@ QImage Grafik(int teams, int rounds)
 
     p.setPen(kRed);
     ascent = useFont(p, chartFont(7, true));
-    textAt(p, ascent, 120 + dx / 2, 275 + dy, QString::fromLatin1(League::kProgramTitle) + ExportTexts::credit());
+    textAt(p, ascent, 120 + dx / 2, 275 + dy, QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit());
     ascent = useFont(p, chartFont(7, false));
-    textAt(p, ascent, 60 + dx / 2, 286 + dy, ExportTexts::contact());
+    textAt(p, ascent, 60 + dx / 2, 286 + dy, FooterTexts::contact());
 
     p.setPen(Qt::black);
     for (int r = 1; r <= positions; ++r) {

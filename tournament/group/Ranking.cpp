@@ -89,3 +89,11 @@ std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGrou
     }
     return qualifiers;
 }
+
+FileResult charge_qualifies(Tournament &t, const QString &dir)
+{
+    const QualifierFileLoad load = loadQualifierFile(t, dir);
+    if (!load.fromFile)
+        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
+    return load.result;
+}

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "tournament/model/Tournament.h"
+#include "tournament/model/TournamentFiles.h"
 
 // True when team a stays ahead of team b: points, goal difference, goals
 // for, then their mutual match (a stays ahead without one or on a draw).
@@ -20,3 +21,8 @@ bool ex_aequo(const MatchList &matches, const TEquipe *a, const TEquipe *b);
 // only lots can decide stays empty.
 std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGroupe> &groups,
                                                          const MatchList &matches);
+
+// Fills the qualifier slots from qualif.dat, or with calcule_qualifies when
+// there is no qualifier file to read; an unreadable file is reported all the
+// same.
+FileResult charge_qualifies(Tournament &t, const QString &dir);

@@ -9,7 +9,6 @@
 #include "common/AtomicFile.h"
 #include "common/BoundedFile.h"
 #include "tournament/model/FolderCommit.h"
-#include "tournament/group/Ranking.h"
 
 namespace {
 
@@ -288,31 +287,28 @@ FileResult charge_tour2(Tournament &t, const QString &dir)
     return loadMatchFile(t.liste_tour2, path, bytes);
 }
 
-FileResult charge_qualifies(Tournament &t, const QString &dir)
+QualifierFileLoad loadQualifierFile(Tournament &t, const QString &dir)
 {
     const QString path = pathIn(dir, QString::fromLatin1(QualifiersFile));
     QByteArray bytes;
     const BoundedFile::Result found = BoundedFile::examine(path, QualifiersFileBytes);
-    if (found.status == BoundedFile::Status::Missing || found.status == BoundedFile::Status::OpenFailed) {
-        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-        return {};
-    }
+    if (found.status == BoundedFile::Status::Missing || found.status == BoundedFile::Status::OpenFailed)
+        return {{}, false};
     // Something stands in the file's place that a drawing of lots never
-    // writes (a FIFO, a device, a file far too large): the slots come from
-    // the rankings, and the user learns why.
+    // writes (a FIFO, a device, a file far too large): there is no qualifier
+    // file to read, and the user learns why.
     QString error;
-    if (!readFile(path, QualifiersFileBytes, &bytes, &error)) {
-        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-        return FileResult::failure(error);
-    }
+    if (!readFile(path, QualifiersFileBytes, &bytes, &error))
+        return {FileResult::failure(error), false};
     t.vide_qualifies();
     for (int i = 0; i < kQualifierCount; ++i) {
         if ((i + 1) * QualifierRecordSize > bytes.size())
-            return FileResult::failure(QStringLiteral("Cannot read %1: the file is shorter than 16 records").arg(path));
+            return {FileResult::failure(QStringLiteral("Cannot read %1: the file is shorter than 16 records").arg(path)),
+                    true};
         const ShortName name = getName(bytes.constData() + QualifierRecordSize * i);
         t.qualifies[i] = name.isEmpty() ? nullptr : t.cherche_equipe(name);
     }
-    return {};
+    return {{}, true};
 }
 
 FileResult sauve_groupes(const Tournament &t, const QString &dir)

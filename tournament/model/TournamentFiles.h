@@ -75,8 +75,16 @@ FileResult charge_matchs(Tournament &t, const QString &dir);
 // Loads tour2.dat; a missing file leaves the list empty.
 FileResult charge_tour2(Tournament &t, const QString &dir);
 // Fills the qualifier slots from qualif.dat (a name that is in no group
-// leaves its slot empty), or with calcule_qualifies when it cannot be opened.
-FileResult charge_qualifies(Tournament &t, const QString &dir);
+// leaves its slot empty). fromFile is false when there is no qualifier file
+// to read (none, or none that can be opened, or something in its place that
+// a drawing of lots never writes): the slots are left as they were, for the
+// caller to derive from the rankings (charge_qualifies in group/Ranking.h).
+struct QualifierFileLoad
+{
+    FileResult result;
+    bool fromFile = true;
+};
+QualifierFileLoad loadQualifierFile(Tournament &t, const QString &dir);
 
 // Loads buteurs.dat; a missing or unreadable file leaves the list empty,
 // since the matches and goals stand without it.

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include "tournament/group/Ranking.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/knockout/Corrections.h"
 #include "tournament/model/TournamentFiles.h"

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "league/export/Exporters.h"
+#include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/Standings.h"
@@ -76,7 +77,7 @@ void TestExportText::tablesDocumentShape()
     const QList<QByteArray> lines = linesOf(Exp_tb_TXT(handMadeTables()));
     QCOMPARE(lines.size(), 7 + 1 + 22 + 1 + 22 + 1 + 22);
     QCOMPARE(lines[0], dashes(77));
-    QCOMPARE(lines[1], spaces(16) + "Tabulon '98" + ExportTexts::credit().toLatin1());
+    QCOMPARE(lines[1], spaces(16) + "Tabulon '98" + FooterTexts::credit().toLatin1());
     QCOMPARE(lines[2], dashes(77));
     QCOMPARE(lines[4], dashes(77));
     QCOMPARE(lines[5], QByteArray());
@@ -221,7 +222,7 @@ void TestExportText::emptyLeagueMatchdaysHoldHeaderOnly()
 {
     const League l;
     const QByteArray doc = Exp_st_TXT(l);
-    const QByteArray expected = dashes(77) + "\r\n" + spaces(16) + "Tabulon '98" + ExportTexts::credit().toLatin1()
+    const QByteArray expected = dashes(77) + "\r\n" + spaces(16) + "Tabulon '98" + FooterTexts::credit().toLatin1()
         + "\r\n" + dashes(77) + "\r\n" + "Tabellen, Kreuztabellen, Spieltage und Fieberkurven f\xfcr jede Liga\r\n"
         + dashes(77) + "\r\n\r\n" + spaces(28) + "Spieltage\r\n";
     QCOMPARE(doc, expected);
