@@ -1167,37 +1167,34 @@ static ExportFormat documentFormat(int filterIndex)
 
 // The window only asks where to write; what is written is the core's
 // export, the same the command line gives.
+static void askAndExport(QWidget *parent, FileDialogSeam &files, FileDialogState &dialog, ExportDocument document,
+                         const League &league, const RowBandColors &rowBandColor)
+{
+    if (!files.exec(parent, dialog))
+        return;
+    const ExportFormat format = documentFormat(dialog.filterIndex);
+    writeExportFile(dialog.fileName, exportDocument(document, format, league, rowBandColor), format);
+}
+
 void TfrmTN::ExportTabHTML()
 {
     // The standings are computed before the file dialog, so that a league
     // whose sums overflow says so before a file name is asked for.
     Standings standings;
     TabBer(m_league, standings);
-    if (!m_platform.files->exec(this, m_dlgHtml))
-        return;
-    const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    writeExportFile(m_dlgHtml.fileName, exportDocument(ExportDocument::Tables, format, m_league, rowBandColor()),
-                    format);
+    askAndExport(this, *m_platform.files, m_dlgHtml, ExportDocument::Tables, m_league, rowBandColor());
 }
 
 void TfrmTN::ExportKreuzHTML()
 {
     // The cross-table window shows what is exported.
     m_frmKreuz->KreuzBer(m_league);
-    if (!m_platform.files->exec(this, m_dlgHtml))
-        return;
-    const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    writeExportFile(m_dlgHtml.fileName, exportDocument(ExportDocument::Cross, format, m_league, rowBandColor()),
-                    format);
+    askAndExport(this, *m_platform.files, m_dlgHtml, ExportDocument::Cross, m_league, rowBandColor());
 }
 
 void TfrmTN::ExportSTHTML()
 {
-    if (!m_platform.files->exec(this, m_dlgHtml))
-        return;
-    const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    writeExportFile(m_dlgHtml.fileName,
-                    exportDocument(ExportDocument::Matchdays, format, m_league, rowBandColor()), format);
+    askAndExport(this, *m_platform.files, m_dlgHtml, ExportDocument::Matchdays, m_league, rowBandColor());
 }
 
 void TfrmTN::ExportBMP()
