@@ -156,7 +156,7 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
 
     // Once the box is gone the same click reaches the button; Escape
     // declines the reset.
-    QTest::mouseClick(f.initialiser, Qt::LeftButton);
+    QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
     QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Reset All ?")});
     QVERIFY(!f.tournoi().modifie);
 }
