@@ -36,6 +36,12 @@ int runExport(const QString &file, const QString &dir)
         }
     charge_buteurs(t, dir);
     const TournamentExport::Result text = TournamentExport::write(t);
+    return writeExportText(file, text);
+}
+
+int writeExportText(const QString &file, const TournamentExport::Result &text)
+{
+    QTextStream err(stderr);
     if (!text.ok) {
         err << "trophex: " << text.error << "\n";
         return 1;

@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "apps/trophex/CreateCommand.h"
+#include "apps/trophex/ExportCommand.h"
 #include "apps/trophex/ImportCommand.h"
 #include "common/AtomicFile.h"
 #include "common/BoundedFile.h"
@@ -207,16 +208,7 @@ int runExportFormat(const QString &file, const QString &dir)
         return 1;
     }
     const TournamentExport::Result text = FormatExport::write(t);
-    if (!text.ok) {
-        err << "trophex: " << text.error << "\n";
-        return 1;
-    }
-    const AtomicFile::Result w = AtomicFile::write(file, text.bytes);
-    if (!w.ok()) {
-        err << "trophex: cannot write " << file << ": " << AtomicFile::reason(w) << "\n";
-        return 1;
-    }
-    return 0;
+    return writeExportText(file, text);
 }
 
 int runReportFormat(const QString &dir)
