@@ -4,10 +4,10 @@
 // count).
 // Run: bench_league --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 #include "league/export/Exporters.h"
-#include "league/fixtures/FixtureGenerator.h"
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
+#include "league/schedule/FixtureGenerator.h"
 #include "league/standings/CrossTable.h"
 #include "league/standings/FeverCurve.h"
 #include "league/standings/RowBands.h"

@@ -1,8 +1,8 @@
 // Fixture list generation for the largest league.
 // Run: bench_league_fixtures --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
-#include "league/fixtures/FixtureGenerator.h"
-#include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
+#include "league/schedule/FixtureGenerator.h"
+#include "league/schedule/LeagueFixtures.h"
 
 #include <benchmark/benchmark.h>
 

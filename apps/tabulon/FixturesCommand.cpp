@@ -2,13 +2,13 @@
 
 #include "apps/tabulon/ScriptLeague.h"
 
-#include "league/fixtures/FixtureGenerator.h"
-#include "league/fixtures/FixtureRedraw.h"
-#include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
 #include "league/model/LeagueOpen.h"
+#include "league/schedule/FixtureGenerator.h"
+#include "league/schedule/FixtureRedraw.h"
+#include "league/schedule/LeagueFixtures.h"
 
 #include <QCoreApplication>
 #include <QDate>

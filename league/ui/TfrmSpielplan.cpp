@@ -1,10 +1,10 @@
 #include "league/ui/TfrmSpielplan.h"
 
-#include "league/fixtures/FixtureGenerator.h"
-#include "league/fixtures/FixtureRedraw.h"
-#include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
 #include "league/model/LeagueDate.h"
+#include "league/schedule/FixtureGenerator.h"
+#include "league/schedule/FixtureRedraw.h"
+#include "league/schedule/LeagueFixtures.h"
 #include "league/ui/FormUtil.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // A new draw around the matchdays already played: whatever was played
 // stays, and each half of the season still has every pair meet once.
-#include "league/fixtures/FixtureGenerator.h"
-#include "league/fixtures/FixtureRedraw.h"
-#include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
+#include "league/schedule/FixtureGenerator.h"
+#include "league/schedule/FixtureRedraw.h"
+#include "league/schedule/LeagueFixtures.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "league/fixtures/FixtureGenerator.h"
+#include "league/schedule/FixtureGenerator.h"
 
 #include <map>
 #include <set>

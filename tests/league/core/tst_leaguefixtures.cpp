@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "league/fixtures/FixtureGenerator.h"
-#include "league/fixtures/LeagueFixtures.h"
 #include "league/model/League.h"
+#include "league/schedule/FixtureGenerator.h"
+#include "league/schedule/LeagueFixtures.h"
 
 #include <set>
 

@@ -1,5 +1,5 @@
-#include "league/fixtures/FixtureGenerator.h"
 #include "league/model/League.h"
+#include "league/schedule/FixtureGenerator.h"
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmHilfe.h"
 #include "league/ui/TfrmSpielplan.h"

@@ -1,7 +1,7 @@
 // Faults a week of everyday use found in the league window, each driven
 // the way it was met: by keys and clicks.
-#include "league/fixtures/FixtureGenerator.h"
-#include "league/fixtures/LeagueFixtures.h"
+#include "league/schedule/FixtureGenerator.h"
+#include "league/schedule/LeagueFixtures.h"
 #include "league/model/League.h"
 #include "league/standings/Standings.h"
 #include "league/ui/ScriptedPlatform.h"
