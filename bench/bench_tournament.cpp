@@ -14,7 +14,7 @@ const QString kExample = QStringLiteral(SOURCE_DIR "/examples/tournament");
 
 void loadExample(Tournament &t)
 {
-    if (!charge_groupes(t, kExample))
+    if (!loadGroups(t, kExample))
         std::abort();
 }
 
@@ -35,7 +35,7 @@ void playGroupStage(Tournament &t)
                     e.scorers1 << teams[a]->squad[(n + i) % 23].name.text();
                 for (int i = 0; i < e.score2; ++i)
                     e.scorers2 << teams[b]->squad[(n + i) % 23].name.text();
-                if (verifie_groupe(t, e) != EntryAnswer::Confirm || !enregistre_match_groupe(t, e, false, {}).ok)
+                if (checkGroupEntry(t, e) != EntryAnswer::Confirm || !storeGroupMatch(t, e, false, {}).ok)
                     std::abort();
                 ++n;
             }
@@ -60,7 +60,7 @@ void BM_SaveEverything(benchmark::State &state)
     QTemporaryDir dir;
     for (auto _ : state) {
         t.modifie = true;
-        if (!sauve_tout(t, dir.path()).ok)
+        if (!saveAll(t, dir.path()).ok)
             std::abort();
     }
 }
@@ -86,8 +86,8 @@ void BM_QualifiersAndBracket(benchmark::State &state)
     playGroupStage(t);
     for (auto _ : state) {
         t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-        derive_tableau(t);
-        benchmark::DoNotOptimize(etat_boutons(t));
+        deriveBracket(t);
+        benchmark::DoNotOptimize(buttonStates(t));
     }
 }
 BENCHMARK(BM_QualifiersAndBracket);

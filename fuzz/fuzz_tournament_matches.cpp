@@ -64,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QTemporaryDir dir;
     FUZZ_CHECK(dir.isValid(), "temporary folder");
     const QByteArray bytes = fuzzBytes(data, size);
-    checkFile(dir.path(), MatchesFile, MaxMatchRecords, bytes, charge_matchs, sauve_matchs,
+    checkFile(dir.path(), MatchesFile, MaxMatchRecords, bytes, loadMatches, saveMatchFile,
               &Tournament::liste_matchs);
-    checkFile(dir.path(), Stage2File, MaxStage2Records, bytes, charge_tour2, sauve_tour2,
+    checkFile(dir.path(), Stage2File, MaxStage2Records, bytes, loadStage2, saveStage2File,
               &Tournament::liste_tour2);
     return 0;
 }

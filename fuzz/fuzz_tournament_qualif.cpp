@@ -26,7 +26,7 @@ struct Fixture {
         FUZZ_CHECK(dir.isValid(), "temporary folder");
         for (char g = 'A'; g <= 'H'; ++g)
             QFile::copy(QDir(examples).filePath(groupFileName(g)), dir.filePath(groupFileName(g)));
-        FUZZ_CHECK(charge_groupes(tournament, dir.path()), "the example groups load");
+        FUZZ_CHECK(loadGroups(tournament, dir.path()), "the example groups load");
     }
 };
 
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "write qualif.dat");
         FUZZ_CHECK(file.write(bytes) == bytes.size(), "write qualif.dat");
     }
-    const FileResult r = charge_qualifies(t, fixture.dir.path());
+    const FileResult r = loadQualifiers(t, fixture.dir.path());
     const int exact = QualifierRecordSize * kQualifierCount;
     FUZZ_CHECK(r.ok == (bytes.isEmpty() || bytes.size() == exact),
                "only a missing file or one of exactly sixteen records loads");
@@ -74,10 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (r.ok) {
         // The loaded qualifiers are written and read back unchanged.
         const auto loaded = t.qualifies;
-        FUZZ_CHECK(sauve_qualifies(t, fixture.dir.path()).ok, "qualif.dat written");
-        FUZZ_CHECK(charge_qualifies(t, fixture.dir.path()).ok, "written qualif.dat loads");
+        FUZZ_CHECK(saveQualifierFile(t, fixture.dir.path()).ok, "qualif.dat written");
+        FUZZ_CHECK(loadQualifiers(t, fixture.dir.path()).ok, "written qualif.dat loads");
         FUZZ_CHECK(t.qualifies == loaded, "written qualifiers read back equal");
     }
-    t.vide_qualifies();
+    t.clearQualifiers();
     return 0;
 }

@@ -44,7 +44,7 @@ int runCreate(const QString &textFile, const QString &dir)
     FolderCommit::Files pictures = TeamFlags::missingFlagFiles(t.groupes, dir);
     FileResult r = TeamFlags::ownPictureFiles(dir, &pictures);
     if (r.ok)
-        r = sauve_ensemble(t, dir, SaveGroups, pictures);
+        r = saveParts(t, dir, SaveGroups, pictures);
     if (!r.ok) {
         err << "trophex: " << r.error << "\n";
         return 1;

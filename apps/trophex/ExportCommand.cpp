@@ -21,20 +21,20 @@ int runExport(const QString &file, const QString &dir)
     Tournament t;
     QString failed;
     QString reason;
-    if (!charge_groupes(t, dir, &failed, &reason)) {
+    if (!loadGroups(t, dir, &failed, &reason)) {
         err << "File Error !\t" << failed << "\t" << reason << "\n";
         return 1;
     }
     // Only reading: a missing matchs.dat is an empty list and is not created.
     for (const FileResult &r : {QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::MatchesFile)))
-                                    ? charge_matchs(t, dir)
+                                    ? loadMatches(t, dir)
                                     : FileResult{},
-                                charge_tour2(t, dir), charge_qualifies(t, dir)})
+                                loadStage2(t, dir), loadQualifiers(t, dir)})
         if (!r.ok) {
             err << "trophex: " << r.error << "\n";
             return 1;
         }
-    charge_buteurs(t, dir);
+    loadScorers(t, dir);
     const TournamentExport::Result text = TournamentExport::write(t);
     return writeExportText(file, text);
 }

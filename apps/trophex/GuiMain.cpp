@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "tournament/ui/PlateformeQt.h"
+#include "tournament/ui/QtPlatform.h"
 #include "tournament/ui/TForm1.h"
 
 int runGui(QApplication &app, const QStringList &args)
@@ -18,12 +18,12 @@ int runGui(QApplication &app, const QStringList &args)
     // The data folder is the working folder, or the folder named first on the command line.
     const QString dir = args.isEmpty() ? QDir::currentPath() : QDir(args.first()).absolutePath();
 
-    PlateformeQt plateforme;
-    TForm1 form1(dir, plateforme);
-    if (!form1.tournoi().chargement_ok)
+    QtPlatform platform;
+    TForm1 form1(dir, platform);
+    if (!form1.tournament().chargement_ok)
         return 1;
-    form1.creeFenetres();
-    QObject::connect(&form1, &TForm1::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    form1.makeDialogs();
+    QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form1.show();
     return app.exec();
 }

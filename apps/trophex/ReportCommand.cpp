@@ -46,7 +46,7 @@ int runReport(const QString &dir)
     Tournament t;
     QString failed;
     QString reason;
-    if (!charge_groupes(t, dir, &failed, &reason)) {
+    if (!loadGroups(t, dir, &failed, &reason)) {
         err << "File Error !\t" << failed << "\t" << reason << "\n";
         return 1;
     }
@@ -62,10 +62,10 @@ int runReport(const QString &dir)
         }
     };
     if (QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::MatchesFile))))
-        note(charge_matchs(t, dir));
-    note(charge_qualifies(t, dir));
-    note(charge_tour2(t, dir));
-    derive_tableau(t);
+        note(loadMatches(t, dir));
+    note(loadQualifiers(t, dir));
+    note(loadStage2(t, dir));
+    deriveBracket(t);
 
     for (const TGroupe &g : t.groupes) {
         int rank = 0;
@@ -76,7 +76,7 @@ int runReport(const QString &dir)
     }
     for (const TGroupe &g : t.groupes)
         for (const auto &team : g.teams)
-            line(out, {QStringLiteral("figures"), team->name.text(), QString::number(part_points(team.get())),
+            line(out, {QStringLiteral("figures"), team->name.text(), QString::number(pointsPercent(team.get())),
                        moy_buts(team.get(), t.liste_tour2)});
     for (int i = 0; i < kQualifierCount; ++i)
         line(out, {QStringLiteral("qualifier"), QString::number(i), nameOf(t.qualifies[i])});
@@ -93,8 +93,8 @@ int runReport(const QString &dir)
     bracketLines("troisieme_place", std::array<TEquipe *, 1>{t.troisieme_place});
 
     for (const TButeur &b : meilleurs_buteurs(t))
-        line(out, {QStringLiteral("scorer"), ligne_buteur(b)});
+        line(out, {QStringLiteral("scorer"), scorerLine(b)});
     const int n = int(t.liste_matchs.size());
-    line(out, {QStringLiteral("matches"), QString::number(n), texte_mjoues(n)});
+    line(out, {QStringLiteral("matches"), QString::number(n), playedMatchesLabel(n)});
     return complete ? 0 : 1;
 }

@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
 
     const QString dir = args.isEmpty() ? QStringLiteral(".") : args.first();
     Tournament t;
-    if (!charge_groupes(t, dir)) {
+    if (!loadGroups(t, dir)) {
         err << "flaggen: cannot read the group files in " << dir << "\n";
         return 1;
     }

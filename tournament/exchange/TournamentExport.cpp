@@ -37,18 +37,18 @@ QList<FootballTxt::Goal> goalsOf(const Tournament &t, char liste, const TRencont
     QList<FootballTxt::Goal> goals;
     bool recorded = false;
     QList<FootballTxt::Goal> credited[2];
-    for (const TButMatch &b : t.buts_matchs) {
-        if (!b.estDe(liste, r))
+    for (const TButMatch &b : t.matchGoals) {
+        if (!b.belongsTo(liste, r))
             continue;
-        if (b.genre == 'M')
+        if (b.kind == 'M')
             recorded = true;
-        if (b.genre != 'B' || (b.cote != 1 && b.cote != 2))
+        if (b.kind != 'B' || (b.sideNo != 1 && b.sideNo != 2))
             continue;
         FootballTxt::Goal g;
         g.player = b.nom.text();
-        g.side = b.cote == 1 ? Side::Team1 : Side::Team2;
+        g.side = b.sideNo == 1 ? Side::Team1 : Side::Team2;
         g.minutes = {FootballTxt::GoalMinute{}};
-        credited[b.cote - 1].append(g);
+        credited[b.sideNo - 1].append(g);
     }
     if (!recorded)
         return goals;
@@ -116,9 +116,9 @@ QStringList startingOrder(const Tournament &t, const TGroupe &g)
     if (first == t.liste_matchs.end())
         return current;
     QStringList noted(current.size());
-    for (const TButMatch &b : t.buts_matchs)
-        if (b.estDe('G', *first) && b.genre == 'R' && b.cote >= 1 && b.cote <= current.size())
-            noted[b.cote - 1] = b.nom.text();
+    for (const TButMatch &b : t.matchGoals)
+        if (b.belongsTo('G', *first) && b.kind == 'R' && b.sideNo >= 1 && b.sideNo <= current.size())
+            noted[b.sideNo - 1] = b.nom.text();
     QStringList sortedNoted = noted, sortedCurrent = current;
     sortedNoted.sort();
     sortedCurrent.sort();

@@ -271,7 +271,7 @@ bool Importer::readSquads(const QString &squadsDir)
             if (!ok)
                 return fail(path, p.line,
                             QStringLiteral("the name \"%1\" cannot be written in the tournament files").arg(p.name));
-            if (!ajoute_joueur(team, name)) {
+            if (!addPlayer(team, name)) {
                 m_r.notes << QStringLiteral("%1: line %2: the squad of %3 is full (23 players); %4 left out")
                                  .arg(path, QString::number(p.line), team->name.text(), p.name);
             }
@@ -322,8 +322,8 @@ bool Importer::scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStrin
         Side side = goal.side;
         if (side == Side::None) {
             // The file does not say the team: the squads may.
-            const bool in1 = cherche_joueur(team1, name) >= 0;
-            const bool in2 = cherche_joueur(team2, name) >= 0;
+            const bool in1 = findPlayer(team1, name) >= 0;
+            const bool in2 = findPlayer(team2, name) >= 0;
             if (in1 != in2) {
                 side = in1 ? Side::Team1 : Side::Team2;
             } else {
@@ -337,10 +337,10 @@ bool Importer::scorers(const MatchRef &m, TEquipe *team1, TEquipe *team2, QStrin
         for (const FootballTxt::GoalMinute &minute : goal.minutes) {
             if (minute.ownGoal) {
                 // Counted for the side it is listed on, credited to nobody.
-                *list << contre_son_camp().text();
+                *list << ownGoalName().text();
                 continue;
             }
-            if (cherche_joueur(team, name) < 0 && !ajoute_joueur(team, name)) {
+            if (findPlayer(team, name) < 0 && !addPlayer(team, name)) {
                 if (m_noRoom.insert({team->name.bytes(), name.bytes()}).second)
                     m_r.notes << QStringLiteral("%1: line %2: no room in the squad of %3 for %4; goal not credited")
                                      .arg(m.file, QString::number(goal.line), team->name.text(), goal.player);
@@ -401,7 +401,7 @@ bool Importer::playGroupMatches()
         entry.score2 = s.b;
         if (!scorers(m, a.team, b.team, &entry.scorers1, &entry.scorers2))
             return false;
-        enregistre_match_groupe(m_t, entry, false, QString());
+        storeGroupMatch(m_t, entry, false, QString());
     }
     m_r.groupMatches = int(m_groupMatches.size());
     m_t.qualifies = calcule_qualifies(m_t.groupes, m_t.liste_matchs);
@@ -413,10 +413,10 @@ bool Importer::playGroupMatches()
 bool Importer::applyLots()
 {
     for (const LotsLine &l : m_lots) {
-        TGroupe *group = m_t.cherche_groupe(QString(QLatin1Char(l.group)));
+        TGroupe *group = m_t.findGroup(QString(QLatin1Char(l.group)));
         const auto inGroup = [&](const QString &name) {
             bool ok = true;
-            return cherche_equipe_groupe(group, storedName(name.trimmed(), &ok));
+            return findTeamInGroup(group, storedName(name.trimmed(), &ok));
         };
         // "A before B": the split whose both sides name teams of the group,
         // so that a name holding "before" is no trouble.
@@ -444,11 +444,11 @@ bool Importer::applyLots()
             if (m_t.qualifies[s])
                 continue;
             m_t.place_tirage = quint8(s);
-            const TirageCandidats candidates = candidats_tirage(m_t);
+            const LotsCandidates candidates = lotsCandidates(m_t);
             TEquipe *wanted = s == slot ? first : second;
             if (std::find(candidates.teams.begin(), candidates.teams.end(), wanted) == candidates.teams.end())
                 break;
-            choisit_equipe(m_t, candidates, wanted->name);
+            chooseTeam(m_t, candidates, wanted->name);
         }
         if (m_t.qualifies[slot] != first || m_t.qualifies[slot + 1] != second)
             return fail(l.file, l.line,
@@ -482,10 +482,10 @@ QString Importer::expectation(TEquipe *a, TEquipe *b) const
     QStringList parts;
     for (TEquipe *team : {a, b}) {
         QString found;
-        for (char c : codes_tour2) {
-            if (match_tour2(m_t, c))
+        for (char c : kStage2Codes) {
+            if (stage2Match(m_t, c))
                 continue;
-            const auto [x, y] = equipes_du_match(m_t, c);
+            const auto [x, y] = teamsOfMatch(m_t, c);
             if (x != team && y != team)
                 continue;
             const auto name = [](const TEquipe *e) { return e ? e->name.text() : QStringLiteral("(not known yet)"); };
@@ -513,13 +513,13 @@ bool Importer::playKnockout()
         const FootballTxt::Match &match = *m.match;
         TEquipe *a = teamOf(match.team1).team;
         TEquipe *b = teamOf(match.team2).team;
-        derive_tableau(m_t);
+        deriveBracket(m_t);
         char code = 0;
         bool swapped = false;
-        for (char c : codes_tour2) {
-            if (match_tour2(m_t, c))
+        for (char c : kStage2Codes) {
+            if (stage2Match(m_t, c))
                 continue;
-            const auto [x, y] = equipes_du_match(m_t, c);
+            const auto [x, y] = teamsOfMatch(m_t, c);
             if (x && y && ((x == a && y == b) || (x == b && y == a))) {
                 code = c;
                 swapped = x == b;
@@ -560,10 +560,10 @@ bool Importer::playKnockout()
         entry.scorers1 = swapped ? scorersB : scorersA;
         entry.scorers2 = swapped ? scorersA : scorersB;
         m_t.code_match = code;
-        enregistre_match_tour2(m_t, entry, false, QString());
+        storeStage2Match(m_t, entry, false, QString());
     }
     m_t.code_match = 0;
-    derive_tableau(m_t);
+    deriveBracket(m_t);
     m_r.knockoutMatches = int(m_knockout.size());
     return true;
 }
@@ -622,7 +622,7 @@ FileResult writeFolder(Tournament &t, const QString &dir, bool lotsDrawn)
     // A drawing of lots that filled every slot is kept in qualif.dat, as the
     // program keeps one.
     const bool drawn = lotsDrawn && std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) == t.qualifies.end();
-    return sauve_ensemble(t, dir, SaveGroups | SaveMatches | SaveStage2 | (drawn ? SaveQualifiers : RemoveQualifiers),
+    return saveParts(t, dir, SaveGroups | SaveMatches | SaveStage2 | (drawn ? SaveQualifiers : RemoveQualifiers),
                           pictures);
 }
 

@@ -14,20 +14,20 @@ int firstEmptySlot(const Tournament &t, int from)
 
 } // namespace
 
-void ouvre_tirage(Tournament &t)
+void openLots(Tournament &t)
 {
     t.modifie = true;
     const int slot = firstEmptySlot(t, 0);
     t.place_tirage = quint8(slot < 0 ? 0 : slot);
 }
 
-TirageCandidats candidats_tirage(Tournament &t)
+LotsCandidates lotsCandidates(Tournament &t)
 {
-    TirageCandidats c;
+    LotsCandidates c;
     const int slot = qMin(int(t.place_tirage), kQualifierCount - 1);
     c.groupLetter = char('A' + slot / 2);
     c.premier = slot % 2 == 0;
-    TGroupe *group = t.cherche_groupe(QString(QLatin1Char(c.groupLetter)));
+    TGroupe *group = t.findGroup(QString(QLatin1Char(c.groupLetter)));
     if (!group || group->teams.empty())
         return c;
     const auto &teams = group->teams;
@@ -54,7 +54,7 @@ TirageCandidats candidats_tirage(Tournament &t)
     return c;
 }
 
-TirageSuite choisit_equipe(Tournament &t, const TirageCandidats &candidates, const ShortName &chosen)
+LotsNext chooseTeam(Tournament &t, const LotsCandidates &candidates, const ShortName &chosen)
 {
     const int slot = qMin(int(t.place_tirage), kQualifierCount - 1);
     t.qualifies[slot] = t.cherche_equipe(chosen);
@@ -64,22 +64,22 @@ TirageSuite choisit_equipe(Tournament &t, const TirageCandidats &candidates, con
         t.qualifies[slot + 1] = other;
     }
     if (slot == kQualifierCount - 1)
-        return TirageSuite::Finished;
+        return LotsNext::Finished;
     int next = slot + 1;
     while (next < kQualifierCount - 1 && t.qualifies[next])
         ++next;
     t.place_tirage = quint8(next);
-    return t.qualifies[next] ? TirageSuite::Finished : TirageSuite::NextSlot;
+    return t.qualifies[next] ? LotsNext::Finished : LotsNext::NextSlot;
 }
 
-FileResult termine_tirage(Tournament &t, bool sauveAuto, const QString &dir)
+FileResult finishLots(Tournament &t, bool autoSave, const QString &dir)
 {
     FileResult r;
     t.qualif_a_effacer = false;
-    if (sauveAuto)
-        r = sauve_qualifies(t, dir);
+    if (autoSave)
+        r = saveQualifierFile(t, dir);
     // A failed write is kept as an unsaved change so that "Save" tries again.
-    if (!sauveAuto || !r.ok) {
+    if (!autoSave || !r.ok) {
         t.modifie = true;
         t.qualif_a_ecrire = true;
     }

@@ -6,7 +6,7 @@
 #include "tournament/model/TournamentFiles.h"
 
 // What the "Drawing Lots" window shows for slot place_tirage.
-struct TirageCandidats
+struct LotsCandidates
 {
     char groupLetter = 0;   // 'A' + place_tirage / 2
     bool premier = true;    // even slot: the group winner; odd: the runner-up
@@ -17,12 +17,12 @@ struct TirageCandidats
 
 // Window shown: sets modifie and moves place_tirage to the first empty slot
 // (stays 0 when there is none).
-void ouvre_tirage(Tournament &t);
+void openLots(Tournament &t);
 
 // The candidates for slot place_tirage.
-TirageCandidats candidats_tirage(Tournament &t);
+LotsCandidates lotsCandidates(Tournament &t);
 
-enum class TirageSuite {
+enum class LotsNext {
     NextSlot, // candidates for the new place_tirage are to be listed
     Finished, // every slot is decided: finish the drawing
 };
@@ -30,9 +30,9 @@ enum class TirageSuite {
 // "OK" with one team chosen (looked up by its name): fills slot place_tirage
 // (and the next slot for an even slot with exactly two candidates) and
 // moves to the next empty slot.
-TirageSuite choisit_equipe(Tournament &t, const TirageCandidats &candidates, const ShortName &chosen);
+LotsNext chooseTeam(Tournament &t, const LotsCandidates &candidates, const ShortName &chosen);
 
 // Finishing: with automatic save qualif.dat is written at once, otherwise
 // modifie and qualif_a_ecrire are set; qualif_a_effacer is cleared and
 // phase2 is set in both cases.
-FileResult termine_tirage(Tournament &t, bool sauveAuto, const QString &dir);
+FileResult finishLots(Tournament &t, bool autoSave, const QString &dir);

@@ -90,7 +90,7 @@ std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGrou
     return qualifiers;
 }
 
-FileResult charge_qualifies(Tournament &t, const QString &dir)
+FileResult loadQualifiers(Tournament &t, const QString &dir)
 {
     const QualifierFileLoad load = loadQualifierFile(t, dir);
     if (!load.fromFile)

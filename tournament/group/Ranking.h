@@ -25,4 +25,4 @@ std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGrou
 // Fills the qualifier slots from qualif.dat, or with calcule_qualifies when
 // there is no qualifier file to read; an unreadable file is reported all the
 // same.
-FileResult charge_qualifies(Tournament &t, const QString &dir);
+FileResult loadQualifiers(Tournament &t, const QString &dir);

@@ -29,24 +29,24 @@ enum class EntryAnswer {
 };
 
 // The group check of "Valider".
-EntryAnswer verifie_groupe(const Tournament &t, const ResultEntry &entry);
+EntryAnswer checkGroupEntry(const Tournament &t, const ResultEntry &entry);
 
 // Records a confirmed group match: statistics, match list, re-ranking of the
 // group, scorers; then saves matches and groups (automatic save) or sets
 // modifie. Returns the save's outcome; false with an empty error when the
 // entry names no group or team, the same team twice or a negative score
 // (nothing is recorded then).
-FileResult enregistre_match_groupe(Tournament &t, const ResultEntry &entry, bool sauveAuto,
+FileResult storeGroupMatch(Tournament &t, const ResultEntry &entry, bool autoSave,
                                    const QString &dir);
 
 // Credits one goal per line to the team's players, skipping "csc" and
 // unknown names.
-void credite_buteurs(TEquipe *team, const QStringList &scorers);
+void creditScorers(TEquipe *team, const QStringList &scorers);
 
-// Credits the goals as credite_buteurs does and notes each credited one in
-// buts_matchs for that match (cote 1 for team1's players, 2 for team2's).
-void note_buteurs(Tournament &t, const TRencontre &match, char liste, TEquipe *team, const QStringList &scorers,
-                  int cote);
+// Credits the goals as creditScorers does and notes each credited one in
+// matchGoals for that match (sideNo 1 for team1's players, 2 for team2's).
+void noteScorers(Tournament &t, const TRencontre &match, char liste, TEquipe *team, const QStringList &scorers,
+                  int sideNo);
 // Forgets the entries of a match that is no longer recorded (after a reset),
 // before the same match is noted again.
-void oublie_match(Tournament &t, char liste, const TRencontre &match);
+void forgetMatch(Tournament &t, char liste, const TRencontre &match);

@@ -17,7 +17,7 @@ qint64 roundHalfEven(qint64 num, qint64 den)
 
 } // namespace
 
-int part_points(const TEquipe *team)
+int pointsPercent(const TEquipe *team)
 {
     if (!team || team->played <= 0)
         return 0;
@@ -52,7 +52,7 @@ std::vector<TButeur> meilleurs_buteurs(const Tournament &t)
     qint32 g1 = 0, g2 = 0, g3 = 0;
     for (const TGroupe &g : t.groupes)
         for (const auto &team : g.teams)
-            for (int i = 0; i <= dernier_joueur(team.get()); ++i) {
+            for (int i = 0; i <= lastPlayerIndex(team.get()); ++i) {
                 const qint32 goals = team->squad[i].goals;
                 if (goals > g1) {
                     g3 = g2;
@@ -73,7 +73,7 @@ std::vector<TButeur> meilleurs_buteurs(const Tournament &t)
     std::vector<TButeur> lists[3];
     for (const TGroupe &g : t.groupes)
         for (const auto &team : g.teams)
-            for (int i = 0; i <= dernier_joueur(team.get()); ++i) {
+            for (int i = 0; i <= lastPlayerIndex(team.get()); ++i) {
                 const TJoueur &p = team->squad[i];
                 int level = -1;
                 if (p.goals == g1)
@@ -91,13 +91,13 @@ std::vector<TButeur> meilleurs_buteurs(const Tournament &t)
     return result;
 }
 
-QString ligne_buteur(const TButeur &scorer)
+QString scorerLine(const TButeur &scorer)
 {
     return scorer.player.name.text() + QLatin1Char('(') + (scorer.team ? scorer.team->name.text() : QString())
         + QStringLiteral(") ") + QString::number(scorer.player.goals);
 }
 
-QString texte_mjoues(int n)
+QString playedMatchesLabel(int n)
 {
     if (n <= 0)
         return QStringLiteral("no match was played.");

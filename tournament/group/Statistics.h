@@ -8,7 +8,7 @@
 
 // Share of the possible group points (progress bar 0..100): halves to even,
 // 0 without a played match.
-int part_points(const TEquipe *team);
+int pointsPercent(const TEquipe *team);
 
 // Average goals per match over both stages as "1,8" (halves to even).
 QString moy_buts(const TEquipe *team, const MatchList &stage2);
@@ -18,7 +18,7 @@ QString moy_buts(const TEquipe *team, const MatchList &stage2);
 std::vector<TButeur> meilleurs_buteurs(const Tournament &t);
 
 // "name(team) goals".
-QString ligne_buteur(const TButeur &scorer);
+QString scorerLine(const TButeur &scorer);
 
 // The text of the played-matches label for n recorded group matches.
-QString texte_mjoues(int n);
+QString playedMatchesLabel(int n);

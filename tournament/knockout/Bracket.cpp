@@ -5,14 +5,14 @@
 #include "tournament/group/Ranking.h"
 #include "tournament/group/Statistics.h"
 
-bool est_code_tour2(char code)
+bool isStage2Code(char code)
 {
-    return std::find(codes_tour2.begin(), codes_tour2.end(), code) != codes_tour2.end();
+    return std::find(kStage2Codes.begin(), kStage2Codes.end(), code) != kStage2Codes.end();
 }
 
-void derive_tableau(Tournament &t)
+void deriveBracket(Tournament &t)
 {
-    t.vide_tableau();
+    t.clearBracket();
     for (const TRencontre &m : t.liste_tour2) {
         TEquipe *winner = t.cherche_equipe(vainqueur(&m));
         const char c = m.code;
@@ -31,7 +31,7 @@ void derive_tableau(Tournament &t)
     }
 }
 
-std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char c)
+std::pair<TEquipe *, TEquipe *> teamsOfMatch(const Tournament &t, char c)
 {
     if (c >= '1' && c <= '8')
         return {t.qualifies[tirage_premier[c - '1']], t.qualifies[tirage_second[c - '1']]};
@@ -46,29 +46,29 @@ std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char c)
     return {nullptr, nullptr};
 }
 
-const TRencontre *match_tour2(const Tournament &t, char code)
+const TRencontre *stage2Match(const Tournament &t, char code)
 {
     const auto it = std::find_if(t.liste_tour2.begin(), t.liste_tour2.end(),
                                  [code](const TRencontre &m) { return m.code == code; });
     return it == t.liste_tour2.end() ? nullptr : &*it;
 }
 
-bool EtatBoutons::isEnabled(char code) const
+bool ButtonStates::isEnabled(char code) const
 {
-    const auto it = std::find(codes_tour2.begin(), codes_tour2.end(), code);
-    return it != codes_tour2.end() && enabled[size_t(it - codes_tour2.begin())];
+    const auto it = std::find(kStage2Codes.begin(), kStage2Codes.end(), code);
+    return it != kStage2Codes.end() && enabled[size_t(it - kStage2Codes.begin())];
 }
 
-EtatBoutons etat_boutons(const Tournament &t)
+ButtonStates buttonStates(const Tournament &t)
 {
-    EtatBoutons e;
+    ButtonStates e;
     e.bilan = t.champion && t.troisieme_place;
     if (t.liste_matchs.size() < size_t(kGroupMatchCount)) {
         e.avert = true;
         return e;
     }
-    for (size_t i = 0; i < codes_tour2.size(); ++i) {
-        const char c = codes_tour2[i];
+    for (size_t i = 0; i < kStage2Codes.size(); ++i) {
+        const char c = kStage2Codes[i];
         bool on = false;
         if (c >= '1' && c <= '8') {
             on = !t.quarts[c - '1'];
@@ -86,7 +86,7 @@ EtatBoutons etat_boutons(const Tournament &t)
     return e;
 }
 
-FileResult prepare_qualifies(Tournament &t, const QString &dir)
+FileResult prepareQualifiers(Tournament &t, const QString &dir)
 {
     if (t.qualif_a_effacer) {
         t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
@@ -94,12 +94,12 @@ FileResult prepare_qualifies(Tournament &t, const QString &dir)
     }
     if (t.qualif_a_ecrire)
         return {}; // a finished drawing not yet saved stays as it is
-    return charge_qualifies(t, dir);
+    return loadQualifiers(t, dir);
 }
 
-bool demarre_tour2(Tournament &t, const QString &dir, FileResult *read)
+bool beginStage2(Tournament &t, const QString &dir, FileResult *read)
 {
-    const FileResult r = prepare_qualifies(t, dir);
+    const FileResult r = prepareQualifiers(t, dir);
     if (read)
         *read = r;
     const bool slotEmpty = std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) != t.qualifies.end();
@@ -109,7 +109,7 @@ bool demarre_tour2(Tournament &t, const QString &dir, FileResult *read)
     return false;
 }
 
-EntryAnswer verifie_tour2(const Tournament &t, const ResultEntry &e)
+EntryAnswer checkStage2Entry(const Tournament &t, const ResultEntry &e)
 {
     const bool s = e.score1 >= 0 && e.score2 >= 0;
     const bool m = e.scorers1.size() == e.score1 && e.scorers2.size() == e.score2;
@@ -128,25 +128,25 @@ EntryAnswer verifie_tour2(const Tournament &t, const ResultEntry &e)
     return EntryAnswer::WrongEntries;
 }
 
-ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &e, bool sauveAuto, const QString &dir)
+AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &e, bool autoSave, const QString &dir)
 {
-    ApresTour2 after;
+    AfterStage2Entry after;
     const char code = t.code_match;
-    if (e.score1 == e.score2 || e.score1 < 0 || e.score2 < 0 || !est_code_tour2(code)) {
+    if (e.score1 == e.score2 || e.score1 < 0 || e.score2 < 0 || !isStage2Code(code)) {
         after.recorded = false;
         return after;
     }
     // The scorers' teams come from the bracket as it stands before this match.
-    derive_tableau(t);
-    const auto [team1, team2] = equipes_du_match(t, code);
+    deriveBracket(t);
+    const auto [team1, team2] = teamsOfMatch(t, code);
 
-    ajoute_match(t.liste_tour2, code, ShortName::stored(e.team1Text), ShortName::stored(e.team2Text),
+    addMatch(t.liste_tour2, code, ShortName::stored(e.team1Text), ShortName::stored(e.team2Text),
                  e.score1, e.score2);
     const TRencontre &match = t.liste_tour2.back();
-    oublie_match(t, 'K', match);
-    t.buts_matchs.push_back({'K', code, match.team1, match.team2, 'M', {}, 0});
-    note_buteurs(t, match, 'K', team1, e.scorers1, 1);
-    note_buteurs(t, match, 'K', team2, e.scorers2, 2);
+    forgetMatch(t, 'K', match);
+    t.matchGoals.push_back({'K', code, match.team1, match.team2, 'M', {}, 0});
+    noteScorers(t, match, 'K', team1, e.scorers1, 1);
+    noteScorers(t, match, 'K', team2, e.scorers2, 2);
 
     if (code == 'Z') {
         t.champion = t.cherche_equipe(vainqueur(&t.liste_tour2.back()));
@@ -157,11 +157,11 @@ ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &e, bool sauv
         after.showRankings = t.champion != nullptr;
     }
 
-    if (!sauveAuto) {
+    if (!autoSave) {
         t.modifie = true;
         return after;
     }
-    after.save = sauve_ensemble(t, dir, SaveStage2 | SaveGroups);
+    after.save = saveParts(t, dir, SaveStage2 | SaveGroups);
     if (!after.save.ok)
         t.modifie = true;
     return after;

@@ -18,43 +18,43 @@ inline constexpr std::array<char, 2> demi_second = {'C', 'D'};
 
 // The sixteen stage-2 codes in button order: '1'..'8', 'A'..'D', 'F', 'G',
 // 'Y' (third place), 'Z' (final).
-inline constexpr std::array<char, kStage2MatchCount> codes_tour2 = {
+inline constexpr std::array<char, kStage2MatchCount> kStage2Codes = {
     '1', '2', '3', '4', '5', '6', '7', '8', 'A', 'B', 'C', 'D', 'F', 'G', 'Y', 'Z'};
-bool est_code_tour2(char code);
+bool isStage2Code(char code);
 
 // Derives quarts ... troisieme_place from the qualifier slots and liste_tour2.
-void derive_tableau(Tournament &t);
+void deriveBracket(Tournament &t);
 
 // The two teams of a stage-2 match from the current bracket slots
 // (nullptr where not known yet).
-std::pair<TEquipe *, TEquipe *> equipes_du_match(const Tournament &t, char code);
+std::pair<TEquipe *, TEquipe *> teamsOfMatch(const Tournament &t, char code);
 
 // The recorded stage-2 match of that code, or nullptr while it is not played.
-const TRencontre *match_tour2(const Tournament &t, char code);
+const TRencontre *stage2Match(const Tournament &t, char code);
 
-// Enabling of the knock-out window's controls after derive_tableau.
-struct EtatBoutons
+// Enabling of the knock-out window's controls after deriveBracket.
+struct ButtonStates
 {
     bool avert = false;                               // warning line visible
-    std::array<bool, kStage2MatchCount> enabled{};    // in codes_tour2 order
+    std::array<bool, kStage2MatchCount> enabled{};    // in kStage2Codes order
     bool bilan = false;                               // "Rankings" visible
 
     bool isEnabled(char code) const;
 };
-EtatBoutons etat_boutons(const Tournament &t);
+ButtonStates buttonStates(const Tournament &t);
 
 // "Start Stage 2" step 2: the qualifier slots as the flags ask (derived,
 // kept, or qualif.dat / derived). Returns the read's outcome.
-FileResult prepare_qualifies(Tournament &t, const QString &dir);
+FileResult prepareQualifiers(Tournament &t, const QString &dir);
 // Step 3: true when the drawing of lots must be shown (48 matches and an
 // empty slot); otherwise the knock-out window opens and phase2 is set.
-bool demarre_tour2(Tournament &t, const QString &dir, FileResult *read = nullptr);
+bool beginStage2(Tournament &t, const QString &dir, FileResult *read = nullptr);
 
 // The stage-2 check of "valider2".
-EntryAnswer verifie_tour2(const Tournament &t, const ResultEntry &entry);
+EntryAnswer checkStage2Entry(const Tournament &t, const ResultEntry &entry);
 
 // What the windows do after a stage-2 result is recorded.
-struct ApresTour2
+struct AfterStage2Entry
 {
     bool recorded = true;      // false for a level or negative score: nothing changed
     bool showChampion = false; // the final: the champion screen, else the bracket
@@ -63,7 +63,7 @@ struct ApresTour2
 };
 // Records a confirmed stage-2 match for code_match. A knock-out match
 // cannot end level, so such a score is refused whatever the caller checked.
-ApresTour2 enregistre_match_tour2(Tournament &t, const ResultEntry &entry, bool sauveAuto,
+AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &entry, bool autoSave,
                                   const QString &dir);
 
 // Texts of the rankings window ("1-" + name ...), empty where unknown.

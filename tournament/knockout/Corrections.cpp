@@ -9,16 +9,16 @@
 namespace {
 
 // The ranking noted before the match, when it names the group's four teams.
-bool rang_note(const Tournament &t, const TRencontre &match, TGroupe &group)
+bool noteRanking(const Tournament &t, const TRencontre &match, TGroupe &group)
 {
     std::vector<std::unique_ptr<TEquipe>> order(group.teams.size());
     int found = 0;
-    for (const TButMatch &b : t.buts_matchs) {
-        if (!b.estDe('G', match) || b.genre != 'R' || b.cote < 1 || b.cote > order.size())
+    for (const TButMatch &b : t.matchGoals) {
+        if (!b.belongsTo('G', match) || b.kind != 'R' || b.sideNo < 1 || b.sideNo > order.size())
             continue;
         for (auto &team : group.teams)
-            if (team && team->name == b.nom && !order[b.cote - 1]) {
-                order[b.cote - 1] = std::move(team);
+            if (team && team->name == b.nom && !order[b.sideNo - 1]) {
+                order[b.sideNo - 1] = std::move(team);
                 ++found;
                 break;
             }
@@ -38,20 +38,20 @@ bool rang_note(const Tournament &t, const TRencontre &match, TGroupe &group)
     return false;
 }
 
-FileResult sauve(Tournament &t, bool sauveAuto, const QString &dir, unsigned parts)
+FileResult sauve(Tournament &t, bool autoSave, const QString &dir, unsigned parts)
 {
-    if (!sauveAuto) {
+    if (!autoSave) {
         t.modifie = true;
         return {};
     }
-    const FileResult r = sauve_ensemble(t, dir, parts | SaveGroups);
+    const FileResult r = saveParts(t, dir, parts | SaveGroups);
     if (!r.ok)
         t.modifie = true;
     return r;
 }
 
 // The codes of the later matches that draw on match `code`.
-std::vector<char> suivants(char code)
+std::vector<char> laterMatches(char code)
 {
     if (code >= '1' && code <= '8') {
         for (int q = 0; q < 4; ++q)
@@ -70,24 +70,24 @@ std::vector<char> suivants(char code)
 
 } // namespace
 
-bool groupe_modifiable(const Tournament &t)
+bool groupMatchesEditable(const Tournament &t)
 {
     return !t.phase2 && t.liste_tour2.empty();
 }
 
-ResultatEffacement efface_match_groupe(Tournament &t, int index, bool sauveAuto, const QString &dir)
+DeletionResult deleteGroupMatch(Tournament &t, int index, bool autoSave, const QString &dir)
 {
-    ResultatEffacement res;
-    if (!groupe_modifiable(t)) {
-        res.etat = Effacement::Tour2;
+    DeletionResult res;
+    if (!groupMatchesEditable(t)) {
+        res.state = Deletion::Tour2;
         return res;
     }
     if (index < 0 || index >= int(t.liste_matchs.size()))
         return res;
     const TRencontre match = t.liste_matchs[size_t(index)];
-    TGroupe *group = t.cherche_groupe(QString(QLatin1Char(match.code)));
-    TEquipe *team1 = cherche_equipe_groupe(group, match.team1);
-    TEquipe *team2 = cherche_equipe_groupe(group, match.team2);
+    TGroupe *group = t.findGroup(QString(QLatin1Char(match.code)));
+    TEquipe *team1 = findTeamInGroup(group, match.team1);
+    TEquipe *team2 = findTeamInGroup(group, match.team2);
     if (!group || !team1 || !team2)
         return res;
     res.match = match;
@@ -102,52 +102,52 @@ ResultatEffacement efface_match_groupe(Tournament &t, int index, bool sauveAuto,
         if (m.code != group->letter)
             continue;
         later = later || int(i) >= index;
-        TEquipe *a = cherche_equipe_groupe(group, m.team1);
-        TEquipe *b = cherche_equipe_groupe(group, m.team2);
+        TEquipe *a = findTeamInGroup(group, m.team1);
+        TEquipe *b = findTeamInGroup(group, m.team2);
         if (a && b)
             enregistre_resultat(a, b, m.score1, m.score2);
     }
     // With no later match of the group the ranking before the match is
     // exactly right; otherwise the group is ranked as after any result.
-    if (later || !rang_note(t, match, *group))
+    if (later || !noteRanking(t, match, *group))
         trie_groupe(t.liste_matchs, *group);
 
-    res.etat = reprend_buts(t, 'G', match, team1, team2) ? Effacement::Efface : Effacement::EffaceButs;
+    res.state = takeBackGoals(t, 'G', match, team1, team2) ? Deletion::Deleted : Deletion::DeletedGoalsKept;
 
     // A drawing of lots rested on the old rankings.
     t.qualif_a_ecrire = false;
     t.qualif_a_effacer = true;
     // The qualifier file goes in the same set as the matches it rested on.
-    res.save = sauve(t, sauveAuto, dir, SaveMatches | RemoveQualifiers);
-    if (sauveAuto && res.save.ok)
+    res.save = sauve(t, autoSave, dir, SaveMatches | RemoveQualifiers);
+    if (autoSave && res.save.ok)
         t.qualif_a_effacer = false;
     return res;
 }
 
-int dernier_match_tour2(const Tournament &t)
+int lastStage2Match(const Tournament &t)
 {
     for (int i = int(t.liste_tour2.size()) - 1; i >= 0; --i) {
         bool played = false;
-        for (char next : suivants(t.liste_tour2[size_t(i)].code))
-            played = played || match_tour2(t, next);
+        for (char next : laterMatches(t.liste_tour2[size_t(i)].code))
+            played = played || stage2Match(t, next);
         if (!played)
             return i;
     }
     return -1;
 }
 
-ResultatEffacement efface_match_tour2(Tournament &t, bool sauveAuto, const QString &dir)
+DeletionResult deleteStage2Match(Tournament &t, bool autoSave, const QString &dir)
 {
-    ResultatEffacement res;
-    const int index = dernier_match_tour2(t);
+    DeletionResult res;
+    const int index = lastStage2Match(t);
     if (index < 0)
         return res;
-    derive_tableau(t);
+    deriveBracket(t);
     res.match = t.liste_tour2[size_t(index)];
-    const auto [team1, team2] = equipes_du_match(t, res.match.code);
+    const auto [team1, team2] = teamsOfMatch(t, res.match.code);
     t.liste_tour2.erase(t.liste_tour2.begin() + index);
-    res.etat = reprend_buts(t, 'K', res.match, team1, team2) ? Effacement::Efface : Effacement::EffaceButs;
-    derive_tableau(t);
-    res.save = sauve(t, sauveAuto, dir, SaveStage2);
+    res.state = takeBackGoals(t, 'K', res.match, team1, team2) ? Deletion::Deleted : Deletion::DeletedGoalsKept;
+    deriveBracket(t);
+    res.save = sauve(t, autoSave, dir, SaveStage2);
     return res;
 }

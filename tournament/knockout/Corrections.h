@@ -4,24 +4,24 @@
 #include "tournament/model/TournamentFiles.h"
 
 // Taking back a recorded match.
-enum class Effacement {
-    Efface,      // the match and the goals it credited are taken back
-    EffaceButs,  // the match is taken back, its scorers were not kept: the goals stay
+enum class Deletion {
+    Deleted,      // the match and the goals it credited are taken back
+    DeletedGoalsKept,  // the match is taken back, its scorers were not kept: the goals stay
     Tour2,       // refused: stage 2 has begun (a group match)
-    Aucun,       // refused: no such match, or none that can be taken back
+    None,       // refused: no such match, or none that can be taken back
 };
 
-struct ResultatEffacement
+struct DeletionResult
 {
-    Effacement etat = Effacement::Aucun;
+    Deletion state = Deletion::None;
     TRencontre match; // the match taken back
     FileResult save;
-    bool effectue() const { return etat == Effacement::Efface || etat == Effacement::EffaceButs; }
+    bool done() const { return state == Deletion::Deleted || state == Deletion::DeletedGoalsKept; }
 };
 
 // Group matches can be taken back while stage 2 has not begun: phase2 off
 // and no knock-out match recorded.
-bool groupe_modifiable(const Tournament &t);
+bool groupMatchesEditable(const Tournament &t);
 
 // Deletes group match `index` of liste_matchs while stage 2 has not begun
 // (phase2 off, no knock-out match recorded): the group's statistics are
@@ -29,10 +29,10 @@ bool groupe_modifiable(const Tournament &t);
 // ranking it had before the match when no later match of the group
 // follows), and the goals the match credited are taken back. The qualifiers
 // are derived again at the next "Start Stage 2". Saves like a recorded result.
-ResultatEffacement efface_match_groupe(Tournament &t, int index, bool sauveAuto, const QString &dir);
+DeletionResult deleteGroupMatch(Tournament &t, int index, bool autoSave, const QString &dir);
 
-// The knock-out match efface_match_tour2 would take back: the last one of
+// The knock-out match deleteStage2Match would take back: the last one of
 // liste_tour2 whose teams have not played a later round since; -1 for none.
-int dernier_match_tour2(const Tournament &t);
+int lastStage2Match(const Tournament &t);
 // Takes that match and its goals back; the bracket is derived again.
-ResultatEffacement efface_match_tour2(Tournament &t, bool sauveAuto, const QString &dir);
+DeletionResult deleteStage2Match(Tournament &t, bool autoSave, const QString &dir);

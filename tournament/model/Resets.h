@@ -6,18 +6,18 @@
 // "Reset All": empties both match lists and the qualifier slots and resets
 // every statistic; the teams keep their order. With automatic save the
 // files are written at once, otherwise modifie and qualif_a_effacer are set.
-FileResult reinitialise_tout(Tournament &t, bool sauveAuto, const QString &dir);
+FileResult resetEverything(Tournament &t, bool autoSave, const QString &dir);
 
 // "Reset Stage 2": empties liste_tour2 and the qualifier slots and takes the
 // knock-out goals back from the players, so that playing the stage again
 // does not count them twice; group results and group goals stay. Goals of a
 // match recorded before its scorers were kept cannot be told apart and stay.
-FileResult reinitialise_tour2(Tournament &t, bool sauveAuto, const QString &dir);
+FileResult resetStageTwo(Tournament &t, bool autoSave, const QString &dir);
 
 // The stage-2 matches whose scorers were not kept (recorded before buteurs.dat).
-int tour2_sans_buteurs(const Tournament &t);
+int stage2MatchesWithoutScorers(const Tournament &t);
 
-// Takes back the goals buts_matchs notes for the match of list `liste` ('G'
+// Takes back the goals matchGoals notes for the match of list `liste` ('G'
 // or 'K') from its two teams (never below 0, since goals may have been
 // corrected by hand) and drops its notes. False when the match had none.
-bool reprend_buts(Tournament &t, char liste, const TRencontre &match, TEquipe *team1, TEquipe *team2);
+bool takeBackGoals(Tournament &t, char liste, const TRencontre &match, TEquipe *team1, TEquipe *team2);

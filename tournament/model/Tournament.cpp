@@ -2,7 +2,7 @@
 
 int TEquipe::playerCount() const
 {
-    return dernier_joueur(this) + 1;
+    return lastPlayerIndex(this) + 1;
 }
 
 QString TEquipe::flagFile() const
@@ -10,12 +10,12 @@ QString TEquipe::flagFile() const
     return flag.text() + QStringLiteral(".bmp");
 }
 
-TGroupe *Tournament::cherche_groupe(const QString &letterText)
+TGroupe *Tournament::findGroup(const QString &letterText)
 {
-    return const_cast<TGroupe *>(std::as_const(*this).cherche_groupe(letterText));
+    return const_cast<TGroupe *>(std::as_const(*this).findGroup(letterText));
 }
 
-const TGroupe *Tournament::cherche_groupe(const QString &letterText) const
+const TGroupe *Tournament::findGroup(const QString &letterText) const
 {
     if (letterText.isEmpty())
         return nullptr;
@@ -33,12 +33,12 @@ TEquipe *Tournament::cherche_equipe(const ShortName &name)
 const TEquipe *Tournament::cherche_equipe(const ShortName &name) const
 {
     for (const TGroupe &g : groupes)
-        if (const TEquipe *team = cherche_equipe_groupe(&g, name))
+        if (const TEquipe *team = findTeamInGroup(&g, name))
             return team;
     return nullptr;
 }
 
-void Tournament::raz_statistiques()
+void Tournament::resetStatistics()
 {
     for (TGroupe &g : groupes)
         for (auto &team : g.teams) {
@@ -49,7 +49,7 @@ void Tournament::raz_statistiques()
         }
 }
 
-void Tournament::vide_tableau()
+void Tournament::clearBracket()
 {
     quarts.fill(nullptr);
     demis.fill(nullptr);
@@ -59,12 +59,12 @@ void Tournament::vide_tableau()
     troisieme_place = nullptr;
 }
 
-TEquipe *cherche_equipe_groupe(TGroupe *group, const ShortName &name)
+TEquipe *findTeamInGroup(TGroupe *group, const ShortName &name)
 {
-    return const_cast<TEquipe *>(cherche_equipe_groupe(static_cast<const TGroupe *>(group), name));
+    return const_cast<TEquipe *>(findTeamInGroup(static_cast<const TGroupe *>(group), name));
 }
 
-const TEquipe *cherche_equipe_groupe(const TGroupe *group, const ShortName &name)
+const TEquipe *findTeamInGroup(const TGroupe *group, const ShortName &name)
 {
     if (!group)
         return nullptr;
@@ -74,7 +74,7 @@ const TEquipe *cherche_equipe_groupe(const TGroupe *group, const ShortName &name
     return nullptr;
 }
 
-int cherche_joueur(const TEquipe *team, const ShortName &name)
+int findPlayer(const TEquipe *team, const ShortName &name)
 {
     if (!team)
         return -1;
@@ -84,7 +84,7 @@ int cherche_joueur(const TEquipe *team, const ShortName &name)
     return -1;
 }
 
-int dernier_joueur(const TEquipe *team)
+int lastPlayerIndex(const TEquipe *team)
 {
     if (!team)
         return -1;
@@ -112,25 +112,25 @@ void enregistre_resultat(TEquipe *team1, TEquipe *team2, int score1, int score2)
     }
 }
 
-bool ajoute_joueur(TEquipe *team, const ShortName &name)
+bool addPlayer(TEquipe *team, const ShortName &name)
 {
     // An empty name would end the squad early and hide the players after it.
     if (!team || name.isEmpty())
         return false;
-    const int next = dernier_joueur(team) + 1;
+    const int next = lastPlayerIndex(team) + 1;
     if (next >= kSquadSize)
         return false;
     team->squad[next] = TJoueur{ShortName::stored(name.bytes()), 0};
     return true;
 }
 
-bool enleve_joueur(TEquipe *team, const ShortName &name)
+bool removePlayer(TEquipe *team, const ShortName &name)
 {
     // Searching for an empty name would find the first free entry.
     if (!team || name.isEmpty())
         return false;
-    const int index = cherche_joueur(team, name);
-    const int last = dernier_joueur(team);
+    const int index = findPlayer(team, name);
+    const int last = lastPlayerIndex(team);
     if (index < 0 || last < 0)
         return false;
     team->squad[index] = team->squad[last];
@@ -138,18 +138,18 @@ bool enleve_joueur(TEquipe *team, const ShortName &name)
     return true;
 }
 
-bool credite_but(TEquipe *team, const ShortName &name)
+bool creditOneGoal(TEquipe *team, const ShortName &name)
 {
-    if (!team || name.isEmpty() || name == contre_son_camp())
+    if (!team || name.isEmpty() || name == ownGoalName())
         return false;
-    const int index = cherche_joueur(team, name);
+    const int index = findPlayer(team, name);
     if (index < 0)
         return false;
     team->squad[index].goals += 1;
     return true;
 }
 
-MatchList &ajoute_match(MatchList &list, char code, const ShortName &team1, const ShortName &team2,
+MatchList &addMatch(MatchList &list, char code, const ShortName &team1, const ShortName &team2,
                         int score1, int score2)
 {
     list.push_back(TRencontre{code, ShortName::stored(team1.bytes()), ShortName::stored(team2.bytes()),

@@ -74,11 +74,11 @@ struct TButMatch
     char code = 0;    // the match's code, team1 and team2 as stored
     ShortName team1;
     ShortName team2;
-    char genre = 'M'; // 'M' the match itself, 'B' one goal credited, 'R' a place before the match
+    char kind = 'M'; // 'M' the match itself, 'B' one goal credited, 'R' a place before the match
     ShortName nom;    // 'B': the player; 'R': the team
-    quint8 cote = 0;  // 'B': 1 for a player of team1, 2 of team2; 'R': the place 1..4
+    quint8 sideNo = 0;  // 'B': 1 for a player of team1, 2 of team2; 'R': the place 1..4
 
-    bool estDe(char l, const TRencontre &m) const
+    bool belongsTo(char l, const TRencontre &m) const
     {
         return liste == l && code == m.code && team1 == m.team1 && team2 == m.team2;
     }
@@ -104,7 +104,7 @@ public:
     std::vector<TGroupe> groupes;     // 'A'..'H' in letter order once loaded
     MatchList liste_matchs;           // group matches in entry order, at most 48
     MatchList liste_tour2;            // stage-2 matches, at most 16, one per code
-    std::vector<TButMatch> buts_matchs; // buteurs.dat: the scorers of each recorded match
+    std::vector<TButMatch> matchGoals; // buteurs.dat: the scorers of each recorded match
 
     std::array<TEquipe *, kQualifierCount> qualifies{}; // slot 2g winner, 2g+1 runner-up of group g
     std::array<TEquipe *, 8> quarts{};        // winners of '1'..'8'
@@ -125,30 +125,30 @@ public:
 
     // Lookups; each gives nullptr (or -1) when nothing matches, the first hit
     // in group and ranking order otherwise.
-    TGroupe *cherche_groupe(const QString &letterText);
-    const TGroupe *cherche_groupe(const QString &letterText) const;
+    TGroupe *findGroup(const QString &letterText);
+    const TGroupe *findGroup(const QString &letterText) const;
     TEquipe *cherche_equipe(const ShortName &name);
     const TEquipe *cherche_equipe(const ShortName &name) const;
     TEquipe *cherche_equipe(const QString &name) { return cherche_equipe(ShortName::fromText(name)); }
 
     // Sets played, points and goals of every team and the goals of every
     // player to 0; order, names, flags and players stay.
-    void raz_statistiques();
+    void resetStatistics();
 
     // Empties the derived knock-out slots (quarts ... troisieme_place).
-    void vide_tableau();
+    void clearBracket();
     // Empties the sixteen qualifier slots.
-    void vide_qualifies() { qualifies.fill(nullptr); }
+    void clearQualifiers() { qualifies.fill(nullptr); }
 };
 
 // Team of one group by exact name (nullptr for no group or no such team).
-TEquipe *cherche_equipe_groupe(TGroupe *group, const ShortName &name);
-const TEquipe *cherche_equipe_groupe(const TGroupe *group, const ShortName &name);
+TEquipe *findTeamInGroup(TGroupe *group, const ShortName &name);
+const TEquipe *findTeamInGroup(const TGroupe *group, const ShortName &name);
 
 // Index 0..22 of the first squad entry with that exact name, or -1.
-int cherche_joueur(const TEquipe *team, const ShortName &name);
+int findPlayer(const TEquipe *team, const ShortName &name);
 // Index of the last filled squad entry: -1 for no team and for an empty squad.
-int dernier_joueur(const TEquipe *team);
+int lastPlayerIndex(const TEquipe *team);
 
 // Adds one group result to both teams: played, goals, 3 points for a win,
 // 1 each for a draw.
@@ -157,23 +157,23 @@ void enregistre_resultat(TEquipe *team1, TEquipe *team2, int score1, int score2)
 // Stores a new player (name cut to 20 bytes, 0 goals) after the last one.
 // Refused (false) for no team or a full squad of 23; an empty squad takes a
 // first player.
-bool ajoute_joueur(TEquipe *team, const ShortName &name);
+bool addPlayer(TEquipe *team, const ShortName &name);
 // Removes the first player of that name: the last player moves into his
 // entry. False when the name is not in the squad.
-bool enleve_joueur(TEquipe *team, const ShortName &name);
+bool removePlayer(TEquipe *team, const ShortName &name);
 // Credits one goal to the first player of that name; "csc" (own goal) and
 // names not in the squad are skipped. True when a goal was credited.
-bool credite_but(TEquipe *team, const ShortName &name);
+bool creditOneGoal(TEquipe *team, const ShortName &name);
 
 // The own-goal name of the scorer lists.
-inline const ShortName &contre_son_camp()
+inline const ShortName &ownGoalName()
 {
     static const ShortName csc("csc");
     return csc;
 }
 
 // Match lists.
-MatchList &ajoute_match(MatchList &list, char code, const ShortName &team1, const ShortName &team2,
+MatchList &addMatch(MatchList &list, char code, const ShortName &team1, const ShortName &team2,
                         int score1, int score2);
 bool deja_joue(const MatchList &list, const ShortName &name1, const ShortName &name2);
 const TRencontre *match_entre(const MatchList &list, const TEquipe *a, const TEquipe *b);

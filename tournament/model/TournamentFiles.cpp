@@ -138,9 +138,9 @@ QByteArray encodeScorers(const std::vector<TButMatch> &list)
         r[1] = b.code;
         putName(r + 2, b.team1);
         putName(r + 23, b.team2);
-        r[44] = b.genre;
+        r[44] = b.kind;
         putName(r + 45, b.nom);
-        r[66] = char(b.cote);
+        r[66] = char(b.sideNo);
     }
     return out;
 }
@@ -155,10 +155,10 @@ std::vector<TButMatch> parseScorers(const QByteArray &bytes)
         b.code = r[1];
         b.team1 = getName(r + 2);
         b.team2 = getName(r + 23);
-        b.genre = r[44];
+        b.kind = r[44];
         b.nom = getName(r + 45);
-        b.cote = quint8(r[66]);
-        if ((b.liste == 'G' || b.liste == 'K') && (b.genre == 'M' || b.genre == 'B' || b.genre == 'R'))
+        b.sideNo = quint8(r[66]);
+        if ((b.liste == 'G' || b.liste == 'K') && (b.kind == 'M' || b.kind == 'B' || b.kind == 'R'))
             list.push_back(b);
     }
     return list;
@@ -221,7 +221,7 @@ MatchParse parseMatches(const QByteArray &bytes)
 
 using namespace TournamentFiles;
 
-bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile, QString *failedReason)
+bool loadGroups(Tournament &t, const QString &dir, QString *failedFile, QString *failedReason)
 {
     t.groupes.clear();
     t.chargement_ok = false;
@@ -261,7 +261,7 @@ static FileResult loadMatchFile(MatchList &list, const QString &path, const QByt
     return {};
 }
 
-FileResult charge_matchs(Tournament &t, const QString &dir)
+FileResult loadMatches(Tournament &t, const QString &dir)
 {
     t.liste_matchs.clear();
     const QString path = pathIn(dir, QString::fromLatin1(MatchesFile));
@@ -274,7 +274,7 @@ FileResult charge_matchs(Tournament &t, const QString &dir)
     return loadMatchFile(t.liste_matchs, path, bytes);
 }
 
-FileResult charge_tour2(Tournament &t, const QString &dir)
+FileResult loadStage2(Tournament &t, const QString &dir)
 {
     t.liste_tour2.clear();
     const QString path = pathIn(dir, QString::fromLatin1(Stage2File));
@@ -300,7 +300,7 @@ QualifierFileLoad loadQualifierFile(Tournament &t, const QString &dir)
     QString error;
     if (!readFile(path, QualifiersFileBytes, &bytes, &error))
         return {FileResult::failure(error), false};
-    t.vide_qualifies();
+    t.clearQualifiers();
     for (int i = 0; i < kQualifierCount; ++i) {
         if ((i + 1) * QualifierRecordSize > bytes.size())
             return {FileResult::failure(QStringLiteral("Cannot read %1: the file is shorter than 16 records").arg(path)),
@@ -311,39 +311,39 @@ QualifierFileLoad loadQualifierFile(Tournament &t, const QString &dir)
     return {{}, true};
 }
 
-FileResult sauve_groupes(const Tournament &t, const QString &dir)
+FileResult saveGroupFiles(const Tournament &t, const QString &dir)
 {
-    return sauve_ensemble(t, dir, SaveGroups);
+    return saveParts(t, dir, SaveGroups);
 }
 
-FileResult sauve_matchs(const Tournament &t, const QString &dir)
+FileResult saveMatchFile(const Tournament &t, const QString &dir)
 {
-    return sauve_ensemble(t, dir, SaveMatches);
+    return saveParts(t, dir, SaveMatches);
 }
 
-FileResult sauve_tour2(const Tournament &t, const QString &dir)
+FileResult saveStage2File(const Tournament &t, const QString &dir)
 {
-    return sauve_ensemble(t, dir, SaveStage2);
+    return saveParts(t, dir, SaveStage2);
 }
 
-void charge_buteurs(Tournament &t, const QString &dir)
+void loadScorers(Tournament &t, const QString &dir)
 {
-    t.buts_matchs.clear();
+    t.matchGoals.clear();
     QByteArray bytes;
     if (readFile(pathIn(dir, QString::fromLatin1(ScorersFile)), MaxScorersFileBytes, &bytes, nullptr))
-        t.buts_matchs = parseScorers(bytes);
+        t.matchGoals = parseScorers(bytes);
 }
 
 // The entries of buteurs.dat whose match is still recorded. Entries of
 // matches that are no longer recorded (after a reset) are dropped, so a
 // match recorded again later cannot meet old entries.
-static std::vector<TButMatch> buteursGardes(const Tournament &t)
+static std::vector<TButMatch> scorersKept(const Tournament &t)
 {
     std::vector<TButMatch> kept;
-    for (const TButMatch &b : t.buts_matchs) {
+    for (const TButMatch &b : t.matchGoals) {
         const MatchList &list = b.liste == 'G' ? t.liste_matchs : t.liste_tour2;
         for (const TRencontre &m : list)
-            if (b.estDe(b.liste, m)) {
+            if (b.belongsTo(b.liste, m)) {
                 kept.push_back(b);
                 break;
             }
@@ -351,7 +351,7 @@ static std::vector<TButMatch> buteursGardes(const Tournament &t)
     return kept;
 }
 
-FolderCommit::Files fichiers_ensemble(const Tournament &t, const QString &dir, unsigned parts)
+FolderCommit::Files filesOfParts(const Tournament &t, const QString &dir, unsigned parts)
 {
     FolderCommit::Files files;
     if (parts & SaveMatches)
@@ -359,7 +359,7 @@ FolderCommit::Files fichiers_ensemble(const Tournament &t, const QString &dir, u
     // buteurs.dat goes with either match file, once; it is not created
     // while there is nothing to keep.
     if (parts & (SaveMatches | SaveStage2)) {
-        const std::vector<TButMatch> kept = buteursGardes(t);
+        const std::vector<TButMatch> kept = scorersKept(t);
         if (!kept.empty() || QFile::exists(pathIn(dir, QString::fromLatin1(ScorersFile))))
             files.append({QString::fromLatin1(ScorersFile), encodeScorers(kept)});
     }
@@ -377,20 +377,20 @@ FolderCommit::Files fichiers_ensemble(const Tournament &t, const QString &dir, u
     return files;
 }
 
-FileResult sauve_ensemble(const Tournament &t, const QString &dir, unsigned parts, const FolderCommit::Files &extra)
+FileResult saveParts(const Tournament &t, const QString &dir, unsigned parts, const FolderCommit::Files &extra)
 {
     QStringList removed;
     if (parts & RemoveQualifiers)
         removed << QString::fromLatin1(QualifiersFile);
-    return FolderCommit::commitFiles(dir, extra + fichiers_ensemble(t, dir, parts), removed);
+    return FolderCommit::commitFiles(dir, extra + filesOfParts(t, dir, parts), removed);
 }
 
-FileResult sauve_qualifies(const Tournament &t, const QString &dir)
+FileResult saveQualifierFile(const Tournament &t, const QString &dir)
 {
     return writeFile(pathIn(dir, QString::fromLatin1(QualifiersFile)), encodeQualifiers(t.qualifies));
 }
 
-FileResult efface_qualifies(const QString &dir)
+FileResult removeQualifierFile(const QString &dir)
 {
     const QString path = pathIn(dir, QString::fromLatin1(QualifiersFile));
     QFile file(path);
@@ -399,7 +399,7 @@ FileResult efface_qualifies(const QString &dir)
     return {};
 }
 
-FileResult sauve_tout(Tournament &t, const QString &dir)
+FileResult saveAll(Tournament &t, const QString &dir)
 {
     t.modifie = false;
     unsigned parts = SaveMatches | SaveGroups | SaveStage2;
@@ -407,7 +407,7 @@ FileResult sauve_tout(Tournament &t, const QString &dir)
         parts |= RemoveQualifiers;
     else if (t.qualif_a_ecrire)
         parts |= SaveQualifiers;
-    const FileResult r = sauve_ensemble(t, dir, parts);
+    const FileResult r = saveParts(t, dir, parts);
     if (!r.ok) {
         // What could not be written is still unsaved: keep the exit prompt.
         t.modifie = true;

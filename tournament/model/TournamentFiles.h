@@ -68,17 +68,17 @@ MatchParse parseMatches(const QByteArray &bytes);
 // chargement_ok; stops at the first file that cannot be read. failedFile
 // (when given) receives the name of that file, failedReason a one-line
 // reason ("Cannot read <path>: not a regular file").
-bool charge_groupes(Tournament &t, const QString &dir, QString *failedFile = nullptr,
+bool loadGroups(Tournament &t, const QString &dir, QString *failedFile = nullptr,
                     QString *failedReason = nullptr);
 // Loads matchs.dat; when it cannot be opened an empty one is created.
-FileResult charge_matchs(Tournament &t, const QString &dir);
+FileResult loadMatches(Tournament &t, const QString &dir);
 // Loads tour2.dat; a missing file leaves the list empty.
-FileResult charge_tour2(Tournament &t, const QString &dir);
+FileResult loadStage2(Tournament &t, const QString &dir);
 // Fills the qualifier slots from qualif.dat (a name that is in no group
 // leaves its slot empty). fromFile is false when there is no qualifier file
 // to read (none, or none that can be opened, or something in its place that
 // a drawing of lots never writes): the slots are left as they were, for the
-// caller to derive from the rankings (charge_qualifies in group/Ranking.h).
+// caller to derive from the rankings (loadQualifiers in group/Ranking.h).
 struct QualifierFileLoad
 {
     FileResult result;
@@ -88,7 +88,7 @@ QualifierFileLoad loadQualifierFile(Tournament &t, const QString &dir);
 
 // Loads buteurs.dat; a missing or unreadable file leaves the list empty,
 // since the matches and goals stand without it.
-void charge_buteurs(Tournament &t, const QString &dir);
+void loadScorers(Tournament &t, const QString &dir);
 
 // What one save writes. The match parts write buteurs.dat as well (not
 // created while there is nothing to keep); RemoveQualifiers wins over
@@ -101,24 +101,24 @@ enum SavePart : unsigned {
     RemoveQualifiers = 16,
 };
 // The files of those parts with their bytes, in the order a save writes them.
-FolderCommit::Files fichiers_ensemble(const Tournament &t, const QString &dir, unsigned parts);
+FolderCommit::Files filesOfParts(const Tournament &t, const QString &dir, unsigned parts);
 // Writes the files of parts, and extra files before them, as one set
 // (FolderCommit): after a failure or a crash the folder holds the old
 // files or all the new ones. The failure names the first file that could
 // not be written and the system's reason.
-FileResult sauve_ensemble(const Tournament &t, const QString &dir, unsigned parts,
+FileResult saveParts(const Tournament &t, const QString &dir, unsigned parts,
                           const FolderCommit::Files &extra = {});
 
-// Each of these writes its files as one set, through sauve_ensemble.
-FileResult sauve_groupes(const Tournament &t, const QString &dir);
-FileResult sauve_matchs(const Tournament &t, const QString &dir);  // with buteurs.dat
-FileResult sauve_tour2(const Tournament &t, const QString &dir);   // with buteurs.dat
+// Each of these writes its files as one set, through saveParts.
+FileResult saveGroupFiles(const Tournament &t, const QString &dir);
+FileResult saveMatchFile(const Tournament &t, const QString &dir);  // with buteurs.dat
+FileResult saveStage2File(const Tournament &t, const QString &dir);   // with buteurs.dat
 // A single file, replaced atomically.
-FileResult sauve_qualifies(const Tournament &t, const QString &dir); // all slots filled
-FileResult efface_qualifies(const QString &dir); // succeeds when the file was absent
+FileResult saveQualifierFile(const Tournament &t, const QString &dir); // all slots filled
+FileResult removeQualifierFile(const QString &dir); // succeeds when the file was absent
 
 // "Save": clears modifie, writes matches, groups and stage-2 matches and
 // removes qualif.dat (qualif_a_effacer) or writes it (qualif_a_ecrire), all
 // as one set, then clears that flag. On a failure nothing changed on the
 // disk and modifie is set again.
-FileResult sauve_tout(Tournament &t, const QString &dir);
+FileResult saveAll(Tournament &t, const QString &dir);

@@ -114,7 +114,7 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
                     throw Failure{QStringLiteral("line %1: a player before the first team").arg(lineNo)};
                 TEquipe *team = groups.back().teams.back().get();
                 const ShortName name = checkedName(value, "player name", lineNo);
-                if (!ajoute_joueur(team, name))
+                if (!addPlayer(team, name))
                     throw Failure{QStringLiteral("line %1: the team \"%2\" already has 23 players")
                                       .arg(lineNo).arg(team->name.text())};
             } else {

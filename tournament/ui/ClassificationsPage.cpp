@@ -6,21 +6,21 @@
 #include <QTableWidget>
 
 #include "tournament/model/Tournament.h"
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
 ClassificationsPage::ClassificationsPage(PageContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Classifications"));
     fond_classement = PageParts::fond(this, "fond_classement");
-    cree<QLabel>(this, "Label2", 16, 16, 50, 26, QStringLiteral("Group"));
-    lettre_groupe = PageParts::liste(this, "lettre_groupe", 70, 16, 60, PageParts::kLettres, PageParts::SansCompletion);
-    classement = Apparence::grille(this, "classement", 5, {126, 77, 75, 75, 75}, 30);
+    make<QLabel>(this, "Label2", 16, 16, 50, 26, QStringLiteral("Group"));
+    lettre_groupe = PageParts::liste(this, "lettre_groupe", 70, 16, 60, PageParts::kLetters, PageParts::WithoutCompletion);
+    classement = Look::makeGrid(this, "classement", 5, {126, 77, 75, 75, 75}, 30);
     classement->move(100, 64);
     const QStringList header = {"Team", "Played", "Points", "For", "Against"};
     for (int c = 0; c < 5; ++c)
-        Apparence::cellule(classement, 0, c, header[c]);
+        Look::setCell(classement, 0, c, header[c]);
 
     // A drop-down "changes" when the user picks an item or types, never when
     // the program sets its text.
@@ -31,10 +31,10 @@ ClassificationsPage::ClassificationsPage(PageContext &ctx, QWidget *parent) : QW
 void ClassificationsPage::entreeClassement()
 {
     lettre_groupe->setEditText(QString());
-    montreClassement(nullptr);
+    showClassification(nullptr);
 }
 
-void ClassificationsPage::montreClassement(const TGroupe *group)
+void ClassificationsPage::showClassification(const TGroupe *group)
 {
     for (int r = 1; r <= 4; ++r) {
         const TEquipe *team = group && r - 1 < int(group->teams.size()) ? group->teams[r - 1].get() : nullptr;
@@ -44,14 +44,14 @@ void ClassificationsPage::montreClassement(const TGroupe *group)
                                                      QString::number(team->goals_against)}
                                        : QStringList{{}, {}, {}, {}, {}};
         for (int c = 0; c < 5; ++c)
-            Apparence::cellule(classement, r, c, cells[c]);
+            Look::setCell(classement, r, c, cells[c]);
     }
 }
 
 void ClassificationsPage::lettre_groupeChange()
 {
-    const TGroupe *group = m_ctx.tournoi.cherche_groupe(lettre_groupe->currentText());
-    montreClassement(group);
+    const TGroupe *group = m_ctx.tournament.findGroup(lettre_groupe->currentText());
+    showClassification(group);
     if (!group)
         lettre_groupe->setEditText(QString());
 }

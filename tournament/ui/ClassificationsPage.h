@@ -25,7 +25,7 @@ public:
     void lettre_groupeChange();
 
 private:
-    void montreClassement(const TGroupe *group);
+    void showClassification(const TGroupe *group);
 
     PageContext &m_ctx;
 };

@@ -12,15 +12,15 @@
 #include "tournament/model/NameChecks.h"
 #include "tournament/model/Tournament.h"
 #include "tournament/model/TournamentFiles.h"
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
 namespace {
 
 // Only characters the files can hold may be typed into a name, and no
 // control character (a pasted TAB or line end) gets into one.
-class ValidateurAnsi : public QValidator
+class Cp1252Validator : public QValidator
 {
 public:
     using QValidator::QValidator;
@@ -36,27 +36,27 @@ EditTeamPage::EditTeamPage(PageContext &ctx, QWidget *parent) : QWidget(parent),
 {
     setObjectName(QStringLiteral("EditTeam"));
     fond_equipe = PageParts::fond(this, "fond_equipe");
-    cree<QLabel>(this, "Label3", 16, 16, 50, 26, QStringLiteral("Group"));
-    groupe = PageParts::liste(this, "groupe", 70, 16, 60, PageParts::kLettres, PageParts::SansCompletion);
+    make<QLabel>(this, "Label3", 16, 16, 50, 26, QStringLiteral("Group"));
+    groupe = PageParts::liste(this, "groupe", 70, 16, 60, PageParts::kLetters, PageParts::WithoutCompletion);
     equipe = PageParts::liste(this, "equipe", 16, 60, 190);
-    Imageq = cree<QLabel>(this, "Imageq", 16, 104, 78, 53);
-    liste_joueurs = cree<QListWidget>(this, "liste_joueurs", 224, 16, 200, 284);
+    Imageq = make<QLabel>(this, "Imageq", 16, 104, 78, 53);
+    liste_joueurs = make<QListWidget>(this, "liste_joueurs", 224, 16, 200, 284);
     liste_joueurs->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cree<QLabel>(this, "Label4", 440, 16, 190, 24, QStringLiteral("Player's name :"));
-    nouveau = cree<QLineEdit>(this, "nouveau", 440, 44, 190, 28);
+    make<QLabel>(this, "Label4", 440, 16, 190, 24, QStringLiteral("Player's name :"));
+    nouveau = make<QLineEdit>(this, "nouveau", 440, 44, 190, 28);
     nouveau->setMaxLength(ShortName::MaxLength);
-    nouveau->setValidator(new ValidateurAnsi(nouveau));
-    Ajouter = cree<QPushButton>(this, "Ajouter", 440, 84, 100, 30, QStringLiteral("Add"));
+    nouveau->setValidator(new Cp1252Validator(nouveau));
+    Ajouter = make<QPushButton>(this, "Ajouter", 440, 84, 100, 30, QStringLiteral("Add"));
     Ajouter->setEnabled(false);
-    Enlever = cree<QPushButton>(this, "Enlever", 440, 150, 100, 30, QStringLiteral("Out !"));
+    Enlever = make<QPushButton>(this, "Enlever", 440, 150, 100, 30, QStringLiteral("Out !"));
     Enlever->setEnabled(false);
     // A player's goals can be corrected by hand, for matches whose scorers
     // were recorded before the program kept them.
-    cree<QLabel>(this, "Label_buts", 440, 200, 60, 26, QStringLiteral("Goals :"));
-    buts_joueur = cree<QSpinBox>(this, "buts_joueur", 504, 198, 70, 28);
+    make<QLabel>(this, "Label_buts", 440, 200, 60, 26, QStringLiteral("Goals :"));
+    buts_joueur = make<QSpinBox>(this, "buts_joueur", 504, 198, 70, 28);
     buts_joueur->setRange(0, 999);
     buts_joueur->setEnabled(false);
-    Corriger = cree<QPushButton>(this, "Corriger", 440, 236, 134, 30, QStringLiteral("Set goals"));
+    Corriger = make<QPushButton>(this, "Corriger", 440, 236, 134, 30, QStringLiteral("Set goals"));
     Corriger->setEnabled(false);
 
     // A drop-down "changes" when the user picks an item or types, never when
@@ -82,24 +82,24 @@ void EditTeamPage::entreeEquipe()
     nouveau->clear();
 }
 
-TEquipe *EditTeamPage::equipeChoisie()
+TEquipe *EditTeamPage::chosenTeam()
 {
-    return PageParts::equipeDuGroupe(m_ctx.tournoi, groupe->currentText(), equipe->currentText());
+    return PageParts::teamOfGroup(m_ctx.tournament, groupe->currentText(), equipe->currentText());
 }
 
 void EditTeamPage::modifie()
 {
-    if (m_ctx.sauveAuto())
-        m_ctx.signale(sauve_groupes(m_ctx.tournoi, m_ctx.dossier));
+    if (m_ctx.autoSave())
+        m_ctx.reportResult(saveGroupFiles(m_ctx.tournament, m_ctx.folder));
     else
-        m_ctx.tournoi.modifie = true;
+        m_ctx.tournament.modifie = true;
 }
 
 void EditTeamPage::groupeChange()
 {
     equipe->clear();
     liste_joueurs->clear();
-    TGroupe *group = m_ctx.tournoi.cherche_groupe(groupe->currentText());
+    TGroupe *group = m_ctx.tournament.findGroup(groupe->currentText());
     if (!group)
         return;
     Enlever->setEnabled(true);
@@ -108,17 +108,17 @@ void EditTeamPage::groupeChange()
     const TEquipe *first = group->teams.empty() ? nullptr : group->teams.front().get();
     equipe->setCurrentIndex(first ? 0 : -1);
     if (first) {
-        Apparence::chargeImage(Imageq, m_ctx.dossier, first->flagFile(), &m_ctx.plateforme, m_ctx.fenetre);
-        PageParts::remplitSquad(liste_joueurs, first);
+        Look::loadPicture(Imageq, m_ctx.folder, first->flagFile(), &m_ctx.platform, m_ctx.window);
+        PageParts::fillSquad(liste_joueurs, first);
     }
 }
 
 void EditTeamPage::equipeChange()
 {
     liste_joueurs->clear();
-    if (const TEquipe *team = equipeChoisie()) {
-        Apparence::chargeImage(Imageq, m_ctx.dossier, team->flagFile(), &m_ctx.plateforme, m_ctx.fenetre);
-        PageParts::remplitSquad(liste_joueurs, team);
+    if (const TEquipe *team = chosenTeam()) {
+        Look::loadPicture(Imageq, m_ctx.folder, team->flagFile(), &m_ctx.platform, m_ctx.window);
+        PageParts::fillSquad(liste_joueurs, team);
     }
 }
 
@@ -129,11 +129,11 @@ void EditTeamPage::nouveauChange()
 
 void EditTeamPage::AjouterClick()
 {
-    TEquipe *team = equipeChoisie();
-    if (!team || !ajoute_joueur(team, ShortName::stored(nouveau->text())))
+    TEquipe *team = chosenTeam();
+    if (!team || !addPlayer(team, ShortName::stored(nouveau->text())))
         return;
     modifie();
-    PageParts::remplitSquad(liste_joueurs, team);
+    PageParts::fillSquad(liste_joueurs, team);
 }
 
 void EditTeamPage::EnleverClick()
@@ -141,18 +141,18 @@ void EditTeamPage::EnleverClick()
     const QList<QListWidgetItem *> selected = liste_joueurs->selectedItems();
     if (selected.size() != 1)
         return;
-    TEquipe *team = equipeChoisie();
-    if (!team || !enleve_joueur(team, ShortName::fromText(selected.front()->text())))
+    TEquipe *team = chosenTeam();
+    if (!team || !removePlayer(team, ShortName::fromText(selected.front()->text())))
         return;
     modifie();
-    PageParts::remplitSquad(liste_joueurs, team);
+    PageParts::fillSquad(liste_joueurs, team);
 }
 
 void EditTeamPage::liste_joueursChange()
 {
     const QList<QListWidgetItem *> selected = liste_joueurs->selectedItems();
-    const TEquipe *team = equipeChoisie();
-    const int index = selected.size() == 1 && team ? cherche_joueur(team, ShortName::fromText(selected.front()->text())) : -1;
+    const TEquipe *team = chosenTeam();
+    const int index = selected.size() == 1 && team ? findPlayer(team, ShortName::fromText(selected.front()->text())) : -1;
     buts_joueur->setEnabled(index >= 0);
     Corriger->setEnabled(index >= 0);
     buts_joueur->setValue(index >= 0 ? team->squad[size_t(index)].goals : 0);
@@ -163,8 +163,8 @@ void EditTeamPage::CorrigerClick()
     const QList<QListWidgetItem *> selected = liste_joueurs->selectedItems();
     if (selected.size() != 1)
         return;
-    TEquipe *team = equipeChoisie();
-    const int index = team ? cherche_joueur(team, ShortName::fromText(selected.front()->text())) : -1;
+    TEquipe *team = chosenTeam();
+    const int index = team ? findPlayer(team, ShortName::fromText(selected.front()->text())) : -1;
     if (index < 0)
         return;
     team->squad[size_t(index)].goals = buts_joueur->value();

@@ -38,7 +38,7 @@ public:
     void CorrigerClick();
 
 private:
-    TEquipe *equipeChoisie();
+    TEquipe *chosenTeam();
     // A changed squad is written at once or marked to be saved.
     void modifie();
 

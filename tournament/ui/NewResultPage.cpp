@@ -9,41 +9,41 @@
 
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/Tournament.h"
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
 NewResultPage::NewResultPage(PageContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("NewResult"));
     fond_resultat = PageParts::fond(this, "fond_resultat");
-    cree<QLabel>(this, "Label5", 250, 8, 54, 26, QStringLiteral("Group"));
-    lettre = PageParts::liste(this, "lettre", 306, 8, 60, PageParts::kLettres, PageParts::SansCompletion);
+    make<QLabel>(this, "Label5", 250, 8, 54, 26, QStringLiteral("Group"));
+    lettre = PageParts::liste(this, "lettre", 306, 8, 60, PageParts::kLetters, PageParts::WithoutCompletion);
     equipe1 = PageParts::liste(this, "equipe1", 10, 42, 196);
-    score1 = cree<QSpinBox>(this, "score1", 250, 42, 56, 26);
-    score2 = cree<QSpinBox>(this, "score2", 340, 42, 56, 26);
+    score1 = make<QSpinBox>(this, "score1", 250, 42, 56, 26);
+    score2 = make<QSpinBox>(this, "score2", 340, 42, 56, 26);
     equipe2 = PageParts::liste(this, "equipe2", 440, 42, 196);
     for (QSpinBox *s : {score1, score2}) {
         s->setRange(0, 100);
         s->setValue(0);
     }
-    cree<QLabel>(this, "Label6", 312, 42, 22, 26, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
+    make<QLabel>(this, "Label6", 312, 42, 22, 26, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
 
-    listeq1 = cree<QListWidget>(this, "listeq1", 10, 76, 150, 196);
-    but1 = cree<QPushButton>(this, "but1", 164, 130, 38, 28, QStringLiteral("->"));
-    enleve1 = cree<QPushButton>(this, "enleve1", 164, 170, 38, 28, QStringLiteral("<-"));
-    cree<QLabel>(this, "Label7", 206, 76, 116, 22, QStringLiteral("Goal(s) from"));
-    buteur1 = cree<QListWidget>(this, "buteur1", 206, 98, 116, 174);
-    cree<QLabel>(this, "Label8", 326, 76, 116, 22, QStringLiteral("Goal(s) from"));
-    buteur2 = cree<QListWidget>(this, "buteur2", 326, 98, 116, 174);
-    but2 = cree<QPushButton>(this, "but2", 446, 130, 38, 28, QStringLiteral("<-"));
-    enleve2 = cree<QPushButton>(this, "enleve2", 446, 170, 38, 28, QStringLiteral("->"));
-    listeq2 = cree<QListWidget>(this, "listeq2", 488, 76, 150, 196);
+    listeq1 = make<QListWidget>(this, "listeq1", 10, 76, 150, 196);
+    but1 = make<QPushButton>(this, "but1", 164, 130, 38, 28, QStringLiteral("->"));
+    enleve1 = make<QPushButton>(this, "enleve1", 164, 170, 38, 28, QStringLiteral("<-"));
+    make<QLabel>(this, "Label7", 206, 76, 116, 22, QStringLiteral("Goal(s) from"));
+    buteur1 = make<QListWidget>(this, "buteur1", 206, 98, 116, 174);
+    make<QLabel>(this, "Label8", 326, 76, 116, 22, QStringLiteral("Goal(s) from"));
+    buteur2 = make<QListWidget>(this, "buteur2", 326, 98, 116, 174);
+    but2 = make<QPushButton>(this, "but2", 446, 130, 38, 28, QStringLiteral("<-"));
+    enleve2 = make<QPushButton>(this, "enleve2", 446, 170, 38, 28, QStringLiteral("->"));
+    listeq2 = make<QListWidget>(this, "listeq2", 488, 76, 150, 196);
 
-    Valider = cree<QPushButton>(this, "Valider", 266, 280, 110, 30, QStringLiteral("Valider"));
+    Valider = make<QPushButton>(this, "Valider", 266, 280, 110, 30, QStringLiteral("Valider"));
     Valider->setEnabled(false);
-    valider2 = cree<QPushButton>(this, "valider2", 206, 280, 110, 30, QStringLiteral("Valider"));
-    back = cree<QPushButton>(this, "back", 326, 280, 110, 30, QStringLiteral("Retour"));
+    valider2 = make<QPushButton>(this, "valider2", 206, 280, 110, 30, QStringLiteral("Valider"));
+    back = make<QPushButton>(this, "back", 326, 280, 110, 30, QStringLiteral("Retour"));
     back->hide();
     valider2->hide();
 
@@ -80,7 +80,7 @@ ResultEntry NewResultPage::saisie() const
     return e;
 }
 
-void NewResultPage::ouvreMatch(const QString &team1, const QString &team2)
+void NewResultPage::openMatchEntry(const QString &team1, const QString &team2)
 {
     lettre->setEditText(QString());
     for (QListWidget *list : {listeq1, listeq2, buteur1, buteur2})
@@ -100,14 +100,14 @@ void NewResultPage::entreeResultat()
     buteur2->clear();
     // Emptying the items of a drop-down also empties its text, so the team
     // texts that stage 2 keeps are put back.
-    const QString texte1 = equipe1->currentText();
-    const QString texte2 = equipe2->currentText();
+    const QString text1 = equipe1->currentText();
+    const QString text2 = equipe2->currentText();
     equipe1->clear();
     equipe2->clear();
     score1->setValue(0);
     score2->setValue(0);
     Valider->setEnabled(false);
-    if (!m_ctx.tournoi.phase2) {
+    if (!m_ctx.tournament.phase2) {
         Valider->show();
         valider2->hide();
         back->hide();
@@ -117,15 +117,15 @@ void NewResultPage::entreeResultat()
         equipe2->setEditText(QString());
         return;
     }
-    equipe1->setEditText(texte1);
-    equipe2->setEditText(texte2);
+    equipe1->setEditText(text1);
+    equipe2->setEditText(text2);
     valider2->show();
     back->show();
     Valider->hide();
     for (QComboBox *box : {lettre, equipe1, equipe2})
         box->setEnabled(false);
-    PageParts::remplitSquad(listeq1, m_ctx.tournoi.cherche_equipe(texte1));
-    PageParts::remplitSquad(listeq2, m_ctx.tournoi.cherche_equipe(texte2));
+    PageParts::fillSquad(listeq1, m_ctx.tournament.cherche_equipe(text1));
+    PageParts::fillSquad(listeq2, m_ctx.tournament.cherche_equipe(text2));
 }
 
 void NewResultPage::lettreChange()
@@ -140,7 +140,7 @@ void NewResultPage::lettreChange()
     score2->setValue(0);
     equipe1->setEditText(QString());
     equipe2->setEditText(QString());
-    const TGroupe *group = m_ctx.tournoi.cherche_groupe(lettre->currentText());
+    const TGroupe *group = m_ctx.tournament.findGroup(lettre->currentText());
     if (!group) {
         lettre->setEditText(QString());
         return;
@@ -152,8 +152,8 @@ void NewResultPage::lettreChange()
     }
     equipe1->setCurrentIndex(group->teams.size() > 0 ? 0 : -1);
     equipe2->setCurrentIndex(group->teams.size() > 1 ? 1 : -1);
-    PageParts::remplitSquad(listeq1, group->teams.size() > 0 ? group->teams[0].get() : nullptr);
-    PageParts::remplitSquad(listeq2, group->teams.size() > 1 ? group->teams[1].get() : nullptr);
+    PageParts::fillSquad(listeq1, group->teams.size() > 0 ? group->teams[0].get() : nullptr);
+    PageParts::fillSquad(listeq2, group->teams.size() > 1 ? group->teams[1].get() : nullptr);
 }
 
 void NewResultPage::equipe1Change()
@@ -163,7 +163,7 @@ void NewResultPage::equipe1Change()
     buteur2->clear();
     score1->setValue(0);
     score2->setValue(0);
-    PageParts::remplitSquad(listeq1, PageParts::equipeDuGroupe(m_ctx.tournoi, lettre->currentText(), equipe1->currentText()));
+    PageParts::fillSquad(listeq1, PageParts::teamOfGroup(m_ctx.tournament, lettre->currentText(), equipe1->currentText()));
 }
 
 void NewResultPage::equipe2Change()
@@ -173,7 +173,7 @@ void NewResultPage::equipe2Change()
     buteur2->clear();
     score1->setValue(0);
     score2->setValue(0);
-    PageParts::remplitSquad(listeq2, PageParts::equipeDuGroupe(m_ctx.tournoi, lettre->currentText(), equipe2->currentText()));
+    PageParts::fillSquad(listeq2, PageParts::teamOfGroup(m_ctx.tournament, lettre->currentText(), equipe2->currentText()));
 }
 
 void NewResultPage::but1Click()
@@ -207,16 +207,16 @@ void NewResultPage::enleve2Click()
 void NewResultPage::ValiderClick()
 {
     const ResultEntry entry = saisie();
-    emit verifiee(verifie_groupe(m_ctx.tournoi, entry), entry, false);
+    emit checked(checkGroupEntry(m_ctx.tournament, entry), entry, false);
 }
 
 void NewResultPage::valider2Click()
 {
     const ResultEntry entry = saisie();
-    emit verifiee(verifie_tour2(m_ctx.tournoi, entry), entry, true);
+    emit checked(checkStage2Entry(m_ctx.tournament, entry), entry, true);
 }
 
 void NewResultPage::backClick()
 {
-    emit retourDemande();
+    emit backAsked();
 }

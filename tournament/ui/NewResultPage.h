@@ -31,7 +31,7 @@ public:
     // Entering the page: empty for a group match, the opened match in stage 2.
     void entreeResultat();
     // Prepares the page for the stage-2 match between the two teams.
-    void ouvreMatch(const QString &team1, const QString &team2);
+    void openMatchEntry(const QString &team1, const QString &team2);
 
     void lettreChange();
     void equipe1Change();
@@ -46,9 +46,9 @@ public:
 
 signals:
     // The answer of the group check (stage2 false) or the stage-2 check for entry.
-    void verifiee(EntryAnswer answer, const ResultEntry &entry, bool stage2);
+    void checked(EntryAnswer answer, const ResultEntry &entry, bool stage2);
     // "Back": the bracket instead of this window.
-    void retourDemande();
+    void backAsked();
 
 private:
     PageContext &m_ctx;

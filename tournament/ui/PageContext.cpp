@@ -5,26 +5,26 @@
 #include <QListWidget>
 
 #include "tournament/model/Tournament.h"
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
-QString PageContext::quandEcrit() const
+QString PageContext::whenWritten() const
 {
-    return sauveAuto() ? QStringLiteral("The files will be changed at once.")
+    return autoSave() ? QStringLiteral("The files will be changed at once.")
                        : QStringLiteral("The files change only when you save.");
 }
 
 namespace PageParts {
 
-const QStringList kLettres = {"A", "B", "C", "D", "E", "F", "G", "H"};
+const QStringList kLetters = {"A", "B", "C", "D", "E", "F", "G", "H"};
 
 QComboBox *liste(QWidget *parent, const char *name, int x, int y, int w, const QStringList &items,
                  Completion completion)
 {
     // The lists are drop-downs with a text of their own, as the handlers empty
     // the text and the items separately.
-    auto *box = cree<QComboBox>(parent, name, x, y, w, 26);
+    auto *box = make<QComboBox>(parent, name, x, y, w, 26);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->addItems(items);
@@ -33,20 +33,20 @@ QComboBox *liste(QWidget *parent, const char *name, int x, int y, int w, const Q
     // A group letter is one key: completing it would only bring back "A"
     // after a letter that names no group was typed and emptied (the
     // completion ignores case), and Enter would then load group A.
-    if (completion == SansCompletion)
+    if (completion == WithoutCompletion)
         box->setCompleter(nullptr);
     return box;
 }
 
 QLabel *fond(QWidget *page, const char *name)
 {
-    auto *label = cree<QLabel>(page, name, 0, 0, 645, 317);
+    auto *label = make<QLabel>(page, name, 0, 0, 645, 317);
     label->setScaledContents(true);
     label->lower();
     return label;
 }
 
-void remplitSquad(QListWidget *list, const TEquipe *team)
+void fillSquad(QListWidget *list, const TEquipe *team)
 {
     list->clear();
     if (!team)
@@ -58,12 +58,12 @@ void remplitSquad(QListWidget *list, const TEquipe *team)
     }
 }
 
-TEquipe *equipeDuGroupe(Tournament &t, const QString &groupText, const QString &teamText)
+TEquipe *teamOfGroup(Tournament &t, const QString &groupText, const QString &teamText)
 {
-    return cherche_equipe_groupe(t.cherche_groupe(groupText), ShortName::fromText(teamText));
+    return findTeamInGroup(t.findGroup(groupText), ShortName::fromText(teamText));
 }
 
-QString texte_match(const TRencontre &m)
+QString matchText(const TRencontre &m)
 {
     // One call for all four, so that a "%1" in a team name stays text.
     return QStringLiteral("%1 - %2  %3-%4").arg(m.team1.text(), m.team2.text(), QString::number(m.score1),

@@ -9,52 +9,52 @@
 
 #include "tournament/group/Statistics.h"
 #include "tournament/model/Tournament.h"
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
 StatisticsPage::StatisticsPage(PageContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("Statistics"));
     fond_stats = PageParts::fond(this, "fond_stats");
-    cree<QLabel>(this, "Label9", 10, 8, 50, 26, QStringLiteral("Group"));
-    lettregrp = PageParts::liste(this, "lettregrp", 64, 8, 60, PageParts::kLettres, PageParts::SansCompletion);
+    make<QLabel>(this, "Label9", 10, 8, 50, 26, QStringLiteral("Group"));
+    lettregrp = PageParts::liste(this, "lettregrp", 64, 8, 60, PageParts::kLetters, PageParts::WithoutCompletion);
     nom_equipe = PageParts::liste(this, "nom_equipe", 10, 40, 180);
-    Image = cree<QLabel>(this, "Image", 10, 76, 78, 53);
-    points = cree<QProgressBar>(this, "points", 10, 142, 180, 20);
+    Image = make<QLabel>(this, "Image", 10, 76, 78, 53);
+    points = make<QProgressBar>(this, "points", 10, 142, 180, 20);
     points->setRange(0, 100);
     points->setValue(0);
 
-    effectif = Apparence::grille(this, "effectif", 24, {126, 34}, 20);
+    effectif = Look::makeGrid(this, "effectif", 24, {126, 34}, 20);
     effectif->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     effectif->setGeometry(200, 8, 126 + 34 + 2 * effectif->frameWidth() + 18, 226);
-    Apparence::cellule(effectif, 0, 0, QStringLiteral("Name"));
-    Apparence::cellule(effectif, 0, 1, QStringLiteral("Goals"));
+    Look::setCell(effectif, 0, 0, QStringLiteral("Name"));
+    Look::setCell(effectif, 0, 1, QStringLiteral("Goals"));
     // The goals column is narrow; its header uses a smaller print to fit.
     QFont small = effectif->font();
     small.setPixelSize(10);
     effectif->item(0, 1)->setFont(small);
 
-    cree<QLabel>(this, "Label10", 392, 8, 240, 22, QStringLiteral("Best Scorer(s)"));
-    buteurs = cree<QListWidget>(this, "buteurs", 392, 30, 243, 204);
+    make<QLabel>(this, "Label10", 392, 8, 240, 22, QStringLiteral("Best Scorer(s)"));
+    buteurs = make<QListWidget>(this, "buteurs", 392, 30, 243, 204);
 
     // Value labels keep room for three digits; the caption labels take their text's width.
-    po_pris = cree<QLabel>(this, "po_pris", 0, 244, 24, 24);
+    po_pris = make<QLabel>(this, "po_pris", 0, 244, 24, 24);
     po_pris->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto *gained = cree<QLabel>(this, "Label11", 0, 244, 0, 24, QStringLiteral("points gained"));
-    auto *pour = cree<QLabel>(this, "Label12", 0, 244, 0, 24, QStringLiteral("for"));
-    po_poss = cree<QLabel>(this, "po_poss", 0, 244, 24, 24);
+    auto *gained = make<QLabel>(this, "Label11", 0, 244, 0, 24, QStringLiteral("points gained"));
+    auto *forLabel = make<QLabel>(this, "Label12", 0, 244, 0, 24, QStringLiteral("for"));
+    po_poss = make<QLabel>(this, "po_poss", 0, 244, 24, 24);
     po_poss->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto *possibly = cree<QLabel>(this, "Label13", 0, 244, 0, 24, QStringLiteral("possibly"));
-    auto *stage1 = cree<QLabel>(this, "Label14", 0, 244, 0, 24, QStringLiteral("in stage 1"));
-    auto *scored = cree<QLabel>(this, "Label15", 0, 272, 0, 24, QStringLiteral("The team's scored"));
-    moy_buts = cree<QLabel>(this, "moy_buts", 0, 272, 32, 24);
+    auto *possibly = make<QLabel>(this, "Label13", 0, 244, 0, 24, QStringLiteral("possibly"));
+    auto *stage1 = make<QLabel>(this, "Label14", 0, 244, 0, 24, QStringLiteral("in stage 1"));
+    auto *scored = make<QLabel>(this, "Label15", 0, 272, 0, 24, QStringLiteral("The team's scored"));
+    moy_buts = make<QLabel>(this, "moy_buts", 0, 272, 32, 24);
     moy_buts->setAlignment(Qt::AlignCenter);
-    auto *perMatch = cree<QLabel>(this, "Label16", 0, 272, 0, 24, QStringLiteral("goal per match"));
-    auto *stages = cree<QLabel>(this, "Label17", 0, 272, 0, 24, QStringLiteral("(stage 1 and 2)."));
-    Apparence::enLigne({po_pris, gained, pour, po_poss, possibly, stage1}, 10);
-    Apparence::enLigne({scored, moy_buts, perMatch, stages}, 10);
-    etiquettesEquipe << po_pris << gained << pour << po_poss << possibly << stage1 << scored << moy_buts
+    auto *perMatch = make<QLabel>(this, "Label16", 0, 272, 0, 24, QStringLiteral("goal per match"));
+    auto *stages = make<QLabel>(this, "Label17", 0, 272, 0, 24, QStringLiteral("(stage 1 and 2)."));
+    Look::lineUp({po_pris, gained, forLabel, po_poss, possibly, stage1}, 10);
+    Look::lineUp({scored, moy_buts, perMatch, stages}, 10);
+    teamLabels << po_pris << gained << forLabel << po_poss << possibly << stage1 << scored << moy_buts
                      << perMatch << stages;
 
     // A drop-down "changes" when the user picks an item or types, never when
@@ -69,66 +69,66 @@ void StatisticsPage::entreeStatistiques()
 {
     nom_equipe->clear();
     for (int r = 1; r < effectif->rowCount(); ++r) {
-        Apparence::cellule(effectif, r, 0, QString());
-        Apparence::cellule(effectif, r, 1, QString());
+        Look::setCell(effectif, r, 0, QString());
+        Look::setCell(effectif, r, 1, QString());
     }
     lettregrp->setEditText(QString());
     nom_equipe->setEditText(QString());
     buteurs->clear();
-    montreEtiquettesEquipe(false);
-    Apparence::chargeImage(Image, m_ctx.dossier, QStringLiteral("defaut.bmp"), &m_ctx.plateforme, m_ctx.fenetre);
+    showTeamLabels(false);
+    Look::loadPicture(Image, m_ctx.folder, QStringLiteral("defaut.bmp"), &m_ctx.platform, m_ctx.window);
     points->setValue(0);
-    remplitButeurs();
+    fillScorers();
 }
 
-void StatisticsPage::remplitButeurs()
+void StatisticsPage::fillScorers()
 {
-    for (const TButeur &b : meilleurs_buteurs(m_ctx.tournoi))
-        buteurs->addItem(ligne_buteur(b));
+    for (const TButeur &b : meilleurs_buteurs(m_ctx.tournament))
+        buteurs->addItem(scorerLine(b));
 }
 
-void StatisticsPage::montreEtiquettesEquipe(bool visible)
+void StatisticsPage::showTeamLabels(bool visible)
 {
-    for (QLabel *label : std::as_const(etiquettesEquipe))
+    for (QLabel *label : std::as_const(teamLabels))
         label->setVisible(visible);
 }
 
-void StatisticsPage::montreChiffres(const TEquipe *team)
+void StatisticsPage::showFigures(const TEquipe *team)
 {
-    montreEtiquettesEquipe(true);
+    showTeamLabels(true);
     const int players = team->playerCount();
-    Apparence::lignes(effectif, 1 + players);
+    Look::setGridRows(effectif, 1 + players);
     for (int i = 0; i < players; ++i) {
-        Apparence::cellule(effectif, i + 1, 0, team->squad[i].name.text());
-        Apparence::cellule(effectif, i + 1, 1, QString::number(team->squad[i].goals));
+        Look::setCell(effectif, i + 1, 0, team->squad[i].name.text());
+        Look::setCell(effectif, i + 1, 1, QString::number(team->squad[i].goals));
     }
-    points->setValue(part_points(team));
+    points->setValue(pointsPercent(team));
     po_pris->setText(QString::number(team->points));
     po_poss->setText(QString::number(3 * team->played));
-    moy_buts->setText(::moy_buts(team, m_ctx.tournoi.liste_tour2));
-    Apparence::chargeImage(Image, m_ctx.dossier, team->flagFile(), &m_ctx.plateforme, m_ctx.fenetre);
+    moy_buts->setText(::moy_buts(team, m_ctx.tournament.liste_tour2));
+    Look::loadPicture(Image, m_ctx.folder, team->flagFile(), &m_ctx.platform, m_ctx.window);
 }
 
-void StatisticsPage::videChiffres()
+void StatisticsPage::clearFigures()
 {
-    montreEtiquettesEquipe(false);
+    showTeamLabels(false);
     for (int r = 1; r < effectif->rowCount(); ++r) {
-        Apparence::cellule(effectif, r, 0, QString());
-        Apparence::cellule(effectif, r, 1, QString());
+        Look::setCell(effectif, r, 0, QString());
+        Look::setCell(effectif, r, 1, QString());
     }
     po_pris->clear();
     po_poss->clear();
     moy_buts->clear();
-    Apparence::chargeImage(Image, m_ctx.dossier, QStringLiteral("defaut.bmp"), &m_ctx.plateforme, m_ctx.fenetre);
+    Look::loadPicture(Image, m_ctx.folder, QStringLiteral("defaut.bmp"), &m_ctx.platform, m_ctx.window);
     points->setValue(0);
 }
 
 void StatisticsPage::lettregrpChange()
 {
     nom_equipe->clear();
-    const TGroupe *group = m_ctx.tournoi.cherche_groupe(lettregrp->currentText());
+    const TGroupe *group = m_ctx.tournament.findGroup(lettregrp->currentText());
     if (!group || group->teams.empty()) {
-        videChiffres();
+        clearFigures();
         lettregrp->setEditText(QString());
         nom_equipe->setEditText(QString());
         return;
@@ -136,13 +136,13 @@ void StatisticsPage::lettregrpChange()
     for (const auto &team : group->teams)
         nom_equipe->addItem(team->name.text());
     nom_equipe->setCurrentIndex(0);
-    montreChiffres(group->teams.front().get());
+    showFigures(group->teams.front().get());
 }
 
 void StatisticsPage::nom_equipeChange()
 {
-    if (const TEquipe *team = PageParts::equipeDuGroupe(m_ctx.tournoi, lettregrp->currentText(), nom_equipe->currentText()))
-        montreChiffres(team);
+    if (const TEquipe *team = PageParts::teamOfGroup(m_ctx.tournament, lettregrp->currentText(), nom_equipe->currentText()))
+        showFigures(team);
     else
-        videChiffres();
+        clearFigures();
 }

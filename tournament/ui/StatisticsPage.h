@@ -25,7 +25,7 @@ public:
     QLabel *Image;
     QProgressBar *points;
     QLabel *po_pris, *po_poss, *moy_buts;
-    QList<QLabel *> etiquettesEquipe; // the team labels, shown and hidden together
+    QList<QLabel *> teamLabels; // the team labels, shown and hidden together
 
     // Entering the page: no team chosen, the best scorers listed.
     void entreeStatistiques();
@@ -33,10 +33,10 @@ public:
     void nom_equipeChange();
 
 private:
-    void remplitButeurs();
-    void montreChiffres(const TEquipe *team);
-    void videChiffres();
-    void montreEtiquettesEquipe(bool visible);
+    void fillScorers();
+    void showFigures(const TEquipe *team);
+    void clearFigures();
+    void showTeamLabels(bool visible);
 
     PageContext &m_ctx;
 };

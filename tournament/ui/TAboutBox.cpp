@@ -5,28 +5,28 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 #include "tournament/ui/TForm1.h"
 
-using Apparence::cree;
+using Look::make;
 
 TAboutBox::TAboutBox(TForm1 &main) : m_main(main)
 {
     // The welcome box is the one window without the program's icon.
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Welcome !"));
-    Apparence::appliquePolice(this);
+    Look::applyFont(this);
     setFixedSize(320, 230);
-    Apparence::centre(this);
-    ProgramIcon = cree<QLabel>(this, "ProgramIcon", 0, 0, 320, 110);
+    Look::centreOnScreen(this);
+    ProgramIcon = make<QLabel>(this, "ProgramIcon", 0, 0, 320, 110);
     ProgramIcon->setScaledContents(true);
-    Apparence::chargeImage(ProgramIcon, main.dossier(), QStringLiteral("sigle.bmp"), &main.plateforme(), this);
-    auto *l1 = cree<QLabel>(this, "Version", 10, 118, 300, 24, QStringLiteral("Welcome to Trophex 1.1 !"));
-    auto *l2 = cree<QLabel>(this, "Comments", 10, 144, 300, 24,
+    Look::loadPicture(ProgramIcon, main.folder(), QStringLiteral("sigle.bmp"), &main.platform(), this);
+    auto *l1 = make<QLabel>(this, "Version", 10, 118, 300, 24, QStringLiteral("Welcome to Trophex 1.1 !"));
+    auto *l2 = make<QLabel>(this, "Comments", 10, 144, 300, 24,
                             QStringLiteral("The tournament is being loaded..."));
     for (QLabel *l : {l1, l2})
         l->setAlignment(Qt::AlignCenter);
-    OKButton = cree<QPushButton>(this, "OKButton", 115, 184, 90, 30, QStringLiteral("OK"));
+    OKButton = make<QPushButton>(this, "OKButton", 115, 184, 90, 30, QStringLiteral("OK"));
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 }
 

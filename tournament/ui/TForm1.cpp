@@ -10,11 +10,11 @@
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/ui/AboutPage.h"
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 #include "tournament/ui/ClassificationsPage.h"
 #include "tournament/ui/EditTeamPage.h"
 #include "tournament/ui/NewResultPage.h"
-#include "tournament/ui/Plateforme.h"
+#include "tournament/ui/Platform.h"
 #include "tournament/ui/PlayedMatchesPage.h"
 #include "tournament/ui/StatisticsPage.h"
 #include "tournament/ui/TabbedNotebook.h"
@@ -32,22 +32,22 @@
 #include "tournament/ui/Tvalidation.h"
 #include "tournament/ui/WelcomePage.h"
 
-TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
-    : QWidget(parent), m_dossier(dir), m_plateforme(plateforme),
-      m_ctx{m_tournoi,
-            m_dossier,
-            m_plateforme,
+TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
+    : QWidget(parent), m_folder(dir), m_platform(platform),
+      m_ctx{m_tournament,
+            m_folder,
+            m_platform,
             this,
-            [this] { return sauveAuto(); },
-            [this](const FileResult &result) { signale(result); },
+            [this] { return autoSave(); },
+            [this](const FileResult &result) { reportResult(result); },
             [this](const QString &caption, const QStringList &lines) {
                 Tconfirmation question(*this, caption, lines);
-                return m_plateforme.demande(&question);
+                return m_platform.ask(&question);
             }}
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trophex 1.1"));
-    Apparence::appliquePolice(this);
+    Look::applyFont(this);
     setFixedSize(651, 367);
     setEnabled(false);
 
@@ -72,41 +72,41 @@ TForm1::TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    TabbedNotebook1->avantChangement = [this](int page) { return TabbedNotebook1Change(page); };
+    TabbedNotebook1->beforeChange = [this](int page) { return TabbedNotebook1Change(page); };
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(welcomePage, &WelcomePage::tour2Demande, this, &TForm1::tour2Click);
-    connect(welcomePage, &WelcomePage::quitterDemande, this, &TForm1::QuitterClick);
-    connect(welcomePage, &WelcomePage::imagesDemande, this, &TForm1::ImagesClick);
-    connect(newResultPage, &NewResultPage::verifiee, this, &TForm1::repond);
-    connect(newResultPage, &NewResultPage::retourDemande, this, [this] {
+    connect(welcomePage, &WelcomePage::stage2Asked, this, &TForm1::tour2Click);
+    connect(welcomePage, &WelcomePage::exitAsked, this, &TForm1::QuitterClick);
+    connect(welcomePage, &WelcomePage::picturesAsked, this, &TForm1::ImagesClick);
+    connect(newResultPage, &NewResultPage::checked, this, &TForm1::answers);
+    connect(newResultPage, &NewResultPage::backAsked, this, [this] {
         hide();
-        m_fenetres.Form2->montre();
+        m_dialogs.Form2->showMain();
     });
 
     // Creation: icon, flags, groups; the rest only when the groups could be read.
-    Apparence::chargeIcone(this, m_dossier, m_plateforme, m_iconeLue);
-    m_tournoi.phase2 = m_tournoi.modifie = false;
-    m_tournoi.qualif_a_ecrire = m_tournoi.qualif_a_effacer = false;
+    Look::loadIcon(this, m_folder, m_platform, m_iconeLue);
+    m_tournament.phase2 = m_tournament.modifie = false;
+    m_tournament.qualif_a_ecrire = m_tournament.qualif_a_effacer = false;
     // Centred before anything can fail, so that a box shown now stands in the
     // middle of the screen like the window.
-    Apparence::centre(this);
+    Look::centreOnScreen(this);
     // A save cut short by a crash is finished or undone before anything is
     // read, so that the window never shows a mix of two tournaments; when
     // that cannot be done the program does not start on the folder.
-    const FileResult repris = FolderCommit::recoverFolder(m_dossier);
-    if (!repris.ok) {
-        signale(repris);
+    const FileResult recovered = FolderCommit::recoverFolder(m_folder);
+    if (!recovered.ok) {
+        reportResult(recovered);
         return;
     }
-    QString echec;
-    if (!charge_groupes(m_tournoi, m_dossier, &echec)) {
-        m_plateforme.erreurFichier(this, QDir(m_dossier).filePath(echec));
+    QString failure;
+    if (!loadGroups(m_tournament, m_folder, &failure)) {
+        m_platform.fileError(this, QDir(m_folder).filePath(failure));
         return;
     }
-    signale(charge_matchs(m_tournoi, m_dossier));
-    charge_buteurs(m_tournoi, m_dossier);
-    Apparence::chargeImage(welcomePage->mascot, m_dossier, QStringLiteral("mascot.bmp"), &m_plateforme, this);
-    Apparence::chargeImage(aboutPage->sigle, m_dossier, QStringLiteral("sigle.bmp"), &m_plateforme, this);
+    reportResult(loadMatches(m_tournament, m_folder));
+    loadScorers(m_tournament, m_folder);
+    Look::loadPicture(welcomePage->mascot, m_folder, QStringLiteral("mascot.bmp"), &m_platform, this);
+    Look::loadPicture(aboutPage->sigle, m_folder, QStringLiteral("sigle.bmp"), &m_platform, this);
     ticks = 0;
     Timer1->start(1000);
 }
@@ -116,35 +116,35 @@ TForm1::~TForm1()
     Timer1->stop();
 }
 
-void TForm1::creeFenetres()
+void TForm1::makeDialogs()
 {
-    m_fenetres.AboutBox = std::make_unique<TAboutBox>(*this);
-    m_fenetres.bilans = std::make_unique<Tbilans>(*this);
-    m_fenetres.contre_camp = std::make_unique<Tcontre_camp>(*this);
-    m_fenetres.deja_lieu = std::make_unique<Tdeja_lieu>(*this);
-    m_fenetres.saisie_inco = std::make_unique<Tsaisie_inco>(*this);
-    m_fenetres.Quitterdlg = std::make_unique<TQuitterdlg>(*this);
-    m_fenetres.match_nul = std::make_unique<Tmatch_nul>(*this);
-    m_fenetres.Form2 = std::make_unique<TForm2>(*this);
-    m_fenetres.champion_du_monde = std::make_unique<Tchampion_du_monde>(*this);
-    m_fenetres.validation = std::make_unique<Tvalidation>(*this);
-    m_fenetres.Form3 = std::make_unique<TForm3>(*this);
-    connect(m_fenetres.Form2.get(), &TForm2::matchOuvert, this, &TForm1::ouvreMatch);
+    m_dialogs.AboutBox = std::make_unique<TAboutBox>(*this);
+    m_dialogs.bilans = std::make_unique<Tbilans>(*this);
+    m_dialogs.contre_camp = std::make_unique<Tcontre_camp>(*this);
+    m_dialogs.deja_lieu = std::make_unique<Tdeja_lieu>(*this);
+    m_dialogs.saisie_inco = std::make_unique<Tsaisie_inco>(*this);
+    m_dialogs.Quitterdlg = std::make_unique<TQuitterdlg>(*this);
+    m_dialogs.match_nul = std::make_unique<Tmatch_nul>(*this);
+    m_dialogs.Form2 = std::make_unique<TForm2>(*this);
+    m_dialogs.champion_du_monde = std::make_unique<Tchampion_du_monde>(*this);
+    m_dialogs.validation = std::make_unique<Tvalidation>(*this);
+    m_dialogs.Form3 = std::make_unique<TForm3>(*this);
+    connect(m_dialogs.Form2.get(), &TForm2::openMatch, this, &TForm1::openMatchEntry);
     // "Confirm score" found the entry changed or no longer valid: it is checked anew.
-    connect(m_fenetres.validation.get(), &Tvalidation::aRevoir, this, [this] {
-        if (m_tournoi.phase2)
+    connect(m_dialogs.validation.get(), &Tvalidation::toReview, this, [this] {
+        if (m_tournament.phase2)
             newResultPage->valider2Click();
         else
             newResultPage->ValiderClick();
     });
 }
 
-bool TForm1::sauveAuto() const
+bool TForm1::autoSave() const
 {
     return welcomePage->sauve_auto->isChecked();
 }
 
-bool TForm1::imagesAffichees() const
+bool TForm1::picturesShown() const
 {
     return welcomePage->Images->isChecked();
 }
@@ -154,13 +154,13 @@ ResultEntry TForm1::saisie() const
     return newResultPage->saisie();
 }
 
-void TForm1::signale(const FileResult &result)
+void TForm1::reportResult(const FileResult &result)
 {
     if (!result.ok && !result.error.isEmpty())
-        m_plateforme.erreurSysteme(this, result.error);
+        m_platform.systemError(this, result.error);
 }
 
-void TForm1::montre()
+void TForm1::showMain()
 {
     if (isVisible())
         formShow();
@@ -170,16 +170,16 @@ void TForm1::montre()
     activateWindow();
 }
 
-void TForm1::verrouilleSaisie(bool verrou)
+void TForm1::lockEntry(bool locked)
 {
-    TabbedNotebook1->setEnabled(!verrou);
+    TabbedNotebook1->setEnabled(!locked);
 }
 
-void TForm1::termine()
+void TForm1::quitProgram()
 {
-    m_tournoi.liste_matchs.clear();
-    m_tournoi.liste_tour2.clear();
-    m_fin = true;
+    m_tournament.liste_matchs.clear();
+    m_tournament.liste_tour2.clear();
+    m_end = true;
     close();
 }
 
@@ -194,25 +194,25 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     // A knock-out stage in progress keeps the window open ("Back" on the
     // bracket ends it first); unsaved changes ask as "Exit" does.
-    if (!m_fin && (m_tournoi.modifie || m_tournoi.phase2)) {
+    if (!m_end && (m_tournament.modifie || m_tournament.phase2)) {
         event->ignore();
-        if (!m_tournoi.phase2)
+        if (!m_tournament.phase2)
             QuitterClick();
         return;
     }
     Timer1->stop();
     event->accept();
-    m_fin = true;
+    m_end = true;
     // Every other window goes with the main window.
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())
             w->hide();
-    emit fermee();
+    emit closed();
 }
 
 void TForm1::formShow()
 {
-    if (m_tournoi.phase2) {
+    if (m_tournament.phase2) {
         if (TabbedNotebook1->pageIndex() == NewResult)
             newResultPage->entreeResultat();
         else
@@ -225,13 +225,13 @@ void TForm1::formShow()
 void TForm1::Timer1Timer()
 {
     ++ticks;
-    if (m_fenetres.AboutBox)
-        m_fenetres.AboutBox->show();
+    if (m_dialogs.AboutBox)
+        m_dialogs.AboutBox->show();
     if (ticks >= 7) {
         Timer1->stop();
         setEnabled(true);
-        if (m_fenetres.AboutBox)
-            m_fenetres.AboutBox->hide();
+        if (m_dialogs.AboutBox)
+            m_dialogs.AboutBox->hide();
     }
 }
 
@@ -239,7 +239,7 @@ bool TForm1::TabbedNotebook1Change(int newPage)
 {
     switch (newPage) {
     case Welcome:
-        return !m_tournoi.phase2;
+        return !m_tournament.phase2;
     case Classifications:
         classificationsPage->entreeClassement();
         return true;
@@ -251,7 +251,7 @@ bool TForm1::TabbedNotebook1Change(int newPage)
         playedMatchesPage->entreeMatchs();
         return true;
     case NewResult:
-        if (!m_tournoi.phase2 && int(m_tournoi.liste_matchs.size()) >= kGroupMatchCount)
+        if (!m_tournament.phase2 && int(m_tournament.liste_matchs.size()) >= kGroupMatchCount)
             return false;
         newResultPage->entreeResultat();
         return true;
@@ -267,55 +267,55 @@ void TForm1::tour2Click()
 {
     hide();
     FileResult read;
-    const bool tirage = demarre_tour2(m_tournoi, m_dossier, &read);
-    signale(read);
+    const bool tirage = beginStage2(m_tournament, m_folder, &read);
+    reportResult(read);
     if (tirage)
-        m_fenetres.Form3->show();
+        m_dialogs.Form3->show();
     else
-        m_fenetres.Form2->montre();
+        m_dialogs.Form2->showMain();
 }
 
-QString TForm1::quandEcrit() const
+QString TForm1::whenWritten() const
 {
-    return m_ctx.quandEcrit();
+    return m_ctx.whenWritten();
 }
 
-QString TForm1::texte_match(const TRencontre &m)
+QString TForm1::matchText(const TRencontre &m)
 {
-    return PageParts::texte_match(m);
+    return PageParts::matchText(m);
 }
 
 void TForm1::QuitterClick()
 {
-    if (m_tournoi.modifie) {
-        m_fenetres.Quitterdlg->show();
+    if (m_tournament.modifie) {
+        m_dialogs.Quitterdlg->show();
         hide();
     } else {
-        termine();
+        quitProgram();
     }
 }
 
 void TForm1::ImagesClick()
 {
-    struct Fond { QLabel *label; const char *file; };
-    const Fond fonds[] = {{classificationsPage->fond_classement, "soccer.bmp"},
+    struct Background { QLabel *label; const char *file; };
+    const Background backgrounds[] = {{classificationsPage->fond_classement, "soccer.bmp"},
                           {statisticsPage->fond_stats, "noirs.bmp"},
                           {newResultPage->fond_resultat, "buteur.bmp"},
                           {playedMatchesPage->fond_matchs, "gardien.bmp"},
                           {editTeamPage->fond_equipe, "libero.bmp"}};
-    for (const Fond &f : fonds) {
-        if (imagesAffichees())
-            Apparence::chargeImage(f.label, m_dossier, QString::fromLatin1(f.file), &m_plateforme, this);
+    for (const Background &f : backgrounds) {
+        if (picturesShown())
+            Look::loadPicture(f.label, m_folder, QString::fromLatin1(f.file), &m_platform, this);
         else
             f.label->clear();
     }
 }
 
-void TForm1::montreDialogue(QWidget *dialog)
+void TForm1::showDialog(QWidget *dialog)
 {
     // The check shows one answer and hides the others.
-    QWidget *dialogs[] = {m_fenetres.validation.get(), m_fenetres.contre_camp.get(),
-                          m_fenetres.deja_lieu.get(), m_fenetres.saisie_inco.get()};
+    QWidget *dialogs[] = {m_dialogs.validation.get(), m_dialogs.contre_camp.get(),
+                          m_dialogs.deja_lieu.get(), m_dialogs.saisie_inco.get()};
     for (QWidget *d : dialogs)
         if (d != dialog)
             d->hide();
@@ -323,24 +323,24 @@ void TForm1::montreDialogue(QWidget *dialog)
     dialog->raise();
 }
 
-void TForm1::repond(EntryAnswer answer, const ResultEntry &entry, bool stage2)
+void TForm1::answers(EntryAnswer answer, const ResultEntry &entry, bool stage2)
 {
     if (!stage2) {
         switch (answer) {
         case EntryAnswer::Confirm:
-            m_fenetres.validation->remplit(entry);
-            montreDialogue(m_fenetres.validation.get());
+            m_dialogs.validation->fill(entry);
+            showDialog(m_dialogs.validation.get());
             break;
         case EntryAnswer::OwnGoal:
-            montreDialogue(m_fenetres.contre_camp.get());
+            showDialog(m_dialogs.contre_camp.get());
             break;
         case EntryAnswer::AlreadyRecorded:
-            m_fenetres.deja_lieu->remplit(entry.team1Text, entry.team2Text);
-            montreDialogue(m_fenetres.deja_lieu.get());
+            m_dialogs.deja_lieu->fill(entry.team1Text, entry.team2Text);
+            showDialog(m_dialogs.deja_lieu.get());
             break;
         case EntryAnswer::WrongEntries:
         case EntryAnswer::Penalties:
-            montreDialogue(m_fenetres.saisie_inco.get());
+            showDialog(m_dialogs.saisie_inco.get());
             break;
         }
         return;
@@ -349,29 +349,29 @@ void TForm1::repond(EntryAnswer answer, const ResultEntry &entry, bool stage2)
     QWidget *dialog = nullptr;
     switch (answer) {
     case EntryAnswer::Confirm:
-        m_fenetres.validation->remplit(entry);
-        dialog = m_fenetres.validation.get();
+        m_dialogs.validation->fill(entry);
+        dialog = m_dialogs.validation.get();
         break;
     case EntryAnswer::OwnGoal:
-        dialog = m_fenetres.contre_camp.get();
+        dialog = m_dialogs.contre_camp.get();
         break;
     case EntryAnswer::AlreadyRecorded:
-        m_fenetres.deja_lieu->remplit(entry.team1Text, entry.team2Text);
-        dialog = m_fenetres.deja_lieu.get();
+        m_dialogs.deja_lieu->fill(entry.team1Text, entry.team2Text);
+        dialog = m_dialogs.deja_lieu.get();
         break;
     case EntryAnswer::Penalties:
-        dialog = m_fenetres.match_nul.get();
+        dialog = m_dialogs.match_nul.get();
         break;
     case EntryAnswer::WrongEntries:
-        dialog = m_fenetres.saisie_inco.get();
+        dialog = m_dialogs.saisie_inco.get();
         break;
     }
     dialog->show();
     dialog->raise();
 }
 
-void TForm1::ouvreMatch(const QString &team1, const QString &team2)
+void TForm1::openMatchEntry(const QString &team1, const QString &team2)
 {
-    newResultPage->ouvreMatch(team1, team2);
-    montre();
+    newResultPage->openMatchEntry(team1, team2);
+    showMain();
 }

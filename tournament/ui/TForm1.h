@@ -4,15 +4,15 @@
 
 #include "tournament/group/ResultEntry.h"
 #include "tournament/model/Tournament.h"
-#include "tournament/ui/Apparence.h"
-#include "tournament/ui/Fenetres.h"
+#include "tournament/ui/Look.h"
+#include "tournament/ui/DialogSet.h"
 #include "tournament/ui/PageContext.h"
 
 class AboutPage;
 class ClassificationsPage;
 class EditTeamPage;
 class NewResultPage;
-class Plateforme;
+class Platform;
 class PlayedMatchesPage;
 class QTimer;
 class StatisticsPage;
@@ -31,35 +31,35 @@ public:
 
     // Loads the groups and the group matches from dir. When the groups cannot
     // be read, "File Error !" is shown and chargement_ok stays false.
-    TForm1(const QString &dir, Plateforme &plateforme, QWidget *parent = nullptr);
+    TForm1(const QString &dir, Platform &platform, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Creates the other windows in the start order; call once the load succeeded.
-    void creeFenetres();
+    void makeDialogs();
 
-    Tournament &tournoi() { return m_tournoi; }
-    const QString &dossier() const { return m_dossier; }
-    Plateforme &plateforme() { return m_plateforme; }
-    Apparence::IconeLue &iconeLue() { return m_iconeLue; }
-    Fenetres &fenetres() { return m_fenetres; }
+    Tournament &tournament() { return m_tournament; }
+    const QString &folder() const { return m_folder; }
+    Platform &platform() { return m_platform; }
+    Look::LoadedIcon &loadedIcon() { return m_iconeLue; }
+    DialogSet &dialogs() { return m_dialogs; }
 
-    bool sauveAuto() const;
-    bool imagesAffichees() const;
+    bool autoSave() const;
+    bool picturesShown() const;
     // The entry page's values as the result checks read them.
     ResultEntry saisie() const;
     // The line of the questions before a change that says when the files change.
-    QString quandEcrit() const;
+    QString whenWritten() const;
     // "Team 1 - Team 2  2-1", a recorded match as the questions name it.
-    static QString texte_match(const TRencontre &m);
+    static QString matchText(const TRencontre &m);
     // Shows the standard error box for a failed read or write.
-    void signale(const FileResult &result);
+    void reportResult(const FileResult &result);
     // Shows the window, or repeats the showing actions when it is already shown.
-    void montre();
+    void showMain();
     // Locks the pages while "Confirm score" is open, so that the entry it
     // shows is the one its OK records.
-    void verrouilleSaisie(bool verrou);
+    void lockEntry(bool locked);
     // Ends the program: the window closes whatever the flags say.
-    void termine();
+    void quitProgram();
 
     // The notebook's pages, in their order; each holds its widgets and handlers.
     WelcomePage *welcomePage;
@@ -83,7 +83,7 @@ public:
 
 signals:
     // The window has closed for good: the program ends.
-    void fermee();
+    void closed();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -92,16 +92,16 @@ protected:
 private:
     void formShow();
     // Shows the dialog that answers a check of the entry page.
-    void repond(EntryAnswer answer, const ResultEntry &entry, bool stage2);
-    void montreDialogue(QWidget *dialog);
+    void answers(EntryAnswer answer, const ResultEntry &entry, bool stage2);
+    void showDialog(QWidget *dialog);
     // A stage-2 match opened on the bracket: the entry page takes its teams.
-    void ouvreMatch(const QString &team1, const QString &team2);
+    void openMatchEntry(const QString &team1, const QString &team2);
 
-    Tournament m_tournoi;
-    QString m_dossier;
-    Plateforme &m_plateforme;
-    Apparence::IconeLue m_iconeLue;
-    Fenetres m_fenetres;
+    Tournament m_tournament;
+    QString m_folder;
+    Platform &m_platform;
+    Look::LoadedIcon m_iconeLue;
+    DialogSet m_dialogs;
     PageContext m_ctx;
-    bool m_fin = false;
+    bool m_end = false;
 };

@@ -18,7 +18,7 @@ public:
     explicit TForm2(TForm1 &main);
 
     // Shows the window, or repeats the showing actions when it is already shown.
-    void montre();
+    void showMain();
     // The button of a stage-2 code ('1'..'8', 'A'..'D', 'F', 'G', 'Y', 'Z').
     QPushButton *bouton(char code) const;
 
@@ -27,9 +27,9 @@ public:
     std::array<QLabel *, 4> demis{};      // imA .. imD
     std::array<QLabel *, 2> finalistes{}; // imF, imG
     std::array<QLabel *, 2> petite_finale{}; // imT, ImU
-    std::array<QPushButton *, 16> boutons{}; // in stage-2 code order
+    std::array<QPushButton *, 16> buttons{}; // in stage-2 code order
     std::array<QLabel *, 16> scores{};       // score_match1 ...: the stored score beside each button
-    QLabel *imChampion, *nomChampion;        // the champion in the middle after the final
+    QLabel *imChampion, *championName;        // the champion in the middle after the final
     // The name under a flag ("nomA1" under "imA1"), and the score of a match.
     QLabel *nom(const QLabel *image) const;
     QLabel *score(char code) const;
@@ -37,14 +37,14 @@ public:
     QPushButton *bouton_bilan, *Retour;
     QPushButton *efface_tour2; // "Delete last match"
 
-    void ouvreMatch(char code);
+    void openMatchEntry(char code);
     void bouton_bilanClick();
     void efface_tour2Click();
     void RetourClick();
 
 signals:
     // A match was opened: the entry page is to take these two teams.
-    void matchOuvert(const QString &team1, const QString &team2);
+    void openMatch(const QString &team1, const QString &team2);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -52,10 +52,10 @@ protected:
 
 private:
     void formShow();
-    QLabel *creeDrapeau(const QString &name, int x, int y);
-    QLabel *creeScore(char code, int x, int y, int w);
+    QLabel *makeFlag(const QString &name, int x, int y);
+    QLabel *makeScore(char code, int x, int y, int w);
 
     TForm1 &m_main;
-    bool m_retour = false;
-    QHash<QLabel *, QLabel *> m_noms; // flag -> its name
+    bool m_back = false;
+    QHash<QLabel *, QLabel *> m_names; // flag -> its name
 };

@@ -29,9 +29,9 @@ protected:
     void reject() override;
 
 private:
-    void listeCandidats();
+    void candidateList();
 
     TForm1 &m_main;
     QLabel *m_the, *m_known; // the words around `position`
-    TirageCandidats m_candidats;
+    LotsCandidates m_candidats;
 };

@@ -17,7 +17,7 @@ public:
 
     void OuiClick();
     void NonClick();
-    void annule();
+    void cancelled();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

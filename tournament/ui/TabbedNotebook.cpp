@@ -49,7 +49,7 @@ bool TabbedNotebook::setPageIndex(int index)
 {
     if (index < 0 || index >= count())
         return false;
-    if (index != m_current && avantChangement && !avantChangement(index)) {
+    if (index != m_current && beforeChange && !beforeChange(index)) {
         placeTabs(); // undo the check mark of the refused tab
         return false;
     }

@@ -29,7 +29,7 @@ public:
     bool setPageIndex(int index);
 
     // Called before a change to another page; false refuses it.
-    std::function<bool(int)> avantChangement;
+    std::function<bool(int)> beforeChange;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -20,7 +20,7 @@ public:
     std::array<QLabel *, 13> images{};
     QPushButton *OK;
     QTimer *Timerchampion;
-    bool allume = true; // blink state: the next tick shows the flags
+    bool lit = true; // blink state: the next tick shows the flags
 
     void TimerchampionTimer();
     void OKClick();

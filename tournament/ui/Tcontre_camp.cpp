@@ -3,35 +3,35 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/Tvalidation.h"
 
-using Apparence::cree;
+using Look::make;
 
 Tcontre_camp::Tcontre_camp(TForm1 &main) : m_main(main)
 {
-    Apparence::prepareDialogue(this, main, "contre_camp", QStringLiteral("Caution !"), 470, 290);
-    Apparence::mascotte(this, main, 12, 20);
+    Look::prepareDialog(this, main, "contre_camp", QStringLiteral("Caution !"), 470, 290);
+    Look::mascot(this, main, 12, 20);
     const char *lines[] = {"You've not specified as many scorers ", "as goal scored !",
                            "It means that one scored in his own goal",
                            "or that the match ended with penalty kicks.", "Click OK if it's the case.",
                            "Click cancel if you made a mistake."};
     for (int i = 0; i < 6; ++i) {
-        auto *label = cree<QLabel>(this, "", 90, 12 + 24 * i, 370, 24, QString::fromLatin1(lines[i]));
+        auto *label = make<QLabel>(this, "", 90, 12 + 24 * i, 370, 24, QString::fromLatin1(lines[i]));
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         if (i == 3) {
             label->setObjectName(QStringLiteral("penalty"));
             penalty = label;
         }
     }
-    auto *nb1 = cree<QLabel>(this, "Label7", 90, 162, 370, 18,
+    auto *nb1 = make<QLabel>(this, "Label7", 90, 162, 370, 18,
                              QStringLiteral("NB : if the player who scored is not in the list"));
-    auto *nb2 = cree<QLabel>(this, "Label8", 90, 180, 370, 18, QStringLiteral("add him in \"Edit Team\"."));
+    auto *nb2 = make<QLabel>(this, "Label8", 90, 180, 370, 18, QStringLiteral("add him in \"Edit Team\"."));
     for (QLabel *small : {nb1, nb2})
-        Apparence::policeGrasse(small, 10);
-    OKBtn = cree<QPushButton>(this, "OKBtn", 140, 240, 90, 30, QStringLiteral("OK"));
-    CancelBtn = cree<QPushButton>(this, "CancelBtn", 250, 240, 90, 30, QStringLiteral("Cancel"));
+        Look::setBoldFont(small, 10);
+    OKBtn = make<QPushButton>(this, "OKBtn", 140, 240, 90, 30, QStringLiteral("OK"));
+    CancelBtn = make<QPushButton>(this, "CancelBtn", 250, 240, 90, 30, QStringLiteral("Cancel"));
 
     connect(OKBtn, &QPushButton::clicked, this, &Tcontre_camp::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &Tcontre_camp::CancelBtnClick);
@@ -39,14 +39,14 @@ Tcontre_camp::Tcontre_camp(TForm1 &main) : m_main(main)
 
 void Tcontre_camp::showEvent(QShowEvent *event)
 {
-    penalty->setVisible(m_main.tournoi().phase2);
+    penalty->setVisible(m_main.tournament().phase2);
     QDialog::showEvent(event);
 }
 
 void Tcontre_camp::OKBtnClick()
 {
-    Tvalidation &confirm = *m_main.fenetres().validation;
-    confirm.remplit(m_main.saisie());
+    Tvalidation &confirm = *m_main.dialogs().validation;
+    confirm.fill(m_main.saisie());
     hide();
     confirm.show();
     confirm.raise();

@@ -13,7 +13,7 @@ class Tdeja_lieu : public QDialog
 public:
     explicit Tdeja_lieu(TForm1 &main);
 
-    void remplit(const QString &team1, const QString &team2);
+    void fill(const QString &team1, const QString &team2);
 
     QLabel *equipe1, *equipe2;
     QPushButton *OKBtn, *CancelBtn;

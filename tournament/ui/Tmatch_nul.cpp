@@ -3,17 +3,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
 Tmatch_nul::Tmatch_nul(TForm1 &main)
 {
-    Apparence::prepareDialogue(this, main, "match_nul", QStringLiteral("Error !"), 400, 150);
-    Apparence::mascotte(this, main, 12, 16);
-    cree<QLabel>(this, "Label1", 90, 22, 300, 24, QStringLiteral("Please give me the final score"));
-    cree<QLabel>(this, "Label2", 90, 48, 300, 24, QStringLiteral("after penalty kicks."));
-    OKBtn = cree<QPushButton>(this, "OKBtn", 155, 104, 90, 30, QStringLiteral("OK"));
+    Look::prepareDialog(this, main, "match_nul", QStringLiteral("Error !"), 400, 150);
+    Look::mascot(this, main, 12, 16);
+    make<QLabel>(this, "Label1", 90, 22, 300, 24, QStringLiteral("Please give me the final score"));
+    make<QLabel>(this, "Label2", 90, 48, 300, 24, QStringLiteral("after penalty kicks."));
+    OKBtn = make<QPushButton>(this, "OKBtn", 155, 104, 90, 30, QStringLiteral("OK"));
     connect(OKBtn, &QPushButton::clicked, this, &Tmatch_nul::OKBtnClick);
 }
 

@@ -3,16 +3,16 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
-using Apparence::cree;
+using Look::make;
 
 Tsaisie_inco::Tsaisie_inco(TForm1 &main)
 {
-    Apparence::prepareDialogue(this, main, "saisie_inco", QStringLiteral("Error !"), 400, 140);
-    Apparence::mascotte(this, main, 12, 16);
-    cree<QLabel>(this, "Label1", 90, 30, 300, 24, QStringLiteral("Your entries seem to be wrong !"));
-    OKBtn = cree<QPushButton>(this, "OKBtn", 155, 94, 90, 30, QStringLiteral("OK"));
+    Look::prepareDialog(this, main, "saisie_inco", QStringLiteral("Error !"), 400, 140);
+    Look::mascot(this, main, 12, 16);
+    make<QLabel>(this, "Label1", 90, 30, 300, 24, QStringLiteral("Your entries seem to be wrong !"));
+    OKBtn = make<QPushButton>(this, "OKBtn", 155, 94, 90, 30, QStringLiteral("OK"));
     connect(OKBtn, &QPushButton::clicked, this, &Tsaisie_inco::OKBtnClick);
 }
 

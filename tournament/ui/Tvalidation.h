@@ -19,7 +19,7 @@ public:
     explicit Tvalidation(TForm1 &main);
 
     // Fills the texts from the entry page's values.
-    void remplit(const ResultEntry &entry);
+    void fill(const ResultEntry &entry);
 
     QLabel *Label1, *groupe, *equipe1, *equipe2, *score1, *score2, *Label4;
     QPushButton *OKBtn, *CancelBtn;
@@ -30,7 +30,7 @@ public:
 signals:
     // OK found the entry page changed since it was shown, or no longer
     // passing the check: the entry is to be checked and shown anew.
-    void aRevoir();
+    void toReview();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -38,6 +38,6 @@ protected:
 
 private:
     TForm1 &m_main;
-    ResultEntry m_montre; // the entry the texts show
+    ResultEntry m_shown; // the entry the texts show
     char m_code = 0;      // the stage-2 match it was shown for
 };

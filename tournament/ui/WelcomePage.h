@@ -28,9 +28,9 @@ public:
     void sauverClick();
 
 signals:
-    void tour2Demande();
-    void quitterDemande();
-    void imagesDemande();
+    void stage2Asked();
+    void exitAsked();
+    void picturesAsked();
 
 private:
     PageContext &m_ctx;

@@ -119,12 +119,12 @@ void fillTournament(Tournament &t, int playersPerTeam)
 
 void play(Tournament &t, const char *team1, const char *team2, int s1, int s2)
 {
-    TGroupe *group = t.cherche_groupe(QString(QLatin1Char(team1[0])));
-    TEquipe *a = cherche_equipe_groupe(group, ShortName(team1));
-    TEquipe *b = cherche_equipe_groupe(group, ShortName(team2));
+    TGroupe *group = t.findGroup(QString(QLatin1Char(team1[0])));
+    TEquipe *a = findTeamInGroup(group, ShortName(team1));
+    TEquipe *b = findTeamInGroup(group, ShortName(team2));
     QVERIFY(a && b);
     enregistre_resultat(a, b, s1, s2);
-    ajoute_match(t.liste_matchs, group->letter, a->name, b->name, s1, s2);
+    addMatch(t.liste_matchs, group->letter, a->name, b->name, s1, s2);
     trie_groupe(t.liste_matchs, *group);
 }
 

@@ -31,18 +31,18 @@ ResultEntry entry(const char *group, const char *team1, const char *team2, int s
 
 // Records a stage-2 match as the bracket window and entry page do: the two
 // teams come from the bracket; the first team wins 1-0, or the second 0-1.
-ApresTour2 playStage2(Tournament &t, char code, bool firstWins = true, bool sauveAuto = false,
+AfterStage2Entry playStage2(Tournament &t, char code, bool firstWins = true, bool autoSave = false,
                       const QString &dir = QString())
 {
-    derive_tableau(t);
-    const auto [a, b] = equipes_du_match(t, code);
+    deriveBracket(t);
+    const auto [a, b] = teamsOfMatch(t, code);
     if (!a || !b)
         return {};
     t.code_match = code;
     const ResultEntry e{QString(), a->name.text(), b->name.text(), firstWins ? 1 : 0, firstWins ? 0 : 1,
                         firstWins ? QStringList{a->squad[0].name.text()} : QStringList{},
                         firstWins ? QStringList{} : QStringList{b->squad[0].name.text()}};
-    return enregistre_match_tour2(t, e, sauveAuto, dir);
+    return storeStage2Match(t, e, autoSave, dir);
 }
 
 QByteArray nameOf(const TEquipe *team)
@@ -104,24 +104,24 @@ void TestEntryBracket::groupCheck()
     Tournament t;
     th::fillTournament(t);
     th::play(t, "A1", "A4", 3, 0);
-    QCOMPARE(verifie_groupe(t, e), answer);
+    QCOMPARE(checkGroupEntry(t, e), answer);
 }
 
 void TestEntryBracket::recordGroupMatch_data()
 {
-    QTest::addColumn<bool>("sauveAuto");
+    QTest::addColumn<bool>("autoSave");
     QTest::newRow("automatic save") << true;
     QTest::newRow("no automatic save") << false;
 }
 
 void TestEntryBracket::recordGroupMatch()
 {
-    QFETCH(bool, sauveAuto);
+    QFETCH(bool, autoSave);
     QTemporaryDir dir;
     Tournament t;
     th::fillTournament(t);
-    const FileResult r = enregistre_match_groupe(t, entry("A", "A2", "A1", 2, 1, {"A2p1", "A2p1"}, {"A1p3"}),
-                                                 sauveAuto, dir.path());
+    const FileResult r = storeGroupMatch(t, entry("A", "A2", "A1", 2, 1, {"A2p1", "A2p1"}, {"A1p3"}),
+                                                 autoSave, dir.path());
     QVERIFY(r.ok);
     TEquipe *a1 = t.cherche_equipe(ShortName("A1"));
     TEquipe *a2 = t.cherche_equipe(ShortName("A2"));
@@ -133,10 +133,10 @@ void TestEntryBracket::recordGroupMatch()
     QCOMPARE(t.liste_matchs.size(), size_t(1));
     QCOMPARE(t.liste_matchs[0].code, 'A');
     QCOMPARE(t.liste_matchs[0].team1.bytes(), QByteArray("A2"));
-    QCOMPARE(t.modifie, !sauveAuto);
-    QCOMPARE(QFileInfo::exists(dir.path() + "/matchs.dat"), sauveAuto);
-    QCOMPARE(QFileInfo::exists(dir.path() + "/groupeH.dat"), sauveAuto);
-    if (sauveAuto) {
+    QCOMPARE(t.modifie, !autoSave);
+    QCOMPARE(QFileInfo::exists(dir.path() + "/matchs.dat"), autoSave);
+    QCOMPARE(QFileInfo::exists(dir.path() + "/groupeH.dat"), autoSave);
+    if (autoSave) {
         QCOMPARE(th::readFile(dir.path() + "/matchs.dat"), th::matchRecord('A', "A2", "A1", 2, 1));
         QCOMPARE(th::readFile(dir.path() + "/groupeA.dat").left(712),
                  th::teamRecord("A2", 1, 3, 2, 1, "flagA2", {{"A2p1", 2}, {"A2p2", 0}, {"A2p3", 0}}));
@@ -148,14 +148,14 @@ void TestEntryBracket::recordGroupMatchWithOwnGoal()
     Tournament t;
     th::fillTournament(t);
     TEquipe *c4 = t.cherche_equipe(ShortName("C4"));
-    QVERIFY(ajoute_joueur(c4, ShortName("csc")));
-    QVERIFY(enregistre_match_groupe(t, entry("C", "C4", "C1", 3, 1, {"csc", "C4p2"}, {"gone"}), false, {}).ok);
+    QVERIFY(addPlayer(c4, ShortName("csc")));
+    QVERIFY(storeGroupMatch(t, entry("C", "C4", "C1", 3, 1, {"csc", "C4p2"}, {"gone"}), false, {}).ok);
     QCOMPARE(c4->goals_for, 3);
     QCOMPARE(c4->squad[1].goals, 1);
     QCOMPARE(c4->squad[3].goals, 0);
-    QVERIFY(!enregistre_match_groupe(t, entry("C", "C4", "D1", 1, 0), false, {}).ok);
-    QVERIFY(!enregistre_match_groupe(t, entry("C", "C2", "C2", 1, 0), false, {}).ok);
-    QVERIFY(!enregistre_match_groupe(t, entry("C", "C2", "C3", -1, 0), false, {}).ok);
+    QVERIFY(!storeGroupMatch(t, entry("C", "C4", "D1", 1, 0), false, {}).ok);
+    QVERIFY(!storeGroupMatch(t, entry("C", "C2", "C2", 1, 0), false, {}).ok);
+    QVERIFY(!storeGroupMatch(t, entry("C", "C2", "C3", -1, 0), false, {}).ok);
     QCOMPARE(t.liste_matchs.size(), size_t(1));
     QCOMPARE(t.cherche_equipe(ShortName("C2"))->played, 0);
 }
@@ -180,8 +180,8 @@ void TestEntryBracket::stage2Check()
     QFETCH(EntryAnswer, answer);
     Tournament t;
     th::fillTournament(t);
-    ajoute_match(t.liste_tour2, '4', ShortName("D1"), ShortName("C2"), 2, 0);
-    QCOMPARE(verifie_tour2(t, e), answer);
+    addMatch(t.liste_tour2, '4', ShortName("D1"), ShortName("C2"), 2, 0);
+    QCOMPARE(checkStage2Entry(t, e), answer);
 }
 
 void TestEntryBracket::buttonsWaitForTheGroupStage()
@@ -191,17 +191,17 @@ void TestEntryBracket::buttonsWaitForTheGroupStage()
     playGroupStage(t);
     t.liste_matchs.pop_back(); // 47 matches
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-    derive_tableau(t);
-    EtatBoutons e = etat_boutons(t);
+    deriveBracket(t);
+    ButtonStates e = buttonStates(t);
     QVERIFY(e.avert);
     QVERIFY(!e.bilan);
-    for (char c : codes_tour2)
+    for (char c : kStage2Codes)
         QVERIFY(!e.isEnabled(c));
 
-    ajoute_match(t.liste_matchs, 'H', ShortName("H3"), ShortName("H4"), 2, 0);
-    e = etat_boutons(t);
+    addMatch(t.liste_matchs, 'H', ShortName("H3"), ShortName("H4"), 2, 0);
+    e = buttonStates(t);
     QVERIFY(!e.avert);
-    for (char c : codes_tour2)
+    for (char c : kStage2Codes)
         QCOMPARE(e.isEnabled(c), c >= '1' && c <= '8');
 }
 
@@ -211,55 +211,55 @@ void TestEntryBracket::bracketFillsRoundByRound()
     th::fillTournament(t);
     playGroupStage(t);
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-    derive_tableau(t);
+    deriveBracket(t);
 
-    auto [x, y] = equipes_du_match(t, '1');
+    auto [x, y] = teamsOfMatch(t, '1');
     QCOMPARE(nameOf(x), QByteArray("A1"));
     QCOMPARE(nameOf(y), QByteArray("B2"));
-    std::tie(x, y) = equipes_du_match(t, '8');
+    std::tie(x, y) = teamsOfMatch(t, '8');
     QCOMPARE(nameOf(x), QByteArray("H1"));
     QCOMPARE(nameOf(y), QByteArray("G2"));
-    std::tie(x, y) = equipes_du_match(t, 'A');
+    std::tie(x, y) = teamsOfMatch(t, 'A');
     QVERIFY(!x && !y);
 
     playStage2(t, '1', false); // B2 beats A1
-    derive_tableau(t);
+    deriveBracket(t);
     QCOMPARE(nameOf(t.quarts[0]), QByteArray("B2"));
-    EtatBoutons e = etat_boutons(t);
+    ButtonStates e = buttonStates(t);
     QVERIFY(!e.isEnabled('1'));
     QVERIFY(e.isEnabled('2'));
     QVERIFY(!e.isEnabled('A'));
 
     playStage2(t, '4'); // D1 beats C2
-    derive_tableau(t);
-    e = etat_boutons(t);
+    deriveBracket(t);
+    e = buttonStates(t);
     QVERIFY(e.isEnabled('A'));
     QVERIFY(!e.isEnabled('B'));
-    std::tie(x, y) = equipes_du_match(t, 'A');
+    std::tie(x, y) = teamsOfMatch(t, 'A');
     QCOMPARE(nameOf(x), QByteArray("B2"));
     QCOMPARE(nameOf(y), QByteArray("D1"));
 
     for (char c : {'2', '3', '5', '6', '7', '8', 'A', 'B', 'C', 'D'})
         playStage2(t, c);
-    derive_tableau(t);
+    deriveBracket(t);
     // Winners: '2' B1, '3' C1, '5' E1, '6' F1, '7' G1, '8' H1; 'A' B2, 'B' B1,
     // 'C' E1 (vs H1), 'D' F1 (vs G1).
     QCOMPARE(nameOf(t.demis[0]), QByteArray("B2"));
     QCOMPARE(nameOf(t.demis[1]), QByteArray("B1"));
     QCOMPARE(nameOf(t.demis[2]), QByteArray("E1"));
     QCOMPARE(nameOf(t.demis[3]), QByteArray("F1"));
-    e = etat_boutons(t);
+    e = buttonStates(t);
     QVERIFY(e.isEnabled('F') && e.isEnabled('G'));
     QVERIFY(!e.isEnabled('Y') && !e.isEnabled('Z'));
 
     playStage2(t, 'F');        // B2 beats E1
     playStage2(t, 'G', false); // F1 beats B1
-    derive_tableau(t);
+    deriveBracket(t);
     QCOMPARE(nameOf(t.finalistes[0]), QByteArray("B2"));
     QCOMPARE(nameOf(t.finalistes[1]), QByteArray("F1"));
     QCOMPARE(nameOf(t.petite_finale[0]), QByteArray("E1"));
     QCOMPARE(nameOf(t.petite_finale[1]), QByteArray("B1"));
-    e = etat_boutons(t);
+    e = buttonStates(t);
     QVERIFY(e.isEnabled('Y') && e.isEnabled('Z'));
     QVERIFY(!e.isEnabled('F'));
     QVERIFY(!e.bilan);
@@ -273,12 +273,12 @@ void TestEntryBracket::finalThenThirdPlace()
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
     for (char c : std::string("12345678ABCDFG"))
         playStage2(t, c);
-    ApresTour2 after = playStage2(t, 'Z');
+    AfterStage2Entry after = playStage2(t, 'Z');
     QVERIFY(after.showChampion);
     QVERIFY(!after.showRankings);
     QCOMPARE(nameOf(t.champion), QByteArray("A1"));
-    derive_tableau(t);
-    EtatBoutons e = etat_boutons(t);
+    deriveBracket(t);
+    ButtonStates e = buttonStates(t);
     QVERIFY(!e.isEnabled('Z'));
     QVERIFY(e.isEnabled('Y'));
     QVERIFY(!e.bilan);
@@ -287,7 +287,7 @@ void TestEntryBracket::finalThenThirdPlace()
     t.code_match = 'Y';
     const TEquipe *e1 = t.cherche_equipe(ShortName("E1"));
     const int goals = e1->squad[0].goals;
-    after = enregistre_match_tour2(t, entry("", "E1", "F1", 2, 2, {"E1p1", "E1p1"}), false, {});
+    after = storeStage2Match(t, entry("", "E1", "F1", 2, 2, {"E1p1", "E1p1"}), false, {});
     QVERIFY(!after.recorded);
     QCOMPARE(t.liste_tour2.size(), size_t(15));
     QCOMPARE(e1->squad[0].goals, goals);
@@ -296,10 +296,10 @@ void TestEntryBracket::finalThenThirdPlace()
     QVERIFY(after.recorded);
     QVERIFY(!after.showChampion);
     QVERIFY(after.showRankings);
-    derive_tableau(t);
-    e = etat_boutons(t);
+    deriveBracket(t);
+    e = buttonStates(t);
     QVERIFY(e.bilan);
-    for (char c : codes_tour2)
+    for (char c : kStage2Codes)
         QVERIFY(!e.isEnabled(c));
     // Quarter-finals: A1-D1, B1-C1, E1-H1, F1-G1; semi-finals A1-E1 and
     // B1-F1; the third-place match E1-F1 went to F1.
@@ -319,7 +319,7 @@ void TestEntryBracket::finalWonBySecondFinalist()
     for (char c : std::string("12345678ABCDFG"))
         playStage2(t, c);
     playStage2(t, 'Y');
-    const ApresTour2 after = playStage2(t, 'Z', false);
+    const AfterStage2Entry after = playStage2(t, 'Z', false);
     QVERIFY(after.showChampion);
     QVERIFY(!after.showRankings);
     const Bilan b = bilan(t);
@@ -341,7 +341,7 @@ void TestEntryBracket::stage2GoalsAddToPlayers()
     const int goalsFor = a1->goals_for;
     playStage2(t, '1', true, true, dir.path());
     playStage2(t, '4', true, true, dir.path());
-    const ApresTour2 after = playStage2(t, 'A', true, true, dir.path());
+    const AfterStage2Entry after = playStage2(t, 'A', true, true, dir.path());
     QVERIFY(after.save.ok);
     QCOMPARE(a1->squad[0].goals, 6);
     QCOMPARE(a1->goals_for, goalsFor); // group statistics stay
@@ -379,7 +379,7 @@ void TestEntryBracket::startStage2()
     t.qualifies[0] = t.cherche_equipe(ShortName("A3"));
     t.qualif_a_effacer = effacer;
     t.qualif_a_ecrire = ecrire;
-    QVERIFY(!demarre_tour2(t, dir.path()));
+    QVERIFY(!beginStage2(t, dir.path()));
     QVERIFY(t.phase2);
     QCOMPARE(nameOf(t.qualifies[0]), slot0);
 }
@@ -400,26 +400,26 @@ void TestEntryBracket::drawingNeededOnlyAfterAllGroupMatches()
     b1->goals_for = b2->goals_for = 5;
     b1->goals_against = b2->goals_against = 1;
     QCOMPARE(t.liste_matchs.size(), size_t(47));
-    QVERIFY(!demarre_tour2(t, dir.path()));
+    QVERIFY(!beginStage2(t, dir.path()));
     QVERIFY(t.phase2);
     QVERIFY(!t.qualifies[2] && !t.qualifies[3]);
 
     t.phase2 = false;
-    ajoute_match(t.liste_matchs, 'B', ShortName("B1"), ShortName("B2"), 1, 1);
-    QVERIFY(demarre_tour2(t, dir.path()));
+    addMatch(t.liste_matchs, 'B', ShortName("B1"), ShortName("B2"), 1, 1);
+    QVERIFY(beginStage2(t, dir.path()));
     QVERIFY(!t.phase2);
 }
 
 void TestEntryBracket::resetAll_data()
 {
-    QTest::addColumn<bool>("sauveAuto");
+    QTest::addColumn<bool>("autoSave");
     QTest::newRow("automatic save") << true;
     QTest::newRow("no automatic save") << false;
 }
 
 void TestEntryBracket::resetAll()
 {
-    QFETCH(bool, sauveAuto);
+    QFETCH(bool, autoSave);
     QTemporaryDir dir;
     Tournament t;
     th::fillTournament(t);
@@ -430,7 +430,7 @@ void TestEntryBracket::resetAll()
     th::writeFile(dir.path() + "/qualif.dat", QByteArray(336, 'q'));
     t.qualif_a_ecrire = true;
 
-    QVERIFY(reinitialise_tout(t, sauveAuto, dir.path()).ok);
+    QVERIFY(resetEverything(t, autoSave, dir.path()).ok);
     QVERIFY(t.liste_matchs.empty());
     QVERIFY(t.liste_tour2.empty());
     for (TEquipe *q : t.qualifies)
@@ -438,10 +438,10 @@ void TestEntryBracket::resetAll()
     QCOMPARE(t.cherche_equipe(ShortName("G3"))->squad[1].goals, 0);
     QCOMPARE(t.groupes[6].teams[0]->name.bytes(), QByteArray("G1"));
     QVERIFY(!t.qualif_a_ecrire);
-    QCOMPARE(t.modifie, !sauveAuto);
-    QCOMPARE(t.qualif_a_effacer, !sauveAuto);
-    QCOMPARE(QFileInfo::exists(dir.path() + "/qualif.dat"), !sauveAuto);
-    if (sauveAuto) {
+    QCOMPARE(t.modifie, !autoSave);
+    QCOMPARE(t.qualif_a_effacer, !autoSave);
+    QCOMPARE(QFileInfo::exists(dir.path() + "/qualif.dat"), !autoSave);
+    if (autoSave) {
         QCOMPARE(th::readFile(dir.path() + "/matchs.dat"), QByteArray());
         QCOMPARE(th::readFile(dir.path() + "/tour2.dat"), QByteArray());
         QCOMPARE(th::readFile(dir.path() + "/groupeG.dat").left(712),
@@ -449,7 +449,7 @@ void TestEntryBracket::resetAll()
     } else {
         QVERIFY(!QFileInfo::exists(dir.path() + "/matchs.dat"));
         // "Save" then finishes the reset on disk.
-        QVERIFY(sauve_tout(t, dir.path()).ok);
+        QVERIFY(saveAll(t, dir.path()).ok);
         QVERIFY(!QFileInfo::exists(dir.path() + "/qualif.dat"));
         QCOMPARE(th::readFile(dir.path() + "/matchs.dat"), QByteArray());
         QCOMPARE(th::readFile(dir.path() + "/tour2.dat"), QByteArray());
@@ -458,8 +458,8 @@ void TestEntryBracket::resetAll()
 
 void TestEntryBracket::resetStage2_data()
 {
-    QTest::addColumn<bool>("sauveAuto");
-    QTest::addColumn<bool>("modifieBefore");
+    QTest::addColumn<bool>("autoSave");
+    QTest::addColumn<bool>("modifiedBefore");
     QTest::newRow("automatic save, saved before") << true << false;
     QTest::newRow("automatic save, unsaved before") << true << true;
     QTest::newRow("no automatic save") << false << false;
@@ -467,8 +467,8 @@ void TestEntryBracket::resetStage2_data()
 
 void TestEntryBracket::resetStage2()
 {
-    QFETCH(bool, sauveAuto);
-    QFETCH(bool, modifieBefore);
+    QFETCH(bool, autoSave);
+    QFETCH(bool, modifiedBefore);
     QTemporaryDir dir;
     Tournament t;
     th::fillTournament(t);
@@ -478,10 +478,10 @@ void TestEntryBracket::resetStage2()
     th::writeFile(dir.path() + "/qualif.dat", QByteArray(336, 'q'));
     const int points = t.cherche_equipe(ShortName("E1"))->points;
     const int goals = t.cherche_equipe(ShortName("B1"))->squad[0].goals;
-    t.modifie = modifieBefore;
+    t.modifie = modifiedBefore;
     t.qualif_a_ecrire = true;
 
-    QVERIFY(reinitialise_tour2(t, sauveAuto, dir.path()).ok);
+    QVERIFY(resetStageTwo(t, autoSave, dir.path()).ok);
     QVERIFY(t.liste_tour2.empty());
     QCOMPARE(t.liste_matchs.size(), size_t(48));
     QCOMPARE(t.cherche_equipe(ShortName("E1"))->points, points);
@@ -490,17 +490,17 @@ void TestEntryBracket::resetStage2()
     for (TEquipe *q : t.qualifies)
         QVERIFY(!q);
     QVERIFY(!t.qualif_a_ecrire);
-    QCOMPARE(t.modifie, sauveAuto ? modifieBefore : true);
-    QCOMPARE(t.qualif_a_effacer, !sauveAuto);
-    QCOMPARE(QFileInfo::exists(dir.path() + "/qualif.dat"), !sauveAuto);
-    if (sauveAuto) {
+    QCOMPARE(t.modifie, autoSave ? modifiedBefore : true);
+    QCOMPARE(t.qualif_a_effacer, !autoSave);
+    QCOMPARE(QFileInfo::exists(dir.path() + "/qualif.dat"), !autoSave);
+    if (autoSave) {
         QCOMPARE(th::readFile(dir.path() + "/tour2.dat"), QByteArray());
         Tournament reread;
-        QVERIFY(charge_groupes(reread, dir.path()));
+        QVERIFY(loadGroups(reread, dir.path()));
         QCOMPARE(reread.cherche_equipe(ShortName("B1"))->squad[0].goals, goals - 1);
     }
     // The next "Start Stage 2" derives the qualifiers from the rankings.
-    QVERIFY(!demarre_tour2(t, dir.path()));
+    QVERIFY(!beginStage2(t, dir.path()));
     QCOMPARE(nameOf(t.qualifies[3]), QByteArray("B2"));
 }
 

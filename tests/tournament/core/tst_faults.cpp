@@ -71,15 +71,15 @@ FileResult save(const QString &target, const QString &dir, bool *stillModified =
     fill(t);
     FileResult r;
     if (target == QLatin1String("groups"))
-        r = sauve_groupes(t, dir);
+        r = saveGroupFiles(t, dir);
     else if (target == QLatin1String("matches"))
-        r = sauve_matchs(t, dir);
+        r = saveMatchFile(t, dir);
     else if (target == QLatin1String("stage2"))
-        r = sauve_tour2(t, dir);
+        r = saveStage2File(t, dir);
     else if (target == QLatin1String("qualifiers"))
-        r = sauve_qualifies(t, dir);
+        r = saveQualifierFile(t, dir);
     else
-        r = sauve_tout(t, dir);
+        r = saveAll(t, dir);
     if (stillModified)
         *stillModified = t.modifie;
     return r;

@@ -447,7 +447,7 @@ void TestFlags::exampleTournamentFliesRealFlags()
 {
     const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament");
     Tournament t;
-    QVERIFY(charge_groupes(t, example));
+    QVERIFY(loadGroups(t, example));
     int teams = 0;
     for (const TGroupe &g : t.groupes)
         for (const auto &team : g.teams) {

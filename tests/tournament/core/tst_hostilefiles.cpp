@@ -119,7 +119,7 @@ void TestHostileFiles::groupFiles()
     Tournament t;
     QString failed;
     QString why;
-    QVERIFY(!charge_groupes(t, dir.path(), &failed, &why));
+    QVERIFY(!loadGroups(t, dir.path(), &failed, &why));
     QVERIFY(!t.chargement_ok);
     QCOMPARE(failed, QStringLiteral("groupeC.dat"));
     QCOMPARE(why, QStringLiteral("Cannot read %1: %2").arg(path, reason));
@@ -152,8 +152,8 @@ void TestHostileFiles::resultFiles()
     const bool matches = file == "matchs.dat";
     plant(path, Kind(kind), matchRecords(matches ? 49 : 17, matches ? 'A' : '1'));
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
-    const FileResult r = matches ? charge_matchs(t, dir.path()) : charge_tour2(t, dir.path());
+    QVERIFY(loadGroups(t, dir.path()));
+    const FileResult r = matches ? loadMatches(t, dir.path()) : loadStage2(t, dir.path());
     QVERIFY(!r.ok);
     QCOMPARE(r.error, QStringLiteral("Cannot read %1: %2").arg(path, reason));
     QVERIFY(t.liste_matchs.empty());
@@ -168,9 +168,9 @@ void TestHostileFiles::fullResultFilesStillLoad()
     th::writeFile(dir.path() + "/matchs.dat", matchRecords(48));
     th::writeFile(dir.path() + "/tour2.dat", matchRecords(16, 'Z'));
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
-    QVERIFY(charge_matchs(t, dir.path()).ok);
-    QVERIFY(charge_tour2(t, dir.path()).ok);
+    QVERIFY(loadGroups(t, dir.path()));
+    QVERIFY(loadMatches(t, dir.path()).ok);
+    QVERIFY(loadStage2(t, dir.path()).ok);
     QCOMPARE(t.liste_matchs.size(), size_t(48));
     QCOMPARE(t.liste_tour2.size(), size_t(16));
 }
@@ -196,10 +196,10 @@ void TestHostileFiles::qualifierFile()
     const QString path = dir.path() + "/qualif.dat";
     plant(path, Kind(kind), q + '\0');
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
+    QVERIFY(loadGroups(t, dir.path()));
     th::play(t, "A3", "A1", 2, 0);
     th::play(t, "A2", "A4", 1, 0);
-    const FileResult r = charge_qualifies(t, dir.path());
+    const FileResult r = loadQualifiers(t, dir.path());
     QVERIFY(!r.ok);
     QCOMPARE(r.error, QStringLiteral("Cannot read %1: %2").arg(path, reason));
     // The slots come from the rankings, as without a drawing of lots.
@@ -214,8 +214,8 @@ void TestHostileFiles::scorerFileIsSkipped()
     for (Kind kind : {Fifo, Zero}) {
         plant(dir.path() + "/buteurs.dat", kind, QByteArray());
         Tournament t;
-        charge_buteurs(t, dir.path());
-        QVERIFY(t.buts_matchs.empty());
+        loadScorers(t, dir.path());
+        QVERIFY(t.matchGoals.empty());
     }
     QVERIFY(m_clock.elapsed() < 2000);
 }

@@ -51,10 +51,10 @@ QStringList lines(const QString &out, const QString &kind)
 int goalsOf(const QString &dir, const char *team, const char *player)
 {
     Tournament t;
-    if (!charge_groupes(t, dir))
+    if (!loadGroups(t, dir))
         return -1;
     const TEquipe *e = t.cherche_equipe(QString::fromUtf8(team));
-    const int i = cherche_joueur(e, ShortName::fromText(QString::fromUtf8(player)));
+    const int i = findPlayer(e, ShortName::fromText(QString::fromUtf8(player)));
     return i < 0 ? -1 : e->squad[size_t(i)].goals;
 }
 
@@ -156,7 +156,7 @@ void TestImport::worldCup1998WithSquads()
     // The squads: 22 players of the Brazilian file, the first one first, a
     // name with letters the code page lacks folded, and a flag drawn.
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
+    QVERIFY(loadGroups(t, dir.path()));
     const TEquipe *brazil = t.cherche_equipe(QStringLiteral("Brazil"));
     QCOMPARE(brazil->playerCount(), 22);
     QCOMPARE(brazil->squad[0].name.text(), QStringLiteral("Taffarel"));
@@ -164,7 +164,7 @@ void TestImport::worldCup1998WithSquads()
     QVERIFY(QFile::exists(dir.filePath("brazil.bmp")));
     const TEquipe *yugoslavia = t.cherche_equipe(QStringLiteral("Yugoslavia"));
     QCOMPARE(yugoslavia->playerCount(), 22);
-    QVERIFY(cherche_joueur(yugoslavia, ShortName::fromText(QStringLiteral("Miroslav Dukic"))) >= 0);
+    QVERIFY(findPlayer(yugoslavia, ShortName::fromText(QStringLiteral("Miroslav Dukic"))) >= 0);
     // "de-deutschland.txt" is Germany's squad, "us-united-states.txt" that of USA.
     QCOMPARE(t.cherche_equipe(QStringLiteral("Germany"))->playerCount(), 22);
     QCOMPARE(t.cherche_equipe(QStringLiteral("USA"))->playerCount(), 22);

@@ -97,9 +97,9 @@ void TestRanking::passeDevant()
     ta.points = a[0]; ta.goals_for = a[1]; ta.goals_against = a[2];
     tb.points = b[0]; tb.goals_for = b[1]; tb.goals_against = b[2];
     MatchList list;
-    ajoute_match(list, 'A', ShortName("Left"), ShortName("Other"), 5, 0);
+    addMatch(list, 'A', ShortName("Left"), ShortName("Other"), 5, 0);
     if (!mutual.isEmpty()) // stored with b as team1 to check both directions
-        ajoute_match(list, 'A', ShortName("Right"), ShortName("Left"), mutual[1], mutual[0]);
+        addMatch(list, 'A', ShortName("Right"), ShortName("Left"), mutual[1], mutual[0]);
     QCOMPARE(passe_devant(list, &ta, &tb), ahead);
 }
 
@@ -132,15 +132,15 @@ void TestRanking::drawnMutualMatchLeavesBothSlotsEmpty()
     QCOMPARE(slotName(t, 2), QByteArray("B1"));
     QCOMPARE(slotName(t, 3), QByteArray("B2"));
 
-    ouvre_tirage(t);
+    openLots(t);
     QVERIFY(t.modifie);
     QCOMPARE(int(t.place_tirage), 0);
-    const TirageCandidats c = candidats_tirage(t);
+    const LotsCandidates c = lotsCandidates(t);
     QCOMPARE(c.groupLetter, 'A');
     QCOMPARE(c.positionText(), QStringLiteral("premier"));
     QCOMPARE(names(c.teams), QByteArray("A1 A2"));
     // Two teams for the winner's slot: picking one decides both slots.
-    QCOMPARE(choisit_equipe(t, c, ShortName("A2")), TirageSuite::Finished);
+    QCOMPARE(chooseTeam(t, c, ShortName("A2")), LotsNext::Finished);
     QCOMPARE(slotName(t, 0), QByteArray("A2"));
     QCOMPARE(slotName(t, 1), QByteArray("A1"));
 }
@@ -161,21 +161,21 @@ void TestRanking::threeTiedForFirst()
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
     QVERIFY(!t.qualifies[0] && !t.qualifies[1]);
 
-    ouvre_tirage(t);
-    TirageCandidats c = candidats_tirage(t);
+    openLots(t);
+    LotsCandidates c = lotsCandidates(t);
     QVERIFY(c.premier);
     QCOMPARE(names(c.teams), QByteArray("A2 A1 A3"));
-    QCOMPARE(choisit_equipe(t, c, ShortName("A1")), TirageSuite::NextSlot);
+    QCOMPARE(chooseTeam(t, c, ShortName("A1")), LotsNext::NextSlot);
     QCOMPARE(slotName(t, 0), QByteArray("A1"));
     QCOMPARE(slotName(t, 1), QByteArray("-"));
     QCOMPARE(int(t.place_tirage), 1);
 
     // The winner already drawn is left out of the runner-up's drawing.
-    c = candidats_tirage(t);
+    c = lotsCandidates(t);
     QVERIFY(!c.premier);
     QCOMPARE(c.positionText(), QStringLiteral("second"));
     QCOMPARE(names(c.teams), QByteArray("A2 A3"));
-    QCOMPARE(choisit_equipe(t, c, ShortName("A3")), TirageSuite::Finished);
+    QCOMPARE(chooseTeam(t, c, ShortName("A3")), LotsNext::Finished);
     QCOMPARE(slotName(t, 1), QByteArray("A3"));
 }
 
@@ -212,18 +212,18 @@ void TestRanking::secondAndThirdTied()
     QCOMPARE(slotName(t, 0), QByteArray("A1"));
     QCOMPARE(slotName(t, 1), QByteArray("-"));
 
-    ouvre_tirage(t);
+    openLots(t);
     QCOMPARE(int(t.place_tirage), 1);
-    TirageCandidats c = candidats_tirage(t);
+    LotsCandidates c = lotsCandidates(t);
     QCOMPARE(names(c.teams), QByteArray("A2 A3"));
-    QCOMPARE(choisit_equipe(t, c, ShortName("A3")), TirageSuite::NextSlot);
+    QCOMPARE(chooseTeam(t, c, ShortName("A3")), LotsNext::NextSlot);
     QCOMPARE(slotName(t, 1), QByteArray("A3"));
     QCOMPARE(int(t.place_tirage), 14);
 
-    c = candidats_tirage(t);
+    c = lotsCandidates(t);
     QCOMPARE(c.groupLetter, 'H');
     QCOMPARE(names(c.teams), QByteArray("H1 H2"));
-    QCOMPARE(choisit_equipe(t, c, ShortName("H2")), TirageSuite::Finished);
+    QCOMPARE(chooseTeam(t, c, ShortName("H2")), LotsNext::Finished);
     QCOMPARE(slotName(t, 14), QByteArray("H2"));
     QCOMPARE(slotName(t, 15), QByteArray("H1"));
 }
@@ -278,18 +278,18 @@ void TestRanking::drawingMovesToNextEmptySlot()
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
     // F1 and F3 are tied (3-0 wins, no mutual match) for first.
     QCOMPARE(slotName(t, 10), QByteArray("-"));
-    ouvre_tirage(t);
+    openLots(t);
     QCOMPARE(int(t.place_tirage), 4);
-    TirageCandidats c = candidats_tirage(t);
+    LotsCandidates c = lotsCandidates(t);
     QCOMPARE(c.groupLetter, 'C');
     QCOMPARE(names(c.teams), QByteArray("C3 C4"));
-    QCOMPARE(choisit_equipe(t, c, ShortName("C4")), TirageSuite::NextSlot);
+    QCOMPARE(chooseTeam(t, c, ShortName("C4")), LotsNext::NextSlot);
     QCOMPARE(slotName(t, 4), QByteArray("C4"));
     QCOMPARE(slotName(t, 5), QByteArray("C3"));
     QCOMPARE(int(t.place_tirage), 10);
-    c = candidats_tirage(t);
+    c = lotsCandidates(t);
     QCOMPARE(names(c.teams), QByteArray("F1 F3"));
-    QCOMPARE(choisit_equipe(t, c, ShortName("F3")), TirageSuite::Finished);
+    QCOMPARE(chooseTeam(t, c, ShortName("F3")), LotsNext::Finished);
     QCOMPARE(slotName(t, 10), QByteArray("F3"));
     QCOMPARE(slotName(t, 11), QByteArray("F1"));
     for (int i = 0; i < 16; ++i)
@@ -298,27 +298,27 @@ void TestRanking::drawingMovesToNextEmptySlot()
 
 void TestRanking::finishingTheDrawing_data()
 {
-    QTest::addColumn<bool>("sauveAuto");
+    QTest::addColumn<bool>("autoSave");
     QTest::newRow("automatic save") << true;
     QTest::newRow("no automatic save") << false;
 }
 
 void TestRanking::finishingTheDrawing()
 {
-    QFETCH(bool, sauveAuto);
+    QFETCH(bool, autoSave);
     QTemporaryDir dir;
     Tournament t;
     th::fillTournament(t);
     settleAllBut(t, "");
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
     t.qualif_a_effacer = true;
-    QVERIFY(termine_tirage(t, sauveAuto, dir.path()).ok);
+    QVERIFY(finishLots(t, autoSave, dir.path()).ok);
     QVERIFY(t.phase2);
     QVERIFY(!t.qualif_a_effacer);
-    QCOMPARE(t.qualif_a_ecrire, !sauveAuto);
-    QCOMPARE(t.modifie, !sauveAuto);
-    QCOMPARE(QFileInfo::exists(dir.path() + "/qualif.dat"), sauveAuto);
-    if (sauveAuto) {
+    QCOMPARE(t.qualif_a_ecrire, !autoSave);
+    QCOMPARE(t.modifie, !autoSave);
+    QCOMPARE(QFileInfo::exists(dir.path() + "/qualif.dat"), autoSave);
+    if (autoSave) {
         QByteArray expected;
         for (char g = 'A'; g <= 'H'; ++g)
             expected += th::name21(QByteArray(1, g) + "1") + th::name21(QByteArray(1, g) + "2");

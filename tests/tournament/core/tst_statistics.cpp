@@ -43,7 +43,7 @@ void TestStatistics::pointsShare()
     TEquipe team;
     team.points = points;
     team.played = played;
-    QCOMPARE(part_points(&team), share);
+    QCOMPARE(pointsPercent(&team), share);
 }
 
 void TestStatistics::averageGoals_data()
@@ -79,9 +79,9 @@ void TestStatistics::averageCountsStageTwo()
     team.goals_against = 9; // conceded goals never count
     team.played = 3;
     MatchList stage2;
-    ajoute_match(stage2, '1', ShortName("T"), ShortName("U"), 2, 1);
-    ajoute_match(stage2, 'A', ShortName("V"), ShortName("T"), 4, 5); // after penalty kicks
-    ajoute_match(stage2, 'B', ShortName("V"), ShortName("W"), 9, 0);
+    addMatch(stage2, '1', ShortName("T"), ShortName("U"), 2, 1);
+    addMatch(stage2, 'A', ShortName("V"), ShortName("T"), 4, 5); // after penalty kicks
+    addMatch(stage2, 'B', ShortName("V"), ShortName("W"), 9, 0);
     // (4 + 2 + 5) / (3 + 2) = 2.2
     QCOMPARE(moy_buts(&team, stage2), QStringLiteral("2,2"));
 }
@@ -103,7 +103,7 @@ void TestStatistics::bestScorers()
 
     QStringList lines;
     for (const TButeur &b : meilleurs_buteurs(t))
-        lines << ligne_buteur(b);
+        lines << scorerLine(b);
     // Within one count the player met last in group and squad order is first.
     QCOMPARE(lines, QStringList({"G1p2(G1) 5", "A2p1(A2) 5", "E3p1(E3) 4", "H2p3(H2) 3", "C1p3(C1) 3"}));
 }
@@ -129,10 +129,10 @@ void TestStatistics::bestScorersFollowSquadChanges()
     TEquipe *b2 = t.cherche_equipe(ShortName("B2"));
     b2->squad[0].goals = 3;
     b2->squad[2].goals = 1;
-    QVERIFY(enleve_joueur(b2, ShortName("B2p1")));
+    QVERIFY(removePlayer(b2, ShortName("B2p1")));
     const auto list = meilleurs_buteurs(t);
     QCOMPARE(list.size(), size_t(1));
-    QCOMPARE(ligne_buteur(list[0]), QStringLiteral("B2p3(B2) 1"));
+    QCOMPARE(scorerLine(list[0]), QStringLiteral("B2p3(B2) 1"));
 }
 
 void TestStatistics::bestScorerLine()
@@ -140,7 +140,7 @@ void TestStatistics::bestScorerLine()
     TEquipe team;
     team.name = ShortName("C\xf4te d'Ivoire");
     const TButeur b{TJoueur{ShortName("Jos\xe9 P"), 12}, &team};
-    QCOMPARE(ligne_buteur(b), QString::fromUtf8("José P(Côte d'Ivoire) 12"));
+    QCOMPARE(scorerLine(b), QString::fromUtf8("José P(Côte d'Ivoire) 12"));
 }
 
 void TestStatistics::playedMatchesText_data()
@@ -159,7 +159,7 @@ void TestStatistics::playedMatchesText()
 {
     QFETCH(int, n);
     QFETCH(QString, text);
-    QCOMPARE(texte_mjoues(n), text);
+    QCOMPARE(playedMatchesLabel(n), text);
 }
 
 QTEST_GUILESS_MAIN(TestStatistics)

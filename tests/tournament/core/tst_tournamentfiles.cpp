@@ -173,16 +173,16 @@ void TestTournamentFiles::loadStopsAtFirstBadGroupFile()
     QVERIFY(QFile::remove(dir.path() + "/groupeD.dat"));
     Tournament t;
     QString failed;
-    QVERIFY(!charge_groupes(t, dir.path(), &failed));
+    QVERIFY(!loadGroups(t, dir.path(), &failed));
     QVERIFY(!t.chargement_ok);
     QCOMPARE(failed, QStringLiteral("groupeD.dat"));
 
     th::writeFile(dir.path() + "/groupeD.dat", QByteArray(712 * 4 + 56, '\0'));
-    QVERIFY(!charge_groupes(t, dir.path(), &failed));
+    QVERIFY(!loadGroups(t, dir.path(), &failed));
     QCOMPARE(failed, QStringLiteral("groupeD.dat"));
 
     th::writeGroups(dir.path());
-    QVERIFY(charge_groupes(t, dir.path()));
+    QVERIFY(loadGroups(t, dir.path()));
     QVERIFY(t.chargement_ok);
     QCOMPARE(t.groupes.size(), size_t(8));
     QCOMPARE(t.groupes[7].letter, 'H');
@@ -198,7 +198,7 @@ void TestTournamentFiles::groupOrderKeptUntilFirstResult()
         c += th::teamRecord(n, 0, 0, 0, 0, "f", {});
     th::writeFile(dir.path() + "/groupeC.dat", c);
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
+    QVERIFY(loadGroups(t, dir.path()));
     const auto order = [&] {
         QByteArray s;
         for (const auto &team : t.groupes[2].teams)
@@ -212,7 +212,7 @@ void TestTournamentFiles::groupOrderKeptUntilFirstResult()
     QCOMPARE(order(), QByteArray("BACD"));
     TGroupe &g = t.groupes[2];
     enregistre_resultat(g.teams[3].get(), g.teams[2].get(), 0, 0);
-    ajoute_match(t.liste_matchs, 'C', ShortName("D"), ShortName("C"), 0, 0);
+    addMatch(t.liste_matchs, 'C', ShortName("D"), ShortName("C"), 0, 0);
     trie_groupe(t.liste_matchs, g);
     // C and D drew: C was ahead of D before and stays ahead.
     QCOMPARE(order(), QByteArray("CDBA"));
@@ -222,15 +222,15 @@ void TestTournamentFiles::missingMatchesFileIsCreatedEmpty()
 {
     QTemporaryDir dir;
     Tournament t;
-    ajoute_match(t.liste_matchs, 'A', ShortName("x"), ShortName("y"), 0, 0);
-    QVERIFY(charge_matchs(t, dir.path()).ok);
+    addMatch(t.liste_matchs, 'A', ShortName("x"), ShortName("y"), 0, 0);
+    QVERIFY(loadMatches(t, dir.path()).ok);
     QVERIFY(t.liste_matchs.empty());
     QVERIFY(QFileInfo::exists(dir.path() + "/matchs.dat"));
     QCOMPARE(QFileInfo(dir.path() + "/matchs.dat").size(), 0);
 
     th::writeFile(dir.path() + "/matchs.dat",
                   th::matchRecord('B', "B2", "B1", 3, 0) + th::matchRecord('A', "A1", "A4", 1, 1));
-    QVERIFY(charge_matchs(t, dir.path()).ok);
+    QVERIFY(loadMatches(t, dir.path()).ok);
     QCOMPARE(t.liste_matchs.size(), size_t(2));
     QCOMPARE(t.liste_matchs[0].code, 'B');
     QCOMPARE(t.liste_matchs[0].team1.bytes(), QByteArray("B2"));
@@ -241,7 +241,7 @@ void TestTournamentFiles::missingStage2FileIsNotCreated()
 {
     QTemporaryDir dir;
     Tournament t;
-    QVERIFY(charge_tour2(t, dir.path()).ok);
+    QVERIFY(loadStage2(t, dir.path()).ok);
     QVERIFY(t.liste_tour2.empty());
     QVERIFY(!QFileInfo::exists(dir.path() + "/tour2.dat"));
 }
@@ -252,7 +252,7 @@ void TestTournamentFiles::partialMatchRecordKeepsWholeOnes()
     th::writeFile(dir.path() + "/tour2.dat",
                   th::matchRecord('1', "A1", "B2", 2, 1) + th::matchRecord('2', "B1", "A2", 0, 3).left(30));
     Tournament t;
-    const FileResult r = charge_tour2(t, dir.path());
+    const FileResult r = loadStage2(t, dir.path());
     QVERIFY(!r.ok);
     QVERIFY(r.error.contains(QStringLiteral("tour2.dat")));
     QCOMPARE(t.liste_tour2.size(), size_t(1));
@@ -271,8 +271,8 @@ void TestTournamentFiles::qualifiersFromFile()
     q.replace(5 * 21, 21, th::name21("Atlantis"));
     th::writeFile(dir.path() + "/qualif.dat", q);
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
-    QVERIFY(charge_qualifies(t, dir.path()).ok);
+    QVERIFY(loadGroups(t, dir.path()));
+    QVERIFY(loadQualifiers(t, dir.path()).ok);
     QCOMPARE(t.qualifies[0], t.cherche_equipe(ShortName("A4")));
     QCOMPARE(t.qualifies[1], t.cherche_equipe(ShortName("A3")));
     QVERIFY(!t.qualifies[5]); // a team in no group leaves its slot empty
@@ -284,10 +284,10 @@ void TestTournamentFiles::qualifiersDerivedWithoutFile()
     QTemporaryDir dir;
     th::writeGroups(dir.path());
     Tournament t;
-    QVERIFY(charge_groupes(t, dir.path()));
+    QVERIFY(loadGroups(t, dir.path()));
     th::play(t, "A3", "A1", 2, 0);
     th::play(t, "A2", "A4", 1, 0);
-    QVERIFY(charge_qualifies(t, dir.path()).ok);
+    QVERIFY(loadQualifiers(t, dir.path()).ok);
     QCOMPARE(t.qualifies[0]->name.bytes(), QByteArray("A3"));
     QCOMPARE(t.qualifies[1]->name.bytes(), QByteArray("A2"));
     // The other groups have no result at all: every team is tied.
@@ -318,14 +318,14 @@ void TestTournamentFiles::saveOrder()
     th::fillTournament(t);
     th::play(t, "E2", "E1", 2, 1);
     th::play(t, "A1", "A2", 0, 0);
-    ajoute_match(t.liste_tour2, '3', ShortName("C1"), ShortName("D2"), 4, 3);
+    addMatch(t.liste_tour2, '3', ShortName("C1"), ShortName("D2"), 4, 3);
     for (int i = 0; i < 16; ++i)
         t.qualifies[i] = t.groupes[i / 2].teams[i % 2].get();
     t.modifie = true;
     t.qualif_a_effacer = effacer;
     t.qualif_a_ecrire = ecrire;
 
-    QVERIFY(sauve_tout(t, dir.path()).ok);
+    QVERIFY(saveAll(t, dir.path()).ok);
     QVERIFY(!t.modifie);
     QVERIFY(!t.qualif_a_effacer);
     QVERIFY(!t.qualif_a_ecrire);
@@ -354,7 +354,7 @@ void TestTournamentFiles::failedSaveStaysUnsaved()
     th::fillTournament(t);
     t.modifie = true;
     t.qualif_a_effacer = true;
-    const FileResult r = sauve_tout(t, dir.path() + "/no/such/folder");
+    const FileResult r = saveAll(t, dir.path() + "/no/such/folder");
     QVERIFY(!r.ok);
     QVERIFY(r.error.contains(QStringLiteral("matchs.dat")));
     // Nothing was written, so the changes are still to be saved.
@@ -366,7 +366,7 @@ void TestTournamentFiles::exampleTournamentRoundTrip()
 {
     const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament");
     Tournament t;
-    QVERIFY(charge_groupes(t, example));
+    QVERIFY(loadGroups(t, example));
     QCOMPARE(t.groupes.size(), size_t(8));
     int players = 0;
     for (const TGroupe &g : t.groupes)
@@ -378,7 +378,7 @@ void TestTournamentFiles::exampleTournamentRoundTrip()
     QCOMPARE(players, 32 * 23);
 
     QTemporaryDir dir;
-    QVERIFY(sauve_groupes(t, dir.path()).ok);
+    QVERIFY(saveGroupFiles(t, dir.path()).ok);
     for (char g = 'A'; g <= 'H'; ++g) {
         const QString name = QStringLiteral("groupe%1.dat").arg(QLatin1Char(g));
         QCOMPARE(th::readFile(dir.path() + "/" + name), th::readFile(example + "/" + name));

@@ -62,9 +62,9 @@ void TestTournamentModel::removePlayerMovesLastIntoGap()
 {
     TEquipe team;
     for (const char *n : {"one", "two", "three", "four", "five"})
-        QVERIFY(ajoute_joueur(&team, ShortName(n)));
+        QVERIFY(addPlayer(&team, ShortName(n)));
     team.squad[4].goals = 2;
-    QVERIFY(enleve_joueur(&team, ShortName("three")));
+    QVERIFY(removePlayer(&team, ShortName("three")));
     QCOMPARE(team.playerCount(), 4);
     QCOMPARE(team.squad[2].name.bytes(), QByteArray("five"));
     QCOMPARE(team.squad[2].goals, 2);
@@ -73,7 +73,7 @@ void TestTournamentModel::removePlayerMovesLastIntoGap()
     QCOMPARE(team.squad[4].goals, 0);
 
     // Removing the last player simply frees his entry.
-    QVERIFY(enleve_joueur(&team, ShortName("four")));
+    QVERIFY(removePlayer(&team, ShortName("four")));
     QCOMPARE(team.playerCount(), 3);
     QCOMPARE(team.squad[2].name.bytes(), QByteArray("five"));
 }
@@ -81,11 +81,11 @@ void TestTournamentModel::removePlayerMovesLastIntoGap()
 void TestTournamentModel::removeUnknownPlayerChangesNothing()
 {
     TEquipe team;
-    QVERIFY(!enleve_joueur(&team, ShortName("x")));
-    QVERIFY(ajoute_joueur(&team, ShortName("one")));
-    QVERIFY(!enleve_joueur(&team, ShortName("One")));
-    QVERIFY(!enleve_joueur(&team, ShortName("")));
-    QVERIFY(!enleve_joueur(nullptr, ShortName("one")));
+    QVERIFY(!removePlayer(&team, ShortName("x")));
+    QVERIFY(addPlayer(&team, ShortName("one")));
+    QVERIFY(!removePlayer(&team, ShortName("One")));
+    QVERIFY(!removePlayer(&team, ShortName("")));
+    QVERIFY(!removePlayer(nullptr, ShortName("one")));
     QCOMPARE(team.playerCount(), 1);
 }
 
@@ -93,31 +93,31 @@ void TestTournamentModel::addPlayerUpToTwentyThree()
 {
     TEquipe team;
     for (int i = 0; i < 22; ++i)
-        QVERIFY(ajoute_joueur(&team, ShortName("p" + QByteArray::number(i))));
-    QCOMPARE(dernier_joueur(&team), 21);
-    QVERIFY(ajoute_joueur(&team, ShortName("last")));
+        QVERIFY(addPlayer(&team, ShortName("p" + QByteArray::number(i))));
+    QCOMPARE(lastPlayerIndex(&team), 21);
+    QVERIFY(addPlayer(&team, ShortName("last")));
     QCOMPARE(team.playerCount(), 23);
-    QVERIFY(!ajoute_joueur(&team, ShortName("refused")));
+    QVERIFY(!addPlayer(&team, ShortName("refused")));
     QCOMPARE(team.squad[22].name.bytes(), QByteArray("last"));
-    QCOMPARE(cherche_joueur(&team, ShortName("refused")), -1);
+    QCOMPARE(findPlayer(&team, ShortName("refused")), -1);
 }
 
 void TestTournamentModel::addPlayerToEmptySquad()
 {
     TEquipe team;
-    QCOMPARE(dernier_joueur(&team), -1);
-    QCOMPARE(dernier_joueur(nullptr), -1);
-    QVERIFY(ajoute_joueur(&team, ShortName("first")));
-    QCOMPARE(dernier_joueur(&team), 0);
-    QVERIFY(!ajoute_joueur(nullptr, ShortName("nobody")));
-    QVERIFY(!ajoute_joueur(&team, ShortName("")));
+    QCOMPARE(lastPlayerIndex(&team), -1);
+    QCOMPARE(lastPlayerIndex(nullptr), -1);
+    QVERIFY(addPlayer(&team, ShortName("first")));
+    QCOMPARE(lastPlayerIndex(&team), 0);
+    QVERIFY(!addPlayer(nullptr, ShortName("nobody")));
+    QVERIFY(!addPlayer(&team, ShortName("")));
     QCOMPARE(team.playerCount(), 1);
 }
 
 void TestTournamentModel::addPlayerCutsLongName()
 {
     TEquipe team;
-    QVERIFY(ajoute_joueur(&team, ShortName::fromText(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"))));
+    QVERIFY(addPlayer(&team, ShortName::fromText(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"))));
     QCOMPARE(team.squad[0].name.bytes(), QByteArray("Abcdefghijklmnopqrst"));
     QCOMPARE(team.squad[0].goals, 0);
 }
@@ -125,17 +125,17 @@ void TestTournamentModel::addPlayerCutsLongName()
 void TestTournamentModel::creditGoal()
 {
     TEquipe team;
-    QVERIFY(ajoute_joueur(&team, ShortName("Ann")));
-    QVERIFY(ajoute_joueur(&team, ShortName("csc")));
-    QVERIFY(ajoute_joueur(&team, ShortName("Bob")));
-    QVERIFY(ajoute_joueur(&team, ShortName("Ann")));
+    QVERIFY(addPlayer(&team, ShortName("Ann")));
+    QVERIFY(addPlayer(&team, ShortName("csc")));
+    QVERIFY(addPlayer(&team, ShortName("Bob")));
+    QVERIFY(addPlayer(&team, ShortName("Ann")));
 
-    QVERIFY(!credite_but(&team, ShortName("csc")));
+    QVERIFY(!creditOneGoal(&team, ShortName("csc")));
     QCOMPARE(team.squad[1].goals, 0);
-    QVERIFY(!credite_but(&team, ShortName("Zed")));
-    QVERIFY(!credite_but(&team, ShortName("ann")));
-    QVERIFY(credite_but(&team, ShortName("Ann")));
-    QVERIFY(credite_but(&team, ShortName("Ann")));
+    QVERIFY(!creditOneGoal(&team, ShortName("Zed")));
+    QVERIFY(!creditOneGoal(&team, ShortName("ann")));
+    QVERIFY(creditOneGoal(&team, ShortName("Ann")));
+    QVERIFY(creditOneGoal(&team, ShortName("Ann")));
     QCOMPARE(team.squad[0].goals, 2);
     QCOMPARE(team.squad[3].goals, 0);
     QCOMPARE(team.squad[2].goals, 0);
@@ -145,25 +145,25 @@ void TestTournamentModel::lookups()
 {
     Tournament t;
     th::fillTournament(t);
-    QVERIFY(!t.cherche_groupe(QString()));
-    QVERIFY(!t.cherche_groupe(QStringLiteral("AB")));
-    QVERIFY(!t.cherche_groupe(QStringLiteral("a")));
-    QVERIFY(!t.cherche_groupe(QStringLiteral("I")));
-    QCOMPARE(t.cherche_groupe(QStringLiteral("C"))->letter, 'C');
+    QVERIFY(!t.findGroup(QString()));
+    QVERIFY(!t.findGroup(QStringLiteral("AB")));
+    QVERIFY(!t.findGroup(QStringLiteral("a")));
+    QVERIFY(!t.findGroup(QStringLiteral("I")));
+    QCOMPARE(t.findGroup(QStringLiteral("C"))->letter, 'C');
 
-    TGroupe *c = t.cherche_groupe(QStringLiteral("C"));
-    QCOMPARE(cherche_equipe_groupe(c, ShortName("C3")), c->teams[2].get());
-    QVERIFY(!cherche_equipe_groupe(c, ShortName("D3")));
-    QVERIFY(!cherche_equipe_groupe(static_cast<TGroupe *>(nullptr), ShortName("C3")));
+    TGroupe *c = t.findGroup(QStringLiteral("C"));
+    QCOMPARE(findTeamInGroup(c, ShortName("C3")), c->teams[2].get());
+    QVERIFY(!findTeamInGroup(c, ShortName("D3")));
+    QVERIFY(!findTeamInGroup(static_cast<TGroupe *>(nullptr), ShortName("C3")));
     QCOMPARE(t.cherche_equipe(ShortName("H4")), t.groupes[7].teams[3].get());
     QVERIFY(!t.cherche_equipe(ShortName("H4 ")));
     QVERIFY(!t.cherche_equipe(ShortName("")));
 
     TEquipe *h4 = t.cherche_equipe(ShortName("H4"));
-    QCOMPARE(cherche_joueur(h4, ShortName("H4p2")), 1);
-    QCOMPARE(cherche_joueur(h4, ShortName("H4p4")), -1);
-    QCOMPARE(cherche_joueur(nullptr, ShortName("H4p2")), -1);
-    QCOMPARE(dernier_joueur(h4), 2);
+    QCOMPARE(findPlayer(h4, ShortName("H4p2")), 1);
+    QCOMPARE(findPlayer(h4, ShortName("H4p4")), -1);
+    QCOMPARE(findPlayer(nullptr, ShortName("H4p2")), -1);
+    QCOMPARE(lastPlayerIndex(h4), 2);
 }
 
 void TestTournamentModel::duplicateTeamNameFindsEarlierGroup()
@@ -178,7 +178,7 @@ void TestTournamentModel::duplicateTeamNameFindsEarlierGroup()
 void TestTournamentModel::dejaJoueEitherOrder()
 {
     MatchList list;
-    ajoute_match(list, 'A', ShortName("Alpha"), ShortName("Beta"), 1, 0);
+    addMatch(list, 'A', ShortName("Alpha"), ShortName("Beta"), 1, 0);
     QVERIFY(deja_joue(list, ShortName("Alpha"), ShortName("Beta")));
     QVERIFY(deja_joue(list, ShortName("Beta"), ShortName("Alpha")));
     QVERIFY(!deja_joue(list, ShortName("Alpha"), ShortName("Gamma")));
@@ -189,7 +189,7 @@ void TestTournamentModel::dejaJoueEitherOrder()
     a.name = ShortName("Alpha");
     b.name = ShortName("Beta");
     c.name = ShortName("Gamma");
-    ajoute_match(list, 'A', ShortName("Gamma"), ShortName("Alpha"), 2, 2);
+    addMatch(list, 'A', ShortName("Gamma"), ShortName("Alpha"), 2, 2);
     QCOMPARE(match_entre(list, &b, &a), &list[0]);
     QCOMPARE(match_entre(list, &a, &c), &list[1]);
     QVERIFY(!match_entre(list, &b, &c));
@@ -225,7 +225,7 @@ void TestTournamentModel::resetStatisticsKeepsTeamsAndPlayers()
     th::fillTournament(t);
     th::play(t, "B3", "B1", 2, 0);
     t.cherche_equipe(ShortName("B3"))->squad[1].goals = 2;
-    t.raz_statistiques();
+    t.resetStatistics();
     const TGroupe &b = t.groupes[1];
     QCOMPARE(b.teams[0]->name.bytes(), QByteArray("B3")); // the ranking order stays
     for (const auto &team : b.teams) {

@@ -7,18 +7,18 @@
 #include <QFile>
 #include <QTest>
 
-bool PlateformeScriptee::demande(QDialog *dialog)
+bool ScriptedPlatform::ask(QDialog *dialog)
 {
     questions << dialog->windowTitle();
     dialog->show();
-    if (pendantQuestion)
-        pendantQuestion(dialog);
+    if (duringQuestion)
+        duringQuestion(dialog);
     // No answer named: the user presses Escape.
-    if (reponse.isEmpty()) {
+    if (answer.isEmpty()) {
         QTest::keyClick(dialog, Qt::Key_Escape);
         return dialog->result() == QDialog::Accepted;
     }
-    auto *button = dialog->findChild<QPushButton *>(reponse);
+    auto *button = dialog->findChild<QPushButton *>(answer);
     if (!button) {
         dialog->reject();
         return false;
@@ -27,9 +27,9 @@ bool PlateformeScriptee::demande(QDialog *dialog)
     return dialog->result() == QDialog::Accepted;
 }
 
-namespace Octets {
+namespace Bytes {
 
-QByteArray entier(qint32 value)
+QByteArray int32Bytes(qint32 value)
 {
     QByteArray b(4, '\0');
     const quint32 v = quint32(value);
@@ -52,13 +52,13 @@ QByteArray equipe(const QByteArray &name, qint32 played, qint32 points, qint32 g
 {
     QByteArray b;
     b += nom(name) + QByteArray(3, '\0');                    // 0..23
-    b += entier(played) + entier(points);                    // 24..31
-    b += entier(goalsFor) + entier(goalsAgainst);            // 32..39
+    b += int32Bytes(played) + int32Bytes(points);                    // 24..31
+    b += int32Bytes(goalsFor) + int32Bytes(goalsAgainst);            // 32..39
     b += nom(flag) + QByteArray(3, '\0');                    // 40..63
-    b += entier(0);                                          // 64..67 link
+    b += int32Bytes(0);                                          // 64..67 link
     for (int i = 0; i < 23; ++i) {                           // 68..711
         if (i < players.size())
-            b += nom(players[i].name) + QByteArray(3, '\0') + entier(players[i].goals);
+            b += nom(players[i].name) + QByteArray(3, '\0') + int32Bytes(players[i].goals);
         else
             b += QByteArray(28, '\0');
     }
@@ -71,26 +71,26 @@ QByteArray match(char code, const QByteArray &team1, const QByteArray &team2, qi
     b += code;                                               // 0
     b += nom(team1) + nom(team2);                            // 1..42
     b += '\0';                                               // 43
-    b += entier(score1) + entier(score2) + entier(0);        // 44..55
+    b += int32Bytes(score1) + int32Bytes(score2) + int32Bytes(0);        // 44..55
     return b;
 }
 
-} // namespace Octets
+} // namespace Bytes
 
 namespace Fixture {
 
-QByteArray nomEquipe(char group, int index)
+QByteArray teamName(char group, int index)
 {
     return QByteArray("Team ") + group + char('1' + index);
 }
 
-QList<Octets::Joueur> squad(char group, int index, qint32 strikerGoals)
+QList<Bytes::Joueur> squad(char group, int index, qint32 strikerGoals)
 {
     const QByteArray x = QByteArray(1, group) + char('1' + index);
     return {{"Striker " + x, strikerGoals}, {"Zo\xe9 " + x, 0}, {"Keeper " + x, 0}};
 }
 
-QByteArray drapeau(char group, int index)
+QByteArray flagBytes(char group, int index)
 {
     static const char *flags[32] = {
         "bresil", "ecosse", "maroc", "norvege", "italie", "chili", "cameroun", "autriche",
@@ -105,7 +105,7 @@ void prepare(const QString &dir)
     for (char g = 'A'; g <= 'H'; ++g) {
         QByteArray bytes;
         for (int i = 0; i < 4; ++i)
-            bytes += Octets::equipe(nomEquipe(g, i), 0, 0, 0, 0, drapeau(g, i), squad(g, i));
+            bytes += Bytes::equipe(teamName(g, i), 0, 0, 0, 0, flagBytes(g, i), squad(g, i));
         QFile f(QDir(dir).filePath(QStringLiteral("groupe%1.dat").arg(QLatin1Char(g))));
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
@@ -123,15 +123,15 @@ QByteArray lit(const QString &path)
     return f.readAll();
 }
 
-Session::Session(const QString &dir) : form(dir, plateforme)
+Session::Session(const QString &dir) : form(dir, platform)
 {
-    form.creeFenetres();
+    form.makeDialogs();
     form.show();
     for (int i = 0; i < 7; ++i)
         form.Timer1Timer();
 }
 
-void choisit(QComboBox *box, const QString &text)
+void chooses(QComboBox *box, const QString &text)
 {
     const int index = box->findText(text);
     QVERIFY2(index >= 0, qPrintable(text));

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "tournament/ui/Plateforme.h"
+#include "tournament/ui/Platform.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/ClassificationsPage.h"
 #include "tournament/ui/EditTeamPage.h"
@@ -20,32 +20,32 @@ class QComboBox;
 class QDialog;
 
 // Records every message box instead of showing it, and answers the question
-// dialogs with the button named by `reponse` ("Oui" unless a test says
+// dialogs with the button named by `answer` ("Oui" unless a test says
 // otherwise; an empty name presses Escape).
-class PlateformeScriptee : public Plateforme
+class ScriptedPlatform : public Platform
 {
 public:
-    void erreurFichier(QWidget *, const QString &fichier) override
+    void fileError(QWidget *, const QString &file) override
     {
         messages << QStringLiteral("File Error !");
-        fichiers << fichier;
+        fileList << file;
     }
-    void erreurSysteme(QWidget *, const QString &message) override { messages << message; }
-    bool demande(QDialog *dialog) override;
+    void systemError(QWidget *, const QString &message) override { messages << message; }
+    bool ask(QDialog *dialog) override;
 
     QStringList messages;
-    QStringList fichiers;  // the files the "File Error !" boxes named
+    QStringList fileList;  // the files the "File Error !" boxes named
     QStringList questions; // the captions of the question dialogs shown
-    QString reponse = QStringLiteral("Oui");
+    QString answer = QStringLiteral("Oui");
     // Called while a question dialog is up, before it is answered (to look at it).
-    std::function<void(QDialog *)> pendantQuestion;
+    std::function<void(QDialog *)> duringQuestion;
 };
 
 // Records written from the file layouts: 32-bit little-endian integers, names
 // as a length byte followed by 20 bytes, padding and links as zeros.
-namespace Octets {
+namespace Bytes {
 
-QByteArray entier(qint32 value);
+QByteArray int32Bytes(qint32 value);
 QByteArray nom(const QByteArray &name);
 
 struct Joueur
@@ -60,16 +60,16 @@ QByteArray equipe(const QByteArray &name, qint32 played, qint32 points, qint32 g
 // 56 bytes.
 QByteArray match(char code, const QByteArray &team1, const QByteArray &team2, qint32 score1, qint32 score2);
 
-} // namespace Octets
+} // namespace Bytes
 
 // A small tournament for the window tests: team i (0..3) of group g is named
 // "Team " + letter + (i + 1), with the squad "Striker X", "Zo\xe9 X" and
 // "Keeper X" (X = letter + (i + 1)) and the flag of an example team.
 namespace Fixture {
 
-QByteArray nomEquipe(char group, int index);
-QList<Octets::Joueur> squad(char group, int index, qint32 strikerGoals = 0);
-QByteArray drapeau(char group, int index);
+QByteArray teamName(char group, int index);
+QList<Bytes::Joueur> squad(char group, int index, qint32 strikerGoals = 0);
+QByteArray flagBytes(char group, int index);
 
 // Writes the eight group files with no result yet and copies the example's pictures.
 void prepare(const QString &dir);
@@ -81,12 +81,12 @@ QByteArray lit(const QString &path);
 struct Session
 {
     explicit Session(const QString &dir);
-    PlateformeScriptee plateforme;
+    ScriptedPlatform platform;
     TForm1 form;
 };
 
 // Picks TEXT in a drop-down list as a click on that entry would; fails the
 // test when the list does not hold it.
-void choisit(QComboBox *box, const QString &text);
+void chooses(QComboBox *box, const QString &text);
 
 } // namespace Fixture

@@ -23,14 +23,14 @@
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/TForm2.h"
 #include "tournament/ui/TForm3.h"
-#include "tournament/ui/PlateformeQt.h"
+#include "tournament/ui/QtPlatform.h"
 #include "tournament/ui/Tbilans.h"
 #include "tournament/ui/Tchampion_du_monde.h"
 #include "tournament/ui/Tdeja_lieu.h"
 #include "tournament/ui/Tvalidation.h"
 #include "tournament/ui/TabbedNotebook.h"
 
-using Fixture::choisit;
+using Fixture::chooses;
 
 // Names and pictures from group files made by other means.
 class TstHardening : public QObject
@@ -60,9 +60,9 @@ private slots:
     void fileErrorShowsThePathOnOneLine();
 
 private:
-    QString fichier(const QString &name) const { return QDir(m_tmp->path()).filePath(name); }
+    QString file(const QString &name) const { return QDir(m_tmp->path()).filePath(name); }
     // Group A with the given flag for its first team; the other teams as the fixture has them.
-    void ecritGroupeA(const QByteArray &flag);
+    void writeGroupA(const QByteArray &flag);
 
     std::unique_ptr<QTemporaryDir> m_tmp;
 };
@@ -72,16 +72,16 @@ void TstHardening::init()
     m_tmp = std::make_unique<QTemporaryDir>();
     QVERIFY(m_tmp->isValid());
     QVERIFY(QDir(m_tmp->path()).mkdir(QStringLiteral("data")));
-    Fixture::prepare(fichier(QStringLiteral("data")));
+    Fixture::prepare(file(QStringLiteral("data")));
 }
 
-void TstHardening::ecritGroupeA(const QByteArray &flag)
+void TstHardening::writeGroupA(const QByteArray &flag)
 {
     QByteArray bytes;
     for (int i = 0; i < 4; ++i)
-        bytes += Octets::equipe(Fixture::nomEquipe('A', i), 0, 0, 0, 0, i == 0 ? flag : Fixture::drapeau('A', i),
+        bytes += Bytes::equipe(Fixture::teamName('A', i), 0, 0, 0, 0, i == 0 ? flag : Fixture::flagBytes('A', i),
                                 Fixture::squad('A', i));
-    QFile f(fichier(QStringLiteral("data/groupeA.dat")));
+    QFile f(file(QStringLiteral("data/groupeA.dat")));
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
 }
@@ -100,33 +100,33 @@ void TstHardening::flagsComeFromTheTournamentFolderOnly()
 {
     QFETCH(QByteArray, flag);
     // A good picture beside the data folder, under the name the flag leads to.
-    const QString outside = flag.startsWith('/') ? QString::fromLatin1(flag + ".bmp") : fichier(QStringLiteral("outside.bmp"));
+    const QString outside = flag.startsWith('/') ? QString::fromLatin1(flag + ".bmp") : file(QStringLiteral("outside.bmp"));
     QFile::remove(outside);
-    QVERIFY(QFile::copy(fichier(QStringLiteral("data/bresil.bmp")), outside));
+    QVERIFY(QFile::copy(file(QStringLiteral("data/bresil.bmp")), outside));
     const auto cleanup = qScopeGuard([&] { QFile::remove(outside); });
-    ecritGroupeA(flag);
+    writeGroupA(flag);
 
-    Fixture::Session s(fichier(QStringLiteral("data")));
+    Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
-    QVERIFY(f.tournoi().chargement_ok);
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(f.tournament().chargement_ok);
+    QVERIFY(s.platform.messages.isEmpty());
     f.TabbedNotebook1->setPageIndex(TForm1::EditTeam);
-    choisit(f.editTeamPage->groupe, QStringLiteral("A"));
+    chooses(f.editTeamPage->groupe, QStringLiteral("A"));
     QCOMPARE(f.editTeamPage->equipe->currentText(), QStringLiteral("Team A1"));
     QVERIFY(f.editTeamPage->Imageq->pixmap().isNull());
-    QCOMPARE(s.plateforme.messages, QStringList{QStringLiteral("File Error !")});
+    QCOMPARE(s.platform.messages, QStringList{QStringLiteral("File Error !")});
     // Team A2's flag is a plain name and loads.
-    choisit(f.editTeamPage->equipe, QStringLiteral("Team A2"));
+    chooses(f.editTeamPage->equipe, QStringLiteral("Team A2"));
     QVERIFY(!f.editTeamPage->Imageq->pixmap().isNull());
 
     f.TabbedNotebook1->setPageIndex(TForm1::Statistics);
-    choisit(f.statisticsPage->lettregrp, QStringLiteral("A"));
+    chooses(f.statisticsPage->lettregrp, QStringLiteral("A"));
     QVERIFY(f.statisticsPage->Image->pixmap().isNull());
 }
 
 void TstHardening::typedPlayerNameRefusesControlCharacters()
 {
-    Fixture::Session s(fichier(QStringLiteral("data")));
+    Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
     f.TabbedNotebook1->setPageIndex(TForm1::EditTeam);
     f.editTeamPage->nouveau->setFocus();
@@ -144,7 +144,7 @@ namespace {
 
 // What a label draws: its whole text, neither "&" taken as a shortcut mark
 // nor tags taken as markup (those would make it narrower than its text).
-void montreTel(const QLabel *label, const QString &text)
+void showAsIs(const QLabel *label, const QString &text)
 {
     QVERIFY2(label->text().contains(text), qPrintable(label->objectName() + ": " + label->text()));
     QVERIFY2(label->textFormat() == Qt::PlainText
@@ -154,7 +154,7 @@ void montreTel(const QLabel *label, const QString &text)
 }
 
 // What a tooltip shows.
-QString texteBulle(const QString &tip)
+QString toolTipText(const QString &tip)
 {
     if (!Qt::mightBeRichText(tip))
         return tip;
@@ -168,51 +168,51 @@ QString texteBulle(const QString &tip)
 void TstHardening::namesShowAsTheyAreInEveryCaption()
 {
     const QByteArray tt = "Trinidad & Tobago", fiji = "<b>Fiji</b>";
-    QByteArray a = Octets::equipe(tt, 0, 0, 0, 0, "bresil", {{"O&Neil", 0}})
-                 + Octets::equipe(fiji, 0, 0, 0, 0, "ecosse", {{"<i>Tui</i>", 0}});
+    QByteArray a = Bytes::equipe(tt, 0, 0, 0, 0, "bresil", {{"O&Neil", 0}})
+                 + Bytes::equipe(fiji, 0, 0, 0, 0, "ecosse", {{"<i>Tui</i>", 0}});
     for (int i = 2; i < 4; ++i)
-        a += Octets::equipe(Fixture::nomEquipe('A', i), 0, 0, 0, 0, Fixture::drapeau('A', i), Fixture::squad('A', i));
-    QByteArray qualif = Octets::nom(tt) + Octets::nom(fiji);
+        a += Bytes::equipe(Fixture::teamName('A', i), 0, 0, 0, 0, Fixture::flagBytes('A', i), Fixture::squad('A', i));
+    QByteArray qualif = Bytes::nom(tt) + Bytes::nom(fiji);
     for (char g = 'B'; g <= 'H'; ++g)
-        qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+        qualif += Bytes::nom(Fixture::teamName(g, 0)) + Bytes::nom(Fixture::teamName(g, 1));
     for (const auto &[name, bytes] : {std::pair{"groupeA.dat", a}, std::pair{"qualif.dat", qualif}}) {
-        QFile f(fichier(QStringLiteral("data/") + QLatin1String(name)));
+        QFile f(file(QStringLiteral("data/") + QLatin1String(name)));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
     const QString ttText = QString::fromLatin1(tt), fijiText = QString::fromLatin1(fiji);
 
-    Fixture::Session s(fichier(QStringLiteral("data")));
+    Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
-    Fenetres &w = f.fenetres();
+    DialogSet &w = f.dialogs();
     // Confirm dialog, then the already-recorded dialog for the same pair.
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
-    choisit(f.newResultPage->lettre, QStringLiteral("A"));
+    chooses(f.newResultPage->lettre, QStringLiteral("A"));
     QCOMPARE(f.newResultPage->equipe1->currentText(), ttText);
     QCOMPARE(f.newResultPage->equipe2->currentText(), fijiText);
     f.newResultPage->Valider->click();
     QVERIFY(w.validation->isVisible());
-    montreTel(w.validation->equipe1, ttText);
-    montreTel(w.validation->equipe2, fijiText);
+    showAsIs(w.validation->equipe1, ttText);
+    showAsIs(w.validation->equipe2, fijiText);
     w.validation->OKBtn->click();
     f.newResultPage->Valider->click();
     QVERIFY(w.deja_lieu->isVisible());
-    montreTel(w.deja_lieu->equipe1, ttText);
-    montreTel(w.deja_lieu->equipe2, fijiText);
+    showAsIs(w.deja_lieu->equipe1, ttText);
+    showAsIs(w.deja_lieu->equipe2, fijiText);
     w.deja_lieu->OKBtn->click();
 
     // The bracket: the flags' captions and tooltips.
     f.welcomePage->tour2->click();
     TForm2 &bracket = *w.Form2;
     QVERIFY(bracket.isVisible());
-    montreTel(bracket.nom(bracket.qualifies[0]), ttText);
-    montreTel(bracket.nom(bracket.qualifies[1]), fijiText);
-    QCOMPARE(texteBulle(bracket.qualifies[0]->toolTip()), ttText);
-    QCOMPARE(texteBulle(bracket.qualifies[1]->toolTip()), fijiText);
-    QCOMPARE(texteBulle(bracket.nom(bracket.qualifies[1])->toolTip()), fijiText);
+    showAsIs(bracket.nom(bracket.qualifies[0]), ttText);
+    showAsIs(bracket.nom(bracket.qualifies[1]), fijiText);
+    QCOMPARE(toolTipText(bracket.qualifies[0]->toolTip()), ttText);
+    QCOMPARE(toolTipText(bracket.qualifies[1]->toolTip()), fijiText);
+    QCOMPARE(toolTipText(bracket.nom(bracket.qualifies[1])->toolTip()), fijiText);
 
     // The champion screen and the rankings.
-    Tournament &t = f.tournoi();
+    Tournament &t = f.tournament();
     TEquipe *first = t.cherche_equipe(ttText), *second = t.cherche_equipe(fijiText);
     QVERIFY(first && second);
     t.champion = first;
@@ -220,11 +220,11 @@ void TstHardening::namesShowAsTheyAreInEveryCaption()
     t.troisieme_place = t.petite_finale[0] = t.cherche_equipe(QStringLiteral("Team B1"));
     t.petite_finale[1] = t.cherche_equipe(QStringLiteral("Team C1"));
     w.champion_du_monde->show();
-    montreTel(w.champion_du_monde->nom, ttText);
+    showAsIs(w.champion_du_monde->nom, ttText);
     w.champion_du_monde->OKClick();
     w.bilans->show();
-    montreTel(w.bilans->premier, ttText);
-    montreTel(w.bilans->second, fijiText);
+    showAsIs(w.bilans->premier, ttText);
+    showAsIs(w.bilans->second, fijiText);
 
     // No button anywhere carries a name: there "&" would mark a shortcut.
     for (QWidget *top : QApplication::topLevelWidgets())
@@ -235,8 +235,8 @@ void TstHardening::namesShowAsTheyAreInEveryCaption()
 
 void TstHardening::drawingLotsSentenceHasSingleBlanks()
 {
-    Fixture::Session s(fichier(QStringLiteral("data")));
-    TForm3 &lots = *s.form.fenetres().Form3;
+    Fixture::Session s(file(QStringLiteral("data")));
+    TForm3 &lots = *s.form.dialogs().Form3;
     // Nothing played: every group is one tie, slot 0 is drawn first.
     lots.show();
     const auto the = lots.findChild<QLabel *>(QStringLiteral("Label2"));
@@ -279,10 +279,10 @@ void TstHardening::startSettlesACrashedSave()
 {
     QFETCH(QByteArray, commit);
     QFETCH(int, matches);
-    const QString dir = fichier(QStringLiteral("data"));
+    const QString dir = file(QStringLiteral("data"));
     const std::pair<const char *, QByteArray> files[] = {
         {"matchs.dat", QByteArray()},
-        {".staged-matchs.dat", Octets::match('A', Fixture::nomEquipe('A', 0), Fixture::nomEquipe('A', 1), 1, 0)},
+        {".staged-matchs.dat", Bytes::match('A', Fixture::teamName('A', 0), Fixture::teamName('A', 1), 1, 0)},
         {".folder-commit", commit}};
     for (const auto &[name, bytes] : files) {
         if (bytes.isNull())
@@ -292,16 +292,16 @@ void TstHardening::startSettlesACrashedSave()
         f.write(bytes);
     }
     Fixture::Session s(dir);
-    QVERIFY(s.form.tournoi().chargement_ok);
-    QCOMPARE(int(s.form.tournoi().liste_matchs.size()), matches);
+    QVERIFY(s.form.tournament().chargement_ok);
+    QCOMPARE(int(s.form.tournament().liste_matchs.size()), matches);
     QCOMPARE(QDir(dir).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
     QCOMPARE(Fixture::lit(QDir(dir).filePath(QStringLiteral("matchs.dat"))).size(), 56 * matches);
 }
 
 void TstHardening::fileErrorAtStartIsCentredOnTheScreen()
 {
-    QVERIFY(QFile::remove(fichier(QStringLiteral("data/groupeF.dat"))));
-    PlateformeQt plateforme;
+    QVERIFY(QFile::remove(file(QStringLiteral("data/groupeF.dat"))));
+    QtPlatform platform;
     QRect box;
     QString text, detail;
     QTimer::singleShot(0, [&] {
@@ -312,8 +312,8 @@ void TstHardening::fileErrorAtStartIsCentredOnTheScreen()
         detail = shown->informativeText();
         shown->accept();
     });
-    TForm1 f(fichier(QStringLiteral("data")), plateforme);
-    QVERIFY(!f.tournoi().chargement_ok);
+    TForm1 f(file(QStringLiteral("data")), platform);
+    QVERIFY(!f.tournament().chargement_ok);
     QCOMPARE(text, QStringLiteral("File Error !"));
     const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY2((box.center() - screen).manhattanLength() <= 4,
@@ -323,20 +323,20 @@ void TstHardening::fileErrorAtStartIsCentredOnTheScreen()
 namespace {
 
 // One played group match, a round-of-16 record and a finished drawing of lots.
-void ecritPartie(const QString &dir)
+void writePart(const QString &dir)
 {
     QByteArray qualif;
     for (char g = 'A'; g <= 'H'; ++g)
-        qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+        qualif += Bytes::nom(Fixture::teamName(g, 0)) + Bytes::nom(Fixture::teamName(g, 1));
     QByteArray groupeA;
-    groupeA += Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2));
-    groupeA += Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1));
-    groupeA += Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2));
-    groupeA += Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
+    groupeA += Bytes::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2));
+    groupeA += Bytes::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1));
+    groupeA += Bytes::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2));
+    groupeA += Bytes::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
     const std::pair<const char *, QByteArray> files[] = {
         {"groupeA.dat", groupeA},
-        {"matchs.dat", Octets::match('A', "Team A1", "Team A2", 2, 0)},
-        {"tour2.dat", Octets::match('1', "Team A1", "Team B2", 3, 2)},
+        {"matchs.dat", Bytes::match('A', "Team A1", "Team A2", 2, 0)},
+        {"tour2.dat", Bytes::match('1', "Team A1", "Team B2", 3, 2)},
         {"qualif.dat", qualif}};
     for (const auto &[name, bytes] : files) {
         QFile f(QDir(dir).filePath(QLatin1String(name)));
@@ -345,7 +345,7 @@ void ecritPartie(const QString &dir)
     }
 }
 
-QMap<QString, QByteArray> contenu(const QString &dir)
+QMap<QString, QByteArray> content(const QString &dir)
 {
     QMap<QString, QByteArray> files;
     for (const QString &name : QDir(dir).entryList({"*.dat"}, QDir::Files))
@@ -371,9 +371,9 @@ void TstHardening::resetsAskFirst()
     QFETCH(QString, button);
     QFETCH(bool, automatic);
     QFETCH(QString, caption);
-    const QString dir = fichier(QStringLiteral("data"));
-    ecritPartie(dir);
-    const QMap<QString, QByteArray> before = contenu(dir);
+    const QString dir = file(QStringLiteral("data"));
+    writePart(dir);
+    const QMap<QString, QByteArray> before = content(dir);
     QCOMPARE(before.size(), 11);
 
     Fixture::Session s(dir);
@@ -383,8 +383,8 @@ void TstHardening::resetsAskFirst()
     QVERIFY(reset);
     // "No": nothing in memory or on disk changes.
     QStringList lines;
-    s.plateforme.reponse = QStringLiteral("Non");
-    s.plateforme.pendantQuestion = [&](QDialog *d) {
+    s.platform.answer = QStringLiteral("Non");
+    s.platform.duringQuestion = [&](QDialog *d) {
         QVERIFY(d->isVisible());
         QCOMPARE(d->findChild<QPushButton *>(QStringLiteral("Oui"))->text(), QStringLiteral("Yes"));
         QCOMPARE(d->findChild<QPushButton *>(QStringLiteral("Non"))->text(), QStringLiteral("No"));
@@ -393,34 +393,34 @@ void TstHardening::resetsAskFirst()
                 lines << l->text();
     };
     reset->click();
-    QCOMPARE(s.plateforme.questions, QStringList{caption});
+    QCOMPARE(s.platform.questions, QStringList{caption});
     QVERIFY(lines.join(QLatin1Char(' ')).contains(QLatin1String("will be lost")));
     QVERIFY(lines.join(QLatin1Char(' ')).contains(automatic ? QLatin1String("changed at once")
                                                             : QLatin1String("only when you save")));
-    QVERIFY(!f.tournoi().modifie);
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
-    QCOMPARE(int(f.tournoi().liste_tour2.size()), 1);
-    QVERIFY(f.tournoi().qualifies[0]);
-    QCOMPARE(contenu(dir), before);
+    QVERIFY(!f.tournament().modifie);
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
+    QCOMPARE(int(f.tournament().liste_tour2.size()), 1);
+    QVERIFY(f.tournament().qualifies[0]);
+    QCOMPARE(content(dir), before);
     // Closing the question by Escape is "No" as well.
-    s.plateforme.reponse = QString();
+    s.platform.answer = QString();
     reset->click();
-    QCOMPARE(contenu(dir), before);
-    QCOMPARE(int(f.tournoi().liste_tour2.size()), 1);
+    QCOMPARE(content(dir), before);
+    QCOMPARE(int(f.tournament().liste_tour2.size()), 1);
 
     // "Yes": the reset runs.
-    s.plateforme.reponse = QStringLiteral("Oui");
-    s.plateforme.pendantQuestion = nullptr;
+    s.platform.answer = QStringLiteral("Oui");
+    s.platform.duringQuestion = nullptr;
     reset->click();
-    QVERIFY(f.tournoi().liste_tour2.empty());
-    QCOMPARE(f.tournoi().liste_matchs.empty(), button == QLatin1String("initialiser"));
+    QVERIFY(f.tournament().liste_tour2.empty());
+    QCOMPARE(f.tournament().liste_matchs.empty(), button == QLatin1String("initialiser"));
     QCOMPARE(QFile::exists(QDir(dir).filePath(QStringLiteral("qualif.dat"))), !automatic);
 }
 
 namespace {
 
 // Pixels of a control's face (its border left out) that are black or nearly.
-int pixelsNoirs(QWidget *w)
+int blackPixels(QWidget *w)
 {
     const QImage image = w->grab().toImage();
     int n = 0;
@@ -437,10 +437,10 @@ int pixelsNoirs(QWidget *w)
 
 void TstHardening::disabledButtonsLookDisabled()
 {
-    Fixture::Session s(fichier(QStringLiteral("data")));
+    Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
     f.welcomePage->tour2->click();
-    TForm2 &bracket = *f.fenetres().Form2;
+    TForm2 &bracket = *f.dialogs().Form2;
     QVERIFY(bracket.isVisible());
     // Fewer than 48 group matches: every "Score" button is disabled.
     QList<QPushButton *> buttons = {f.newResultPage->Valider, f.editTeamPage->Ajouter, f.editTeamPage->Enlever, f.editTeamPage->Corriger, bracket.bouton('1'),
@@ -449,10 +449,10 @@ void TstHardening::disabledButtonsLookDisabled()
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
         QCOMPARE(b->palette().color(QPalette::Disabled, QPalette::ButtonText), QColor(128, 128, 128));
         QCOMPARE(b->font().family(), QStringLiteral("Comic Sans MS"));
-        QVERIFY2(pixelsNoirs(b) == 0, qPrintable(b->objectName()));
+        QVERIFY2(blackPixels(b) == 0, qPrintable(b->objectName()));
         // The same button enabled writes in black.
         b->setEnabled(true);
-        QVERIFY2(pixelsNoirs(b) > 0, qPrintable(b->objectName()));
+        QVERIFY2(blackPixels(b) > 0, qPrintable(b->objectName()));
         b->setEnabled(false);
     }
     bracket.RetourClick();
@@ -460,7 +460,7 @@ void TstHardening::disabledButtonsLookDisabled()
 
 void TstHardening::tabRowsStayInPlace()
 {
-    Fixture::Session s(fichier(QStringLiteral("data")));
+    Fixture::Session s(file(QStringLiteral("data")));
     TabbedNotebook &book = *s.form.TabbedNotebook1;
     QList<QRect> places;
     for (int i = 0; i < book.count(); ++i)
@@ -482,16 +482,16 @@ void TstHardening::tabRowsStayInPlace()
 
 void TstHardening::fileErrorNamesTheFile()
 {
-    const QString dir = fichier(QStringLiteral("data"));
+    const QString dir = file(QStringLiteral("data"));
     QVERIFY(QFile::remove(QDir(dir).filePath(QStringLiteral("groupeC.dat"))));
     {
-        PlateformeScriptee plateforme;
-        TForm1 f(dir, plateforme);
-        QCOMPARE(plateforme.messages, QStringList{QStringLiteral("File Error !")});
-        QCOMPARE(plateforme.fichiers, QStringList{QDir(dir).filePath(QStringLiteral("groupeC.dat"))});
+        ScriptedPlatform platform;
+        TForm1 f(dir, platform);
+        QCOMPARE(platform.messages, QStringList{QStringLiteral("File Error !")});
+        QCOMPARE(platform.fileList, QStringList{QDir(dir).filePath(QStringLiteral("groupeC.dat"))});
     }
     // The program's own box: "File Error !" and, below it, the file.
-    PlateformeQt plateforme;
+    QtPlatform platform;
     QString text, detail;
     QTimer::singleShot(0, [&] {
         if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -500,7 +500,7 @@ void TstHardening::fileErrorNamesTheFile()
             shown->accept();
         }
     });
-    TForm1 f(dir, plateforme);
+    TForm1 f(dir, platform);
     QCOMPARE(text, QStringLiteral("File Error !"));
     QVERIFY2(detail.contains(QDir::toNativeSeparators(QDir(dir).filePath(QStringLiteral("groupeC.dat")))),
              qPrintable(detail));
@@ -508,29 +508,29 @@ void TstHardening::fileErrorNamesTheFile()
 
 void TstHardening::missingPictureIsReportedOncePerRun()
 {
-    const QString dir = fichier(QStringLiteral("data"));
+    const QString dir = file(QStringLiteral("data"));
     for (const char *picture : {"defaut.bmp", "bresil.bmp", "mascot.bmp"})
         QVERIFY(QFile::remove(QDir(dir).filePath(QLatin1String(picture))));
     Fixture::Session s(dir);
     TForm1 &f = s.form;
     // Eight windows show the mascot: one box.
-    QCOMPARE(s.plateforme.fichiers, QStringList{QDir(dir).filePath(QStringLiteral("mascot.bmp"))});
+    QCOMPARE(s.platform.fileList, QStringList{QDir(dir).filePath(QStringLiteral("mascot.bmp"))});
     // "Statistics" shows defaut.bmp on every entry and Team A1's flag on every choice.
     for (int round = 0; round < 3; ++round) {
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::Statistics));
-        choisit(f.statisticsPage->lettregrp, QStringLiteral("A"));
+        chooses(f.statisticsPage->lettregrp, QStringLiteral("A"));
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
-        choisit(f.editTeamPage->groupe, QStringLiteral("A"));
+        chooses(f.editTeamPage->groupe, QStringLiteral("A"));
     }
     // The bracket shows defaut.bmp for its empty slots, each time it is shown.
     for (int round = 0; round < 2; ++round) {
         f.welcomePage->tour2->click();
-        f.fenetres().Form2->RetourClick();
+        f.dialogs().Form2->RetourClick();
     }
-    QCOMPARE(s.plateforme.fichiers, QStringList({QDir(dir).filePath(QStringLiteral("mascot.bmp")),
+    QCOMPARE(s.platform.fileList, QStringList({QDir(dir).filePath(QStringLiteral("mascot.bmp")),
                                                  QDir(dir).filePath(QStringLiteral("defaut.bmp")),
                                                  QDir(dir).filePath(QStringLiteral("bresil.bmp"))}));
-    QCOMPARE(s.plateforme.messages.size(), 3);
+    QCOMPARE(s.platform.messages.size(), 3);
 }
 
 void TstHardening::typedLetterOfNoGroupEmptiesTheBox_data()
@@ -549,14 +549,14 @@ void TstHardening::typedLetterOfNoGroupEmptiesTheBox()
     QFETCH(int, page);
     QFETCH(QString, box);
     QFETCH(QString, typed);
-    Fixture::Session s(fichier(QStringLiteral("data")));
+    Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
     QApplication::setActiveWindow(&f);
     QVERIFY(f.TabbedNotebook1->setPageIndex(page));
     auto *combo = f.findChild<QComboBox *>(box);
     QVERIFY(combo);
     // Group A shown first, then a letter that names no group typed over it.
-    choisit(combo, QStringLiteral("A"));
+    chooses(combo, QStringLiteral("A"));
     const auto shown = [&] {
         return page == TForm1::Classifications ? f.classificationsPage->classement->item(1, 0)->text() : f.statisticsPage->nom_equipe->currentText();
     };
@@ -589,7 +589,7 @@ void TstHardening::newFoldersStartWithoutFileError()
 {
     QFETCH(QStringList, command);
     // A picture of the user's own already in the folder stays as it is.
-    const QString dir = fichier(QStringLiteral("new"));
+    const QString dir = file(QStringLiteral("new"));
     QVERIFY(QDir().mkpath(dir));
     const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament/");
     QVERIFY(QFile::copy(example + "defaut.bmp", dir + "/mascot.bmp"));
@@ -607,21 +607,21 @@ void TstHardening::newFoldersStartWithoutFileError()
     // not one "File Error !".
     Fixture::Session s(dir);
     TForm1 &f = s.form;
-    QVERIFY(f.tournoi().chargement_ok);
-    for (const auto &g : f.tournoi().groupes)
+    QVERIFY(f.tournament().chargement_ok);
+    for (const auto &g : f.tournament().groupes)
         for (const auto &team : g.teams)
             QVERIFY2(QFile::exists(dir + "/" + team->flagFile()), qPrintable(team->flagFile()));
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
-    choisit(f.statisticsPage->lettregrp, QStringLiteral("C"));
+    chooses(f.statisticsPage->lettregrp, QStringLiteral("C"));
     QTest::mouseClick(f.welcomePage->tour2, Qt::LeftButton);
-    QVERIFY(f.fenetres().Form2->isVisible() || f.fenetres().Form3->isVisible());
-    QCOMPARE(s.plateforme.messages, QStringList());
+    QVERIFY(f.dialogs().Form2->isVisible() || f.dialogs().Form3->isVisible());
+    QCOMPARE(s.platform.messages, QStringList());
 }
 
 void TstHardening::fileErrorShowsThePathOnOneLine()
 {
     const QString path = QStringLiteral("/home/somebody/tournaments/world tournament 1998/group stage/mascot.bmp");
-    PlateformeQt plateforme;
+    QtPlatform platform;
     QLabel *detail = nullptr;
     QString text;
     int needed = 0, width = 0;
@@ -636,7 +636,7 @@ void TstHardening::fileErrorShowsThePathOnOneLine()
         width = detail->contentsRect().width();
         shown->accept();
     });
-    plateforme.erreurFichier(nullptr, path);
+    platform.fileError(nullptr, path);
     QVERIFY2(text.contains(path), qPrintable(text));
     QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 px for a line of %2").arg(width).arg(needed)));
 }

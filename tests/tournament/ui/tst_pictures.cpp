@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,14 +30,14 @@ void TestPictures::onlyRegularFilesAreRead()
     QElapsedTimer clock;
     clock.start();
     QLabel label;
-    QVERIFY(Apparence::chargeImage(&label, dir.path(), "bresil.bmp", nullptr, nullptr));
+    QVERIFY(Look::loadPicture(&label, dir.path(), "bresil.bmp", nullptr, nullptr));
     QCOMPARE(label.pixmap().size(), QSize(30, 20));
-    QVERIFY(!Apparence::chargeImage(&label, dir.path(), "fifo.bmp", nullptr, nullptr));
+    QVERIFY(!Look::loadPicture(&label, dir.path(), "fifo.bmp", nullptr, nullptr));
     QVERIFY(label.pixmap().isNull());
-    QVERIFY(!Apparence::chargeImage(&label, dir.path(), "zero.bmp", nullptr, nullptr));
+    QVERIFY(!Look::loadPicture(&label, dir.path(), "zero.bmp", nullptr, nullptr));
     QPixmap pixmap;
-    QVERIFY(!Apparence::litImage(pixmap, dir.filePath("fifo.bmp")));
-    QVERIFY(Apparence::litImage(pixmap, dir.filePath("bresil.bmp")));
+    QVERIFY(!Look::readPicture(pixmap, dir.filePath("fifo.bmp")));
+    QVERIFY(Look::readPicture(pixmap, dir.filePath("bresil.bmp")));
     QVERIFY(clock.elapsed() < 5000);
 }
 

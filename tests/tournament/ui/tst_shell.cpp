@@ -61,32 +61,32 @@ private slots:
 private:
     // One played group match, A1 2-0 A2, a round-of-16 record and a
     // finished drawing of lots, as the files of an earlier run.
-    void ecritPartie();
-    QString fichier(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
+    void writePart();
+    QString file(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
 
     std::unique_ptr<QTemporaryDir> m_tmp;
-    QByteArray m_groupeA, m_matchs, m_tour2, m_qualif;
+    QByteArray m_groupA, m_matches, m_stage2, m_qualifiers;
 };
 
 namespace {
 
 struct Session
 {
-    explicit Session(const QString &dir, bool welcome = true) : form(dir, plateforme)
+    explicit Session(const QString &dir, bool welcome = true) : form(dir, platform)
     {
-        if (!form.tournoi().chargement_ok)
+        if (!form.tournament().chargement_ok)
             return;
-        form.creeFenetres();
+        form.makeDialogs();
         form.show();
         if (welcome)
             for (int i = 0; i < 7; ++i)
                 form.Timer1Timer();
     }
-    PlateformeScriptee plateforme;
+    ScriptedPlatform platform;
     TForm1 form;
 };
 
-void choisit(QComboBox *box, const QString &text)
+void chooses(QComboBox *box, const QString &text)
 {
     box->setCurrentIndex(box->findText(text));
     emit box->textActivated(text);
@@ -101,21 +101,21 @@ void TstShell::init()
     Fixture::prepare(m_tmp->path());
 }
 
-void TstShell::ecritPartie()
+void TstShell::writePart()
 {
-    m_groupeA = Octets::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2))
-              + Octets::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1))
-              + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
-              + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
-    m_matchs = Octets::match('A', "Team A1", "Team A2", 2, 0);
-    m_tour2 = Octets::match('1', "Team A1", "Team B2", 3, 2);
-    m_qualif.clear();
+    m_groupA = Bytes::equipe("Team A1", 1, 3, 2, 0, "bresil", Fixture::squad('A', 0, 2))
+              + Bytes::equipe("Team A2", 1, 0, 0, 2, "ecosse", Fixture::squad('A', 1))
+              + Bytes::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
+              + Bytes::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
+    m_matches = Bytes::match('A', "Team A1", "Team A2", 2, 0);
+    m_stage2 = Bytes::match('1', "Team A1", "Team B2", 3, 2);
+    m_qualifiers.clear();
     for (char g = 'A'; g <= 'H'; ++g)
-        m_qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
+        m_qualifiers += Bytes::nom(Fixture::teamName(g, 0)) + Bytes::nom(Fixture::teamName(g, 1));
     const std::pair<const char *, QByteArray *> files[] = {
-        {"groupeA.dat", &m_groupeA}, {"matchs.dat", &m_matchs}, {"tour2.dat", &m_tour2}, {"qualif.dat", &m_qualif}};
+        {"groupeA.dat", &m_groupA}, {"matchs.dat", &m_matches}, {"tour2.dat", &m_stage2}, {"qualif.dat", &m_qualifiers}};
     for (const auto &[name, bytes] : files) {
-        QFile f(fichier(name));
+        QFile f(file(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(*bytes);
     }
@@ -125,7 +125,7 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
 {
     Session s(m_tmp->path(), false);
     TForm1 &f = s.form;
-    TAboutBox &about = *f.fenetres().AboutBox;
+    TAboutBox &about = *f.dialogs().AboutBox;
     QVERIFY(f.Timer1->isActive());
     QCOMPARE(f.Timer1->interval(), 1000);
     QVERIFY(!f.isEnabled());
@@ -133,10 +133,10 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
 
     // A click on the disabled window does nothing: "Reset All" asks no
     // question (the same click on the enabled window does, below).
-    s.plateforme.reponse.clear();
+    s.platform.answer.clear();
     QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
-    QVERIFY(s.plateforme.questions.isEmpty());
-    QVERIFY(!f.tournoi().modifie);
+    QVERIFY(s.platform.questions.isEmpty());
+    QVERIFY(!f.tournament().modifie);
 
     for (int tick = 1; tick <= 6; ++tick) {
         f.Timer1Timer();
@@ -152,35 +152,35 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
     QVERIFY(!about.isVisible());
     QVERIFY(!f.Timer1->isActive());
     QVERIFY(f.isEnabled());
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
 
     // Once the box is gone the same click reaches the button; Escape
     // declines the reset.
     QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
-    QCOMPARE(s.plateforme.questions, QStringList{QStringLiteral("Reset All ?")});
-    QVERIFY(!f.tournoi().modifie);
+    QCOMPARE(s.platform.questions, QStringList{QStringLiteral("Reset All ?")});
+    QVERIFY(!f.tournament().modifie);
 }
 
 void TstShell::missingGroupFileStopsTheStart()
 {
-    QVERIFY(QFile::remove(fichier("groupeE.dat")));
-    PlateformeScriptee plateforme;
-    TForm1 f(m_tmp->path(), plateforme);
-    QVERIFY(!f.tournoi().chargement_ok);
-    QCOMPARE(plateforme.messages, QStringList{QStringLiteral("File Error !")});
+    QVERIFY(QFile::remove(file("groupeE.dat")));
+    ScriptedPlatform platform;
+    TForm1 f(m_tmp->path(), platform);
+    QVERIFY(!f.tournament().chargement_ok);
+    QCOMPARE(platform.messages, QStringList{QStringLiteral("File Error !")});
     QVERIFY(!f.Timer1->isActive());
 
     // A group file that is one byte short is no better.
     Fixture::prepare(m_tmp->path());
-    QByteArray b = Fixture::lit(fichier("groupeC.dat"));
+    QByteArray b = Fixture::lit(file("groupeC.dat"));
     b.chop(1);
-    QFile c(fichier("groupeC.dat"));
+    QFile c(file("groupeC.dat"));
     QVERIFY(c.open(QIODevice::WriteOnly));
     c.write(b);
     c.close();
-    PlateformeScriptee second;
+    ScriptedPlatform second;
     TForm1 g(m_tmp->path(), second);
-    QVERIFY(!g.tournoi().chargement_ok);
+    QVERIFY(!g.tournament().chargement_ok);
     QCOMPARE(second.messages.size(), 1);
 }
 
@@ -202,14 +202,14 @@ void TstShell::missingPictureGivesOneBoxPerFile()
     QFETCH(QString, picture);
     QFETCH(int, boxes);
     QVERIFY(QFile::remove(QDir(m_tmp->path()).filePath(picture)));
-    QVERIFY(!QFile::exists(fichier("matchs.dat")));
+    QVERIFY(!QFile::exists(file("matchs.dat")));
     Session s(m_tmp->path());
-    QCOMPARE(s.plateforme.messages.size(), boxes);
-    QVERIFY(s.plateforme.messages.count(QStringLiteral("File Error !")) == boxes);
+    QCOMPARE(s.platform.messages.size(), boxes);
+    QVERIFY(s.platform.messages.count(QStringLiteral("File Error !")) == boxes);
     QVERIFY(s.form.isEnabled());
     // A missing matchs.dat is created empty.
-    QVERIFY(QFile::exists(fichier("matchs.dat")));
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")).size(), 0);
+    QVERIFY(QFile::exists(file("matchs.dat")));
+    QCOMPARE(Fixture::lit(file("matchs.dat")).size(), 0);
     s.form.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs);
     QCOMPARE(s.form.playedMatchesPage->mjoues->text(), QStringLiteral("no match was played."));
 }
@@ -232,13 +232,13 @@ void TstShell::damagedPictureGivesOneBoxPerFile()
     f.write(QByteArray("no picture in here, only text").repeated(8));
     f.close();
     Session s(m_tmp->path());
-    QCOMPARE(s.plateforme.messages, QStringList(boxes, QStringLiteral("File Error !")));
+    QCOMPARE(s.platform.messages, QStringList(boxes, QStringLiteral("File Error !")));
 }
 
 void TstShell::everyWindowButTheWelcomeBoxCarriesTheIcon()
 {
     Session s(m_tmp->path());
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
     // tpx.ico holds a 32 x 32 and a 16 x 16 picture.
     const QList<QSize> sizes{QSize(16, 16), QSize(32, 32)};
     int withIcon = 0;
@@ -256,7 +256,7 @@ void TstShell::everyWindowButTheWelcomeBoxCarriesTheIcon()
 
 void TstShell::iconChangedAfterTheStartIsReadAgain()
 {
-    const QString icon = fichier("tpx.ico");
+    const QString icon = file("tpx.ico");
     const QByteArray good = Fixture::lit(icon);
     auto write = [&icon](const QByteArray &bytes) {
         QFile f(icon);
@@ -265,26 +265,26 @@ void TstShell::iconChangedAfterTheStartIsReadAgain()
     };
 
     Session s(m_tmp->path());
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
     write("broken");
     Tdeja_lieu afterBreaking(s.form);
-    QCOMPARE(s.plateforme.messages, QStringList{QStringLiteral("File Error !")});
+    QCOMPARE(s.platform.messages, QStringList{QStringLiteral("File Error !")});
 
     write(good);
     Tdeja_lieu afterRepair(s.form);
-    QCOMPARE(s.plateforme.messages.size(), 1);
+    QCOMPARE(s.platform.messages.size(), 1);
     QCOMPARE(afterRepair.windowIcon().availableSizes().size(), 2);
 }
 
 void TstShell::titleBarCloseAsksLikeExit()
 {
-    ecritPartie();
+    writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    TQuitterdlg &dlg = *f.fenetres().Quitterdlg;
-    QSignalSpy ended(&f, &TForm1::fermee);
+    TQuitterdlg &dlg = *f.dialogs().Quitterdlg;
+    QSignalSpy ended(&f, &TForm1::closed);
     f.welcomePage->initialiser->click();
-    QVERIFY(f.tournoi().modifie);
+    QVERIFY(f.tournament().modifie);
 
     // The main window's close button asks the question of "Exit".
     QVERIFY(!f.close());
@@ -296,110 +296,110 @@ void TstShell::titleBarCloseAsksLikeExit()
     dlg.close();
     QVERIFY(!dlg.isVisible());
     QVERIFY(f.isVisible());
-    QVERIFY(f.tournoi().modifie);
+    QVERIFY(f.tournament().modifie);
     f.welcomePage->Quitter->click();
     QVERIFY(dlg.isVisible());
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QVERIFY(!dlg.isVisible());
     QVERIFY(f.isVisible());
     QCOMPARE(ended.count(), 0);
-    QVERIFY(f.tournoi().liste_matchs.empty());
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
+    QVERIFY(f.tournament().liste_matchs.empty());
+    QCOMPARE(Fixture::lit(file("matchs.dat")), m_matches);
 
     // "No" still leaves without saving.
     QVERIFY(!f.close());
     dlg.Non->click();
     QCOMPARE(ended.count(), 1);
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
+    QCOMPARE(Fixture::lit(file("matchs.dat")), m_matches);
 }
 
 void TstShell::exitWithoutChangesEndsAtOnce()
 {
     Session s(m_tmp->path());
-    QSignalSpy ended(&s.form, &TForm1::fermee);
+    QSignalSpy ended(&s.form, &TForm1::closed);
     s.form.welcomePage->Quitter->click();
     QCOMPARE(ended.count(), 1);
-    QVERIFY(!s.form.fenetres().Quitterdlg->isVisible());
+    QVERIFY(!s.form.dialogs().Quitterdlg->isVisible());
 }
 
 void TstShell::resetAllThenNoLeavesFilesUnchanged()
 {
-    ecritPartie();
+    writePart();
     {
         Session s(m_tmp->path());
         TForm1 &f = s.form;
-        QSignalSpy ended(&f, &TForm1::fermee);
-        QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+        QSignalSpy ended(&f, &TForm1::closed);
+        QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
         f.welcomePage->initialiser->click();
-        QVERIFY(f.tournoi().liste_matchs.empty());
+        QVERIFY(f.tournament().liste_matchs.empty());
         f.welcomePage->Quitter->click();
-        TQuitterdlg &dlg = *f.fenetres().Quitterdlg;
+        TQuitterdlg &dlg = *f.dialogs().Quitterdlg;
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Exit ?"));
         dlg.Non->click();
         QCOMPARE(ended.count(), 1);
-        QVERIFY(!f.tournoi().modifie);
+        QVERIFY(!f.tournament().modifie);
     }
-    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), m_groupeA);
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
-    QCOMPARE(Fixture::lit(fichier("tour2.dat")), m_tour2);
-    QCOMPARE(Fixture::lit(fichier("qualif.dat")), m_qualif);
+    QCOMPARE(Fixture::lit(file("groupeA.dat")), m_groupA);
+    QCOMPARE(Fixture::lit(file("matchs.dat")), m_matches);
+    QCOMPARE(Fixture::lit(file("tour2.dat")), m_stage2);
+    QCOMPARE(Fixture::lit(file("qualif.dat")), m_qualifiers);
 }
 
 void TstShell::resetAllThenSaveEmptiesTheResults()
 {
-    ecritPartie();
+    writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.welcomePage->initialiser->click();
     f.welcomePage->sauver->click();
-    QVERIFY(!f.tournoi().modifie);
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")), QByteArray());
-    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
-    QVERIFY(!QFile::exists(fichier("qualif.dat")));
+    QVERIFY(!f.tournament().modifie);
+    QCOMPARE(Fixture::lit(file("matchs.dat")), QByteArray());
+    QCOMPARE(Fixture::lit(file("tour2.dat")), QByteArray());
+    QVERIFY(!QFile::exists(file("qualif.dat")));
     // Statistics and goals are 0 and the teams keep their order.
-    const QByteArray expected = Octets::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0))
-                              + Octets::equipe("Team A2", 0, 0, 0, 0, "ecosse", Fixture::squad('A', 1))
-                              + Octets::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
-                              + Octets::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
-    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), expected);
+    const QByteArray expected = Bytes::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0))
+                              + Bytes::equipe("Team A2", 0, 0, 0, 0, "ecosse", Fixture::squad('A', 1))
+                              + Bytes::equipe("Team A3", 0, 0, 0, 0, "maroc", Fixture::squad('A', 2))
+                              + Bytes::equipe("Team A4", 0, 0, 0, 0, "norvege", Fixture::squad('A', 3));
+    QCOMPARE(Fixture::lit(file("groupeA.dat")), expected);
     // Nothing left to save: "Exit" ends at once.
-    QSignalSpy ended(&f, &TForm1::fermee);
+    QSignalSpy ended(&f, &TForm1::closed);
     f.welcomePage->Quitter->click();
     QCOMPARE(ended.count(), 1);
 }
 
 void TstShell::resetStage2KeepsGroupResults()
 {
-    ecritPartie();
+    writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.welcomePage->initTour2->click();
-    QVERIFY(f.tournoi().modifie);
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QVERIFY(f.tournament().modifie);
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
     f.TabbedNotebook1->setPageIndex(TForm1::Classifications);
-    choisit(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
+    chooses(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
     QCOMPARE(f.classificationsPage->classement->item(1, 0)->text(), QStringLiteral("Team A1"));
     QCOMPARE(f.classificationsPage->classement->item(1, 2)->text(), QStringLiteral("3"));
     QCOMPARE(f.classificationsPage->classement->item(2, 4)->text(), QStringLiteral("2"));
     f.welcomePage->sauver->click();
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
-    QCOMPARE(Fixture::lit(fichier("groupeA.dat")), m_groupeA);
-    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
-    QVERIFY(!QFile::exists(fichier("qualif.dat")));
+    QCOMPARE(Fixture::lit(file("matchs.dat")), m_matches);
+    QCOMPARE(Fixture::lit(file("groupeA.dat")), m_groupA);
+    QCOMPARE(Fixture::lit(file("tour2.dat")), QByteArray());
+    QVERIFY(!QFile::exists(file("qualif.dat")));
 }
 
 void TstShell::resetStage2WithAutomaticSave()
 {
-    ecritPartie();
+    writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.welcomePage->sauve_auto->setChecked(true);
     f.welcomePage->initTour2->click();
     // Written at once; the earlier state of modifie (clear) stays.
-    QVERIFY(!f.tournoi().modifie);
-    QCOMPARE(Fixture::lit(fichier("tour2.dat")), QByteArray());
-    QVERIFY(!QFile::exists(fichier("qualif.dat")));
-    QCOMPARE(Fixture::lit(fichier("matchs.dat")), m_matchs);
+    QVERIFY(!f.tournament().modifie);
+    QCOMPARE(Fixture::lit(file("tour2.dat")), QByteArray());
+    QVERIFY(!QFile::exists(file("qualif.dat")));
+    QCOMPARE(Fixture::lit(file("matchs.dat")), m_matches);
 }
 
 void TstShell::editTeamAddsAndRemovesPlayers()
@@ -409,7 +409,7 @@ void TstShell::editTeamAddsAndRemovesPlayers()
     f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::EditTeam));
     QVERIFY(!f.editTeamPage->Ajouter->isEnabled());
-    choisit(f.editTeamPage->groupe, QStringLiteral("B"));
+    chooses(f.editTeamPage->groupe, QStringLiteral("B"));
     QCOMPARE(f.editTeamPage->equipe->currentText(), QStringLiteral("Team B1"));
     QVERIFY(!f.editTeamPage->Imageq->pixmap().isNull());
     QCOMPARE(f.editTeamPage->liste_joueurs->count(), 3);
@@ -423,7 +423,7 @@ void TstShell::editTeamAddsAndRemovesPlayers()
     f.editTeamPage->Ajouter->click();
     QCOMPARE(f.editTeamPage->liste_joueurs->count(), 4);
     QCOMPARE(f.editTeamPage->liste_joueurs->item(3)->text(), QStringLiteral("René  Twentyone-char"));
-    QVERIFY(f.tournoi().modifie);
+    QVERIFY(f.tournament().modifie);
 
     // Removing the first player moves the last one into his place.
     f.editTeamPage->liste_joueurs->setCurrentRow(0);
@@ -435,35 +435,35 @@ void TstShell::editTeamAddsAndRemovesPlayers()
     f.welcomePage->sauve_auto->setChecked(true);
     f.editTeamPage->nouveau->setText(QStringLiteral("Ana"));
     f.editTeamPage->Ajouter->click();
-    QList<Octets::Joueur> squad = {{"Ren\xe9  Twentyone-char", 0}, {"Zo\xe9 B1", 0}, {"Keeper B1", 0}, {"Ana", 0}};
-    QCOMPARE(Fixture::lit(fichier("groupeB.dat")).left(712),
-             Octets::equipe("Team B1", 0, 0, 0, 0, "italie", squad));
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QList<Bytes::Joueur> squad = {{"Ren\xe9  Twentyone-char", 0}, {"Zo\xe9 B1", 0}, {"Keeper B1", 0}, {"Ana", 0}};
+    QCOMPARE(Fixture::lit(file("groupeB.dat")).left(712),
+             Bytes::equipe("Team B1", 0, 0, 0, 0, "italie", squad));
+    QVERIFY(s.platform.messages.isEmpty());
 }
 
 void TstShell::stage2BeforeTheGroupsAreDone()
 {
-    ecritPartie();
+    writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.welcomePage->tour2->click();
-    TForm2 &bracket = *f.fenetres().Form2;
+    TForm2 &bracket = *f.dialogs().Form2;
     QVERIFY(bracket.isVisible());
     QCOMPARE(bracket.windowTitle(), QStringLiteral("Trophex 1.1  Stage 2"));
-    QVERIFY(f.tournoi().phase2);
+    QVERIFY(f.tournament().phase2);
     QVERIFY(bracket.avert->isVisible());
-    for (QPushButton *button : bracket.boutons)
+    for (QPushButton *button : bracket.buttons)
         QVERIFY(!button->isEnabled());
     // Match '1' is in tour2.dat: its winner's flag is shown, the semi-final's slot is empty.
     QVERIFY(!bracket.quarts[0]->pixmap().isNull());
     QVERIFY(!bracket.demis[0]->pixmap().isNull());
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
     // "Welcome" cannot be chosen while stage 2 is on.
     f.show();
     QVERIFY(!f.TabbedNotebook1->setPageIndex(TForm1::Welcome));
     f.hide();
     bracket.Retour->click();
-    QVERIFY(!f.tournoi().phase2);
+    QVERIFY(!f.tournament().phase2);
     QVERIFY(f.isVisible());
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::Welcome));
 }
@@ -475,7 +475,7 @@ void TstShell::teamChangeEmptiesScorers()
     f.TabbedNotebook1->tab(TForm1::NewResult)->click();
     QVERIFY(!f.newResultPage->Valider->isEnabled());
     QVERIFY(!f.newResultPage->valider2->isVisible() && !f.newResultPage->back->isVisible());
-    choisit(f.newResultPage->lettre, QStringLiteral("C"));
+    chooses(f.newResultPage->lettre, QStringLiteral("C"));
     QVERIFY(f.newResultPage->Valider->isEnabled());
     QCOMPARE(f.newResultPage->equipe1->currentText(), QStringLiteral("Team C1"));
     QCOMPARE(f.newResultPage->equipe2->currentText(), QStringLiteral("Team C2"));
@@ -488,18 +488,18 @@ void TstShell::teamChangeEmptiesScorers()
     f.newResultPage->buteur1->setCurrentRow(0);
     f.newResultPage->enleve1->click();
     QCOMPARE(f.newResultPage->buteur1->count(), 1);
-    choisit(f.newResultPage->equipe1, QStringLiteral("Team C3"));
+    chooses(f.newResultPage->equipe1, QStringLiteral("Team C3"));
     QCOMPARE(f.newResultPage->buteur1->count(), 0);
     QCOMPARE(f.newResultPage->score1->value(), 0);
     QCOMPARE(f.newResultPage->score2->value(), 0);
     QCOMPARE(f.newResultPage->listeq1->item(0)->text(), QStringLiteral("Striker C3"));
 
     // The same team twice: wrong entries.
-    choisit(f.newResultPage->equipe2, QStringLiteral("Team C3"));
+    chooses(f.newResultPage->equipe2, QStringLiteral("Team C3"));
     f.newResultPage->Valider->click();
-    QVERIFY(!f.fenetres().validation->isVisible());
+    QVERIFY(!f.dialogs().validation->isVisible());
     // 2-1 with one line on each side: the own-goal dialog, without the penalty line.
-    choisit(f.newResultPage->equipe2, QStringLiteral("Team C4"));
+    chooses(f.newResultPage->equipe2, QStringLiteral("Team C4"));
     f.newResultPage->score1->setValue(2);
     f.newResultPage->score2->setValue(1);
     f.newResultPage->listeq1->setCurrentRow(0);
@@ -507,58 +507,58 @@ void TstShell::teamChangeEmptiesScorers()
     f.newResultPage->listeq2->setCurrentRow(0);
     f.newResultPage->but2->click();
     f.newResultPage->Valider->click();
-    Tcontre_camp &ownGoal = *f.fenetres().contre_camp;
+    Tcontre_camp &ownGoal = *f.dialogs().contre_camp;
     QVERIFY(ownGoal.isVisible());
     QVERIFY(!ownGoal.penalty->isVisible());
     ownGoal.CancelBtn->click();
     QVERIFY(!ownGoal.isVisible());
-    QVERIFY(f.tournoi().liste_matchs.empty());
+    QVERIFY(f.tournament().liste_matchs.empty());
 }
 
 void TstShell::confirmChecksThePageAgain()
 {
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    Fenetres &w = f.fenetres();
+    DialogSet &w = f.dialogs();
     f.TabbedNotebook1->tab(TForm1::NewResult)->click();
-    choisit(f.newResultPage->lettre, QStringLiteral("D"));
+    chooses(f.newResultPage->lettre, QStringLiteral("D"));
     f.newResultPage->Valider->click(); // D1 - D2, 0-0
     w.validation->OKBtn->click();
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
 
     // Confirm D1 - D3, then turn the page back to the recorded pair before OK.
-    choisit(f.newResultPage->equipe2, QStringLiteral("Team D3"));
+    chooses(f.newResultPage->equipe2, QStringLiteral("Team D3"));
     f.newResultPage->Valider->click();
     QVERIFY(w.validation->isVisible());
-    choisit(f.newResultPage->equipe2, QStringLiteral("Team D2"));
+    chooses(f.newResultPage->equipe2, QStringLiteral("Team D2"));
     w.validation->OKBtn->click();
     QVERIFY(!w.validation->isVisible());
     QVERIFY(w.deja_lieu->isVisible());
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
 
     // A page that would still pass is not recorded unseen: the confirm
     // shows it first.
     w.deja_lieu->OKBtn->click();
-    choisit(f.newResultPage->equipe2, QStringLiteral("Team D3"));
+    chooses(f.newResultPage->equipe2, QStringLiteral("Team D3"));
     f.newResultPage->Valider->click();
     f.newResultPage->score1->setValue(1);
     f.newResultPage->buteur1->addItem(QStringLiteral("Striker D1"));
     w.validation->OKBtn->click();
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
     QVERIFY(w.validation->isVisible());
     QCOMPARE(w.validation->score1->text(), QStringLiteral("1"));
     w.validation->OKBtn->click();
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 2);
-    QCOMPARE(f.tournoi().liste_matchs.back().score1, 1);
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 2);
+    QCOMPARE(f.tournament().liste_matchs.back().score1, 1);
 }
 
 void TstShell::confirmRecordsWhatItShowed()
 {
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    Tvalidation &confirm = *f.fenetres().validation;
+    Tvalidation &confirm = *f.dialogs().validation;
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::NewResult), Qt::LeftButton);
-    choisit(f.newResultPage->lettre, QStringLiteral("B"));
+    chooses(f.newResultPage->lettre, QStringLiteral("B"));
     QTest::keyClick(f.newResultPage->score1, Qt::Key_Up);
     f.newResultPage->listeq1->setCurrentRow(0);
     QTest::mouseClick(f.newResultPage->but1, Qt::LeftButton);
@@ -579,12 +579,12 @@ void TstShell::confirmRecordsWhatItShowed()
     QCOMPARE(f.newResultPage->buteur1->count(), 1);
 
     QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
-    const TRencontre &m = f.tournoi().liste_matchs.front();
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
+    const TRencontre &m = f.tournament().liste_matchs.front();
     QCOMPARE(m.team1.text(), QStringLiteral("Team B1"));
     QCOMPARE(m.score1, 1);
     QCOMPARE(m.score2, 0);
-    QCOMPARE(f.tournoi().cherche_equipe(QStringLiteral("Team B1"))->squad[0].goals, 1);
+    QCOMPARE(f.tournament().cherche_equipe(QStringLiteral("Team B1"))->squad[0].goals, 1);
 
     // Once it is answered the page takes input again.
     QVERIFY(f.TabbedNotebook1->isEnabled());
@@ -593,7 +593,7 @@ void TstShell::confirmRecordsWhatItShowed()
 
     // A page changed behind the dialog's back (here by the program) is checked
     // again: 4-0 with one scorer asks about own goals, and nothing is recorded.
-    choisit(f.newResultPage->equipe2, QStringLiteral("Team B3"));
+    chooses(f.newResultPage->equipe2, QStringLiteral("Team B3"));
     f.newResultPage->score1->setValue(1);
     f.newResultPage->listeq1->setCurrentRow(0);
     f.newResultPage->but1->click();
@@ -602,8 +602,8 @@ void TstShell::confirmRecordsWhatItShowed()
     f.newResultPage->score1->setValue(4);
     QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
     QVERIFY(!confirm.isVisible());
-    QVERIFY(f.fenetres().contre_camp->isVisible());
-    QCOMPARE(int(f.tournoi().liste_matchs.size()), 1);
+    QVERIFY(f.dialogs().contre_camp->isVisible());
+    QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
 }
 
 void TstShell::exitSaveFailureKeepsTheProgram()
@@ -612,26 +612,26 @@ void TstShell::exitSaveFailureKeepsTheProgram()
     QVERIFY(QDir(m_tmp->path()).mkdir(QStringLiteral("matchs.dat")));
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    QSignalSpy ended(&f, &TForm1::fermee);
-    const int before = s.plateforme.messages.size();
+    QSignalSpy ended(&f, &TForm1::closed);
+    const int before = s.platform.messages.size();
     f.welcomePage->initialiser->click();
     f.welcomePage->Quitter->click();
-    f.fenetres().Quitterdlg->Oui->click();
+    f.dialogs().Quitterdlg->Oui->click();
     // The failure is reported, the changes are still marked and the program goes on.
-    QCOMPARE(s.plateforme.messages.size(), before + 1);
+    QCOMPARE(s.platform.messages.size(), before + 1);
     QCOMPARE(ended.count(), 0);
-    QVERIFY(f.tournoi().modifie);
+    QVERIFY(f.tournament().modifie);
     QVERIFY(f.isVisible());
-    QVERIFY(!f.fenetres().Quitterdlg->isVisible());
+    QVERIFY(!f.dialogs().Quitterdlg->isVisible());
 }
 
 void TstShell::championWithoutFlag()
 {
-    QVERIFY(QFile::remove(fichier("cameroun.bmp"))); // Team B3's flag
+    QVERIFY(QFile::remove(file("cameroun.bmp"))); // Team B3's flag
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.tournoi().champion = f.tournoi().cherche_equipe(QStringLiteral("Team B3"));
-    Tchampion_du_monde &screen = *f.fenetres().champion_du_monde;
+    f.tournament().champion = f.tournament().cherche_equipe(QStringLiteral("Team B3"));
+    Tchampion_du_monde &screen = *f.dialogs().champion_du_monde;
     screen.show();
     QCOMPARE(screen.nom->text(), QStringLiteral("Team B3"));
     QVERIFY(screen.Timerchampion->isActive());
@@ -639,11 +639,11 @@ void TstShell::championWithoutFlag()
     QVERIFY(!screen.Timerchampion->isActive());
     for (QLabel *image : screen.images)
         QVERIFY(image->pixmap().isNull());
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
     // Without a third place, OK goes back to the bracket.
     screen.OK->click();
     QVERIFY(!screen.isVisible());
-    QVERIFY(f.fenetres().Form2->isVisible());
+    QVERIFY(f.dialogs().Form2->isVisible());
 }
 
 void TstShell::drawingLotsCancelStartsOver()
@@ -651,40 +651,40 @@ void TstShell::drawingLotsCancelStartsOver()
     // All 48 group results are in; in group A the first two teams are level in
     // everything and drew their match, in the other groups the order is clear.
     QByteArray matchs;
-    struct Resultat { int a, b, sa, sb; };
-    const Resultat groupA[6] = {{0, 1, 1, 1}, {2, 3, 0, 0}, {0, 2, 2, 0}, {1, 3, 1, 0}, {0, 3, 1, 0}, {1, 2, 2, 0}};
-    const Resultat others[6] = {{0, 1, 2, 1}, {2, 3, 1, 0}, {0, 2, 2, 0}, {1, 3, 3, 1}, {0, 3, 1, 0}, {1, 2, 2, 1}};
+    struct Result { int a, b, sa, sb; };
+    const Result groupA[6] = {{0, 1, 1, 1}, {2, 3, 0, 0}, {0, 2, 2, 0}, {1, 3, 1, 0}, {0, 3, 1, 0}, {1, 2, 2, 0}};
+    const Result others[6] = {{0, 1, 2, 1}, {2, 3, 1, 0}, {0, 2, 2, 0}, {1, 3, 3, 1}, {0, 3, 1, 0}, {1, 2, 2, 1}};
     for (char g = 'A'; g <= 'H'; ++g) {
-        for (const Resultat &r : g == 'A' ? groupA : others)
-            matchs += Octets::match(g, Fixture::nomEquipe(g, r.a), Fixture::nomEquipe(g, r.b), r.sa, r.sb);
-        struct Ligne { int index, points, goalsFor, goalsAgainst; };
-        const Ligne rowsA[4] = {{0, 7, 4, 1}, {1, 7, 4, 1}, {3, 1, 0, 2}, {2, 1, 0, 4}};
-        const Ligne rows[4] = {{0, 9, 5, 1}, {1, 6, 6, 4}, {2, 3, 2, 4}, {3, 0, 1, 5}};
+        for (const Result &r : g == 'A' ? groupA : others)
+            matchs += Bytes::match(g, Fixture::teamName(g, r.a), Fixture::teamName(g, r.b), r.sa, r.sb);
+        struct Line { int index, points, goalsFor, goalsAgainst; };
+        const Line rowsA[4] = {{0, 7, 4, 1}, {1, 7, 4, 1}, {3, 1, 0, 2}, {2, 1, 0, 4}};
+        const Line rows[4] = {{0, 9, 5, 1}, {1, 6, 6, 4}, {2, 3, 2, 4}, {3, 0, 1, 5}};
         QByteArray bytes;
-        for (const Ligne &l : g == 'A' ? rowsA : rows)
-            bytes += Octets::equipe(Fixture::nomEquipe(g, l.index), 3, l.points, l.goalsFor, l.goalsAgainst,
-                                    Fixture::drapeau(g, l.index), Fixture::squad(g, l.index));
-        QFile f(fichier(qPrintable(QStringLiteral("groupe%1.dat").arg(QLatin1Char(g)))));
+        for (const Line &l : g == 'A' ? rowsA : rows)
+            bytes += Bytes::equipe(Fixture::teamName(g, l.index), 3, l.points, l.goalsFor, l.goalsAgainst,
+                                    Fixture::flagBytes(g, l.index), Fixture::squad(g, l.index));
+        QFile f(file(qPrintable(QStringLiteral("groupe%1.dat").arg(QLatin1Char(g)))));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    QFile m(fichier("matchs.dat"));
+    QFile m(file("matchs.dat"));
     QVERIFY(m.open(QIODevice::WriteOnly));
     m.write(matchs);
     m.close();
 
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    Fenetres &w = f.fenetres();
+    DialogSet &w = f.dialogs();
     f.welcomePage->tour2->click();
     QVERIFY(w.Form3->isVisible());
-    QVERIFY(f.tournoi().modifie);
+    QVERIFY(f.tournament().modifie);
     QCOMPARE(w.Form3->equipes->count(), 2);
     // Cancel: back to the main window, nothing decided for good.
     w.Form3->Annuler->click();
     QVERIFY(!w.Form3->isVisible());
     QVERIFY(f.isVisible());
-    QVERIFY(!f.tournoi().phase2);
+    QVERIFY(!f.tournament().phase2);
     // The next start derives the slots again and the drawing starts over.
     f.welcomePage->tour2->click();
     QVERIFY(w.Form3->isVisible());
@@ -695,14 +695,14 @@ void TstShell::drawingLotsCancelStartsOver()
     f.welcomePage->sauve_auto->setChecked(true);
     w.Form3->BitBtn1->click();
     QVERIFY(w.Form2->isVisible());
-    QVERIFY(f.tournoi().phase2);
+    QVERIFY(f.tournament().phase2);
     QByteArray qualif;
     for (char g = 'A'; g <= 'H'; ++g)
-        qualif += Octets::nom(Fixture::nomEquipe(g, 0)) + Octets::nom(Fixture::nomEquipe(g, 1));
-    QCOMPARE(Fixture::lit(fichier("qualif.dat")), qualif);
+        qualif += Bytes::nom(Fixture::teamName(g, 0)) + Bytes::nom(Fixture::teamName(g, 1));
+    QCOMPARE(Fixture::lit(file("qualif.dat")), qualif);
     QVERIFY(w.Form2->bouton('1')->isEnabled());
     QVERIFY(!w.Form2->avert->isVisible());
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
 }
 
 QTEST_MAIN(TstShell)

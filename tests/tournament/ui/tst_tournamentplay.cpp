@@ -32,7 +32,7 @@
 // A whole tournament played through the windows, as a user would: every group
 // result with its scorers, a drawing of lots, the knock-out stage with a match
 // decided on penalty kicks, the closing windows, then the files and a restart.
-using Fixture::choisit;
+using Fixture::chooses;
 
 class TstTournamentPlay : public QObject
 {
@@ -45,14 +45,14 @@ private:
     using Session = Fixture::Session;
 
     static void photo(const char *name);
-    static void ajouteButeur(QListWidget *squad, QPushButton *add, int player);
-    void joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal = false);
-    void joueTour2(TForm1 &f, char code, int s1, int s2, int lines1 = -1, int lines2 = -1);
+    static void addScorer(QListWidget *squad, QPushButton *add, int player);
+    void playGroup(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal = false);
+    void playStage2Match(TForm1 &f, char code, int s1, int s2, int lines1 = -1, int lines2 = -1);
 
     // Goals the test credited, by player name: what the files must hold afterwards.
-    std::map<QByteArray, int> m_buts;
-    QByteArray m_matchs;
-    QByteArray m_tour2;
+    std::map<QByteArray, int> m_goals;
+    QByteArray m_matches;
+    QByteArray m_stage2;
 };
 
 // With TROPHEX_SHOTS naming a folder, the screen is saved there at the main
@@ -66,7 +66,7 @@ void TstTournamentPlay::photo(const char *name)
     QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QLatin1Char('/') + QLatin1String(name) + ".png");
 }
 
-void TstTournamentPlay::ajouteButeur(QListWidget *squad, QPushButton *add, int player)
+void TstTournamentPlay::addScorer(QListWidget *squad, QPushButton *add, int player)
 {
     squad->setCurrentRow(player);
     add->click();
@@ -75,21 +75,21 @@ void TstTournamentPlay::ajouteButeur(QListWidget *squad, QPushButton *add, int p
 // Group match between teams i1 and i2 of a group (file numbering); every goal
 // is scored by the team's striker. With ownGoal, one goal of the first team gets
 // no scorer line and the own-goal dialog must take the entry on to confirmation.
-void TstTournamentPlay::joueGroupe(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal)
+void TstTournamentPlay::playGroup(TForm1 &f, char group, int i1, int i2, int s1, int s2, bool ownGoal)
 {
-    const QByteArray t1 = Fixture::nomEquipe(group, i1), t2 = Fixture::nomEquipe(group, i2);
-    choisit(f.newResultPage->lettre, QString(QLatin1Char(group)));
-    choisit(f.newResultPage->equipe1, QString::fromLatin1(t1));
-    choisit(f.newResultPage->equipe2, QString::fromLatin1(t2));
+    const QByteArray t1 = Fixture::teamName(group, i1), t2 = Fixture::teamName(group, i2);
+    chooses(f.newResultPage->lettre, QString(QLatin1Char(group)));
+    chooses(f.newResultPage->equipe1, QString::fromLatin1(t1));
+    chooses(f.newResultPage->equipe2, QString::fromLatin1(t2));
     f.newResultPage->score1->setValue(s1);
     f.newResultPage->score2->setValue(s2);
     const int lines1 = ownGoal ? s1 - 1 : s1, lines2 = s2;
     for (int k = 0; k < lines1; ++k)
-        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
+        addScorer(f.newResultPage->listeq1, f.newResultPage->but1, 0);
     for (int k = 0; k < lines2; ++k)
-        ajouteButeur(f.newResultPage->listeq2, f.newResultPage->but2, 0);
+        addScorer(f.newResultPage->listeq2, f.newResultPage->but2, 0);
     f.newResultPage->Valider->click();
-    Fenetres &w = f.fenetres();
+    DialogSet &w = f.dialogs();
     if (ownGoal) {
         QVERIFY(w.contre_camp->isVisible());
         QVERIFY(!w.contre_camp->penalty->isVisible());
@@ -102,16 +102,16 @@ void TstTournamentPlay::joueGroupe(TForm1 &f, char group, int i1, int i2, int s1
     QCOMPARE(w.validation->score2->text(), QString::number(s2));
     w.validation->OKBtn->click();
     QVERIFY(!w.validation->isVisible());
-    m_buts["Striker " + t1.right(2)] += lines1;
-    m_buts["Striker " + t2.right(2)] += lines2;
-    m_matchs += Octets::match(group, t1, t2, s1, s2);
+    m_goals["Striker " + t1.right(2)] += lines1;
+    m_goals["Striker " + t2.right(2)] += lines2;
+    m_matches += Bytes::match(group, t1, t2, s1, s2);
 }
 
 // Knock-out match: opened from the bracket's button, entered on the main
 // window; lines default to one striker line per goal.
-void TstTournamentPlay::joueTour2(TForm1 &f, char code, int s1, int s2, int lines1, int lines2)
+void TstTournamentPlay::playStage2Match(TForm1 &f, char code, int s1, int s2, int lines1, int lines2)
 {
-    Fenetres &w = f.fenetres();
+    DialogSet &w = f.dialogs();
     QVERIFY(w.Form2->isVisible());
     QPushButton *button = w.Form2->bouton(code);
     QVERIFY2(button->isEnabled(), &code);
@@ -129,9 +129,9 @@ void TstTournamentPlay::joueTour2(TForm1 &f, char code, int s1, int s2, int line
     if (lines2 < 0)
         lines2 = s2;
     for (int k = 0; k < lines1; ++k)
-        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
+        addScorer(f.newResultPage->listeq1, f.newResultPage->but1, 0);
     for (int k = 0; k < lines2; ++k)
-        ajouteButeur(f.newResultPage->listeq2, f.newResultPage->but2, 0);
+        addScorer(f.newResultPage->listeq2, f.newResultPage->but2, 0);
     f.newResultPage->valider2->click();
     if (lines1 < s1 || lines2 < s2) {
         QVERIFY(w.contre_camp->isVisible());
@@ -145,9 +145,9 @@ void TstTournamentPlay::joueTour2(TForm1 &f, char code, int s1, int s2, int line
     QCOMPARE(w.validation->Label1->text(), QStringLiteral("Stage 2"));
     w.validation->OKBtn->click();
     QVERIFY(!f.isVisible());
-    m_buts["Striker " + t1.right(2)] += lines1;
-    m_buts["Striker " + t2.right(2)] += lines2;
-    m_tour2 += Octets::match(code, t1, t2, s1, s2);
+    m_goals["Striker " + t1.right(2)] += lines1;
+    m_goals["Striker " + t2.right(2)] += lines2;
+    m_stage2 += Bytes::match(code, t1, t2, s1, s2);
 }
 
 void TstTournamentPlay::playWholeTournament()
@@ -160,26 +160,26 @@ void TstTournamentPlay::playWholeTournament()
     {
         Session s(dir);
         TForm1 &f = s.form;
-        Fenetres &w = f.fenetres();
+        DialogSet &w = f.dialogs();
         photo("01-welcome");
         QVERIFY(f.isEnabled());
-        QVERIFY(s.plateforme.messages.isEmpty());
+        QVERIFY(s.platform.messages.isEmpty());
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
 
         // Group A: the first two teams end level in every respect and drew
         // their match, so only lots can separate them.
-        joueGroupe(f, 'A', 0, 1, 1, 1);
-        joueGroupe(f, 'A', 2, 3, 0, 0);
-        joueGroupe(f, 'A', 0, 2, 2, 0);
-        joueGroupe(f, 'A', 1, 3, 1, 0);
-        joueGroupe(f, 'A', 0, 3, 1, 0);
-        joueGroupe(f, 'A', 1, 2, 2, 0);
+        playGroup(f, 'A', 0, 1, 1, 1);
+        playGroup(f, 'A', 2, 3, 0, 0);
+        playGroup(f, 'A', 0, 2, 2, 0);
+        playGroup(f, 'A', 1, 3, 1, 0);
+        playGroup(f, 'A', 0, 3, 1, 0);
+        playGroup(f, 'A', 1, 2, 2, 0);
         photo("02-new-result");
 
         // The same pair again, in the other order: refused as already recorded.
-        choisit(f.newResultPage->lettre, QStringLiteral("A"));
-        choisit(f.newResultPage->equipe1, QStringLiteral("Team A2"));
-        choisit(f.newResultPage->equipe2, QStringLiteral("Team A1"));
+        chooses(f.newResultPage->lettre, QStringLiteral("A"));
+        chooses(f.newResultPage->equipe1, QStringLiteral("Team A2"));
+        chooses(f.newResultPage->equipe2, QStringLiteral("Team A1"));
         f.newResultPage->Valider->click();
         QVERIFY(w.deja_lieu->isVisible());
         photo("03-already-recorded");
@@ -189,34 +189,34 @@ void TstTournamentPlay::playWholeTournament()
         w.deja_lieu->OKBtn->click();
 
         // Two scorer lines for one goal: wrong entries.
-        choisit(f.newResultPage->lettre, QStringLiteral("B"));
+        chooses(f.newResultPage->lettre, QStringLiteral("B"));
         f.newResultPage->score1->setValue(1);
-        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
-        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 1);
+        addScorer(f.newResultPage->listeq1, f.newResultPage->but1, 0);
+        addScorer(f.newResultPage->listeq1, f.newResultPage->but1, 1);
         f.newResultPage->Valider->click();
         QVERIFY(w.saisie_inco->isVisible());
         photo("04-wrong-entries");
         QVERIFY(!w.validation->isVisible() && !w.contre_camp->isVisible());
         w.saisie_inco->OKBtn->click();
-        QCOMPARE(int(f.tournoi().liste_matchs.size()), 6);
+        QCOMPARE(int(f.tournament().liste_matchs.size()), 6);
 
         // Every other group: the teams finish in file order.
         for (char g = 'B'; g <= 'H'; ++g) {
-            joueGroupe(f, g, 0, 1, 2, 1, g == 'B');
-            joueGroupe(f, g, 2, 3, 1, 0);
-            joueGroupe(f, g, 0, 2, 2, 0);
-            joueGroupe(f, g, 1, 3, 3, 1);
-            joueGroupe(f, g, 0, 3, 1, 0);
-            joueGroupe(f, g, 1, 2, 2, 1);
+            playGroup(f, g, 0, 1, 2, 1, g == 'B');
+            playGroup(f, g, 2, 3, 1, 0);
+            playGroup(f, g, 0, 2, 2, 0);
+            playGroup(f, g, 1, 3, 3, 1);
+            playGroup(f, g, 0, 3, 1, 0);
+            playGroup(f, g, 1, 2, 2, 1);
         }
-        QCOMPARE(int(f.tournoi().liste_matchs.size()), 48);
-        QVERIFY(f.tournoi().modifie);
+        QCOMPARE(int(f.tournament().liste_matchs.size()), 48);
+        QVERIFY(f.tournament().modifie);
         if (!qEnvironmentVariableIsEmpty("TROPHEX_SHOTS")) {
             f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
-            choisit(f.editTeamPage->groupe, QStringLiteral("B"));
+            chooses(f.editTeamPage->groupe, QStringLiteral("B"));
             photo("05-edit-team");
             f.TabbedNotebook1->tab(TForm1::Statistics)->click();
-            choisit(f.statisticsPage->lettregrp, QStringLiteral("A"));
+            chooses(f.statisticsPage->lettregrp, QStringLiteral("A"));
             photo("06-statistics");
             f.TabbedNotebook1->tab(TForm1::AboutTheAuthor)->click();
             photo("07-about");
@@ -231,7 +231,7 @@ void TstTournamentPlay::playWholeTournament()
         QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::PlayedMatchs));
 
         f.TabbedNotebook1->tab(TForm1::Classifications)->click();
-        choisit(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
+        chooses(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
         const QStringList expectedA = {"Team A1", "Team A2", "Team A4", "Team A3"};
         for (int r = 0; r < 4; ++r)
             QCOMPARE(f.classificationsPage->classement->item(r + 1, 0)->text(), expectedA[r]);
@@ -255,8 +255,8 @@ void TstTournamentPlay::playWholeTournament()
         w.Form3->BitBtn1->click();
         QVERIFY(!w.Form3->isVisible());
         QVERIFY(w.Form2->isVisible());
-        QVERIFY(f.tournoi().phase2);
-        QVERIFY(f.tournoi().qualif_a_ecrire);
+        QVERIFY(f.tournament().phase2);
+        QVERIFY(f.tournament().qualif_a_ecrire);
         QVERIFY(!w.Form2->avert->isVisible());
         QVERIFY(!w.Form2->bouton_bilan->isVisible());
         QVERIFY(!w.Form2->bouton('A')->isEnabled());
@@ -272,8 +272,8 @@ void TstTournamentPlay::playWholeTournament()
         w.Form2->bouton('1')->click();
         f.newResultPage->score1->setValue(1);
         f.newResultPage->score2->setValue(1);
-        ajouteButeur(f.newResultPage->listeq1, f.newResultPage->but1, 0);
-        ajouteButeur(f.newResultPage->listeq2, f.newResultPage->but2, 0);
+        addScorer(f.newResultPage->listeq1, f.newResultPage->but1, 0);
+        addScorer(f.newResultPage->listeq2, f.newResultPage->but2, 0);
         f.newResultPage->valider2->click();
         QVERIFY(w.match_nul->isVisible());
         photo("11-penalties");
@@ -281,12 +281,12 @@ void TstTournamentPlay::playWholeTournament()
         w.match_nul->OKBtn->click();
         f.newResultPage->back->click();
         QVERIFY(w.Form2->isVisible());
-        joueTour2(f, '1', 5, 4, 1, 1);
+        playStage2Match(f, '1', 5, 4, 1, 1);
         QVERIFY(w.Form2->isVisible());
         QVERIFY(!w.Form2->bouton('1')->isEnabled());
         QVERIFY(!w.Form2->quarts[0]->pixmap().isNull());
         for (char code : {'2', '3', '4', '5', '6', '7', '8'})
-            joueTour2(f, code, 1, 0);
+            playStage2Match(f, code, 1, 0);
         // Every flag carries its team's name, every played match its stored
         // score (the penalty kicks included), in the bracket's team order.
         TForm2 &bracket = *w.Form2;
@@ -312,18 +312,18 @@ void TstTournamentPlay::playWholeTournament()
         w.deja_lieu->CancelBtn->click();
         f.newResultPage->back->click();
 
-        joueTour2(f, 'A', 2, 0);
-        joueTour2(f, 'B', 1, 0);
-        joueTour2(f, 'C', 1, 0);
-        joueTour2(f, 'D', 1, 0);
-        joueTour2(f, 'F', 2, 1);
-        joueTour2(f, 'G', 0, 1);
+        playStage2Match(f, 'A', 2, 0);
+        playStage2Match(f, 'B', 1, 0);
+        playStage2Match(f, 'C', 1, 0);
+        playStage2Match(f, 'D', 1, 0);
+        playStage2Match(f, 'F', 2, 1);
+        playStage2Match(f, 'G', 0, 1);
         QVERIFY(w.Form2->bouton('Z')->isEnabled() && w.Form2->bouton('Y')->isEnabled());
         photo("15-knock-out");
 
         // The final before the third-place match: the champion screen, whose
         // OK goes back to the bracket while the third place is open.
-        joueTour2(f, 'Z', 1, 2);
+        playStage2Match(f, 'Z', 1, 2);
         Tchampion_du_monde &champion = *w.champion_du_monde;
         QVERIFY(champion.isVisible());
         QVERIFY(!w.Form2->isVisible());
@@ -343,11 +343,11 @@ void TstTournamentPlay::playWholeTournament()
         QVERIFY(!w.bilans->isVisible());
         // The champion stands in the middle of the bracket.
         QVERIFY(bracket.imChampion->isVisible() && !bracket.imChampion->pixmap().isNull());
-        QCOMPARE(bracket.nomChampion->text(), QStringLiteral("Team F1"));
+        QCOMPARE(bracket.championName->text(), QStringLiteral("Team F1"));
         QCOMPARE(bracket.score('Z')->text(), QStringLiteral("1-2"));
         QVERIFY(bracket.score('Y')->text().isEmpty());
 
-        joueTour2(f, 'Y', 3, 0);
+        playStage2Match(f, 'Y', 3, 0);
         QCOMPARE(bracket.score('Y')->text(), QStringLiteral("3-0"));
         QVERIFY(w.Form2->isVisible());
         QVERIFY(w.bilans->isVisible());
@@ -370,7 +370,7 @@ void TstTournamentPlay::playWholeTournament()
 
         // Back to the main window and save.
         w.Form2->Retour->click();
-        QVERIFY(!f.tournoi().phase2);
+        QVERIFY(!f.tournament().phase2);
         QVERIFY(f.isVisible());
         QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::Welcome));
         f.welcomePage->Quitter->click();
@@ -378,30 +378,30 @@ void TstTournamentPlay::playWholeTournament()
         w.Quitterdlg->hide();
         f.show();
         f.welcomePage->sauver->click();
-        QVERIFY(!f.tournoi().modifie);
-        QVERIFY(s.plateforme.messages.isEmpty());
+        QVERIFY(!f.tournament().modifie);
+        QVERIFY(s.platform.messages.isEmpty());
     }
 
     // The eleven files, byte for byte.
     const QDir d(dir);
-    QCOMPARE(Fixture::lit(d.filePath("matchs.dat")), m_matchs);
-    QCOMPARE(Fixture::lit(d.filePath("tour2.dat")), m_tour2);
+    QCOMPARE(Fixture::lit(d.filePath("matchs.dat")), m_matches);
+    QCOMPARE(Fixture::lit(d.filePath("tour2.dat")), m_stage2);
     QByteArray qualif;
     for (char g = 'A'; g <= 'H'; ++g) {
         const bool a = g == 'A'; // the drawing put the second team first
-        qualif += Octets::nom(Fixture::nomEquipe(g, a ? 1 : 0));
-        qualif += Octets::nom(Fixture::nomEquipe(g, a ? 0 : 1));
+        qualif += Bytes::nom(Fixture::teamName(g, a ? 1 : 0));
+        qualif += Bytes::nom(Fixture::teamName(g, a ? 0 : 1));
     }
     QCOMPARE(Fixture::lit(d.filePath("qualif.dat")), qualif);
-    struct Ligne { int index, points, goalsFor, goalsAgainst; };
-    const Ligne groupA[4] = {{0, 7, 4, 1}, {1, 7, 4, 1}, {3, 1, 0, 2}, {2, 1, 0, 4}};
-    const Ligne others[4] = {{0, 9, 5, 1}, {1, 6, 6, 4}, {2, 3, 2, 4}, {3, 0, 1, 5}};
+    struct Line { int index, points, goalsFor, goalsAgainst; };
+    const Line groupA[4] = {{0, 7, 4, 1}, {1, 7, 4, 1}, {3, 1, 0, 2}, {2, 1, 0, 4}};
+    const Line others[4] = {{0, 9, 5, 1}, {1, 6, 6, 4}, {2, 3, 2, 4}, {3, 0, 1, 5}};
     for (char g = 'A'; g <= 'H'; ++g) {
         QByteArray expected;
-        for (const Ligne &l : g == 'A' ? groupA : others) {
-            const QByteArray name = Fixture::nomEquipe(g, l.index);
-            expected += Octets::equipe(name, 3, l.points, l.goalsFor, l.goalsAgainst, Fixture::drapeau(g, l.index),
-                                       Fixture::squad(g, l.index, m_buts["Striker " + name.right(2)]));
+        for (const Line &l : g == 'A' ? groupA : others) {
+            const QByteArray name = Fixture::teamName(g, l.index);
+            expected += Bytes::equipe(name, 3, l.points, l.goalsFor, l.goalsAgainst, Fixture::flagBytes(g, l.index),
+                                       Fixture::squad(g, l.index, m_goals["Striker " + name.right(2)]));
         }
         QCOMPARE(Fixture::lit(d.filePath(QStringLiteral("groupe%1.dat").arg(QLatin1Char(g)))), expected);
     }
@@ -409,11 +409,11 @@ void TstTournamentPlay::playWholeTournament()
     // A fresh start shows the same standings, bracket and scorers.
     Session s(dir);
     TForm1 &f = s.form;
-    Fenetres &w = f.fenetres();
+    DialogSet &w = f.dialogs();
     f.TabbedNotebook1->tab(TForm1::Classifications)->click();
-    choisit(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
+    chooses(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
     QCOMPARE(f.classificationsPage->classement->item(3, 0)->text(), QStringLiteral("Team A4"));
-    choisit(f.classificationsPage->lettre_groupe, QStringLiteral("C"));
+    chooses(f.classificationsPage->lettre_groupe, QStringLiteral("C"));
     QCOMPARE(f.classificationsPage->classement->item(2, 0)->text(), QStringLiteral("Team C2"));
     QCOMPARE(f.classificationsPage->classement->item(2, 4)->text(), QStringLiteral("4"));
 
@@ -421,7 +421,7 @@ void TstTournamentPlay::playWholeTournament()
     QCOMPARE(f.statisticsPage->buteurs->count(), 4);
     QCOMPARE(f.statisticsPage->buteurs->item(0)->text(), QStringLiteral("Striker E1(Team E1) 11"));
     QCOMPARE(f.statisticsPage->buteurs->item(3)->text(), QStringLiteral("Striker B2(Team B2) 7"));
-    choisit(f.statisticsPage->lettregrp, QStringLiteral("E"));
+    chooses(f.statisticsPage->lettregrp, QStringLiteral("E"));
     QCOMPARE(f.statisticsPage->effectif->item(1, 0)->text(), QStringLiteral("Striker E1"));
     QCOMPARE(f.statisticsPage->effectif->item(1, 1)->text(), QStringLiteral("11"));
     QCOMPARE(f.statisticsPage->effectif->item(2, 0)->text(), QString::fromLatin1("Zo\xe9 E1"));
@@ -435,14 +435,14 @@ void TstTournamentPlay::playWholeTournament()
     f.welcomePage->tour2->click();
     QVERIFY(w.Form2->isVisible());
     QVERIFY(!w.Form3->isVisible());
-    QCOMPARE(f.tournoi().champion->name.text(), QStringLiteral("Team F1"));
-    QCOMPARE(f.tournoi().qualifies[0]->name.text(), QStringLiteral("Team A2"));
+    QCOMPARE(f.tournament().champion->name.text(), QStringLiteral("Team F1"));
+    QCOMPARE(f.tournament().qualifies[0]->name.text(), QStringLiteral("Team A2"));
     QVERIFY(w.Form2->bouton_bilan->isVisible());
     for (int i = 0; i < 16; ++i)
-        QVERIFY(!w.Form2->boutons[i]->isEnabled());
+        QVERIFY(!w.Form2->buttons[i]->isEnabled());
     w.Form2->bouton_bilanClick();
     QCOMPARE(w.bilans->premier->text(), QStringLiteral("1-Team F1"));
-    QVERIFY(s.plateforme.messages.isEmpty());
+    QVERIFY(s.platform.messages.isEmpty());
 }
 
 QTEST_MAIN(TstTournamentPlay)

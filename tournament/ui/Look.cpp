@@ -1,4 +1,4 @@
-#include "tournament/ui/Apparence.h"
+#include "tournament/ui/Look.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,30 +16,30 @@
 
 #include "tournament/model/NameChecks.h"
 #include "common/BoundedFile.h"
-#include "tournament/ui/Plateforme.h"
+#include "tournament/ui/Platform.h"
 
-namespace Apparence {
+namespace Look {
 
-void appliquePolice(QWidget *w)
+void applyFont(QWidget *w)
 {
-    policeGrasse(w, 13);
+    setBoldFont(w, 13);
     // Black text on enabled controls; a disabled control writes in grey, so
     // that a button that cannot be used does not look as if it could.
     QPalette p = w->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         p.setColor(QPalette::Active, role, Qt::black);
         p.setColor(QPalette::Inactive, role, Qt::black);
-        p.setColor(QPalette::Disabled, role, texteInactif());
+        p.setColor(QPalette::Disabled, role, disabledTextColor());
     }
     w->setPalette(p);
 }
 
-QColor texteInactif()
+QColor disabledTextColor()
 {
     return QColor(128, 128, 128);
 }
 
-void policeGrasse(QWidget *w, int pixels)
+void setBoldFont(QWidget *w, int pixels)
 {
     QFont f(QStringLiteral("Comic Sans MS"));
     f.setPixelSize(pixels);
@@ -47,59 +47,59 @@ void policeGrasse(QWidget *w, int pixels)
     w->setFont(f);
 }
 
-bool litImage(QPixmap &pixmap, const QString &path)
+bool readPicture(QPixmap &pixmap, const QString &path)
 {
-    if (!BoundedFile::examine(path, kTailleMaxImage).ok())
+    if (!BoundedFile::examine(path, kMaxPictureBytes).ok())
         return false;
     return pixmap.load(path);
 }
 
-bool chargeImage(QLabel *label, const QString &dir, const QString &file, Plateforme *plateforme,
+bool loadPicture(QLabel *label, const QString &dir, const QString &file, Platform *platform,
                  QWidget *parent)
 {
     QPixmap pixmap;
     // Pictures come from the data folder only, whatever a group file names:
     // "/etc/x" or "../x" would lead out of it.
-    if (!NameChecks::isPlainFileName(file) || !litImage(pixmap, QDir(dir).filePath(file))) {
+    if (!NameChecks::isPlainFileName(file) || !readPicture(pixmap, QDir(dir).filePath(file))) {
         label->clear();
-        if (plateforme)
-            plateforme->erreurImage(parent, QDir(dir).filePath(NameChecks::printable(file)));
+        if (platform)
+            platform->pictureError(parent, QDir(dir).filePath(NameChecks::printable(file)));
         return false;
     }
     label->setPixmap(pixmap);
     return true;
 }
 
-bool chargeIcone(QWidget *window, const QString &dir, Plateforme &plateforme, IconeLue &derniere)
+bool loadIcon(QWidget *window, const QString &dir, Platform &platform, LoadedIcon &derniere)
 {
     const QString path = QDir(dir).filePath(QStringLiteral("tpx.ico"));
     // A dozen windows load the icon one after the other at start. A file
     // with the same size and time as for the window before holds the same
     // icon, which is taken over instead of being read and decoded again.
     const QFileInfo info(path);
-    const QString etat = info.isFile() ? QStringLiteral("%1 %2 %3")
+    const QString state = info.isFile() ? QStringLiteral("%1 %2 %3")
                                              .arg(info.absoluteFilePath(),
                                                   QString::number(info.lastModified().toMSecsSinceEpoch()),
                                                   QString::number(info.size()))
                                        : QString();
-    if (!etat.isEmpty() && etat == derniere.etat) {
-        window->setWindowIcon(derniere.icone);
+    if (!state.isEmpty() && state == derniere.state) {
+        window->setWindowIcon(derniere.icon);
         return true;
     }
     // QIcon never reports a bad file, so the file's header is checked here,
     // after making sure that it is a file of a sensible size at all.
     QImageReader reader(path);
-    if (!BoundedFile::examine(path, kTailleMaxImage).ok() || !reader.canRead()) {
+    if (!BoundedFile::examine(path, kMaxPictureBytes).ok() || !reader.canRead()) {
         derniere = {};
-        plateforme.erreurImage(window, path);
+        platform.pictureError(window, path);
         return false;
     }
-    derniere = {etat, QIcon(path)};
-    window->setWindowIcon(derniere.icone);
+    derniere = {state, QIcon(path)};
+    window->setWindowIcon(derniere.icon);
     return true;
 }
 
-QTableWidget *grille(QWidget *parent, const char *name, int rows, std::initializer_list<int> widths,
+QTableWidget *makeGrid(QWidget *parent, const char *name, int rows, std::initializer_list<int> widths,
                      int rowHeight)
 {
     auto *grid = new QTableWidget(0, int(widths.size()), parent);
@@ -117,18 +117,18 @@ QTableWidget *grille(QWidget *parent, const char *name, int rows, std::initializ
         grid->setColumnWidth(column++, w);
         total += w;
     }
-    lignes(grid, rows);
+    setGridRows(grid, rows);
     grid->resize(total + 2 * grid->frameWidth(), rows * rowHeight + 2 * grid->frameWidth());
     return grid;
 }
 
-void cellule(QTableWidget *grid, int row, int column, const QString &text)
+void setCell(QTableWidget *grid, int row, int column, const QString &text)
 {
     if (QTableWidgetItem *item = grid->item(row, column))
         item->setText(text);
 }
 
-void lignes(QTableWidget *grid, int rows)
+void setGridRows(QTableWidget *grid, int rows)
 {
     const int old = grid->rowCount();
     grid->setRowCount(rows);
@@ -143,7 +143,7 @@ void lignes(QTableWidget *grid, int rows)
         }
 }
 
-void enLigne(std::initializer_list<QWidget *> labels, int x)
+void lineUp(std::initializer_list<QWidget *> labels, int x)
 {
     for (QWidget *label : labels) {
         const int hint = label->sizeHint().width();
@@ -158,19 +158,19 @@ void enLigne(std::initializer_list<QWidget *> labels, int x)
     }
 }
 
-void texteNom(QLabel *label)
+void plainNameLabel(QLabel *label)
 {
     label->setTextFormat(Qt::PlainText);
 }
 
-void bulleNom(QWidget *w, const QString &text)
+void plainToolTip(QWidget *w, const QString &text)
 {
     // Tooltips guess at markup; a text that looks like it is given as markup
     // of itself, so that it shows unchanged.
     w->setToolTip(Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap) : text);
 }
 
-void centre(QWidget *window)
+void centreOnScreen(QWidget *window)
 {
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect r = window->frameGeometry();
@@ -179,28 +179,28 @@ void centre(QWidget *window)
     }
 }
 
-} // namespace Apparence
+} // namespace Look
 
 #include "tournament/ui/TForm1.h"
 
-namespace Apparence {
+namespace Look {
 
-void prepareDialogue(QWidget *dialog, TForm1 &main, const char *name, const QString &caption, int width,
+void prepareDialog(QWidget *dialog, TForm1 &main, const char *name, const QString &caption, int width,
                      int height)
 {
     dialog->setObjectName(QLatin1String(name));
     dialog->setWindowTitle(caption);
-    appliquePolice(dialog);
+    applyFont(dialog);
     dialog->setFixedSize(width, height);
-    centre(dialog);
-    chargeIcone(dialog, main.dossier(), main.plateforme(), main.iconeLue());
+    centreOnScreen(dialog);
+    loadIcon(dialog, main.folder(), main.platform(), main.loadedIcon());
 }
 
-QLabel *mascotte(QWidget *dialog, TForm1 &main, int x, int y)
+QLabel *mascot(QWidget *dialog, TForm1 &main, int x, int y)
 {
-    auto *image = cree<QLabel>(dialog, "Image1", x, y, 64, 64);
-    chargeImage(image, main.dossier(), QStringLiteral("mascot.bmp"), &main.plateforme(), dialog);
+    auto *image = make<QLabel>(dialog, "Image1", x, y, 64, 64);
+    loadPicture(image, main.folder(), QStringLiteral("mascot.bmp"), &main.platform(), dialog);
     return image;
 }
 
-} // namespace Apparence
+} // namespace Look

@@ -1,4 +1,4 @@
-#include "tournament/ui/Fenetres.h"
+#include "tournament/ui/DialogSet.h"
 
 #include "tournament/ui/TAboutBox.h"
 #include "tournament/ui/TForm2.h"
@@ -12,9 +12,9 @@
 #include "tournament/ui/Tsaisie_inco.h"
 #include "tournament/ui/Tvalidation.h"
 
-Fenetres::Fenetres() = default;
+DialogSet::DialogSet() = default;
 
-Fenetres::~Fenetres()
+DialogSet::~DialogSet()
 {
     // Reverse creation order: the later windows may refer to the earlier ones.
     Form3.reset();

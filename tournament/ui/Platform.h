@@ -9,30 +9,30 @@ class QWidget;
 // What the windows ask of the desktop beyond drawing themselves: the message
 // boxes. Forms never call QMessageBox themselves, so that tests can run every
 // path with a scripted implementation that records what would have been shown.
-class Plateforme
+class Platform
 {
 public:
-    virtual ~Plateforme() = default;
+    virtual ~Platform() = default;
 
     // The fixed box "File Error !" for a data file or picture that cannot be
     // read; the box names the file.
-    virtual void erreurFichier(QWidget *parent, const QString &fichier) = 0;
+    virtual void fileError(QWidget *parent, const QString &file) = 0;
     // The standard error box carrying the system's message for a failed read or write.
-    virtual void erreurSysteme(QWidget *parent, const QString &message) = 0;
+    virtual void systemError(QWidget *parent, const QString &message) = 0;
     // Shows one of the program's question dialogs and waits for the answer:
     // true when it was accepted ("Yes").
-    virtual bool demande(QDialog *dialog) = 0;
+    virtual bool ask(QDialog *dialog) = 0;
 
     // "File Error !" for a picture: once per file and run, however many
     // windows show it or however often they are shown.
-    void erreurImage(QWidget *parent, const QString &fichier)
+    void pictureError(QWidget *parent, const QString &file)
     {
-        if (m_imagesSignalees.contains(fichier))
+        if (m_reportedPictures.contains(file))
             return;
-        m_imagesSignalees.insert(fichier);
-        erreurFichier(parent, fichier);
+        m_reportedPictures.insert(file);
+        fileError(parent, file);
     }
 
 private:
-    QSet<QString> m_imagesSignalees;
+    QSet<QString> m_reportedPictures;
 };

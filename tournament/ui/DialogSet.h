@@ -16,10 +16,10 @@ class TForm3;
 
 // The program's windows besides the main window, created once at start in this
 // order and destroyed in the reverse order when the main window goes.
-struct Fenetres
+struct DialogSet
 {
-    Fenetres();
-    ~Fenetres();
+    DialogSet();
+    ~DialogSet();
 
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<Tbilans> bilans;
