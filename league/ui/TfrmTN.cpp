@@ -1,10 +1,7 @@
 #include "league/ui/TfrmTN.h"
 
-#include "league/ui/DateField.h"
-
 #include "league/export/Exporters.h"
 #include "league/model/IniFile.h"
-#include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
 #include "league/model/LeagueFile.h"
 #include "league/model/LeagueOpen.h"
@@ -12,6 +9,7 @@
 #include "league/standings/CrossTable.h"
 #include "league/standings/Standings.h"
 #include "league/ui/FormUtil.h"
+#include "league/ui/MatchdayPanel.h"
 #include "league/print/TPageWriter.h"
 #include "league/ui/TfrmAbout.h"
 #include "league/ui/TfrmDruck.h"
@@ -29,15 +27,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -49,41 +44,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace {
-
-// Display routines set the controls, whose change handlers write what is
-// shown back into the league; the saved state must not change by that.
-class KeepSaved {
-public:
-    explicit KeepSaved(League &l) : m_league(l), m_saved(l.leagueSaved) {}
-    ~KeepSaved() { m_league.leagueSaved = m_saved; }
-
-private:
-    League &m_league;
-    bool m_saved;
-};
-
-const QString kGoalHint = QStringLiteral("Tragen Sie hier die entsprechend erzielten Tore ein");
-const QString kTeamHint = QStringLiteral("Wählen Sie die entsprechende Mannschaft aus");
-const QString kHalfEnteredHint = QStringLiteral("Nur ein Tor eingetragen: das Spiel zählt nicht");
-const QColor kHalfEnteredColor(255, 187, 187);
-// How long after leaving a goal field a digit is still taken as a slip of
-// the goal entry rather than a search in a team list.
-constexpr qint64 kGoalDigitGraceMs = 1000;
-
-QLabel *fixedLabel(QWidget *parent, const QString &text, const QRect &geometry, bool bold = false)
-{
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    if (bold) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
-}
-
-} // namespace
 
 TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
                QWidget *parent, StartMode startMode)
@@ -195,85 +155,8 @@ void TfrmTN::buildPanel()
     v->setContentsMargins(0, 0, 0, 2);
     v->setSpacing(0);
 
-    m_panel = new QWidget(central);
-    m_panel->setObjectName(QStringLiteral("panST"));
-    m_panel->setFixedSize(509, 250);
+    m_panel = new MatchdayPanel(m_league, central);
     v->addWidget(m_panel);
-
-    lblST = fixedLabel(m_panel, QStringLiteral("1. Spieltag"), QRect(54, 9, 75, 14), true);
-    lblST->setObjectName(QStringLiteral("lblST"));
-    lblST->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblST->setStatusTip(QStringLiteral("aktueller Spieltag"));
-    lblST->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    fixedLabel(m_panel, QStringLiteral("vom"), QRect(137, 9, 28, 14))->setObjectName(QStringLiteral("lblVom"));
-    fixedLabel(m_panel, QStringLiteral("bis"), QRect(258, 9, 20, 14))->setObjectName(QStringLiteral("lblBis"));
-
-    auto makeDate = [this](const QString &name, int x) {
-        auto *d = new DateField(QDate::currentDate(), m_panel);
-        d->setInvalidHandler([this](const QString &typed) {
-            if (m_platform.messages)
-                m_platform.messages->error(this, LeagueError::notADate(typed));
-        });
-        d->setObjectName(name);
-        d->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        d->setCalendarPopup(true);
-        d->setGeometry(x, 6, 85, 21);
-        return d;
-    };
-    edDatum1 = makeDate(QStringLiteral("edDatum1"), 168);
-    edDatum2 = makeDate(QStringLiteral("edDatum2"), 280);
-
-    // Rows for the largest league; syncShape() shows the league's.
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        const int y = 32 + 24 * (k - 1);
-        auto makeCombo = [&](const QString &name, int x) {
-            auto *c = new QComboBox(m_panel);
-            c->setObjectName(name + QString::number(k));
-            c->setEditable(false);
-            FormUtil::dropDownList(c, 10);
-            c->setGeometry(x, y, 205, 21);
-            c->setStatusTip(kTeamHint);
-            c->addItem(QStringLiteral("---"));
-            for (int i = 1; i <= League::kTeams; ++i)
-                c->addItem(QString());
-            c->setCurrentIndex(0);
-            return c;
-        };
-        auto makeGoal = [&](const QString &name, int x) {
-            auto *e = new QLineEdit(m_panel);
-            e->setObjectName(name + QString::number(k));
-            e->setInputMask(QStringLiteral("000;_"));
-            e->setMaxLength(3);
-            e->setGeometry(x, y, 28, 21);
-            e->setStatusTip(kGoalHint);
-            return e;
-        };
-        cboTeamA[k] = makeCombo(QStringLiteral("cboTeamA"), 6);
-        QLabel *dash = fixedLabel(m_panel, QStringLiteral("-"), QRect(211, y + 3, 10, 14), true);
-        dash->setAlignment(Qt::AlignCenter);
-        dash->setObjectName(QStringLiteral("lblStrich") + QString::number(k));
-        cboTeamB[k] = makeCombo(QStringLiteral("cboTeamB"), 223);
-        meTorA[k] = makeGoal(QStringLiteral("meTorA"), 437);
-        QLabel *colon = fixedLabel(m_panel, QStringLiteral(":"), QRect(466, y + 3, 8, 14), true);
-        colon->setAlignment(Qt::AlignCenter);
-        colon->setObjectName(QStringLiteral("lblDoppelpunkt") + QString::number(k));
-        meTorB[k] = makeGoal(QStringLiteral("meTorB"), 475);
-    }
-
-    // Keyboard order: the two dates, then each row's lists before its goals.
-    QWidget *prev = edDatum1;
-    auto chain = [&prev](QWidget *next) {
-        QWidget::setTabOrder(prev, next);
-        prev = next;
-    };
-    chain(edDatum2);
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        chain(cboTeamA[k]);
-        chain(cboTeamB[k]);
-        chain(meTorA[k]);
-        chain(meTorB[k]);
-    }
 
     m_footer = new QLabel(QStringLiteral("Tabulon '98 \u2013 Ligaverwaltung für Fußballfans \u2013 "
                                          "Kontakt: www.example.org/tabulon98"),
@@ -533,39 +416,12 @@ void TfrmTN::connectAll()
     for (QWidget *w : m_panel->findChildren<QWidget *>())
         w->installEventFilter(this);
 
-    connect(lblST, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { popST->popup(lblST->mapToGlobal(pos)); });
-
-    // Lists report only what the user picks; goal and date fields report
-    // every change, also the ones the display routines make.
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        connect(cboTeamA[k], &QComboBox::activated, this, [this, k](int i) { cboTeamAChange(k, i); });
-        connect(cboTeamB[k], &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
-        connect(meTorA[k], &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
-        connect(meTorB[k], &QLineEdit::textChanged, this, [this, k] { meTorBChange(k); });
-        // Enter walks the goal fields: home, away, the next row's home, and
-        // from the last row back to the first, so a matchday's results are
-        // typed as digits and Enter alone.
-        connect(meTorA[k], &QLineEdit::returnPressed, this, [this, k] { focusGoal(meTorB[k]); });
-        connect(meTorB[k], &QLineEdit::returnPressed, this,
-                [this, k] { focusGoal(meTorA[k < m_league.rowCount() ? k + 1 : 1]); });
-    }
-    connect(edDatum1, &QDateEdit::dateChanged, this, &TfrmTN::edDatum1Change);
-    connect(edDatum2, &QDateEdit::dateChanged, this, &TfrmTN::edDatum2Change);
-}
-
-void TfrmTN::focusGoal(QLineEdit *field)
-{
-    field->setFocus(Qt::TabFocusReason);
-    field->selectAll();
-}
-
-bool TfrmTN::isGoalField(const QObject *o) const
-{
-    for (int k = 1; k <= League::kMaxRows; ++k)
-        if (o == meTorA[k] || o == meTorB[k])
-            return true;
-    return false;
+    connect(m_panel, &MatchdayPanel::captionMenuRequested, this, [this](const QPoint &at) { popST->popup(at); });
+    connect(m_panel, &MatchdayPanel::captionChanged, sbST, &QLabel::setText);
+    connect(m_panel, &MatchdayPanel::failed, this, [this](const QString &message) {
+        if (m_platform.messages)
+            m_platform.messages->error(this, message);
+    });
 }
 
 bool TfrmTN::crossMenuBars(QObject *watched, int key)
@@ -605,16 +461,6 @@ bool TfrmTN::eventFilter(QObject *watched, QEvent *event)
         if ((key == Qt::Key_Left || key == Qt::Key_Right) && crossMenuBars(watched, key))
             return true;
     }
-    if (event->type() == QEvent::FocusOut && isGoalField(watched))
-        m_leftGoalField.start();
-    if (event->type() == QEvent::KeyPress && qobject_cast<QComboBox *>(watched)
-        && m_leftGoalField.isValid() && m_leftGoalField.elapsed() < kGoalDigitGraceMs) {
-        // Typed on after Tab from the goals: the digit was meant for a goal
-        // field, and a team list would take it as the start of a name.
-        const QString text = static_cast<QKeyEvent *>(event)->text();
-        if (text.size() == 1 && text.at(0).isDigit())
-            return true;
-    }
     if (event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
         for (const QAction *a : findChildren<QAction *>()) {
@@ -632,57 +478,8 @@ bool TfrmTN::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmTN::UpdateST()
 {
-    KeepSaved keep(m_league);
     syncShape();
-    const int round = m_league.currentRound;
-    const QString caption = QString::number(round) + QStringLiteral(". Spieltag");
-    sbST->setText(caption);
-    lblST->setText(caption);
-
-    auto showDate = [](QDateEdit *edit, const QString &stored) {
-        QDate date = QDate::currentDate();
-        if (!stored.isEmpty()) {
-            date = LeagueDate::parse(stored);
-            if (!date.isValid())
-                throw LeagueError(LeagueError::notADate(stored));
-        }
-        edit->setDate(date);
-    };
-    showDate(edDatum1, m_league.dates(round).dateFrom);
-    showDate(edDatum2, m_league.dates(round).dateTo);
-
-    for (int k = 1; k <= m_league.rowCount(); ++k) {
-        const Match m = m_league.match(round, k);
-        cboTeamA[k]->setCurrentIndex(m.teamA);
-        cboTeamB[k]->setCurrentIndex(m.teamB);
-        meTorA[k]->setText(m.goalsA == -1 ? QString() : QString::number(m.goalsA));
-        meTorB[k]->setText(m.goalsB == -1 ? QString() : QString::number(m.goalsB));
-        markHalfEntered(k);
-    }
-    // A masked field leaves its cursor behind the text it was given, where
-    // the next digit finds no blank to fill and is dropped; the field kept
-    // focused through F3 or F4 is ready to be typed over instead.
-    QWidget *focused = QApplication::focusWidget();
-    if (isGoalField(focused))
-        static_cast<QLineEdit *>(focused)->selectAll();
-}
-
-void TfrmTN::markHalfEntered(int row)
-{
-    // A result with one goal field empty is not counted anywhere; the row
-    // says so, so that it cannot pass unnoticed.
-    const bool half = (FormUtil::maskedNumber(meTorA[row], -1) < 0) != (FormUtil::maskedNumber(meTorB[row], -1) < 0);
-    for (QLineEdit *field : {meTorA[row], meTorB[row]}) {
-        if (half) {
-            QPalette p = field->palette();
-            p.setColor(QPalette::Base, kHalfEnteredColor);
-            field->setPalette(p);
-            field->setToolTip(kHalfEnteredHint);
-        } else {
-            field->setPalette(QPalette());
-            field->setToolTip(QString());
-        }
-    }
+    m_panel->UpdateST();
 }
 
 void TfrmTN::syncShape()
@@ -690,47 +487,20 @@ void TfrmTN::syncShape()
     // The forms are made after the first league is shown.
     if (m_frmTab)
         m_frmTab->setTeamCount(m_league.teamCount);
-    const int rows = m_league.rowCount();
-    if (rows == m_shownRows)
-        return;
-    m_shownRows = rows;
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        const bool shown = k <= rows;
-        const QString n = QString::number(k);
-        for (QWidget *w : {static_cast<QWidget *>(cboTeamA[k]), static_cast<QWidget *>(cboTeamB[k]),
-                           static_cast<QWidget *>(meTorA[k]), static_cast<QWidget *>(meTorB[k]),
-                           m_panel->findChild<QWidget *>(QStringLiteral("lblStrich") + n),
-                           m_panel->findChild<QWidget *>(QStringLiteral("lblDoppelpunkt") + n)})
-            w->setVisible(shown);
-    }
-    // The panel, and with it the window, grows or shrinks by a row's 24
-    // pixels from the nine rows of 18 teams.
-    m_panel->setFixedSize(509, 250 + 24 * (rows - League::kRows));
+    m_panel->syncShape();
 }
 
 void TfrmTN::UpdateCBO()
 {
-    KeepSaved keep(m_league);
     syncShape();
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        for (QComboBox *c : {cboTeamA[k], cboTeamB[k]}) {
-            c->clear();
-            c->addItem(QStringLiteral("---"));
-            for (int i = 1; i <= m_league.teamCount; ++i)
-                c->addItem(m_league.teamNames[i]);
-            c->setCurrentIndex(0);
-        }
-    }
+    m_panel->UpdateCBO();
 }
 
 void TfrmTN::NeuSet()
 {
     m_league.NeuSet();
     UpdateST();
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        cboTeamA[k]->setCurrentIndex(0);
-        cboTeamB[k]->setCurrentIndex(0);
-    }
+    m_panel->selectNoTeams();
 }
 
 void TfrmTN::ErsterST()
@@ -741,59 +511,6 @@ void TfrmTN::ErsterST()
 void TfrmTN::TitelLeiste()
 {
     setWindowTitle(FormUtil::windowTitle(::TitelLeiste(m_league)));
-}
-
-// ---------------------------------------------------------------------------
-// entry handlers
-
-void TfrmTN::cboTeamAChange(int row, int index)
-{
-    guarded([&] {
-        m_league.match(m_league.currentRound, row).teamA = index;
-        m_league.leagueSaved = false;
-    });
-}
-
-void TfrmTN::cboTeamBChange(int row, int index)
-{
-    guarded([&] {
-        m_league.match(m_league.currentRound, row).teamB = index;
-        m_league.leagueSaved = false;
-    });
-}
-
-void TfrmTN::meTorAChange(int row)
-{
-    guarded([&] {
-        m_league.match(m_league.currentRound, row).goalsA = FormUtil::maskedNumber(meTorA[row], -1);
-        m_league.leagueSaved = false;
-        markHalfEntered(row);
-    });
-}
-
-void TfrmTN::meTorBChange(int row)
-{
-    guarded([&] {
-        m_league.match(m_league.currentRound, row).goalsB = FormUtil::maskedNumber(meTorB[row], -1);
-        m_league.leagueSaved = false;
-        markHalfEntered(row);
-    });
-}
-
-void TfrmTN::edDatum1Change()
-{
-    guarded([&] {
-        m_league.dates(m_league.currentRound).dateFrom = LeagueDate::format(edDatum1->date());
-        m_league.leagueSaved = false;
-    });
-}
-
-void TfrmTN::edDatum2Change()
-{
-    guarded([&] {
-        m_league.dates(m_league.currentRound).dateTo = LeagueDate::format(edDatum2->date());
-        m_league.leagueSaved = false;
-    });
 }
 
 // ---------------------------------------------------------------------------

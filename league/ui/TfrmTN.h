@@ -7,23 +7,19 @@
 #include "league/ui/PlatformSeams.h"
 
 #include <QHash>
-#include <QElapsedTimer>
 #include <QMainWindow>
-#include <array>
 #include <functional>
 #include <memory>
 
 class QAction;
-class QComboBox;
-class QDateEdit;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QStatusBar;
 class QToolBar;
 class QWidget;
 
+class MatchdayPanel;
 class TfrmAbout;
 class TfrmEinst;
 class TfrmTab;
@@ -135,11 +131,9 @@ protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void focusGoal(QLineEdit *field);
     // Shows as many rows and lists as many teams as the league has, and
     // lets the table window know its size; cheap when nothing changed.
     void syncShape();
-    bool isGoalField(const QObject *o) const;
     // Left and Right between the main menu bar and the "?" bar at its end;
     // true when the key was taken.
     bool crossMenuBars(QObject *watched, int key);
@@ -184,16 +178,6 @@ private:
     void ExportSTHTML();
     void ExportBMP();
 
-    void cboTeamAChange(int row, int index);
-    void cboTeamBChange(int row, int index);
-    void meTorAChange(int row);
-    void meTorBChange(int row);
-    void edDatum1Change();
-    void edDatum2Change();
-    // Colours both goal fields of a row and gives them a tooltip while
-    // exactly one of them holds a number.
-    void markHalfEntered(int row);
-
     QList<QWidget *> settingsWindows() const;
     void restoreSettings();
     bool writeSettings();
@@ -218,15 +202,8 @@ private:
     FileDialogState m_dlgHtml;
     FileDialogState m_dlgBMP;
 
-    // matchday panel
-    QWidget *m_panel = nullptr;
-    QLabel *lblST = nullptr;
-    QDateEdit *edDatum1 = nullptr;
-    QDateEdit *edDatum2 = nullptr;
-    std::array<QComboBox *, League::kMaxRows + 1> cboTeamA{};
-    std::array<QComboBox *, League::kMaxRows + 1> cboTeamB{};
-    std::array<QLineEdit *, League::kMaxRows + 1> meTorA{};
-    std::array<QLineEdit *, League::kMaxRows + 1> meTorB{};
+    // The current matchday's caption, dates and match rows.
+    MatchdayPanel *m_panel = nullptr;
     QLabel *m_footer = nullptr;
 
     QStatusBar *panStatus = nullptr;
@@ -276,8 +253,4 @@ private:
     TfrmExport *m_frmExport = nullptr;
     TfrmExpBMP *m_frmExpBMP = nullptr;
     TfrmSpielplan *m_frmSpielplan = nullptr;
-    // When the focus last left a goal field: a digit meant for the goals
-    // that lands in the next team list just after must not pick a team.
-    QElapsedTimer m_leftGoalField;
-    int m_shownRows = -1; // none laid out yet: the first sync hides the rows beyond the league
 };

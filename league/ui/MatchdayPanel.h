@@ -1,0 +1,78 @@
+#pragma once
+
+#include "league/model/League.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
+// The matchday panel of the main window: the caption and dates of the
+// current matchday and one row per match with its two team lists and two
+// goal fields. Every edit goes straight into the league the panel was given;
+// the display routines show the league's current matchday again.
+class MatchdayPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MatchdayPanel(League &league, QWidget *parent = nullptr);
+
+    // Both leave leagueSaved as it was. UpdateST throws a LeagueError for a
+    // stored date that is not one, after the caption is shown.
+    void UpdateST();
+    void UpdateCBO();
+    // Shows as many rows as the league has; cheap when nothing changed.
+    void syncShape();
+    // Every list, also those of rows the league does not use, shows "---".
+    void selectNoTeams();
+
+    bool isGoalField(const QObject *o) const;
+
+signals:
+    // The caption of the shown matchday, for the navigator's label.
+    void captionChanged(const QString &caption);
+    // An edit could not be taken; the window shows the message.
+    void failed(const QString &message);
+    // The context menu of the matchday caption, at a global position.
+    void captionMenuRequested(const QPoint &globalPos);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildRows();
+    void connectAll();
+    void focusGoal(QLineEdit *field);
+    // Runs one edit and reports a LeagueError instead of passing it on.
+    void guarded(const std::function<void()> &edit);
+
+    void cboTeamAChange(int row, int index);
+    void cboTeamBChange(int row, int index);
+    void meTorAChange(int row);
+    void meTorBChange(int row);
+    void edDatum1Change();
+    void edDatum2Change();
+    // Colours both goal fields of a row and gives them a tooltip while
+    // exactly one of them holds a number.
+    void markHalfEntered(int row);
+
+    League &m_league;
+    QLabel *lblST = nullptr;
+    QDateEdit *edDatum1 = nullptr;
+    QDateEdit *edDatum2 = nullptr;
+    std::array<QComboBox *, League::kMaxRows + 1> cboTeamA{};
+    std::array<QComboBox *, League::kMaxRows + 1> cboTeamB{};
+    std::array<QLineEdit *, League::kMaxRows + 1> meTorA{};
+    std::array<QLineEdit *, League::kMaxRows + 1> meTorB{};
+    std::array<QLabel *, League::kMaxRows + 1> lblStrich{};
+    std::array<QLabel *, League::kMaxRows + 1> lblDoppelpunkt{};
+    // When the focus last left a goal field: a digit meant for the goals
+    // that lands in the next team list just after must not pick a team.
+    QElapsedTimer m_leftGoalField;
+    int m_shownRows = -1; // none laid out yet: the first sync hides the rows beyond the league
+};
