@@ -253,33 +253,39 @@ bool Importer::readSquads(const QString &squads)
     // before the first heading are the file's title. Each part is read on
     // its own, its line numbers counted from its heading.
     const QByteArray bytes = OlderForms::squad(in.bytes);
-    const QList<QByteArray> lines = bytes.split('\n');
+    // Each part is a slice of the converted text, from the line after its
+    // heading to the next heading.
     QString heading;
-    QByteArray part;
+    qsizetype partFrom = 0;
     int partStart = 0;
     int headings = 0;
-    const auto flush = [&]() {
+    const auto flush = [&](qsizetype partEnd) {
         if (heading.isEmpty())
             return true;
+        QByteArray part = bytes.mid(partFrom, partEnd - partFrom);
+        if (!part.isEmpty() && !part.endsWith('\n'))
+            part += '\n';
         return takeSquad(squads, heading, part, partStart, &filled);
     };
-    for (int i = 0; i < lines.size(); ++i) {
-        const QByteArray &l = lines[i];
+    qsizetype from = 0;
+    for (int i = 0; from < bytes.size(); ++i) {
+        qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView l(bytes.constData() + from, end - from);
         if (l.startsWith("==") && !l.startsWith("===")) {
-            if (!flush())
+            if (!flush(from))
                 return false;
             ++headings;
-            QString h = QString::fromUtf8(l.mid(2));
+            QString h = QString::fromUtf8(l.sliced(2));
             h = h.left(h.indexOf(QLatin1Char('#')) < 0 ? h.size() : h.indexOf(QLatin1Char('#'))).trimmed();
             heading = h;
-            part.clear();
+            partFrom = end + 1;
             partStart = i + 1;
-            continue;
         }
-        if (!heading.isEmpty())
-            part += l + '\n';
+        from = end + 1;
     }
-    if (!flush())
+    if (!flush(bytes.size()))
         return false;
     if (headings == 0)
         return takeSquad(squads, QString(), bytes, 0, &filled);

@@ -18,20 +18,38 @@ QString blanks(const QString &text)
 template <typename W, typename F>
 QByteArray eachLine(const QByteArray &utf8, W wanted, F f)
 {
-    QList<QByteArray> lines = utf8.split('\n');
-    for (QByteArray &raw : lines) {
-        if (!wanted(raw))
-            continue;
+    // Lines that need no change are copied as they are, without a detour
+    // through QString: most lines of a squad or a season hold no older form.
+    QByteArray out;
+    out.reserve(utf8.size() + utf8.size() / 8);
+    qsizetype from = 0;
+    while (from <= utf8.size()) {
+        qsizetype end = utf8.indexOf('\n', from);
+        const bool last = end < 0;
+        if (last)
+            end = utf8.size();
+        const QByteArrayView raw(utf8.constData() + from, end - from);
         const bool cr = raw.endsWith('\r');
-        const QByteArray body = cr ? raw.chopped(1) : raw;
-        const QString text = QString::fromUtf8(body);
-        if (text.toUtf8() != body)
-            continue; // the reader names the fault
-        const QString out = f(text);
-        if (out != text)
-            raw = out.toUtf8() + (cr ? "\r" : "");
+        const QByteArrayView body = cr ? raw.chopped(1) : raw;
+        bool changed = false;
+        if (wanted(raw) && body.isValidUtf8()) { // the reader names an invalid line's fault
+            const QString text = QString::fromUtf8(body);
+            const QString result = f(text);
+            if (result != text) {
+                out += result.toUtf8();
+                if (cr)
+                    out += '\r';
+                changed = true;
+            }
+        }
+        if (!changed)
+            out += raw;
+        if (last)
+            break;
+        out += '\n';
+        from = end + 1;
     }
-    return lines.join('\n');
+    return out;
 }
 
 } // namespace
@@ -52,7 +70,7 @@ QByteArray matches(const QByteArray &utf8)
     bool inLineup = false;
     int goalsDepth = 0;
     // Every form has a bracket, an "@" or a ":", or continues one.
-    const auto wanted = [&](const QByteArray &raw) {
+    const auto wanted = [&](QByteArrayView raw) {
         if (inLineup || goalsDepth > 0 || raw.contains('(') || raw.contains('@') || raw.contains(':'))
             return true;
         return false;
@@ -126,35 +144,48 @@ QByteArray matches(const QByteArray &utf8)
 QByteArray squad(const QByteArray &utf8)
 {
     static const QRegularExpression dash(QStringLiteral("^(\\s*)-(\\s+\\S)"));
-    const auto wanted = [](const QByteArray &raw) {
+    const auto wanted = [](QByteArrayView raw) {
         return raw.contains(',') || raw.trimmed().startsWith('-');
     };
-    const auto isPosition = [](const QString &p) {
-        return p == QLatin1String("GK") || p == QLatin1String("DF") || p == QLatin1String("MF") || p == QLatin1String("FW");
+    const auto isPosition = [](QStringView p) {
+        return p == u"GK" || p == u"DF" || p == u"MF" || p == u"FW";
     };
     return eachLine(utf8, wanted, [&](QString t) {
         // "1, Matt TURNER, GK, b. 1994/06/24": number, name, position and
         // more, split by commas (a squad line's comment after "#" stays out).
+        // Views keep the many squad lines from allocating a string per field.
         const qsizetype hash = t.indexOf(QLatin1Char('#'));
-        const QStringList f = (hash < 0 ? t : t.left(hash)).split(QLatin1Char(','));
+        const QList<QStringView> f = QStringView(t).left(hash < 0 ? t.size() : hash).split(u',');
         if (f.size() >= 3) {
-            const QString number = f[0].trimmed();
-            const QString name = f[1].trimmed();
-            const QString position = f[2].trimmed().section(QLatin1Char(' '), 0, 0);
+            const QStringView number = f[0].trimmed();
+            const QStringView name = f[1].trimmed();
+            QStringView position = f[2].trimmed();
+            if (const qsizetype blank = position.indexOf(u' '); blank >= 0)
+                position = position.left(blank);
             bool digits = !number.isEmpty() && number.size() <= 3;
             for (QChar c : number)
                 digits = digits && c.unicode() >= '0' && c.unicode() <= '9';
             bool letters = !position.isEmpty() && position.size() <= 3;
             for (QChar c : position)
                 letters = letters && c.unicode() >= 'A' && c.unicode() <= 'Z';
-            if ((digits || number == QLatin1String("-")) && !name.isEmpty() && letters) {
+            if ((digits || number == u"-") && !name.isEmpty() && letters) {
                 // A coach or manager ("-, Mauricio POCHETTINO (ARG), MG, ...") is no player.
                 if (!isPosition(position))
                     return blanks(t);
                 if (digits) {
                     // The surname in capitals is written as a name is elsewhere ("Turner").
-                    QStringList words = name.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                    for (QString &w : words) {
+                    // Words are separated by single blanks, as elsewhere.
+                    QString words;
+                    words.reserve(name.size());
+                    for (qsizetype i = 0; i < name.size();) {
+                        if (name[i] == u' ') {
+                            ++i;
+                            continue;
+                        }
+                        qsizetype end = name.indexOf(u' ', i);
+                        if (end < 0)
+                            end = name.size();
+                        const QStringView w = name.sliced(i, end - i);
                         int count = 0;
                         bool upper = true;
                         for (QChar ch : w)
@@ -162,12 +193,28 @@ QByteArray squad(const QByteArray &utf8)
                                 ++count;
                                 upper = upper && ch.isUpper();
                             }
-                        if (count >= 2 && upper)
-                            w = w.left(1) + w.mid(1).toLower();
+                        if (!words.isEmpty())
+                            words += u' ';
+                        if (count >= 2 && upper) {
+                            words += w.first(1);
+                            words += w.sliced(1).toString().toLower();
+                        } else {
+                            words += w;
+                        }
+                        i = end;
                     }
-                    return QStringLiteral("%1(%2)  %3  %4").arg(QString(t.indexOf(number), QLatin1Char(' ')), number, position,
-                                                               words.join(QLatin1Char(' ')))
-                           + (hash < 0 ? QString() : QStringLiteral("  ") + t.mid(hash));
+                    QString out(number.data() - t.constData(), QLatin1Char(' '));
+                    out += u'(';
+                    out += number;
+                    out += QLatin1String(")  ");
+                    out += position;
+                    out += QLatin1String("  ");
+                    out += words;
+                    if (hash >= 0) {
+                        out += QLatin1String("  ");
+                        out += QStringView(t).sliced(hash);
+                    }
+                    return out;
                 }
             }
         }
