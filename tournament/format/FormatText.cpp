@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 
 #include "tournament/model/NameChecks.h"
+#include "tournament/model/TournamentText.h"
 
 namespace FormatText {
 
@@ -16,13 +17,8 @@ struct Failure
 
 QString checkedName(const QString &text, const char *what, int line)
 {
-    if (text.isEmpty())
-        throw Failure{QStringLiteral("line %1: the %2 is empty").arg(line).arg(QLatin1String(what))};
-    if (const qsizetype at = NameChecks::firstControl(text); at >= 0)
-        throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the control character U+%4; names hold "
-                                     "printable characters only")
-                          .arg(QString::number(line), QLatin1String(what), NameChecks::printable(text),
-                               QStringLiteral("%1").arg(int(text[at].unicode()), 4, 16, QLatin1Char('0')).toUpper())};
+    if (const QString fault = nameFault(text, what, line); !fault.isEmpty())
+        throw Failure{fault};
     if (text.size() > FormatTeam::kMaxNameLength)
         throw Failure{QStringLiteral("line %1: the %2 \"%3\" is %4 characters long; at most %5 are allowed")
                           .arg(line).arg(QLatin1String(what), text).arg(text.size()).arg(FormatTeam::kMaxNameLength)};
@@ -46,26 +42,11 @@ Parse parse(FormatTournament &t, const QByteArray &utf8)
                               .arg(groupLine).arg(QChar(groups.back().letter)).arg(filled.back())};
     };
     try {
-        QList<QByteArray> lines = utf8.split('\n');
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        for (QByteArray raw : lines) {
-            ++lineNo;
-            if (raw.endsWith('\r'))
-                raw.chop(1);
-            if (lineNo == 1 && raw.startsWith("\xEF\xBB\xBF"))
-                raw.remove(0, 3);
-            QStringDecoder decoder(QStringDecoder::Utf8);
-            const QString line = decoder.decode(raw);
-            if (decoder.hasError())
-                throw Failure{QStringLiteral("line %1: not valid UTF-8").arg(lineNo)};
-            const QString trimmed = line.trimmed();
-            if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
-                continue;
-            const qsizetype blank = trimmed.indexOf(QLatin1Char(' '));
-            const QString keyword = blank < 0 ? trimmed : trimmed.left(blank);
-            const QString value = blank < 0 ? QString() : trimmed.mid(blank + 1).trimmed();
-
+        const TextStatements read = readTextStatements(utf8);
+        for (const TextStatement &statement : read.statements) {
+            lineNo = statement.line;
+            const QString &keyword = statement.keyword;
+            const QString &value = statement.value;
             if (keyword == QLatin1String("group")) {
                 complete();
                 const char expected = char('A' + groups.size());
@@ -121,6 +102,9 @@ Parse parse(FormatTournament &t, const QByteArray &utf8)
                                   .arg(lineNo).arg(NameChecks::printable(keyword))};
             }
         }
+        lineNo = read.lines;
+        if (!read.error.isEmpty())
+            throw Failure{read.error};
         if (groups.empty())
             throw Failure{QStringLiteral("line %1: no group found").arg(lineNo)};
         complete();

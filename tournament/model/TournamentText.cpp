@@ -16,14 +16,8 @@ struct Failure
 // Encodes a name for the files, refusing what would not survive a save.
 ShortName checkedName(const QString &text, const char *what, int line)
 {
-    if (text.isEmpty())
-        throw Failure{QStringLiteral("line %1: the %2 is empty").arg(line).arg(QLatin1String(what))};
-    // Named by its code, never echoed: the message goes to a terminal.
-    if (const qsizetype at = NameChecks::firstControl(text); at >= 0)
-        throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the control character U+%4; names hold "
-                                     "printable characters only")
-                          .arg(QString::number(line), QLatin1String(what), NameChecks::printable(text),
-                               QStringLiteral("%1").arg(int(text[at].unicode()), 4, 16, QLatin1Char('0')).toUpper())};
+    if (const QString fault = nameFault(text, what, line); !fault.isEmpty())
+        throw Failure{fault};
     for (QChar c : text)
         if (!Cp1252::canEncode(c))
             throw Failure{QStringLiteral("line %1: the %2 \"%3\" holds the character \"%4\", which Windows-1252 cannot hold")
@@ -51,27 +45,11 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
     int groupLine = 0;
     int lineNo = 0;
     try {
-        QList<QByteArray> lines = utf8.split('\n');
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        for (QByteArray raw : lines) {
-            ++lineNo;
-            if (raw.endsWith('\r'))
-                raw.chop(1);
-            if (lineNo == 1 && raw.startsWith("\xEF\xBB\xBF"))
-                raw.remove(0, 3);
-            QStringDecoder decoder(QStringDecoder::Utf8);
-            const QString line = decoder.decode(raw);
-            if (decoder.hasError())
-                throw Failure{QStringLiteral("line %1: not valid UTF-8").arg(lineNo)};
-            const QString trimmed = line.trimmed();
-            if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
-                continue;
-
-            const qsizetype blank = trimmed.indexOf(QLatin1Char(' '));
-            const QString keyword = blank < 0 ? trimmed : trimmed.left(blank);
-            const QString value = blank < 0 ? QString() : trimmed.mid(blank + 1).trimmed();
-
+        const TextStatements read = readTextStatements(utf8);
+        for (const TextStatement &statement : read.statements) {
+            lineNo = statement.line;
+            const QString &keyword = statement.keyword;
+            const QString &value = statement.value;
             if (keyword == QLatin1String("group")) {
                 if (!groups.empty())
                     checkGroupComplete(groups.back(), groupLine);
@@ -122,6 +100,9 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
                                   .arg(lineNo).arg(NameChecks::printable(keyword))};
             }
         }
+        lineNo = read.lines;
+        if (!read.error.isEmpty())
+            throw Failure{read.error};
         if (groups.empty())
             throw Failure{QStringLiteral("line %1: no group found").arg(lineNo)};
         checkGroupComplete(groups.back(), groupLine);
@@ -135,4 +116,44 @@ TournamentTextParse parseTournamentText(const QByteArray &utf8)
     result.ok = true;
     result.groups = std::move(groups);
     return result;
+}
+
+TextStatements readTextStatements(const QByteArray &utf8)
+{
+    TextStatements out;
+    QList<QByteArray> lines = utf8.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray raw : lines) {
+        const int lineNo = ++out.lines;
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        if (lineNo == 1 && raw.startsWith("\xEF\xBB\xBF"))
+            raw.remove(0, 3);
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString line = decoder.decode(raw);
+        if (decoder.hasError()) {
+            out.error = QStringLiteral("line %1: not valid UTF-8").arg(lineNo);
+            break;
+        }
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype blank = trimmed.indexOf(QLatin1Char(' '));
+        out.statements.push_back({lineNo, blank < 0 ? trimmed : trimmed.left(blank),
+                                  blank < 0 ? QString() : trimmed.mid(blank + 1).trimmed()});
+    }
+    return out;
+}
+
+QString nameFault(const QString &text, const char *what, int line)
+{
+    if (text.isEmpty())
+        return QStringLiteral("line %1: the %2 is empty").arg(line).arg(QLatin1String(what));
+    if (const qsizetype at = NameChecks::firstControl(text); at >= 0)
+        return QStringLiteral("line %1: the %2 \"%3\" holds the control character U+%4; names hold "
+                              "printable characters only")
+            .arg(QString::number(line), QLatin1String(what), NameChecks::printable(text),
+                 QStringLiteral("%1").arg(int(text[at].unicode()), 4, 16, QLatin1Char('0')).toUpper());
+    return QString();
 }

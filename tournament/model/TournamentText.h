@@ -26,3 +26,28 @@ struct TournamentTextParse
 };
 
 TournamentTextParse parseTournamentText(const QByteArray &utf8);
+
+// One statement of a tournament text: "KEYWORD VALUE" on line `line`.
+struct TextStatement
+{
+    int line = 0;
+    QString keyword;
+    QString value; // blanks around it dropped
+};
+
+// The statements of a UTF-8 tournament text, blank and comment lines left
+// out, a byte order mark before the first line dropped. Reading stops at the
+// first line that is not valid UTF-8: `error` names it, and the statements
+// before it are kept so that a fault on an earlier line is reported first.
+struct TextStatements
+{
+    std::vector<TextStatement> statements;
+    int lines = 0;   // lines read, the faulty one included
+    QString error;   // "line N: not valid UTF-8", or empty
+};
+TextStatements readTextStatements(const QByteArray &utf8);
+
+// The fault of a name of a tournament text that no file could hold (empty,
+// or with a control character, named by its code and never echoed: the
+// message goes to a terminal); empty when there is none.
+QString nameFault(const QString &text, const char *what, int line);
