@@ -6,7 +6,6 @@
 #include "league/standings/RowBands.h"
 #include "league/ui/PlatformSeams.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -19,7 +18,10 @@ class QStatusBar;
 class QToolBar;
 class QWidget;
 
+class LeagueExportCommands;
+class LeagueFileCommands;
 class MatchdayPanel;
+class WindowLayoutStore;
 class TfrmAbout;
 class TfrmEinst;
 class TfrmTab;
@@ -57,7 +59,7 @@ public:
     // The table view's band colours as its last fill left them; the printed
     // league table and the exports colour their rows from them.
     const RowBandColors &rowBandColor() const;
-    QString settingsFile() const { return m_settingsFile; }
+    QString settingsFile() const;
 
     TfrmAbout *frmAbout() const { return m_frmAbout; }
     TfrmEinst *frmEinst() const { return m_frmEinst; }
@@ -71,10 +73,10 @@ public:
     // Made on first use: the fixture list is rarely drawn.
     TfrmSpielplan *frmSpielplan();
 
-    FileDialogState &dlgOpen() { return m_dlgOpen; }
-    FileDialogState &dlgSave() { return m_dlgSave; }
-    FileDialogState &dlgHtml() { return m_dlgHtml; }
-    FileDialogState &dlgBMP() { return m_dlgBMP; }
+    FileDialogState &dlgOpen();
+    FileDialogState &dlgSave();
+    FileDialogState &dlgHtml();
+    FileDialogState &dlgBMP();
 
     // Display routines; both leave leagueSaved as it was.
     void UpdateST();
@@ -139,6 +141,9 @@ protected:
     bool crossMenuBars(QObject *watched, int key);
 
 private:
+    // The menu items and toolbar buttons, one row each.
+    struct ActionTable;
+
     void buildPanel();
     void buildActions();
     void buildMenus();
@@ -154,56 +159,25 @@ private:
     // Runs one command and turns a LeagueError into its message box.
     bool guarded(const std::function<void()> &command);
 
-    // The save prompt of "Neu", "Öffnen" and the exit. False = cancelled.
-    bool askToSave();
-    void SaveDatei();
-    // Opens leagueFileName in the format its content and name give: a
-    // league file keeps its name and is saved; the previous version's file
-    // and a Football.TXT or .JSON give an untitled, unsaved league (for a
-    // Football file the save dialog offers the competition's name, and
-    // what the file holds besides the league is listed in a message).
-    void OpenDatei();
-    // True when leagueFileName names a file of another format, which a
-    // league file must not overwrite; the save dialog then offers the
-    // name with the league file's extension.
-    bool saveTargetIsForeign();
-    // The save dialog was confirmed: saves the league file, or exports the
-    // league as Football.TXT or .JSON when that file type was chosen (the
-    // league keeps its file name and its unsaved state then).
-    void saveAsChosen();
-
     void showTables(int view);
-    void ExportTabHTML();
-    void ExportKreuzHTML();
-    void ExportSTHTML();
-    void ExportBMP();
+    // After another league was read: title, first matchday, lists and rows.
+    void showLoadedLeague();
 
+    // The windows in the order of the settings file's sections.
     QList<QWidget *> settingsWindows() const;
-    void restoreSettings();
-    bool writeSettings();
-    void restoreToolbars(const class IniFile &ini);
 
     UiPlatform m_platform;
     League m_league;
-    // Places of windows that do not exist in this build, written back as read.
-    QHash<QString, QPoint> m_missingPlaces;
-    // Docked place of a floating toolbar, kept for when it is written again.
-    QHash<QToolBar *, ProgramSettings::ToolbarPlace> m_floatPlaces;
-    QString m_settingsFile;
     bool m_shownOnce = false;
     StartMode m_startMode = StartMode::Complete;
     bool m_hiddenWindowsQueued = false;
     bool m_closing = false;
 
-    FileDialogState m_dlgOpen;
-    FileDialogState m_dlgSave;
-    // The competition of an imported Football file, the title of its export.
-    QString m_importTitle;
-    FileDialogState m_dlgHtml;
-    FileDialogState m_dlgBMP;
-
     // The current matchday's caption, dates and match rows.
     MatchdayPanel *m_panel = nullptr;
+    std::unique_ptr<LeagueFileCommands> m_files;
+    std::unique_ptr<LeagueExportCommands> m_exports;
+    std::unique_ptr<WindowLayoutStore> m_layout;
     QLabel *m_footer = nullptr;
 
     QStatusBar *panStatus = nullptr;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "league/export/Exporters.h"
+#include "league/standings/RowBands.h"
+#include "league/ui/PlatformSeams.h"
+
+#include <functional>
+
+class League;
+class QWidget;
+class TfrmExport;
+class TfrmExpBMP;
+
+// "Export" of the main window: asks which document and where, then writes
+// what the core's exportDocument and exportCurve give, the same as the
+// command line. Failures throw a LeagueError, which the window shows.
+class LeagueExportCommands {
+public:
+    struct Windows {
+        TfrmExport *choice = nullptr;
+        TfrmExpBMP *team = nullptr;
+        // The cross-table window and the curve window show what is exported.
+        std::function<void()> showCross;
+        std::function<void(int team)> showCurve;
+    };
+
+    LeagueExportCommands(const League &league, const RowBandColors &rowBandColor, const UiPlatform &platform,
+                         QWidget *window, Windows windows);
+
+    FileDialogState &dlgHtml() { return m_dlgHtml; }
+    FileDialogState &dlgBMP() { return m_dlgBMP; }
+
+    // Asks which document to export and exports it.
+    void run();
+    void ExportTabHTML();
+    void ExportKreuzHTML();
+    void ExportSTHTML();
+    void ExportBMP();
+
+private:
+    void askAndExport(ExportDocument document);
+
+    const League &m_league;
+    const RowBandColors &m_rowBandColor;
+    UiPlatform m_platform;
+    QWidget *m_window;
+    Windows m_windows;
+    FileDialogState m_dlgHtml;
+    FileDialogState m_dlgBMP;
+};
