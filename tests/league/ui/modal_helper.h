@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QObject>
 #include <QQueue>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -30,3 +32,22 @@ private:
 
 // Clicks the push button of `dialog` with the given objectName.
 void clickButton(QWidget *dialog, const char *name);
+
+// Runs `step` once a modal widget of type T other than `besides` is up; a
+// dialog the step leaves open is rejected, so a test cannot hang on it.
+template <typename T> void whenModal(std::function<void(T *)> step, QWidget *besides = nullptr)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, qApp, [timer, step, besides] {
+        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!modal || modal == besides || !modal->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        step(modal);
+        if (modal->isVisible())
+            modal->reject();
+    });
+    timer->start();
+}

@@ -4,6 +4,7 @@
 #include "league/ui/TfrmHilfe.h"
 #include "league/ui/TfrmSpielplan.h"
 #include "league/ui/TfrmTN.h"
+#include "mainwindow_helper.h"
 #include "modal_helper.h"
 
 #include <QAction>
@@ -29,30 +30,13 @@ class TestFixturesDialog : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
+    struct Fixture : MainWindowFixture {
         Fixture()
         {
-            frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList());
-            for (int i = 1; i <= League::kTeams; ++i)
-                frm->league().teamNames[i] = QStringLiteral("Team %1").arg(i);
-            frm->UpdateCBO();
-            frm->UpdateST();
+            nameTeams();
+            redisplay();
         }
-        League &league() { return frm->league(); }
-        template <typename T> T *panel(const QString &name) const
-        {
-            return frm->centralWidget()->findChild<T *>(name);
-        }
-        void trigger()
-        {
-            QAction *a = frm->findChild<QAction *>(QStringLiteral("mnuSpielplan"));
-            QVERIFY(a);
-            a->trigger();
-        }
+        void trigger() { MainWindowFixture::trigger("mnuSpielplan"); }
     };
 
     // Every matchday of the league holds nine rows with eighteen different

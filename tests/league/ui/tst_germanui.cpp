@@ -2,6 +2,7 @@
 #include "league/ui/QtPlatform.h"
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmTN.h"
+#include "modal_helper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,24 +22,6 @@
 #include <QTreeView>
 
 namespace {
-
-// Runs `step` once a modal widget of type T other than `besides` is up.
-template <typename T> void whenModal(std::function<void(T *)> step, QWidget *besides = nullptr)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer, step, besides] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || modal == besides || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        step(modal);
-        if (modal->isVisible())
-            modal->reject();
-    });
-    timer->start();
-}
 
 const QStringList kMonths{"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
                           "August", "September", "Oktober", "November", "Dezember"};

@@ -1,6 +1,7 @@
 #include "league/model/League.h"
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmTN.h"
+#include "mainwindow_helper.h"
 
 #include "league/model/IniFile.h"
 
@@ -18,35 +19,14 @@ class TestKeyboardEntry : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture()
-        {
-            frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList());
-            frm->show();
-            QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-        }
-        QDateEdit *date(const char *name) const
-        {
-            return frm->centralWidget()->findChild<QDateEdit *>(QString::fromLatin1(name));
-        }
-        template <typename T> T *row(const char *name, int k) const
-        {
-            return frm->centralWidget()->findChild<T *>(QString::fromLatin1(name) + QString::number(k));
-        }
+    struct Fixture : MainWindowFixture {
+        Fixture() { showOnScreen(false); }
+        QDateEdit *date(const char *name) const { return panel<QDateEdit>(QString::fromLatin1(name)); }
         // Nine pairings on matchday 1, teams 2k-1 against 2k.
         void pairMatchdayOne()
         {
-            League &l = frm->league();
-            for (int i = 1; i <= League::kTeams; ++i)
-                l.teamNames[i] = QStringLiteral("%1. Verein").arg(i);
-            for (int k = 1; k <= League::kRows; ++k)
-                l.match(1, k) = Match{2 * k - 1, 2 * k, -1, -1};
-            frm->UpdateCBO();
-            frm->UpdateST();
+            nameTeams(QStringLiteral("%1. Verein"));
+            pair(1);
         }
     };
 

@@ -7,6 +7,7 @@
 #include "league/ui/TfrmKurve.h"
 #include "league/ui/TfrmTab.h"
 #include "league/ui/TfrmTN.h"
+#include "mainwindow_helper.h"
 #include "modal_helper.h"
 
 #include <QAction>
@@ -29,32 +30,14 @@ class TestLeagueShapeUi : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture() { frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList()); }
-        League &league() { return frm->league(); }
+    struct Fixture : MainWindowFixture {
         // A league of the given shape with teams 2k-1 and 2k paired in row
         // k of the first matchday and no results.
         void shape(int teams, int rounds)
         {
             QVERIFY(league().reshape(teams, rounds));
             nameTeams();
-            for (int k = 1; k <= league().rowCount(); ++k)
-                league().match(1, k) = Match{2 * k - 1, 2 * k, -1, -1};
-            frm->UpdateCBO();
-            frm->UpdateST();
-        }
-        template <typename T> T *panel(const QString &name) const
-        {
-            return frm->centralWidget()->findChild<T *>(name);
-        }
-        void nameTeams()
-        {
-            for (int i = 1; i <= league().teamCount; ++i)
-                league().teamNames[i] = QStringLiteral("Team %1").arg(i);
+            pair(1);
         }
     };
 

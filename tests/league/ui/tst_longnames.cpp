@@ -2,6 +2,7 @@
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmTN.h"
 #include "league/ui/TfrmTab.h"
+#include "mainwindow_helper.h"
 #include "modal_helper.h"
 
 #include <QLabel>
@@ -15,18 +16,8 @@ class TestLongNames : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture()
-        {
-            frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList());
-            League &l = frm->league();
-            for (int i = 1; i <= League::kTeams; ++i)
-                l.teamNames[i] = QStringLiteral("Team %1").arg(i);
-        }
+    struct Fixture : MainWindowFixture {
+        Fixture() { nameTeams(); }
     };
 
     // Runs check on the table window while it is open.

@@ -6,6 +6,7 @@
 #include "league/ui/TfrmKurve.h"
 #include "league/ui/TfrmTab.h"
 #include "league/ui/TfrmTN.h"
+#include "mainwindow_helper.h"
 #include "modal_helper.h"
 
 #include <QAction>
@@ -33,25 +34,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture() { frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList()); }
-        QString iniPath() const { return dir.filePath(QStringLiteral("TN98.INI")); }
-        template <typename T> T *panel(const QString &name) const
-        {
-            return frm->centralWidget()->findChild<T *>(name);
-        }
-        QAction *action(const char *name) const { return frm->findChild<QAction *>(QString::fromLatin1(name)); }
-        void trigger(const char *name) const
-        {
-            QAction *a = action(name);
-            QVERIFY2(a, name);
-            a->trigger();
-        }
-    };
+    using Fixture = MainWindowFixture;
 
     // Key events carrying any character, as a keyboard layout would send them.
     static void typeText(QWidget *w, const QString &text)

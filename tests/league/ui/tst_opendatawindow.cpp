@@ -7,6 +7,7 @@
 #include "league/model/LeagueOpenData.h"
 #include "league/ui/ScriptedPlatform.h"
 #include "league/ui/TfrmTN.h"
+#include "mainwindow_helper.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -61,23 +62,7 @@ class TestOpenDataWindow : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture() { frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList()); }
-        void trigger(const char *name) const
-        {
-            QAction *a = frm->findChild<QAction *>(QString::fromLatin1(name));
-            QVERIFY2(a, name);
-            a->trigger();
-        }
-        template <typename T> T *panel(const QString &name) const
-        {
-            return frm->centralWidget()->findChild<T *>(name);
-        }
-    };
+    using Fixture = MainWindowFixture;
 
 private slots:
     void textImportLeavesTheLeagueUntitledWithTheCompetitionOffered();

@@ -4,6 +4,7 @@
 #include "league/ui/TfrmEinst.h"
 #include "league/ui/TfrmTN.h"
 #include "league/ui/TfrmTab.h"
+#include "mainwindow_helper.h"
 #include "modal_helper.h"
 
 #include <QApplication>
@@ -25,13 +26,7 @@ class TestRankingWindows : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture() { frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList()); }
-        League &league() { return frm->league(); }
+    struct Fixture : MainWindowFixture {
 
         // Four teams, one round: 1, 2 and 3 end level on 6 points and 4:3;
         // among the three slot 3 scored 3 goals, 1 and 2 two each, and slot

@@ -13,8 +13,9 @@
 #include "league/ui/TfrmEinst.h"
 #include "league/ui/TfrmSpielplan.h"
 #include "league/ui/TfrmTN.h"
-
+#include "mainwindow_helper.h"
 #include "modal_helper.h"
+
 
 #include <QAction>
 #include <QApplication>
@@ -39,34 +40,13 @@ class TestUseFaults : public QObject {
     Q_OBJECT
 
 private:
-    struct Fixture {
-        QTemporaryDir dir;
-        ScriptedPlatform platform;
-        std::unique_ptr<TfrmTN> frm;
-
-        Fixture()
-        {
-            frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList());
-            frm->show();
-            QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-            frm->activateWindow();
-        }
-        template <typename T> T *row(const char *name, int k) const
-        {
-            return frm->centralWidget()->findChild<T *>(QString::fromLatin1(name) + QString::number(k));
-        }
-        void trigger(const char *name) const { frm->findChild<QAction *>(QString::fromLatin1(name))->trigger(); }
+    struct Fixture : MainWindowFixture {
+        Fixture() { showOnScreen(); }
         // Teams 2k-1 and 2k in row k of the first matchdays.
         void pair(int rounds)
         {
-            League &l = frm->league();
-            for (int i = 1; i <= l.teamCount; ++i)
-                l.teamNames[i] = QStringLiteral("%1. Verein").arg(i);
-            for (int j = 1; j <= rounds; ++j)
-                for (int k = 1; k <= l.rowCount(); ++k)
-                    l.match(j, k) = Match{2 * k - 1, 2 * k, -1, -1};
-            frm->UpdateCBO();
-            frm->UpdateST();
+            nameTeams(QStringLiteral("%1. Verein"));
+            MainWindowFixture::pair(rounds);
         }
     };
 

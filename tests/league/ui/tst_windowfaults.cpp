@@ -14,6 +14,7 @@
 #include "league/ui/TfrmTab.h"
 #include "league/ui/TfrmTN.h"
 #include "league/ui/WindowPlacement.h"
+#include "modal_helper.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -61,24 +62,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-// Runs `step` once a modal widget of type T is up.
-template <typename T> void whenModal(std::function<void(T *)> step)
-{
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, qApp, [timer, step] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        step(modal);
-        if (modal->isVisible())
-            modal->reject();
-    });
-    timer->start();
 }
 
 // Toolbars in the order they stand in the dock, left to right.
