@@ -56,6 +56,18 @@ void header(ExportText &t, const QString &titleLine)
     t.line(titleLine);
 }
 
+// The reason a row stands below the one above it, and a point deduction
+// beside it, since the deduction may be what put the team there.
+QString placeNote(RankReason reason, const StandingsRow &row)
+{
+    QStringList parts;
+    if (reason != RankReason::None)
+        parts << rankReasonText(reason);
+    if (row.deducted)
+        parts << deductionText(row);
+    return parts.isEmpty() ? QString() : QStringLiteral("   ") + parts.join(QStringLiteral(", "));
+}
+
 void standingsTable(ExportText &t, const QString &label, const Standings::Table &table, int teams,
                     const Standings::Reasons *why = nullptr)
 {
@@ -69,7 +81,7 @@ void standingsTable(ExportText &t, const QString &label, const Standings::Table 
                + right(row.losses, 2) + QStringLiteral("  ") + right(row.points, 3) + QLatin1Char(' ')
                + right(row.goalsFor, 5) + QStringLiteral(" : ") + left(row.goalsAgainst, 5)
                + right(row.goalDiff, 5)
-               + (why && r > 1 ? QStringLiteral("   ") + rankReasonText((*why)[r]) : QString()));
+               + (why ? placeNote(r > 1 ? (*why)[r] : RankReason::None, row) : QString()));
     }
     t.line(rule(65));
 }

@@ -111,8 +111,9 @@ void countResult(StandingsRow &row, int own, int other)
 
 StandingsRow totalRow(const League &league, int slot, const StandingsRow &played)
 {
-    // Start values and penalty points stand for games before the first
-    // entered matchday, so they only exist in a league that starts later.
+    // Start values stand for games before the first entered matchday, so
+    // they only exist in a league that starts later. A point deduction is a
+    // ruling on the team, not a result, and counts in every league.
     const bool startedEarlier = league.firstRound > 1;
     StandingsRow t = played;
     t.team = slot;
@@ -125,8 +126,8 @@ StandingsRow totalRow(const League &league, int slot, const StandingsRow &played
         t.goalsAgainst = add(t.goalsAgainst, league.startGoalsAgainst[slot]);
     }
     derive(t, league.winPoints);
-    if (startedEarlier)
-        t.points = sub(t.points, league.penaltyPoints[slot]);
+    t.deducted = league.penaltyPoints[slot];
+    t.points = sub(t.points, t.deducted);
     return t;
 }
 
@@ -154,6 +155,11 @@ QString rankReasonText(RankReason reason)
     case RankReason::None: break;
     }
     return QString();
+}
+
+QString deductionText(const StandingsRow &row)
+{
+    return row.deducted ? QStringLiteral("Punktabzug: %1").arg(row.deducted) : QString();
 }
 
 namespace {

@@ -17,6 +17,10 @@ struct StandingsRow {
     int goalsFor = 0;
     int goalsAgainst = 0;
     int goalDiff = 0;
+    // The points taken from the team (its penaltyPoints), already out of
+    // `points`; only the league table carries them, so that a table can
+    // mark the row. Zero for no deduction and in the home and away tables.
+    int deducted = 0;
 
     bool operator==(const StandingsRow &) const = default;
 };
@@ -38,6 +42,10 @@ enum class RankReason {
 // "Punkte", "Tordifferenz", "Tore", "direkter Vergleich: Punkte", ...,
 // "Reihenfolge der Mannschaften"; empty for None.
 QString rankReasonText(RankReason reason);
+
+// "Punktabzug: 8" for a row whose points were cut, empty otherwise: the
+// note that stands with the reason of a place wherever places are explained.
+QString deductionText(const StandingsRow &row);
 
 // The six tables of a standings computation over the league's teamCount
 // slots n. The accumulators hold one row per team slot (row i is slot i,
@@ -121,8 +129,8 @@ void collectGames(const League &league, int lastRound, Games &out);
 void countResult(StandingsRow &row, int own, int other);
 
 // The total row of slot `slot` from the games it has played: labelled, with
-// the start values and penalty points of a league that starts after
-// matchday 1, and games, points and goal difference derived. The league
+// the start values of a league that starts after matchday 1, the penalty
+// points of every league, and games, points and goal difference derived. The league
 // table and the curves both build their rows this way.
 StandingsRow totalRow(const League &league, int slot, const StandingsRow &played);
 

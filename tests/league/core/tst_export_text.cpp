@@ -67,6 +67,7 @@ private Q_SLOTS:
     void tableLines_data();
     void tableLines();
     void emptyLeagueTables();
+    void explainedTableNamesDeductions();
     void crossTable();
     void matchdays();
     void emptyLeagueMatchdaysHoldHeaderOnly();
@@ -142,6 +143,30 @@ void TestExportText::emptyLeagueTables()
     QCOMPARE(lines[11], QByteArray(" 1 " + spaces(27) + " 0  0  0  0    0     0 : 0        0"));
     QCOMPARE(lines[12], QByteArray(" 2 Eintracht" + spaces(18) + " 0  0  0  0    0     0 : 0        0"));
     QCOMPARE(lines[51], QByteArray("18 " + spaces(27) + " 0  0  0  0    0     0 : 0        0"));
+}
+
+void TestExportText::explainedTableNamesDeductions()
+{
+    // Slot 1 wins and loses a point, still first; slot 5 loses three points
+    // without a game and ends last. The note of the deduction follows the
+    // reason of the place, and stands alone on row 1, which has none.
+    League l;
+    for (int i = 1; i <= 18; ++i)
+        l.teamNames[i] = QStringLiteral("Team %1").arg(i);
+    l.penaltyPoints[1] = 1;
+    l.penaltyPoints[5] = 3;
+    l.match(1, 1) = Match{1, 2, 1, 0};
+    Standings s;
+    TabBer(l, s);
+    const QList<QByteArray> plain = linesOf(Exp_tb_TXT(s));
+    const QList<QByteArray> explained = linesOf(Exp_tb_TXT(s, true));
+    QCOMPARE(plain[11], QByteArray(" 1 Team 1" + spaces(21) + " 1  1  0  0    2     1 : 0        1"));
+    QCOMPARE(explained[11], plain[11] + "   Punktabzug: 1");
+    QCOMPARE(explained[12], plain[12] + "   Punkte");
+    QCOMPARE(plain[28], QByteArray("18 Team 5" + spaces(21) + " 0  0  0  0   -3     0 : 0        0"));
+    QCOMPARE(explained[28], plain[28] + "   Punkte, Punktabzug: 3");
+    // The home and away tables know nothing of deductions.
+    QVERIFY(!explained.join('\n').mid(explained.join('\n').indexOf("Heimbilanz")).contains("Punktabzug"));
 }
 
 void TestExportText::crossTable()

@@ -38,8 +38,8 @@ QByteArray dataFile(const QString &name)
 
 struct Row {
     QString name;
-    int games = 0, wins = 0, draws = 0, losses = 0, goalsFor = 0, goalsAgainst = 0;
-    int points() const { return 3 * wins + draws; }
+    int games = 0, wins = 0, draws = 0, losses = 0, goalsFor = 0, goalsAgainst = 0, deducted = 0;
+    int points() const { return 3 * wins + draws - deducted; }
     int diff() const { return goalsFor - goalsAgainst; }
 };
 
@@ -83,8 +83,9 @@ QList<Row> sorted(const QHash<QString, Row> &rows)
 }
 
 // The table straight from the file's text, without the reader: every line
-// "Team1  2-1 (1-0)  Team2" or "Team1 v Team2  2-1 (1-0)".
-QList<Row> tableOfText(const QByteArray &bytes)
+// "Team1  2-1 (1-0)  Team2" or "Team1 v Team2  2-1 (1-0)"; `deductions`
+// are points taken from the teams they name.
+QList<Row> tableOfText(const QByteArray &bytes, const QHash<QString, int> &deductions = {})
 {
     static const QRegularExpression plain(
         QStringLiteral("^\\s*(?:\\d\\d\\.\\d\\d\\s+)?(\\S.*?)\\s+(\\d+)-(\\d+)(?:\\s+\\(\\d+-\\d+\\))?\\s+(\\S.*?)\\s*$"));
@@ -106,6 +107,8 @@ QList<Row> tableOfText(const QByteArray &bytes)
         if (m.hasMatch())
             tally(rows, m.captured(1), m.captured(4), m.captured(2).toInt(), m.captured(3).toInt());
     }
+    for (auto it = deductions.begin(); it != deductions.end(); ++it)
+        rows[it.key()].deducted = it.value();
     return sorted(rows);
 }
 
@@ -164,6 +167,7 @@ private slots:
     void seasonsGiveThePublishedTables_data();
     void seasonsGiveThePublishedTables();
     void wellKnownFinalTables();
+    void deductionsGiveThePublishedTable();
     void matchdaysTakeTheirDaysAndPostponedMatches();
     void halfPlayedSeasonKeepsItsOpenPairings();
     void writtenBackReadsEqual_data();
@@ -241,6 +245,38 @@ void TestOpenData::wellKnownFinalTables()
     QCOMPARE(pl[1].points(), 89);
     QCOMPARE(pl[19].name, QStringLiteral("Sheffield United FC"));
     QCOMPARE(pl[19].points(), 16);
+}
+
+void TestOpenData::deductionsGiveThePublishedTable()
+{
+    // Premier League 2023/24 with Everton's 8 and Nottingham Forest's 4
+    // deducted points, entered in a league that starts at matchday 1.
+    const QByteArray bytes = dataFile("league/en-2023-24-premierleague.txt");
+    const QHash<QString, int> deductions{{QStringLiteral("Everton FC"), 8},
+                                         {QStringLiteral("Nottingham Forest FC"), 4}};
+    League l = LeagueOpenData::importBytes(bytes, Format::Txt, "pl").league;
+    for (int i = 1; i <= l.teamCount; ++i)
+        l.penaltyPoints[i] = deductions.value(l.teamNames[i]);
+    QCOMPARE(l.firstRound, 1);
+
+    const QList<Row> expected = tableOfText(bytes, deductions);
+    Standings s;
+    TabBer(l, s);
+    QCOMPARE(expected.size(), 20);
+    for (int r = 1; r <= 20; ++r) {
+        const Row &e = expected[r - 1];
+        const StandingsRow &got = s.tableTotal[r];
+        QCOMPARE(got.name, e.name);
+        QCOMPARE(got.points, e.points());
+        QCOMPARE(got.goalDiff, e.diff());
+        QCOMPARE(got.deducted, e.deducted);
+    }
+    // The published final table.
+    QCOMPARE(s.tableTotal[15].name, QStringLiteral("Everton FC"));
+    QCOMPARE(s.tableTotal[15].points, 40);
+    QCOMPARE(s.tableTotal[17].name, QStringLiteral("Nottingham Forest FC"));
+    QCOMPARE(s.tableTotal[17].points, 32);
+    QCOMPARE(deductionText(s.tableTotal[15]), QStringLiteral("Punktabzug: 8"));
 }
 
 void TestOpenData::matchdaysTakeTheirDaysAndPostponedMatches()

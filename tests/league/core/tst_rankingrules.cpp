@@ -80,8 +80,9 @@ const Season kOldTimes{
 };
 
 // A league of random results from a fixed seed: small scores for many
-// ties, some rows without a result or half entered, and now and then a
-// season entered from a later matchday with start values and penalties.
+// ties, some rows without a result or half entered, point deductions in
+// some leagues, and now and then a season entered from a later matchday
+// with start values.
 League randomLeague(QRandomGenerator &rng)
 {
     League l;
@@ -112,10 +113,12 @@ League randomLeague(QRandomGenerator &rng)
             l.startLosses[i] = games - l.startWins[i] - l.startDraws[i];
             l.startGoalsFor[i] = rng.bounded(2 * games + 1);
             l.startGoalsAgainst[i] = rng.bounded(2 * games + 1);
-            l.penaltyPoints[i] = rng.bounded(4) == 0 ? rng.bounded(1, 4) : 0;
         }
         l.ErsterST();
     }
+    if (rng.bounded(3) == 0)
+        for (int i = 1; i <= teams; ++i)
+            l.penaltyPoints[i] = rng.bounded(4) == 0 ? rng.bounded(1, 4) : 0;
     l.winPoints = rng.bounded(2) == 0 ? 2 : 3;
     l.tieOrder = static_cast<TieOrder>(rng.bounded(1, 4));
     return l;
@@ -133,8 +136,9 @@ League cutAfter(const League &l, int last)
 }
 
 // The default order by its definition: points (wins times three plus
-// draws, start values and penalties only in a league entered from a later
-// matchday), goal difference, goals scored, then slot order.
+// draws, start values only in a league entered from a later matchday,
+// less the deducted points of any league), goal difference, goals scored,
+// then slot order.
 Order rankedByOldRule(const League &l)
 {
     struct Row {
@@ -163,7 +167,7 @@ Order rankedByOldRule(const League &l)
                     ga += m.goalsA;
                 }
             }
-        rows << Row{i, 3 * w + d - (later ? l.penaltyPoints[i] : 0), gf - ga, gf};
+        rows << Row{i, 3 * w + d - l.penaltyPoints[i], gf - ga, gf};
     }
     std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
         return std::tie(a.points, a.diff, a.goals) > std::tie(b.points, b.diff, b.goals);

@@ -42,6 +42,12 @@ StandingsRow row(int team, int g, int w, int d, int l, int p, int gf, int ga, in
     return StandingsRow{team, name, g, w, d, l, p, gf, ga, diff};
 }
 
+StandingsRow deducted(StandingsRow r, int points)
+{
+    r.deducted = points;
+    return r;
+}
+
 void setStart(League &l, int slot, int w, int d, int lo, int gf, int ga, int penalty = 0)
 {
     l.startWins[slot] = w;
@@ -188,14 +194,30 @@ void TestStandings::startValuesOnlyAfterLaterStart()
 {
     League l;
     // Stored start values of slot 2 do not move firstRound, which stays 1:
-    // then neither they nor the penalty points count anywhere.
+    // then they count nowhere, while its deducted points are a ruling on
+    // the team and cost it its place at the top.
     setStart(l, 2, 5, 1, 0, 20, 3, 4);
     l.ErsterST();
     QCOMPARE(l.firstRound, 1);
     Standings s;
     TabBer(l, s);
-    QCOMPARE(s.accTotal[2], row(2, 0, 0, 0, 0, 0, 0, 0, 0));
-    QCOMPARE(slotsOf(s.tableTotal), slotOrder());
+    QCOMPARE(s.accTotal[2], deducted(row(2, 0, 0, 0, 0, -4, 0, 0, 0), 4));
+    QCOMPARE(slotsOf(s.tableTotal), (Order{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 2}));
+    QCOMPARE(s.accHome[2].deducted, 0);
+    QCOMPARE(slotsOf(s.tableHome), slotOrder());
+    QCOMPARE(deductionText(s.tableTotal[18]), QStringLiteral("Punktabzug: 4"));
+    QCOMPARE(deductionText(s.tableTotal[1]), QString());
+
+    // A deduction of a league started at matchday 1 counts from the first
+    // result on: slot 2 wins twice and still stands below slot 1's one win.
+    l.match(1, 1) = Match{2, 3, 1, 0};
+    l.match(2, 1) = Match{4, 2, 0, 2};
+    l.match(2, 2) = Match{1, 5, 3, 0};
+    TabBer(l, s);
+    QCOMPARE(s.accTotal[2], deducted(row(2, 2, 2, 0, 0, 2, 3, 0, 3), 4));
+    QCOMPARE(s.tableTotal[1].team, 1);
+    QCOMPARE(s.tableTotal[2].team, 2);
+    QCOMPARE(s.reasonTotal[2], RankReason::Points);
 }
 
 void TestStandings::laterStartExample()
@@ -211,7 +233,7 @@ void TestStandings::laterStartExample()
 
     Standings s;
     TabBer(l, s);
-    QCOMPARE(s.accTotal[1], row(1, 10, 6, 2, 2, 18, 15, 9, 6));
+    QCOMPARE(s.accTotal[1], deducted(row(1, 10, 6, 2, 2, 18, 15, 9, 6), 2));
     QCOMPARE(s.accHome[1], row(1, 0, 0, 0, 0, 0, 0, 0, 0));
     QCOMPARE(s.accAway[1], row(1, 0, 0, 0, 0, 0, 0, 0, 0));
     QCOMPARE(s.accTotal[2], row(2, 10, 0, 10, 0, 10, 0, 0, 0));
@@ -220,7 +242,7 @@ void TestStandings::laterStartExample()
     // The first entered matchday counts on top of the start values.
     l.match(11, 1) = Match{2, 1, 3, 1};
     TabBer(l, s);
-    QCOMPARE(s.accTotal[1], row(1, 11, 6, 2, 3, 18, 16, 12, 4));
+    QCOMPARE(s.accTotal[1], deducted(row(1, 11, 6, 2, 3, 18, 16, 12, 4), 2));
     QCOMPARE(s.accAway[1], row(1, 1, 0, 0, 1, 0, 1, 3, -2));
     QCOMPARE(s.accTotal[2], row(2, 11, 1, 10, 0, 13, 3, 1, 2));
     QCOMPARE(s.accHome[2], row(2, 1, 1, 0, 0, 3, 3, 1, 2));
@@ -247,9 +269,9 @@ void TestStandings::negativePointsSortBelowZeroGames()
     QCOMPARE(l.firstRound, 2);
     Standings s;
     TabBer(l, s);
-    QCOMPARE(s.accTotal[7], row(7, 0, 0, 0, 0, -penalty, 0, 0, 0));
+    QCOMPARE(s.accTotal[7], deducted(row(7, 0, 0, 0, 0, -penalty, 0, 0, 0), penalty));
     QCOMPARE(slotsOf(s.tableTotal), (Order{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 7}));
-    QCOMPARE(s.tableTotal[18], row(7, 0, 0, 0, 0, -penalty, 0, 0, 0, l.teamNames[7]));
+    QCOMPARE(s.tableTotal[18], deducted(row(7, 0, 0, 0, 0, -penalty, 0, 0, 0, l.teamNames[7]), penalty));
     // Penalty points are never part of the home and away tables.
     QCOMPARE(s.accHome[7].points, 0);
     QCOMPARE(slotsOf(s.tableHome), slotOrder());
