@@ -51,7 +51,8 @@ int runConvert(const QStringList &args)
             throw LeagueError(LeagueError::cannotWrite(out));
         if (const auto format = LeagueOpenData::formatOf(out)) {
             if (title.isEmpty())
-                title = QFileInfo(in).completeBaseName();
+                title = league.leagueName.trimmed().isEmpty() ? QFileInfo(in).completeBaseName()
+                                                              : league.leagueName.trimmed();
             for (const QString &line : LeagueOpenData::exportFile(league, title, out, *format))
                 said << QFileInfo(out).fileName() + QLatin1String(": ") + line;
         } else {

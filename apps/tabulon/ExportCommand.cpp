@@ -28,6 +28,8 @@ struct Request {
     // The tables after this matchday; 0 = after the last one.
     int matchday = 0;
     bool explain = false;
+    bool form = false;
+    bool movement = false;
 };
 
 // Returns the parsed request, or the reason why the arguments are wrong.
@@ -42,7 +44,8 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         }
         const int eq = arg.indexOf(QLatin1Char('='));
         const QString name = arg.left(eq < 0 ? arg.size() : eq);
-        const bool flag = name == QLatin1String("--explain");
+        const bool flag = name == QLatin1String("--explain") || name == QLatin1String("--form")
+            || name == QLatin1String("--movement");
         if (name != QLatin1String("--export") && name != QLatin1String("--format")
             && name != QLatin1String("--output") && name != QLatin1String("--team")
             && name != QLatin1String("--matchday") && !flag) {
@@ -144,8 +147,14 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
         }
     }
     r.explain = options.contains(QStringLiteral("--explain"));
-    if (r.explain && !(tables && r.format == ExportFormat::Text)) {
-        problem = QStringLiteral("--explain belongs to --export=tables --format=txt only");
+    if (r.explain && !(tables && (r.format == ExportFormat::Text || r.format == ExportFormat::Html))) {
+        problem = QStringLiteral("--explain belongs to --export=tables --format=txt or html only");
+        return std::nullopt;
+    }
+    r.form = options.contains(QStringLiteral("--form"));
+    r.movement = options.contains(QStringLiteral("--movement"));
+    if ((r.form || r.movement) && !(tables && r.format == ExportFormat::Html)) {
+        problem = QStringLiteral("--form and --movement belong to --export=tables --format=html only");
         return std::nullopt;
     }
 
@@ -168,9 +177,13 @@ const char *exportUsage()
     return "  --export=tables|cross|matchdays --format=html|txt|rtf --output=FILE LEAGUE\n"
            "                         write the tables, cross table or matchdays of\n"
            "                         LEAGUE (*.T98 or old *.tn3) to FILE\n"
-           "  --export=tables ... [--matchday=N] [--explain]\n"
-           "                         the tables after matchday N; with --format=txt\n"
-           "                         and --explain each place gives the rule behind it\n"
+           "  --export=tables ... [--matchday=N] [--explain] [--form] [--movement]\n"
+           "                         the tables after matchday N; with --explain each\n"
+           "                         place gives the rule behind it (txt: after the\n"
+           "                         row, html: as the row's title); with --format=html\n"
+           "                         --form adds the last five results (S/U/N) and\n"
+           "                         --movement the change of place since the\n"
+           "                         matchday before\n"
            "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
            "                         write the fever curve of team slot N of LEAGUE\n"
            "  --export=calendar --output=FILE LEAGUE\n"
@@ -216,6 +229,8 @@ int runExport(const QStringList &args)
             if (request->matchday > 0)
                 options.lastRound = request->matchday;
             options.explain = request->explain;
+            options.form = request->form;
+            options.movement = request->movement;
             bytes = exportDocument(request->document, request->format, league, bands, options);
         }
         writeExportFile(request->output, bytes, request->format);

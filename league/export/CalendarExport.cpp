@@ -86,8 +86,12 @@ CalendarExport Exp_ics(const League &league, const QString &calendarName, const 
     CalendarExport result;
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     const QString uidPrefix = QString::fromLatin1(uidName(calendarName));
-    const QString title = calendarName.trimmed().isEmpty() ? QString::fromLatin1(League::kProgramTitle)
-                                                           : calendarName.trimmed();
+    // The league's own name, when it has one, names the calendar; the
+    // UIDs keep following `calendarName`, so that naming a league later
+    // does not make a subscribed calendar's events new ones.
+    const QString title = !league.leagueName.trimmed().isEmpty() ? league.leagueName.trimmed()
+        : calendarName.trimmed().isEmpty()                      ? QString::fromLatin1(League::kProgramTitle)
+                                                                : calendarName.trimmed();
 
     Writer w;
     w.line(QStringLiteral("BEGIN:VCALENDAR"));

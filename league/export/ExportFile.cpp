@@ -40,9 +40,9 @@ QByteArray exportDocument(ExportDocument document, ExportFormat format, const Le
         Standings standings;
         TabBer(league, standings, options.lastRound);
         switch (format) {
-        case ExportFormat::Html: return Exp_tb_HTM(standings, rowBandColor);
-        case ExportFormat::Rtf: return Exp_tb_RTF(standings, rowBandColor);
-        case ExportFormat::Text: return Exp_tb_TXT(standings, options.explain);
+        case ExportFormat::Html: return Exp_tb_HTM(standings, rowBandColor, &league, options);
+        case ExportFormat::Rtf: return Exp_tb_RTF(standings, rowBandColor, &league);
+        case ExportFormat::Text: return Exp_tb_TXT(standings, options.explain, &league);
         default: break;
         }
         break;
@@ -51,9 +51,9 @@ QByteArray exportDocument(ExportDocument document, ExportFormat format, const Le
         CrossGrid grid;
         KreuzBer(league, grid);
         switch (format) {
-        case ExportFormat::Html: return Exp_kt_HTM(grid);
-        case ExportFormat::Rtf: return Exp_kt_RTF(grid);
-        case ExportFormat::Text: return Exp_kt_TXT(grid);
+        case ExportFormat::Html: return Exp_kt_HTM(grid, &league);
+        case ExportFormat::Rtf: return Exp_kt_RTF(grid, &league);
+        case ExportFormat::Text: return Exp_kt_TXT(grid, &league);
         default: break;
         }
         break;

@@ -8,8 +8,10 @@ using namespace ExportHelpers;
 #include "league/standings/CrossTable.h"
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
+#include "league/standings/TableTrend.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -42,12 +44,15 @@ QString esc(const QString &text)
     return out;
 }
 
-void pageStart(ExportText &t, const QString &title, const QString &heading, bool topAnchor)
+void pageStart(ExportText &t, const QString &title, const QString &heading, bool topAnchor,
+               const League *league = nullptr)
 {
     const QString app = QString::fromLatin1(League::kProgramTitle);
+    const QString name = league ? league->leagueName.trimmed() : QString();
     t.line(0, QStringLiteral("<HTML>"));
     t.line(0, QStringLiteral("<HEAD>"));
-    t.line(2, QStringLiteral("<TITLE>") + title + QStringLiteral(" (") + app + QStringLiteral(")</TITLE>"));
+    t.line(2, QStringLiteral("<TITLE>") + title + QStringLiteral(" (") + (name.isEmpty() ? app : esc(name))
+                  + QStringLiteral(")</TITLE>"));
     t.line(0, QStringLiteral("</HEAD>"));
     t.line(0, QStringLiteral(R"(<BODY BGCOLOR="#FEFEE4" TEXT="#000000" LINK="#0000FF" VLINK="#D700D7" ALINK="#FF0080">)"));
     t.line(0, QStringLiteral("<!-- TN98 --- Beginn -->"));
@@ -55,7 +60,7 @@ void pageStart(ExportText &t, const QString &title, const QString &heading, bool
         t.line(0, QStringLiteral(R"(<A NAME="Top">)"));
     t.line(0, QStringLiteral("<CENTER>"));
     t.line(0, QStringLiteral(R"(<TABLE BGCOLOR="#E3FFE3" BORDER=1 WIDTH=100%><TR><TD NOWRAP ALIGN="CENTER">)"));
-    t.line(2, QStringLiteral("<FONT SIZE=2><B>") + app + esc(FooterTexts::credit()) + QStringLiteral("</B>"));
+    t.line(2, QStringLiteral("<FONT SIZE=2><B>") + esc(FooterTexts::headline(name)) + QStringLiteral("</B>"));
     t.line(2, QStringLiteral("<BR>") + esc(FooterTexts::contact()) + QStringLiteral("</FONT>"));
     t.line(0, QStringLiteral("</TD></TR></TABLE>"));
     t.line(0, QStringLiteral("<P><FONT SIZE=5><B><I>") + heading + QStringLiteral("</I></B></FONT>"));
@@ -81,22 +86,79 @@ void outerTableEnd(ExportText &t)
     t.line(0, QStringLiteral("</TD></TR></TABLE>"));
 }
 
-QString rowOpening(const QColor &band)
+QString hexColor(const QColor &c)
 {
-    if (band == ZoneColor::champion)
-        return QStringLiteral(R"(<TR BGCOLOR="#BBFFFF">)");
-    if (band == ZoneColor::championsLeague)
-        return QStringLiteral(R"(<TR BGCOLOR="#FFBBFF">)");
-    if (band == ZoneColor::uefaCup)
-        return QStringLiteral(R"(<TR BGCOLOR="#BBFFBB">)");
-    if (band == ZoneColor::relegation)
-        return QStringLiteral(R"(<TR BGCOLOR="#FFBBBB">)");
-    return QStringLiteral("<TR>");
+    return QStringLiteral("#%1").arg(c.rgb() & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+// A coloured band as the row's background; a white one stays plain.
+QString rowOpening(const QColor &band, const QString &title = QString())
+{
+    const QString titled = title.isEmpty() ? QString() : QStringLiteral(" TITLE=\"") + esc(title) + QLatin1Char('"');
+    if (band == ZoneColor::none)
+        return QStringLiteral("<TR") + titled + QLatin1Char('>');
+    return QStringLiteral("<TR BGCOLOR=\"") + hexColor(band) + QLatin1Char('"') + titled + QLatin1Char('>');
+}
+
+// "&uarr;2", "&darr;1" or "=" for no change; nothing without a previous table.
+QString movementCell(const TableTrend &trend, int slot, int place)
+{
+    if (!trend.previousPlace[slot])
+        return QString();
+    const int gained = placesGained(trend, slot, place);
+    if (gained == 0)
+        return QStringLiteral("=");
+    return (gained > 0 ? QStringLiteral("&uarr;") : QStringLiteral("&darr;")) + num(std::abs(gained));
+}
+
+// What the league table adds to its rows besides the numbers.
+struct RowExtras {
+    const League *league = nullptr;
+    const Standings::Reasons *why = nullptr;
+    const TableTrend *trend = nullptr;
+    bool form = false;
+    bool movement = false;
+};
+
+// The title of row r: the reason of its place and a deduction, as the
+// explained text tables give them.
+QString rowTitle(const RowExtras &x, int r, const StandingsRow &row)
+{
+    if (!x.why)
+        return QString();
+    QStringList parts;
+    if (r == 1)
+        parts << QStringLiteral("Platz 1");
+    else if ((*x.why)[r] != RankReason::None)
+        parts << QStringLiteral("Platz %1 hinter Platz %2: %3").arg(r).arg(r - 1).arg(rankReasonText((*x.why)[r]));
+    if (row.deducted)
+        parts << deductionText(row);
+    return parts.join(QStringLiteral(", "));
+}
+
+// The zones' names on their colours below the league table.
+void legendTable(ExportText &t, const League &league)
+{
+    t.line(0, QStringLiteral("<P><TABLE BORDER=1><TR>"));
+    const ZoneSpans spans = zoneSpans(league);
+    for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague,
+                   Zone::RelegationPlayoff, Zone::Relegation}) {
+        const ZoneSpan &span = spans[static_cast<int>(z)];
+        if (span.empty())
+            continue;
+        const QString places = span.first == span.last ? num(span.first)
+                                                       : num(span.first) + QLatin1Char('-') + num(span.last);
+        t.line(2, QStringLiteral("<TD BGCOLOR=\"")
+                      + hexColor(QColor::fromRgb(static_cast<QRgb>(league.zoneColorRgb(z)))) + QStringLiteral("\">")
+                      + places + QLatin1Char(' ') + esc(league.zoneName(z)) + QStringLiteral("</TD>"));
+    }
+    t.line(0, QStringLiteral("</TR></TABLE>"));
 }
 
 // One of the three tables; `bands` is null for the uncoloured home and away
 // tables.
-void standingsTable(ExportText &t, const Standings::Table &table, int teams, const RowBandColors *bands)
+void standingsTable(ExportText &t, const Standings::Table &table, int teams, const RowBandColors *bands,
+                    const RowExtras &extras = {})
 {
     const QString quarter = QStringLiteral(R"(<TD WIDTH=25% ALIGN="RIGHT">)");
     outerTableStart(t);
@@ -111,13 +173,18 @@ void standingsTable(ExportText &t, const Standings::Table &table, int teams, con
     t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT"><B>Pkt.</B></TD>)"));
     t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><B>Tore</B></TD>)"));
     t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT"><B>Diff.</B></TD>)"));
+    if (extras.form)
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><B>Form</B></TD>)"));
+    if (extras.movement)
+        t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><B>+/-</B></TD>)"));
     t.line(4, QStringLiteral("<TD></TD>"));
     t.line(2, QStringLiteral("</TR>"));
 
     for (int r = 1; r <= teams; ++r) {
         const StandingsRow &row = table[r];
         const QString pos = QStringLiteral(R"(<TD ALIGN="CENTER"><B>)") + num(r) + QStringLiteral("</B></TD>");
-        t.line(2, bands ? rowOpening((*bands)[r]) : QStringLiteral("<TR>"));
+        const QString title = rowTitle(extras, r, row);
+        t.line(2, bands ? rowOpening((*bands)[r], title) : rowOpening(ZoneColor::none, title));
         t.line(4, pos);
         t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER">)") + esc(row.name) + QStringLiteral("</TD>"));
         t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT">)"));
@@ -135,6 +202,12 @@ void standingsTable(ExportText &t, const Standings::Table &table, int teams, con
         t.line(6, QStringLiteral("</TR></TABLE>"));
         t.line(4, QStringLiteral("</TD>"));
         t.line(4, QStringLiteral(R"(<TD ALIGN="RIGHT">)") + num(row.goalDiff) + QStringLiteral("</TD>"));
+        if (extras.form)
+            t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER"><TT>)") + extras.trend->form[row.team]
+                          + QStringLiteral("</TT></TD>"));
+        if (extras.movement)
+            t.line(4, QStringLiteral(R"(<TD ALIGN="CENTER">)") + movementCell(*extras.trend, row.team, r)
+                          + QStringLiteral("</TD>"));
         t.line(4, pos);
         t.line(2, QStringLiteral("</TR>"));
     }
@@ -153,11 +226,26 @@ void crossNumberRow(ExportText &t, int teams)
 
 } // namespace
 
-QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandColor)
+QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandColor, const League *league,
+                      const ExportOptions &options)
 {
     ExportText t;
-    pageStart(t, QStringLiteral("Tabelle und Bilanzen"), QStringLiteral("Tabelle"), false);
-    standingsTable(t, standings.tableTotal, standings.teamCount, &rowBandColor);
+    pageStart(t, QStringLiteral("Tabelle und Bilanzen"), QStringLiteral("Tabelle"), false, league);
+    // Form and movement need the league's matches; the reasons are the
+    // standings' own.
+    TableTrend trend;
+    RowExtras extras;
+    extras.league = league;
+    extras.why = options.explain ? &standings.reasonTotal : nullptr;
+    if (league && (options.form || options.movement)) {
+        trend = tableTrend(*league, standings.lastRound);
+        extras.trend = &trend;
+        extras.form = options.form;
+        extras.movement = options.movement;
+    }
+    standingsTable(t, standings.tableTotal, standings.teamCount, &rowBandColor, extras);
+    if (league && league->hasZonesOfToday())
+        legendTable(t, *league);
     t.line(0, QStringLiteral("<HR><FONT SIZE=5><B><I>Heimbilanz</I></B></FONT>"));
     standingsTable(t, standings.tableHome, standings.teamCount, nullptr);
     t.line(0, QStringLiteral("<HR><FONT SIZE=5><B><I>Ausw&auml;rtsbilanz</I></B></FONT>"));
@@ -166,10 +254,10 @@ QByteArray Exp_tb_HTM(const Standings &standings, const RowBandColors &rowBandCo
     return t.bytes();
 }
 
-QByteArray Exp_kt_HTM(const CrossGrid &grid)
+QByteArray Exp_kt_HTM(const CrossGrid &grid, const League *league)
 {
     ExportText t;
-    pageStart(t, QStringLiteral("Kreuztabelle"), QStringLiteral("Kreuztabelle"), false);
+    pageStart(t, QStringLiteral("Kreuztabelle"), QStringLiteral("Kreuztabelle"), false, league);
     const int n = grid.teamCount();
     outerTableStart(t);
     crossNumberRow(t, n);
@@ -192,7 +280,7 @@ QByteArray Exp_kt_HTM(const CrossGrid &grid)
 QByteArray Exp_st_HTM(const League &league)
 {
     ExportText t;
-    pageStart(t, QStringLiteral("Spieltage"), QStringLiteral("Spieltage"), true);
+    pageStart(t, QStringLiteral("Spieltage"), QStringLiteral("Spieltage"), true, &league);
 
     // Two index rows, one for each half of the season: 1-17 and 18-34 in
     // the classic league; the first half takes the middle matchday of an

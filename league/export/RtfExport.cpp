@@ -69,9 +69,9 @@ public:
         m_out += "\\par\r\n";
     }
 
-    void header(const QString &title)
+    void header(const QString &title, const League *league)
     {
-        paragraph(QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit(), kHeaderTitle);
+        paragraph(FooterTexts::headline(league ? league->leagueName : QString()), kHeaderTitle);
         paragraph(FooterTexts::contact(), kHeaderPlain);
         paragraph(QString(), kHeaderPlain);
         paragraph(title, kDocumentTitle);
@@ -157,13 +157,15 @@ QString columnHeader(const QString &label)
 
 } // namespace
 
-QByteArray Exp_tb_RTF(const Standings &standings, const RowBandColors &rowBandColor)
+QByteArray Exp_tb_RTF(const Standings &standings, const RowBandColors &rowBandColor, const League *league)
 {
     RtfDocument doc({420, 4200, 4620, 5040, 5440, 6020, 6720, 7420, 7620, 8400});
-    doc.header(QStringLiteral("Tabelle und Bilanzen"));
+    doc.header(QStringLiteral("Tabelle und Bilanzen"), league);
     doc.paragraph(QString(), kBold10);
     doc.paragraph(columnHeader(QStringLiteral("Tabelle")), kBold10);
     tableRows(doc, standings.tableTotal, standings.teamCount, &rowBandColor);
+    if (league && league->hasZonesOfToday())
+        doc.paragraph(QStringLiteral("Legende: ") + zoneLegend(*league), kPlain9);
     doc.paragraph(QString(), kPlain10);
     doc.paragraph(columnHeader(QStringLiteral("Heimbilanz")), kBold10);
     tableRows(doc, standings.tableHome, standings.teamCount, nullptr);
@@ -173,10 +175,10 @@ QByteArray Exp_tb_RTF(const Standings &standings, const RowBandColors &rowBandCo
     return doc.finish();
 }
 
-QByteArray Exp_kt_RTF(const CrossGrid &grid)
+QByteArray Exp_kt_RTF(const CrossGrid &grid, const League *league)
 {
     RtfDocument doc({420, 4200, 5000, 5800, 6600, 7400, 8200});
-    doc.header(QStringLiteral("Kreuztabelle"));
+    doc.header(QStringLiteral("Kreuztabelle"), league);
     doc.paragraph(QString(), kBold10);
     // Blocks of six opponent columns, as many as the teams need; the last
     // block of a league whose count is no multiple of six is narrower.
@@ -203,7 +205,7 @@ QByteArray Exp_kt_RTF(const CrossGrid &grid)
 QByteArray Exp_st_RTF(const League &league)
 {
     RtfDocument doc({3780, 4060, 8120, 8540, 8740});
-    doc.header(QStringLiteral("Spieltage"));
+    doc.header(QStringLiteral("Spieltage"), &league);
     for (int j = 1; j <= league.roundCount; ++j) {
         if (!roundUsed(league, j))
             continue;

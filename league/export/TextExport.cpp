@@ -4,6 +4,7 @@
 #include "league/model/FooterTexts.h"
 #include "league/model/League.h"
 #include "league/standings/CrossTable.h"
+#include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
 
 using namespace ExportHelpers;
@@ -45,10 +46,15 @@ QString rule(int n)
     return QString(n, QLatin1Char('-'));
 }
 
-void header(ExportText &t, const QString &titleLine)
+QString leagueName(const League *league)
+{
+    return league ? league->leagueName : QString();
+}
+
+void header(ExportText &t, const QString &titleLine, const QString &name)
 {
     t.line(rule(77));
-    t.line(QString(16, QLatin1Char(' ')) + QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit());
+    t.line(QString(16, QLatin1Char(' ')) + FooterTexts::headline(name));
     t.line(rule(77));
     t.line(FooterTexts::contact());
     t.line(rule(77));
@@ -100,14 +106,16 @@ QString crossCell(const QString &text)
 
 } // namespace
 
-QByteArray Exp_tb_TXT(const Standings &standings, bool explain)
+QByteArray Exp_tb_TXT(const Standings &standings, bool explain, const League *league)
 {
     ExportText t;
-    header(t, QString(22, QLatin1Char(' ')) + QStringLiteral("Tabelle und Bilanzen"));
+    header(t, QString(22, QLatin1Char(' ')) + QStringLiteral("Tabelle und Bilanzen"), leagueName(league));
     t.line();
     // The reasons stand after the difference, outside the ruled width.
     standingsTable(t, QStringLiteral("Tabelle"), standings.tableTotal, standings.teamCount,
                    explain ? &standings.reasonTotal : nullptr);
+    if (league && league->hasZonesOfToday())
+        t.line(QStringLiteral("Legende: ") + zoneLegend(*league));
     t.line();
     standingsTable(t, QStringLiteral("Heimbilanz"), standings.tableHome, standings.teamCount,
                    explain ? &standings.reasonHome : nullptr);
@@ -117,10 +125,10 @@ QByteArray Exp_tb_TXT(const Standings &standings, bool explain)
     return t.bytes();
 }
 
-QByteArray Exp_kt_TXT(const CrossGrid &grid)
+QByteArray Exp_kt_TXT(const CrossGrid &grid, const League *league)
 {
     ExportText t;
-    header(t, QString(26, QLatin1Char(' ')) + QStringLiteral("Kreuztabelle"));
+    header(t, QString(26, QLatin1Char(' ')) + QStringLiteral("Kreuztabelle"), leagueName(league));
     // The rules span the team lines: number and name, then one 10-character
     // cell per team (210 characters for 18 teams).
     const int n = grid.teamCount();
@@ -145,7 +153,7 @@ QByteArray Exp_kt_TXT(const CrossGrid &grid)
 QByteArray Exp_st_TXT(const League &league)
 {
     ExportText t;
-    header(t, QString(28, QLatin1Char(' ')) + QStringLiteral("Spieltage"));
+    header(t, QString(28, QLatin1Char(' ')) + QStringLiteral("Spieltage"), league.leagueName);
     for (int j = 1; j <= league.roundCount; ++j) {
         if (!roundUsed(league, j))
             continue;

@@ -9,6 +9,9 @@ namespace FooterTexts {
 
 // Shown after the program title.
 QString credit();
+// The first line of every document, printed page and curve picture: the
+// league's name when it has one, otherwise the program title and credit.
+QString headline(const QString &leagueName);
 // The line below it.
 QString contact();
 

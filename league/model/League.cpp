@@ -30,6 +30,11 @@ void League::NeuSet()
     clPlaces = 1;
     ucPlaces = 3;
     relegationPlaces = 3;
+    conferencePlaces = 0;
+    playoffPlaces = 0;
+    zoneNames.fill(QString());
+    zoneRgb.fill(-1);
+    leagueName.clear();
     winPoints = 3;
     tieOrder = TieOrder::Goals;
     for (int i = 0; i <= kMaxTeams; ++i) {
@@ -150,9 +155,74 @@ bool League::sameContents(const League &o) const
 {
     return teamCount == o.teamCount && roundCount == o.roundCount && hasChampion == o.hasChampion
         && clPlaces == o.clPlaces && ucPlaces == o.ucPlaces && relegationPlaces == o.relegationPlaces
+        && conferencePlaces == o.conferencePlaces && playoffPlaces == o.playoffPlaces
+        && zoneNames == o.zoneNames && zoneRgb == o.zoneRgb && leagueName == o.leagueName
         && currentRound == o.currentRound && winPoints == o.winPoints && tieOrder == o.tieOrder
         && teamNames == o.teamNames && startWins == o.startWins
         && startDraws == o.startDraws && startLosses == o.startLosses
         && startGoalsFor == o.startGoalsFor && startGoalsAgainst == o.startGoalsAgainst
         && penaltyPoints == o.penaltyPoints && roundDates == o.roundDates && results == o.results;
+}
+
+int League::zonePlaces(Zone z) const
+{
+    switch (z) {
+    case Zone::Champion: return hasChampion ? 1 : 0;
+    case Zone::ChampionsLeague: return clPlaces;
+    case Zone::EuropaLeague: return ucPlaces;
+    case Zone::ConferenceLeague: return conferencePlaces;
+    case Zone::RelegationPlayoff: return playoffPlaces;
+    case Zone::Relegation: return relegationPlaces;
+    }
+    return 0;
+}
+
+QString League::defaultZoneName(Zone z)
+{
+    switch (z) {
+    case Zone::Champion: return QStringLiteral("Meister");
+    case Zone::ChampionsLeague: return QStringLiteral("Champions League");
+    case Zone::EuropaLeague: return QStringLiteral("Europa League");
+    case Zone::ConferenceLeague: return QStringLiteral("Conference League");
+    case Zone::RelegationPlayoff: return QStringLiteral("Relegation");
+    case Zone::Relegation: return QStringLiteral("Abstieg");
+    }
+    return QString();
+}
+
+int League::defaultZoneRgb(Zone z)
+{
+    // The first four are the colours the table always had; the Europa
+    // League takes the old UEFA Cup's green.
+    switch (z) {
+    case Zone::Champion: return 0xBBFFFF;
+    case Zone::ChampionsLeague: return 0xFFBBFF;
+    case Zone::EuropaLeague: return 0xBBFFBB;
+    case Zone::ConferenceLeague: return 0xFFFFAA;
+    case Zone::RelegationPlayoff: return 0xFFDDAA;
+    case Zone::Relegation: return 0xFFBBBB;
+    }
+    return 0xFFFFFF;
+}
+
+QString League::zoneName(Zone z) const
+{
+    const QString &own = zoneNames[static_cast<int>(z)];
+    return own.isEmpty() ? defaultZoneName(z) : own;
+}
+
+int League::zoneColorRgb(Zone z) const
+{
+    const int own = zoneRgb[static_cast<int>(z)];
+    return own < 0 ? defaultZoneRgb(z) : own;
+}
+
+bool League::hasZonesOfToday() const
+{
+    if (clPlaces > 1 || conferencePlaces > 0 || playoffPlaces > 0)
+        return true;
+    for (int k = 0; k < kZoneCount; ++k)
+        if (!zoneNames[k].isEmpty() || zoneRgb[k] >= 0)
+            return true;
+    return false;
 }

@@ -25,6 +25,11 @@ struct Match {
 // scored and slot order.
 enum class TieOrder { Goals = 1, GoalsThenDirect = 2, DirectThenGoals = 3 };
 
+// The zones of the league table, in the order the settings dialog lists
+// them: four counted down from the top, two counted up from the bottom.
+enum class Zone { Champion, ChampionsLeague, EuropaLeague, ConferenceLeague, RelegationPlayoff, Relegation };
+constexpr int kZoneCount = 6;
+
 struct RoundDates {
     QString dateFrom;
     QString dateTo;
@@ -59,6 +64,18 @@ public:
     int clPlaces = 1;
     int ucPlaces = 3;
     int relegationPlaces = 3;
+    // The zones older files did not know: the Conference League places
+    // after the Europa League (ucPlaces) and the relegation play-off above
+    // the relegated teams; a name and a colour (0xRRGGBB) per Zone, empty
+    // or -1 for the zone's default. An older file reads with all of them
+    // unset and looks as before.
+    int conferencePlaces = 0;
+    int playoffPlaces = 0;
+    std::array<QString, kZoneCount> zoneNames;
+    std::array<int, kZoneCount> zoneRgb{-1, -1, -1, -1, -1, -1};
+    // The competition and season ("Premier League 2023/24"); empty for a
+    // league that has none, whose documents carry the program's title.
+    QString leagueName;
     int currentRound = 1;
     // Points for a win (2 or 3; a draw is always worth one) and the order
     // for teams level on points. The defaults rank as every older file did.
@@ -129,6 +146,20 @@ public:
     const Match &match(int round, int row) const;
     RoundDates &dates(int round);
     const RoundDates &dates(int round) const;
+
+    // The places of a zone as the table uses them: the champion's one or
+    // none, each other zone its count.
+    int zonePlaces(Zone z) const;
+    // The zone's name and colour, its default where none is set.
+    QString zoneName(Zone z) const;
+    int zoneColorRgb(Zone z) const;
+    static QString defaultZoneName(Zone z);
+    static int defaultZoneRgb(Zone z);
+    // True when the league uses a zone or look older files could not hold:
+    // more than one Champions League place, Conference League or play-off
+    // places, or a name or colour of its own. Only then do the documents
+    // carry the legend of the zones, so an older league exports as before.
+    bool hasZonesOfToday() const;
 
     // Everything that a league file stores (not the working state).
     bool sameContents(const League &other) const;

@@ -122,6 +122,22 @@ void write(const League &l, IniFile &ini)
         ini.writeInteger(kOptions, QStringLiteral("Order"), static_cast<int>(l.tieOrder));
     else
         ini.removeKey(kOptions, QStringLiteral("Order"));
+    // The zones of today and the league's name follow the same rule.
+    auto optional = [&ini](const QString &key, bool set, const QString &value) {
+        if (set)
+            ini.writeString(kOptions, key, value);
+        else
+            ini.removeKey(kOptions, key);
+    };
+    optional(QStringLiteral("Liganame"), !l.leagueName.isEmpty(), l.leagueName);
+    optional(QStringLiteral("ECL"), l.conferencePlaces != 0, QString::number(l.conferencePlaces));
+    optional(QStringLiteral("RP"), l.playoffPlaces != 0, QString::number(l.playoffPlaces));
+    for (int z = 0; z < kZoneCount; ++z) {
+        const QString n = QString::number(z + 1);
+        optional(QStringLiteral("Zone") + n, !l.zoneNames[z].isEmpty(), l.zoneNames[z]);
+        optional(QStringLiteral("Farbe") + n, l.zoneRgb[z] >= 0,
+                 QStringLiteral("#%1").arg(l.zoneRgb[z], 6, 16, QLatin1Char('0')).toUpper());
+    }
 
     for (int i = 1; i <= l.teamCount; ++i) {
         ini.writeString(kTeams, QString::number(i), l.teamNames[i]);
@@ -196,6 +212,18 @@ void read(const IniFile &ini, League &l)
         l.winPoints = 3;
     const int order = ini.readInteger(kOptions, QStringLiteral("Order"), 1);
     l.tieOrder = order == 2 ? TieOrder::GoalsThenDirect : order == 3 ? TieOrder::DirectThenGoals : TieOrder::Goals;
+    l.leagueName = ini.readString(kOptions, QStringLiteral("Liganame"), QString());
+    l.conferencePlaces = ini.readInteger(kOptions, QStringLiteral("ECL"), 0);
+    l.playoffPlaces = ini.readInteger(kOptions, QStringLiteral("RP"), 0);
+    for (int z = 0; z < kZoneCount; ++z) {
+        const QString n = QString::number(z + 1);
+        l.zoneNames[z] = ini.readString(kOptions, QStringLiteral("Zone") + n, QString());
+        // A colour that is not "#RRGGBB" reads as the zone's own.
+        const QString c = ini.readString(kOptions, QStringLiteral("Farbe") + n, QString());
+        bool ok = false;
+        const int rgb = c.size() == 7 && c.startsWith(QLatin1Char('#')) ? c.mid(1).toInt(&ok, 16) : -1;
+        l.zoneRgb[z] = ok ? rgb : -1;
+    }
 
     for (int i = 1; i <= l.teamCount; ++i) {
         l.teamNames[i] = ini.readString(kTeams, QString::number(i), QStringLiteral("[keine]"));
@@ -229,6 +257,8 @@ void correctRanges(League &l)
     // firstRound comes first: it is the lower bound of the current matchday.
     l.ErsterST();
     l.currentRound = std::clamp(l.currentRound, l.firstRound, l.roundCount);
+    l.conferencePlaces = std::clamp(l.conferencePlaces, 0, 8);
+    l.playoffPlaces = std::clamp(l.playoffPlaces, 0, 8);
     const int teams = l.teamCount;
     auto team = [teams](int t) { return t < 0 || t > teams ? 0 : t; };
     auto goals = [](int g) { return std::clamp(g, -1, 999); };

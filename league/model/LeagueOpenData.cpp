@@ -301,6 +301,9 @@ Imported fromDocument(const Document &doc, const QString &fileName)
     l.leagueFileName.clear();
     l.leagueSaved = false;
     out.title = doc.title.isEmpty() ? QFileInfo(fileName).completeBaseName() : doc.title;
+    // The competition's own title names the league; a file without one
+    // leaves it unnamed rather than named after the file.
+    l.leagueName = doc.title.trimmed();
     return out;
 }
 
@@ -403,7 +406,7 @@ Document toDocument(const League &l, const QString &title, QStringList *notes)
             startValues = true;
     if (startValues)
         lost << QStringLiteral("Startwerte und Strafpunkte nicht exportiert");
-    if (!l.hasChampion || l.clPlaces != 1 || l.ucPlaces != 3 || l.relegationPlaces != 3)
+    if (!l.hasChampion || l.clPlaces != 1 || l.ucPlaces != 3 || l.relegationPlaces != 3 || l.hasZonesOfToday())
         lost << QStringLiteral("Tabellenzonen nicht exportiert");
     if (notes)
         *notes = lost;
@@ -484,6 +487,8 @@ QStringList exportFile(const League &league, const QString &title, const QString
 
 QString exportTitle(const League &league)
 {
+    if (!league.leagueName.trimmed().isEmpty())
+        return league.leagueName.trimmed();
     if (league.leagueFileName.isEmpty())
         return QStringLiteral("Liga");
     return QFileInfo(league.leagueFileName).completeBaseName();

@@ -51,8 +51,9 @@ QByteArray exportBytes(const League &league, const QString &title, Format format
 // <path> schreiben") when it cannot. Returns the notes.
 QStringList exportFile(const League &league, const QString &title, const QString &path, Format format);
 
-// The title a league is exported with: the league file's name without its
-// folder and extension, "Liga" for an untitled league.
+// The title a league is exported with: its name when it has one, otherwise
+// the league file's name without its folder and extension, "Liga" for an
+// untitled league.
 QString exportTitle(const League &league);
 // A league file name for a title: "Deutsche Bundesliga 2023-24.T98".
 QString suggestedFileName(const QString &title);

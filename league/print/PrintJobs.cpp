@@ -122,6 +122,10 @@ QColor LeaguePrintJobs::rowTextColor(const QColor &band)
         return QColor(0, 255, 0);
     if (band == ZoneColor::relegation)
         return QColor(255, 0, 0);
+    // A zone colour of the league's own prints as a darker shade of itself,
+    // light enough as a band but too pale for text on white paper.
+    if (band.isValid() && band != ZoneColor::none)
+        return band.darker(250);
     return kBlack;
 }
 
@@ -133,7 +137,7 @@ QString LeaguePrintJobs::teamName(int slot) const
 void LeaguePrintJobs::heading(const QString &text)
 {
     m_prn.setFont({kArial, 8, true, false, kBlack});
-    m_prn.WriteLineAligned(TPageWriter::Center, titleLine());
+    m_prn.WriteLineAligned(TPageWriter::Center, FooterTexts::headline(m_league.leagueName));
     m_prn.setFontStyle(false, false);
     m_prn.WriteLineAligned(TPageWriter::Center, contactLine());
     m_prn.NewLine();
@@ -155,6 +159,10 @@ void LeaguePrintJobs::DruckTab(const Standings &standings)
     for (int r = 1; r <= standings.teamCount; ++r) {
         m_prn.setFontColor(rowTextColor(m_bands[r]));
         m_prn.WriteTableLine(tableRow(r, standings.tableTotal[r]));
+    }
+    if (m_league.hasZonesOfToday()) {
+        m_prn.setFont({kArial, 9, false, false, kBlack});
+        m_prn.WriteLineAligned(TPageWriter::Left, QStringLiteral("Legende: ") + zoneLegend(m_league));
     }
 
     const struct {

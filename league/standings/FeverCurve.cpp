@@ -67,7 +67,7 @@ void outline(QPainter &p, int x1, int y1, int x2, int y2)
 
 } // namespace
 
-QImage Grafik(int teams, int rounds)
+QImage Grafik(int teams, int rounds, const QString &leagueName)
 {
     using namespace FeverCurve;
     const int positions = std::clamp(teams, 0, League::kMaxTeams);
@@ -107,7 +107,7 @@ QImage Grafik(int teams, int rounds)
 
     p.setPen(kRed);
     ascent = useFont(p, chartFont(7, true));
-    textAt(p, ascent, 120 + dx / 2, 275 + dy, QString::fromLatin1(League::kProgramTitle) + FooterTexts::credit());
+    textAt(p, ascent, 120 + dx / 2, 275 + dy, FooterTexts::headline(leagueName));
     ascent = useFont(p, chartFont(7, false));
     textAt(p, ascent, 60 + dx / 2, 286 + dy, FooterTexts::contact());
 
@@ -139,7 +139,7 @@ QImage Grafik(int teams, int rounds)
 
 QImage Grafik(const League &league)
 {
-    return Grafik(league.teamCount, league.roundCount);
+    return Grafik(league.teamCount, league.roundCount, league.leagueName);
 }
 
 void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *picture)

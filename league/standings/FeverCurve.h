@@ -40,7 +40,7 @@ constexpr int cellY(int p) { return 12 * p + 22; }
 // The empty chart for `teams` positions and `rounds` matchdays, grid, axis
 // labels and footer: FeverCurve::width(rounds) x FeverCurve::height(teams)
 // pixels, 465 x 300 for the classic league.
-QImage Grafik(int teams = League::kTeams, int rounds = League::kRounds);
+QImage Grafik(int teams = League::kTeams, int rounds = League::kRounds, const QString &leagueName = QString());
 // The empty chart of the league's shape.
 QImage Grafik(const League &league);
 

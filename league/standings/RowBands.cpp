@@ -2,6 +2,8 @@
 
 #include "league/model/League.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 RowBandColors RowBandColors::allWhite()
@@ -18,30 +20,62 @@ RowBandColors RowBandColors::defaultLayout(int teams)
 
 RowBandColors zoneColors(bool hasChampion, int clPlaces, int ucPlaces, int relegationPlaces, int teams)
 {
-    RowBandColors c = RowBandColors::allWhite();
-    const int n = std::clamp(teams, 0, League::kMaxTeams);
-    // Relegation first, counted up from the last row; the top zones follow
-    // and win where the two would meet.
-    for (int k = 1; k <= std::min({relegationPlaces, 8, n}); ++k)
-        c[n + 1 - k] = ZoneColor::relegation;
+    League l;
+    l.teamCount = std::clamp(teams, 0, League::kMaxTeams);
+    l.hasChampion = hasChampion;
+    l.clPlaces = clPlaces;
+    l.ucPlaces = ucPlaces;
+    l.relegationPlaces = relegationPlaces;
+    return zoneColors(l);
+}
+
+ZoneSpans zoneSpans(const League &league)
+{
+    ZoneSpans spans;
+    for (int z = 0; z < kZoneCount; ++z)
+        spans[z].zone = static_cast<Zone>(z);
+    const int n = std::clamp(league.teamCount, 0, League::kMaxTeams);
+    auto rows = [&](Zone z) { return std::clamp(league.zonePlaces(z), 0, 8); };
     int top = 0;
-    if (hasChampion && top < n) {
-        c[1] = ZoneColor::champion;
-        top = 1;
+    for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague}) {
+        const int k = std::min(rows(z), n - top);
+        spans[static_cast<int>(z)] = ZoneSpan{z, top + 1, top + k};
+        top += k;
     }
-    if (clPlaces == 1 && top < n) {
-        c[top + 1] = ZoneColor::championsLeague;
-        ++top;
+    // Counted up from the last row, and cut off where the top zones end.
+    int bottom = n + 1;
+    for (Zone z : {Zone::Relegation, Zone::RelegationPlayoff}) {
+        const int k = std::min(rows(z), bottom - 1);
+        spans[static_cast<int>(z)] = ZoneSpan{z, std::max(bottom - k, top + 1), bottom - 1};
+        bottom -= k;
     }
-    for (int k = 1; k <= std::min({ucPlaces, 8, n - top}); ++k)
-        c[top + k] = ZoneColor::uefaCup;
-    return c;
+    return spans;
 }
 
 RowBandColors zoneColors(const League &league)
 {
-    return zoneColors(league.hasChampion, league.clPlaces, league.ucPlaces, league.relegationPlaces,
-                      league.teamCount);
+    RowBandColors c = RowBandColors::allWhite();
+    for (const ZoneSpan &span : zoneSpans(league))
+        for (int r = span.first; r <= span.last; ++r)
+            c[r] = QColor::fromRgb(static_cast<QRgb>(league.zoneColorRgb(span.zone)));
+    return c;
+}
+
+QString zoneLegend(const League &league)
+{
+    QStringList parts;
+    const ZoneSpans spans = zoneSpans(league);
+    // Table order: the top zones, then the play-off above the relegation.
+    for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague,
+                   Zone::RelegationPlayoff, Zone::Relegation}) {
+        const ZoneSpan &span = spans[static_cast<int>(z)];
+        if (span.empty())
+            continue;
+        const QString places = span.first == span.last ? QString::number(span.first)
+                                                       : QStringLiteral("%1-%2").arg(span.first).arg(span.last);
+        parts << places + QLatin1Char(' ') + league.zoneName(z);
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 RowBandColors bandsForView(TableView view, const League &league)

@@ -3,6 +3,7 @@
 #include "league/model/League.h"
 
 #include <QColor>
+#include <QString>
 #include <array>
 
 // Fill colours of the row bands of the table view, one per table row. The
@@ -35,17 +36,37 @@ inline const QColor relegation{255, 187, 187};
 
 enum class TableView { Total, Home, Away };
 
-// The zones of a table of `teams` rows: row 1 for the champion when there
-// is one, the next row for one Champions League place, up to 8 UEFA Cup
-// rows after them and up to 8 relegation rows counted up from the last row.
-// No zone reaches past the table, and where the top zones and the
-// relegation zone would meet in a small league, the top zones keep their
-// rows.
+// The zones of a table of `teams` rows in their default colours: row 1 for
+// the champion when there is one, up to 8 Champions League rows after it,
+// up to 8 UEFA Cup rows after them and up to 8 relegation rows counted up
+// from the last row.
 RowBandColors zoneColors(bool hasChampion, int clPlaces, int ucPlaces, int relegationPlaces, int teams);
 
-// The zone colours of the league table from the league's settings and
-// team count.
+// The rows first..last of one zone in the league table; a zone without
+// rows has last < first.
+struct ZoneSpan {
+    Zone zone = Zone::Champion;
+    int first = 1;
+    int last = 0;
+    bool empty() const { return last < first; }
+};
+using ZoneSpans = std::array<ZoneSpan, kZoneCount>;
+
+// Where the league's zones lie: the champion, the Champions League, the
+// Europa League and the Conference League counted down from row 1, the
+// relegation counted up from the last row and the play-off above it, each
+// at most 8 rows. No zone reaches past the table, and where the top zones
+// and the bottom zones would meet in a small league, the top zones keep
+// their rows.
+ZoneSpans zoneSpans(const League &league);
+
+// The zone colours of the league table from the league's settings, colours
+// and team count.
 RowBandColors zoneColors(const League &league);
+
+// "1 Meister, 2-5 Champions League, ..., 18 Abstieg": the places and names
+// of the zones that have rows, in table order.
+QString zoneLegend(const League &league);
 
 // What filling a view leaves in the bands: zone colours for the league
 // table, all white for the home and away tables.

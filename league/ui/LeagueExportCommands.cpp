@@ -55,14 +55,14 @@ static ExportFormat documentFormat(int filterIndex)
     }
 }
 
-void LeagueExportCommands::askAndExport(ExportDocument document)
+void LeagueExportCommands::askAndExport(ExportDocument document, const ExportOptions &options)
 {
     // The window only asks where to write; what is written is the core's
     // export, the same the command line gives.
     if (!m_platform.files->exec(m_window, m_dlgHtml))
         return;
     const ExportFormat format = documentFormat(m_dlgHtml.filterIndex);
-    writeExportFile(m_dlgHtml.fileName, exportDocument(document, format, m_league, m_rowBandColor), format);
+    writeExportFile(m_dlgHtml.fileName, exportDocument(document, format, m_league, m_rowBandColor, options), format);
 }
 
 void LeagueExportCommands::ExportTabHTML()
@@ -71,7 +71,7 @@ void LeagueExportCommands::ExportTabHTML()
     // whose sums overflow says so before a file name is asked for.
     Standings standings;
     TabBer(m_league, standings);
-    askAndExport(ExportDocument::Tables);
+    askAndExport(ExportDocument::Tables, m_windows.tableOptions ? m_windows.tableOptions() : ExportOptions{});
 }
 
 void LeagueExportCommands::ExportKreuzHTML()

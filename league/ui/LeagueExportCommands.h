@@ -22,6 +22,9 @@ public:
         // The cross-table window and the curve window show what is exported.
         std::function<void()> showCross;
         std::function<void(int team)> showCurve;
+        // The columns switched on in the table window, which go into the
+        // exported tables too.
+        std::function<ExportOptions()> tableOptions;
     };
 
     LeagueExportCommands(const League &league, const RowBandColors &rowBandColor, const UiPlatform &platform,
@@ -38,7 +41,7 @@ public:
     void ExportBMP();
 
 private:
-    void askAndExport(ExportDocument document);
+    void askAndExport(ExportDocument document, const ExportOptions &options = {});
 
     const League &m_league;
     const RowBandColors &m_rowBandColor;

@@ -107,7 +107,10 @@ void LeagueFileCommands::saveAsChosen()
         } else if (fi.suffix().isEmpty()) {
             path += QLatin1Char('.') + suffix;
         }
-        const QString title = m_importTitle.isEmpty() ? LeagueOpenData::exportTitle(m_league) : m_importTitle;
+        // The league's own name, once it has one, is its title.
+        const QString title = m_importTitle.isEmpty() || !m_league.leagueName.isEmpty()
+            ? LeagueOpenData::exportTitle(m_league)
+            : m_importTitle;
         const QStringList notes = LeagueOpenData::exportFile(m_league, title, path, format);
         if (!notes.isEmpty())
             m_platform.messages->information(

@@ -4,6 +4,8 @@
 #include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
+#include <QList>
+#include <QPair>
 #include <array>
 
 class QCheckBox;
@@ -36,6 +38,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
+public:
+    // The colours a zone can take, light enough for black text on them.
+    static const QList<QPair<QString, int>> &zonePalette();
+
 private:
     void buildControls() override;
     using Row = std::array<QLineEdit *, League::kMaxTeams + 1>;
@@ -53,6 +59,13 @@ private:
     QSpinBox *seCL = nullptr;
     QSpinBox *seUC = nullptr;
     QSpinBox *seAb = nullptr;
+    // The zones of today: Conference League and relegation play-off places,
+    // and a name and colour per Zone (index Zone), and the league's name.
+    QSpinBox *seECL = nullptr;
+    QSpinBox *seRP = nullptr;
+    std::array<QLineEdit *, kZoneCount> edZone{};
+    std::array<QComboBox *, kZoneCount> cboFarbe{};
+    QLineEdit *edLiga = nullptr;
     QSpinBox *seTeams = nullptr;
     QSpinBox *seRounds = nullptr;
     // The ranking rules: points for a win, and the order of the teams

@@ -110,7 +110,8 @@ void TfrmTN::createWindows()
                                       [this](int team) {
                                           m_frmKurve->selectTeam(team);
                                           m_frmKurve->KurveBer();
-                                      }});
+                                      },
+                                      [this] { return m_frmTab->exportOptions(); }});
     mnuDruck->setEnabled(m_frmDruckDlg != nullptr);
     tbDruck->setEnabled(m_frmDruckDlg != nullptr);
     if (m_startMode == StartMode::Complete)

@@ -4,6 +4,7 @@
 #include "league/model/LeagueError.h"
 #include "league/ui/FormUtil.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QEvent>
@@ -11,6 +12,8 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+
+#include <cstdlib>
 
 namespace {
 
@@ -58,6 +61,12 @@ QLabel *cell(QWidget *parent, const QString &name, int x, int y, int w,
 
 constexpr int kLossesW = 15;
 constexpr int kPointsW = 23;
+// The extra columns start right of the place number at the row's end.
+constexpr int kExtraX = 468;
+constexpr int kFormW = 48;
+constexpr int kTendW = 36;
+constexpr int kWarumW = 230;
+constexpr int kLegendRowH = 18;
 
 QFrame *bevel(QWidget *parent, QFrame::Shape shape, const QRect &r)
 {
@@ -139,7 +148,16 @@ void TfrmTab::buildControls()
         lblTd[r] = cell(box, QStringLiteral("lblTd") + n, 408, 0, 37);
         m_placeRight[r] = cell(box, {}, 448, 0, 17, Qt::AlignCenter, true);
         m_placeRight[r]->setText(n);
+        lblForm[r] = cell(box, QStringLiteral("lblForm") + n, kExtraX, 0, kFormW);
+        lblTend[r] = cell(box, QStringLiteral("lblTend") + n, kExtraX, 0, kTendW);
+        lblWarum[r] = cell(box, QStringLiteral("lblWarum") + n, kExtraX, 0, kWarumW, Qt::AlignLeft);
+        lblWarum[r]->setTextFormat(Qt::PlainText);
     }
+    m_extraHeads = {cell(box, {}, kExtraX, -1, kFormW), cell(box, {}, kExtraX, -1, kTendW),
+                    cell(box, {}, kExtraX, -1, kWarumW, Qt::AlignLeft)};
+    m_extraHeads[0]->setText(QStringLiteral("Form"));
+    m_extraHeads[1]->setText(QStringLiteral("+/-"));
+    m_extraHeads[2]->setText(QStringLiteral("Begründung"));
     for (int x : {202, 300, 332, 440}) {
         QFrame *rule = bevel(box, QFrame::VLine, QRect(x - 1, 0, 3, 302));
         rule->setProperty("ruleX", x - 1);
@@ -180,13 +198,22 @@ void TfrmTab::buildControls()
     lblGrund->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblGrund->setTextFormat(Qt::PlainText);
     lblGrund->setIndent(3);
+    // Below the status line, the switches of the extra columns.
+    auto check = [this](QCheckBox *&c, const char *name, const QString &text, int x, int w) {
+        c = new QCheckBox(text, this);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setGeometry(x, 374, w, 20);
+    };
+    check(chkForm, "chkForm", QStringLiteral("&Form"), 4, 70);
+    check(chkTendenz, "chkTendenz", QStringLiteral("&Tendenz"), 80, 90);
+    check(chkGrund, "chkGrund", QStringLiteral("Be&gründung"), 176, 120);
     // The cells of a row let the mouse through to its band, so that the
     // band's tooltip and the status line cover the whole row; the band and
     // the name (which takes the mouse when it is cut) say which row they
     // belong to.
     for (int r = 1; r <= League::kMaxTeams; ++r) {
         for (QLabel *l : {m_placeLeft[r], lblTeam[r], lblSp[r], lblSs[r], lblSu[r], lblSn[r], lblPkt[r], lblTe[r],
-                          m_colon[r], lblTa[r], lblTd[r], m_placeRight[r]})
+                          m_colon[r], lblTa[r], lblTd[r], m_placeRight[r], lblForm[r], lblTend[r], lblWarum[r]})
             l->setAttribute(Qt::WA_TransparentForMouseEvents);
         for (QWidget *w : std::initializer_list<QWidget *>{Shape[r], lblTeam[r]}) {
             w->setProperty("tabRow", r);
@@ -200,6 +227,10 @@ void TfrmTab::buildControls()
     connect(bbOK, &QPushButton::clicked, this, [this] { done(kClose); });
     connect(bbHilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 4); });
     connect(seST, &QSpinBox::valueChanged, this, &TfrmTab::seSTChange);
+    for (QCheckBox *c : {chkForm, chkTendenz, chkGrund})
+        connect(c, &QCheckBox::toggled, this, [this] {
+            setExtraColumns(chkForm->isChecked(), chkTendenz->isChecked(), chkGrund->isChecked());
+        });
 
     layoutRows();
     applyBands();
@@ -207,33 +238,149 @@ void TfrmTab::buildControls()
 
 void TfrmTab::layoutRows()
 {
-    // Rows of 16 pixels under a 14-pixel header; the window grows or shrinks
-    // with the rows from its 18-team size, the buttons staying below them.
-    const int boxHeight = 14 + 16 * m_teams;
+    // Rows of 16 pixels under a 14-pixel header, then the legend; the window
+    // grows or shrinks with them from its 18-team size, the buttons staying
+    // below. The extra columns widen it to the right.
+    const int rowsHeight = 14 + 16 * m_teams;
+    const int boxHeight = rowsHeight + m_legendHeight;
     const int grow = boxHeight - 302;
+    const bool total = m_view == TableView::Total;
+    const bool showForm = total && chkForm->isChecked();
+    const bool showTend = total && chkTendenz->isChecked();
+    const bool showWarum = chkGrund->isChecked();
+    int x = kExtraX;
+    const int formX = x;
+    x += showForm ? kFormW + 4 : 0;
+    const int tendX = x;
+    x += showTend ? kTendW + 4 : 0;
+    const int warumX = x;
+    x += showWarum ? kWarumW + 4 : 0;
+    const int wide = x - kExtraX;
+    const std::array<std::pair<int, bool>, 3> extras{{{formX, showForm}, {tendX, showTend}, {warumX, showWarum}}};
+    for (int c = 0; c < 3; ++c) {
+        m_extraHeads[c]->move(extras[c].first, m_extraHeads[c]->y());
+        m_extraHeads[c]->setVisible(extras[c].second);
+    }
     for (int r = 1; r <= League::kMaxTeams; ++r) {
         const bool shown = r <= m_teams;
         const int y = 14 + 16 * (r - 1);
-        Shape[r]->setGeometry(0, y, 464, 17);
+        Shape[r]->setGeometry(0, y, 464 + wide, 17);
         Shape[r]->setVisible(shown);
         for (QLabel *l : {m_placeLeft[r], lblTeam[r], lblSp[r], lblSs[r], lblSu[r], lblSn[r], lblPkt[r], lblTe[r],
                           m_colon[r], lblTa[r], lblTd[r], m_placeRight[r]}) {
             l->move(l->x(), y + 1);
             l->setVisible(shown);
         }
+        const std::array<QLabel *, 3> cells{lblForm[r], lblTend[r], lblWarum[r]};
+        for (int c = 0; c < 3; ++c) {
+            cells[c]->move(extras[c].first, y + 1);
+            cells[c]->setVisible(shown && extras[c].second);
+        }
     }
     for (QFrame *rule : m_columnRules)
-        rule->setGeometry(rule->property("ruleX").toInt(), 0, 3, boxHeight);
-    m_box->setFixedSize(464, boxHeight);
-    m_scroll->setGeometry(2, 2, 468, 306 + grow);
+        rule->setGeometry(rule->property("ruleX").toInt(), 0, 3, rowsHeight);
+    m_box->findChild<QFrame *>(QStringLiteral("Shape19"))->setFixedWidth(464 + wide);
+    m_box->setFixedSize(464 + wide, boxHeight);
+    m_scroll->setGeometry(2, 2, 468 + wide, 306 + grow);
     bb1->move(2, 311 + grow);
     bb2->move(2, 330 + grow);
-    bbHilfe->move(284, 316 + grow);
-    bbOK->move(380, 316 + grow);
+    bbHilfe->move(284 + wide, 316 + grow);
+    bbOK->move(380 + wide, 316 + grow);
     findChild<QLabel *>(QStringLiteral("lblST"))->move(118, 311 + grow);
     seST->move(216, 311 + grow);
-    lblGrund->setGeometry(2, 353 + grow, 468, 18);
-    setFixedSize(472, 373 + grow);
+    lblGrund->setGeometry(2, 353 + grow, 468 + wide, 18);
+    for (QCheckBox *c : {chkForm, chkTendenz, chkGrund})
+        c->move(c->x(), 374 + grow);
+    // Form and movement belong to the league table; the home and away
+    // tables offer the reasons only.
+    chkForm->setEnabled(total);
+    chkTendenz->setEnabled(total);
+    setFixedSize(472 + wide, 396 + grow);
+}
+
+void TfrmTab::setExtraColumns(bool form, bool movement, bool reasons)
+{
+    ensureBuilt();
+    {
+        const QSignalBlocker b1(chkForm), b2(chkTendenz), b3(chkGrund);
+        chkForm->setChecked(form);
+        chkTendenz->setChecked(movement);
+        chkGrund->setChecked(reasons);
+    }
+    refill();
+}
+
+ExportOptions TfrmTab::exportOptions() const
+{
+    ExportOptions o;
+    if (chkForm) {
+        o.form = chkForm->isChecked();
+        o.movement = chkTendenz->isChecked();
+        o.explain = chkGrund->isChecked();
+    }
+    return o;
+}
+
+void TfrmTab::refill()
+{
+    if (m_league && m_filled)
+        fill(m_view, m_standings, *m_league);
+    else
+        layoutRows();
+}
+
+QString TfrmTab::movementText(const TableTrend &trend, int slot, int place)
+{
+    if (slot < 1 || slot > League::kMaxTeams || !trend.previousPlace[slot])
+        return QString();
+    const int gained = placesGained(trend, slot, place);
+    if (gained == 0)
+        return QStringLiteral("=");
+    return (gained > 0 ? QStringLiteral("\u25B2") : QStringLiteral("\u25BC")) + QString::number(std::abs(gained));
+}
+
+void TfrmTab::fillLegend(const League &league)
+{
+    qDeleteAll(m_legend);
+    m_legend.clear();
+    m_legendHeight = 0;
+    if (m_view != TableView::Total || !league.hasZonesOfToday())
+        return;
+    // One label per zone on its colour, in table order, wrapped to the
+    // table's width.
+    const int top = 14 + 16 * league.teamCount + 3;
+    int x = 2, line = 0;
+    const ZoneSpans spans = zoneSpans(league);
+    for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague,
+                   Zone::RelegationPlayoff, Zone::Relegation}) {
+        const ZoneSpan &span = spans[static_cast<int>(z)];
+        if (span.empty())
+            continue;
+        auto *l = new QLabel(m_box);
+        l->setObjectName(QStringLiteral("lblZone%1").arg(static_cast<int>(z) + 1));
+        l->setTextFormat(Qt::PlainText);
+        const QString places = span.first == span.last ? QString::number(span.first)
+                                                       : QStringLiteral("%1-%2").arg(span.first).arg(span.last);
+        l->setText(places + QLatin1Char(' ') + league.zoneName(z));
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(league.zoneColorRgb(z))));
+        p.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(p);
+        l->setFrameStyle(QFrame::Box | QFrame::Plain);
+        l->setMargin(1);
+        l->adjustSize();
+        const int w = std::min(l->width(), 460);
+        if (x > 2 && x + w > 462) {
+            x = 2;
+            ++line;
+        }
+        l->setGeometry(x, top + line * kLegendRowH, w, kLegendRowH - 2);
+        l->show();
+        m_legend << l;
+        x += w + 4;
+    }
+    m_legendHeight = (line + 1) * kLegendRowH + 4;
 }
 
 void TfrmTab::setTeamCount(int teams)
@@ -241,6 +388,10 @@ void TfrmTab::setTeamCount(int teams)
     if (teams == m_teams)
         return;
     m_teams = teams;
+    // A legend laid out for the old rows would stand among the new ones.
+    qDeleteAll(m_legend);
+    m_legend.clear();
+    m_legendHeight = 0;
     if (!m_filled)
         m_bands = RowBandColors::defaultLayout(teams);
     if (isBuilt()) {
@@ -269,10 +420,11 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
     ensureBuilt();
     m_filled = true;
     m_view = view;
-    if (league.teamCount != m_teams) {
-        m_teams = league.teamCount;
-        layoutRows();
-    }
+    if (&standings != &m_standings)
+        m_standings = standings;
+    m_teams = league.teamCount;
+    fillLegend(league);
+    layoutRows();
     m_bands = bandsForView(view, league);
     applyBands();
     setWindowTitle(viewCaption(view));
@@ -294,6 +446,12 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
         seST->setRange(std::max(league.firstRound, 1), std::max(league.roundCount, 1));
         seST->setValue(m_round);
     }
+    for (int r = 1; r <= League::kMaxTeams + 1; ++r)
+        m_deducted[r] = r <= league.teamCount ? table[r].deducted : 0;
+    const bool total = view == TableView::Total;
+    TableTrend trend;
+    if (total && (chkForm->isChecked() || chkTendenz->isChecked()))
+        trend = tableTrend(league, standings.lastRound);
     for (int r = 1; r <= league.teamCount; ++r) {
         const StandingsRow &row = table[r];
         const QString reason = reasonLine(r);
@@ -317,6 +475,14 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
         lblSu[r]->setText(QString::number(row.draws));
         lblSn[r]->setText(QString::number(row.losses));
         lblPkt[r]->setText(QString::number(row.points));
+        // Points with a deduction in them are marked red; the reason says
+        // how many were taken.
+        QPalette pp = lblPkt[r]->palette();
+        pp.setColor(QPalette::WindowText, row.deducted ? QColor(192, 0, 0) : palette().color(QPalette::WindowText));
+        lblPkt[r]->setPalette(pp);
+        lblForm[r]->setText(total ? trend.form[row.team] : QString());
+        lblTend[r]->setText(total ? movementText(trend, row.team, r) : QString());
+        lblWarum[r]->setText(placeNote(r));
         lblTe[r]->setText(QString::number(row.goalsFor));
         lblTa[r]->setText(QString::number(row.goalsAgainst));
         lblTd[r]->setText(QString::number(row.goalDiff));
@@ -329,11 +495,28 @@ int TfrmTab::shownRound() const
     return seST ? seST->value() : m_round;
 }
 
+QString TfrmTab::placeNote(int row) const
+{
+    if (row < 1 || row > m_teams)
+        return QString();
+    QStringList parts;
+    if (row > 1 && m_reasons[row] != RankReason::None)
+        parts << rankReasonText(m_reasons[row]);
+    if (m_deducted[row])
+        parts << QStringLiteral("Punktabzug: %1").arg(m_deducted[row]);
+    return parts.join(QStringLiteral(", "));
+}
+
 QString TfrmTab::reasonLine(int row) const
 {
-    if (row < 2 || row > m_teams || m_reasons[row] == RankReason::None)
+    if (row < 1 || row > m_teams)
         return QString();
-    return QStringLiteral("Platz %1 hinter Platz %2 – %3").arg(row).arg(row - 1).arg(rankReasonText(m_reasons[row]));
+    const QString note = placeNote(row);
+    if (row == 1)
+        return note.isEmpty() ? QString() : QStringLiteral("Platz 1 – ") + note;
+    if (note.isEmpty())
+        return QString();
+    return QStringLiteral("Platz %1 hinter Platz %2 – %3").arg(row).arg(row - 1).arg(note);
 }
 
 QString TfrmTab::statusText() const

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "league/export/Exporters.h"
 #include "league/standings/RowBands.h"
 #include "league/standings/Standings.h"
+#include "league/standings/TableTrend.h"
 #include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
 #include <array>
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -41,6 +44,9 @@ public:
     // The status line: the reason of the row under the mouse, otherwise
     // the matchday the tables stand after.
     QString statusText() const;
+    // The reason of row r's place and its deduction ("Punkte, Punktabzug:
+    // 8"), what the reason column shows.
+    QString placeNote(int row) const;
     TableView view() const { return m_view; }
     // The view a switch button (its modal result) leads to.
     TableView switchTarget(int result) const;
@@ -50,6 +56,15 @@ public:
     // layout of that size.
     void setTeamCount(int teams);
     int teamCount() const { return m_teams; }
+    // The columns that can be shown beside the league table: each team's
+    // form, its change of place since the matchday before, and the reason
+    // of its place. The choice stays while the program runs.
+    void setExtraColumns(bool form, bool movement, bool reasons);
+    // The same choice for an export of the tables: the reasons (text rows,
+    // HTML row titles), and form and movement columns in HTML.
+    ExportOptions exportOptions() const;
+    // The text of the movement cell: "▲2", "▼1", "=" or nothing.
+    static QString movementText(const TableTrend &trend, int slot, int place);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +75,8 @@ private:
     void showStatus(int row);
     void applyBands();
     void layoutRows();
+    void fillLegend(const League &league);
+    void refill();
 
     UiPlatform m_platform;
     TableView m_view = TableView::Total;
@@ -71,6 +88,17 @@ private:
     RowLabels lblTeam{}, lblSp{}, lblSs{}, lblSu{}, lblSn{}, lblPkt{}, lblTe{}, lblTa{}, lblTd{};
     // The slot numbers at both ends of each row, the separators, the box.
     RowLabels m_placeLeft{}, m_placeRight{}, m_colon{};
+    // The extra columns right of the table and the switches that show them.
+    RowLabels lblForm{}, lblTend{}, lblWarum{};
+    std::array<QLabel *, 3> m_extraHeads{};
+    QCheckBox *chkForm = nullptr;
+    QCheckBox *chkTendenz = nullptr;
+    QCheckBox *chkGrund = nullptr;
+    // The zones' names on their colours below the rows, for a league with
+    // zones of today; its height is 0 without them.
+    QList<QLabel *> m_legend;
+    int m_legendHeight = 0;
+    Standings m_standings;
     QList<QFrame *> m_columnRules;
     QWidget *m_box = nullptr;
     QWidget *m_scroll = nullptr;
@@ -82,5 +110,6 @@ private:
     QLabel *lblGrund = nullptr;
     const League *m_league = nullptr;
     Standings::Reasons m_reasons{};
+    std::array<int, League::kMaxTeams + 2> m_deducted{};
     int m_round = 0;
 };

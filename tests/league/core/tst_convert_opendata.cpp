@@ -42,9 +42,16 @@ void TestConvertOpenData::everyFormatLeadsBackToTheSameLeagueFile()
     QVERIFY(first.contains("[Round34]"));
     QVERIFY(first.contains("\r\n1=FC Bayern M\xfcnchen\r\n")); // Windows-1252
     QCOMPARE(readAll(dir.filePath("d.T98")), first);
-    // The text written from the league file takes that file's name as title.
-    QVERIFY(readAll(dir.filePath("b.txt")).startsWith("= a\n"));
-    QVERIFY(readAll(dir.filePath("c.json")).contains("\"name\": \"a\""));
+    // The competition's title becomes the league's name and goes on as the
+    // title of every file written from it.
+    QVERIFY(first.contains("\r\nLiganame=Deutsche Bundesliga 2025/26\r\n"));
+    QVERIFY(readAll(dir.filePath("b.txt")).startsWith("= Deutsche Bundesliga 2025/26\n"));
+    QVERIFY(readAll(dir.filePath("c.json")).contains("\"name\": \"Deutsche Bundesliga 2025/26\""));
+
+    // A league file without a name gives its file's name as the title.
+    writeAll(dir.filePath("e.T98"), QByteArray(first).replace("Liganame=Deutsche Bundesliga 2025/26\r\n", ""));
+    QCOMPARE(runTabulon({"--convert", "e.T98", "f.txt"}, dir.path()).exitCode, 0);
+    QVERIFY(readAll(dir.filePath("f.txt")).startsWith("= e\n"));
 }
 
 void TestConvertOpenData::aTwentyTeamSeasonKeepsItsShape()

@@ -583,6 +583,8 @@ void TestOpenData::exportSaysWhatItCannotCarry()
     whole.dates(1) = RoundDates{"02.08.2024", "04.08.2024"};
     whole.dates(2) = RoundDates{"09.08.2024", "09.08.2024"};
     whole.currentRound = 2;
+    // The title written is the league's name, read back as its name.
+    whole.leagueName = QStringLiteral("Süd");
     for (Format f : {Format::Txt, Format::Json}) {
         notes.clear();
         const QByteArray bytes = LeagueOpenData::exportBytes(whole, "Süd", f, &notes);

@@ -169,10 +169,14 @@ void TestRulesCommand::wrongUsage_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::newRow("explain with html") << QStringList{"--export=tables", "--format=html", "--explain"}
-                                       << "--explain belongs to --export=tables --format=txt only";
+    QTest::newRow("explain with rtf") << QStringList{"--export=tables", "--format=rtf", "--explain"}
+                                      << "--explain belongs to --export=tables --format=txt or html only";
     QTest::newRow("explain of the cross table") << QStringList{"--export=cross", "--format=txt", "--explain"}
-                                                << "--explain belongs to --export=tables --format=txt only";
+                                                << "--explain belongs to --export=tables --format=txt or html only";
+    QTest::newRow("form in a text") << QStringList{"--export=tables", "--format=txt", "--form"}
+                                    << "--form and --movement belong to --export=tables --format=html only";
+    QTest::newRow("movement of the cross table") << QStringList{"--export=cross", "--format=html", "--movement"}
+                                                 << "--form and --movement belong to --export=tables --format=html only";
     QTest::newRow("explain with a value") << QStringList{"--export=tables", "--format=txt", "--explain=1"}
                                           << "--explain takes no value";
     QTest::newRow("matchday of the matchdays") << QStringList{"--export=matchdays", "--format=txt", "--matchday=2"}

@@ -171,9 +171,10 @@ private slots:
 
         ModalScript table(f.frm->frmTab());
         table.then([](QWidget *dlg) {
-            // Twenty rows of 16 pixels: 32 more than the 373 of 18 teams
-            // (352 and the status line below the buttons).
-            QCOMPARE(dlg->height(), 373 + 32);
+            // Twenty rows of 16 pixels: 32 more than the 396 of 18 teams
+            // (352, the status line below the buttons and the switches of
+            // the extra columns below it).
+            QCOMPARE(dlg->height(), 396 + 32);
             QVERIFY(child<QLabel>(dlg, QStringLiteral("lblTeam20"))->isVisible());
             QCOMPARE(child<QLabel>(dlg, QStringLiteral("lblTeam1"))->text(), QStringLiteral("Team 19"));
             QCOMPARE(child<QLabel>(dlg, QStringLiteral("lblPkt1"))->text(), QStringLiteral("3"));

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -158,6 +159,77 @@ private slots:
         QCOMPARE(overRow3, expected[2]);
         QCOMPARE(overRow1, QStringLiteral("Platz 1"));
         QCOMPARE(outside, QStringLiteral("Stand nach dem 3. Spieltag"));
+    }
+
+    void settingsDialogSetsZonesAndName()
+    {
+        Fixture f;
+        f.threeLevel(TieOrder::Goals);
+        QString shownName, shownEcl;
+        ModalScript script(f.frm->frmEinst());
+        script.then([&](QWidget *d) {
+            shownName = child<QLineEdit>(d, "edLiga")->text();
+            shownEcl = child<QLineEdit>(d, "edZone4")->text();
+            child<QLineEdit>(d, "edLiga")->setText(QStringLiteral(" Kreisliga B 2026/27 "));
+            child<QSpinBox>(d, "seECL")->setValue(1);
+            child<QSpinBox>(d, "seRP")->setValue(2);
+            child<QLineEdit>(d, "edZone5")->setText(QStringLiteral("Relegation zur Kreisliga C"));
+            // Blue, the seventh colour of the list.
+            child<QComboBox>(d, "cboFarbe5")->setCurrentIndex(6);
+            clickButton(d, "bbOK");
+        });
+        f.frm->mnuEinstClick();
+        QCOMPARE(shownName, QString());
+        QCOMPARE(shownEcl, QStringLiteral("Conference League"));
+        const League &l = f.league();
+        QCOMPARE(l.leagueName, QStringLiteral("Kreisliga B 2026/27"));
+        QCOMPARE(l.conferencePlaces, 1);
+        QCOMPARE(l.playoffPlaces, 2);
+        QCOMPARE(l.zoneName(Zone::RelegationPlayoff), QStringLiteral("Relegation zur Kreisliga C"));
+        QCOMPARE(l.zoneColorRgb(Zone::RelegationPlayoff), 0xBBDDFF);
+        // The zones left alone keep no name or colour of their own.
+        QCOMPARE(l.zoneNames[static_cast<int>(Zone::ConferenceLeague)], QString());
+        QCOMPARE(l.zoneRgb[static_cast<int>(Zone::Champion)], -1);
+    }
+
+    void tableWindowShowsLegendFormMovementAndReasons()
+    {
+        Fixture f;
+        f.threeLevel(TieOrder::GoalsThenDirect);
+        League &l = f.league();
+        l.clPlaces = l.ucPlaces = 0;
+        l.conferencePlaces = l.playoffPlaces = l.relegationPlaces = 1;
+        l.penaltyPoints[4] = 1;
+        QStringList legend, form, movement, reasons;
+        QString tip4;
+        int narrow = 0, wide = 0;
+        bool formHidden = false;
+        ModalScript script(f.frm->frmTab());
+        script.then([&](QWidget *d) {
+            for (int z = 1; z <= 6; ++z)
+                if (auto *zone = d->findChild<QLabel *>(QStringLiteral("lblZone%1").arg(z)))
+                    legend << zone->text();
+            narrow = d->width();
+            formHidden = !child<QLabel>(d, "lblForm1")->isVisible();
+            for (const char *c : {"chkForm", "chkTendenz", "chkGrund"})
+                child<QCheckBox>(d, QString::fromLatin1(c))->setChecked(true);
+            wide = d->width();
+            form = column(d, "lblForm", 4);
+            movement = column(d, "lblTend", 4);
+            reasons = column(d, "lblWarum", 4);
+            tip4 = child<QFrame>(d, "Shape4")->toolTip();
+            clickButton(d, "bbOK");
+        });
+        f.frm->mnuTabClick();
+        QCOMPARE(legend, (QStringList{"1 Meister", "2 Conference League", "3 Relegation", "4 Abstieg"}));
+        QVERIFY(formHidden);
+        QVERIFY(wide > narrow);
+        // Table order 3, 2, 1, 4 after matchday 3, as after matchday 2.
+        QCOMPARE(form, (QStringList{"SSN", "SNS", "NSS", "NNN"}));
+        QCOMPARE(movement, (QStringList{"=", "=", "=", "="}));
+        QCOMPARE(reasons, (QStringList{"", "direkter Vergleich: Tore", "direkter Vergleich: Punkte",
+                                       "Punkte, Punktabzug: 1"}));
+        QCOMPARE(tip4, QStringLiteral("Platz 4 hinter Platz 3 – Punkte, Punktabzug: 1"));
     }
 
     void aCutNameGivesItsReasonBelowTheName()
