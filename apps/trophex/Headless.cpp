@@ -16,6 +16,7 @@ namespace {
 
 const char *const kUsage =
     "Usage: trophex [DIR]                    start the program on the tournament in DIR\n"
+    "       trophex --new [DIR]              open the window on a new tournament of any format\n"
     "       trophex --create=TEXTFILE [--format=NAME|FILE] [DIR]\n"
     "                                        write the tournament described by TEXTFILE\n"
     "       trophex --report [DIR]           print standings, qualifiers, bracket and scorers\n"

@@ -7,10 +7,11 @@
 
 int main(int argc, char *argv[])
 {
-    // "--" options are commands for scripts and need no display.
+    // "--" options are commands for scripts and need no display, but for
+    // --new, which opens the window on a new tournament.
     bool headless = false;
     for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]).startsWith("--"))
+        if (QByteArray(argv[i]).startsWith("--") && QByteArray(argv[i]) != "--new")
             headless = true;
 
     if (headless) {

@@ -67,6 +67,7 @@ class Importer
 public:
     Importer(FormatTournament &t, Result &r) : m_t(t), m_r(r) {}
     bool run(const QStringList &files, const QString &squads);
+    bool runSquads(const QString &squads) { return readSquads(squads); }
 
 private:
     bool fail(const QString &file, int line, const QString &what)
@@ -623,6 +624,14 @@ Result importFiles(FormatTournament &t, const QStringList &files, const QString 
     Result r;
     Importer importer(t, r);
     r.ok = importer.run(files, squads);
+    return r;
+}
+
+Result importSquads(FormatTournament &t, const QString &squads)
+{
+    Result r;
+    Importer importer(t, r);
+    r.ok = importer.runSquads(squads);
     return r;
 }
 

@@ -30,6 +30,10 @@ int countGroups(const QStringList &files, QString *error);
 // each), one file with "== Team" headings, or empty.
 Result importFiles(FormatTournament &t, const QStringList &files, const QString &squads);
 
+// Fills the squads of t's teams, whose names are set, from squads (a folder
+// or a file, as for importFiles); a squad no team has is left out and noted.
+Result importSquads(FormatTournament &t, const QString &squads);
+
 // The shipped format chosen for a number of groups when none is named
 // (12 world2026, 8 world1998, 6 euro2020, 4 euro2000), or empty.
 QString defaultFormat(int groups);

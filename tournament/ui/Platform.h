@@ -22,6 +22,10 @@ public:
     // Shows one of the program's question dialogs and waits for the answer:
     // true when it was accepted ("Yes").
     virtual bool ask(QDialog *dialog) = 0;
+    // A file to open, chosen by the user; empty when none was chosen.
+    virtual QString chooseFile(QWidget *parent, const QString &caption, const QString &filter) = 0;
+    // A folder, chosen by the user; empty when none was chosen.
+    virtual QString chooseFolder(QWidget *parent, const QString &caption) = 0;
 
     // "File Error !" for a picture: once per file and run, however many
     // windows show it or however often they are shown.

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 
@@ -38,4 +39,14 @@ void QtPlatform::systemError(QWidget *parent, const QString &message)
 bool QtPlatform::ask(QDialog *dialog)
 {
     return dialog->exec() == QDialog::Accepted;
+}
+
+QString QtPlatform::chooseFile(QWidget *parent, const QString &caption, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parentFor(parent), caption, QString(), filter);
+}
+
+QString QtPlatform::chooseFolder(QWidget *parent, const QString &caption)
+{
+    return QFileDialog::getExistingDirectory(parentFor(parent), caption);
 }

@@ -32,7 +32,11 @@ public:
     }
     void systemError(QWidget *, const QString &message) override { messages << message; }
     bool ask(QDialog *dialog) override;
+    // The next of `files` (an empty name once they are used up), as if the user chose it.
+    QString chooseFile(QWidget *, const QString &, const QString &) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+    QString chooseFolder(QWidget *, const QString &) override { return files.isEmpty() ? QString() : files.takeFirst(); }
 
+    QStringList files;     // the answers of the file and folder dialogs, in turn
     QStringList messages;
     QStringList fileList;  // the files the "File Error !" boxes named
     QStringList questions; // the captions of the question dialogs shown

@@ -1,0 +1,577 @@
+#include <algorithm>
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "fixture_helper.h"
+#include "common/FootballTxt.h"
+#include "tournament/format/OlderForms.h"
+#include "tournament/format/FormatFiles.h"
+#include "tournament/format/FormatImport.h"
+#include "tournament/ui/FormatBracket.h"
+#include "tournament/ui/FormatEntryPage.h"
+#include "tournament/ui/FormatGroupsPage.h"
+#include "tournament/ui/FormatSession.h"
+#include "tournament/ui/FormatTeamPage.h"
+#include "tournament/ui/FormatWindow.h"
+#include "tournament/ui/NewTournamentDialog.h"
+#include "tournament/ui/WindowPlaces.h"
+
+namespace {
+
+QString data(const QString &relative)
+{
+    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
+}
+
+FormatTournament ofFormat(const QString &key)
+{
+    FormatTournament t;
+    t.format = FormatFile::load(key).format;
+    t.formatKey = key;
+    for (int g = 0; g < t.format.groups; ++g) {
+        FormatGroup group;
+        group.letter = char('A' + g);
+        for (int k = 0; k < 4; ++k)
+            group.teams[size_t(k)].name = QStringLiteral("%1%2").arg(QChar('A' + g)).arg(k + 1);
+        t.groups.push_back(group);
+    }
+    return t;
+}
+
+// Euro 2020's six groups, each with a clear order that is the reverse of
+// the draw: the fourth drawn team wins all, the third drawn beats the two
+// first drawn, the second drawn beats the first. Each group's third (the
+// second drawn) wins its last match by as many goals as the group's
+// number (A 1, B 2, ...), so the thirds rank F, E, D, C, B, A.
+FormatTournament orderedEuro()
+{
+    FormatTournament t = ofFormat(QStringLiteral("euro2020"));
+    for (int g = 0; g < 6; ++g) {
+        const int a = 4 * g;
+        t.groupMatches.push_back({a + 3, a + 2, 1, 0});
+        t.groupMatches.push_back({a + 3, a + 1, 1, 0});
+        t.groupMatches.push_back({a + 3, a + 0, 1, 0});
+        t.groupMatches.push_back({a + 2, a + 1, 1, 0});
+        t.groupMatches.push_back({a + 2, a + 0, 1, 0});
+        t.groupMatches.push_back({a + 1, a + 0, g + 1, 0});
+    }
+    return t;
+}
+
+QStringList column(const QTableWidget *t, int c)
+{
+    QStringList out;
+    for (int r = 0; r < t->rowCount(); ++r)
+        out << t->item(r, c)->text();
+    return out;
+}
+
+QList<int> statuses(const QTableWidget *t)
+{
+    QList<int> out;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        out << t->item(r, 0)->data(FormatGroupsPage::StatusRole).toInt();
+        // The colour goes with the status over the whole row.
+        for (int c = 0; c < t->columnCount(); ++c)
+            if (t->item(r, c)->background().color()
+                != FormatGroupsPage::colour(FormatGroupsPage::Status(out.last())))
+                return {};
+    }
+    return out;
+}
+
+// The limit for a window to open: 100 ms in a normal build. Sanitizer builds
+// run several times slower and only report their times.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_UNDEFINED__)
+constexpr double kOpenLimitMicroseconds = 1e12;
+#else
+constexpr double kOpenLimitMicroseconds = 100000;
+#endif
+
+double median(QList<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? double(v[v.size() / 2]) : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2.0;
+}
+
+} // namespace
+
+class TestFormatWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void classificationOrderAndColours();
+    void squadsHoldTwentySix();
+    void groupEntry();
+    void bracketLabelsAndKnockoutEntry();
+    void newTournamentFlow_data();
+    void newTournamentFlow();
+    void newTournamentImports();
+    void placesStayOnScreen_data();
+    void placesStayOnScreen();
+    void pagesOpenFast();
+    void worldCupThroughTheWindow();
+
+private:
+    QTemporaryDir m_config;
+};
+
+void TestFormatWindow::initTestCase()
+{
+    // The window places go to a folder of the test's own.
+    qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+}
+
+void TestFormatWindow::classificationOrderAndColours()
+{
+    QTemporaryDir dir;
+    FormatSession session(orderedEuro(), dir.path());
+    FormatGroupsPage page(session);
+    QCOMPARE(int(page.tables.size()), 6);
+    QCOMPARE(page.groupe->count(), 6);
+    QCOMPARE(page.groupe->itemText(5), QStringLiteral("F"));
+
+    using S = FormatGroupsPage;
+    // Group A: its third is the worst third, out.
+    const QTableWidget *a = page.tables[0];
+    QCOMPARE(column(a, 0), (QStringList{"1", "2", "3", "4"}));
+    QCOMPARE(column(a, 1), (QStringList{"A4", "A3", "A2", "A1"}));
+    QCOMPARE(column(a, 2), (QStringList{"3", "3", "3", "3"}));                  // played
+    QCOMPARE(column(a, 3), (QStringList{"3", "2", "1", "0"}));                  // won
+    QCOMPARE(column(a, 4), (QStringList{"0", "0", "0", "0"}));                  // drawn
+    QCOMPARE(column(a, 5), (QStringList{"0", "1", "2", "3"}));                  // lost
+    QCOMPARE(column(a, 6), (QStringList{"3", "2", "1", "0"}));                  // goals for
+    QCOMPARE(column(a, 7), (QStringList{"0", "1", "2", "3"}));                  // goals against
+    QCOMPARE(column(a, 8), (QStringList{"+3", "+1", "-1", "-3"}));              // difference
+    QCOMPARE(column(a, 9), (QStringList{"9", "6", "3", "0"}));                  // points
+    QCOMPARE(statuses(a), (QList<int>{S::Through, S::Through, S::Out, S::Out}));
+    // Group F: its third (F2 beat F1 6-0) is the best third and goes on.
+    const QTableWidget *f = page.tables[5];
+    QCOMPARE(column(f, 1), (QStringList{"F4", "F3", "F2", "F1"}));
+    QCOMPARE(column(f, 8), (QStringList{"+3", "+1", "+4", "-8"}));
+    QCOMPARE(statuses(f), (QList<int>{S::Through, S::Through, S::ThirdThrough, S::Out}));
+    QCOMPARE(statuses(page.tables[2]), (QList<int>{S::Through, S::Through, S::ThirdThrough, S::Out}));
+    QCOMPARE(statuses(page.tables[1]), (QList<int>{S::Through, S::Through, S::Out, S::Out}));
+
+    // The thirds across the groups, the best four above the cut.
+    QVERIFY(page.troisiemes);
+    QCOMPARE(column(page.troisiemes, 1), (QStringList{"F", "E", "D", "C", "B", "A"}));
+    QCOMPARE(column(page.troisiemes, 2), (QStringList{"F2", "E2", "D2", "C2", "B2", "A2"}));
+    QCOMPARE(column(page.troisiemes, 6), (QStringList{"3", "3", "3", "3", "3", "3"}));
+    QCOMPARE(statuses(page.troisiemes),
+             (QList<int>{S::ThirdThrough, S::ThirdThrough, S::ThirdThrough, S::ThirdThrough, S::Out, S::Out}));
+
+    // One group larger on selection.
+    page.selectGroup(3);
+    QCOMPARE(page.groupe->currentText(), QStringLiteral("D"));
+    QCOMPARE(column(page.grandeTable, 1), (QStringList{"D4", "D3", "D2", "D1"}));
+    QCOMPARE(statuses(page.grandeTable), (QList<int>{S::Through, S::Through, S::ThirdThrough, S::Out}));
+    QVERIFY(page.grandeTable->font().pixelSize() > page.tables[3]->font().pixelSize());
+
+    // A format without thirds has no such panel and sends only two a group.
+    FormatSession classic(ofFormat(QStringLiteral("world2006")), dir.path());
+    FormatGroupsPage eight(classic);
+    QCOMPARE(eight.groupe->count(), 8);
+    QVERIFY(!eight.troisiemes);
+    QCOMPARE(statuses(eight.tables[7]), (QList<int>{S::Through, S::Through, S::Out, S::Out}));
+}
+
+void TestFormatWindow::squadsHoldTwentySix()
+{
+    QTemporaryDir dir;
+    FormatSession session(ofFormat(QStringLiteral("world2026")), dir.path());
+    QStringList errors;
+    FormatTeamPage page(session, [&](const QString &e) { errors << e; });
+    QCOMPARE(page.groupe->count(), 12);
+    page.groupe->setCurrentIndex(11);
+    page.equipe->setCurrentIndex(2);
+    QCOMPARE(page.currentTeam(), 46);
+    for (int i = 1; i <= 26; ++i) {
+        page.nom->setText(QStringLiteral("Player %1").arg(i));
+        QVERIFY(page.ajoute->isEnabled());
+        page.ajouteClick();
+    }
+    QCOMPARE(session.tournament().team(46).players.size(), 26);
+    QCOMPARE(page.compte->text(), QStringLiteral("26 of 26 players"));
+    page.nom->setText(QStringLiteral("Player 27"));
+    QVERIFY(!page.ajoute->isEnabled());
+    page.ajouteClick();
+    QCOMPARE(session.tournament().team(46).players.size(), 26);
+    // A name twice in a squad is refused; the squad is written at once.
+    page.squad->setCurrentRow(25);
+    page.nom->setText(QStringLiteral("Player 1"));
+    page.renommeClick();
+    QCOMPARE(session.tournament().team(46).players.at(25), QStringLiteral("Player 26"));
+    QVERIFY(!page.message->text().isEmpty());
+    QVERIFY(errors.join(QString()).isEmpty());
+    FormatTournament back;
+    QVERIFY(FormatFiles::load(back, dir.path()).ok);
+    QCOMPARE(back.team(46).players, session.tournament().team(46).players);
+}
+
+void TestFormatWindow::groupEntry()
+{
+    QTemporaryDir dir;
+    FormatTournament t = ofFormat(QStringLiteral("world2026"));
+    t.team(44).players = {QStringLiteral("Kane"), QStringLiteral("Saka")};
+    t.team(44).goals = {0, 0};
+    FormatSession session(std::move(t), dir.path());
+    FormatEntryPage page(session, [](const QString &) {});
+    QCOMPARE(page.groupe->count(), 12);
+    page.groupe->setCurrentIndex(11); // L: L1 .. L4
+    page.equipe1->setCurrentIndex(0);
+    page.equipe2->setCurrentIndex(3);
+    QCOMPARE(page.joueurs1->count(), 2);
+    page.score1->setValue(2);
+    page.score2->setValue(1);
+    // Three scorer lines for two goals are refused.
+    for (int i = 0; i < 3; ++i)
+        emit page.joueurs1->itemActivated(page.joueurs1->item(0));
+    QVERIFY(!page.enregistreClick());
+    QVERIFY(page.message->text().startsWith(QStringLiteral("More scorers than goals")));
+    delete page.buteurs1->item(2);
+    QVERIFY(page.enregistreClick());
+    QCOMPARE(int(session.tournament().groupMatches.size()), 1);
+    const FormatGroupMatch &m = session.tournament().groupMatches[0];
+    QCOMPARE((QList<int>{m.team1, m.team2, m.score1, m.score2}), (QList<int>{44, 47, 2, 1}));
+    QCOMPARE(session.tournament().team(44).goals, (QList<int>{2, 0}));
+    // The same pair again, either way round, is refused.
+    page.groupe->setCurrentIndex(11);
+    page.equipe1->setCurrentIndex(3);
+    page.equipe2->setCurrentIndex(0);
+    QVERIFY(!page.enregistreClick());
+    QCOMPARE(int(session.tournament().groupMatches.size()), 1);
+    page.equipe2->setCurrentIndex(3);
+    QCOMPARE(page.problem(), QStringLiteral("A team cannot play itself."));
+    // The match is in the folder.
+    FormatTournament back;
+    QVERIFY(FormatFiles::load(back, dir.path()).ok);
+    QCOMPARE(int(back.groupMatches.size()), 1);
+}
+
+void TestFormatWindow::bracketLabelsAndKnockoutEntry()
+{
+    QTemporaryDir dir;
+    // Before any match every side shows where its team comes from.
+    {
+        FormatSession session(ofFormat(QStringLiteral("world2026")), dir.path());
+        FormatBracketView view(session);
+        QCOMPARE(view.sideTexts(73), (QStringList{"2A", "2B"}));
+        QCOMPARE(view.sideTexts(74), (QStringList{"1E", "3A/B/C/D/F"}));
+        QCOMPARE(view.sideTexts(89), (QStringList{"W74", "W77"}));
+        QCOMPARE(view.sideTexts(103), (QStringList{"L101", "L102"}));
+        // The final stands in the middle, between the two halves.
+        QVERIFY(view.boxOf(104).left() > view.boxOf(101).right());
+        QVERIFY(view.boxOf(104).right() < view.boxOf(102).left());
+        QCOMPARE(view.matchAt(view.boxOf(80).center()), 80);
+    }
+
+    // Euro 2020 with its groups played: the round of 16 is known.
+    ScriptedPlatform platform;
+    FormatWindow window(orderedEuro(), dir.path(), platform);
+    FormatBracket *b = window.bracket();
+    FormatBracketView *view = b->vue;
+    const FormatTournament &t = window.session().tournament();
+    const TournamentFormat &f = t.format;
+    // Match 37 is 1A v 2C in the format file: A4 and C3.
+    QCOMPARE(f.matches[0].number, 37);
+    QCOMPARE(view->sideTexts(37), (QStringList{"A4", "C3"}));
+    QCOMPARE(view->sideTexts(45), (QStringList{"W39", "W37"}));
+
+    // A click on a match opens it for entry; a level score wants the shoot-out.
+    QSignalSpy chosen(view, &FormatBracketView::matchChosen);
+    b->resize(1400, 900);
+    b->show();
+    QVERIFY(QTest::qWaitForWindowExposed(b));
+    view->fit();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(37).center()));
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(window.newResultPage->knockoutMatch(), 37);
+    QCOMPARE(window.onglets->currentIndex(), int(FormatWindow::NewResult));
+    FormatEntryPage *entry = window.newResultPage;
+    QCOMPARE(entry->equipe1->currentText(), QStringLiteral("A4"));
+    QVERIFY(!entry->groupe->isEnabled());
+    entry->score1->setValue(1);
+    entry->score2->setValue(1);
+    QVERIFY(entry->tab1->isEnabled());
+    QVERIFY(!entry->enregistreClick());
+    entry->tab1->setValue(3);
+    entry->tab2->setValue(4);
+    QVERIFY(entry->enregistreClick());
+    const FormatKnockoutMatch &k = t.knockout.back();
+    QCOMPARE((QList<int>{k.number, k.team1, k.team2, k.score1, k.score2}), (QList<int>{37, 3, 10, 4, 5}));
+    // The winner moves on in the drawing; the played match takes no click.
+    QCOMPARE(view->sideTexts(45), (QStringList{"W39", "C3"}));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(37).center()));
+    QCOMPARE(chosen.count(), 1);
+}
+
+void TestFormatWindow::newTournamentFlow_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("groups");
+    QTest::newRow("world2026") << "world2026" << 12;
+    QTest::newRow("euro2020") << "euro2020" << 6;
+    QTest::newRow("euro2000") << "euro2000" << 4;
+}
+
+void TestFormatWindow::newTournamentFlow()
+{
+    QFETCH(QString, key);
+    QFETCH(int, groups);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("new"));
+    ScriptedPlatform platform;
+    NewTournamentDialog dialog(platform, folder);
+    QVERIFY(dialog.format->findData(QStringLiteral("world1998")) < 0);
+    QVERIFY(dialog.chooseFormat(key));
+    QVERIFY(dialog.teamEdit(groups - 1, 3));
+    QVERIFY(!dialog.teamEdit(groups, 0));
+    for (int g = 0; g < groups; ++g)
+        for (int k = 0; k < 4; ++k)
+            dialog.teamEdit(g, k)->setText(QStringLiteral("Team %1%2").arg(QChar('A' + g)).arg(k + 1));
+    // A name twice and a missing name are refused, and nothing is written.
+    dialog.teamEdit(1, 2)->setText(QStringLiteral("Team A1"));
+    QVERIFY(!dialog.demarreClick());
+    QVERIFY(dialog.message->text().contains(QStringLiteral("Team A1 is named twice")));
+    dialog.teamEdit(1, 2)->setText(QStringLiteral("  "));
+    QVERIFY(!dialog.demarreClick());
+    QVERIFY(!QFileInfo::exists(folder));
+    dialog.teamEdit(1, 2)->setText(QStringLiteral("Côte d'Ivoire"));
+    QVERIFY2(dialog.demarreClick(), qPrintable(dialog.message->text()));
+
+    FormatTournament t;
+    const FormatFiles::Load loaded = FormatFiles::load(t, folder);
+    QVERIFY2(loaded.ok, qPrintable(loaded.error));
+    QCOMPARE(t.format.groups, groups);
+    QCOMPARE(t.formatKey, key);
+    QCOMPARE(t.team(0).name, QStringLiteral("Team A1"));
+    QCOMPARE(t.team(6).name, QStringLiteral("Côte d'Ivoire"));
+    QVERIFY(t.groupMatches.empty() && t.knockout.empty());
+    // Every team's flag is there, and the program's own pictures.
+    for (int n = 0; n < t.teamCount(); ++n)
+        QVERIFY(QFileInfo::exists(QDir(folder).filePath(t.team(n).flag + QStringLiteral(".bmp"))));
+    QVERIFY(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("tpx.ico"))));
+    // A second start on the same folder never writes over it.
+    NewTournamentDialog again(platform, folder);
+    for (int g = 0; g < 6; ++g)
+        for (int k = 0; k < 4; ++k)
+            again.teamEdit(g, k)->setText(QStringLiteral("Other %1%2").arg(g).arg(k));
+    QVERIFY(!again.demarreClick());
+    FormatTournament same;
+    QVERIFY(FormatFiles::load(same, folder).ok);
+    QCOMPARE(same.team(0).name, QStringLiteral("Team A1"));
+}
+
+void TestFormatWindow::newTournamentImports()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("euro"));
+    ScriptedPlatform platform;
+    NewTournamentDialog dialog(platform, folder);
+    QVERIFY(dialog.chooseFormat(QStringLiteral("euro2020")));
+    // The draw from the Football.TXT file, without its results.
+    platform.files << data(QStringLiteral("euro-2024/euro.txt"));
+    QVERIFY2(dialog.importeEquipesClick(), qPrintable(dialog.message->text()));
+    QCOMPARE(dialog.teamEdit(0, 0)->text(), QStringLiteral("Germany"));
+    QCOMPARE(dialog.teamEdit(5, 3)->text(), QStringLiteral("Czech Republic"));
+    // A squads folder fills the squads of the typed teams.
+    platform.files << data(QStringLiteral("euro-2024/squads"));
+    QVERIFY2(dialog.importeSquadsClick(), qPrintable(dialog.message->text()));
+    QVERIFY(dialog.demarreClick());
+    FormatTournament t;
+    QVERIFY(FormatFiles::load(t, folder).ok);
+    QVERIFY(t.groupMatches.empty());
+    QCOMPARE(t.team(0).name, QStringLiteral("Germany"));
+    QVERIFY(t.team(0).players.size() >= 23);
+    QVERIFY(t.team(0).players.size() <= 26);
+    for (int n = 0; n < t.teamCount(); ++n)
+        QVERIFY(std::all_of(t.team(n).goals.begin(), t.team(n).goals.end(), [](int g) { return g == 0; }));
+    // Nothing chosen, nothing changes.
+    QVERIFY(!dialog.importeEquipesClick());
+}
+
+void TestFormatWindow::placesStayOnScreen_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("placed");
+    const QRect small(0, 0, 1366, 738);
+    QTest::newRow("fits") << QRect(100, 50, 800, 600) << small << QRect(100, 50, 800, 600);
+    QTest::newRow("the old bracket's size") << QRect(0, 0, 1200, 770) << small << QRect(0, 0, 1200, 738);
+    QTest::newRow("off to the right") << QRect(1000, 100, 800, 600) << small << QRect(566, 100, 800, 600);
+    QTest::newRow("off to the top left") << QRect(-300, -40, 800, 600) << small << QRect(0, 0, 800, 600);
+    QTest::newRow("a second screen") << QRect(1400, 0, 800, 600) << QRect(1366, 0, 1920, 1050)
+                                     << QRect(1400, 0, 800, 600);
+}
+
+void TestFormatWindow::placesStayOnScreen()
+{
+    QFETCH(QRect, saved);
+    QFETCH(QRect, area);
+    QFETCH(QRect, placed);
+    QCOMPARE(WindowPlaces::inside(saved, area), placed);
+}
+
+void TestFormatWindow::pagesOpenFast()
+{
+    // The World Cup 2026 with its group stage and round of 32 played.
+    QTemporaryDir dir;
+    FormatTournament t;
+    t.format = FormatFile::load(QStringLiteral("world2026")).format;
+    t.formatKey = QStringLiteral("world2026");
+    const FormatImport::Result r = FormatImport::importFiles(
+        t, {data(QStringLiteral("worldcup-2026/cup.txt")), data(QStringLiteral("worldcup-2026/cup_finals.txt"))},
+        data(QStringLiteral("worldcup-2026/squads.txt")));
+    QVERIFY2(r.ok, qPrintable(r.error));
+    ScriptedPlatform platform;
+    FormatWindow window(std::move(t), dir.path(), platform);
+    window.resize(1280, 1000);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QStringList lines;
+    for (int page = 0; page < window.onglets->count(); ++page) {
+        QList<qint64> times;
+        for (int run = 0; run < 9; ++run) {
+            window.onglets->setCurrentIndex(0);
+            QElapsedTimer clock;
+            clock.start();
+            window.onglets->setCurrentIndex(page);
+            window.grab(); // painted, as the user sees it
+            times << clock.nsecsElapsed() / 1000;
+        }
+        lines << QStringLiteral("%1 %2 ms").arg(window.onglets->tabText(page)).arg(median(times) / 1000.0, 0, 'f', 1);
+        QVERIFY2(median(times) < kOpenLimitMicroseconds, qPrintable(lines.last()));
+    }
+    QList<qint64> times;
+    for (int run = 0; run < 9; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        FormatBracket bracket(window.session());
+        bracket.resize(1366, 740);
+        bracket.show();
+        bracket.grab();
+        times << clock.nsecsElapsed() / 1000;
+    }
+    lines << QStringLiteral("bracket of 32 matches %1 ms").arg(median(times) / 1000.0, 0, 'f', 1);
+    QVERIFY2(median(times) < kOpenLimitMicroseconds, qPrintable(lines.last()));
+    qInfo().noquote() << "median opening times:" << lines.join(QStringLiteral("; "));
+}
+
+// Played through the window: a new World Cup 2026 from the shared file, every
+// result typed into the entry page and every knock-out match opened on the
+// bracket. The bracket must pair the teams as the real tournament paired
+// them and end with its champion. With TROPHEX_SHOTS set, each page and the
+// bracket are saved there as pictures.
+void TestFormatWindow::worldCupThroughTheWindow()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("wc26"));
+    ScriptedPlatform platform;
+    {
+        NewTournamentDialog dialog(platform, folder);
+        QVERIFY(dialog.chooseFormat(QStringLiteral("world2026")));
+        platform.files << data(QStringLiteral("worldcup-2026/cup.txt"))
+                       << data(QStringLiteral("worldcup-2026/squads.txt"));
+        QVERIFY(dialog.importeEquipesClick());
+        QVERIFY(dialog.importeSquadsClick());
+        QVERIFY2(dialog.demarreClick(), qPrintable(dialog.message->text()));
+    }
+    FormatTournament loaded;
+    QVERIFY(FormatFiles::load(loaded, folder).ok);
+    FormatWindow window(std::move(loaded), folder, platform);
+    window.resize(1280, 1024);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString shots = qEnvironmentVariable("TROPHEX_SHOTS");
+
+    // The group matches in the order of the file.
+    const auto matchesOf = [](const QString &path) {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        QList<FootballTxt::Match> out;
+        for (const FootballTxt::Stage &stage : FootballTxt::read(OlderForms::matches(f.readAll())).document.stages)
+            for (const FootballTxt::Round &round : stage.rounds)
+                for (const FootballTxt::Match &m : round.matches)
+                    if (m.played())
+                        out << m;
+        return out;
+    };
+    FormatEntryPage *entry = window.newResultPage;
+    window.onglets->setCurrentIndex(FormatWindow::NewResult);
+    const FormatTournament &t = window.session().tournament();
+    for (const FootballTxt::Match &m : matchesOf(data(QStringLiteral("worldcup-2026/cup.txt")))) {
+        const int a = t.findTeam(m.team1);
+        const int b = t.findTeam(m.team2);
+        QVERIFY2(a >= 0 && b >= 0 && a / 4 == b / 4, qPrintable(m.team1 + QLatin1String(" v ") + m.team2));
+        Fixture::chooses(entry->groupe, QString(QChar('A' + a / 4)));
+        Fixture::chooses(entry->equipe1, m.team1);
+        Fixture::chooses(entry->equipe2, m.team2);
+        entry->score1->setValue(m.result().a);
+        entry->score2->setValue(m.result().b);
+        QTest::mouseClick(entry->enregistre, Qt::LeftButton);
+        QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
+    }
+    QCOMPARE(int(t.groupMatches.size()), 72);
+    QVERIFY(window.session().standings().thirdsKnown);
+
+    FormatBracket *bracket = window.bracket();
+    bracket->resize(1366, 740);
+    bracket->show();
+    QVERIFY(QTest::qWaitForWindowExposed(bracket));
+    if (!shots.isEmpty())
+        bracket->grab().save(shots + QStringLiteral("/bracket-groups-played.png"));
+    FormatBracketView *view = bracket->vue;
+    for (const FootballTxt::Match &m : matchesOf(data(QStringLiteral("worldcup-2026/cup_finals.txt")))) {
+        const int a = t.findTeam(m.team1);
+        const int b = t.findTeam(m.team2);
+        // The match of the bracket that pairs the two, not yet played.
+        int number = 0;
+        bool swapped = false;
+        const FormatStandings &s = window.session().standings();
+        for (size_t i = 0; i < s.bracket.size(); ++i)
+            if (!s.bracket[i].result && ((s.bracket[i].team1 == a && s.bracket[i].team2 == b)
+                                         || (s.bracket[i].team1 == b && s.bracket[i].team2 == a))) {
+                number = t.format.matches[i].number;
+                swapped = s.bracket[i].team1 == b;
+            }
+        QVERIFY2(number > 0, qPrintable(m.team1 + QLatin1String(" v ") + m.team2 + QLatin1String(" is in no match")));
+        view->fit();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(number).center()));
+        QCOMPARE(entry->knockoutMatch(), number);
+        const FootballTxt::Score score = m.result();
+        entry->score1->setValue(swapped ? score.b : score.a);
+        entry->score2->setValue(swapped ? score.a : score.b);
+        if (m.pen.isSet()) {
+            entry->tab1->setValue(swapped ? m.pen.b : m.pen.a);
+            entry->tab2->setValue(swapped ? m.pen.a : m.pen.b);
+        }
+        QTest::mouseClick(entry->enregistre, Qt::LeftButton);
+        QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
+    }
+    QCOMPARE(int(t.knockout.size()), 32);
+    QCOMPARE(t.teamName(window.session().standings().champion), QStringLiteral("Spain"));
+
+    if (!shots.isEmpty()) {
+        for (int page = 0; page < window.onglets->count(); ++page) {
+            window.onglets->setCurrentIndex(page);
+            window.grab().save(shots + QStringLiteral("/page-%1.png").arg(page));
+        }
+        bracket->grab().save(shots + QStringLiteral("/bracket-final.png"));
+    }
+}
+
+QTEST_MAIN(TestFormatWindow)
+#include "tst_formatwindow.moc"

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+
+#include <QWidget>
+
+class FormatSession;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+// The entry of a result in a tournament of any format: a group match chosen
+// by its group and teams, or a knock-out match opened on the bracket, its
+// score, the scorers picked from the squads (a goal without a scorer line
+// is an own goal) and, for a level knock-out match, the shoot-out.
+class FormatEntryPage : public QWidget
+{
+    Q_OBJECT
+public:
+    FormatEntryPage(FormatSession &session, std::function<void(const QString &)> report, QWidget *parent = nullptr);
+
+    // Prepares the entry of the knock-out match with that number; false when
+    // its two teams are not known yet or it has been played.
+    bool openMatch(int number);
+    // Back to the entry of group matches.
+    void openGroups();
+    int knockoutMatch() const { return m_match; }
+    void refresh();
+
+    // Why the entry as it stands cannot be recorded, or an empty text.
+    QString problem() const;
+    // Records the entry when it can be; otherwise says why on the page.
+    bool enregistreClick();
+
+    QLabel *titre;
+    QComboBox *groupe;
+    QComboBox *equipe1;
+    QComboBox *equipe2;
+    QSpinBox *score1;
+    QSpinBox *score2;
+    QLabel *tirs;        // "Penalty shoot-out"
+    QSpinBox *tab1;
+    QSpinBox *tab2;
+    QListWidget *joueurs1;
+    QListWidget *joueurs2;
+    QListWidget *buteurs1;
+    QListWidget *buteurs2;
+    QPushButton *enregistre;
+    QPushButton *annule;
+    QLabel *message;
+
+signals:
+    // A knock-out match was recorded (the bracket shows it).
+    void knockoutRecorded(int number);
+
+private:
+    int team1() const;
+    int team2() const;
+    void fillTeams();
+    void fillSquads();
+    void clearEntry();
+    void updateShootout();
+
+    FormatSession &m_session;
+    std::function<void(const QString &)> m_report;
+    int m_match = 0; // the knock-out match being entered, 0 for a group match
+};

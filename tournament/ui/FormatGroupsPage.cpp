@@ -1,0 +1,252 @@
+#include "tournament/ui/FormatGroupsPage.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "tournament/ui/FormatSession.h"
+
+namespace {
+
+const QStringList kColumns = {QStringLiteral("#"),  QStringLiteral("Team"), QStringLiteral("P"),
+                              QStringLiteral("W"),  QStringLiteral("D"),    QStringLiteral("L"),
+                              QStringLiteral("GF"), QStringLiteral("GA"),   QStringLiteral("GD"),
+                              QStringLiteral("Pts")};
+
+QTableWidget *table(const QStringList &columns, int rows, QWidget *parent)
+{
+    auto *t = new QTableWidget(rows, int(columns.size()), parent);
+    t->setHorizontalHeaderLabels(columns);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < int(columns.size()); ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            t->setItem(r, c, item);
+        }
+    return t;
+}
+
+// A table exactly as high as its rows, so that a column of them needs no
+// scroll bar of its own.
+void fitHeight(QTableWidget *t)
+{
+    t->resizeRowsToContents();
+    int h = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
+    for (int r = 0; r < t->rowCount(); ++r)
+        h += t->rowHeight(r);
+    t->setFixedHeight(h);
+}
+
+QString signedNumber(int n)
+{
+    return n > 0 ? QStringLiteral("+%1").arg(n) : QString::number(n);
+}
+
+void setRow(QTableWidget *t, int row, const QStringList &texts, FormatGroupsPage::Status status, const QString &tip)
+{
+    for (int c = 0; c < int(texts.size()) && c < t->columnCount(); ++c) {
+        QTableWidgetItem *item = t->item(row, c);
+        item->setText(texts[c]);
+        item->setBackground(FormatGroupsPage::colour(status));
+        item->setData(FormatGroupsPage::StatusRole, int(status));
+        item->setToolTip(c == 1 ? tip : QString());
+    }
+}
+
+} // namespace
+
+QColor FormatGroupsPage::colour(Status s)
+{
+    switch (s) {
+    case Through: return QColor(0xc6, 0xef, 0xce);
+    case ThirdThrough: return QColor(0xff, 0xeb, 0x9c);
+    case Out: return QColor(0xf2, 0xf2, 0xf2);
+    }
+    return QColor();
+}
+
+FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QWidget(parent), m_session(session)
+{
+    setObjectName(QStringLiteral("classement"));
+    const int groups = int(session.tournament().groups.size());
+
+    // Every group, two or three to a row, in a scrolling column on the left.
+    auto *all = new QWidget;
+    auto *grid = new QGridLayout(all);
+    grid->setContentsMargins(4, 4, 4, 4);
+    const int perRow = groups > 8 ? 3 : 2;
+    for (int g = 0; g < groups; ++g) {
+        auto *box = new QGroupBox(session.groupName(g), all);
+        auto *inner = new QVBoxLayout(box);
+        inner->setContentsMargins(2, 2, 2, 2);
+        QTableWidget *t = table(kColumns, TournamentFormat::kTeamsPerGroup, box);
+        t->setObjectName(QStringLiteral("groupe%1").arg(QChar('A' + g)));
+        inner->addWidget(t);
+        grid->addWidget(box, g / perRow, g % perRow);
+        tables.push_back(t);
+        connect(t, &QTableWidget::cellClicked, this, [this, g] { selectGroup(g); });
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("tousGroupes"));
+    scroll->setWidget(all);
+    scroll->setWidgetResizable(true);
+
+    // The chosen group, larger, and the thirds on the right.
+    groupe = new QComboBox;
+    groupe->setObjectName(QStringLiteral("groupe"));
+    groupe->addItems(session.groupLetters());
+    grandeTable = table(kColumns, TournamentFormat::kTeamsPerGroup, this);
+    grandeTable->setObjectName(QStringLiteral("grandeTable"));
+    QFont big = grandeTable->font();
+    big.setPixelSize(18);
+    grandeTable->setFont(big);
+
+    auto *side = new QVBoxLayout;
+    auto *pick = new QHBoxLayout;
+    auto *pickLabel = new QLabel(QStringLiteral("Group"));
+    pick->addWidget(pickLabel);
+    pick->addWidget(groupe);
+    pick->addStretch(1);
+    side->addLayout(pick);
+    side->addWidget(grandeTable);
+
+    troisiemes = nullptr;
+    coupe = new QLabel;
+    coupe->setObjectName(QStringLiteral("coupe"));
+    coupe->setWordWrap(true);
+    const TournamentFormat &f = session.tournament().format;
+    if (f.thirds > 0) {
+        auto *title = new QLabel(QStringLiteral("Third-placed teams"));
+        title->setObjectName(QStringLiteral("titreTroisiemes"));
+        side->addWidget(title);
+        side->addWidget(coupe);
+        troisiemes = table({QStringLiteral("#"), QStringLiteral("Group"), QStringLiteral("Team"), QStringLiteral("P"),
+                            QStringLiteral("GD"), QStringLiteral("GF"), QStringLiteral("Pts")},
+                           groups, this);
+        troisiemes->setObjectName(QStringLiteral("troisiemes"));
+        troisiemes->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+        troisiemes->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+        side->addWidget(troisiemes);
+    }
+    ouverts = new QLabel;
+    ouverts->setObjectName(QStringLiteral("ouverts"));
+    ouverts->setWordWrap(true);
+    ouverts->setTextFormat(Qt::PlainText);
+    side->addWidget(ouverts);
+    side->addStretch(1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(scroll, 3);
+    layout->addLayout(side, 2);
+
+    connect(groupe, &QComboBox::currentIndexChanged, this, [this](int g) {
+        if (g >= 0)
+            selectGroup(g);
+    });
+    refresh();
+    for (QTableWidget *t : tables)
+        fitHeight(t);
+    fitHeight(grandeTable);
+    if (troisiemes)
+        fitHeight(troisiemes);
+}
+
+FormatGroupsPage::Status FormatGroupsPage::statusOf(int group, int place) const
+{
+    if (place <= 1)
+        return Through;
+    const FormatStandings &s = m_session.standings();
+    const int thirds = m_session.tournament().format.thirds;
+    if (place == 2 && thirds > 0) {
+        // Until every third is known the thirds stand in their order of the
+        // moment, and the best of them are the ones that would go on.
+        for (size_t k = 0; k < s.thirds.size(); ++k)
+            if (s.thirds[k].group == char('A' + group))
+                return int(k) < thirds ? ThirdThrough : Out;
+    }
+    return Out;
+}
+
+void FormatGroupsPage::fillGroup(QTableWidget *t, int group)
+{
+    const FormatTournament &tour = m_session.tournament();
+    const FormatStandings::Group &g = m_session.standings().groups[size_t(group)];
+    for (int p = 0; p < int(g.lines.size()); ++p) {
+        const FormatTableLine &l = g.lines[size_t(p)];
+        const QString name = tour.teamName(l.team);
+        setRow(t, p,
+               {QString::number(p + 1), name, QString::number(l.played), QString::number(l.won),
+                QString::number(l.drawn), QString::number(l.lost), QString::number(l.goalsFor),
+                QString::number(l.goalsAgainst), signedNumber(l.goalDifference()), QString::number(l.points)},
+               statusOf(group, p), name);
+    }
+}
+
+void FormatGroupsPage::refresh()
+{
+    for (int g = 0; g < int(tables.size()); ++g)
+        fillGroup(tables[size_t(g)], g);
+    selectGroup(std::max(0, groupe->currentIndex()));
+
+    const FormatTournament &tour = m_session.tournament();
+    const FormatStandings &s = m_session.standings();
+    if (troisiemes) {
+        const int go = tour.format.thirds;
+        coupe->setText(s.thirdsKnown
+                           ? QStringLiteral("The best %1 of %2 go on (settled).").arg(go).arg(s.thirds.size())
+                           : QStringLiteral("The best %1 of %2 go on; the order stands until every group is played.")
+                                 .arg(go)
+                                 .arg(s.thirds.size()));
+        for (int k = 0; k < int(s.thirds.size()); ++k) {
+            const FormatStandings::Third &x = s.thirds[size_t(k)];
+            const QString name = tour.teamName(x.line.team);
+            setRow(troisiemes, k,
+                   {QString::number(k + 1), QString(QLatin1Char(x.group)), name, QString::number(x.line.played),
+                    signedNumber(x.line.goalDifference()), QString::number(x.line.goalsFor),
+                    QString::number(x.line.points)},
+                   k < go ? ThirdThrough : Out, name);
+            // The cut: a line under the last third who goes on.
+            for (int c = 0; c < troisiemes->columnCount(); ++c) {
+                QFont font = troisiemes->item(k, c)->font();
+                font.setUnderline(k == go - 1);
+                troisiemes->item(k, c)->setFont(font);
+            }
+        }
+    }
+    QStringList open;
+    for (const OpenTie &tie : s.open) {
+        QStringList names;
+        for (int n : tie.teams)
+            names << tour.teamName(n);
+        open << QStringLiteral("%1: %2 are level on every rule; their order is still to be decided.")
+                    .arg(tie.where, names.join(QStringLiteral(", ")));
+    }
+    ouverts->setText(open.join(QLatin1Char('\n')));
+}
+
+void FormatGroupsPage::selectGroup(int group)
+{
+    if (group < 0 || group >= int(tables.size()))
+        return;
+    if (groupe->currentIndex() != group) {
+        groupe->setCurrentIndex(group); // comes back here through the signal
+        return;
+    }
+    fillGroup(grandeTable, group);
+}

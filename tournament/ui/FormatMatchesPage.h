@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class FormatSession;
+class QLabel;
+class QTableWidget;
+
+// Every played match of a tournament of any format, the group matches in the
+// order they were recorded, then the knock-out matches in the bracket's
+// order, as many rows as the window has room for.
+class FormatMatchesPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FormatMatchesPage(FormatSession &session, QWidget *parent = nullptr);
+    void refresh();
+
+    QLabel *compte;       // "48 of 72 group matches, 3 of 32 knock-out matches played"
+    QTableWidget *matchs; // stage, team 1, score, team 2
+
+private:
+    FormatSession &m_session;
+};

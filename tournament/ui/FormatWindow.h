@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "tournament/format/FormatTournament.h"
+
+class FormatBracket;
+class FormatEntryPage;
+class FormatGroupsPage;
+class FormatMatchesPage;
+class FormatSession;
+class FormatStatsPage;
+class FormatTeamPage;
+class Platform;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+// The main window for a tournament of any format but the classic one: the
+// notebook of its pages (welcome, classifications, squads, played matches,
+// result entry, statistics) and the bracket window. Resizable; it comes back
+// where it was left. Every change is written to the folder at once.
+class FormatWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Page { Welcome, Classifications, EditTeam, PlayedMatchs, NewResult, Statistics };
+
+    FormatWindow(FormatTournament tournament, const QString &dir, Platform &platform, QWidget *parent = nullptr);
+    ~FormatWindow() override;
+
+    FormatSession &session() { return *m_session; }
+    // The bracket window, made when first asked for.
+    FormatBracket *bracket();
+    void showBracket();
+    // Opens the knock-out match's entry, as a click on the bracket does.
+    void openMatch(int number);
+
+    QTabWidget *onglets;
+    QLabel *titre;
+    QPushButton *tableau;   // "Bracket"
+    QPushButton *nouveau;   // "New Tournament..."
+    QPushButton *quitter;   // "Exit"
+    FormatGroupsPage *classificationsPage;
+    FormatTeamPage *editTeamPage;
+    FormatMatchesPage *playedMatchesPage;
+    FormatEntryPage *newResultPage;
+    FormatStatsPage *statisticsPage;
+
+signals:
+    // "New Tournament..." was asked for; the program offers the dialog.
+    void newTournamentRequested();
+    void closed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void refreshPage(int page);
+    void report(const QString &error);
+
+    std::unique_ptr<FormatSession> m_session;
+    Platform &m_platform;
+    std::unique_ptr<FormatBracket> m_bracket;
+    bool m_placed = false;
+};
