@@ -30,7 +30,7 @@ public:
     // Sizes of the drawing, in scene units.
     static constexpr int kColumnWidth = 176;
     static constexpr int kColumnGap = 26;
-    static constexpr int kRowHeight = 54;
+    static constexpr int kRowHeight = 62;
     static constexpr int kBoxHeight = 46;
     static constexpr int kHeader = 34;
 

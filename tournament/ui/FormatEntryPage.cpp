@@ -92,6 +92,12 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
     grid->addWidget(new QLabel(QStringLiteral("Scorers")), 5, 5, 1, 2);
     grid->addWidget(buteurs1, 6, 0, 1, 2);
     grid->addWidget(buteurs2, 6, 5, 1, 2);
+    // The team columns share the width; the scores keep a narrow middle.
+    for (int c : {0, 1, 5, 6})
+        grid->setColumnStretch(c, 1);
+    for (QSpinBox *box : {score1, score2, tab1, tab2})
+        box->setFixedWidth(64);
+    groupe->setMinimumContentsLength(3);
     grid->setRowStretch(4, 3);
     grid->setRowStretch(6, 1);
     auto *buttons = new QHBoxLayout;

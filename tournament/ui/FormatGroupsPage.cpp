@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -20,22 +21,44 @@ const QStringList kColumns = {QStringLiteral("#"),  QStringLiteral("Team"), QStr
                               QStringLiteral("GF"), QStringLiteral("GA"),   QStringLiteral("GD"),
                               QStringLiteral("Pts")};
 
-QTableWidget *table(const QStringList &columns, int rows, QWidget *parent)
+QTableWidget *table(const QStringList &columns, int rows, int nameColumn, int pixelSize, QWidget *parent)
 {
     auto *t = new QTableWidget(rows, int(columns.size()), parent);
+    QFont font = t->font();
+    font.setPixelSize(pixelSize);
+    t->setFont(font);
+    t->horizontalHeader()->setFont(font);
     t->setHorizontalHeaderLabels(columns);
     t->verticalHeader()->hide();
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::NoSelection);
     t->setFocusPolicy(Qt::NoFocus);
+    t->setWordWrap(false);
+    t->setTextElideMode(Qt::ElideRight);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Figures get fixed narrow columns, measured once, so that all of them
+    // stay in sight and a refill never measures the cells again; the name
+    // takes the rest and is cut with "..." only where that ends.
+    const QFontMetrics metrics(font);
+    const int figure = metrics.horizontalAdvance(QStringLiteral("+88")) + 4;
+    QHeaderView *header = t->horizontalHeader();
+    header->setMinimumSectionSize(8);
+    for (int c = 0; c < int(columns.size()); ++c) {
+        if (c == nameColumn) {
+            header->setSectionResizeMode(c, QHeaderView::Stretch);
+            continue;
+        }
+        header->setSectionResizeMode(c, QHeaderView::Fixed);
+        header->resizeSection(c, std::max(figure, metrics.horizontalAdvance(columns[c]) + 6));
+    }
+    const int rowHeight = metrics.height() + 6;
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < int(columns.size()); ++c) {
             auto *item = new QTableWidgetItem;
-            item->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            item->setTextAlignment(c == nameColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
             t->setItem(r, c, item);
         }
     return t;
@@ -45,7 +68,6 @@ QTableWidget *table(const QStringList &columns, int rows, QWidget *parent)
 // scroll bar of its own.
 void fitHeight(QTableWidget *t)
 {
-    t->resizeRowsToContents();
     int h = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
     for (int r = 0; r < t->rowCount(); ++r)
         h += t->rowHeight(r);
@@ -89,12 +111,12 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
     auto *all = new QWidget;
     auto *grid = new QGridLayout(all);
     grid->setContentsMargins(4, 4, 4, 4);
-    const int perRow = groups > 8 ? 3 : 2;
+    const int perRow = 2;
     for (int g = 0; g < groups; ++g) {
         auto *box = new QGroupBox(session.groupName(g), all);
         auto *inner = new QVBoxLayout(box);
         inner->setContentsMargins(2, 2, 2, 2);
-        QTableWidget *t = table(kColumns, TournamentFormat::kTeamsPerGroup, box);
+        QTableWidget *t = table(kColumns, TournamentFormat::kTeamsPerGroup, 1, 11, box);
         t->setObjectName(QStringLiteral("groupe%1").arg(QChar('A' + g)));
         inner->addWidget(t);
         grid->addWidget(box, g / perRow, g % perRow);
@@ -111,11 +133,8 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
     groupe = new QComboBox;
     groupe->setObjectName(QStringLiteral("groupe"));
     groupe->addItems(session.groupLetters());
-    grandeTable = table(kColumns, TournamentFormat::kTeamsPerGroup, this);
+    grandeTable = table(kColumns, TournamentFormat::kTeamsPerGroup, 1, 16, this);
     grandeTable->setObjectName(QStringLiteral("grandeTable"));
-    QFont big = grandeTable->font();
-    big.setPixelSize(18);
-    grandeTable->setFont(big);
 
     auto *side = new QVBoxLayout;
     auto *pick = new QHBoxLayout;
@@ -138,10 +157,8 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
         side->addWidget(coupe);
         troisiemes = table({QStringLiteral("#"), QStringLiteral("Group"), QStringLiteral("Team"), QStringLiteral("P"),
                             QStringLiteral("GD"), QStringLiteral("GF"), QStringLiteral("Pts")},
-                           groups, this);
+                           groups, 2, 12, this);
         troisiemes->setObjectName(QStringLiteral("troisiemes"));
-        troisiemes->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-        troisiemes->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
         side->addWidget(troisiemes);
     }
     ouverts = new QLabel;

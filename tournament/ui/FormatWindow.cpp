@@ -139,7 +139,7 @@ void FormatWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        WindowPlaces::restore(this, QStringLiteral("main"), QSize(1200, 860));
+        WindowPlaces::restore(this, QStringLiteral("main"), QSize(1280, 900));
     }
     QWidget::showEvent(event);
 }

@@ -478,7 +478,9 @@ void TestFormatWindow::pagesOpenFast()
 void TestFormatWindow::worldCupThroughTheWindow()
 {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("wc26"));
+    const QString shots = qEnvironmentVariable("TROPHEX_SHOTS");
+    // With pictures asked for, the played folder stays beside them.
+    const QString folder = (shots.isEmpty() ? dir.path() : shots) + QStringLiteral("/wc26");
     ScriptedPlatform platform;
     {
         NewTournamentDialog dialog(platform, folder);
@@ -495,7 +497,6 @@ void TestFormatWindow::worldCupThroughTheWindow()
     window.resize(1280, 1024);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QString shots = qEnvironmentVariable("TROPHEX_SHOTS");
 
     // The group matches in the order of the file.
     const auto matchesOf = [](const QString &path) {
