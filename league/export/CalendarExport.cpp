@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QHash>
+#include <QStringList>
 
 namespace Ical {
 
@@ -61,6 +62,10 @@ QByteArray foldLine(const QByteArray &utf8Line)
 
 namespace {
 
+// Two halves, the break and some stoppage time.
+constexpr qint64 kMatchSeconds = 2 * 60 * 60;
+const QString kUtcFormat = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
+
 // The league's name as UID text: letters, digits, '.', '_' and '-' as they
 // are, every other UTF-8 byte as %XX, so the UID stays plain ASCII.
 QByteArray uidName(const QString &calendarName)
@@ -68,6 +73,25 @@ QByteArray uidName(const QString &calendarName)
     const QByteArray name = calendarName.trimmed().isEmpty() ? QByteArrayLiteral("liga")
                                                              : calendarName.trimmed().toUtf8();
     return name.toPercentEncoding(QByteArray(), QByteArrayLiteral("~"));
+}
+
+// The zone of a kick-off: "UTC", "UTC+1", "UTC-3" or "UTC+5:30" as the
+// match files write it; anything else is the desktop's zone.
+QTimeZone zoneOf(const QString &name, const QTimeZone &localZone)
+{
+    if (!name.startsWith(QLatin1String("UTC")))
+        return localZone;
+    const QString rest = name.mid(3);
+    if (rest.isEmpty())
+        return QTimeZone(0);
+    const int sign = rest.startsWith(QLatin1Char('-')) ? -1 : 1;
+    const QStringList parts = rest.mid(1).split(QLatin1Char(':'));
+    bool okH = false, okM = true;
+    const int hours = parts.value(0).toInt(&okH);
+    const int minutes = parts.size() > 1 ? parts[1].toInt(&okM) : 0;
+    if (!okH || !okM || hours > 14 || minutes > 59)
+        return localZone;
+    return QTimeZone(sign * (hours * 3600 + minutes * 60));
 }
 
 class Writer {
@@ -81,7 +105,8 @@ private:
 
 } // namespace
 
-CalendarExport Exp_ics(const League &league, const QString &calendarName, const QDateTime &stamp)
+CalendarExport Exp_ics(const League &league, const QString &calendarName, const QDateTime &stamp,
+                       const QTimeZone &localZone)
 {
     CalendarExport result;
     const QString dtstamp = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
@@ -102,7 +127,6 @@ CalendarExport Exp_ics(const League &league, const QString &calendarName, const 
     w.line(QStringLiteral("X-WR-CALNAME:") + Ical::escapeText(title));
 
     for (int round = 1; round <= league.roundCount; ++round) {
-        const QDate day = LeagueDate::parse(league.dates(round).dateFrom);
         // The same pairing twice on one matchday (the entry allows it) still
         // gives two events: the second one's UID carries its count.
         QHash<QString, int> seen;
@@ -111,6 +135,7 @@ CalendarExport Exp_ics(const League &league, const QString &calendarName, const 
             const Match &m = league.match(round, row);
             if (m.teamA < 1 || m.teamA > league.teamCount || m.teamB < 1 || m.teamB > league.teamCount)
                 continue;
+            const QDate day = league.matchDay(round, row);
             if (!day.isValid()) {
                 undated = true;
                 continue;
@@ -127,14 +152,28 @@ CalendarExport Exp_ics(const League &league, const QString &calendarName, const 
             w.line(QStringLiteral("BEGIN:VEVENT"));
             w.line(QStringLiteral("UID:") + uid + QStringLiteral("@tabulon.invalid"));
             w.line(QStringLiteral("DTSTAMP:") + dtstamp);
-            w.line(QStringLiteral("DTSTART;VALUE=DATE:") + day.toString(QStringLiteral("yyyyMMdd")));
-            // An all-day event without an end lasts its one day; the end
-            // after 31.12.9999 would need a fifth year digit that the
-            // format's dates do not have.
-            if (day.addDays(1).year() <= 9999)
-                w.line(QStringLiteral("DTEND;VALUE=DATE:") + day.addDays(1).toString(QStringLiteral("yyyyMMdd")));
+            const QDateTime start = m.time.isValid()
+                ? QDateTime(day, m.time, zoneOf(m.timeZone, localZone)).toUTC()
+                : QDateTime();
+            // A kick-off in UTC needs no time zone component, and a time
+            // that the clocks skip in spring still names one instant. Near
+            // the last year the format can write, the match stays all-day.
+            if (start.isValid() && start.addSecs(kMatchSeconds).date().year() <= 9999) {
+                w.line(QStringLiteral("DTSTART:") + start.toString(kUtcFormat));
+                w.line(QStringLiteral("DTEND:") + start.addSecs(kMatchSeconds).toString(kUtcFormat));
+            } else {
+                w.line(QStringLiteral("DTSTART;VALUE=DATE:") + day.toString(QStringLiteral("yyyyMMdd")));
+                // An all-day event without an end lasts its one day; the end
+                // after 31.12.9999 would need a fifth year digit that the
+                // format's dates do not have.
+                if (day.addDays(1).year() <= 9999)
+                    w.line(QStringLiteral("DTEND;VALUE=DATE:") + day.addDays(1).toString(QStringLiteral("yyyyMMdd")));
+            }
             w.line(QStringLiteral("SUMMARY:") + Ical::escapeText(summary));
-            w.line(QStringLiteral("DESCRIPTION:") + Ical::escapeText(QStringLiteral("%1. Spieltag").arg(round)));
+            QString description = QStringLiteral("%1. Spieltag").arg(round);
+            if (league.isPostponed(round, row))
+                description += QStringLiteral(", Nachholspiel");
+            w.line(QStringLiteral("DESCRIPTION:") + Ical::escapeText(description));
             w.line(QStringLiteral("TRANSP:TRANSPARENT"));
             w.line(QStringLiteral("END:VEVENT"));
         }

@@ -4,15 +4,18 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QTimeZone>
 
 class League;
 
 // The fixtures of a league as an iCalendar file (UTF-8, CR LF line ends,
 // content lines folded at 75 octets), so that a calendar program can show or
-// subscribe to a season: one all-day event per match row that names both
-// teams, on the first date ("vom") of its matchday and ending the next day.
-// The summary is "Home - Away", followed by the result ("Home - Away 2:1")
-// once both goals are entered.
+// subscribe to a season: one event per match row that names both teams, on
+// the match's own day or else on the first date ("vom") of its matchday.
+// A match with a kick-off is a timed event of two hours, written in UTC;
+// one without is an all-day event ending the next day. The summary is
+// "Home - Away", followed by the result ("Home - Away 2:1") once both goals
+// are entered; the description names the matchday and a postponed match.
 struct CalendarExport {
     QByteArray bytes;
     // Matchdays with pairings but no readable first date: their matches have
@@ -24,7 +27,10 @@ struct CalendarExport {
 // and makes each match's UID: the same name and league give the same UIDs
 // on every export, so a subscribed calendar updates its events instead of
 // doubling them. stamp is the DTSTAMP of every event (the time of export).
-CalendarExport Exp_ics(const League &league, const QString &calendarName, const QDateTime &stamp);
+// A kick-off is read in the zone its match names ("UTC+1" from an imported
+// file), otherwise in localZone, the desktop's own.
+CalendarExport Exp_ics(const League &league, const QString &calendarName, const QDateTime &stamp,
+                       const QTimeZone &localZone = QTimeZone::systemTimeZone());
 
 namespace Ical {
 

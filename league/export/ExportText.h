@@ -50,4 +50,12 @@ bool roundUsed(const League &league, int round);
 // The name of a slot, empty for "no team" and for values outside the
 // league's slots 1..teamCount.
 QString teamName(const League &league, int slot);
+// What a matchday document says of a match's own day: "24.04.2024 20:00",
+// with " (Nachholspiel)" after it when the match is played after its
+// matchday; empty for a match that has neither its own date nor kick-off.
+QString matchDateText(const League &league, int round, int row);
+// Whether any match of the league has its own date or kick-off: only then
+// do the matchday documents give them a column, so that a league without
+// them is written as before.
+bool anyMatchDates(const League &league);
 } // namespace ExportHelpers

@@ -299,6 +299,7 @@ QByteArray Exp_st_HTM(const League &league)
     }
     outerTableEnd(t);
 
+    const bool dayColumn = anyMatchDates(league);
     for (int j = 1; j <= league.roundCount; ++j) {
         if (!roundUsed(league, j))
             continue;
@@ -327,6 +328,12 @@ QByteArray Exp_st_HTM(const League &league)
                 t.line(6, u"<TD WIDTH=10% ALIGN=\"CENTER\">:</TD>");
                 t.line(6, {u"<TD WIDTH=45%>", num(m.goalsB), u"</TD>"});
                 t.line(4, u"</TR></TABLE>");
+            }
+            if (dayColumn) {
+                t.line(2, u"</TD><TD NOWRAP>");
+                const QString day = matchDateText(league, j, k);
+                if (!day.isEmpty())
+                    t.line(4, esc(day));
             }
             t.line(2, u"</TD></TR>");
         }

@@ -220,6 +220,14 @@ QByteArray Exp_st_RTF(const League &league)
                 text = tabbed({teamName(league, m.teamA), QStringLiteral("-"), teamName(league, m.teamB)});
             if (m.counts())
                 text += tabbed({QString(), num(m.goalsA), QStringLiteral(":"), num(m.goalsB)});
+            const QString day = matchDateText(league, j, k);
+            if (!day.isEmpty()) {
+                // The day stands after the score's tab stops, also where the
+                // match has no result yet.
+                if (!m.counts())
+                    text += tabbed({QString(), QString(), QString(), QString()});
+                text += QLatin1Char('\t') + day;
+            }
             doc.paragraph(text, kPlain10);
         }
     }

@@ -169,6 +169,9 @@ QByteArray Exp_st_TXT(const League &league)
                 line = nameField(teamName(league, m.teamA)) + QStringLiteral("- ") + nameField(teamName(league, m.teamB));
             if (m.counts())
                 line += right(m.goalsA, 3) + QStringLiteral(" : ") + QString::number(m.goalsB);
+            const QString day = matchDateText(league, j, k);
+            if (!day.isEmpty())
+                line = left(line, 65) + day;
             t.line(line);
         }
         t.line(rule(65));

@@ -1,5 +1,6 @@
 #include "league/model/League.h"
 
+#include "league/model/LeagueDate.h"
 #include "league/model/LeagueError.h"
 
 #include <algorithm>
@@ -149,6 +150,33 @@ RoundDates &League::dates(int round)
 const RoundDates &League::dates(int round) const
 {
     return const_cast<League *>(this)->dates(round);
+}
+
+QDate League::matchDay(int round, int row) const
+{
+    const Match &m = match(round, row);
+    return m.date.isValid() ? m.date : LeagueDate::parse(dates(round).dateFrom);
+}
+
+bool League::isPostponed(int round, int row) const
+{
+    const QDate own = match(round, row).date;
+    const QDate last = LeagueDate::parse(dates(round).dateTo);
+    return own.isValid() && last.isValid() && own > last;
+}
+
+League League::playedBy(const QDate &day) const
+{
+    League out = *this;
+    for (int j = 1; j <= roundCount; ++j)
+        for (int k = 1; k <= rowCount(); ++k) {
+            const QDate played = matchDay(j, k);
+            if (played.isValid() && played > day) {
+                out.results[j][k].goalsA = -1;
+                out.results[j][k].goalsB = -1;
+            }
+        }
+    return out;
 }
 
 bool League::sameContents(const League &o) const

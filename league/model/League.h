@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
+#include <QTime>
 #include <array>
 
 // One match row of a matchday. Team 0 means "no team", goals -1 "no result".
 struct Match {
+    Match() = default;
+    // A pairing and its goals, as rows are written everywhere; the day and
+    // kick-off are set apart.
+    Match(int a, int b, int ga = -1, int gb = -1) : teamA(a), teamB(b), goalsA(ga), goalsB(gb) { }
+
     int teamA = 0;
     int teamB = 0;
     int goalsA = -1;
     int goalsB = -1;
+    // The match's own day and kick-off, both optional: a row without a date
+    // stands on its matchday's dates. timeZone is the zone a file named for
+    // the kick-off ("UTC+1"); empty means the desktop's own.
+    QDate date;
+    QTime time;
+    QString timeZone;
 
     // A row counts in standings, curves, cross table and printed matchdays
     // only when both goal values were entered: the entry fields store each
@@ -160,6 +173,17 @@ public:
     // places, or a name or colour of its own. Only then do the documents
     // carry the legend of the zones, so an older league exports as before.
     bool hasZonesOfToday() const;
+    // The day match row `row` of matchday `round` is played: its own date,
+    // otherwise the first day ("vom") of its matchday; invalid when neither
+    // is known.
+    QDate matchDay(int round, int row) const;
+    // A match dated after the last day of its matchday: postponed and
+    // played later ("Nachholspiel").
+    bool isPostponed(int round, int row) const;
+    // The league as it stood at the end of `day`: the results of matches
+    // played after it are taken out, everything else stays. A match whose
+    // day is not known at all keeps its result.
+    League playedBy(const QDate &day) const;
 
     // Everything that a league file stores (not the working state).
     bool sameContents(const League &other) const;

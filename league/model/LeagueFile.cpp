@@ -2,6 +2,7 @@
 
 #include "common/BoundedFile.h"
 #include "common/Cp1252.h"
+#include "common/FootballTxtLine.h"
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueDate.h"
@@ -32,9 +33,10 @@ QString roundSection(int j)
 }
 
 // The keys of one matchday row, "TA1" to "GB12", built once: loading or
-// saving a league uses each of them once per matchday.
+// saving a league uses each of them once per matchday. A match's own date
+// ("DA1") and kick-off ("AZ1") are written only when set.
 struct RowKeys {
-    QString teamA, teamB, goalsA, goalsB;
+    QString teamA, teamB, goalsA, goalsB, date, kickOff;
 };
 
 const RowKeys &rowKeys(int k)
@@ -44,7 +46,7 @@ const RowKeys &rowKeys(int k)
         for (int row = 1; row <= League::kMaxRows; ++row) {
             const QString n = QString::number(row);
             out[row] = {QStringLiteral("TA") + n, QStringLiteral("TB") + n, QStringLiteral("GA") + n,
-                        QStringLiteral("GB") + n};
+                        QStringLiteral("GB") + n, QStringLiteral("DA") + n, QStringLiteral("AZ") + n};
         }
         return out;
     }();
@@ -95,6 +97,31 @@ QStringList splitLines(const QByteArray &bytes)
     if (start < n)
         lines << Cp1252::decode(bytes.mid(start));
     return lines;
+}
+
+// "20:30", or "20:30 UTC+1" when the match's zone is known.
+QString kickOffText(const Match &m)
+{
+    QString text = m.time.toString(QStringLiteral("HH:mm"));
+    if (!m.timeZone.isEmpty())
+        text += QLatin1Char(' ') + m.timeZone;
+    return text;
+}
+
+// A kick-off that is not a time of day, or names no zone the match formats
+// know, reads as none: the match then stands on its day as before.
+void readKickOff(const QString &text, Match &m)
+{
+    m.time = QTime();
+    m.timeZone.clear();
+    const QString t = text.trimmed();
+    const qsizetype blank = t.indexOf(QLatin1Char(' '));
+    const QTime time = QTime::fromString(blank < 0 ? t : t.left(blank), QStringLiteral("H:mm"));
+    const QString zone = blank < 0 ? QString() : t.mid(blank + 1).trimmed();
+    if (!time.isValid() || (!zone.isEmpty() && !FootballTxt::Line::isZone(zone)))
+        return;
+    m.time = time;
+    m.timeZone = zone;
 }
 
 } // namespace
@@ -161,6 +188,14 @@ void write(const League &l, IniFile &ini)
             ini.writeInteger(s, key.teamB, m.teamB);
             ini.writeInteger(s, key.goalsA, m.goalsA);
             ini.writeInteger(s, key.goalsB, m.goalsB);
+            if (m.date.isValid())
+                ini.writeString(s, key.date, LeagueDate::format(m.date));
+            else
+                ini.removeKey(s, key.date);
+            if (m.time.isValid())
+                ini.writeString(s, key.kickOff, kickOffText(m));
+            else
+                ini.removeKey(s, key.kickOff);
         }
     }
 
@@ -182,6 +217,8 @@ void write(const League &l, IniFile &ini)
                 ini.removeKey(s, key.teamB);
                 ini.removeKey(s, key.goalsA);
                 ini.removeKey(s, key.goalsB);
+                ini.removeKey(s, key.date);
+                ini.removeKey(s, key.kickOff);
             }
         }
     }
@@ -247,6 +284,8 @@ void read(const IniFile &ini, League &l)
             m.teamB = ini.readInteger(s, key.teamB, 0);
             m.goalsA = ini.readInteger(s, key.goalsA, -1);
             m.goalsB = ini.readInteger(s, key.goalsB, -1);
+            m.date = LeagueDate::parse(ini.readString(s, key.date, QString()));
+            readKickOff(ini.readString(s, key.kickOff, QString()), m);
         }
     }
     correctRanges(l);

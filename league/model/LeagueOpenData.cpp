@@ -82,6 +82,9 @@ QString rangesText(const QList<int> &numbers)
 
 struct Matchday {
     QList<const TxtMatch *> matches;
+    // The matches under the first heading of the matchday: a heading that
+    // comes again later in the file holds matches played later.
+    qsizetype firstBlock = -1;
 };
 
 // The number a matchday heading names, as written: the first run of digits
@@ -219,6 +222,8 @@ Imported fromDocument(const Document &doc, const QString &fileName)
         if (j > League::kMaxRounds)
             refuse(fileName, r.line, QStringLiteral("Spieltag %1, höchstens %2 Spieltage möglich").arg(j).arg(League::kMaxRounds));
         highest = qMax(highest, j);
+        if (days[j].firstBlock < 0 && !r.matches.isEmpty())
+            days[j].firstBlock = r.matches.size();
         for (const TxtMatch &m : r.matches) {
             days[j].matches.append(&m);
             results.insert(&m, leagueResult(m, skipped));
@@ -274,7 +279,16 @@ Imported fromDocument(const Document &doc, const QString &fileName)
         l.teamNames[i + 1] = names[i];
     int lastPlayed = 0;
     for (int j = 1; j <= highest; ++j) {
-        QDate first, last;
+        // The matchday's dates span its first heading's matches; matches
+        // under a later heading of the same matchday keep their own later
+        // days and so stand as postponed. Without a date there, all count.
+        QDate first, last, firstAll, lastAll;
+        auto widen = [](QDate &from, QDate &to, const QDate &d) {
+            if (!from.isValid() || d < from)
+                from = d;
+            if (!to.isValid() || d > to)
+                to = d;
+        };
         for (int k = 0; k < days[j].matches.size(); ++k) {
             const TxtMatch &m = *days[j].matches[k];
             ::Match &row = l.match(j, k + 1);
@@ -286,12 +300,20 @@ Imported fromDocument(const Document &doc, const QString &fileName)
                 row.goalsB = s.b;
                 lastPlayed = j;
             }
-            if (m.date.isValid()) {
-                if (!first.isValid() || m.date < first)
-                    first = m.date;
-                if (!last.isValid() || m.date > last)
-                    last = m.date;
+            row.date = m.date;
+            if (m.date.isValid() && m.time.isValid()) {
+                row.time = m.time;
+                row.timeZone = m.timeZone;
             }
+            if (m.date.isValid()) {
+                widen(firstAll, lastAll, m.date);
+                if (k < days[j].firstBlock)
+                    widen(first, last, m.date);
+            }
+        }
+        if (!first.isValid()) {
+            first = firstAll;
+            last = lastAll;
         }
         if (first.isValid())
             l.dates(j) = RoundDates{LeagueDate::format(first), LeagueDate::format(last)};
@@ -339,8 +361,15 @@ Document toDocument(const League &l, const QString &title, QStringList *notes)
     QList<int> appearance;
     QList<bool> plays(League::kMaxTeams + 1, false);
     bool halfResults = false;
+    // Postponed matches go under a second heading of their matchday, placed
+    // among the later matchdays by their day as the data projects write
+    // them; reading the file back gives the matchday its own dates again.
+    QList<Round> postponed;
     for (int j = 1; j <= l.roundCount; ++j) {
         Round r;
+        Round later;
+        later.heading = QStringLiteral("Matchday %1").arg(j);
+        later.number = j;
         r.heading = QStringLiteral("Matchday %1").arg(j);
         r.number = j;
         const QDate from = LeagueDate::parse(l.dates(j).dateFrom);
@@ -364,21 +393,61 @@ Document toDocument(const League &l, const QString &title, QStringList *notes)
                 m.ft = Score{row.goalsA, row.goalsB};
             else if (row.goalsA >= 0 || row.goalsB >= 0)
                 halfResults = true;
-            // The matchday's first match on its first day, the others on its last.
-            if (r.matches.isEmpty())
+            // A match without its own day: the matchday's first match on its
+            // first day, the others on its last.
+            if (row.date.isValid())
+                m.date = row.date;
+            else if (r.matches.isEmpty())
                 m.date = from.isValid() ? from : to;
             else
                 m.date = to.isValid() ? to : from;
+            if (m.date.isValid() && row.time.isValid()) {
+                m.time = row.time;
+                m.timeZone = row.timeZone;
+            }
             for (int slot : {row.teamA, row.teamB})
                 if (!plays[slot]) {
                     plays[slot] = true;
                     appearance << slot;
                 }
-            r.matches.append(m);
+            if (l.isPostponed(j, k))
+                later.matches.append(m);
+            else
+                r.matches.append(m);
         }
+        if (!later.matches.isEmpty())
+            postponed.append(later);
         if (r.matches.size() == 1 && from.isValid() && to.isValid() && from != to)
             lost << QStringLiteral("Spieltag %1: mit einem Spiel nur ein Datum (%2)").arg(j).arg(l.dates(j).dateFrom);
         stage.rounds.append(r);
+    }
+    if (!postponed.isEmpty()) {
+        // Each postponed block follows the last matchday that starts on or
+        // before its first day, and at least the matchday after its own:
+        // JSON knows rounds only as runs of matches, and a block right
+        // after its matchday would read back as part of it.
+        QList<QPair<int, Round>> placed;
+        for (const Round &later : std::as_const(postponed)) {
+            int after = std::min(later.number + 1, l.roundCount);
+            while (after < l.roundCount) {
+                const QDate next = LeagueDate::parse(l.dates(after + 1).dateFrom);
+                if (!next.isValid() || next > later.firstDay())
+                    break;
+                ++after;
+            }
+            placed.append({after, later});
+        }
+        std::stable_sort(placed.begin(), placed.end(), [](const auto &a, const auto &b) {
+            return a.first != b.first ? a.first < b.first : a.second.firstDay() < b.second.firstDay();
+        });
+        QList<Round> ordered;
+        qsizetype next = 0;
+        for (const Round &r : std::as_const(stage.rounds)) {
+            ordered.append(r);
+            while (next < placed.size() && placed[next].first == r.number)
+                ordered.append(placed[next++].second);
+        }
+        stage.rounds = ordered;
     }
     if (halfResults)
         lost << QStringLiteral("halb eingetragene Ergebnisse als nicht gespielt exportiert");

@@ -288,14 +288,23 @@ void TestOpenData::matchdaysTakeTheirDaysAndPostponedMatches()
     QCOMPARE(bl.dates(34).dateFrom, QStringLiteral("18.05.2024"));
     QCOMPARE(bl.teamNames[1], QStringLiteral("SV Werder Bremen"));
     QCOMPARE(bl.teamNames[2], QStringLiteral("FC Bayern München"));
-    QCOMPARE(bl.match(1, 1), (Match{1, 2, 0, 4}));
+    Match opener{1, 2, 0, 4};
+    opener.date = QDate(2023, 8, 18);
+    opener.time = QTime(20, 30);
+    QCOMPARE(bl.match(1, 1), opener);
 
     // 2025/26: matchday 16 comes again after matchday 19 with two matches
-    // played on January 27; they belong to matchday 16.
+    // played on January 27; they belong to matchday 16 as postponed matches,
+    // and the matchday keeps the days of its first heading.
     const League now = LeagueOpenData::importBytes(dataFile("league/de-2025-26-bundesliga.txt"), Format::Txt, "bl").league;
     QCOMPARE(now.dates(16).dateFrom, QStringLiteral("09.01.2026"));
-    QCOMPARE(now.dates(16).dateTo, QStringLiteral("27.01.2026"));
+    QCOMPARE(now.dates(16).dateTo, QStringLiteral("11.01.2026"));
     const Match &late = now.match(16, 9);
+    QCOMPARE(late.date, QDate(2026, 1, 27));
+    QCOMPARE(late.time, QTime(20, 30));
+    QVERIFY(now.isPostponed(16, 9));
+    QVERIFY(now.isPostponed(16, 8));
+    QVERIFY(!now.isPostponed(16, 7));
     QCOMPARE(now.teamNames[late.teamA], QStringLiteral("FC St. Pauli 1910"));
     QCOMPARE(now.teamNames[late.teamB], QStringLiteral("RB Leipzig"));
     QCOMPARE(late.goalsA, 1);
@@ -564,7 +573,11 @@ void TestOpenData::exportSaysWhatItCannotCarry()
     QCOMPARE(back.teamCount, 3);
     QCOMPARE(back.teamNames[1], QStringLiteral("Elf 2"));
     QCOMPARE(back.match(1, 1), (Match{1, 2, 3, 1}));
-    QCOMPARE(back.match(2, 1), (Match{2, 3, -1, -1}));
+    // A match without a day of its own is written on its matchday's first
+    // day and comes back with it.
+    Match open{2, 3, -1, -1};
+    open.date = QDate(2024, 9, 1);
+    QCOMPARE(back.match(2, 1), open);
     QCOMPARE(back.dates(2).dateFrom, QStringLiteral("01.09.2024"));
 
     // JSON has no empty matchdays.
@@ -585,11 +598,18 @@ void TestOpenData::exportSaysWhatItCannotCarry()
     whole.currentRound = 2;
     // The title written is the league's name, read back as its name.
     whole.leagueName = QStringLiteral("Süd");
+    // The file gives every match a day: the matchday's first match its
+    // first day, the others its last; read back, each match keeps its day.
+    League dated = whole;
+    dated.match(1, 1).date = QDate(2024, 8, 2);
+    dated.match(1, 2).date = QDate(2024, 8, 4);
+    dated.match(2, 1).date = QDate(2024, 8, 9);
     for (Format f : {Format::Txt, Format::Json}) {
         notes.clear();
         const QByteArray bytes = LeagueOpenData::exportBytes(whole, "Süd", f, &notes);
         QVERIFY2(notes.isEmpty(), qPrintable(notes.join('\n')));
-        QVERIFY(LeagueOpenData::importBytes(bytes, f, "x").league.sameContents(whole));
+        QVERIFY(LeagueOpenData::importBytes(bytes, f, "x").league.sameContents(dated));
+        QCOMPARE(LeagueOpenData::exportBytes(dated, "Süd", f, nullptr), bytes);
     }
 }
 
