@@ -8,6 +8,7 @@
 #include "league/model/LeagueError.h"
 #include "league/standings/RowBands.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -27,6 +28,9 @@ struct Request {
     QString league;
     // The tables after this matchday; 0 = after the last one.
     int matchday = 0;
+    // The tables of the matches played by the end of this day; invalid =
+    // every match entered.
+    QDate date;
     bool explain = false;
     bool form = false;
     bool movement = false;
@@ -48,7 +52,7 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
             || name == QLatin1String("--movement");
         if (name != QLatin1String("--export") && name != QLatin1String("--format")
             && name != QLatin1String("--output") && name != QLatin1String("--team")
-            && name != QLatin1String("--matchday") && !flag) {
+            && name != QLatin1String("--matchday") && name != QLatin1String("--date") && !flag) {
             problem = QStringLiteral("unknown option %1").arg(arg);
             return std::nullopt;
         }
@@ -146,6 +150,21 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
             return std::nullopt;
         }
     }
+    if (options.contains(QStringLiteral("--date"))) {
+        if (!tables) {
+            problem = QStringLiteral("--date belongs to --export=tables only");
+            return std::nullopt;
+        }
+        if (options.contains(QStringLiteral("--matchday"))) {
+            problem = QStringLiteral("--date and --matchday exclude each other");
+            return std::nullopt;
+        }
+        r.date = QDate::fromString(options.value(QStringLiteral("--date")), QStringLiteral("d.M.yyyy"));
+        if (!r.date.isValid()) {
+            problem = QStringLiteral("--date must be a date DD.MM.YYYY");
+            return std::nullopt;
+        }
+    }
     r.explain = options.contains(QStringLiteral("--explain"));
     if (r.explain && !(tables && (r.format == ExportFormat::Text || r.format == ExportFormat::Html))) {
         problem = QStringLiteral("--explain belongs to --export=tables --format=txt or html only");
@@ -184,11 +203,14 @@ const char *exportUsage()
            "                         --form adds the last five results (S/U/N) and\n"
            "                         --movement the change of place since the\n"
            "                         matchday before\n"
+           "  --export=tables ... [--date=DD.MM.YYYY]\n"
+           "                         the tables of the matches played by that day\n"
            "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
            "                         write the fever curve of team slot N of LEAGUE\n"
            "  --export=calendar --output=FILE LEAGUE\n"
            "                         write the fixtures of LEAGUE as an iCalendar file\n"
-           "                         (*.ics), one all-day event per match\n";
+           "                         (*.ics), one event per match on its day, at its\n"
+           "                         kick-off when known\n";
 }
 
 int runExport(const QStringList &args)
@@ -231,7 +253,9 @@ int runExport(const QStringList &args)
             options.explain = request->explain;
             options.form = request->form;
             options.movement = request->movement;
-            bytes = exportDocument(request->document, request->format, league, bands, options);
+            bytes = request->date.isValid()
+                ? exportDocument(request->document, request->format, league.playedBy(request->date), bands, options)
+                : exportDocument(request->document, request->format, league, bands, options);
         }
         writeExportFile(request->output, bytes, request->format);
     });

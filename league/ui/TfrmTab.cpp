@@ -2,6 +2,8 @@
 
 #include "league/model/League.h"
 #include "league/model/LeagueError.h"
+#include "league/model/LeagueDate.h"
+#include "league/ui/DateField.h"
 #include "league/ui/FormUtil.h"
 
 #include <QCheckBox>
@@ -191,6 +193,20 @@ void TfrmTab::buildControls()
     seST->setGeometry(216, 311, 56, 20);
     seST->setRange(1, League::kRounds);
     lblST->setBuddy(seST);
+    // Below it, the day the tables may stand on instead: a postponed match
+    // counts from the day it was played, not from its matchday.
+    cbStand = new QCheckBox(QStringLiteral("Stand am"), this);
+    cbStand->setObjectName(QStringLiteral("cbStand"));
+    cbStand->setGeometry(118, 331, 72, 20);
+    deStand = new DateField(QDate::currentDate(), this);
+    deStand->setObjectName(QStringLiteral("deStand"));
+    deStand->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    deStand->setGeometry(190, 331, 86, 20);
+    deStand->setEnabled(false);
+    deStand->setInvalidHandler([this](const QString &typed) {
+        if (m_platform.messages)
+            m_platform.messages->error(this, LeagueError::notADate(typed));
+    });
     // The status line along the bottom: why the row under the mouse stands
     // below the row above it.
     lblGrund = new QLabel(this);
@@ -231,6 +247,8 @@ void TfrmTab::buildControls()
         connect(c, &QCheckBox::toggled, this, [this] {
             setExtraColumns(chkForm->isChecked(), chkTendenz->isChecked(), chkGrund->isChecked());
         });
+    connect(cbStand, &QCheckBox::toggled, this, &TfrmTab::standChange);
+    connect(deStand, &QDateEdit::dateChanged, this, &TfrmTab::standChange);
 
     layoutRows();
     applyBands();
@@ -431,14 +449,33 @@ void TfrmTab::fill(TableView view, const Standings &standings, const League &lea
     const auto [first, second] = targets(view);
     bb1->setText(viewCaption(first));
     bb2->setText(viewCaption(second));
+    m_league = &league;
+    if (cbStand->isChecked()) {
+        standChange();
+        return;
+    }
+    {
+        // Until a day is chosen, the field offers the last day of the
+        // matchday the tables stand after.
+        const QDate last = standings.lastRound >= 1 && standings.lastRound <= league.roundCount
+            ? LeagueDate::parse(league.dates(standings.lastRound).dateTo)
+            : QDate();
+        const QSignalBlocker block(deStand);
+        if (last.isValid())
+            deStand->setDate(last);
+    }
+    showTables(standings, league);
+}
 
+void TfrmTab::showTables(const Standings &standings, const League &league)
+{
+    const TableView view = m_view;
     const Standings::Table &table = view == TableView::Home   ? standings.tableHome
                                     : view == TableView::Away ? standings.tableAway
                                                               : standings.tableTotal;
     m_reasons = view == TableView::Home   ? standings.reasonHome
                 : view == TableView::Away ? standings.reasonAway
                                           : standings.reasonTotal;
-    m_league = &league;
     m_round = standings.lastRound;
     {
         // The chooser offers the matchdays entered match by match.
@@ -531,6 +568,8 @@ void TfrmTab::showStatus(int row)
         lblGrund->setText(reason);
     else if (row == 1)
         lblGrund->setText(QStringLiteral("Platz 1"));
+    else if (standDate().isValid())
+        lblGrund->setText(QStringLiteral("Stand am %1").arg(LeagueDate::format(standDate())));
     else
         lblGrund->setText(QStringLiteral("Stand nach dem %1. Spieltag").arg(shownRound()));
 }
@@ -555,6 +594,49 @@ void TfrmTab::seSTChange(int round)
         Standings standings;
         TabBer(*m_league, standings, round);
         fill(m_view, standings, *m_league);
+    } catch (const LeagueError &e) {
+        if (m_platform.messages)
+            m_platform.messages->error(this, e.message());
+    }
+}
+
+QDate TfrmTab::standDate() const
+{
+    return cbStand && cbStand->isChecked() ? deStand->date() : QDate();
+}
+
+void TfrmTab::setStandDate(const QDate &day)
+{
+    ensureBuilt();
+    {
+        const QSignalBlocker blockBox(cbStand);
+        const QSignalBlocker blockDate(deStand);
+        cbStand->setChecked(day.isValid());
+        if (day.isValid())
+            deStand->setDate(day);
+    }
+    standChange();
+}
+
+void TfrmTab::standChange()
+{
+    const bool byDay = cbStand->isChecked();
+    deStand->setEnabled(byDay);
+    seST->setEnabled(!byDay);
+    if (!m_league)
+        return;
+    if (!byDay) {
+        seSTChange(seST->value());
+        return;
+    }
+    try {
+        // The tables of the whole season as it stood that evening; the
+        // chooser shows the last matchday with a result counted by then.
+        const League played = m_league->playedBy(deStand->date());
+        Standings standings;
+        TabBer(played, standings);
+        standings.lastRound = std::max(lastCountedRound(played), std::max(m_league->firstRound, 1));
+        showTables(standings, *m_league);
     } catch (const LeagueError &e) {
         if (m_platform.messages)
             m_platform.messages->error(this, e.message());

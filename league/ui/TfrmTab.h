@@ -9,6 +9,7 @@
 
 #include <array>
 
+class DateField;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -37,6 +38,11 @@ public:
     void fill(TableView view, const Standings &standings, const League &league);
     // The matchday the tables stand after, as chosen in "nach dem Spieltag".
     int shownRound() const;
+    // "Stand am": the tables of the matches played by the end of a day,
+    // instead of after a matchday. An invalid date switches it off.
+    void setStandDate(const QDate &day);
+    // The day the tables stand on, invalid while they stand after a matchday.
+    QDate standDate() const;
     // "Platz r hinter Platz r - 1 – <rule>" for the rows below the first,
     // "Platz 1" for the first: the tooltip of row r and what the status
     // line shows while the mouse is over it.
@@ -72,6 +78,9 @@ protected:
 private:
     void buildControls() override;
     void seSTChange(int round);
+    void standChange();
+    // Fills the rows from tables already computed.
+    void showTables(const Standings &standings, const League &league);
     void showStatus(int row);
     void applyBands();
     void layoutRows();
@@ -107,6 +116,8 @@ private:
     QPushButton *bbHilfe = nullptr;
     QPushButton *bbOK = nullptr;
     QSpinBox *seST = nullptr;
+    QCheckBox *cbStand = nullptr;
+    DateField *deStand = nullptr;
     QLabel *lblGrund = nullptr;
     const League *m_league = nullptr;
     Standings::Reasons m_reasons{};
