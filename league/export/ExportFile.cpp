@@ -70,16 +70,23 @@ QByteArray exportDocument(ExportDocument document, ExportFormat format, const Le
     throw std::invalid_argument("not a document format");
 }
 
-QByteArray exportCurve(int team, ExportFormat format, const League &league)
+QByteArray exportCurve(int team, ExportFormat format, const League &league, int secondTeam)
 {
-    if (team < 1 || team > league.teamCount)
+    if (team < 1 || team > league.teamCount || secondTeam < 0 || secondTeam > league.teamCount)
         throw LeagueError(LeagueError::rangeError());
     CurvePositions curvePos{};
     QImage picture;
     KurveBer(league, team, curvePos, &picture);
+    if (secondTeam != 0 && secondTeam != team) {
+        CurvePositions second{};
+        KurveBer(league, secondTeam, second);
+        drawSecondCurve(picture, league, curvePos, second);
+    }
     if (format == ExportFormat::Bmp)
         return Exp_krv_BMP(picture);
     if (format == ExportFormat::Gif)
         return Exp_krv_GIF(picture);
+    if (format == ExportFormat::Png)
+        return Exp_krv_PNG(picture);
     throw std::invalid_argument("not a picture format");
 }

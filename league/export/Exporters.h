@@ -12,7 +12,7 @@ struct RowBandColors;
 
 // The three documents of the export dialog, in the order of its buttons.
 enum class ExportDocument { Tables, Cross, Matchdays };
-enum class ExportFormat { Html, Rtf, Text, Bmp, Gif, Calendar };
+enum class ExportFormat { Html, Rtf, Text, Bmp, Gif, Calendar, Png };
 
 // What a document export can be asked for besides its format: the tables
 // after a matchday (by default after the last one, the whole season), the
@@ -54,6 +54,8 @@ QByteArray Exp_st_RTF(const League &league);
 // one-image GIF87a with a global colour table and no extension blocks.
 QByteArray Exp_krv_BMP(const QImage &picture);
 QByteArray Exp_krv_GIF(const QImage &picture);
+// A PNG file of the picture, its colours kept exactly.
+QByteArray Exp_krv_PNG(const QImage &picture);
 
 
 // Recomputes what the document needs (standings or cross-table grid) and
@@ -63,8 +65,9 @@ QByteArray exportDocument(ExportDocument document, ExportFormat format, const Le
                           const RowBandColors &rowBandColor, const ExportOptions &options = {});
 
 // Draws the curve of `team` (1..teamCount) on the chart of the league's
-// shape and encodes it as Bmp or Gif.
-QByteArray exportCurve(int team, ExportFormat format, const League &league);
+// shape, with the curve of `secondTeam` in red when it names another slot
+// of the league, and encodes it as Bmp, Gif or Png.
+QByteArray exportCurve(int team, ExportFormat format, const League &league, int secondTeam = 0);
 
 // Writes the whole file or nothing: the bytes go to a temporary file in the
 // same folder, which replaces `fileName` only when complete. On failure

@@ -3,6 +3,7 @@
 #include "common/gui/Bmp24.h"
 #include "league/model/LeagueError.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QtEndian>
 
@@ -31,6 +32,17 @@ QByteArray Exp_krv_BMP(const QImage &picture)
     // drawn at 96 dpi so that its point sizes give the pixels it was laid
     // out for.
     return Bmp24::encode(picture, picture.dotsPerMeterX(), picture.dotsPerMeterY());
+}
+
+QByteArray Exp_krv_PNG(const QImage &picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // A picture that cannot be encoded gives no file rather than half of one.
+    if (!picture.save(&buffer, "PNG"))
+        throw LeagueError(QStringLiteral("PNG-Bild kann nicht erstellt werden"));
+    return bytes;
 }
 
 QByteArray Exp_krv_GIF(const QImage &picture)

@@ -179,6 +179,42 @@ League League::playedBy(const QDate &day) const
     return out;
 }
 
+QStringList League::pairingWarnings(int round) const
+{
+    QStringList out;
+    std::array<int, kMaxTeams + 1> rows{};
+    for (int k = 1; k <= rowCount(); ++k) {
+        const Match &m = match(round, k);
+        if (m.teamA >= 1 && m.teamA <= teamCount && m.teamA == m.teamB)
+            out << QStringLiteral("%1 spielt in Zeile %2 gegen sich selbst.").arg(teamNames[m.teamA]).arg(k);
+        for (int team : {m.teamA, m.teamB})
+            if (team >= 1 && team <= teamCount && !(team == m.teamB && m.teamA == m.teamB))
+                ++rows[team];
+    }
+    for (int i = 1; i <= teamCount; ++i)
+        if (rows[i] > 1)
+            out << QStringLiteral("%1 steht am %2. Spieltag %3-mal im Spielplan.").arg(teamNames[i]).arg(round).arg(rows[i]);
+    return out;
+}
+
+int League::restingTeam(int round) const
+{
+    if (teamCount % 2 == 0)
+        return 0;
+    std::array<bool, kMaxTeams + 1> plays{};
+    for (int k = 1; k <= rowCount(); ++k) {
+        const Match &m = match(round, k);
+        if (m.teamA < 1 || m.teamA > teamCount || m.teamB < 1 || m.teamB > teamCount || m.teamA == m.teamB
+            || plays[m.teamA] || plays[m.teamB])
+            return 0;
+        plays[m.teamA] = plays[m.teamB] = true;
+    }
+    for (int i = 1; i <= teamCount; ++i)
+        if (!plays[i])
+            return i;
+    return 0;
+}
+
 bool League::sameContents(const League &o) const
 {
     return teamCount == o.teamCount && roundCount == o.roundCount && hasChampion == o.hasChampion

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 #include <array>
 
@@ -184,6 +185,15 @@ public:
     // played after it are taken out, everything else stays. A match whose
     // day is not known at all keeps its result.
     League playedBy(const QDate &day) const;
+
+    // What is wrong with the pairings of a matchday, one German sentence
+    // each: a team that plays against itself, a team named in two rows.
+    // The entry allows both, so that a row can be changed in any order.
+    QStringList pairingWarnings(int round) const;
+    // The one team without a match on a matchday of a league with an odd
+    // number of teams, once every row holds a pairing of two other teams;
+    // 0 otherwise.
+    int restingTeam(int round) const;
 
     // Everything that a league file stores (not the working state).
     bool sameContents(const League &other) const;

@@ -1,5 +1,6 @@
 #include "league/model/LeagueDate.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace LeagueDate {
@@ -52,6 +53,49 @@ QString normalized(const QString &text)
 {
     const QDate d = parse(text);
     return d.isValid() ? format(d) : text;
+}
+
+bool parseMatchDay(const QString &text, QDate *date, QTime *time)
+{
+    const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.size() > 2)
+        return false;
+    QDate d;
+    QTime t;
+    static const QRegularExpression digitDate(QStringLiteral(R"(^\d{8}$)"));
+    static const QRegularExpression digitTime(QStringLiteral(R"(^\d{3,4}$)"));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &p = parts[i];
+        if (i == 0 && (p.contains(QLatin1Char('.')) || digitDate.match(p).hasMatch())) {
+            // Only whole four-digit years: a day of a season is typed in full.
+            d = p.contains(QLatin1Char('.')) ? QDate::fromString(p, QStringLiteral("d.M.yyyy"))
+                                             : QDate::fromString(p, QStringLiteral("ddMMyyyy"));
+            if (!d.isValid() || d.year() < 1000)
+                return false;
+            continue;
+        }
+        if (t.isValid() || (i == 1 && !d.isValid()))
+            return false;
+        if (p.contains(QLatin1Char(':')))
+            t = QTime::fromString(p, QStringLiteral("H:mm"));
+        else if (digitTime.match(p).hasMatch())
+            t = QTime::fromString(p.rightJustified(4, QLatin1Char('0')), QStringLiteral("HHmm"));
+        if (!t.isValid())
+            return false;
+    }
+    *date = d;
+    *time = t;
+    return true;
+}
+
+QString matchDayText(const QDate &date, const QTime &time)
+{
+    QStringList parts;
+    if (date.isValid())
+        parts << format(date);
+    if (time.isValid())
+        parts << time.toString(QStringLiteral("HH:mm"));
+    return parts.join(QLatin1Char(' '));
 }
 
 } // namespace LeagueDate

@@ -19,4 +19,14 @@ QString format(const QDate &date);
 // matchday is shown.
 QString normalized(const QString &text);
 
+// A match's own day and kick-off as the matchday panel takes them:
+// "24.04.2024 20:00", "24.04.2024", "20:00", also typed without dots and
+// colon ("24042024 2000"); one-digit days, months and hours as well. An
+// empty text clears both. Returns false, changing nothing, for anything
+// else, also for a day or time that does not exist.
+bool parseMatchDay(const QString &text, QDate *date, QTime *time);
+// "24.04.2024 20:00", "24.04.2024", "20:00" or empty: what parseMatchDay
+// reads back.
+QString matchDayText(const QDate &date, const QTime &time);
+
 } // namespace LeagueDate

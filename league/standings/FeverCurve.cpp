@@ -203,6 +203,24 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
     }
 }
 
+namespace {
+
+void drawLine(QPainter &p, const League &league, const CurvePositions &curvePos, const QColor &colour)
+{
+    QPolygon line;
+    for (int j = std::max(league.firstRound, 1); j <= league.roundCount; ++j)
+        if (curvePos[j] > 0)
+            line << QPoint(FeverCurve::cellX(j), FeverCurve::cellY(curvePos[j]));
+    // The first point only places the pen; a single point draws nothing.
+    if (line.size() >= 2) {
+        p.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(line);
+    }
+}
+
+} // namespace
+
 void drawCurve(QImage &picture, const League &league, const CurvePositions &curvePos)
 {
     const int team = curvePos[0];
@@ -213,15 +231,23 @@ void drawCurve(QImage &picture, const League &league, const CurvePositions &curv
     p.setPen(kBlue);
     p.setFont(chartFont(11, true, true));
     textAt(p, 2, 0, league.teamNames[team]);
+    drawLine(p, league, curvePos, kBlue);
+}
 
-    QPolygon line;
-    for (int j = std::max(league.firstRound, 1); j <= league.roundCount; ++j)
-        if (curvePos[j] > 0)
-            line << QPoint(FeverCurve::cellX(j), FeverCurve::cellY(curvePos[j]));
-    // The first point only places the pen; a single point draws nothing.
-    if (line.size() >= 2) {
-        p.setPen(QPen(kBlue, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPolyline(line);
-    }
+void drawSecondCurve(QImage &picture, const League &league, const CurvePositions &first,
+                     const CurvePositions &second)
+{
+    const int team = second[0];
+    if (team < 1 || team > league.teamCount)
+        return;
+    QPainter p(&picture);
+    prepare(p);
+    p.setFont(chartFont(11, true, true));
+    const int firstTeam = first[0];
+    const int x = firstTeam >= 1 && firstTeam <= league.teamCount
+        ? 2 + QFontMetrics(p.font()).horizontalAdvance(league.teamNames[firstTeam] + QStringLiteral("  "))
+        : 2;
+    p.setPen(kRed);
+    textAt(p, x, 0, league.teamNames[team]);
+    drawLine(p, league, second, kRed);
 }

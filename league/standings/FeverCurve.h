@@ -54,3 +54,8 @@ void KurveBer(const League &league, int team, CurvePositions &curvePos, QImage *
 // Draws the name and the curve of an already computed `curvePos` onto a
 // chart made by Grafik().
 void drawCurve(QImage &picture, const League &league, const CurvePositions &curvePos);
+// Draws a second team's curve in red onto a chart that holds the curve of
+// `first`, its name in red after the first team's name, so that two teams'
+// seasons can be compared in one picture.
+void drawSecondCurve(QImage &picture, const League &league, const CurvePositions &first,
+                     const CurvePositions &second);

@@ -7,11 +7,21 @@
 namespace {
 
 // The shape of a date while it is typed: day, month, year, each part
-// possibly still incomplete.
+// possibly still incomplete, or the eight digits of a date typed without
+// its dots ("21082026").
 bool isDatePrefix(const QString &text)
 {
-    static const QRegularExpression prefix(QStringLiteral(R"(^\d{0,2}(\.(\d{0,2}(\.\d{0,4})?)?)?$)"));
+    static const QRegularExpression prefix(
+        QStringLiteral(R"(^(\d{0,8}|\d{0,2}(\.(\d{0,2}(\.\d{0,4})?)?)?)$)"));
     return prefix.match(text).hasMatch();
+}
+
+QDate typedDate(const QString &typed)
+{
+    static const QRegularExpression digits(QStringLiteral(R"(^\d{8}$)"));
+    if (digits.match(typed).hasMatch())
+        return QDate::fromString(typed, QStringLiteral("ddMMyyyy"));
+    return QDate::fromString(typed, QStringLiteral("d.M.yyyy"));
 }
 
 } // namespace
@@ -44,7 +54,7 @@ bool DateField::commit()
     const QString typed = m_typed;
     m_typing = false;
     m_typed.clear();
-    const QDate date = QDate::fromString(typed, QStringLiteral("d.M.yyyy"));
+    const QDate date = typedDate(typed);
     if (date.isValid() && date >= minimumDate() && date <= maximumDate()) {
         setDate(date);
         // setDate leaves the text alone when the date did not change.
@@ -95,8 +105,8 @@ void DateField::keyPressEvent(QKeyEvent *event)
         if (dateChar) {
             if (isDatePrefix(m_typed + text))
                 type(m_typed + text);
-            // A four-digit year completes the date.
-            static const QRegularExpression whole(QStringLiteral(R"(^\d{1,2}\.\d{1,2}\.\d{4}$)"));
+            // A four-digit year completes the date, with its dots or without.
+            static const QRegularExpression whole(QStringLiteral(R"(^(\d{1,2}\.\d{1,2}\.\d{4}|\d{8})$)"));
             if (whole.match(m_typed).hasMatch())
                 commit();
             event->accept();

@@ -4,7 +4,7 @@
 #include <functional>
 
 // A date field that takes a whole date typed over its selected text
-// ("24.12.2026", also "1.3.2027"), as people type dates, instead of editing
+// ("24.12.2026", also "1.3.2027" and "24122026"), as people type dates, instead of editing
 // day, month and year one section at a time. Typing into a field whose text
 // is not all selected edits the sections as before. A typed date that does
 // not exist is refused: the field keeps its old date and reports the text.

@@ -9,12 +9,12 @@ TfrmExport::TfrmExport(const UiPlatform &platform, QWidget *parent) : QDialog(pa
 {
     setObjectName(QStringLiteral("frmExport"));
     setWindowTitle(QStringLiteral("Liga exportieren"));
-    FormUtil::makeFixedDialog(this, 161, 165);
+    FormUtil::makeFixedDialog(this, 161, 193);
     setModal(true);
 
     auto *box = new QGroupBox(QStringLiteral("Was möchten Sie exportieren?"), this);
     box->setObjectName(QStringLiteral("gbWas"));
-    box->setGeometry(0, 0, 161, 137);
+    box->setGeometry(0, 0, 161, 165);
 
     struct Choice {
         const char *name;
@@ -24,7 +24,8 @@ TfrmExport::TfrmExport(const UiPlatform &platform, QWidget *parent) : QDialog(pa
     const Choice choices[] = {{"bbOK", "Tabelle und Bilanzen", kTables},
                               {"BitBtn3", "Kreuztabelle", kCross},
                               {"BitBtn4", "Spieltage", kMatchdays},
-                              {"BitBtn2", "Fieberkurve", kCurve}};
+                              {"BitBtn2", "Fieberkurve", kCurve},
+                              {"bbKalender", "Spielplan als Kalender", kCalendar}};
     int y = 16;
     for (const Choice &c : choices) {
         auto *b = new QPushButton(QString::fromUtf8(c.caption), box);
@@ -38,11 +39,11 @@ TfrmExport::TfrmExport(const UiPlatform &platform, QWidget *parent) : QDialog(pa
 
     auto *hilfe = new QPushButton(QStringLiteral("Hilfe"), this);
     hilfe->setObjectName(QStringLiteral("bbHilfe"));
-    hilfe->setGeometry(0, 136, 81, 29);
+    hilfe->setGeometry(0, 164, 81, 29);
     hilfe->setAutoDefault(false);
     auto *back = new QPushButton(QStringLiteral("Zurück"), this);
     back->setObjectName(QStringLiteral("bbAbbr"));
-    back->setGeometry(80, 136, 81, 29);
+    back->setGeometry(80, 164, 81, 29);
     back->setAutoDefault(false);
     connect(hilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 7); });
     connect(back, &QPushButton::clicked, this, [this] { done(kBack); });

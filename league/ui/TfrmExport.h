@@ -15,6 +15,7 @@ public:
     static constexpr int kCurve = 4;
     static constexpr int kCross = 5;
     static constexpr int kMatchdays = 6;
+    static constexpr int kCalendar = 7;
 
     TfrmExport(const UiPlatform &platform, QWidget *parent = nullptr);
 

@@ -21,8 +21,14 @@ TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *
 
     cboTeam = new QComboBox(this);
     cboTeam->setObjectName(QStringLiteral("cboTeam"));
-    cboTeam->setGeometry(4, 4, 201, 22);
+    cboTeam->setGeometry(4, 4, 138, 22);
     FormUtil::dropDownList(cboTeam, 10);
+    // A second team to compare with, its curve in red.
+    cboTeam2 = new QComboBox(this);
+    cboTeam2->setObjectName(QStringLiteral("cboTeam2"));
+    cboTeam2->setGeometry(146, 4, 136, 22);
+    cboTeam2->setToolTip(QStringLiteral("Vergleich mit einer zweiten Mannschaft (rot)"));
+    FormUtil::dropDownList(cboTeam2, 10);
 
     auto *hilfe = new QPushButton(QStringLiteral("Hilfe"), this);
     hilfe->setObjectName(QStringLiteral("bbHilfe"));
@@ -39,13 +45,14 @@ TfrmKurve::TfrmKurve(const UiPlatform &platform, const League &league, QWidget *
     imgGraf->setObjectName(QStringLiteral("imgGraf"));
     imgGraf->setGeometry(4, 32, FeverCurve::kWidth, FeverCurve::kHeight);
 
-    connect(cboTeam, &QComboBox::activated, this, [this] {
-        try {
-            KurveBer();
-        } catch (const LeagueError &e) {
-            m_platform.messages->error(this, e.message());
-        }
-    });
+    for (QComboBox *list : {cboTeam, cboTeam2})
+        connect(list, &QComboBox::activated, this, [this] {
+            try {
+                KurveBer();
+            } catch (const LeagueError &e) {
+                m_platform.messages->error(this, e.message());
+            }
+        });
     connect(hilfe, &QPushButton::clicked, this, [this] { m_platform.help->showContext(this, 5); });
     connect(ok, &QPushButton::clicked, this, [this] { done(1); });
 
@@ -71,10 +78,15 @@ const QImage &TfrmKurve::picture() const
 
 void TfrmKurve::fillList()
 {
-    cboTeam->clear();
-    cboTeam->addItem(QStringLiteral("---"));
-    for (int i = 1; i <= m_league.teamCount; ++i)
-        cboTeam->addItem(m_league.teamNames[i]);
+    const int second = cboTeam2->currentIndex();
+    for (QComboBox *list : {cboTeam, cboTeam2}) {
+        list->clear();
+        list->addItem(QStringLiteral("---"));
+        for (int i = 1; i <= m_league.teamCount; ++i)
+            list->addItem(m_league.teamNames[i]);
+    }
+    // The comparison stays while the team is still in the league.
+    cboTeam2->setCurrentIndex(second >= 0 && second <= m_league.teamCount ? second : 0);
 }
 
 void TfrmKurve::prepare()
@@ -93,7 +105,25 @@ void TfrmKurve::Grafik()
 void TfrmKurve::KurveBer()
 {
     ::KurveBer(m_league, cboTeam->currentIndex(), m_curvePos, &m_picture);
+    const int second = secondTeam();
+    if (second != 0 && second != cboTeam->currentIndex()) {
+        CurvePositions positions{};
+        ::KurveBer(m_league, second, positions);
+        drawSecondCurve(m_picture, m_league, m_curvePos, positions);
+    }
     showPicture();
+}
+
+void TfrmKurve::selectSecondTeam(int team)
+{
+    fillList();
+    cboTeam2->setCurrentIndex(team >= 0 && team <= m_league.teamCount ? team : 0);
+}
+
+int TfrmKurve::secondTeam() const
+{
+    const int team = cboTeam2->currentIndex();
+    return team > 0 && team <= m_league.teamCount ? team : 0;
 }
 
 void TfrmKurve::selectTeam(int team)

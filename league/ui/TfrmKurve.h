@@ -30,6 +30,9 @@ public:
     // Selects team slot `team` (0 = "---") for KurveBer, with the list
     // holding the league's current names.
     void selectTeam(int team);
+    // The team whose curve is drawn in red beside the first (0 = none).
+    void selectSecondTeam(int team);
+    int secondTeam() const;
 
     const CurvePositions &curvePos() const { return m_curvePos; }
     const QImage &picture() const;
@@ -45,6 +48,7 @@ private:
     CurvePositions m_curvePos{};
     QImage m_picture;
     QComboBox *cboTeam = nullptr;
+    QComboBox *cboTeam2 = nullptr;
     QLabel *imgGraf = nullptr;
     QPushButton *m_hilfe = nullptr;
     QPushButton *m_ok = nullptr;

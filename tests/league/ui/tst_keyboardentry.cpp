@@ -103,6 +103,7 @@ private slots:
         QTest::newRow("two-digit parts") << QStringLiteral("24.12.2026") << QDate(2026, 12, 24);
         QTest::newRow("one-digit parts") << QStringLiteral("1.3.2027") << QDate(2027, 3, 1);
         QTest::newRow("leap day") << QStringLiteral("29.02.2028") << QDate(2028, 2, 29);
+        QTest::newRow("digits without dots") << QStringLiteral("21082026") << QDate(2026, 8, 21);
     }
 
     void aTypedDateIsTakenAsTyped()
@@ -130,6 +131,8 @@ private slots:
         QTest::newRow("no 31 February") << QStringLiteral("31.02.2026") << 0;
         QTest::newRow("no month 13") << QStringLiteral("12.13.2026") << 0;
         QTest::newRow("no 29 February in 2027") << QStringLiteral("29.2.2027") << 0;
+        QTest::newRow("no 31 February without dots") << QStringLiteral("31022026") << 0;
+        QTest::newRow("six digits, ended by Enter") << QStringLiteral("210826") << int(Qt::Key_Return);
         QTest::newRow("no year, ended by Enter") << QStringLiteral("24.12") << int(Qt::Key_Return);
     }
 

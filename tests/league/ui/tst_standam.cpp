@@ -1,0 +1,115 @@
+#include "league/model/League.h"
+#include "league/ui/DateField.h"
+#include "league/ui/ScriptedPlatform.h"
+#include "league/ui/TfrmTN.h"
+#include "league/ui/TfrmTab.h"
+#include "modal_helper.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The table window standing on a day ("Stand am") instead of after a
+// matchday: a postponed match counts from the day it was played.
+class TestStandAm : public QObject {
+    Q_OBJECT
+
+private:
+    struct Fixture {
+        QTemporaryDir dir;
+        ScriptedPlatform platform;
+        std::unique_ptr<TfrmTN> frm;
+
+        // Matchday 1 on 1 and 2 August, its match 3 – 4 played on 19
+        // August; matchday 2 on 8 August.
+        Fixture()
+        {
+            frm = std::make_unique<TfrmTN>(platform.seams(), dir.path() + QLatin1Char('/'), QStringList());
+            League &l = frm->league();
+            l.reshape(4, 2);
+            for (int i = 1; i <= 4; ++i)
+                l.teamNames[i] = QStringLiteral("Elf %1").arg(i);
+            l.dates(1) = RoundDates{"01.08.2026", "02.08.2026"};
+            l.dates(2) = RoundDates{"08.08.2026", "08.08.2026"};
+            l.match(1, 1) = Match{1, 2, 2, 0};
+            l.match(1, 2) = Match{3, 4, 1, 0};
+            l.match(1, 2).date = QDate(2026, 8, 19);
+            l.match(2, 1) = Match{3, 1, 0, 3};
+            l.match(2, 2) = Match{4, 2, 1, 1};
+            frm->UpdateCBO();
+            frm->UpdateST();
+        }
+    };
+
+    template <typename T> static T *child(QWidget *w, const char *name)
+    {
+        T *c = w->findChild<T *>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no child %s", name);
+        return c;
+    }
+
+    // "Elf 1 6" for each row, in table order.
+    static QStringList rows(QWidget *d)
+    {
+        QStringList out;
+        for (int r = 1; r <= 4; ++r)
+            out << child<QLabel>(d, qPrintable(QStringLiteral("lblTeam%1").arg(r)))->text() + QLatin1Char(' ')
+                    + child<QLabel>(d, qPrintable(QStringLiteral("lblPkt%1").arg(r)))->text();
+        return out;
+    }
+
+private Q_SLOTS:
+    void postponedMatchCountsFromItsDay()
+    {
+        Fixture f;
+        QStringList byMatchday, before, onTheDay, home, backToMatchdays;
+        QString status, statusHome;
+        bool chooserOff = false, fieldOffAtFirst = false;
+        QDate offered;
+        ModalScript script(f.frm->frmTab());
+        script.then([&](QWidget *d) {
+            auto *tab = static_cast<TfrmTab *>(d);
+            byMatchday = rows(d);
+            fieldOffAtFirst = !child<DateField>(d, "deStand")->isEnabled();
+            offered = child<DateField>(d, "deStand")->date();
+            QTest::mouseClick(child<QCheckBox>(d, "cbStand"), Qt::LeftButton, {}, QPoint(5, 10));
+            child<DateField>(d, "deStand")->setDate(QDate(2026, 8, 18));
+            before = rows(d);
+            chooserOff = !child<QSpinBox>(d, "seST")->isEnabled();
+            tab->setStandDate(QDate(2026, 8, 19));
+            onTheDay = rows(d);
+            status = child<QLabel>(d, "lblGrund")->text();
+            clickButton(d, "bb1");
+        });
+        script.then([&](QWidget *d) {
+            home = rows(d);
+            statusHome = child<QLabel>(d, "lblGrund")->text();
+            child<QCheckBox>(d, "cbStand")->setChecked(false);
+            backToMatchdays = rows(d);
+            clickButton(d, "bbOK");
+        });
+        f.frm->mnuTabClick();
+        QCOMPARE(script.shown(), 2);
+        // After matchday 2 every entered result counts, the postponed one too.
+        // Slots 2 and 4 have a point each, slot 4 the better goal difference.
+        QCOMPARE(byMatchday, (QStringList{"Elf 1 6", "Elf 3 3", "Elf 4 1", "Elf 2 1"}));
+        QVERIFY(fieldOffAtFirst);
+        QCOMPARE(offered, QDate(2026, 8, 8));
+        QVERIFY(chooserOff);
+        QCOMPARE(before, (QStringList{"Elf 1 6", "Elf 4 1", "Elf 2 1", "Elf 3 0"}));
+        QCOMPARE(onTheDay, byMatchday);
+        QCOMPARE(status, QStringLiteral("Stand am 19.08.2026"));
+        // The home table keeps the day: slot 3 won at home on 19 August.
+        QCOMPARE(home.first(), QStringLiteral("Elf 1 3"));
+        QCOMPARE(statusHome, QStringLiteral("Stand am 19.08.2026"));
+        QVERIFY(!backToMatchdays.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStandAm)
+#include "tst_standam.moc"
