@@ -112,7 +112,8 @@ std::optional<Request> parse(const QStringList &args, QString &problem)
             {QStringLiteral("txt"), ExportFormat::Text},
             {QStringLiteral("rtf"), ExportFormat::Rtf}};
         static const QHash<QString, ExportFormat> pictureFormats{
-            {QStringLiteral("bmp"), ExportFormat::Bmp}, {QStringLiteral("gif"), ExportFormat::Gif}};
+            {QStringLiteral("bmp"), ExportFormat::Bmp}, {QStringLiteral("gif"), ExportFormat::Gif},
+            {QStringLiteral("png"), ExportFormat::Png}};
         const auto &formats = r.curve ? pictureFormats : documentFormats;
         if (!formats.contains(format)) {
             problem = QStringLiteral("unknown value of --format for --export=%1: %2").arg(what, format);
@@ -205,7 +206,7 @@ const char *exportUsage()
            "                         matchday before\n"
            "  --export=tables ... [--date=DD.MM.YYYY]\n"
            "                         the tables of the matches played by that day\n"
-           "  --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE\n"
+           "  --export=curve --team=N --format=bmp|gif|png --output=FILE LEAGUE\n"
            "                         write the fever curve of team slot N of LEAGUE\n"
            "  --export=calendar --output=FILE LEAGUE\n"
            "                         write the fixtures of LEAGUE as an iCalendar file\n"

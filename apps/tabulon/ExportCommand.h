@@ -4,7 +4,7 @@
 
 // tabulon --export=tables|cross|matchdays --format=html|txt|rtf --output=FILE LEAGUE
 // tabulon --export=tables ... --date=DD.MM.YYYY (the matches played by then)
-// tabulon --export=curve --team=N --format=bmp|gif --output=FILE LEAGUE
+// tabulon --export=curve --team=N --format=bmp|gif|png --output=FILE LEAGUE
 // Writes one export of the league file (or old .tn3 file) LEAGUE without a
 // window. The league table takes the zone colours of the league's own
 // settings. args is the command line after the program name. Returns 0 on

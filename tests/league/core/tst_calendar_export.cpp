@@ -275,7 +275,7 @@ void TestCalendarExport::commandLine()
         r = runTabulon(wrong + QStringList{QStringLiteral("--output=") + never, league});
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("--export=calendar --output=FILE LEAGUE"));
-        QVERIFY(r.err.contains("--export=curve --team=N --format=bmp|gif --output=FILE LEAGUE"));
+        QVERIFY(r.err.contains("--export=curve --team=N --format=bmp|gif|png --output=FILE LEAGUE"));
         QVERIFY(!QFile::exists(never));
     }
 

@@ -161,7 +161,7 @@ void TestExportCommand::badArguments()
     p.start(QStringLiteral(TABULON_BIN), args);
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 2);
-    QVERIFY(p.readAllStandardError().contains("--export=curve --team=N --format=bmp|gif --output=FILE LEAGUE"));
+    QVERIFY(p.readAllStandardError().contains("--export=curve --team=N --format=bmp|gif|png --output=FILE LEAGUE"));
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.txt"))));
 }
 
