@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -32,7 +34,13 @@ const QColor kHalfEnteredColor(255, 187, 187);
 // How long after leaving a goal field a digit is still taken as a slip of
 // the goal entry rather than a search in a team list.
 constexpr qint64 kGoalDigitGraceMs = 1000;
-constexpr int kWidth = 509;
+// The classic rows end at 509 pixels; the compact day field and the mark
+// of a postponed match follow them.
+constexpr int kWidth = 637;
+const QString kDayHint = QStringLiteral("Tag und Anstoß dieses Spiels (TT.MM.JJJJ hh:mm); "
+                                        "leer: das Spiel steht auf den Tagen des Spieltags");
+const QString kPostponedHint = QStringLiteral("Nachholspiel: nach dem letzten Tag des Spieltags");
+const QColor kPairingColor(255, 187, 187);
 // The height of the nine rows of 18 teams; each further or missing row
 // adds or takes a row's 24 pixels.
 constexpr int kHeight = 250;
@@ -81,6 +89,9 @@ void MatchdayPanel::buildRows()
     };
     edDatum1 = makeDate(QStringLiteral("edDatum1"), 168);
     edDatum2 = makeDate(QStringLiteral("edDatum2"), 280);
+    lblHinweis = fixedLabel(this, QString(), QRect(372, 9, 259, 14));
+    lblHinweis->setObjectName(QStringLiteral("lblHinweis"));
+    lblHinweis->setTextFormat(Qt::PlainText);
 
     // Rows for the largest league; syncShape() shows the league's.
     for (int k = 1; k <= League::kMaxRows; ++k) {
@@ -117,6 +128,20 @@ void MatchdayPanel::buildRows()
         lblDoppelpunkt[k]->setAlignment(Qt::AlignCenter);
         lblDoppelpunkt[k]->setObjectName(QStringLiteral("lblDoppelpunkt") + QString::number(k));
         meTorB[k] = makeGoal(QStringLiteral("meTorB"), 475);
+        edTag[k] = new QLineEdit(this);
+        edTag[k]->setObjectName(QStringLiteral("edTag") + QString::number(k));
+        edTag[k]->setGeometry(512, y, 108, 21);
+        edTag[k]->setMaxLength(24);
+        edTag[k]->setStatusTip(kDayHint);
+        lblNachhol[k] = fixedLabel(this, QStringLiteral("N"), QRect(622, y + 3, 12, 14), true);
+        lblNachhol[k]->setObjectName(QStringLiteral("lblNachhol") + QString::number(k));
+        lblNachhol[k]->setAlignment(Qt::AlignCenter);
+        lblNachhol[k]->setToolTip(kPostponedHint);
+        lblNachhol[k]->setStatusTip(kPostponedHint);
+        QPalette red = lblNachhol[k]->palette();
+        red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+        lblNachhol[k]->setPalette(red);
+        lblNachhol[k]->setVisible(false);
     }
 
     // Keyboard order: the two dates, then each row's lists before its goals.
@@ -132,6 +157,10 @@ void MatchdayPanel::buildRows()
         chain(meTorA[k]);
         chain(meTorB[k]);
     }
+    // The days come after all rows, so that Tab from a row's goals still
+    // leads to the next row's teams as results are typed.
+    for (int k = 1; k <= League::kMaxRows; ++k)
+        chain(edTag[k]);
 }
 
 void MatchdayPanel::connectAll()
@@ -146,6 +175,7 @@ void MatchdayPanel::connectAll()
         connect(cboTeamB[k], &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
         connect(meTorA[k], &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
         connect(meTorB[k], &QLineEdit::textChanged, this, [this, k] { meTorBChange(k); });
+        connect(edTag[k], &QLineEdit::editingFinished, this, [this, k] { edTagChange(k); });
         // Enter walks the goal fields: home, away, the next row's home, and
         // from the last row back to the first, so a matchday's results are
         // typed as digits and Enter alone.
@@ -192,6 +222,7 @@ bool MatchdayPanel::eventFilter(QObject *watched, QEvent *event)
 void MatchdayPanel::UpdateST()
 {
     KeepSaved keep(m_league);
+    const QScopedValueRollback<bool> showing(m_showing, true);
     syncShape();
     const int round = m_league.currentRound;
     const QString caption = QString::number(round) + QStringLiteral(". Spieltag");
@@ -217,7 +248,9 @@ void MatchdayPanel::UpdateST()
         meTorA[k]->setText(m.goalsA == -1 ? QString() : QString::number(m.goalsA));
         meTorB[k]->setText(m.goalsB == -1 ? QString() : QString::number(m.goalsB));
         markHalfEntered(k);
+        showMatchDay(k);
     }
+    showPairings();
     // A masked field leaves its cursor behind the text it was given, where
     // the next digit finds no blank to fill and is dropped; the field kept
     // focused through F3 or F4 is ready to be typed over instead.
@@ -254,8 +287,11 @@ void MatchdayPanel::syncShape()
         const bool shown = k <= rows;
         for (QWidget *w : {static_cast<QWidget *>(cboTeamA[k]), static_cast<QWidget *>(cboTeamB[k]),
                            static_cast<QWidget *>(meTorA[k]), static_cast<QWidget *>(meTorB[k]),
-                           static_cast<QWidget *>(lblStrich[k]), static_cast<QWidget *>(lblDoppelpunkt[k])})
+                           static_cast<QWidget *>(lblStrich[k]), static_cast<QWidget *>(lblDoppelpunkt[k]),
+                           static_cast<QWidget *>(edTag[k])})
             w->setVisible(shown);
+        if (!shown)
+            lblNachhol[k]->setVisible(false);
     }
     // The panel, and with it the window, grows or shrinks by a row's 24
     // pixels from the nine rows of 18 teams.
@@ -299,6 +335,7 @@ void MatchdayPanel::cboTeamAChange(int row, int index)
     guarded([&] {
         m_league.match(m_league.currentRound, row).teamA = index;
         m_league.leagueSaved = false;
+        showPairings();
     });
 }
 
@@ -307,6 +344,7 @@ void MatchdayPanel::cboTeamBChange(int row, int index)
     guarded([&] {
         m_league.match(m_league.currentRound, row).teamB = index;
         m_league.leagueSaved = false;
+        showPairings();
     });
 }
 
@@ -331,15 +369,120 @@ void MatchdayPanel::meTorBChange(int row)
 void MatchdayPanel::edDatum1Change()
 {
     guarded([&] {
-        m_league.dates(m_league.currentRound).dateFrom = LeagueDate::format(edDatum1->date());
+        RoundDates &dates = m_league.dates(m_league.currentRound);
+        dates.dateFrom = LeagueDate::format(edDatum1->date());
         m_league.leagueSaved = false;
+        // A first day after the last one takes the last one along.
+        if (!m_showing && edDatum2->date() < edDatum1->date()) {
+            const QSignalBlocker block(edDatum2);
+            edDatum2->setDate(edDatum1->date());
+            dates.dateTo = dates.dateFrom;
+        }
+        for (int k = 1; k <= m_league.rowCount(); ++k)
+            showMatchDay(k);
     });
 }
 
 void MatchdayPanel::edDatum2Change()
 {
     guarded([&] {
-        m_league.dates(m_league.currentRound).dateTo = LeagueDate::format(edDatum2->date());
+        RoundDates &dates = m_league.dates(m_league.currentRound);
+        // A matchday cannot end before it starts: "bis" before "vom" is
+        // refused and the field shows the stored day again. What a file
+        // brings is shown as it is.
+        if (!m_showing && edDatum2->date() < edDatum1->date()) {
+            const QDate stored = LeagueDate::parse(dates.dateTo);
+            {
+                const QSignalBlocker block(edDatum2);
+                edDatum2->setDate(stored.isValid() ? stored : edDatum1->date());
+            }
+            if (!stored.isValid())
+                dates.dateTo = LeagueDate::format(edDatum2->date());
+            emit failed(QStringLiteral("Der Spieltag kann nicht vor dem %1 enden, an dem er beginnt.")
+                            .arg(LeagueDate::format(edDatum1->date())));
+            return;
+        }
+        dates.dateTo = LeagueDate::format(edDatum2->date());
         m_league.leagueSaved = false;
+        for (int k = 1; k <= m_league.rowCount(); ++k)
+            showMatchDay(k);
     });
+}
+
+void MatchdayPanel::edTagChange(int row)
+{
+    guarded([&] {
+        Match &m = m_league.match(m_league.currentRound, row);
+        QDate date;
+        QTime time;
+        const QString typed = edTag[row]->text();
+        if (!LeagueDate::parseMatchDay(typed, &date, &time)) {
+            showMatchDay(row);
+            emit failed(LeagueError::notADate(typed.trimmed()));
+            return;
+        }
+        if (date == m.date && time == m.time)
+            return showMatchDay(row);
+        // A kick-off typed here is the desktop's time; the zone a file
+        // named belongs to the time it gave.
+        if (time != m.time)
+            m.timeZone.clear();
+        m.date = date;
+        m.time = time;
+        m_league.leagueSaved = false;
+        showMatchDay(row);
+    });
+}
+
+void MatchdayPanel::showMatchDay(int row)
+{
+    const int round = m_league.currentRound;
+    const Match &m = m_league.match(round, row);
+    edTag[row]->setText(LeagueDate::matchDayText(m.date, m.time));
+    // Empty, the field shows greyed the day the match falls back to.
+    edTag[row]->setPlaceholderText(m_league.dates(round).dateFrom);
+    edTag[row]->setCursorPosition(0);
+    const bool postponed = m_league.isPostponed(round, row);
+    lblNachhol[row]->setVisible(postponed);
+    edTag[row]->setToolTip(postponed ? kPostponedHint : QString());
+}
+
+void MatchdayPanel::showPairings()
+{
+    const int round = m_league.currentRound;
+    const QStringList warnings = m_league.pairingWarnings(round);
+    std::array<int, League::kMaxTeams + 1> named{};
+    for (int k = 1; k <= m_league.rowCount(); ++k) {
+        const Match &m = m_league.match(round, k);
+        for (int team : {m.teamA, m.teamB})
+            if (team >= 1 && team <= m_league.teamCount)
+                ++named[team];
+    }
+    for (int k = 1; k <= m_league.rowCount(); ++k) {
+        const Match &m = m_league.match(round, k);
+        const bool self = m.teamA >= 1 && m.teamA == m.teamB;
+        for (QComboBox *c : {cboTeamA[k], cboTeamB[k]}) {
+            const int team = c == cboTeamA[k] ? m.teamA : m.teamB;
+            const bool wrong = self || (team >= 1 && team <= m_league.teamCount && named[team] > 1);
+            QPalette p;
+            if (wrong)
+                p.setColor(QPalette::Button, kPairingColor);
+            c->setPalette(p);
+            c->setToolTip(wrong ? warnings.join(QLatin1Char('\n')) : QString());
+        }
+    }
+    QPalette hint;
+    if (!warnings.isEmpty()) {
+        hint.setColor(QPalette::WindowText, QColor(192, 0, 0));
+        lblHinweis->setText(lblHinweis->fontMetrics().elidedText(warnings.first(), Qt::ElideRight, lblHinweis->width()));
+        lblHinweis->setToolTip(warnings.join(QLatin1Char('\n')));
+    } else if (const int resting = m_league.restingTeam(round)) {
+        lblHinweis->setText(lblHinweis->fontMetrics().elidedText(
+            QStringLiteral("spielfrei: ") + m_league.teamNames[resting], Qt::ElideRight, lblHinweis->width()));
+        lblHinweis->setToolTip(QStringLiteral("spielfrei: ") + m_league.teamNames[resting]);
+    } else {
+        lblHinweis->clear();
+        lblHinweis->setToolTip(QString());
+    }
+    lblHinweis->setPalette(hint);
 }

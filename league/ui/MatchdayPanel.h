@@ -57,6 +57,14 @@ private:
     void meTorBChange(int row);
     void edDatum1Change();
     void edDatum2Change();
+    // A match's own day and kick-off, typed in its row's compact field.
+    void edTagChange(int row);
+    // Shows a row's own day, or the matchday's first day greyed as what the
+    // row falls back to, and marks a postponed match.
+    void showMatchDay(int row);
+    // Marks the lists of a team named twice or against itself and says so
+    // at the top right, or names the team with a bye in an odd league.
+    void showPairings();
     // Colours both goal fields of a row and gives them a tooltip while
     // exactly one of them holds a number.
     void markHalfEntered(int row);
@@ -69,6 +77,12 @@ private:
     std::array<QComboBox *, League::kMaxRows + 1> cboTeamB{};
     std::array<QLineEdit *, League::kMaxRows + 1> meTorA{};
     std::array<QLineEdit *, League::kMaxRows + 1> meTorB{};
+    std::array<QLineEdit *, League::kMaxRows + 1> edTag{};
+    std::array<QLabel *, League::kMaxRows + 1> lblNachhol{};
+    QLabel *lblHinweis = nullptr;
+    // Set while the display routines fill the fields, whose change handlers
+    // must then not judge what they are given as an edit.
+    bool m_showing = false;
     std::array<QLabel *, League::kMaxRows + 1> lblStrich{};
     std::array<QLabel *, League::kMaxRows + 1> lblDoppelpunkt{};
     // When the focus last left a goal field: a digit meant for the goals

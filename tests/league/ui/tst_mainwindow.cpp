@@ -184,6 +184,8 @@ private slots:
         QCOMPARE(l.match(1, 2).teamA, 0);
 
         l.leagueSaved = true;
+        // The matchday starts first: its last day cannot lie before that.
+        f.panel<QDateEdit>("edDatum1")->setDate(QDate(2026, 8, 7));
         f.panel<QDateEdit>("edDatum2")->setDate(QDate(2026, 8, 9));
         QCOMPARE(l.dates(1).dateTo, QStringLiteral("09.08.2026"));
         QVERIFY(!l.leagueSaved);

@@ -2,6 +2,7 @@
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
 #include "league/ui/ScriptedPlatform.h"
+#include "league/ui/TfrmExpBMP.h"
 #include "league/ui/TfrmExport.h"
 #include "league/ui/TfrmKurve.h"
 #include "league/ui/TfrmTN.h"
@@ -92,7 +93,9 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(files.at(3)));
             frm.findChild<QAction *>(QStringLiteral("mnuZuletzt3"))->trigger();
             QCOMPARE(platform.messages.shown.size(), 1);
+            QVERIFY(platform.messages.shown.at(0).text.contains(files.at(3)));
             QCOMPARE(frm.league().leagueFileName, files.at(4));
+            QCOMPARE(recentTexts(frm).size(), 3);
             QVERIFY(frm.close());
         }
     }
@@ -105,11 +108,13 @@ private Q_SLOTS:
         platform.files.accept(leagueFile(dir, QStringLiteral("liga.T98")));
         frm.findChild<QAction *>(QStringLiteral("mnuOeffnen"))->trigger();
 
-        ModalScript choice(frm.frmExport());
-        choice.then([](QWidget *d) { clickButton(d, "bbKalender"); });
         const QString ics = dir.filePath(QStringLiteral("liga.ics"));
-        platform.files.accept(ics);
-        frm.findChild<QAction *>(QStringLiteral("mnuExport"))->trigger();
+        {
+            ModalScript choice(frm.frmExport());
+            choice.then([](QWidget *d) { clickButton(d, "bbKalender"); });
+            platform.files.accept(ics);
+            frm.findChild<QAction *>(QStringLiteral("mnuExport"))->trigger();
+        }
         QFile file(ics);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
