@@ -306,6 +306,8 @@ void TfrmTab::layoutRows()
     bbOK->move(380 + wide, 316 + grow);
     findChild<QLabel *>(QStringLiteral("lblST"))->move(118, 311 + grow);
     seST->move(216, 311 + grow);
+    cbStand->move(118, 331 + grow);
+    deStand->move(190, 331 + grow);
     lblGrund->setGeometry(2, 353 + grow, 468 + wide, 18);
     for (QCheckBox *c : {chkForm, chkTendenz, chkGrund})
         c->move(c->x(), 374 + grow);

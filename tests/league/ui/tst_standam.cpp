@@ -109,6 +109,38 @@ private Q_SLOTS:
         QCOMPARE(statusHome, QStringLiteral("Stand am 19.08.2026"));
         QVERIFY(!backToMatchdays.isEmpty());
     }
+
+    void dayControlsClearOfTheOthersAtEverySize_data()
+    {
+        QTest::addColumn<int>("teams");
+        for (int teams : {4, 18, 20, 24})
+            QTest::addRow("%d teams", teams) << teams;
+    }
+
+    void dayControlsClearOfTheOthersAtEverySize()
+    {
+        QFETCH(int, teams);
+        Fixture f;
+        f.frm->league().reshape(teams, League::defaultRounds(teams));
+        f.frm->UpdateCBO();
+        f.frm->UpdateST();
+        QList<QRect> ours, others;
+        ModalScript script(f.frm->frmTab());
+        script.then([&](QWidget *d) {
+            for (const char *name : {"cbStand", "deStand"})
+                ours << child<QWidget>(d, name)->geometry();
+            for (const char *name : {"scrTab", "bb1", "bb2", "bbHilfe", "bbOK", "lblST", "seST", "lblGrund"})
+                others << child<QWidget>(d, name)->geometry();
+            QVERIFY(d->rect().contains(ours.first()) && d->rect().contains(ours.last()));
+            clickButton(d, "bbOK");
+        });
+        f.frm->mnuTabClick();
+        QCOMPARE(script.shown(), 1);
+        QVERIFY(!ours.first().intersects(ours.last()));
+        for (const QRect &mine : ours)
+            for (const QRect &other : others)
+                QVERIFY2(!mine.intersects(other), qPrintable(QStringLiteral("%1 teams").arg(teams)));
+    }
 };
 
 QTEST_MAIN(TestStandAm)
