@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(f.platform.files.asked[1].presetName, gif);
         QCOMPARE(f.platform.files.asked[1].presetIndex, 2);
         QCOMPARE(f.platform.files.asked[1].typeCaptions,
-                 (QStringList{"Bitmap-Grafiken (*.bmp)", "CompuServe-Grafik (*.gif)"}));
+                 (QStringList{"Bitmap-Grafiken (*.bmp)", "CompuServe-Grafik (*.gif)", "PNG-Grafik (*.png)"}));
     }
 
     void pictureThatCannotBeCreatedReportsIt()

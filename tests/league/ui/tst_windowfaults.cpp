@@ -235,7 +235,8 @@ private slots:
         QTest::newRow("documents") << 0
                                    << QStringList{"HTM(L)-Dateien (*.htm / *.html)", "Rich Text Format (*.rtf)",
                                                   "Text-Dateien (*.txt)"};
-        QTest::newRow("pictures") << 1 << QStringList{"Bitmap-Grafiken (*.bmp)", "CompuServe-Grafik (*.gif)"};
+        QTest::newRow("pictures") << 1 << QStringList{"Bitmap-Grafiken (*.bmp)", "CompuServe-Grafik (*.gif)",
+                                                      "PNG-Grafik (*.png)"};
         QTest::newRow("open") << 2 << QStringList{"Tabulon '98 (*.t98)", "Tabulon 3.2.1 (*.tn3)", "Football.TXT (*.txt)",
                                                   "Football.JSON (*.json)"};
         QTest::newRow("save") << 3 << QStringList{"Tabulon '98 (*.t98)", "Football.TXT (*.txt)", "Football.JSON (*.json)"};
