@@ -2,8 +2,6 @@
 
 #include "league/model/IniFile.h"
 
-#include "common/Cp1252.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -104,37 +102,6 @@ void write(IniFile &ini, const QList<WindowPlace> &windows, bool statusVisible,
         ini.writeInteger(t.name, QStringLiteral("FloatLeft"), t.floatLeft);
         ini.writeInteger(t.name, QStringLiteral("FloatTop"), t.floatTop);
     }
-}
-
-QStringList readRecentFiles(const IniFile &ini)
-{
-    QStringList files;
-    for (int i = 1; i <= kRecentFiles; ++i) {
-        const QString path = ini.readString(kRecentSection, QStringLiteral("Datei%1").arg(i), QString());
-        if (!path.isEmpty() && !files.contains(path))
-            files << path;
-    }
-    return files;
-}
-
-void writeRecentFiles(IniFile &ini, const QStringList &files)
-{
-    ini.removeSection(kRecentSection);
-    // The file is Windows-1252: a path it cannot hold would come back as
-    // another path, so it is left out.
-    int n = 0;
-    for (const QString &path : files)
-        if (n < kRecentFiles && Cp1252::canEncode(path))
-            ini.writeString(kRecentSection, QStringLiteral("Datei%1").arg(++n), path);
-}
-
-QStringList withRecentFile(const QStringList &files, const QString &path)
-{
-    QStringList out{path};
-    for (const QString &f : files)
-        if (f != path && out.size() < kRecentFiles)
-            out << f;
-    return out;
 }
 
 } // namespace ProgramSettings

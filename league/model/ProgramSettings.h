@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 class IniFile;
 
@@ -59,15 +58,5 @@ bool readToolbar(const IniFile &ini, const QString &name, ToolbarPlace *place);
 // with Rev=2, in that order.
 void write(IniFile &ini, const QList<WindowPlace> &windows, bool statusVisible,
            const QList<ToolbarPlace> &toolbars);
-
-// The leagues opened or saved last, newest first, for the "Datei" menu.
-// Kept in their own section, which is written only while it holds a file,
-// so that a TN98.INI without them stays as it was.
-constexpr int kRecentFiles = 4;
-inline const QString kRecentSection = QStringLiteral("Zuletzt");
-QStringList readRecentFiles(const IniFile &ini);
-void writeRecentFiles(IniFile &ini, const QStringList &files);
-// The list with path in front, once, cut to kRecentFiles.
-QStringList withRecentFile(const QStringList &files, const QString &path);
 
 } // namespace ProgramSettings

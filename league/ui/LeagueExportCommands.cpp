@@ -1,8 +1,14 @@
 #include "league/ui/LeagueExportCommands.h"
 
+#include "league/export/CalendarExport.h"
+#include "league/model/League.h"
 #include "league/standings/Standings.h"
 #include "league/ui/TfrmExpBMP.h"
 #include "league/ui/TfrmExport.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QStringList>
 
 LeagueExportCommands::LeagueExportCommands(const League &league, const RowBandColors &rowBandColor,
                                            const UiPlatform &platform, QWidget *window, Windows windows)
@@ -18,8 +24,11 @@ LeagueExportCommands::LeagueExportCommands(const League &league, const RowBandCo
                 QStringLiteral("html")),
       m_dlgBMP(FileDialogState::Save,
                {{QStringLiteral("Bitmap-Grafiken (*.bmp)"), QStringLiteral("*.bmp")},
-                {QStringLiteral("CompuServe-Grafik (*.gif)"), QStringLiteral("*.gif")}},
-               QStringLiteral("bmp"))
+                {QStringLiteral("CompuServe-Grafik (*.gif)"), QStringLiteral("*.gif")},
+                {QStringLiteral("PNG-Grafik (*.png)"), QStringLiteral("*.png")}},
+               QStringLiteral("bmp")),
+      m_dlgIcs(FileDialogState::Save, {{QStringLiteral("Kalender (*.ics)"), QStringLiteral("*.ics")}},
+               QStringLiteral("ics"))
 {
 }
 
@@ -37,6 +46,9 @@ void LeagueExportCommands::run()
         break;
     case TfrmExport::kCurve:
         ExportBMP();
+        break;
+    case TfrmExport::kCalendar:
+        ExportKalender();
         break;
     default:
         break;
@@ -94,6 +106,27 @@ void LeagueExportCommands::ExportBMP()
         return;
     const int team = m_windows.team->selectedTeam();
     m_windows.showCurve(team);
-    const ExportFormat format = m_dlgBMP.filterIndex == 2 ? ExportFormat::Gif : ExportFormat::Bmp;
-    writeExportFile(m_dlgBMP.fileName, exportCurve(team, format, m_league), format);
+    const ExportFormat format = m_dlgBMP.filterIndex == 2   ? ExportFormat::Gif
+                                : m_dlgBMP.filterIndex == 3 ? ExportFormat::Png
+                                                            : ExportFormat::Bmp;
+    const int second = m_windows.comparedTeam ? m_windows.comparedTeam() : 0;
+    writeExportFile(m_dlgBMP.fileName, exportCurve(team, format, m_league, second), format);
+}
+
+void LeagueExportCommands::ExportKalender()
+{
+    if (!m_platform.files->exec(m_window, m_dlgIcs))
+        return;
+    // The league file's name names the calendar and its events, as on the
+    // command line, so that a new export updates a subscribed calendar.
+    const CalendarExport ics = Exp_ics(m_league, QFileInfo(m_league.leagueFileName).completeBaseName(),
+                                       QDateTime::currentDateTimeUtc());
+    writeExportFile(m_dlgIcs.fileName, ics.bytes, ExportFormat::Calendar);
+    if (!ics.undatedRounds.isEmpty() && m_platform.messages) {
+        QStringList rounds;
+        for (int round : ics.undatedRounds)
+            rounds << QString::number(round);
+        m_platform.messages->information(
+            m_window, QStringLiteral("Spieltage ohne Datum fehlen im Kalender: %1").arg(rounds.join(QStringLiteral(", "))));
+    }
 }

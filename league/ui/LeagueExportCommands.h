@@ -25,6 +25,9 @@ public:
         // The columns switched on in the table window, which go into the
         // exported tables too.
         std::function<ExportOptions()> tableOptions;
+        // The team the curve window compares with (0 = none): its curve
+        // comes into the exported picture as well.
+        std::function<int()> comparedTeam;
     };
 
     LeagueExportCommands(const League &league, const RowBandColors &rowBandColor, const UiPlatform &platform,
@@ -32,6 +35,7 @@ public:
 
     FileDialogState &dlgHtml() { return m_dlgHtml; }
     FileDialogState &dlgBMP() { return m_dlgBMP; }
+    FileDialogState &dlgIcs() { return m_dlgIcs; }
 
     // Asks which document to export and exports it.
     void run();
@@ -39,6 +43,7 @@ public:
     void ExportKreuzHTML();
     void ExportSTHTML();
     void ExportBMP();
+    void ExportKalender();
 
 private:
     void askAndExport(ExportDocument document, const ExportOptions &options = {});
@@ -50,4 +55,5 @@ private:
     Windows m_windows;
     FileDialogState m_dlgHtml;
     FileDialogState m_dlgBMP;
+    FileDialogState m_dlgIcs;
 };

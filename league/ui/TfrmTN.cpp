@@ -111,7 +111,8 @@ void TfrmTN::createWindows()
                                           m_frmKurve->selectTeam(team);
                                           m_frmKurve->KurveBer();
                                       },
-                                      [this] { return m_frmTab->exportOptions(); }});
+                                      [this] { return m_frmTab->exportOptions(); },
+                                      [this] { return m_frmKurve->secondTeam(); }});
     mnuDruck->setEnabled(m_frmDruckDlg != nullptr);
     tbDruck->setEnabled(m_frmDruckDlg != nullptr);
     if (m_startMode == StartMode::Complete)

@@ -1,4 +1,3 @@
-#include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
 #include "league/ui/ScriptedPlatform.h"
@@ -18,9 +17,8 @@
 
 #include <memory>
 
-// What a fan expects of the main window beyond entering results: the last
-// files in "Datei", the calendar and the PNG curve from the export dialog,
-// two teams in the curve window.
+// The calendar and the PNG curve, with the curve window's second team,
+// from the export dialog.
 class TestSeasonExtras : public QObject {
     Q_OBJECT
 
@@ -41,65 +39,7 @@ private:
         return l.leagueFileName;
     }
 
-    static QStringList recentTexts(TfrmTN &frm)
-    {
-        QStringList out;
-        for (int i = 1; i <= 4; ++i) {
-            QAction *a = frm.findChild<QAction *>(QStringLiteral("mnuZuletzt%1").arg(i));
-            if (a && a->isVisible())
-                out << a->text();
-        }
-        return out;
-    }
-
 private Q_SLOTS:
-    void recentFilesAreKeptInTheSettings()
-    {
-        QTemporaryDir dir;
-        const QString programDir = dir.path() + QLatin1Char('/');
-        QStringList files;
-        for (const char *name : {"a.T98", "b&c.T98", "c.T98", "d.T98", "e.T98"})
-            files << leagueFile(dir, QString::fromLatin1(name));
-        {
-            ScriptedPlatform platform;
-            TfrmTN frm(platform.seams(), programDir, {});
-            frm.show();
-            QVERIFY(recentTexts(frm).isEmpty());
-            for (const QString &f : files) {
-                platform.files.accept(f);
-                frm.findChild<QAction *>(QStringLiteral("mnuOeffnen"))->trigger();
-            }
-            // Opened again, a file moves to the top instead of standing twice.
-            platform.files.accept(files.at(2));
-            frm.findChild<QAction *>(QStringLiteral("mnuOeffnen"))->trigger();
-            QCOMPARE(recentTexts(frm), (QStringList{"&1 c.T98", "&2 e.T98", "&3 d.T98", "&4 b&&c.T98"}));
-            QVERIFY(frm.close());
-        }
-        IniFile ini(dir.filePath(QStringLiteral("TN98.INI")));
-        QCOMPARE(ini.readString("Zuletzt", "Datei1", {}), files.at(2));
-        QCOMPARE(ini.readString("Zuletzt", "Datei4", {}), files.at(1));
-        {
-            ScriptedPlatform platform;
-            TfrmTN frm(platform.seams(), programDir, {});
-            frm.show();
-            QCOMPARE(recentTexts(frm).size(), 4);
-            // "&2" opens e.T98 without a file dialog.
-            frm.findChild<QAction *>(QStringLiteral("mnuZuletzt2"))->trigger();
-            QCOMPARE(frm.league().leagueFileName, files.at(4));
-            QCOMPARE(frm.league().match(1, 2).time, QTime(15, 30));
-            QVERIFY(platform.files.asked.isEmpty());
-            QCOMPARE(recentTexts(frm).first(), QStringLiteral("&1 e.T98"));
-            // A file gone since: the message, and the league stays.
-            QVERIFY(QFile::remove(files.at(3)));
-            frm.findChild<QAction *>(QStringLiteral("mnuZuletzt3"))->trigger();
-            QCOMPARE(platform.messages.shown.size(), 1);
-            QVERIFY(platform.messages.shown.at(0).text.contains(files.at(3)));
-            QCOMPARE(frm.league().leagueFileName, files.at(4));
-            QCOMPARE(recentTexts(frm).size(), 3);
-            QVERIFY(frm.close());
-        }
-    }
-
     void exportDialogWritesCalendarAndPng()
     {
         QTemporaryDir dir;
