@@ -110,7 +110,7 @@ void TestMatchDates::survivesTextLeagueFileJsonLeagueFile()
     QVERIFY(m_dir.isValid());
     const League imported = LeagueOpenData::importBytes(dataFile(kPremierLeague), Format::Txt, "pl").league;
     const League first = throughLeagueFile(imported, m_dir.filePath("pl1.T98"));
-    const QByteArray json = LeagueOpenData::exportBytes(first, "Premier League 2023/24", Format::Json, nullptr);
+    const QByteArray json = LeagueOpenData::exportBytes(first, LeagueOpenData::exportTitle(first), Format::Json, nullptr);
     const League second = throughLeagueFile(LeagueOpenData::importBytes(json, Format::Json, "pl.json").league,
                                             m_dir.filePath("pl2.T98"));
     QVERIFY(first.sameContents(imported));
@@ -135,7 +135,7 @@ void TestMatchDates::survivesTextLeagueFileJsonLeagueFile()
     }
     QCOMPARE(found, 1);
     // Through the text form again: the same matches on the same days.
-    const QByteArray txt = LeagueOpenData::exportBytes(second, "Premier League 2023/24", Format::Txt, nullptr);
+    const QByteArray txt = LeagueOpenData::exportBytes(second, LeagueOpenData::exportTitle(second), Format::Txt, nullptr);
     QVERIFY(LeagueOpenData::importBytes(txt, Format::Txt, "pl.txt").league.sameContents(imported));
 }
 
