@@ -238,9 +238,14 @@ int runReportFormat(const QString &dir)
     for (size_t i = 0; i < s.bracket.size(); ++i) {
         const FormatMatch &m = t.format.matches[i];
         const FormatStandings::Slot &slot = s.bracket[i];
-        line(out, {QStringLiteral("knockout"), QString::number(m.number), t.format.roundName(m), t.teamName(slot.team1),
-                   t.teamName(slot.team2), slot.result ? QString::number(slot.result->score1) : QString(),
-                   slot.result ? QString::number(slot.result->score2) : QString()});
+        QStringList fields{QStringLiteral("knockout"), QString::number(m.number), t.format.roundName(m),
+                           t.teamName(slot.team1), t.teamName(slot.team2),
+                           slot.result ? QString::number(slot.result->score1) : QString(),
+                           slot.result ? QString::number(slot.result->score2) : QString()};
+        // A match that went beyond 90 minutes says how: "3-3 a.e.t. (2-2), 4-2 pen.".
+        if (slot.result && slot.result->parts.fits(slot.result->score1, slot.result->score2))
+            fields << slot.result->parts.text();
+        line(out, fields);
     }
     if (s.champion >= 0)
         line(out, {QStringLiteral("champion"), t.teamName(s.champion)});

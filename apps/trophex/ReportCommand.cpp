@@ -65,6 +65,8 @@ int runReport(const QString &dir)
         note(loadMatches(t, dir));
     note(loadQualifiers(t, dir));
     note(loadStage2(t, dir));
+    // How knock-out matches went beyond 90 minutes: the averages leave the kicks out.
+    loadScorers(t, dir);
     deriveBracket(t);
 
     for (const TGroupe &g : t.groupes) {
@@ -77,7 +79,7 @@ int runReport(const QString &dir)
     for (const TGroupe &g : t.groupes)
         for (const auto &team : g.teams)
             line(out, {QStringLiteral("figures"), team->name.text(), QString::number(pointsPercent(team.get())),
-                       moy_buts(team.get(), t.liste_tour2)});
+                       moy_buts(team.get(), t.liste_tour2, t.matchGoals)});
     for (int i = 0; i < kQualifierCount; ++i)
         line(out, {QStringLiteral("qualifier"), QString::number(i), nameOf(t.qualifies[i])});
 

@@ -78,7 +78,9 @@ FootballTxt::Match matchOf(const Tournament &t, char liste, const TRencontre &r)
     FootballTxt::Match m;
     m.team1 = r.team1.text();
     m.team2 = r.team2.text();
-    m.ft = {r.score1, r.score2};
+    // A knock-out match that went beyond 90 minutes is written as it was
+    // decided ("2-2 a.e.t. (1-1), 4-3 pen."), where buteurs.dat keeps how.
+    putKnockoutScore(m, r.score1, r.score2, liste == 'K' ? stage2Parts(t, r) : KnockoutScore{});
     m.goals = goalsOf(t, liste, r);
     return m;
 }

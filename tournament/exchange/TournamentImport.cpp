@@ -559,6 +559,10 @@ bool Importer::playKnockout()
         entry.score2 = swapped ? s.a : s.b;
         entry.scorers1 = swapped ? scorersB : scorersA;
         entry.scorers2 = swapped ? scorersA : scorersB;
+        // How it was decided, where the text tells and the parts add up.
+        const KnockoutScore parts = knockoutParts(match);
+        if (parts.fits(s.a, s.b))
+            entry.parts = swapped ? parts.swapped() : parts;
         m_t.code_match = code;
         storeStage2Match(m_t, entry, false, QString());
     }

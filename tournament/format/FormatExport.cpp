@@ -53,7 +53,7 @@ TournamentExport::Result write(const FormatTournament &t)
             FootballTxt::Match match;
             match.team1 = t.teamName(k.team1);
             match.team2 = t.teamName(k.team2);
-            match.ft = {k.score1, k.score2};
+            putKnockoutScore(match, k.score1, k.score2, k.parts);
             knockout.rounds.last().matches.append(match);
         }
     if (!knockout.rounds.isEmpty())

@@ -49,6 +49,17 @@ private:
             return fail(line, QStringLiteral("expected a team of the groups, found \"%1\"").arg(name));
         return true;
     }
+    // "2-1" into a and b; an empty field leaves both at -1 (no such part).
+    bool pair(int line, const QString &text, int *a, int *b)
+    {
+        if (text.isEmpty())
+            return true;
+        const qsizetype dash = text.indexOf(QLatin1Char('-'));
+        return dash > 0
+                   ? number(line, text.left(dash), 0, MaxScore, QStringLiteral("a score"), a)
+                         && number(line, text.mid(dash + 1), 0, MaxScore, QStringLiteral("a score"), b)
+                   : fail(line, QStringLiteral("expected a score such as \"1-1\", found \"%1\"").arg(text));
+    }
     bool record(int line, const QStringList &f);
 
     FormatTournament &m_t;
@@ -153,7 +164,9 @@ bool Decoder::record(int line, const QStringList &f)
     }
     if (kind == QLatin1String("knockout")) {
         FormatKnockoutMatch k;
-        if (!fields(6) || !number(line, f[1], 1, 999, QStringLiteral("a match number"), &k.number)
+        if (f.size() != 9 && !fields(6))
+            return false;
+        if (!number(line, f[1], 1, 999, QStringLiteral("a match number"), &k.number)
             || !team(line, f[2], &k.team1) || !team(line, f[3], &k.team2)
             || !number(line, f[4], 0, MaxScore, QStringLiteral("a score"), &k.score1)
             || !number(line, f[5], 0, MaxScore, QStringLiteral("a score"), &k.score2))
@@ -164,6 +177,16 @@ bool Decoder::record(int line, const QStringList &f)
             return fail(line, QStringLiteral("match %1 is recorded twice").arg(k.number));
         if (k.score1 == k.score2 || k.team1 == k.team2)
             return fail(line, QStringLiteral("expected a knock-out match of two teams with a winner"));
+        if (f.size() == 9) {
+            if (!pair(line, f[6], &k.parts.regular1, &k.parts.regular2)
+                || !pair(line, f[7], &k.parts.extra1, &k.parts.extra2)
+                || !pair(line, f[8], &k.parts.kicks1, &k.parts.kicks2))
+                return false;
+            if (!k.parts.fits(k.score1, k.score2))
+                return fail(line, QStringLiteral("expected the score after 90 minutes, after extra time and the "
+                                                 "shoot-out to add up to %1-%2, found \"%3\"")
+                                      .arg(k.score1).arg(k.score2).arg(f.mid(6).join(QLatin1Char(' '))));
+        }
         m_t.knockout.push_back(k);
         return true;
     }
@@ -246,9 +269,16 @@ QByteArray encode(const FormatTournament &t)
     for (const FormatGroupMatch &m : t.groupMatches)
         rec({QStringLiteral("group"), t.teamName(m.team1), t.teamName(m.team2), QString::number(m.score1),
              QString::number(m.score2)});
-    for (const FormatKnockoutMatch &k : t.knockout)
-        rec({QStringLiteral("knockout"), QString::number(k.number), t.teamName(k.team1), t.teamName(k.team2),
-             QString::number(k.score1), QString::number(k.score2)});
+    const auto part = [](int a, int b) { return a < 0 ? QString() : QStringLiteral("%1-%2").arg(a).arg(b); };
+    for (const FormatKnockoutMatch &k : t.knockout) {
+        QStringList f{QStringLiteral("knockout"), QString::number(k.number), t.teamName(k.team1), t.teamName(k.team2),
+                      QString::number(k.score1), QString::number(k.score2)};
+        // A match decided in 90 minutes keeps the record of older files.
+        if (k.parts.fits(k.score1, k.score2))
+            f << part(k.parts.regular1, k.parts.regular2) << part(k.parts.extra1, k.parts.extra2)
+              << part(k.parts.kicks1, k.parts.kicks2);
+        rec(f);
+    }
     for (const TieDecision &d : t.decisions) {
         QStringList f{QStringLiteral("decide")};
         for (int n : d.order)

@@ -20,9 +20,13 @@
 //                        team     GROUP NAME FLAG            four per group, in the draw's order
 //                        player   TEAM NAME GOALS            up to 26 per team, in squad order
 //                        group    TEAM1 TEAM2 SCORE1 SCORE2  a group match
-//                        knockout NUMBER TEAM1 TEAM2 SCORE1 SCORE2
+//                        knockout NUMBER TEAM1 TEAM2 SCORE1 SCORE2 [AFTER90 AFTEREXTRA SHOOTOUT]
 //                                 a knock-out match of the bracket; a level match holds
-//                                 the shoot-out's goals, so it is never level
+//                                 the shoot-out's goals, so it is never level. A match
+//                                 that went beyond 90 minutes adds three fields, "1-1",
+//                                 "2-2" and "4-3" (each empty where the match had no
+//                                 such part), adding up to the score; files written
+//                                 before have the six fields only
 //                        decide   TEAM TEAM ...               teams the rules leave level, in the order decided
 //
 // Both are written as one set: the data file names its format's name, and

@@ -485,6 +485,10 @@ bool Importer::placeKnockout(QString *error)
         k.team2 = swapped ? a : b;
         k.score1 = swapped ? sc.b : sc.a;
         k.score2 = swapped ? sc.a : sc.b;
+        // How it was decided, where the text tells and the parts add up.
+        const KnockoutScore parts = knockoutParts(match);
+        if (parts.fits(sc.a, sc.b))
+            k.parts = swapped ? parts.swapped() : parts;
         m_t.knockout.push_back(k);
     }
     return true;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "tournament/format/TournamentFormat.h"
+#include "tournament/model/KnockoutScore.h"
 
 // A tournament of any format: its groups with their teams in the order of
 // the draw, the results, and the decisions that settle ties the rules
@@ -41,7 +42,8 @@ struct FormatGroupMatch
 
 // A knock-out match of the bracket, by its number in the format. A level
 // match is decided by penalty kicks, whose goals are added, so the stored
-// score is never level.
+// score is never level; parts says how it was decided when it went beyond
+// 90 minutes (unset for older records), and always adds up to the score.
 struct FormatKnockoutMatch
 {
     int number = 0;
@@ -49,6 +51,7 @@ struct FormatKnockoutMatch
     int team2 = 0;
     int score1 = 0;
     int score2 = 0;
+    KnockoutScore parts{};
 };
 
 // The order of teams that no rule separates, as the user (or lots, or the

@@ -56,7 +56,7 @@ void noteScorers(Tournament &t, const TRencontre &match, char liste, TEquipe *te
     for (const QString &line : scorers) {
         const ShortName name = ShortName::fromText(line);
         if (creditOneGoal(team, name))
-            t.matchGoals.push_back({liste, match.code, match.team1, match.team2, 'B', name, quint8(sideNo)});
+            t.matchGoals.push_back({liste, match.code, match.team1, match.team2, 'B', name, quint8(sideNo), {}});
     }
 }
 
@@ -74,13 +74,13 @@ FileResult storeGroupMatch(Tournament &t, const ResultEntry &e, bool autoSave, c
     // buteurs.dat, so that the match can be taken back exactly.
     std::vector<TButMatch> notes;
     for (size_t i = 0; i < group->teams.size(); ++i)
-        notes.push_back({'G', group->letter, team1->name, team2->name, 'R', group->teams[i]->name, quint8(i + 1)});
+        notes.push_back({'G', group->letter, team1->name, team2->name, 'R', group->teams[i]->name, quint8(i + 1), {}});
 
     enregistre_resultat(team1, team2, e.score1, e.score2);
     addMatch(t.liste_matchs, group->letter, team1->name, team2->name, e.score1, e.score2);
     trie_groupe(t.liste_matchs, *group);
     forgetMatch(t, 'G', t.liste_matchs.back());
-    t.matchGoals.push_back({'G', group->letter, team1->name, team2->name, 'M', {}, 0});
+    t.matchGoals.push_back({'G', group->letter, team1->name, team2->name, 'M', {}, 0, {}});
     t.matchGoals.insert(t.matchGoals.end(), notes.begin(), notes.end());
     noteScorers(t, t.liste_matchs.back(), 'G', team1, e.scorers1, 1);
     noteScorers(t, t.liste_matchs.back(), 'G', team2, e.scorers2, 2);

@@ -15,6 +15,11 @@ struct ResultEntry
     int score2 = 0;
     QStringList scorers1; // lines of buteur1, top to bottom
     QStringList scorers2;
+    // A knock-out match that went beyond 90 minutes: its parts, with score1
+    // and score2 then the stored score (the kicks added) once they are well
+    // formed; unset for a match decided in 90 minutes, or where the score
+    // was typed with the kicks added, as before the parts were kept.
+    KnockoutScore parts{};
 
     bool operator==(const ResultEntry &) const = default;
 };

@@ -24,18 +24,23 @@ int pointsPercent(const TEquipe *team)
     return int(roundHalfEven(qint64(team->points) * 100, qint64(team->played) * 3));
 }
 
-QString moy_buts(const TEquipe *team, const MatchList &stage2)
+QString moy_buts(const TEquipe *team, const MatchList &stage2, const std::vector<TButMatch> &matchGoals)
 {
     if (!team)
         return QStringLiteral("0,0");
     qint64 goals = team->goals_for;
     qint64 matches = team->played;
     for (const TRencontre &m : stage2) {
+        KnockoutScore parts;
+        for (const TButMatch &b : matchGoals)
+            if (b.kind == 'S' && b.belongsTo('K', m) && b.parts.fits(m.score1, m.score2))
+                parts = b.parts;
+        const bool kicks = parts.hasShootout();
         if (m.team1 == team->name) {
-            goals += m.score1;
+            goals += kicks ? parts.goals1() : m.score1;
             ++matches;
         } else if (m.team2 == team->name) {
-            goals += m.score2;
+            goals += kicks ? parts.goals2() : m.score2;
             ++matches;
         }
     }

@@ -111,8 +111,14 @@ bool beginStage2(Tournament &t, const QString &dir, FileResult *read)
 
 EntryAnswer checkStage2Entry(const Tournament &t, const ResultEntry &e)
 {
-    const bool s = e.score1 >= 0 && e.score2 >= 0;
-    const bool m = e.scorers1.size() == e.score1 && e.scorers2.size() == e.score2;
+    // With its parts the scorers account for the goals, never the kicks.
+    const bool parted = e.parts.touched();
+    const bool formed = !parted || e.parts.wellFormed();
+    const int goals1 = parted && formed ? e.parts.goals1() : e.score1;
+    const int goals2 = parted && formed ? e.parts.goals2() : e.score2;
+    const bool s = e.score1 >= 0 && e.score2 >= 0 && formed
+                   && (!parted || (e.parts.total1() == e.score1 && e.parts.total2() == e.score2));
+    const bool m = e.scorers1.size() == goals1 && e.scorers2.size() == goals2;
     const bool u = e.score1 != e.score2;
     const bool p = deja_joue(t.liste_tour2, ShortName::fromText(e.team1Text), ShortName::fromText(e.team2Text));
 
@@ -121,8 +127,8 @@ EntryAnswer checkStage2Entry(const Tournament &t, const ResultEntry &e)
     if (p)
         return EntryAnswer::AlreadyRecorded;
     if (s && u)
-        return e.scorers1.size() <= e.score1 && e.scorers2.size() <= e.score2 ? EntryAnswer::OwnGoal
-                                                                              : EntryAnswer::WrongEntries;
+        return e.scorers1.size() <= goals1 && e.scorers2.size() <= goals2 ? EntryAnswer::OwnGoal
+                                                                          : EntryAnswer::WrongEntries;
     if (s)
         return EntryAnswer::Penalties;
     return EntryAnswer::WrongEntries;
@@ -132,7 +138,8 @@ AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &e, bool auto
 {
     AfterStage2Entry after;
     const char code = t.code_match;
-    if (e.score1 == e.score2 || e.score1 < 0 || e.score2 < 0 || !isStage2Code(code)) {
+    if (e.score1 == e.score2 || e.score1 < 0 || e.score2 < 0 || !isStage2Code(code)
+        || (e.parts.touched() && !e.parts.fits(e.score1, e.score2))) {
         after.recorded = false;
         return after;
     }
@@ -144,7 +151,10 @@ AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &e, bool auto
                  e.score1, e.score2);
     const TRencontre &match = t.liste_tour2.back();
     forgetMatch(t, 'K', match);
-    t.matchGoals.push_back({'K', code, match.team1, match.team2, 'M', {}, 0});
+    t.matchGoals.push_back({'K', code, match.team1, match.team2, 'M', {}, 0, {}});
+    // The match file keeps the score with the kicks added; buteurs.dat how it came about.
+    if (e.parts.isSet())
+        t.matchGoals.push_back({'K', code, match.team1, match.team2, 'S', {}, 0, e.parts});
     noteScorers(t, match, 'K', team1, e.scorers1, 1);
     noteScorers(t, match, 'K', team2, e.scorers2, 2);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tournament/model/Tournament.h"
+#include "tournament/group/ResultEntry.h"
 #include "tournament/model/TournamentFiles.h"
 
 // Taking back a recorded match.
@@ -36,3 +37,36 @@ DeletionResult deleteGroupMatch(Tournament &t, int index, bool autoSave, const Q
 int lastStage2Match(const Tournament &t);
 // Takes that match and its goals back; the bracket is derived again.
 DeletionResult deleteStage2Match(Tournament &t, bool autoSave, const QString &dir);
+
+// Correcting a recorded match in place.
+struct CorrectionResult
+{
+    bool done = false;      // false: no such match, or an entry the checks would refuse
+    bool goalsKept = false; // the match's scorers were not kept: the players' goals stay as they were
+    std::vector<TRencontre> reset; // the knock-out matches taken back with it, in bracket order
+    FileResult save;
+};
+
+// Gives group match `index` the entry's score and scorers; its group and
+// teams stay. The goals it credited are taken back and the new ones
+// credited, the group's figures come again from its matches and it is
+// ranked again. Also once stage 2 has begun: when the group's order
+// changes, its two qualifier slots follow (a slot only lots can decide
+// stays empty), and every knock-out match whose teams the bracket no longer
+// puts there is taken back with its goals, and what rested on it.
+CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &entry, bool autoSave,
+                                   const QString &dir);
+// Gives the recorded knock-out match of `code` the entry's score, its parts
+// and scorers; a changed winner takes back the later matches that rested on
+// it, and those that rested on them.
+CorrectionResult correctStage2Match(Tournament &t, char code, const ResultEntry &entry, bool autoSave,
+                                    const QString &dir);
+
+// What those would take back, t unchanged: the question before a correction
+// names them.
+std::vector<TRencontre> resetByGroupCorrection(const Tournament &t, int index, const ResultEntry &entry);
+std::vector<TRencontre> resetByStage2Correction(const Tournament &t, char code, const ResultEntry &entry);
+
+// The scorer lines a recorded match credited, side 1 and 2, in the order
+// they were credited: what a correction starts from.
+std::pair<QStringList, QStringList> creditedScorers(const Tournament &t, char liste, const TRencontre &match);

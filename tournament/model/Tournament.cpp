@@ -188,3 +188,54 @@ ShortName perdant(const TRencontre *match)
         return {};
     return match->score1 > match->score2 ? match->team2 : match->team1;
 }
+
+KnockoutScore stage2Parts(const Tournament &t, const TRencontre &match)
+{
+    for (const TButMatch &b : t.matchGoals)
+        if (b.kind == 'S' && b.belongsTo('K', match) && b.parts.fits(match.score1, match.score2))
+            return b.parts;
+    return {};
+}
+
+void copyTournament(const Tournament &from, Tournament &to)
+{
+    // Each team of `from` and its copy, so that every slot can follow.
+    std::vector<std::pair<const TEquipe *, TEquipe *>> copies;
+    to.groupes.clear();
+    for (const TGroupe &g : from.groupes) {
+        TGroupe c;
+        c.letter = g.letter;
+        for (const auto &team : g.teams) {
+            c.teams.push_back(std::make_unique<TEquipe>(*team));
+            copies.emplace_back(team.get(), c.teams.back().get());
+        }
+        to.groupes.push_back(std::move(c));
+    }
+    const auto same = [&](const TEquipe *team) -> TEquipe * {
+        for (const auto &[old, copy] : copies)
+            if (old == team)
+                return copy;
+        return nullptr;
+    };
+    const auto follow = [&](auto &dst, const auto &src) {
+        for (size_t i = 0; i < src.size(); ++i)
+            dst[i] = same(src[i]);
+    };
+    to.liste_matchs = from.liste_matchs;
+    to.liste_tour2 = from.liste_tour2;
+    to.matchGoals = from.matchGoals;
+    follow(to.qualifies, from.qualifies);
+    follow(to.quarts, from.quarts);
+    follow(to.demis, from.demis);
+    follow(to.finalistes, from.finalistes);
+    follow(to.petite_finale, from.petite_finale);
+    to.champion = same(from.champion);
+    to.troisieme_place = same(from.troisieme_place);
+    to.code_match = from.code_match;
+    to.place_tirage = from.place_tirage;
+    to.phase2 = from.phase2;
+    to.modifie = from.modifie;
+    to.qualif_a_ecrire = from.qualif_a_ecrire;
+    to.qualif_a_effacer = from.qualif_a_effacer;
+    to.chargement_ok = from.chargement_ok;
+}

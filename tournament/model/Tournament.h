@@ -8,6 +8,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "tournament/model/KnockoutScore.h"
 #include "tournament/model/ShortName.h"
 
 // One squad entry. An empty name marks a free entry; the squad is filled from
@@ -74,9 +75,11 @@ struct TButMatch
     char code = 0;    // the match's code, team1 and team2 as stored
     ShortName team1;
     ShortName team2;
-    char kind = 'M'; // 'M' the match itself, 'B' one goal credited, 'R' a place before the match
+    char kind = 'M'; // 'M' the match itself, 'B' one goal credited, 'R' a place before the match,
+                     // 'S' how a knock-out match went beyond 90 minutes
     ShortName nom;    // 'B': the player; 'R': the team
     quint8 sideNo = 0;  // 'B': 1 for a player of team1, 2 of team2; 'R': the place 1..4
+    KnockoutScore parts{}; // 'S': after 90 minutes, after extra time, the shoot-out
 
     bool belongsTo(char l, const TRencontre &m) const
     {
@@ -140,6 +143,17 @@ public:
     // Empties the sixteen qualifier slots.
     void clearQualifiers() { qualifies.fill(nullptr); }
 };
+
+// How a recorded knock-out match was decided beyond 90 minutes, as
+// buteurs.dat keeps it; unset for one decided in 90 minutes, one recorded
+// before the parts were kept, or a note that no longer adds up to the
+// stored score (a match file changed by hand).
+KnockoutScore stage2Parts(const Tournament &t, const TRencontre &match);
+
+// Makes `to` a copy of `from` with teams of its own: its qualifier and
+// bracket slots point into its own groups. Used to see what a change would
+// do before it is made.
+void copyTournament(const Tournament &from, Tournament &to);
 
 // Team of one group by exact name (nullptr for no group or no such team).
 TEquipe *findTeamInGroup(TGroupe *group, const ShortName &name);

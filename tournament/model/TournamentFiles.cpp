@@ -127,7 +127,10 @@ TEquipe decodeTeam(const char *r)
 
 // buteurs.dat, 68 bytes a record: 0 'G' or 'K', 1 the match code, 2..22
 // team1, 23..43 team2, 44 'M', 'B' or 'R', 45..65 the player or team name,
-// 66 the side or place, 67 zero.
+// 66 the side or place, 67 zero. An 'S' record (a knock-out match that went
+// beyond 90 minutes) holds at 45..56 six 16-bit little-endian numbers, the
+// score after 90 minutes, after extra time and of the shoot-out, -1 for a
+// part the match did not have; readers before it pass over such records.
 QByteArray encodeScorers(const std::vector<TButMatch> &list)
 {
     QByteArray out(qsizetype(list.size()) * ScorerRecordSize, '\0');
@@ -139,7 +142,16 @@ QByteArray encodeScorers(const std::vector<TButMatch> &list)
         putName(r + 2, b.team1);
         putName(r + 23, b.team2);
         r[44] = b.kind;
-        putName(r + 45, b.nom);
+        if (b.kind == 'S') {
+            const int parts[6] = {b.parts.regular1, b.parts.regular2, b.parts.extra1,
+                                  b.parts.extra2,   b.parts.kicks1,   b.parts.kicks2};
+            for (int k = 0; k < 6; ++k) {
+                r[45 + 2 * k] = char(parts[k] & 0xff);
+                r[46 + 2 * k] = char((parts[k] >> 8) & 0xff);
+            }
+        } else {
+            putName(r + 45, b.nom);
+        }
         r[66] = char(b.sideNo);
     }
     return out;
@@ -158,6 +170,17 @@ std::vector<TButMatch> parseScorers(const QByteArray &bytes)
         b.kind = r[44];
         b.nom = getName(r + 45);
         b.sideNo = quint8(r[66]);
+        if (b.kind == 'S') {
+            int parts[6];
+            for (int k = 0; k < 6; ++k)
+                parts[k] = qint16(quint16(quint8(r[45 + 2 * k])) | quint16(quint8(r[46 + 2 * k])) << 8);
+            b.nom = ShortName();
+            b.parts = {parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
+            // Only a knock-out match has such parts, and only whole ones count.
+            if (b.liste == 'K' && b.parts.decided())
+                list.push_back(b);
+            continue;
+        }
         if ((b.liste == 'G' || b.liste == 'K') && (b.kind == 'M' || b.kind == 'B' || b.kind == 'R'))
             list.push_back(b);
     }

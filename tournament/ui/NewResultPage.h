@@ -23,6 +23,11 @@ public:
     QLabel *fond_resultat;
     QComboBox *lettre, *equipe1, *equipe2;
     QSpinBox *score1, *score2;
+    // Stage 2 only: the score after extra time and the shoot-out, blank
+    // (-1) for a part the match did not have; score1 and score2 are then
+    // the score after 90 minutes.
+    QLabel *aet, *pen;
+    QSpinBox *extra1, *extra2, *kicks1, *kicks2;
     QListWidget *listeq1, *listeq2, *buteur1, *buteur2;
     QPushButton *but1, *but2, *enleve1, *enleve2, *Valider, *valider2, *back;
 
@@ -51,5 +56,7 @@ signals:
     void backAsked();
 
 private:
+    void clearExtra();
+
     PageContext &m_ctx;
 };

@@ -8,6 +8,7 @@
 #include "tournament/knockout/Corrections.h"
 #include "tournament/model/Tournament.h"
 #include "tournament/model/TournamentFiles.h"
+#include "tournament/ui/CorrectionDialog.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -26,7 +27,8 @@ PlayedMatchesPage::PlayedMatchesPage(PageContext &ctx, QWidget *parent) : QWidge
     mjoues->setAlignment(Qt::AlignCenter);
     // Taking back a match entered by mistake, with a word on what happened.
     efface = make<QPushButton>(this, "efface", 560, 12, 80, 30, QStringLiteral("Delete"));
-    efface_info = make<QLabel>(this, "efface_info", 558, 50, 86, 212);
+    corrige = make<QPushButton>(this, "corrige", 560, 46, 80, 30, QStringLiteral("Correct"));
+    efface_info = make<QLabel>(this, "efface_info", 558, 84, 86, 178);
     efface_info->setWordWrap(true);
     Look::plainNameLabel(efface_info);
     efface_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -35,6 +37,14 @@ PlayedMatchesPage::PlayedMatchesPage(PageContext &ctx, QWidget *parent) : QWidge
     efface_info->setFont(small);
 
     connect(efface, &QPushButton::clicked, this, &PlayedMatchesPage::effaceClick);
+    // A result typed wrong is corrected in place, also once stage 2 has begun.
+    correction = new CorrectionDialog(ctx, this);
+    correction->setWindowFlag(Qt::Window);
+    connect(corrige, &QPushButton::clicked, this, &PlayedMatchesPage::corrigeClick);
+    connect(correction, &CorrectionDialog::corrected, this, [this](const QString &what) {
+        entreeMatchs();
+        efface_info->setText(what);
+    });
 }
 
 void PlayedMatchesPage::effaceClick()
@@ -96,4 +106,18 @@ void PlayedMatchesPage::entreeMatchs()
     }
     mjoues->setText(playedMatchesLabel(n));
     matchs_joues->setCurrentCell(-1, -1);
+}
+
+void PlayedMatchesPage::corrigeClick()
+{
+    const Tournament &t = m_ctx.tournament;
+    if (t.liste_matchs.empty() && t.liste_tour2.empty()) {
+        efface_info->setText(QStringLiteral("No match to correct."));
+        return;
+    }
+    const int row = matchs_joues->currentRow();
+    efface_info->clear();
+    correction->openOn(row >= 1 ? row - 1 : 0);
+    correction->show();
+    correction->raise();
 }

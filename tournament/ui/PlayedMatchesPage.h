@@ -4,6 +4,7 @@
 
 #include "tournament/ui/PageContext.h"
 
+class CorrectionDialog;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -19,11 +20,14 @@ public:
     QTableWidget *matchs_joues;
     QLabel *mjoues;
     QPushButton *efface;  // "Delete": takes the selected match back
-    QLabel *efface_info;  // what the last "Delete" did
+    QLabel *efface_info;  // what the last "Delete" or "Correct" did
+    QPushButton *corrige; // "Correct": edits the selected match, or any recorded one, in place
+    CorrectionDialog *correction;
 
     // Fills the table from the recorded matches, none selected.
     void entreeMatchs();
     void effaceClick();
+    void corrigeClick();
 
 private:
     PageContext &m_ctx;

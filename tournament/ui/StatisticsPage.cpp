@@ -105,7 +105,7 @@ void StatisticsPage::showFigures(const TEquipe *team)
     points->setValue(pointsPercent(team));
     po_pris->setText(QString::number(team->points));
     po_poss->setText(QString::number(3 * team->played));
-    moy_buts->setText(::moy_buts(team, m_ctx.tournament.liste_tour2));
+    moy_buts->setText(::moy_buts(team, m_ctx.tournament.liste_tour2, m_ctx.tournament.matchGoals));
     Look::loadPicture(Image, m_ctx.folder, team->flagFile(), &m_ctx.platform, m_ctx.window);
 }
 

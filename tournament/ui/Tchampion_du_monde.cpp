@@ -27,12 +27,16 @@ Tchampion_du_monde::Tchampion_du_monde(TForm1 &main) : m_main(main)
         images[i] = make<QLabel>(this, "", i % 2 ? 310 : 222, 6 + 37 * i, 79, 53);
         images[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
     }
-    const char *words[] = {"The 1998", "World", "Champion", "is"};
+    const char *texts[] = {"The 1998", "World", "Champion", "is"};
     for (int i = 0; i < 4; ++i) {
-        auto *label = make<QLabel>(this, "", 16, 110 + 60 * i, 196, 40, QString::fromLatin1(words[i]));
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        Look::setBoldFont(label, 27);
+        words[size_t(i)] = make<QLabel>(this, "", 16, 110 + 60 * i, 196, 40, QString::fromLatin1(texts[i]));
+        words[size_t(i)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        Look::setBoldFont(words[size_t(i)], 27);
     }
+    title = make<QLabel>(this, "title", 16, 110, 196, 220);
+    title->setWordWrap(true);
+    Look::setBoldFont(title, 27);
+    title->hide();
     nom = make<QLabel>(this, "nom", 398, 200, 206, 120);
     Look::plainNameLabel(nom);
     nom->setWordWrap(true);
@@ -95,4 +99,12 @@ void Tchampion_du_monde::OKClick()
 void Tchampion_du_monde::reject()
 {
     OKClick();
+}
+
+void Tchampion_du_monde::setTitleLine(const QString &line)
+{
+    title->setText(line);
+    title->setVisible(!line.isEmpty());
+    for (QLabel *w : words)
+        w->setVisible(line.isEmpty());
 }

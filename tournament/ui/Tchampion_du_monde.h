@@ -17,6 +17,12 @@ public:
     explicit Tchampion_du_monde(TForm1 &main);
 
     QLabel *nom, *fond;
+    std::array<QLabel *, 4> words{}; // "The 1998", "World", "Champion", "is"
+    QLabel *title;                   // a tournament of another format: "The World Cup 2026 champion is"
+
+    // Names the tournament ("The World Cup 2026 champion is", from its
+    // format); an empty line keeps the four words of the classic tournament.
+    void setTitleLine(const QString &line);
     std::array<QLabel *, 13> images{};
     QPushButton *OK;
     QTimer *Timerchampion;

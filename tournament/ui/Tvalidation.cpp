@@ -19,6 +19,7 @@ Tvalidation::Tvalidation(TForm1 &main) : m_main(main)
     Look::mascot(this, main, 12, 20);
     Label1 = make<QLabel>(this, "Label1", 90, 14, 90, 24, QStringLiteral("In group"));
     groupe = make<QLabel>(this, "groupe", 184, 14, 40, 24);
+    details = make<QLabel>(this, "details", 184, 14, 246, 24);
     equipe1 = make<QLabel>(this, "equipe1", 90, 48, 160, 24);
     equipe1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     make<QLabel>(this, "Label2", 250, 48, 20, 24, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
@@ -43,8 +44,12 @@ void Tvalidation::fill(const ResultEntry &entry)
     groupe->setText(entry.groupText);
     equipe1->setText(entry.team1Text);
     equipe2->setText(entry.team2Text);
-    score1->setText(QString::number(entry.score1));
-    score2->setText(QString::number(entry.score2));
+    // A match beyond 90 minutes shows its goals, and how it was decided
+    // beside "Stage 2"; the kicks are no goals.
+    const bool parted = entry.parts.fits(entry.score1, entry.score2);
+    score1->setText(QString::number(parted ? entry.parts.goals1() : entry.score1));
+    score2->setText(QString::number(parted ? entry.parts.goals2() : entry.score2));
+    details->setText(parted ? entry.parts.text() : QString());
     m_shown = entry;
     m_code = m_main.tournament().code_match;
 }

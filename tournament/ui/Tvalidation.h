@@ -22,6 +22,7 @@ public:
     void fill(const ResultEntry &entry);
 
     QLabel *Label1, *groupe, *equipe1, *equipe2, *score1, *score2, *Label4;
+    QLabel *details; // stage 2: how a match beyond 90 minutes was decided, "2-2 a.e.t. (1-1), 4-3 pen."
     QPushButton *OKBtn, *CancelBtn;
 
     void OKBtnClick();

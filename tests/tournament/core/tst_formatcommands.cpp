@@ -103,15 +103,16 @@ void TestFormatCommands::importChoosesByGroupsAndReports()
              (QStringList{"group\tA\t1\tPortugal\t3\t9\t7\t2", "group\tA\t2\tRomania\t3\t4\t4\t4",
                           "group\tA\t3\tEngland\t3\t3\t5\t6", "group\tA\t4\tGermany\t3\t1\t1\t5"}));
     // The bracket of the format file, the matches as the file gives them;
-    // the final went to a golden goal.
+    // a match beyond 90 minutes says how it was decided: Portugal - France
+    // and the final went to a golden goal, Italy - Netherlands to penalties.
     QCOMPARE(lines(report.out, QStringLiteral("knockout")),
              (QStringList{"knockout\t25\tQuarter-finals\tPortugal\tTurkey\t2\t0",
                           "knockout\t26\tQuarter-finals\tItaly\tRomania\t2\t0",
                           "knockout\t27\tQuarter-finals\tSpain\tFrance\t1\t2",
                           "knockout\t28\tQuarter-finals\tNetherlands\tYugoslavia\t6\t1",
-                          "knockout\t29\tSemi-finals\tPortugal\tFrance\t1\t2",
-                          "knockout\t30\tSemi-finals\tItaly\tNetherlands\t3\t1",
-                          "knockout\t31\tFinal\tFrance\tItaly\t2\t1"}));
+                          "knockout\t29\tSemi-finals\tPortugal\tFrance\t1\t2\t1-2 a.e.t.",
+                          "knockout\t30\tSemi-finals\tItaly\tNetherlands\t3\t1\t0-0 a.e.t., 3-1 pen.",
+                          "knockout\t31\tFinal\tFrance\tItaly\t2\t1\t2-1 a.e.t."}));
     QCOMPARE(all.last(), QStringLiteral("champion\tFrance"));
 
     // Exported and imported again, the tournament is the same.
@@ -141,7 +142,7 @@ void TestFormatCommands::importOfAnotherBracketNamesTheFormat()
     const Run report = trophex({QStringLiteral("--report"), folder});
     QCOMPARE(lines(report.out, QStringLiteral("champion")), QStringList{"champion\tArgentina"});
     // The final: 3-3 after extra time, 4-2 on penalties, stored as 7-5.
-    QCOMPARE(lines(report.out, QStringLiteral("knockout")).last(), QStringLiteral("knockout\t64\tFinal\tArgentina\tFrance\t7\t5"));
+    QCOMPARE(lines(report.out, QStringLiteral("knockout")).last(), QStringLiteral("knockout\t64\tFinal\tArgentina\tFrance\t7\t5\t3-3 a.e.t. (2-2), 4-2 pen."));
 }
 
 void TestFormatCommands::groupStageLeavesTheDecisionOpen()
