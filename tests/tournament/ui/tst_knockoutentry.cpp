@@ -1,3 +1,5 @@
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include "tournament/knockout/Bracket.h"
 #include "tournament/ui/CorrectionDialog.h"
 #include "tournament/ui/DialogSet.h"
+#include "tournament/ui/TabbedNotebook.h"
 #include "tournament/ui/TForm2.h"
 #include "tournament/ui/Tmatch_nul.h"
 #include "tournament/ui/Tvalidation.h"
@@ -118,7 +121,7 @@ void TstKnockoutEntry::shootoutEnteredApart()
     photo("ko-confirm");
     w.validation->OKBtn->click();
 
-    const Tournament &t = f.tournament();
+    Tournament &t = f.tournament();
     const TRencontre *m = stage2Match(t, '1');
     QVERIFY(m);
     QCOMPARE(m->score1, 6);
