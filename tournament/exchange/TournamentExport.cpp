@@ -4,21 +4,9 @@
 
 #include "common/FootballTxt.h"
 #include "tournament/group/Ranking.h"
+#include "tournament/knockout/Bracket.h"
 
 namespace TournamentExport {
-
-QString roundHeading(char code)
-{
-    if (code >= '1' && code <= '8')
-        return QStringLiteral("Round of 16");
-    if (code >= 'A' && code <= 'D')
-        return QStringLiteral("Quarter-finals");
-    if (code == 'F' || code == 'G')
-        return QStringLiteral("Semi-finals");
-    if (code == 'Y')
-        return QStringLiteral("Match for third place");
-    return QStringLiteral("Final");
-}
 
 namespace {
 

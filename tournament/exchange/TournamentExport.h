@@ -27,8 +27,5 @@ struct Result
 
 Result write(const Tournament &t);
 
-// "Round of 16", "Quarter-finals", "Semi-finals", "Match for third place",
-// "Final" for a stage-2 code.
-QString roundHeading(char code);
 
 } // namespace TournamentExport

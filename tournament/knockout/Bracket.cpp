@@ -191,3 +191,16 @@ Bilan bilan(const Tournament &t)
         b.quatrieme = place(4, t.petite_finale[0] == t.troisieme_place ? t.petite_finale[1] : t.petite_finale[0]);
     return b;
 }
+
+QString roundHeading(char code)
+{
+    if (code >= '1' && code <= '8')
+        return QStringLiteral("Round of 16");
+    if (code >= 'A' && code <= 'D')
+        return QStringLiteral("Quarter-finals");
+    if (code == 'F' || code == 'G')
+        return QStringLiteral("Semi-finals");
+    if (code == 'Y')
+        return QStringLiteral("Match for third place");
+    return QStringLiteral("Final");
+}

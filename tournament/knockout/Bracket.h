@@ -21,6 +21,9 @@ inline constexpr std::array<char, 2> demi_second = {'C', 'D'};
 inline constexpr std::array<char, kStage2MatchCount> kStage2Codes = {
     '1', '2', '3', '4', '5', '6', '7', '8', 'A', 'B', 'C', 'D', 'F', 'G', 'Y', 'Z'};
 bool isStage2Code(char code);
+// "Round of 16", "Quarter-finals", "Semi-finals", "Match for third place",
+// "Final" for a stage-2 code: the export's headings and the questions' names.
+QString roundHeading(char code);
 
 // Derives quarts ... troisieme_place from the qualifier slots and liste_tour2.
 void deriveBracket(Tournament &t);

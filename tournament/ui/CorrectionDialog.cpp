@@ -14,22 +14,10 @@ using Look::make;
 
 namespace {
 
-// The round of a stage-2 code, as the questions name it.
-QString roundName(char code)
-{
-    if (code >= '1' && code <= '8')
-        return QStringLiteral("Round of 16");
-    if (code >= 'A' && code <= 'D')
-        return QStringLiteral("Quarter-finals");
-    if (code == 'F' || code == 'G')
-        return QStringLiteral("Semi-finals");
-    return code == 'Y' ? QStringLiteral("Match for third place") : QStringLiteral("Final");
-}
-
 QString matchLine(char liste, const TRencontre &m)
 {
     const QString where = liste == 'G' ? QStringLiteral("Group %1").arg(QLatin1Char(m.code))
-                                       : roundName(m.code);
+                                       : roundHeading(m.code);
     return QStringLiteral("%1: %2").arg(where, PageParts::matchText(m));
 }
 
