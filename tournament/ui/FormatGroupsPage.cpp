@@ -146,10 +146,13 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
     side->addWidget(grandeTable);
 
     troisiemes = nullptr;
-    coupe = new QLabel;
+    // Owned by the page even for a format without thirds, where it is never
+    // laid out and stays hidden.
+    coupe = new QLabel(this);
     coupe->setObjectName(QStringLiteral("coupe"));
     coupe->setWordWrap(true);
     const TournamentFormat &f = session.tournament().format;
+    coupe->setVisible(f.thirds > 0);
     if (f.thirds > 0) {
         auto *title = new QLabel(QStringLiteral("Third-placed teams"));
         title->setObjectName(QStringLiteral("titreTroisiemes"));
