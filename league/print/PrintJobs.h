@@ -91,6 +91,6 @@ private:
     QString teamName(int slot) const;
 
     const League &m_league;
-    const RowBandColors &m_bands;
+    RowBandColors m_bands; // a copy: callers pass the layout of the moment, often a temporary
     TPageWriter &m_prn;
 };
