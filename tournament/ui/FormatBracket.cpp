@@ -27,7 +27,7 @@ constexpr int kScoreWidth = 26;
 FormatBracketView::FormatBracketView(FormatSession &session, QWidget *parent)
     : QGraphicsView(parent), m_session(session), m_scene(new QGraphicsScene(this))
 {
-    setObjectName(QStringLiteral("vue"));
+    setObjectName(QStringLiteral("view"));
     setScene(m_scene);
     setRenderHint(QPainter::Antialiasing);
     setRenderHint(QPainter::SmoothPixmapTransform);
@@ -223,34 +223,34 @@ FormatBracket::FormatBracket(FormatSession &session, QWidget *parent) : QWidget(
 {
     setObjectName(QStringLiteral("FormatBracket"));
     setWindowTitle(QStringLiteral("Trophex 1.1  Stage 2 - %1").arg(session.tournament().format.name));
-    vue = new FormatBracketView(session, this);
-    plus = new QPushButton(QStringLiteral("Zoom in"));
-    plus->setObjectName(QStringLiteral("plus"));
-    plus->setShortcut(QKeySequence::ZoomIn);
-    moins = new QPushButton(QStringLiteral("Zoom out"));
-    moins->setObjectName(QStringLiteral("moins"));
-    moins->setShortcut(QKeySequence::ZoomOut);
-    ajuste = new QPushButton(QStringLiteral("Fit"));
-    ajuste->setObjectName(QStringLiteral("ajuste"));
-    retour = new QPushButton(QStringLiteral("Back"));
-    retour->setObjectName(QStringLiteral("retour"));
+    view = new FormatBracketView(session, this);
+    zoomInButton = new QPushButton(QStringLiteral("Zoom in"));
+    zoomInButton->setObjectName(QStringLiteral("zoomInButton"));
+    zoomInButton->setShortcut(QKeySequence::ZoomIn);
+    zoomOutButton = new QPushButton(QStringLiteral("Zoom out"));
+    zoomOutButton->setObjectName(QStringLiteral("zoomOutButton"));
+    zoomOutButton->setShortcut(QKeySequence::ZoomOut);
+    fitButton = new QPushButton(QStringLiteral("Fit"));
+    fitButton->setObjectName(QStringLiteral("fitButton"));
+    backButton = new QPushButton(QStringLiteral("Back"));
+    backButton->setObjectName(QStringLiteral("backButton"));
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(plus);
-    buttons->addWidget(moins);
-    buttons->addWidget(ajuste);
+    buttons->addWidget(zoomInButton);
+    buttons->addWidget(zoomOutButton);
+    buttons->addWidget(fitButton);
     buttons->addStretch(1);
-    buttons->addWidget(retour);
+    buttons->addWidget(backButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(vue, 1);
+    layout->addWidget(view, 1);
     layout->addLayout(buttons);
     setMinimumSize(480, 320);
 
-    connect(plus, &QPushButton::clicked, this, [this] { vue->zoom(1.25); });
-    connect(moins, &QPushButton::clicked, this, [this] { vue->zoom(1 / 1.25); });
-    connect(ajuste, &QPushButton::clicked, this, [this] { vue->fit(); });
-    connect(retour, &QPushButton::clicked, this, &FormatBracket::close);
-    connect(vue, &FormatBracketView::matchChosen, this, &FormatBracket::matchChosen);
+    connect(zoomInButton, &QPushButton::clicked, this, [this] { view->zoom(1.25); });
+    connect(zoomOutButton, &QPushButton::clicked, this, [this] { view->zoom(1 / 1.25); });
+    connect(fitButton, &QPushButton::clicked, this, [this] { view->fit(); });
+    connect(backButton, &QPushButton::clicked, this, &FormatBracket::close);
+    connect(view, &FormatBracketView::matchChosen, this, &FormatBracket::matchChosen);
 }
 
 void FormatBracket::showEvent(QShowEvent *event)
@@ -260,7 +260,7 @@ void FormatBracket::showEvent(QShowEvent *event)
         WindowPlaces::restore(this, QStringLiteral("bracket"), QSize());
     }
     QWidget::showEvent(event);
-    vue->fit();
+    view->fit();
 }
 
 void FormatBracket::closeEvent(QCloseEvent *event)

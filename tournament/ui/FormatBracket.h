@@ -64,11 +64,11 @@ class FormatBracket : public QWidget
 public:
     explicit FormatBracket(FormatSession &session, QWidget *parent = nullptr);
 
-    FormatBracketView *vue;
-    QPushButton *plus;
-    QPushButton *moins;
-    QPushButton *ajuste;
-    QPushButton *retour;
+    FormatBracketView *view;
+    QPushButton *zoomInButton;
+    QPushButton *zoomOutButton;
+    QPushButton *fitButton;
+    QPushButton *backButton;
 
 signals:
     void matchChosen(int number);

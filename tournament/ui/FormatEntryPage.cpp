@@ -42,32 +42,32 @@ QStringList lines(const QListWidget *l)
 FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(const QString &)> report, QWidget *parent)
     : QWidget(parent), m_session(session), m_report(std::move(report))
 {
-    setObjectName(QStringLiteral("nouveauResultat"));
-    titre = new QLabel;
-    titre->setObjectName(QStringLiteral("titre"));
-    groupe = new QComboBox;
-    groupe->setObjectName(QStringLiteral("groupe"));
-    groupe->addItems(session.groupLetters());
-    equipe1 = new QComboBox;
-    equipe1->setObjectName(QStringLiteral("equipe1"));
-    equipe2 = new QComboBox;
-    equipe2->setObjectName(QStringLiteral("equipe2"));
-    equipe1->setMinimumContentsLength(18);
-    equipe2->setMinimumContentsLength(18);
+    setObjectName(QStringLiteral("newResult"));
+    title = new QLabel;
+    title->setObjectName(QStringLiteral("title"));
+    groupChoice = new QComboBox;
+    groupChoice->setObjectName(QStringLiteral("groupChoice"));
+    groupChoice->addItems(session.groupLetters());
+    team1Choice = new QComboBox;
+    team1Choice->setObjectName(QStringLiteral("team1Choice"));
+    team2Choice = new QComboBox;
+    team2Choice->setObjectName(QStringLiteral("team2Choice"));
+    team1Choice->setMinimumContentsLength(18);
+    team2Choice->setMinimumContentsLength(18);
     score1 = scoreBox("score1");
     score2 = scoreBox("score2");
-    tirs = new QLabel(QStringLiteral("Penalty shoot-out"));
-    tirs->setObjectName(QStringLiteral("tirs"));
-    tab1 = scoreBox("tab1");
-    tab2 = scoreBox("tab2");
-    joueurs1 = list("joueurs1");
-    joueurs2 = list("joueurs2");
-    buteurs1 = list("buteurs1");
-    buteurs2 = list("buteurs2");
-    enregistre = new QPushButton(QStringLiteral("Record"));
-    enregistre->setObjectName(QStringLiteral("enregistre"));
-    annule = new QPushButton(QStringLiteral("Group matches"));
-    annule->setObjectName(QStringLiteral("annule"));
+    shootoutLabel = new QLabel(QStringLiteral("Penalty shoot-out"));
+    shootoutLabel->setObjectName(QStringLiteral("shootoutLabel"));
+    shootout1 = scoreBox("shootout1");
+    shootout2 = scoreBox("shootout2");
+    players1 = list("players1");
+    players2 = list("players2");
+    scorers1 = list("scorers1");
+    scorers2 = list("scorers2");
+    recordButton = new QPushButton(QStringLiteral("Record"));
+    recordButton->setObjectName(QStringLiteral("recordButton"));
+    cancelButton = new QPushButton(QStringLiteral("Group matches"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
     message = new QLabel;
     message->setObjectName(QStringLiteral("message"));
     message->setTextFormat(Qt::PlainText);
@@ -75,52 +75,52 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Group")), 0, 0);
-    grid->addWidget(groupe, 0, 1);
-    grid->addWidget(equipe1, 1, 0, 1, 2);
+    grid->addWidget(groupChoice, 0, 1);
+    grid->addWidget(team1Choice, 1, 0, 1, 2);
     grid->addWidget(score1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("-")), 1, 3, Qt::AlignCenter);
     grid->addWidget(score2, 1, 4);
-    grid->addWidget(equipe2, 1, 5, 1, 2);
-    grid->addWidget(tirs, 2, 0, 1, 2, Qt::AlignRight);
-    grid->addWidget(tab1, 2, 2);
-    grid->addWidget(tab2, 2, 4);
+    grid->addWidget(team2Choice, 1, 5, 1, 2);
+    grid->addWidget(shootoutLabel, 2, 0, 1, 2, Qt::AlignRight);
+    grid->addWidget(shootout1, 2, 2);
+    grid->addWidget(shootout2, 2, 4);
     grid->addWidget(new QLabel(QStringLiteral("Squad (double-click: a goal)")), 3, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Squad (double-click: a goal)")), 3, 5, 1, 2);
-    grid->addWidget(joueurs1, 4, 0, 1, 2);
-    grid->addWidget(joueurs2, 4, 5, 1, 2);
+    grid->addWidget(players1, 4, 0, 1, 2);
+    grid->addWidget(players2, 4, 5, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Scorers")), 5, 0, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Scorers")), 5, 5, 1, 2);
-    grid->addWidget(buteurs1, 6, 0, 1, 2);
-    grid->addWidget(buteurs2, 6, 5, 1, 2);
+    grid->addWidget(scorers1, 6, 0, 1, 2);
+    grid->addWidget(scorers2, 6, 5, 1, 2);
     // The team columns share the width; the scores keep a narrow middle.
     for (int c : {0, 1, 5, 6})
         grid->setColumnStretch(c, 1);
-    for (QSpinBox *box : {score1, score2, tab1, tab2})
+    for (QSpinBox *box : {score1, score2, shootout1, shootout2})
         box->setFixedWidth(64);
-    groupe->setMinimumContentsLength(3);
+    groupChoice->setMinimumContentsLength(3);
     grid->setRowStretch(4, 3);
     grid->setRowStretch(6, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(enregistre);
-    buttons->addWidget(annule);
+    buttons->addWidget(recordButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch(1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(titre);
+    layout->addWidget(title);
     layout->addLayout(grid, 1);
     layout->addWidget(message);
     layout->addLayout(buttons);
 
-    connect(groupe, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillTeams);
-    connect(equipe1, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillSquads);
-    connect(equipe2, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillSquads);
+    connect(groupChoice, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillTeams);
+    connect(team1Choice, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillSquads);
+    connect(team2Choice, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillSquads);
     connect(score1, &QSpinBox::valueChanged, this, &FormatEntryPage::updateShootout);
     connect(score2, &QSpinBox::valueChanged, this, &FormatEntryPage::updateShootout);
-    connect(joueurs1, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { buteurs1->addItem(item->text()); });
-    connect(joueurs2, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { buteurs2->addItem(item->text()); });
-    connect(buteurs1, &QListWidget::itemActivated, this, [](QListWidgetItem *item) { delete item; });
-    connect(buteurs2, &QListWidget::itemActivated, this, [](QListWidgetItem *item) { delete item; });
-    connect(enregistre, &QPushButton::clicked, this, &FormatEntryPage::enregistreClick);
-    connect(annule, &QPushButton::clicked, this, &FormatEntryPage::openGroups);
+    connect(players1, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { scorers1->addItem(item->text()); });
+    connect(players2, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { scorers2->addItem(item->text()); });
+    connect(scorers1, &QListWidget::itemActivated, this, [](QListWidgetItem *item) { delete item; });
+    connect(scorers2, &QListWidget::itemActivated, this, [](QListWidgetItem *item) { delete item; });
+    connect(recordButton, &QPushButton::clicked, this, &FormatEntryPage::recordClick);
+    connect(cancelButton, &QPushButton::clicked, this, &FormatEntryPage::openGroups);
     openGroups();
 }
 
@@ -130,7 +130,7 @@ int FormatEntryPage::team1() const
         const int i = m_session.tournament().format.indexOf(m_match);
         return i < 0 ? -1 : m_session.standings().bracket[size_t(i)].team1;
     }
-    return groupe->currentIndex() >= 0 && equipe1->currentIndex() >= 0 ? 4 * groupe->currentIndex() + equipe1->currentIndex()
+    return groupChoice->currentIndex() >= 0 && team1Choice->currentIndex() >= 0 ? 4 * groupChoice->currentIndex() + team1Choice->currentIndex()
                                                                         : -1;
 }
 
@@ -140,7 +140,7 @@ int FormatEntryPage::team2() const
         const int i = m_session.tournament().format.indexOf(m_match);
         return i < 0 ? -1 : m_session.standings().bracket[size_t(i)].team2;
     }
-    return groupe->currentIndex() >= 0 && equipe2->currentIndex() >= 0 ? 4 * groupe->currentIndex() + equipe2->currentIndex()
+    return groupChoice->currentIndex() >= 0 && team2Choice->currentIndex() >= 0 ? 4 * groupChoice->currentIndex() + team2Choice->currentIndex()
                                                                         : -1;
 }
 
@@ -154,10 +154,10 @@ void FormatEntryPage::clearEntry()
 {
     score1->setValue(0);
     score2->setValue(0);
-    tab1->setValue(0);
-    tab2->setValue(0);
-    buteurs1->clear();
-    buteurs2->clear();
+    shootout1->setValue(0);
+    shootout2->setValue(0);
+    scorers1->clear();
+    scorers2->clear();
     message->clear();
 }
 
@@ -172,18 +172,18 @@ bool FormatEntryPage::openMatch(int number)
         return false;
     const bool again = m_match == number;
     m_match = number;
-    titre->setText(QStringLiteral("%1, match %2").arg(t.format.roundName(t.format.matches[size_t(i)])).arg(number));
-    groupe->setEnabled(false);
-    equipe1->setEnabled(false);
-    equipe2->setEnabled(false);
+    title->setText(QStringLiteral("%1, match %2").arg(t.format.roundName(t.format.matches[size_t(i)])).arg(number));
+    groupChoice->setEnabled(false);
+    team1Choice->setEnabled(false);
+    team2Choice->setEnabled(false);
     {
-        const QSignalBlocker b1(equipe1), b2(equipe2);
-        equipe1->clear();
-        equipe2->clear();
-        equipe1->addItem(t.teamName(slot.team1));
-        equipe2->addItem(t.teamName(slot.team2));
+        const QSignalBlocker b1(team1Choice), b2(team2Choice);
+        team1Choice->clear();
+        team2Choice->clear();
+        team1Choice->addItem(t.teamName(slot.team1));
+        team2Choice->addItem(t.teamName(slot.team2));
     }
-    annule->setVisible(true);
+    cancelButton->setVisible(true);
     if (!again)
         clearEntry();
     fillSquads();
@@ -194,11 +194,11 @@ bool FormatEntryPage::openMatch(int number)
 void FormatEntryPage::openGroups()
 {
     m_match = 0;
-    titre->setText(QStringLiteral("A group match"));
-    groupe->setEnabled(true);
-    equipe1->setEnabled(true);
-    equipe2->setEnabled(true);
-    annule->setVisible(false);
+    title->setText(QStringLiteral("A group match"));
+    groupChoice->setEnabled(true);
+    team1Choice->setEnabled(true);
+    team2Choice->setEnabled(true);
+    cancelButton->setVisible(false);
     clearEntry();
     fillTeams();
     updateShootout();
@@ -208,27 +208,27 @@ void FormatEntryPage::fillTeams()
 {
     if (m_match > 0)
         return;
-    const int g = std::max(0, groupe->currentIndex());
+    const int g = std::max(0, groupChoice->currentIndex());
     {
-        const QSignalBlocker b1(equipe1), b2(equipe2);
-        equipe1->clear();
-        equipe2->clear();
+        const QSignalBlocker b1(team1Choice), b2(team2Choice);
+        team1Choice->clear();
+        team2Choice->clear();
         for (const FormatTeam &team : m_session.tournament().groups[size_t(g)].teams) {
-            equipe1->addItem(team.name);
-            equipe2->addItem(team.name);
+            team1Choice->addItem(team.name);
+            team2Choice->addItem(team.name);
         }
-        equipe1->setCurrentIndex(0);
-        equipe2->setCurrentIndex(1);
+        team1Choice->setCurrentIndex(0);
+        team2Choice->setCurrentIndex(1);
     }
-    buteurs1->clear();
-    buteurs2->clear();
+    scorers1->clear();
+    scorers2->clear();
     fillSquads();
 }
 
 void FormatEntryPage::fillSquads()
 {
     const FormatTournament &t = m_session.tournament();
-    const std::pair<QListWidget *, int> sides[] = {{joueurs1, team1()}, {joueurs2, team2()}};
+    const std::pair<QListWidget *, int> sides[] = {{players1, team1()}, {players2, team2()}};
     for (const auto &[l, team] : sides) {
         l->clear();
         if (team >= 0 && team < t.teamCount())
@@ -239,11 +239,11 @@ void FormatEntryPage::fillSquads()
 void FormatEntryPage::updateShootout()
 {
     const bool shootout = m_match > 0 && score1->value() == score2->value();
-    tirs->setVisible(m_match > 0);
-    tab1->setVisible(m_match > 0);
-    tab2->setVisible(m_match > 0);
-    tab1->setEnabled(shootout);
-    tab2->setEnabled(shootout);
+    shootoutLabel->setVisible(m_match > 0);
+    shootout1->setVisible(m_match > 0);
+    shootout2->setVisible(m_match > 0);
+    shootout1->setEnabled(shootout);
+    shootout2->setEnabled(shootout);
 }
 
 QString FormatEntryPage::problem() const
@@ -259,20 +259,20 @@ QString FormatEntryPage::problem() const
         for (const FormatGroupMatch &m : t.groupMatches)
             if ((m.team1 == a && m.team2 == b) || (m.team1 == b && m.team2 == a))
                 return QStringLiteral("%1 - %2 has been played already.").arg(t.teamName(a), t.teamName(b));
-    if (buteurs1->count() > score1->value() || buteurs2->count() > score2->value())
+    if (scorers1->count() > score1->value() || scorers2->count() > score2->value())
         return QStringLiteral("More scorers than goals: a side has %1 scorer lines for %2 goals.")
-            .arg(buteurs1->count() > score1->value() ? buteurs1->count() : buteurs2->count())
-            .arg(buteurs1->count() > score1->value() ? score1->value() : score2->value());
+            .arg(scorers1->count() > score1->value() ? scorers1->count() : scorers2->count())
+            .arg(scorers1->count() > score1->value() ? score1->value() : score2->value());
     if (m_match > 0 && score1->value() == score2->value()) {
-        if (tab1->value() == tab2->value())
+        if (shootout1->value() == shootout2->value())
             return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
-        if (score1->value() + std::max(tab1->value(), tab2->value()) > FormatFiles::MaxScore)
+        if (score1->value() + std::max(shootout1->value(), shootout2->value()) > FormatFiles::MaxScore)
             return QStringLiteral("A side can have at most %1 goals and kicks.").arg(FormatFiles::MaxScore);
     }
     return QString();
 }
 
-bool FormatEntryPage::enregistreClick()
+bool FormatEntryPage::recordClick()
 {
     const QString why = problem();
     message->setText(why);
@@ -285,17 +285,17 @@ bool FormatEntryPage::enregistreClick()
     const int number = m_match;
     if (number > 0 && s1 == s2) {
         // Stored as the files of every format store it: the kicks added.
-        s1 += tab1->value();
-        s2 += tab2->value();
+        s1 += shootout1->value();
+        s2 += shootout2->value();
     }
-    const QStringList scorers1 = lines(buteurs1);
-    const QStringList scorers2 = lines(buteurs2);
+    const QStringList names1 = lines(scorers1);
+    const QStringList names2 = lines(scorers2);
     const QString error = m_session.change([&](FormatTournament &t) {
         if (number > 0)
             t.knockout.push_back({number, a, b, s1, s2});
         else
             t.groupMatches.push_back({a, b, s1, s2});
-        const std::pair<int, const QStringList *> sides[] = {{a, &scorers1}, {b, &scorers2}};
+        const std::pair<int, const QStringList *> sides[] = {{a, &names1}, {b, &names2}};
         for (const auto &[team, names] : sides)
             for (const QString &name : *names) {
                 FormatTeam &e = t.team(team);

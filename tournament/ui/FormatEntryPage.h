@@ -32,23 +32,23 @@ public:
     // Why the entry as it stands cannot be recorded, or an empty text.
     QString problem() const;
     // Records the entry when it can be; otherwise says why on the page.
-    bool enregistreClick();
+    bool recordClick();
 
-    QLabel *titre;
-    QComboBox *groupe;
-    QComboBox *equipe1;
-    QComboBox *equipe2;
+    QLabel *title;
+    QComboBox *groupChoice;
+    QComboBox *team1Choice;
+    QComboBox *team2Choice;
     QSpinBox *score1;
     QSpinBox *score2;
-    QLabel *tirs;        // "Penalty shoot-out"
-    QSpinBox *tab1;
-    QSpinBox *tab2;
-    QListWidget *joueurs1;
-    QListWidget *joueurs2;
-    QListWidget *buteurs1;
-    QListWidget *buteurs2;
-    QPushButton *enregistre;
-    QPushButton *annule;
+    QLabel *shootoutLabel;        // "Penalty shoot-out"
+    QSpinBox *shootout1;
+    QSpinBox *shootout2;
+    QListWidget *players1;
+    QListWidget *players2;
+    QListWidget *scorers1;
+    QListWidget *scorers2;
+    QPushButton *recordButton;
+    QPushButton *cancelButton;
     QLabel *message;
 
 signals:

@@ -104,7 +104,7 @@ QColor FormatGroupsPage::colour(Status s)
 
 FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QWidget(parent), m_session(session)
 {
-    setObjectName(QStringLiteral("classement"));
+    setObjectName(QStringLiteral("classification"));
     const int groups = int(session.tournament().groups.size());
 
     // Every group, two or three to a row, in a scrolling column on the left.
@@ -117,7 +117,7 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
         auto *inner = new QVBoxLayout(box);
         inner->setContentsMargins(2, 2, 2, 2);
         QTableWidget *t = table(kColumns, TournamentFormat::kTeamsPerGroup, 1, 11, box);
-        t->setObjectName(QStringLiteral("groupe%1").arg(QChar('A' + g)));
+        t->setObjectName(QStringLiteral("groupChoice%1").arg(QChar('A' + g)));
         inner->addWidget(t);
         grid->addWidget(box, g / perRow, g % perRow);
         tables.push_back(t);
@@ -125,66 +125,66 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
     }
     grid->setRowStretch(grid->rowCount(), 1);
     auto *scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("tousGroupes"));
+    scroll->setObjectName(QStringLiteral("allGroups"));
     scroll->setWidget(all);
     scroll->setWidgetResizable(true);
 
     // The chosen group, larger, and the thirds on the right.
-    groupe = new QComboBox;
-    groupe->setObjectName(QStringLiteral("groupe"));
-    groupe->addItems(session.groupLetters());
-    grandeTable = table(kColumns, TournamentFormat::kTeamsPerGroup, 1, 16, this);
-    grandeTable->setObjectName(QStringLiteral("grandeTable"));
+    groupChoice = new QComboBox;
+    groupChoice->setObjectName(QStringLiteral("groupChoice"));
+    groupChoice->addItems(session.groupLetters());
+    largeTable = table(kColumns, TournamentFormat::kTeamsPerGroup, 1, 16, this);
+    largeTable->setObjectName(QStringLiteral("largeTable"));
 
     auto *side = new QVBoxLayout;
     auto *pick = new QHBoxLayout;
     auto *pickLabel = new QLabel(QStringLiteral("Group"));
     pick->addWidget(pickLabel);
-    pick->addWidget(groupe);
+    pick->addWidget(groupChoice);
     pick->addStretch(1);
     side->addLayout(pick);
-    side->addWidget(grandeTable);
+    side->addWidget(largeTable);
 
-    troisiemes = nullptr;
+    thirds = nullptr;
     // Owned by the page even for a format without thirds, where it is never
     // laid out and stays hidden.
-    coupe = new QLabel(this);
-    coupe->setObjectName(QStringLiteral("coupe"));
-    coupe->setWordWrap(true);
+    cutLabel = new QLabel(this);
+    cutLabel->setObjectName(QStringLiteral("cutLabel"));
+    cutLabel->setWordWrap(true);
     const TournamentFormat &f = session.tournament().format;
-    coupe->setVisible(f.thirds > 0);
+    cutLabel->setVisible(f.thirds > 0);
     if (f.thirds > 0) {
         auto *title = new QLabel(QStringLiteral("Third-placed teams"));
-        title->setObjectName(QStringLiteral("titreTroisiemes"));
+        title->setObjectName(QStringLiteral("thirdsTitle"));
         side->addWidget(title);
-        side->addWidget(coupe);
-        troisiemes = table({QStringLiteral("#"), QStringLiteral("Group"), QStringLiteral("Team"), QStringLiteral("P"),
+        side->addWidget(cutLabel);
+        thirds = table({QStringLiteral("#"), QStringLiteral("Group"), QStringLiteral("Team"), QStringLiteral("P"),
                             QStringLiteral("GD"), QStringLiteral("GF"), QStringLiteral("Pts")},
                            groups, 2, 12, this);
-        troisiemes->setObjectName(QStringLiteral("troisiemes"));
-        side->addWidget(troisiemes);
+        thirds->setObjectName(QStringLiteral("thirds"));
+        side->addWidget(thirds);
     }
-    ouverts = new QLabel;
-    ouverts->setObjectName(QStringLiteral("ouverts"));
-    ouverts->setWordWrap(true);
-    ouverts->setTextFormat(Qt::PlainText);
-    side->addWidget(ouverts);
+    openTies = new QLabel;
+    openTies->setObjectName(QStringLiteral("openTies"));
+    openTies->setWordWrap(true);
+    openTies->setTextFormat(Qt::PlainText);
+    side->addWidget(openTies);
     side->addStretch(1);
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(scroll, 3);
     layout->addLayout(side, 2);
 
-    connect(groupe, &QComboBox::currentIndexChanged, this, [this](int g) {
+    connect(groupChoice, &QComboBox::currentIndexChanged, this, [this](int g) {
         if (g >= 0)
             selectGroup(g);
     });
     refresh();
     for (QTableWidget *t : tables)
         fitHeight(t);
-    fitHeight(grandeTable);
-    if (troisiemes)
-        fitHeight(troisiemes);
+    fitHeight(largeTable);
+    if (thirds)
+        fitHeight(thirds);
 }
 
 FormatGroupsPage::Status FormatGroupsPage::statusOf(int group, int place) const
@@ -192,24 +192,24 @@ FormatGroupsPage::Status FormatGroupsPage::statusOf(int group, int place) const
     if (place <= 1)
         return Through;
     const FormatStandings &s = m_session.standings();
-    const int thirds = m_session.tournament().format.thirds;
-    if (place == 2 && thirds > 0) {
+    const int goOn = m_session.tournament().format.thirds;
+    if (place == 2 && goOn > 0) {
         // Until every third is known the thirds stand in their order of the
         // moment, and the best of them are the ones that would go on.
         for (size_t k = 0; k < s.thirds.size(); ++k)
             if (s.thirds[k].group == char('A' + group))
-                return int(k) < thirds ? ThirdThrough : Out;
+                return int(k) < goOn ? ThirdThrough : Out;
     }
     return Out;
 }
 
 void FormatGroupsPage::fillGroup(QTableWidget *t, int group)
 {
-    const FormatTournament &tour = m_session.tournament();
+    const FormatTournament &tournament = m_session.tournament();
     const FormatStandings::Group &g = m_session.standings().groups[size_t(group)];
     for (int p = 0; p < int(g.lines.size()); ++p) {
         const FormatTableLine &l = g.lines[size_t(p)];
-        const QString name = tour.teamName(l.team);
+        const QString name = tournament.teamName(l.team);
         setRow(t, p,
                {QString::number(p + 1), name, QString::number(l.played), QString::number(l.won),
                 QString::number(l.drawn), QString::number(l.lost), QString::number(l.goalsFor),
@@ -222,30 +222,30 @@ void FormatGroupsPage::refresh()
 {
     for (int g = 0; g < int(tables.size()); ++g)
         fillGroup(tables[size_t(g)], g);
-    selectGroup(std::max(0, groupe->currentIndex()));
+    selectGroup(std::max(0, groupChoice->currentIndex()));
 
-    const FormatTournament &tour = m_session.tournament();
+    const FormatTournament &tournament = m_session.tournament();
     const FormatStandings &s = m_session.standings();
-    if (troisiemes) {
-        const int go = tour.format.thirds;
-        coupe->setText(s.thirdsKnown
+    if (thirds) {
+        const int go = tournament.format.thirds;
+        cutLabel->setText(s.thirdsKnown
                            ? QStringLiteral("The best %1 of %2 go on (settled).").arg(go).arg(s.thirds.size())
                            : QStringLiteral("The best %1 of %2 go on; the order stands until every group is played.")
                                  .arg(go)
                                  .arg(s.thirds.size()));
         for (int k = 0; k < int(s.thirds.size()); ++k) {
             const FormatStandings::Third &x = s.thirds[size_t(k)];
-            const QString name = tour.teamName(x.line.team);
-            setRow(troisiemes, k,
+            const QString name = tournament.teamName(x.line.team);
+            setRow(thirds, k,
                    {QString::number(k + 1), QString(QLatin1Char(x.group)), name, QString::number(x.line.played),
                     signedNumber(x.line.goalDifference()), QString::number(x.line.goalsFor),
                     QString::number(x.line.points)},
                    k < go ? ThirdThrough : Out, name);
             // The cut: a line under the last third who goes on.
-            for (int c = 0; c < troisiemes->columnCount(); ++c) {
-                QFont font = troisiemes->item(k, c)->font();
+            for (int c = 0; c < thirds->columnCount(); ++c) {
+                QFont font = thirds->item(k, c)->font();
                 font.setUnderline(k == go - 1);
-                troisiemes->item(k, c)->setFont(font);
+                thirds->item(k, c)->setFont(font);
             }
         }
     }
@@ -253,20 +253,20 @@ void FormatGroupsPage::refresh()
     for (const OpenTie &tie : s.open) {
         QStringList names;
         for (int n : tie.teams)
-            names << tour.teamName(n);
+            names << tournament.teamName(n);
         open << QStringLiteral("%1: %2 are level on every rule; their order is still to be decided.")
                     .arg(tie.where, names.join(QStringLiteral(", ")));
     }
-    ouverts->setText(open.join(QLatin1Char('\n')));
+    openTies->setText(open.join(QLatin1Char('\n')));
 }
 
 void FormatGroupsPage::selectGroup(int group)
 {
     if (group < 0 || group >= int(tables.size()))
         return;
-    if (groupe->currentIndex() != group) {
-        groupe->setCurrentIndex(group); // comes back here through the signal
+    if (groupChoice->currentIndex() != group) {
+        groupChoice->setCurrentIndex(group); // comes back here through the signal
         return;
     }
-    fillGroup(grandeTable, group);
+    fillGroup(largeTable, group);
 }

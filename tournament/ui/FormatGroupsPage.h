@@ -31,12 +31,12 @@ public:
     // Shows the group (0 = A) in the large table.
     void selectGroup(int group);
 
-    QComboBox *groupe;             // the group shown larger
-    QTableWidget *grandeTable;     // that group's table
+    QComboBox *groupChoice;             // the group shown larger
+    QTableWidget *largeTable;     // that group's table
     std::vector<QTableWidget *> tables; // every group's table, A first
-    QTableWidget *troisiemes;      // the third-placed teams, or nullptr for a format without
-    QLabel *coupe;                 // the line above it: how many go on
-    QLabel *ouverts;               // ties the rules leave open
+    QTableWidget *thirds;      // the third-placed teams, or nullptr for a format without
+    QLabel *cutLabel;                 // the line above it: how many go on
+    QLabel *openTies;               // ties the rules leave open
 
 private:
     void fillGroup(QTableWidget *table, int group);

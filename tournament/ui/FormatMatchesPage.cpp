@@ -9,21 +9,21 @@
 
 FormatMatchesPage::FormatMatchesPage(FormatSession &session, QWidget *parent) : QWidget(parent), m_session(session)
 {
-    setObjectName(QStringLiteral("matchsJoues"));
-    compte = new QLabel;
-    compte->setObjectName(QStringLiteral("compte"));
-    matchs = new QTableWidget(0, 4);
-    matchs->setObjectName(QStringLiteral("matchs"));
-    matchs->setHorizontalHeaderLabels(
+    setObjectName(QStringLiteral("playedMatches"));
+    countLabel = new QLabel;
+    countLabel->setObjectName(QStringLiteral("countLabel"));
+    matchTable = new QTableWidget(0, 4);
+    matchTable->setObjectName(QStringLiteral("matchTable"));
+    matchTable->setHorizontalHeaderLabels(
         {QStringLiteral("Stage"), QStringLiteral("Team 1"), QStringLiteral("Score"), QStringLiteral("Team 2")});
-    matchs->verticalHeader()->hide();
-    matchs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    matchs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    matchs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    matchs->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    matchTable->verticalHeader()->hide();
+    matchTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    matchTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    matchTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    matchTable->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(compte);
-    layout->addWidget(matchs, 1);
+    layout->addWidget(countLabel);
+    layout->addWidget(matchTable, 1);
     refresh();
 }
 
@@ -48,22 +48,22 @@ void FormatMatchesPage::refresh()
                         QStringLiteral("%1-%2").arg(slot.result->score1).arg(slot.result->score2),
                         t.teamName(slot.result->team2)});
     }
-    matchs->setRowCount(int(rows.size()));
+    matchTable->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
         const QString texts[] = {rows[size_t(r)].stage, rows[size_t(r)].team1, rows[size_t(r)].score,
                                  rows[size_t(r)].team2};
         for (int c = 0; c < 4; ++c) {
-            QTableWidgetItem *item = matchs->item(r, c);
+            QTableWidgetItem *item = matchTable->item(r, c);
             if (!item) {
                 item = new QTableWidgetItem;
                 item->setTextAlignment(c == 2 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-                matchs->setItem(r, c, item);
+                matchTable->setItem(r, c, item);
             }
             item->setText(texts[c]);
         }
     }
     const int groupTotal = t.format.groups * 6;
-    compte->setText(QStringLiteral("%1 of %2 group matches and %3 of %4 knock-out matches played")
+    countLabel->setText(QStringLiteral("%1 of %2 group matches and %3 of %4 knock-out matches played")
                         .arg(t.groupMatches.size())
                         .arg(groupTotal)
                         .arg(knockout)

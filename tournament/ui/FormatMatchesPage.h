@@ -16,8 +16,8 @@ public:
     explicit FormatMatchesPage(FormatSession &session, QWidget *parent = nullptr);
     void refresh();
 
-    QLabel *compte;       // "48 of 72 group matches, 3 of 32 knock-out matches played"
-    QTableWidget *matchs; // stage, team 1, score, team 2
+    QLabel *countLabel;       // "48 of 72 group matches, 3 of 32 knock-out matches played"
+    QTableWidget *matchTable; // stage, team 1, score, team 2
 
 private:
     FormatSession &m_session;

@@ -43,17 +43,17 @@ void fill(QTableWidget *t, const std::vector<QStringList> &rows)
 
 FormatStatsPage::FormatStatsPage(FormatSession &session, QWidget *parent) : QWidget(parent), m_session(session)
 {
-    setObjectName(QStringLiteral("statistiques"));
-    buteurs = grid(QStringLiteral("buteurs"), {QStringLiteral("Scorer"), QStringLiteral("Team"), QStringLiteral("Goals")});
-    buteurs->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    equipes = grid(QStringLiteral("equipesStats"), {QStringLiteral("Team"), QStringLiteral("Matches"),
+    setObjectName(QStringLiteral("statistics"));
+    scorers = grid(QStringLiteral("scorers"), {QStringLiteral("Scorer"), QStringLiteral("Team"), QStringLiteral("Goals")});
+    scorers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    teams = grid(QStringLiteral("teamStats"), {QStringLiteral("Team"), QStringLiteral("Matches"),
                                                      QStringLiteral("GF"), QStringLiteral("GA")});
     auto *left = new QVBoxLayout;
     left->addWidget(new QLabel(QStringLiteral("Best scorers")));
-    left->addWidget(buteurs, 1);
+    left->addWidget(scorers, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Goals of the teams in the groups")));
-    right->addWidget(equipes, 1);
+    right->addWidget(teams, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 3);
     layout->addLayout(right, 2);
@@ -64,19 +64,19 @@ void FormatStatsPage::refresh()
 {
     const FormatTournament &t = m_session.tournament();
     struct Scorer { QString name; int team; int goals; };
-    std::vector<Scorer> scorers;
+    std::vector<Scorer> ranked;
     for (int n = 0; n < t.teamCount(); ++n) {
         const FormatTeam &e = t.team(n);
         for (qsizetype i = 0; i < e.players.size() && i < e.goals.size(); ++i)
             if (e.goals[i] > 0)
-                scorers.push_back({e.players[i], n, e.goals[i]});
+                ranked.push_back({e.players[i], n, e.goals[i]});
     }
     // Most goals first; level scorers keep the order of the draw and the squads.
-    std::stable_sort(scorers.begin(), scorers.end(), [](const Scorer &a, const Scorer &b) { return a.goals > b.goals; });
+    std::stable_sort(ranked.begin(), ranked.end(), [](const Scorer &a, const Scorer &b) { return a.goals > b.goals; });
     std::vector<QStringList> rows;
-    for (const Scorer &s : scorers)
+    for (const Scorer &s : ranked)
         rows.push_back({s.name, t.teamName(s.team), QString::number(s.goals)});
-    fill(buteurs, rows);
+    fill(scorers, rows);
 
     std::vector<int> played(size_t(t.teamCount()), 0), gf(size_t(t.teamCount()), 0), ga(size_t(t.teamCount()), 0);
     const auto count = [&](int a, int b, int sa, int sb) {
@@ -95,5 +95,5 @@ void FormatStatsPage::refresh()
     for (int n = 0; n < t.teamCount(); ++n)
         rows.push_back({t.teamName(n), QString::number(played[size_t(n)]), QString::number(gf[size_t(n)]),
                         QString::number(ga[size_t(n)])});
-    fill(equipes, rows);
+    fill(teams, rows);
 }

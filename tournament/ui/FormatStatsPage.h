@@ -15,8 +15,8 @@ public:
     explicit FormatStatsPage(FormatSession &session, QWidget *parent = nullptr);
     void refresh();
 
-    QTableWidget *buteurs; // player, team, goals
-    QTableWidget *equipes; // team, matches, goals for, goals against
+    QTableWidget *scorers; // player, team, goals
+    QTableWidget *teams; // team, matches, goals for, goals against
 
 private:
     FormatSession &m_session;

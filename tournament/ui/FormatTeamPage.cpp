@@ -14,73 +14,73 @@
 FormatTeamPage::FormatTeamPage(FormatSession &session, std::function<void(const QString &)> report, QWidget *parent)
     : QWidget(parent), m_session(session), m_report(std::move(report))
 {
-    setObjectName(QStringLiteral("equipes"));
-    groupe = new QComboBox;
-    groupe->setObjectName(QStringLiteral("groupe"));
-    groupe->addItems(session.groupLetters());
-    equipe = new QComboBox;
-    equipe->setObjectName(QStringLiteral("equipe"));
-    equipe->setMinimumContentsLength(20);
+    setObjectName(QStringLiteral("teams"));
+    groupChoice = new QComboBox;
+    groupChoice->setObjectName(QStringLiteral("groupChoice"));
+    groupChoice->addItems(session.groupLetters());
+    teamChoice = new QComboBox;
+    teamChoice->setObjectName(QStringLiteral("teamChoice"));
+    teamChoice->setMinimumContentsLength(20);
     squad = new QListWidget;
     squad->setObjectName(QStringLiteral("squad"));
-    compte = new QLabel;
-    compte->setObjectName(QStringLiteral("compte"));
-    nom = new QLineEdit;
-    nom->setObjectName(QStringLiteral("nom"));
-    nom->setMaxLength(FormatTeam::kMaxNameLength);
-    ajoute = new QPushButton(QStringLiteral("Add"));
-    ajoute->setObjectName(QStringLiteral("ajoute"));
-    renomme = new QPushButton(QStringLiteral("Rename"));
-    renomme->setObjectName(QStringLiteral("renomme"));
-    retire = new QPushButton(QStringLiteral("Remove"));
-    retire->setObjectName(QStringLiteral("retire"));
+    countLabel = new QLabel;
+    countLabel->setObjectName(QStringLiteral("countLabel"));
+    nameEdit = new QLineEdit;
+    nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit->setMaxLength(FormatTeam::kMaxNameLength);
+    addButton = new QPushButton(QStringLiteral("Add"));
+    addButton->setObjectName(QStringLiteral("addButton"));
+    renameButton = new QPushButton(QStringLiteral("Rename"));
+    renameButton->setObjectName(QStringLiteral("renameButton"));
+    removeButton = new QPushButton(QStringLiteral("Remove"));
+    removeButton->setObjectName(QStringLiteral("removeButton"));
     message = new QLabel;
     message->setObjectName(QStringLiteral("message"));
     message->setTextFormat(Qt::PlainText);
     message->setWordWrap(true);
 
     auto *choose = new QFormLayout;
-    choose->addRow(QStringLiteral("Group"), groupe);
-    choose->addRow(QStringLiteral("Team"), equipe);
+    choose->addRow(QStringLiteral("Group"), groupChoice);
+    choose->addRow(QStringLiteral("Team"), teamChoice);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(ajoute);
-    buttons->addWidget(renomme);
-    buttons->addWidget(retire);
+    buttons->addWidget(addButton);
+    buttons->addWidget(renameButton);
+    buttons->addWidget(removeButton);
     buttons->addStretch(1);
     auto *left = new QVBoxLayout;
     left->addLayout(choose);
     left->addWidget(new QLabel(QStringLiteral("Player name")));
-    left->addWidget(nom);
+    left->addWidget(nameEdit);
     left->addLayout(buttons);
     left->addWidget(message);
     left->addStretch(1);
     auto *right = new QVBoxLayout;
-    right->addWidget(compte);
+    right->addWidget(countLabel);
     right->addWidget(squad, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(right, 1);
 
-    connect(groupe, &QComboBox::currentIndexChanged, this, &FormatTeamPage::fillTeams);
-    connect(equipe, &QComboBox::currentIndexChanged, this, &FormatTeamPage::fillSquad);
+    connect(groupChoice, &QComboBox::currentIndexChanged, this, &FormatTeamPage::fillTeams);
+    connect(teamChoice, &QComboBox::currentIndexChanged, this, &FormatTeamPage::fillSquad);
     connect(squad, &QListWidget::currentRowChanged, this, [this](int row) {
         const int team = currentTeam();
         if (team >= 0 && row >= 0 && row < m_session.tournament().team(team).players.size())
-            nom->setText(m_session.tournament().team(team).players[row]);
+            nameEdit->setText(m_session.tournament().team(team).players[row]);
         updateButtons();
     });
-    connect(nom, &QLineEdit::textChanged, this, &FormatTeamPage::updateButtons);
-    connect(nom, &QLineEdit::returnPressed, this, &FormatTeamPage::ajouteClick);
-    connect(ajoute, &QPushButton::clicked, this, &FormatTeamPage::ajouteClick);
-    connect(renomme, &QPushButton::clicked, this, &FormatTeamPage::renommeClick);
-    connect(retire, &QPushButton::clicked, this, &FormatTeamPage::retireClick);
+    connect(nameEdit, &QLineEdit::textChanged, this, &FormatTeamPage::updateButtons);
+    connect(nameEdit, &QLineEdit::returnPressed, this, &FormatTeamPage::addClick);
+    connect(addButton, &QPushButton::clicked, this, &FormatTeamPage::addClick);
+    connect(renameButton, &QPushButton::clicked, this, &FormatTeamPage::renameClick);
+    connect(removeButton, &QPushButton::clicked, this, &FormatTeamPage::removeClick);
     fillTeams();
 }
 
 int FormatTeamPage::currentTeam() const
 {
-    const int g = groupe->currentIndex();
-    const int k = equipe->currentIndex();
+    const int g = groupChoice->currentIndex();
+    const int k = teamChoice->currentIndex();
     return g >= 0 && k >= 0 ? 4 * g + k : -1;
 }
 
@@ -91,13 +91,13 @@ void FormatTeamPage::refresh()
 
 void FormatTeamPage::fillTeams()
 {
-    const int g = std::max(0, groupe->currentIndex());
-    const int keep = std::max(0, equipe->currentIndex());
-    QSignalBlocker block(equipe);
-    equipe->clear();
+    const int g = std::max(0, groupChoice->currentIndex());
+    const int keep = std::max(0, teamChoice->currentIndex());
+    QSignalBlocker block(teamChoice);
+    teamChoice->clear();
     for (const FormatTeam &team : m_session.tournament().groups[size_t(g)].teams)
-        equipe->addItem(team.name);
-    equipe->setCurrentIndex(keep);
+        teamChoice->addItem(team.name);
+    teamChoice->setCurrentIndex(keep);
     fillSquad();
 }
 
@@ -115,7 +115,7 @@ void FormatTeamPage::fillSquad()
     }
     if (row >= 0 && row < squad->count())
         squad->setCurrentRow(row);
-    compte->setText(QStringLiteral("%1 of %2 players").arg(t.players.size()).arg(FormatTeam::kMaxPlayers));
+    countLabel->setText(QStringLiteral("%1 of %2 players").arg(t.players.size()).arg(FormatTeam::kMaxPlayers));
     updateButtons();
 }
 
@@ -123,11 +123,11 @@ void FormatTeamPage::updateButtons()
 {
     const int team = currentTeam();
     const bool chosen = team >= 0 && squad->currentRow() >= 0;
-    const bool typed = !nom->text().trimmed().isEmpty();
-    ajoute->setEnabled(team >= 0 && typed
+    const bool typed = !nameEdit->text().trimmed().isEmpty();
+    addButton->setEnabled(team >= 0 && typed
                        && m_session.tournament().team(team).players.size() < FormatTeam::kMaxPlayers);
-    renomme->setEnabled(chosen && typed);
-    retire->setEnabled(chosen);
+    renameButton->setEnabled(chosen && typed);
+    removeButton->setEnabled(chosen);
 }
 
 bool FormatTeamPage::acceptable(const QString &name, int except)
@@ -146,10 +146,10 @@ bool FormatTeamPage::acceptable(const QString &name, int except)
     return why.isEmpty();
 }
 
-void FormatTeamPage::ajouteClick()
+void FormatTeamPage::addClick()
 {
     const int team = currentTeam();
-    const QString name = nom->text().trimmed();
+    const QString name = nameEdit->text().trimmed();
     if (team < 0 || m_session.tournament().team(team).players.size() >= FormatTeam::kMaxPlayers
         || !acceptable(name, -1))
         return;
@@ -158,22 +158,22 @@ void FormatTeamPage::ajouteClick()
         t.team(team).goals << 0;
     }));
     fillSquad();
-    nom->clear();
+    nameEdit->clear();
     squad->setCurrentRow(squad->count() - 1);
 }
 
-void FormatTeamPage::renommeClick()
+void FormatTeamPage::renameClick()
 {
     const int team = currentTeam();
     const int row = squad->currentRow();
-    const QString name = nom->text().trimmed();
+    const QString name = nameEdit->text().trimmed();
     if (team < 0 || row < 0 || !acceptable(name, row))
         return;
     m_report(m_session.change([&](FormatTournament &t) { t.team(team).players[row] = name; }));
     fillSquad();
 }
 
-void FormatTeamPage::retireClick()
+void FormatTeamPage::removeClick()
 {
     const int team = currentTeam();
     const int row = squad->currentRow();

@@ -23,19 +23,19 @@ public:
     // The team number chosen, or -1.
     int currentTeam() const;
 
-    QComboBox *groupe;
-    QComboBox *equipe;
+    QComboBox *groupChoice;
+    QComboBox *teamChoice;
     QListWidget *squad;
-    QLabel *compte;      // "23 of 26 players"
-    QLineEdit *nom;      // the name to add or to give the chosen player
-    QPushButton *ajoute;
-    QPushButton *renomme;
-    QPushButton *retire;
+    QLabel *countLabel;      // "23 of 26 players"
+    QLineEdit *nameEdit;      // the name to add or to give the chosen player
+    QPushButton *addButton;
+    QPushButton *renameButton;
+    QPushButton *removeButton;
     QLabel *message;
 
-    void ajouteClick();
-    void renommeClick();
-    void retireClick();
+    void addClick();
+    void renameClick();
+    void removeClick();
 
 private:
     void fillTeams();

@@ -26,15 +26,15 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
 
     const auto reporter = [this](const QString &error) { report(error); };
     auto *welcome = new QWidget;
-    welcome->setObjectName(QStringLiteral("bienvenue"));
-    titre = new QLabel;
-    titre->setObjectName(QStringLiteral("titre"));
-    titre->setTextFormat(Qt::PlainText);
-    QFont big = titre->font();
+    welcome->setObjectName(QStringLiteral("welcome"));
+    title = new QLabel;
+    title->setObjectName(QStringLiteral("title"));
+    title->setTextFormat(Qt::PlainText);
+    QFont big = title->font();
     big.setPixelSize(22);
     big.setBold(true);
-    titre->setFont(big);
-    titre->setText(t.format.name);
+    title->setFont(big);
+    title->setText(t.format.name);
     auto *about = new QLabel(QStringLiteral("%1 groups of four, %2 teams in the knock-out stage.\n"
                                             "Folder: %3\nEvery change is saved at once.")
                                  .arg(t.format.groups)
@@ -42,17 +42,17 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
                                  .arg(dir));
     about->setTextFormat(Qt::PlainText);
     about->setWordWrap(true);
-    tableau = new QPushButton(QStringLiteral("&Bracket"));
-    tableau->setObjectName(QStringLiteral("tableau"));
-    nouveau = new QPushButton(QStringLiteral("&New Tournament..."));
-    nouveau->setObjectName(QStringLiteral("nouveau"));
-    quitter = new QPushButton(QStringLiteral("E&xit"));
-    quitter->setObjectName(QStringLiteral("quitter"));
+    bracketButton = new QPushButton(QStringLiteral("&Bracket"));
+    bracketButton->setObjectName(QStringLiteral("bracketButton"));
+    newButton = new QPushButton(QStringLiteral("&New Tournament..."));
+    newButton->setObjectName(QStringLiteral("newButton"));
+    exitButton = new QPushButton(QStringLiteral("E&xit"));
+    exitButton->setObjectName(QStringLiteral("exitButton"));
     auto *wl = new QVBoxLayout(welcome);
-    wl->addWidget(titre);
+    wl->addWidget(title);
     wl->addWidget(about);
     wl->addSpacing(12);
-    for (QPushButton *b : {tableau, nouveau, quitter}) {
+    for (QPushButton *b : {bracketButton, newButton, exitButton}) {
         b->setMinimumWidth(220);
         wl->addWidget(b, 0, Qt::AlignLeft);
     }
@@ -64,27 +64,27 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
     newResultPage = new FormatEntryPage(*m_session, reporter);
     statisticsPage = new FormatStatsPage(*m_session);
 
-    onglets = new QTabWidget;
-    onglets->setObjectName(QStringLiteral("onglets"));
-    onglets->addTab(welcome, QStringLiteral("Welcome"));
-    onglets->addTab(classificationsPage, QStringLiteral("Classifications"));
-    onglets->addTab(editTeamPage, QStringLiteral("Edit Team"));
-    onglets->addTab(playedMatchesPage, QStringLiteral("Played Matchs"));
-    onglets->addTab(newResultPage, QStringLiteral("New Result"));
-    onglets->addTab(statisticsPage, QStringLiteral("Statistics"));
+    tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->addTab(welcome, QStringLiteral("Welcome"));
+    tabs->addTab(classificationsPage, QStringLiteral("Classifications"));
+    tabs->addTab(editTeamPage, QStringLiteral("Edit Team"));
+    tabs->addTab(playedMatchesPage, QStringLiteral("Played Matchs"));
+    tabs->addTab(newResultPage, QStringLiteral("New Result"));
+    tabs->addTab(statisticsPage, QStringLiteral("Statistics"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(onglets);
+    layout->addWidget(tabs);
 
-    connect(onglets, &QTabWidget::currentChanged, this, &FormatWindow::refreshPage);
+    connect(tabs, &QTabWidget::currentChanged, this, &FormatWindow::refreshPage);
     connect(m_session.get(), &FormatSession::changed, this, [this] {
-        refreshPage(onglets->currentIndex());
+        refreshPage(tabs->currentIndex());
         if (m_bracket)
-            m_bracket->vue->rebuild();
+            m_bracket->view->rebuild();
     });
-    connect(tableau, &QPushButton::clicked, this, &FormatWindow::showBracket);
-    connect(nouveau, &QPushButton::clicked, this, &FormatWindow::newTournamentRequested);
-    connect(quitter, &QPushButton::clicked, this, &FormatWindow::close);
+    connect(bracketButton, &QPushButton::clicked, this, &FormatWindow::showBracket);
+    connect(newButton, &QPushButton::clicked, this, &FormatWindow::newTournamentRequested);
+    connect(exitButton, &QPushButton::clicked, this, &FormatWindow::close);
     connect(newResultPage, &FormatEntryPage::knockoutRecorded, this, &FormatWindow::showBracket);
 }
 
@@ -129,7 +129,7 @@ void FormatWindow::openMatch(int number)
 {
     if (!newResultPage->openMatch(number))
         return;
-    onglets->setCurrentIndex(NewResult);
+    tabs->setCurrentIndex(NewResult);
     show();
     raise();
     activateWindow();

@@ -38,11 +38,11 @@ public:
     // Opens the knock-out match's entry, as a click on the bracket does.
     void openMatch(int number);
 
-    QTabWidget *onglets;
-    QLabel *titre;
-    QPushButton *tableau;   // "Bracket"
-    QPushButton *nouveau;   // "New Tournament..."
-    QPushButton *quitter;   // "Exit"
+    QTabWidget *tabs;
+    QLabel *title;
+    QPushButton *bracketButton;   // "Bracket"
+    QPushButton *newButton;   // "New Tournament..."
+    QPushButton *exitButton;   // "Exit"
     FormatGroupsPage *classificationsPage;
     FormatTeamPage *editTeamPage;
     FormatMatchesPage *playedMatchesPage;

@@ -35,36 +35,36 @@ NewTournamentDialog::NewTournamentDialog(Platform &platform, const QString &fold
         format->addItem(QStringLiteral("%1 (%2)").arg(FormatFile::load(key).format.name, key), key);
     }
     format->addItem(QStringLiteral("Format file..."), QString());
-    dossier = new QLineEdit(folder);
-    dossier->setObjectName(QStringLiteral("dossier"));
-    parcourir = new QPushButton(QStringLiteral("Browse..."));
-    parcourir->setObjectName(QStringLiteral("parcourir"));
-    importeEquipes = new QPushButton(QStringLiteral("Import teams (Football.TXT)..."));
-    importeEquipes->setObjectName(QStringLiteral("importeEquipes"));
-    importeSquads = new QPushButton(QStringLiteral("Import squads..."));
-    importeSquads->setObjectName(QStringLiteral("importeSquads"));
-    joueurs = new QLabel;
-    joueurs->setObjectName(QStringLiteral("joueurs"));
+    folderEdit = new QLineEdit(folder);
+    folderEdit->setObjectName(QStringLiteral("folderEdit"));
+    browseButton = new QPushButton(QStringLiteral("Browse..."));
+    browseButton->setObjectName(QStringLiteral("browseButton"));
+    importTeamsButton = new QPushButton(QStringLiteral("Import teams (Football.TXT)..."));
+    importTeamsButton->setObjectName(QStringLiteral("importTeamsButton"));
+    importSquadsButton = new QPushButton(QStringLiteral("Import squads..."));
+    importSquadsButton->setObjectName(QStringLiteral("importSquadsButton"));
+    playerCount = new QLabel;
+    playerCount->setObjectName(QStringLiteral("playerCount"));
     message = new QLabel;
     message->setObjectName(QStringLiteral("message"));
     message->setTextFormat(Qt::PlainText);
     message->setWordWrap(true);
-    demarre = new QPushButton(QStringLiteral("Start"));
-    demarre->setObjectName(QStringLiteral("demarre"));
-    demarre->setDefault(true);
-    annule = new QPushButton(QStringLiteral("Cancel"));
-    annule->setObjectName(QStringLiteral("annule"));
+    startButton = new QPushButton(QStringLiteral("Start"));
+    startButton->setObjectName(QStringLiteral("startButton"));
+    startButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto *top = new QGridLayout;
     top->addWidget(new QLabel(QStringLiteral("Format")), 0, 0);
     top->addWidget(format, 0, 1, 1, 2);
     top->addWidget(new QLabel(QStringLiteral("Folder")), 1, 0);
-    top->addWidget(dossier, 1, 1);
-    top->addWidget(parcourir, 1, 2);
+    top->addWidget(folderEdit, 1, 1);
+    top->addWidget(browseButton, 1, 2);
     auto *imports = new QHBoxLayout;
-    imports->addWidget(importeEquipes);
-    imports->addWidget(importeSquads);
-    imports->addWidget(joueurs, 1);
+    imports->addWidget(importTeamsButton);
+    imports->addWidget(importSquadsButton);
+    imports->addWidget(playerCount, 1);
     m_groups = new QWidget;
     m_grid = new QGridLayout(m_groups);
     auto *scroll = new QScrollArea;
@@ -72,8 +72,8 @@ NewTournamentDialog::NewTournamentDialog(Platform &platform, const QString &fold
     scroll->setWidgetResizable(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(demarre);
-    buttons->addWidget(annule);
+    buttons->addWidget(startButton);
+    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(imports);
@@ -83,11 +83,11 @@ NewTournamentDialog::NewTournamentDialog(Platform &platform, const QString &fold
     resize(900, 640);
 
     connect(format, &QComboBox::activated, this, &NewTournamentDialog::formatChanged);
-    connect(parcourir, &QPushButton::clicked, this, &NewTournamentDialog::parcourirClick);
-    connect(importeEquipes, &QPushButton::clicked, this, &NewTournamentDialog::importeEquipesClick);
-    connect(importeSquads, &QPushButton::clicked, this, &NewTournamentDialog::importeSquadsClick);
-    connect(demarre, &QPushButton::clicked, this, &NewTournamentDialog::demarreClick);
-    connect(annule, &QPushButton::clicked, this, &QDialog::reject);
+    connect(browseButton, &QPushButton::clicked, this, &NewTournamentDialog::browseClick);
+    connect(importTeamsButton, &QPushButton::clicked, this, &NewTournamentDialog::importTeamsClick);
+    connect(importSquadsButton, &QPushButton::clicked, this, &NewTournamentDialog::importSquadsClick);
+    connect(startButton, &QPushButton::clicked, this, &NewTournamentDialog::startClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     formatChanged(0);
 }
 
@@ -151,7 +151,7 @@ void NewTournamentDialog::buildGroups()
         auto *inner = new QVBoxLayout(box);
         for (int k = 0; k < TournamentFormat::kTeamsPerGroup; ++k) {
             auto *e = new QLineEdit(box);
-            e->setObjectName(QStringLiteral("equipe%1%2").arg(QChar('A' + g)).arg(k + 1));
+            e->setObjectName(QStringLiteral("teamChoice%1%2").arg(QChar('A' + g)).arg(k + 1));
             e->setMaxLength(FormatTeam::kMaxNameLength);
             e->setText(before.value(4 * g + k));
             inner->addWidget(e);
@@ -182,18 +182,18 @@ void NewTournamentDialog::showPlayers()
             players += int(it->second.size());
         }
     }
-    joueurs->setText(teams ? QStringLiteral("Squads: %1 players of %2 teams").arg(players).arg(teams)
+    playerCount->setText(teams ? QStringLiteral("Squads: %1 players of %2 teams").arg(players).arg(teams)
                            : QStringLiteral("No squads yet"));
 }
 
-void NewTournamentDialog::parcourirClick()
+void NewTournamentDialog::browseClick()
 {
     const QString dir = m_platform.chooseFolder(this, QStringLiteral("Folder of the new tournament"));
     if (!dir.isEmpty())
-        dossier->setText(dir);
+        folderEdit->setText(dir);
 }
 
-bool NewTournamentDialog::importeEquipesClick()
+bool NewTournamentDialog::importTeamsClick()
 {
     const QString file = m_platform.chooseFile(this, QStringLiteral("Teams from a Football.TXT file"),
                                                QStringLiteral("Football.TXT (*.txt);;All files (*)"));
@@ -217,7 +217,7 @@ bool NewTournamentDialog::importeEquipesClick()
     return true;
 }
 
-bool NewTournamentDialog::importeSquadsClick()
+bool NewTournamentDialog::importSquadsClick()
 {
     const QString file = m_platform.chooseFile(this, QStringLiteral("Squads"),
                                                QStringLiteral("Squads (*.txt);;All files (*)"));
@@ -251,16 +251,16 @@ bool NewTournamentDialog::importeSquadsClick()
     return true;
 }
 
-bool NewTournamentDialog::demarreClick()
+bool NewTournamentDialog::startClick()
 {
-    const QString dir = dossier->text().trimmed();
+    const QString dir = folderEdit->text().trimmed();
     if (dir.isEmpty()) {
         message->setText(QStringLiteral("Choose the folder of the new tournament."));
         return false;
     }
     // A folder holding a tournament keeps it: a new one goes elsewhere.
     const QDir d(dir);
-    if (FormatFiles::holdsFormat(dir) || QFileInfo::exists(d.filePath(QStringLiteral("groupeA.dat")))) {
+    if (FormatFiles::holdsFormat(dir) || QFileInfo::exists(d.filePath(QStringLiteral("groupA.dat")))) {
         message->setText(QStringLiteral("The folder %1 holds a tournament already; choose another folder.").arg(dir));
         return false;
     }

@@ -37,22 +37,22 @@ public:
     QLineEdit *teamEdit(int group, int k) const;
 
     QComboBox *format;
-    QLineEdit *dossier;
-    QPushButton *parcourir;
-    QPushButton *importeEquipes;
-    QPushButton *importeSquads;
-    QLabel *joueurs;      // how many players the squads hold
+    QLineEdit *folderEdit;
+    QPushButton *browseButton;
+    QPushButton *importTeamsButton;
+    QPushButton *importSquadsButton;
+    QLabel *playerCount;      // how many players the squads hold
     QLabel *message;
-    QPushButton *demarre;
-    QPushButton *annule;
+    QPushButton *startButton;
+    QPushButton *cancelButton;
 
     void formatChanged(int index);
-    void parcourirClick();
+    void browseClick();
     // Reads the teams (and their squads) from a Football.TXT file.
-    bool importeEquipesClick();
-    bool importeSquadsClick();
+    bool importTeamsClick();
+    bool importSquadsClick();
     // Writes the tournament; says why on the dialog when it cannot.
-    bool demarreClick();
+    bool startClick();
 
 private:
     void buildGroups();

@@ -139,8 +139,8 @@ void TestFormatWindow::classificationOrderAndColours()
     FormatSession session(orderedEuro(), dir.path());
     FormatGroupsPage page(session);
     QCOMPARE(int(page.tables.size()), 6);
-    QCOMPARE(page.groupe->count(), 6);
-    QCOMPARE(page.groupe->itemText(5), QStringLiteral("F"));
+    QCOMPARE(page.groupChoice->count(), 6);
+    QCOMPARE(page.groupChoice->itemText(5), QStringLiteral("F"));
 
     using S = FormatGroupsPage;
     // Group A: its third is the worst third, out.
@@ -165,25 +165,25 @@ void TestFormatWindow::classificationOrderAndColours()
     QCOMPARE(statuses(page.tables[1]), (QList<int>{S::Through, S::Through, S::Out, S::Out}));
 
     // The thirds across the groups, the best four above the cut.
-    QVERIFY(page.troisiemes);
-    QCOMPARE(column(page.troisiemes, 1), (QStringList{"F", "E", "D", "C", "B", "A"}));
-    QCOMPARE(column(page.troisiemes, 2), (QStringList{"F2", "E2", "D2", "C2", "B2", "A2"}));
-    QCOMPARE(column(page.troisiemes, 6), (QStringList{"3", "3", "3", "3", "3", "3"}));
-    QCOMPARE(statuses(page.troisiemes),
+    QVERIFY(page.thirds);
+    QCOMPARE(column(page.thirds, 1), (QStringList{"F", "E", "D", "C", "B", "A"}));
+    QCOMPARE(column(page.thirds, 2), (QStringList{"F2", "E2", "D2", "C2", "B2", "A2"}));
+    QCOMPARE(column(page.thirds, 6), (QStringList{"3", "3", "3", "3", "3", "3"}));
+    QCOMPARE(statuses(page.thirds),
              (QList<int>{S::ThirdThrough, S::ThirdThrough, S::ThirdThrough, S::ThirdThrough, S::Out, S::Out}));
 
     // One group larger on selection.
     page.selectGroup(3);
-    QCOMPARE(page.groupe->currentText(), QStringLiteral("D"));
-    QCOMPARE(column(page.grandeTable, 1), (QStringList{"D4", "D3", "D2", "D1"}));
-    QCOMPARE(statuses(page.grandeTable), (QList<int>{S::Through, S::Through, S::ThirdThrough, S::Out}));
-    QVERIFY(page.grandeTable->font().pixelSize() > page.tables[3]->font().pixelSize());
+    QCOMPARE(page.groupChoice->currentText(), QStringLiteral("D"));
+    QCOMPARE(column(page.largeTable, 1), (QStringList{"D4", "D3", "D2", "D1"}));
+    QCOMPARE(statuses(page.largeTable), (QList<int>{S::Through, S::Through, S::ThirdThrough, S::Out}));
+    QVERIFY(page.largeTable->font().pixelSize() > page.tables[3]->font().pixelSize());
 
     // A format without thirds has no such panel and sends only two a group.
     FormatSession classic(ofFormat(QStringLiteral("world2006")), dir.path());
     FormatGroupsPage eight(classic);
-    QCOMPARE(eight.groupe->count(), 8);
-    QVERIFY(!eight.troisiemes);
+    QCOMPARE(eight.groupChoice->count(), 8);
+    QVERIFY(!eight.thirds);
     QCOMPARE(statuses(eight.tables[7]), (QList<int>{S::Through, S::Through, S::Out, S::Out}));
 }
 
@@ -193,25 +193,25 @@ void TestFormatWindow::squadsHoldTwentySix()
     FormatSession session(ofFormat(QStringLiteral("world2026")), dir.path());
     QStringList errors;
     FormatTeamPage page(session, [&](const QString &e) { errors << e; });
-    QCOMPARE(page.groupe->count(), 12);
-    page.groupe->setCurrentIndex(11);
-    page.equipe->setCurrentIndex(2);
+    QCOMPARE(page.groupChoice->count(), 12);
+    page.groupChoice->setCurrentIndex(11);
+    page.teamChoice->setCurrentIndex(2);
     QCOMPARE(page.currentTeam(), 46);
     for (int i = 1; i <= 26; ++i) {
-        page.nom->setText(QStringLiteral("Player %1").arg(i));
-        QVERIFY(page.ajoute->isEnabled());
-        page.ajouteClick();
+        page.nameEdit->setText(QStringLiteral("Player %1").arg(i));
+        QVERIFY(page.addButton->isEnabled());
+        page.addClick();
     }
     QCOMPARE(session.tournament().team(46).players.size(), 26);
-    QCOMPARE(page.compte->text(), QStringLiteral("26 of 26 players"));
-    page.nom->setText(QStringLiteral("Player 27"));
-    QVERIFY(!page.ajoute->isEnabled());
-    page.ajouteClick();
+    QCOMPARE(page.countLabel->text(), QStringLiteral("26 of 26 players"));
+    page.nameEdit->setText(QStringLiteral("Player 27"));
+    QVERIFY(!page.addButton->isEnabled());
+    page.addClick();
     QCOMPARE(session.tournament().team(46).players.size(), 26);
     // A name twice in a squad is refused; the squad is written at once.
     page.squad->setCurrentRow(25);
-    page.nom->setText(QStringLiteral("Player 1"));
-    page.renommeClick();
+    page.nameEdit->setText(QStringLiteral("Player 1"));
+    page.renameClick();
     QCOMPARE(session.tournament().team(46).players.at(25), QStringLiteral("Player 26"));
     QVERIFY(!page.message->text().isEmpty());
     QVERIFY(errors.join(QString()).isEmpty());
@@ -228,31 +228,31 @@ void TestFormatWindow::groupEntry()
     t.team(44).goals = {0, 0};
     FormatSession session(std::move(t), dir.path());
     FormatEntryPage page(session, [](const QString &) {});
-    QCOMPARE(page.groupe->count(), 12);
-    page.groupe->setCurrentIndex(11); // L: L1 .. L4
-    page.equipe1->setCurrentIndex(0);
-    page.equipe2->setCurrentIndex(3);
-    QCOMPARE(page.joueurs1->count(), 2);
+    QCOMPARE(page.groupChoice->count(), 12);
+    page.groupChoice->setCurrentIndex(11); // L: L1 .. L4
+    page.team1Choice->setCurrentIndex(0);
+    page.team2Choice->setCurrentIndex(3);
+    QCOMPARE(page.players1->count(), 2);
     page.score1->setValue(2);
     page.score2->setValue(1);
     // Three scorer lines for two goals are refused.
     for (int i = 0; i < 3; ++i)
-        emit page.joueurs1->itemActivated(page.joueurs1->item(0));
-    QVERIFY(!page.enregistreClick());
+        emit page.players1->itemActivated(page.players1->item(0));
+    QVERIFY(!page.recordClick());
     QVERIFY(page.message->text().startsWith(QStringLiteral("More scorers than goals")));
-    delete page.buteurs1->item(2);
-    QVERIFY(page.enregistreClick());
+    delete page.scorers1->item(2);
+    QVERIFY(page.recordClick());
     QCOMPARE(int(session.tournament().groupMatches.size()), 1);
     const FormatGroupMatch &m = session.tournament().groupMatches[0];
     QCOMPARE((QList<int>{m.team1, m.team2, m.score1, m.score2}), (QList<int>{44, 47, 2, 1}));
     QCOMPARE(session.tournament().team(44).goals, (QList<int>{2, 0}));
     // The same pair again, either way round, is refused.
-    page.groupe->setCurrentIndex(11);
-    page.equipe1->setCurrentIndex(3);
-    page.equipe2->setCurrentIndex(0);
-    QVERIFY(!page.enregistreClick());
+    page.groupChoice->setCurrentIndex(11);
+    page.team1Choice->setCurrentIndex(3);
+    page.team2Choice->setCurrentIndex(0);
+    QVERIFY(!page.recordClick());
     QCOMPARE(int(session.tournament().groupMatches.size()), 1);
-    page.equipe2->setCurrentIndex(3);
+    page.team2Choice->setCurrentIndex(3);
     QCOMPARE(page.problem(), QStringLiteral("A team cannot play itself."));
     // The match is in the folder.
     FormatTournament back;
@@ -281,7 +281,7 @@ void TestFormatWindow::bracketLabelsAndKnockoutEntry()
     ScriptedPlatform platform;
     FormatWindow window(orderedEuro(), dir.path(), platform);
     FormatBracket *b = window.bracket();
-    FormatBracketView *view = b->vue;
+    FormatBracketView *view = b->view;
     const FormatTournament &t = window.session().tournament();
     const TournamentFormat &f = t.format;
     // Match 37 is 1A v 2C in the format file: A4 and C3.
@@ -298,17 +298,17 @@ void TestFormatWindow::bracketLabelsAndKnockoutEntry()
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(37).center()));
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(window.newResultPage->knockoutMatch(), 37);
-    QCOMPARE(window.onglets->currentIndex(), int(FormatWindow::NewResult));
+    QCOMPARE(window.tabs->currentIndex(), int(FormatWindow::NewResult));
     FormatEntryPage *entry = window.newResultPage;
-    QCOMPARE(entry->equipe1->currentText(), QStringLiteral("A4"));
-    QVERIFY(!entry->groupe->isEnabled());
+    QCOMPARE(entry->team1Choice->currentText(), QStringLiteral("A4"));
+    QVERIFY(!entry->groupChoice->isEnabled());
     entry->score1->setValue(1);
     entry->score2->setValue(1);
-    QVERIFY(entry->tab1->isEnabled());
-    QVERIFY(!entry->enregistreClick());
-    entry->tab1->setValue(3);
-    entry->tab2->setValue(4);
-    QVERIFY(entry->enregistreClick());
+    QVERIFY(entry->shootout1->isEnabled());
+    QVERIFY(!entry->recordClick());
+    entry->shootout1->setValue(3);
+    entry->shootout2->setValue(4);
+    QVERIFY(entry->recordClick());
     const FormatKnockoutMatch &k = t.knockout.back();
     QCOMPARE((QList<int>{k.number, k.team1, k.team2, k.score1, k.score2}), (QList<int>{37, 3, 10, 4, 5}));
     // The winner moves on in the drawing; the played match takes no click.
@@ -343,13 +343,13 @@ void TestFormatWindow::newTournamentFlow()
             dialog.teamEdit(g, k)->setText(QStringLiteral("Team %1%2").arg(QChar('A' + g)).arg(k + 1));
     // A name twice and a missing name are refused, and nothing is written.
     dialog.teamEdit(1, 2)->setText(QStringLiteral("Team A1"));
-    QVERIFY(!dialog.demarreClick());
+    QVERIFY(!dialog.startClick());
     QVERIFY(dialog.message->text().contains(QStringLiteral("Team A1 is named twice")));
     dialog.teamEdit(1, 2)->setText(QStringLiteral("  "));
-    QVERIFY(!dialog.demarreClick());
+    QVERIFY(!dialog.startClick());
     QVERIFY(!QFileInfo::exists(folder));
     dialog.teamEdit(1, 2)->setText(QStringLiteral("Côte d'Ivoire"));
-    QVERIFY2(dialog.demarreClick(), qPrintable(dialog.message->text()));
+    QVERIFY2(dialog.startClick(), qPrintable(dialog.message->text()));
 
     FormatTournament t;
     const FormatFiles::Load loaded = FormatFiles::load(t, folder);
@@ -368,7 +368,7 @@ void TestFormatWindow::newTournamentFlow()
     for (int g = 0; g < 6; ++g)
         for (int k = 0; k < 4; ++k)
             again.teamEdit(g, k)->setText(QStringLiteral("Other %1%2").arg(g).arg(k));
-    QVERIFY(!again.demarreClick());
+    QVERIFY(!again.startClick());
     FormatTournament same;
     QVERIFY(FormatFiles::load(same, folder).ok);
     QCOMPARE(same.team(0).name, QStringLiteral("Team A1"));
@@ -383,13 +383,13 @@ void TestFormatWindow::newTournamentImports()
     QVERIFY(dialog.chooseFormat(QStringLiteral("euro2020")));
     // The draw from the Football.TXT file, without its results.
     platform.files << data(QStringLiteral("euro-2024/euro.txt"));
-    QVERIFY2(dialog.importeEquipesClick(), qPrintable(dialog.message->text()));
+    QVERIFY2(dialog.importTeamsClick(), qPrintable(dialog.message->text()));
     QCOMPARE(dialog.teamEdit(0, 0)->text(), QStringLiteral("Germany"));
     QCOMPARE(dialog.teamEdit(5, 3)->text(), QStringLiteral("Czech Republic"));
     // A squads folder fills the squads of the typed teams.
     platform.files << data(QStringLiteral("euro-2024/squads"));
-    QVERIFY2(dialog.importeSquadsClick(), qPrintable(dialog.message->text()));
-    QVERIFY(dialog.demarreClick());
+    QVERIFY2(dialog.importSquadsClick(), qPrintable(dialog.message->text()));
+    QVERIFY(dialog.startClick());
     FormatTournament t;
     QVERIFY(FormatFiles::load(t, folder).ok);
     QVERIFY(t.groupMatches.empty());
@@ -399,7 +399,7 @@ void TestFormatWindow::newTournamentImports()
     for (int n = 0; n < t.teamCount(); ++n)
         QVERIFY(std::all_of(t.team(n).goals.begin(), t.team(n).goals.end(), [](int g) { return g == 0; }));
     // Nothing chosen, nothing changes.
-    QVERIFY(!dialog.importeEquipesClick());
+    QVERIFY(!dialog.importTeamsClick());
 }
 
 void TestFormatWindow::placesStayOnScreen_data()
@@ -442,17 +442,17 @@ void TestFormatWindow::pagesOpenFast()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QStringList lines;
-    for (int page = 0; page < window.onglets->count(); ++page) {
+    for (int page = 0; page < window.tabs->count(); ++page) {
         QList<qint64> times;
         for (int run = 0; run < 9; ++run) {
-            window.onglets->setCurrentIndex(0);
+            window.tabs->setCurrentIndex(0);
             QElapsedTimer clock;
             clock.start();
-            window.onglets->setCurrentIndex(page);
+            window.tabs->setCurrentIndex(page);
             window.grab(); // painted, as the user sees it
             times << clock.nsecsElapsed() / 1000;
         }
-        lines << QStringLiteral("%1 %2 ms").arg(window.onglets->tabText(page)).arg(median(times) / 1000.0, 0, 'f', 1);
+        lines << QStringLiteral("%1 %2 ms").arg(window.tabs->tabText(page)).arg(median(times) / 1000.0, 0, 'f', 1);
         QVERIFY2(median(times) < kOpenLimitMicroseconds, qPrintable(lines.last()));
     }
     QList<qint64> times;
@@ -487,9 +487,9 @@ void TestFormatWindow::worldCupThroughTheWindow()
         QVERIFY(dialog.chooseFormat(QStringLiteral("world2026")));
         platform.files << data(QStringLiteral("worldcup-2026/cup.txt"))
                        << data(QStringLiteral("worldcup-2026/squads.txt"));
-        QVERIFY(dialog.importeEquipesClick());
-        QVERIFY(dialog.importeSquadsClick());
-        QVERIFY2(dialog.demarreClick(), qPrintable(dialog.message->text()));
+        QVERIFY(dialog.importTeamsClick());
+        QVERIFY(dialog.importSquadsClick());
+        QVERIFY2(dialog.startClick(), qPrintable(dialog.message->text()));
     }
     FormatTournament loaded;
     QVERIFY(FormatFiles::load(loaded, folder).ok);
@@ -511,18 +511,18 @@ void TestFormatWindow::worldCupThroughTheWindow()
         return out;
     };
     FormatEntryPage *entry = window.newResultPage;
-    window.onglets->setCurrentIndex(FormatWindow::NewResult);
+    window.tabs->setCurrentIndex(FormatWindow::NewResult);
     const FormatTournament &t = window.session().tournament();
     for (const FootballTxt::Match &m : matchesOf(data(QStringLiteral("worldcup-2026/cup.txt")))) {
         const int a = t.findTeam(m.team1);
         const int b = t.findTeam(m.team2);
         QVERIFY2(a >= 0 && b >= 0 && a / 4 == b / 4, qPrintable(m.team1 + QLatin1String(" v ") + m.team2));
-        Fixture::chooses(entry->groupe, QString(QChar('A' + a / 4)));
-        Fixture::chooses(entry->equipe1, m.team1);
-        Fixture::chooses(entry->equipe2, m.team2);
+        Fixture::chooses(entry->groupChoice, QString(QChar('A' + a / 4)));
+        Fixture::chooses(entry->team1Choice, m.team1);
+        Fixture::chooses(entry->team2Choice, m.team2);
         entry->score1->setValue(m.result().a);
         entry->score2->setValue(m.result().b);
-        QTest::mouseClick(entry->enregistre, Qt::LeftButton);
+        QTest::mouseClick(entry->recordButton, Qt::LeftButton);
         QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
     }
     QCOMPARE(int(t.groupMatches.size()), 72);
@@ -534,7 +534,7 @@ void TestFormatWindow::worldCupThroughTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(bracket));
     if (!shots.isEmpty())
         bracket->grab().save(shots + QStringLiteral("/bracket-groups-played.png"));
-    FormatBracketView *view = bracket->vue;
+    FormatBracketView *view = bracket->view;
     for (const FootballTxt::Match &m : matchesOf(data(QStringLiteral("worldcup-2026/cup_finals.txt")))) {
         const int a = t.findTeam(m.team1);
         const int b = t.findTeam(m.team2);
@@ -556,18 +556,18 @@ void TestFormatWindow::worldCupThroughTheWindow()
         entry->score1->setValue(swapped ? score.b : score.a);
         entry->score2->setValue(swapped ? score.a : score.b);
         if (m.pen.isSet()) {
-            entry->tab1->setValue(swapped ? m.pen.b : m.pen.a);
-            entry->tab2->setValue(swapped ? m.pen.a : m.pen.b);
+            entry->shootout1->setValue(swapped ? m.pen.b : m.pen.a);
+            entry->shootout2->setValue(swapped ? m.pen.a : m.pen.b);
         }
-        QTest::mouseClick(entry->enregistre, Qt::LeftButton);
+        QTest::mouseClick(entry->recordButton, Qt::LeftButton);
         QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
     }
     QCOMPARE(int(t.knockout.size()), 32);
     QCOMPARE(t.teamName(window.session().standings().champion), QStringLiteral("Spain"));
 
     if (!shots.isEmpty()) {
-        for (int page = 0; page < window.onglets->count(); ++page) {
-            window.onglets->setCurrentIndex(page);
+        for (int page = 0; page < window.tabs->count(); ++page) {
+            window.tabs->setCurrentIndex(page);
             window.grab().save(shots + QStringLiteral("/page-%1.png").arg(page));
         }
         bracket->grab().save(shots + QStringLiteral("/bracket-final.png"));
