@@ -1,5 +1,6 @@
 #include "league/ui/AppSetup.h"
 
+#include "league/ui/FormUtil.h"
 #include "league/ui/ToolGlyphs.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ void prepare()
     QApplication::setApplicationName(QStringLiteral("Tabulon '98"));
     QApplication::setApplicationDisplayName(QString());
     installFontSubstitutions();
+    FormUtil::installListPopupStyle();
 
     // The program speaks German throughout, so Qt's own dialogs do as well,
     // also under LANG=C. The locale gives the calendar its month and day

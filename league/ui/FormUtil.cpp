@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -63,7 +64,21 @@ void makeFixedDialog(QWidget *dialog, int clientWidth, int clientHeight)
 void dropDownList(QComboBox *combo, int lines)
 {
     combo->setMaxVisibleItems(lines);
-    combo->setStyle(listPopupStyle());
+    // Under the program's own style lists already open as lists; a style of
+    // the combo's own would build its popup at once, for every list of the
+    // matchday panel before the window can show.
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    if (combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, combo))
+        combo->setStyle(listPopupStyle());
+}
+
+void installListPopupStyle()
+{
+    if (dynamic_cast<ListPopupStyle *>(QApplication::style()))
+        return;
+    QApplication::setStyle(new ListPopupStyle(QStyleFactory::create(QApplication::style()->name())));
 }
 
 QString buttonCaption(const QString &text)

@@ -22,6 +22,8 @@ void makeFixedDialog(QWidget *dialog, int clientWidth, int clientHeight);
 // as a menu over the field show every entry and ignore the limit, so such
 // a list gets a style that opens it as a list.
 void dropDownList(QComboBox *combo, int lines);
+// Makes every list of the program open as a list, before its first window.
+void installListPopupStyle();
 
 // Captions made of what the user typed (team names, file names) must show
 // as typed. Buttons, check boxes and radio buttons read "&" as the mark of

@@ -2,6 +2,7 @@
 #include "league/model/League.h"
 #include "league/print/TPageWriter.h"
 #include "league/standings/Standings.h"
+#include "league/ui/FormUtil.h"
 #include "league/ui/PrinterSeam.h"
 #include "league/ui/QtPlatform.h"
 #include "league/ui/ScriptedPlatform.h"
@@ -296,8 +297,21 @@ private slots:
         QCOMPARE(shown, (QStringList{"a.htm", "b.html"}));
     }
 
+    // The program installs a style under which every list opens as a list;
+    // without it (a list made elsewhere) the list gets such a style itself.
+    // The row with the program's style comes last, since it stays installed.
+    void teamListsShowTenLines_data()
+    {
+        QTest::addColumn<bool>("programStyle");
+        QTest::newRow("own style") << false;
+        QTest::newRow("program style") << true;
+    }
+
     void teamListsShowTenLines()
     {
+        QFETCH(bool, programStyle);
+        if (programStyle)
+            FormUtil::installListPopupStyle();
         QTemporaryDir dir;
         ScriptedPlatform platform;
         TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {});
