@@ -35,7 +35,7 @@ void playGroupStage(Tournament &t)
                     e.scorers1 << teams[a]->squad[(n + i) % 23].name.text();
                 for (int i = 0; i < e.score2; ++i)
                     e.scorers2 << teams[b]->squad[(n + i) % 23].name.text();
-                if (checkGroupEntry(t, e) != EntryAnswer::Confirm || !storeGroupMatch(t, e, false, {}).ok)
+                if (checkGroupEntry(t, e) != EntryAnswer::Confirm || !storeGroupMatch(t, e))
                     std::abort();
                 ++n;
             }

@@ -401,7 +401,7 @@ bool Importer::playGroupMatches()
         entry.score2 = s.b;
         if (!scorers(m, a.team, b.team, &entry.scorers1, &entry.scorers2))
             return false;
-        storeGroupMatch(m_t, entry, false, QString());
+        storeGroupMatch(m_t, entry);
     }
     m_r.groupMatches = int(m_groupMatches.size());
     m_t.qualifies = calcule_qualifies(m_t.groupes, m_t.liste_matchs);
@@ -564,7 +564,7 @@ bool Importer::playKnockout()
         if (parts.fits(s.a, s.b))
             entry.parts = swapped ? parts.swapped() : parts;
         m_t.code_match = code;
-        storeStage2Match(m_t, entry, false, QString());
+        storeStage2Match(m_t, entry);
     }
     m_t.code_match = 0;
     deriveBracket(m_t);

@@ -72,17 +72,10 @@ LotsNext chooseTeam(Tournament &t, const LotsCandidates &candidates, const Short
     return t.qualifies[next] ? LotsNext::Finished : LotsNext::NextSlot;
 }
 
-FileResult finishLots(Tournament &t, bool autoSave, const QString &dir)
+unsigned finishLots(Tournament &t)
 {
-    FileResult r;
     t.qualif_a_effacer = false;
-    if (autoSave)
-        r = saveQualifierFile(t, dir);
-    // A failed write is kept as an unsaved change so that "Save" tries again.
-    if (!autoSave || !r.ok) {
-        t.modifie = true;
-        t.qualif_a_ecrire = true;
-    }
+    t.qualif_a_ecrire = true;
     t.phase2 = true;
-    return r;
+    return SaveQualifiers;
 }

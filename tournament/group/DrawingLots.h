@@ -32,7 +32,7 @@ enum class LotsNext {
 // moves to the next empty slot.
 LotsNext chooseTeam(Tournament &t, const LotsCandidates &candidates, const ShortName &chosen);
 
-// Finishing: with automatic save qualif.dat is written at once, otherwise
-// modifie and qualif_a_ecrire are set; qualif_a_effacer is cleared and
-// phase2 is set in both cases.
-FileResult finishLots(Tournament &t, bool autoSave, const QString &dir);
+// Finishing: qualif_a_ecrire is set (the drawn slots wait for qualif.dat),
+// qualif_a_effacer cleared and phase2 set. Returns the file it put out of
+// date: SaveQualifiers.
+unsigned finishLots(Tournament &t);

@@ -60,7 +60,7 @@ void noteScorers(Tournament &t, const TRencontre &match, char liste, TEquipe *te
     }
 }
 
-FileResult storeGroupMatch(Tournament &t, const ResultEntry &e, bool autoSave, const QString &dir)
+unsigned storeGroupMatch(Tournament &t, const ResultEntry &e)
 {
     TGroupe *group = t.findGroup(e.groupText);
     TEquipe *team1 = findTeamInGroup(group, ShortName::fromText(e.team1Text));
@@ -68,7 +68,7 @@ FileResult storeGroupMatch(Tournament &t, const ResultEntry &e, bool autoSave, c
     // The same refusals as the check: a team cannot play itself, and a
     // negative score would corrupt the figures.
     if (!group || !team1 || !team2 || team1 == team2 || e.score1 < 0 || e.score2 < 0)
-        return FileResult::failure(QString());
+        return 0;
 
     // The ranking before the match and the goals it credits go to
     // buteurs.dat, so that the match can be taken back exactly.
@@ -84,13 +84,5 @@ FileResult storeGroupMatch(Tournament &t, const ResultEntry &e, bool autoSave, c
     t.matchGoals.insert(t.matchGoals.end(), notes.begin(), notes.end());
     noteScorers(t, t.liste_matchs.back(), 'G', team1, e.scorers1, 1);
     noteScorers(t, t.liste_matchs.back(), 'G', team2, e.scorers2, 2);
-
-    if (!autoSave) {
-        t.modifie = true;
-        return {};
-    }
-    const FileResult r = saveParts(t, dir, SaveMatches | SaveGroups);
-    if (!r.ok)
-        t.modifie = true; // what was not written is still to be saved
-    return r;
+    return SaveMatches | SaveGroups;
 }

@@ -37,12 +37,10 @@ enum class EntryAnswer {
 EntryAnswer checkGroupEntry(const Tournament &t, const ResultEntry &entry);
 
 // Records a confirmed group match: statistics, match list, re-ranking of the
-// group, scorers; then saves matches and groups (automatic save) or sets
-// modifie. Returns the save's outcome; false with an empty error when the
-// entry names no group or team, the same team twice or a negative score
-// (nothing is recorded then).
-FileResult storeGroupMatch(Tournament &t, const ResultEntry &entry, bool autoSave,
-                                   const QString &dir);
+// group, scorers. Returns the files it put out of date (SavePart flags:
+// matches and groups); 0 when the entry names no group or team, the same
+// team twice or a negative score (nothing is recorded then).
+unsigned storeGroupMatch(Tournament &t, const ResultEntry &entry);
 
 // Credits one goal per line to the team's players, skipping "csc" and
 // unknown names.

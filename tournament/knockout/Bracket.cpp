@@ -134,7 +134,7 @@ EntryAnswer checkStage2Entry(const Tournament &t, const ResultEntry &e)
     return EntryAnswer::WrongEntries;
 }
 
-AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &e, bool autoSave, const QString &dir)
+AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &e)
 {
     AfterStage2Entry after;
     const char code = t.code_match;
@@ -166,14 +166,8 @@ AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &e, bool auto
         t.troisieme_place = t.cherche_equipe(vainqueur(&t.liste_tour2.back()));
         after.showRankings = t.champion != nullptr;
     }
-
-    if (!autoSave) {
-        t.modifie = true;
-        return after;
-    }
-    after.save = saveParts(t, dir, SaveStage2 | SaveGroups);
-    if (!after.save.ok)
-        t.modifie = true;
+    // The scorers' goals live in the group files.
+    after.dirty = SaveStage2 | SaveGroups;
     return after;
 }
 

@@ -62,12 +62,11 @@ struct AfterStage2Entry
     bool recorded = true;      // false for a level or negative score: nothing changed
     bool showChampion = false; // the final: the champion screen, else the bracket
     bool showRankings = false; // the third-place match with the champion known
-    FileResult save;
+    unsigned dirty = 0;        // the files put out of date (SavePart flags)
 };
 // Records a confirmed stage-2 match for code_match. A knock-out match
 // cannot end level, so such a score is refused whatever the caller checked.
-AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &entry, bool autoSave,
-                                  const QString &dir);
+AfterStage2Entry storeStage2Match(Tournament &t, const ResultEntry &entry);
 
 // Texts of the rankings window ("1-" + name ...), empty where unknown.
 struct Bilan

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-#include <QDir>
-#include <QFile>
-
 #include "tournament/group/Ranking.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/Resets.h"
@@ -41,18 +38,6 @@ bool noteRanking(const Tournament &t, const TRencontre &match, TGroupe &group)
     return false;
 }
 
-FileResult sauve(Tournament &t, bool autoSave, const QString &dir, unsigned parts)
-{
-    if (!autoSave) {
-        t.modifie = true;
-        return {};
-    }
-    const FileResult r = saveParts(t, dir, parts | SaveGroups);
-    if (!r.ok)
-        t.modifie = true;
-    return r;
-}
-
 // The codes of the later matches that draw on match `code`.
 std::vector<char> laterMatches(char code)
 {
@@ -78,7 +63,7 @@ bool groupMatchesEditable(const Tournament &t)
     return !t.phase2 && t.liste_tour2.empty();
 }
 
-DeletionResult deleteGroupMatch(Tournament &t, int index, bool autoSave, const QString &dir)
+DeletionResult deleteGroupMatch(Tournament &t, int index)
 {
     DeletionResult res;
     if (!groupMatchesEditable(t)) {
@@ -120,10 +105,9 @@ DeletionResult deleteGroupMatch(Tournament &t, int index, bool autoSave, const Q
     // A drawing of lots rested on the old rankings.
     t.qualif_a_ecrire = false;
     t.qualif_a_effacer = true;
-    // The qualifier file goes in the same set as the matches it rested on.
-    res.save = sauve(t, autoSave, dir, SaveMatches | RemoveQualifiers);
-    if (autoSave && res.save.ok)
-        t.qualif_a_effacer = false;
+    // The qualifier file goes in the same set as the matches it rested on;
+    // the players' goals live in the group files.
+    res.dirty = SaveMatches | SaveGroups | RemoveQualifiers;
     return res;
 }
 
@@ -139,7 +123,7 @@ int lastStage2Match(const Tournament &t)
     return -1;
 }
 
-DeletionResult deleteStage2Match(Tournament &t, bool autoSave, const QString &dir)
+DeletionResult deleteStage2Match(Tournament &t)
 {
     DeletionResult res;
     const int index = lastStage2Match(t);
@@ -151,7 +135,7 @@ DeletionResult deleteStage2Match(Tournament &t, bool autoSave, const QString &di
     t.liste_tour2.erase(t.liste_tour2.begin() + index);
     res.state = takeBackGoals(t, 'K', res.match, team1, team2) ? Deletion::Deleted : Deletion::DeletedGoalsKept;
     deriveBracket(t);
-    res.save = sauve(t, autoSave, dir, SaveStage2);
+    res.dirty = SaveStage2 | SaveGroups;
     return res;
 }
 
@@ -217,7 +201,7 @@ std::pair<QStringList, QStringList> creditedScorers(const Tournament &t, char li
     return lines;
 }
 
-CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &e, bool autoSave, const QString &dir)
+CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &e, bool qualifierFileKept)
 {
     CorrectionResult res;
     if (index < 0 || index >= int(t.liste_matchs.size()) || e.score1 < 0 || e.score2 < 0)
@@ -271,9 +255,7 @@ CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &
         // A qualifier file holds the slots as they now are, or goes when a
         // slot waits for lots again.
         const bool full = std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) == t.qualifies.end();
-        const bool kept = t.qualif_a_ecrire
-                          || (!dir.isEmpty() && QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::QualifiersFile))));
-        if (kept) {
+        if (t.qualif_a_ecrire || qualifierFileKept) {
             t.qualif_a_ecrire = full;
             t.qualif_a_effacer = !full;
             parts |= full ? SaveQualifiers : RemoveQualifiers;
@@ -281,17 +263,11 @@ CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &
     }
     deriveBracket(t);
     res.done = true;
-    res.save = sauve(t, autoSave, dir, parts);
-    if (autoSave && res.save.ok) {
-        if (parts & RemoveQualifiers)
-            t.qualif_a_effacer = false;
-        if (parts & SaveQualifiers)
-            t.qualif_a_ecrire = false;
-    }
+    res.dirty = parts;
     return res;
 }
 
-CorrectionResult correctStage2Match(Tournament &t, char code, const ResultEntry &e, bool autoSave, const QString &dir)
+CorrectionResult correctStage2Match(Tournament &t, char code, const ResultEntry &e)
 {
     CorrectionResult res;
     const auto it = std::find_if(t.liste_tour2.begin(), t.liste_tour2.end(),
@@ -313,7 +289,7 @@ CorrectionResult correctStage2Match(Tournament &t, char code, const ResultEntry 
     }
     res.reset = dropUnfitting(t);
     res.done = true;
-    res.save = sauve(t, autoSave, dir, SaveStage2);
+    res.dirty = SaveStage2 | SaveGroups;
     return res;
 }
 
@@ -321,12 +297,12 @@ std::vector<TRencontre> resetByGroupCorrection(const Tournament &t, int index, c
 {
     Tournament copy;
     copyTournament(t, copy);
-    return correctGroupMatch(copy, index, entry, false, QString()).reset;
+    return correctGroupMatch(copy, index, entry).reset;
 }
 
 std::vector<TRencontre> resetByStage2Correction(const Tournament &t, char code, const ResultEntry &entry)
 {
     Tournament copy;
     copyTournament(t, copy);
-    return correctStage2Match(copy, code, entry, false, QString()).reset;
+    return correctStage2Match(copy, code, entry).reset;
 }

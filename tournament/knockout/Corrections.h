@@ -16,7 +16,7 @@ struct DeletionResult
 {
     Deletion state = Deletion::None;
     TRencontre match; // the match taken back
-    FileResult save;
+    unsigned dirty = 0; // the files put out of date (SavePart flags)
     bool done() const { return state == Deletion::Deleted || state == Deletion::DeletedGoalsKept; }
 };
 
@@ -29,14 +29,14 @@ bool groupMatchesEditable(const Tournament &t);
 // computed again from the remaining matches, the group is ranked again (the
 // ranking it had before the match when no later match of the group
 // follows), and the goals the match credited are taken back. The qualifiers
-// are derived again at the next "Start Stage 2". Saves like a recorded result.
-DeletionResult deleteGroupMatch(Tournament &t, int index, bool autoSave, const QString &dir);
+// are derived again at the next "Start Stage 2", so qualif.dat is to go.
+DeletionResult deleteGroupMatch(Tournament &t, int index);
 
 // The knock-out match deleteStage2Match would take back: the last one of
 // liste_tour2 whose teams have not played a later round since; -1 for none.
 int lastStage2Match(const Tournament &t);
 // Takes that match and its goals back; the bracket is derived again.
-DeletionResult deleteStage2Match(Tournament &t, bool autoSave, const QString &dir);
+DeletionResult deleteStage2Match(Tournament &t);
 
 // Correcting a recorded match in place.
 struct CorrectionResult
@@ -44,7 +44,7 @@ struct CorrectionResult
     bool done = false;      // false: no such match, or an entry the checks would refuse
     bool goalsKept = false; // the match's scorers were not kept: the players' goals stay as they were
     std::vector<TRencontre> reset; // the knock-out matches taken back with it, in bracket order
-    FileResult save;
+    unsigned dirty = 0;            // the files put out of date (SavePart flags)
 };
 
 // Gives group match `index` the entry's score and scorers; its group and
@@ -54,13 +54,14 @@ struct CorrectionResult
 // changes, its two qualifier slots follow (a slot only lots can decide
 // stays empty), and every knock-out match whose teams the bracket no longer
 // puts there is taken back with its goals, and what rested on it.
-CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &entry, bool autoSave,
-                                   const QString &dir);
+// qualifierFileKept tells whether the folder holds a qualif.dat, which then
+// follows the slots (written again, or removed while a slot waits for lots).
+CorrectionResult correctGroupMatch(Tournament &t, int index, const ResultEntry &entry,
+                                   bool qualifierFileKept = false);
 // Gives the recorded knock-out match of `code` the entry's score, its parts
 // and scorers; a changed winner takes back the later matches that rested on
 // it, and those that rested on them.
-CorrectionResult correctStage2Match(Tournament &t, char code, const ResultEntry &entry, bool autoSave,
-                                    const QString &dir);
+CorrectionResult correctStage2Match(Tournament &t, char code, const ResultEntry &entry);
 
 // What those would take back, t unchanged: the question before a correction
 // names them.

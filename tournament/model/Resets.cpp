@@ -29,9 +29,8 @@ int stage2MatchesWithoutScorers(const Tournament &t)
     }));
 }
 
-FileResult resetEverything(Tournament &t, bool autoSave, const QString &dir)
+unsigned resetEverything(Tournament &t)
 {
-    t.modifie = true;
     t.liste_matchs.clear();
     t.resetStatistics();
     t.liste_tour2.clear();
@@ -39,21 +38,10 @@ FileResult resetEverything(Tournament &t, bool autoSave, const QString &dir)
     t.clearBracket();
     t.qualif_a_effacer = true;
     t.qualif_a_ecrire = false;
-    if (!autoSave)
-        return {};
-
-    t.modifie = false;
-    t.qualif_a_effacer = false;
-    const FileResult r = saveParts(t, dir, SaveMatches | SaveGroups | SaveStage2 | RemoveQualifiers);
-    if (!r.ok) {
-        // Keep the reset pending so that "Save" finishes it.
-        t.modifie = true;
-        t.qualif_a_effacer = true;
-    }
-    return r;
+    return SaveMatches | SaveGroups | SaveStage2 | RemoveQualifiers;
 }
 
-FileResult resetStageTwo(Tournament &t, bool autoSave, const QString &dir)
+unsigned resetStageTwo(Tournament &t)
 {
     // A knock-out match names its teams as the bracket gave them, and its
     // goals were credited to those teams' players.
@@ -63,17 +51,7 @@ FileResult resetStageTwo(Tournament &t, bool autoSave, const QString &dir)
     t.clearQualifiers();
     t.clearBracket();
     t.qualif_a_ecrire = false;
-    if (!autoSave) {
-        t.modifie = true;
-        t.qualif_a_effacer = true;
-        return {};
-    }
+    t.qualif_a_effacer = true;
     // The players' goals live in the group files.
-    const FileResult r = saveParts(t, dir, SaveStage2 | SaveGroups | RemoveQualifiers);
-    t.qualif_a_effacer = false;
-    if (!r.ok) {
-        t.modifie = true;
-        t.qualif_a_effacer = true;
-    }
-    return r;
+    return SaveStage2 | SaveGroups | RemoveQualifiers;
 }

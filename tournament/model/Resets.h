@@ -4,15 +4,16 @@
 #include "tournament/model/TournamentFiles.h"
 
 // "Reset All": empties both match lists and the qualifier slots and resets
-// every statistic; the teams keep their order. With automatic save the
-// files are written at once, otherwise modifie and qualif_a_effacer are set.
-FileResult resetEverything(Tournament &t, bool autoSave, const QString &dir);
+// every statistic; the teams keep their order. qualif_a_effacer is set.
+// Returns the files it put out of date: every data file, qualif.dat to go.
+unsigned resetEverything(Tournament &t);
 
 // "Reset Stage 2": empties liste_tour2 and the qualifier slots and takes the
 // knock-out goals back from the players, so that playing the stage again
 // does not count them twice; group results and group goals stay. Goals of a
 // match recorded before its scorers were kept cannot be told apart and stay.
-FileResult resetStageTwo(Tournament &t, bool autoSave, const QString &dir);
+// qualif_a_effacer is set. Returns the files it put out of date.
+unsigned resetStageTwo(Tournament &t);
 
 // The stage-2 matches whose scorers were not kept (recorded before buteurs.dat).
 int stage2MatchesWithoutScorers(const Tournament &t);

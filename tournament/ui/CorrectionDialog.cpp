@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/knockout/Corrections.h"
 #include "tournament/ui/Look.h"
@@ -194,8 +195,9 @@ void CorrectionDialog::correctClick()
         if (!m_ctx.ask(QStringLiteral("Correct ?"), lines))
             return;
     }
-    const CorrectionResult r = c.liste == 'G' ? correctGroupMatch(t, c.index, e, m_ctx.autoSave(), m_ctx.folder)
-                                              : correctStage2Match(t, before.code, e, m_ctx.autoSave(), m_ctx.folder);
+    const auto r = c.liste == 'G'
+                       ? TournamentCommands::correctGroupMatch(t, c.index, e, m_ctx.autoSave(), m_ctx.folder)
+                       : TournamentCommands::correctStage2Match(t, before.code, e, m_ctx.autoSave(), m_ctx.folder);
     if (!r.done) {
         info->setText(QStringLiteral("Your entries seem to be wrong !"));
         return;

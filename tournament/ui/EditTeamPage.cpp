@@ -9,6 +9,7 @@
 #include <QValidator>
 
 #include "common/Cp1252.h"
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/model/NameChecks.h"
 #include "tournament/model/Tournament.h"
 #include "tournament/model/TournamentFiles.h"
@@ -89,10 +90,7 @@ TEquipe *EditTeamPage::chosenTeam()
 
 void EditTeamPage::modifie()
 {
-    if (m_ctx.autoSave())
-        m_ctx.reportResult(saveGroupFiles(m_ctx.tournament, m_ctx.folder));
-    else
-        m_ctx.tournament.modifie = true;
+    m_ctx.reportResult(TournamentCommands::teamEdited(m_ctx.tournament, m_ctx.autoSave(), m_ctx.folder));
 }
 
 void EditTeamPage::groupeChange()

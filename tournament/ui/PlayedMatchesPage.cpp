@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Statistics.h"
 #include "tournament/knockout/Corrections.h"
 #include "tournament/model/Tournament.h"
@@ -69,7 +70,7 @@ void PlayedMatchesPage::effaceClick()
         efface_info->clear();
         return;
     }
-    const DeletionResult r = deleteGroupMatch(t, row - 1, m_ctx.autoSave(), m_ctx.folder);
+    const auto r = TournamentCommands::deleteGroupMatch(t, row - 1, m_ctx.autoSave(), m_ctx.folder);
     const QString pair = QStringLiteral("%1 - %2").arg(r.match.team1.text(), r.match.team2.text());
     switch (r.state) {
     case Deletion::Tour2:

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/knockout/Corrections.h"
@@ -327,7 +328,7 @@ void TForm2::efface_tour2Click()
                             QStringLiteral("Do you want to delete it ?")});
     if (!m_main.platform().ask(&question))
         return;
-    const DeletionResult r = deleteStage2Match(t, m_main.autoSave(), m_main.folder());
+    const auto r = TournamentCommands::deleteStage2Match(t, m_main.autoSave(), m_main.folder());
     if (!r.done())
         return;
     m_main.dialogs().bilans->hide();

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/ui/Look.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/TForm2.h"
@@ -69,7 +70,7 @@ void TForm3::BitBtn1Click()
         candidateList();
         return;
     }
-    const FileResult saved = finishLots(t, m_main.autoSave(), m_main.folder());
+    const FileResult saved = TournamentCommands::finishLots(t, m_main.autoSave(), m_main.folder());
     hide();
     m_main.dialogs().Form2->showMain();
     m_main.reportResult(saved);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/ui/Look.h"
 #include "tournament/ui/DialogSet.h"
@@ -82,14 +83,14 @@ void Tvalidation::OKBtnClick()
         return;
     }
     if (!t.phase2) {
-        const FileResult saved = storeGroupMatch(t, entry, m_main.autoSave(), m_main.folder());
+        const FileResult saved = TournamentCommands::storeGroupMatch(t, entry, m_main.autoSave(), m_main.folder());
         hide();
         m_main.reportResult(saved);
         m_main.raise();
         m_main.activateWindow();
         return;
     }
-    const AfterStage2Entry after = storeStage2Match(t, entry, m_main.autoSave(), m_main.folder());
+    const auto after = TournamentCommands::storeStage2Match(t, entry, m_main.autoSave(), m_main.folder());
     hide();
     m_main.hide();
     DialogSet &f = m_main.dialogs();

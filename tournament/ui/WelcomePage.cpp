@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/model/Resets.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/ui/Look.h"
@@ -48,7 +49,7 @@ void WelcomePage::initialiserClick()
                         QStringLiteral("and the qualifiers."), m_ctx.whenWritten(),
                         QStringLiteral("Do you want to reset all ?")}))
         return;
-    m_ctx.reportResult(resetEverything(m_ctx.tournament, m_ctx.autoSave(), m_ctx.folder));
+    m_ctx.reportResult(TournamentCommands::resetEverything(m_ctx.tournament, m_ctx.autoSave(), m_ctx.folder));
 }
 
 void WelcomePage::initTour2Click()
@@ -65,7 +66,7 @@ void WelcomePage::initTour2Click()
     lines << m_ctx.whenWritten() << QStringLiteral("Do you want to reset stage 2 ?");
     if (!m_ctx.ask(QStringLiteral("Reset Stage 2 ?"), lines))
         return;
-    m_ctx.reportResult(resetStageTwo(m_ctx.tournament, m_ctx.autoSave(), m_ctx.folder));
+    m_ctx.reportResult(TournamentCommands::resetStageTwo(m_ctx.tournament, m_ctx.autoSave(), m_ctx.folder));
 }
 
 void WelcomePage::sauverClick()

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/group/ResultEntry.h"
 #include "tournament/knockout/Bracket.h"
@@ -31,8 +32,8 @@ ResultEntry entry(const char *group, const char *team1, const char *team2, int s
 
 // Records a stage-2 match as the bracket window and entry page do: the two
 // teams come from the bracket; the first team wins 1-0, or the second 0-1.
-AfterStage2Entry playStage2(Tournament &t, char code, bool firstWins = true, bool autoSave = false,
-                      const QString &dir = QString())
+TournamentCommands::Saved<AfterStage2Entry> playStage2(Tournament &t, char code, bool firstWins = true,
+                                                      bool autoSave = false, const QString &dir = QString())
 {
     deriveBracket(t);
     const auto [a, b] = teamsOfMatch(t, code);
@@ -42,7 +43,7 @@ AfterStage2Entry playStage2(Tournament &t, char code, bool firstWins = true, boo
     const ResultEntry e{QString(), a->name.text(), b->name.text(), firstWins ? 1 : 0, firstWins ? 0 : 1,
                         firstWins ? QStringList{a->squad[0].name.text()} : QStringList{},
                         firstWins ? QStringList{} : QStringList{b->squad[0].name.text()}};
-    return storeStage2Match(t, e, autoSave, dir);
+    return TournamentCommands::storeStage2Match(t, e, autoSave, dir);
 }
 
 QByteArray nameOf(const TEquipe *team)
@@ -120,8 +121,8 @@ void TestEntryBracket::recordGroupMatch()
     QTemporaryDir dir;
     Tournament t;
     th::fillTournament(t);
-    const FileResult r = storeGroupMatch(t, entry("A", "A2", "A1", 2, 1, {"A2p1", "A2p1"}, {"A1p3"}),
-                                                 autoSave, dir.path());
+    const FileResult r = TournamentCommands::storeGroupMatch(
+        t, entry("A", "A2", "A1", 2, 1, {"A2p1", "A2p1"}, {"A1p3"}), autoSave, dir.path());
     QVERIFY(r.ok);
     TEquipe *a1 = t.cherche_equipe(ShortName("A1"));
     TEquipe *a2 = t.cherche_equipe(ShortName("A2"));
@@ -149,13 +150,13 @@ void TestEntryBracket::recordGroupMatchWithOwnGoal()
     th::fillTournament(t);
     TEquipe *c4 = t.cherche_equipe(ShortName("C4"));
     QVERIFY(addPlayer(c4, ShortName("csc")));
-    QVERIFY(storeGroupMatch(t, entry("C", "C4", "C1", 3, 1, {"csc", "C4p2"}, {"gone"}), false, {}).ok);
+    QVERIFY(storeGroupMatch(t, entry("C", "C4", "C1", 3, 1, {"csc", "C4p2"}, {"gone"})));
     QCOMPARE(c4->goals_for, 3);
     QCOMPARE(c4->squad[1].goals, 1);
     QCOMPARE(c4->squad[3].goals, 0);
-    QVERIFY(!storeGroupMatch(t, entry("C", "C4", "D1", 1, 0), false, {}).ok);
-    QVERIFY(!storeGroupMatch(t, entry("C", "C2", "C2", 1, 0), false, {}).ok);
-    QVERIFY(!storeGroupMatch(t, entry("C", "C2", "C3", -1, 0), false, {}).ok);
+    QVERIFY(!storeGroupMatch(t, entry("C", "C4", "D1", 1, 0)));
+    QVERIFY(!storeGroupMatch(t, entry("C", "C2", "C2", 1, 0)));
+    QVERIFY(!storeGroupMatch(t, entry("C", "C2", "C3", -1, 0)));
     QCOMPARE(t.liste_matchs.size(), size_t(1));
     QCOMPARE(t.cherche_equipe(ShortName("C2"))->played, 0);
 }
@@ -287,7 +288,7 @@ void TestEntryBracket::finalThenThirdPlace()
     t.code_match = 'Y';
     const TEquipe *e1 = t.cherche_equipe(ShortName("E1"));
     const int goals = e1->squad[0].goals;
-    after = storeStage2Match(t, entry("", "E1", "F1", 2, 2, {"E1p1", "E1p1"}), false, {});
+    after = storeStage2Match(t, entry("", "E1", "F1", 2, 2, {"E1p1", "E1p1"}));
     QVERIFY(!after.recorded);
     QCOMPARE(t.liste_tour2.size(), size_t(15));
     QCOMPARE(e1->squad[0].goals, goals);
@@ -341,7 +342,7 @@ void TestEntryBracket::stage2GoalsAddToPlayers()
     const int goalsFor = a1->goals_for;
     playStage2(t, '1', true, true, dir.path());
     playStage2(t, '4', true, true, dir.path());
-    const AfterStage2Entry after = playStage2(t, 'A', true, true, dir.path());
+    const auto after = playStage2(t, 'A', true, true, dir.path());
     QVERIFY(after.save.ok);
     QCOMPARE(a1->squad[0].goals, 6);
     QCOMPARE(a1->goals_for, goalsFor); // group statistics stay
@@ -430,7 +431,7 @@ void TestEntryBracket::resetAll()
     th::writeFile(dir.path() + "/qualif.dat", QByteArray(336, 'q'));
     t.qualif_a_ecrire = true;
 
-    QVERIFY(resetEverything(t, autoSave, dir.path()).ok);
+    QVERIFY(TournamentCommands::resetEverything(t, autoSave, dir.path()).ok);
     QVERIFY(t.liste_matchs.empty());
     QVERIFY(t.liste_tour2.empty());
     for (TEquipe *q : t.qualifies)
@@ -481,7 +482,7 @@ void TestEntryBracket::resetStage2()
     t.modifie = modifiedBefore;
     t.qualif_a_ecrire = true;
 
-    QVERIFY(resetStageTwo(t, autoSave, dir.path()).ok);
+    QVERIFY(TournamentCommands::resetStageTwo(t, autoSave, dir.path()).ok);
     QVERIFY(t.liste_tour2.empty());
     QCOMPARE(t.liste_matchs.size(), size_t(48));
     QCOMPARE(t.cherche_equipe(ShortName("E1"))->points, points);

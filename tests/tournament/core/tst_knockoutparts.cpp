@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/exchange/TournamentExport.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/group/ResultEntry.h"
@@ -37,7 +38,7 @@ void playGroupStage(Tournament &t)
                 e.score1 = 5 - a;
                 for (int k = 0; k < 5 - a; ++k)
                     e.scorers1 << name(g, a) + QStringLiteral("p1");
-                QVERIFY(storeGroupMatch(t, e, false, QString()).ok);
+                QVERIFY(storeGroupMatch(t, e));
             }
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
 }
@@ -72,7 +73,7 @@ void playStage2(Tournament &t, char code, bool firstWins = true, const KnockoutS
 {
     const ResultEntry e = stage2Entry(t, code, firstWins, parts);
     t.code_match = code;
-    QVERIFY(storeStage2Match(t, e, false, QString()).recorded);
+    QVERIFY(storeStage2Match(t, e).recorded);
     deriveBracket(t);
 }
 
@@ -210,7 +211,7 @@ void TestKnockoutParts::classicFilesKeepTheMergedScore()
             e.score2 = 5;
             e.scorers2.clear();
             t.code_match = 'Z';
-            QVERIFY(storeStage2Match(t, e, false, QString()).recorded);
+            QVERIFY(storeStage2Match(t, e).recorded);
         }
         QVERIFY(saveAll(t, d->path()).ok);
     }
@@ -259,7 +260,8 @@ void TestKnockoutParts::correctedGroupResultMovesTheBracket()
     QCOMPARE(codes(resetByGroupCorrection(t, index, e)), QByteArray("12A"));
     QCOMPARE(t.liste_tour2.size(), size_t(5)); // the question changed nothing
 
-    const CorrectionResult r = correctGroupMatch(t, index, e, false, QString());
+    t.modifie = false;
+    const CorrectionResult r = TournamentCommands::correctGroupMatch(t, index, e, false, QString());
     QVERIFY(r.done);
     QCOMPARE(codes(r.reset), QByteArray("12A"));
     QCOMPARE(t.liste_matchs[0].score1, 0);
@@ -285,7 +287,7 @@ void TestKnockoutParts::correctedGroupResultMovesTheBracket()
     e.score2 = 5;
     e.scorers2 << QStringLiteral("A2p1");
     QVERIFY(resetByGroupCorrection(t, index, e).empty());
-    QVERIFY(!correctGroupMatch(t, 99, e, false, QString()).done);
+    QVERIFY(!correctGroupMatch(t, 99, e).done);
 }
 
 void TestKnockoutParts::correctedKnockoutResult()
@@ -303,7 +305,7 @@ void TestKnockoutParts::correctedKnockoutResult()
     QCOMPARE(goalsOf(t, QStringLiteral("B1")), 2);
     ResultEntry e = stage2Entry(t, '3', false, KnockoutScore{0, 0, 0, 0, 2, 4});
     QCOMPARE(codes(resetByStage2Correction(t, '3', e)), QByteArray("B"));
-    const CorrectionResult r = correctStage2Match(t, '3', e, false, QString());
+    const CorrectionResult r = correctStage2Match(t, '3', e);
     QVERIFY(r.done);
     QCOMPARE(codes(r.reset), QByteArray("B"));
     QCOMPARE(stage2Match(t, '3')->score2, 4);
@@ -319,8 +321,8 @@ void TestKnockoutParts::correctedKnockoutResult()
     // Level, or parts that do not add up: refused.
     e.score1 = 0;
     e.score2 = 0;
-    QVERIFY(!correctStage2Match(t, '5', e, false, QString()).done);
-    QVERIFY(!correctStage2Match(t, 'Z', stage2Entry(t, '5'), false, QString()).done);
+    QVERIFY(!correctStage2Match(t, '5', e).done);
+    QVERIFY(!correctStage2Match(t, 'Z', stage2Entry(t, '5')).done);
 }
 
 QTEST_GUILESS_MAIN(TestKnockoutParts)

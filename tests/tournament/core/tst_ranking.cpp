@@ -1,6 +1,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/DrawingLots.h"
 #include "tournament/group/Ranking.h"
 #include "tournament_helper.h"
@@ -312,7 +313,7 @@ void TestRanking::finishingTheDrawing()
     settleAllBut(t, "");
     t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
     t.qualif_a_effacer = true;
-    QVERIFY(finishLots(t, autoSave, dir.path()).ok);
+    QVERIFY(TournamentCommands::finishLots(t, autoSave, dir.path()).ok);
     QVERIFY(t.phase2);
     QVERIFY(!t.qualif_a_effacer);
     QCOMPARE(t.qualif_a_ecrire, !autoSave);

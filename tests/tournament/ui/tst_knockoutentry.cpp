@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "fixture_helper.h"
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/ResultEntry.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/ui/CorrectionDialog.h"
@@ -81,7 +82,7 @@ void TstKnockoutEntry::playGroups(TForm1 &f)
                 e.team2Text = QString::fromLatin1(teamName(g, b));
                 e.score1 = 1;
                 e.scorers1 << QStringLiteral("Striker %1%2").arg(QLatin1Char(g)).arg(a + 1);
-                QVERIFY(storeGroupMatch(f.tournament(), e, true, f.folder()).ok);
+                QVERIFY(TournamentCommands::storeGroupMatch(f.tournament(), e, true, f.folder()).ok);
             }
     f.welcomePage->tour2->click();
     QVERIFY(f.dialogs().Form2->isVisible());
