@@ -1,6 +1,7 @@
 #include "tournament_helper.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 #include "tournament/group/Ranking.h"
@@ -126,6 +127,38 @@ void play(Tournament &t, const char *team1, const char *team2, int s1, int s2)
     enregistre_resultat(a, b, s1, s2);
     addMatch(t.liste_matchs, group->letter, a->name, b->name, s1, s2);
     trie_groupe(t.liste_matchs, *group);
+}
+
+Run runTrophex(const QStringList &args, const QString &workDir, int timeoutMs)
+{
+    QProcess p;
+    if (!workDir.isEmpty())
+        p.setWorkingDirectory(workDir);
+    p.start(QStringLiteral(TROPHEX_BIN), args);
+    Run r;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QStringList outputLines(const QString &out, const QString &kind)
+{
+    QStringList result;
+    for (const QString &line : out.split(QLatin1Char('\n')))
+        if (line.startsWith(kind + QLatin1Char('\t')))
+            result << line;
+    return result;
+}
+
+QString openFootball(const QString &relative)
+{
+    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
 }
 
 } // namespace th

@@ -39,4 +39,21 @@ void fillTournament(Tournament &t, int playersPerTeam = 3);
 // Records a group match as the entry page would, without scorers.
 void play(Tournament &t, const char *team1, const char *team2, int s1, int s2);
 
+// What a run of the trophex program gave: exitCode is -1 when it crashed or
+// did not end in time (it is killed then, so that a hang fails the test
+// instead of stopping the run).
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+Run runTrophex(const QStringList &args, const QString &workDir = QString(), int timeoutMs = 60000);
+
+// The lines of a report that start with kind and a tab.
+QStringList outputLines(const QString &out, const QString &kind);
+
+// A file of the open-football texts in tests/data.
+QString openFootball(const QString &relative);
+
 } // namespace th

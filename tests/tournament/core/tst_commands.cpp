@@ -5,37 +5,6 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run trophex(const QStringList &args, const QString &workDir = QString())
-{
-    QProcess p;
-    if (!workDir.isEmpty())
-        p.setWorkingDirectory(workDir);
-    p.start(QStringLiteral(TROPHEX_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QStringList linesStartingWith(const QString &out, const QString &kind)
-{
-    QStringList result;
-    for (const QString &line : out.split(QLatin1Char('\n')))
-        if (line.startsWith(kind + QLatin1Char('\t')))
-            result << line;
-    return result;
-}
-
 // A valid tournament text: group g has teams "<g>1".."<g>4" with flags
 // "f<g>k" and two players each.
 QByteArray validText()
@@ -92,14 +61,14 @@ private slots:
 
 void TestCommands::helpAndVersion()
 {
-    Run r = trophex({QStringLiteral("--version")});
+    th::Run r = th::runTrophex({QStringLiteral("--version")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QStringLiteral("Trophex 1.1\n"));
-    r = trophex({QStringLiteral("--help")});
+    r = th::runTrophex({QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.contains(QStringLiteral("--create=TEXTFILE")));
     QVERIFY(r.out.contains(QStringLiteral("--report")));
-    r = trophex({QStringLiteral("--frobnicate")});
+    r = th::runTrophex({QStringLiteral("--frobnicate")});
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.err.contains(QStringLiteral("--frobnicate")));
 }
@@ -113,7 +82,7 @@ void TestCommands::createWritesGroupFiles()
                                   "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9");
     text.replace("player C3 one", "player csc");
     th::writeFile(dir.path() + "/t.txt", text);
-    const Run r = trophex({QStringLiteral("--create=") + dir.path() + "/t.txt", dir.path() + "/out"});
+    const th::Run r = th::runTrophex({QStringLiteral("--create=") + dir.path() + "/t.txt", dir.path() + "/out"});
     QCOMPARE(r.exitCode, 0);
     for (char g = 'A'; g <= 'H'; ++g) {
         QByteArray expected;
@@ -188,7 +157,7 @@ void TestCommands::createRefuses()
     QVERIFY(text.contains(from));
     text.replace(text.indexOf(from), from.size(), to);
     th::writeFile(dir.path() + "/t.txt", text);
-    const Run r = trophex({QStringLiteral("--create=") + dir.path() + "/t.txt", dir.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--create=") + dir.path() + "/t.txt", dir.path()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     // The message itself holds no control character but its line end.
@@ -200,14 +169,14 @@ void TestCommands::createRefuses()
 void TestCommands::createUsage()
 {
     QTemporaryDir dir;
-    Run r = trophex({QStringLiteral("--create=")}, dir.path());
+    th::Run r = th::runTrophex({QStringLiteral("--create=")}, dir.path());
     QCOMPARE(r.exitCode, 2);
-    r = trophex({QStringLiteral("--create=missing.txt")}, dir.path());
+    r = th::runTrophex({QStringLiteral("--create=missing.txt")}, dir.path());
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.err.contains(QStringLiteral("missing.txt")));
     // Without a folder the files go to the current one.
     th::writeFile(dir.path() + "/t.txt", validText());
-    r = trophex({QStringLiteral("--create=t.txt")}, dir.path());
+    r = th::runTrophex({QStringLiteral("--create=t.txt")}, dir.path());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QFileInfo(dir.path() + "/groupeH.dat").size(), 4 * 712);
 }
@@ -216,25 +185,25 @@ void TestCommands::reportExampleTournament()
 {
     const QString example = QStringLiteral(TEST_SOURCE_DIR "/examples/tournament");
     const bool hadMatches = QFileInfo::exists(example + "/matchs.dat");
-    const Run r = trophex({QStringLiteral("--report"), example});
+    const th::Run r = th::runTrophex({QStringLiteral("--report"), example});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QString());
-    const QStringList groups = linesStartingWith(r.out, QStringLiteral("group"));
+    const QStringList groups = th::outputLines(r.out, QStringLiteral("group"));
     QCOMPARE(groups.size(), 32);
     QCOMPARE(groups.mid(0, 4), QStringList({"group\tA\t1\tBrazil\t0\t0\t0\t0", "group\tA\t2\tScotland\t0\t0\t0\t0",
                                             "group\tA\t3\tMorocco\t0\t0\t0\t0", "group\tA\t4\tNorway\t0\t0\t0\t0"}));
     QCOMPARE(groups[31], QStringLiteral("group\tH\t4\tCroatia\t0\t0\t0\t0"));
-    const QStringList figures = linesStartingWith(r.out, QStringLiteral("figures"));
+    const QStringList figures = th::outputLines(r.out, QStringLiteral("figures"));
     QCOMPARE(figures.size(), 32);
     QCOMPARE(figures[9], QStringLiteral("figures\tSouth Africa\t0\t0,0"));
     // Nothing played: every team is tied with every other, all slots open.
-    const QStringList qualifiers = linesStartingWith(r.out, QStringLiteral("qualifier"));
+    const QStringList qualifiers = th::outputLines(r.out, QStringLiteral("qualifier"));
     QCOMPARE(qualifiers.size(), 16);
     QCOMPARE(qualifiers[0], QStringLiteral("qualifier\t0\t"));
     QCOMPARE(qualifiers[15], QStringLiteral("qualifier\t15\t"));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("bracket")).size(), 8 + 4 + 2 + 2 + 1 + 1);
-    QVERIFY(linesStartingWith(r.out, QStringLiteral("scorer")).isEmpty());
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("matches")), QStringList{"matches\t0\tno match was played."});
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("bracket")).size(), 8 + 4 + 2 + 2 + 1 + 1);
+    QVERIFY(th::outputLines(r.out, QStringLiteral("scorer")).isEmpty());
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("matches")), QStringList{"matches\t0\tno match was played."});
     QVERIFY(r.out.endsWith(QLatin1String("no match was played.\n")));
     // A report only reads.
     QCOMPARE(QFileInfo::exists(example + "/matchs.dat"), hadMatches);
@@ -252,23 +221,23 @@ void TestCommands::reportTiesNeedLots()
     th::writeFile(dir.path() + "/groupeC.dat", c);
     th::writeFile(dir.path() + "/matchs.dat",
                   th::matchRecord('A', "A2", "A1", 1, 1) + th::matchRecord('B', "B3", "B2", 0, 1));
-    const Run r = trophex({QStringLiteral("--report"), dir.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--report"), dir.path()});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("group")).mid(0, 8),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("group")).mid(0, 8),
              QStringList({"group\tA\t1\tA1\t3\t7\t5\t2", "group\tA\t2\tA2\t3\t7\t5\t2", "group\tA\t3\tA3\t3\t3\t2\t4",
                           "group\tA\t4\tA4\t3\t0\t1\t5", "group\tB\t1\tB1\t3\t9\t4\t0", "group\tB\t2\tB2\t3\t3\t2\t2",
                           "group\tB\t3\tB3\t3\t3\t2\t2", "group\tB\t4\tB4\t3\t3\t1\t3"}));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("figures")).mid(0, 5),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("figures")).mid(0, 5),
              QStringList({"figures\tA1\t78\t1,7", "figures\tA2\t78\t1,7", "figures\tA3\t33\t0,7",
                           "figures\tA4\t0\t0,3", "figures\tB1\t100\t1,3"}));
     // A1 and A2 drew: both slots of A open. B2 beat B3: no lots there (the
     // tie of B2/B3 with nobody else is only about second place, and B2 won).
-    const QStringList q = linesStartingWith(r.out, QStringLiteral("qualifier"));
+    const QStringList q = th::outputLines(r.out, QStringLiteral("qualifier"));
     QCOMPARE(q.mid(0, 5), QStringList({"qualifier\t0\t", "qualifier\t1\t", "qualifier\t2\tB1", "qualifier\t3\tB2",
                                        "qualifier\t4\t"}));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("scorer")),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("scorer")),
              QStringList({"scorer\tB3p(B3) 3", "scorer\tA1p(A1) 3", "scorer\tA2p(A2) 2", "scorer\tC2p(C2) 1"}));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("matches")),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("matches")),
              QStringList{"matches\t2\t2 matchs(of 48) have already been played."});
 }
 
@@ -327,13 +296,13 @@ void TestCommands::reportFinishedBracket()
     tour2 += th::matchRecord('Y', "D1", "G1", 2, 0);
     th::writeFile(dir.path() + "/tour2.dat", tour2);
 
-    const Run r = trophex({QStringLiteral("--report"), dir.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--report"), dir.path()});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QString());
-    const QStringList q = linesStartingWith(r.out, QStringLiteral("qualifier"));
+    const QStringList q = th::outputLines(r.out, QStringLiteral("qualifier"));
     QCOMPARE(q.mid(0, 4), QStringList({"qualifier\t0\tA2", "qualifier\t1\tA1", "qualifier\t2\tB1", "qualifier\t3\tB2"}));
     QCOMPARE(q[15], QStringLiteral("qualifier\t15\tH2"));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("bracket")),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("bracket")),
              QStringList({"bracket\tquarts\t0\tA2", "bracket\tquarts\t1\tA1", "bracket\tquarts\t2\tC1",
                           "bracket\tquarts\t3\tD1", "bracket\tquarts\t4\tF2", "bracket\tquarts\t5\tF1",
                           "bracket\tquarts\t6\tG1", "bracket\tquarts\t7\tH1",
@@ -342,7 +311,7 @@ void TestCommands::reportFinishedBracket()
                           "bracket\tfinalistes\t0\tF2", "bracket\tfinalistes\t1\tA1",
                           "bracket\tpetite_finale\t0\tD1", "bracket\tpetite_finale\t1\tG1",
                           "bracket\tchampion\t0\tA1", "bracket\ttroisieme_place\t0\tD1"}));
-    const QStringList figures = linesStartingWith(r.out, QStringLiteral("figures"));
+    const QStringList figures = th::outputLines(r.out, QStringLiteral("figures"));
     // Group goals plus stage-2 goals (penalty kicks included) per match:
     // A1 (4 + 1 + 2 + 3 + 2) / 7, D1 (4 + 5 + 1 + 1 + 2) / 7,
     // B2 (3 + 1) / 4, F2 (3 + 2 + 1 + 2 + 1) / 7, A4 1 / 3.
@@ -351,17 +320,17 @@ void TestCommands::reportFinishedBracket()
     QCOMPARE(figures[5], QStringLiteral("figures\tB2\t67\t1,0"));
     QCOMPARE(figures[12], QStringLiteral("figures\tD1\t100\t1,9"));
     QCOMPARE(figures[21], QStringLiteral("figures\tF2\t67\t1,3"));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("scorer")),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("scorer")),
              QStringList({"scorer\tD1p(D1) 6", "scorer\tA1p(A1) 6", "scorer\tF2p(F2) 4", "scorer\tH3p(H3) 2",
                           "scorer\tG1p(G1) 2"}));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("matches")),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("matches")),
              QStringList{"matches\t48\tAll the matchs have been played."});
 
     // A qualif.dat that names an unknown team leaves that slot empty.
     qualif.replace(5 * 21, 21, th::name21("Atlantis"));
     th::writeFile(dir.path() + "/qualif.dat", qualif);
-    const Run r2 = trophex({QStringLiteral("--report"), dir.path()});
-    QCOMPARE(linesStartingWith(r2.out, QStringLiteral("qualifier"))[5], QStringLiteral("qualifier\t5\t"));
+    const th::Run r2 = th::runTrophex({QStringLiteral("--report"), dir.path()});
+    QCOMPARE(th::outputLines(r2.out, QStringLiteral("qualifier"))[5], QStringLiteral("qualifier\t5\t"));
 }
 
 void TestCommands::reportWithoutGroupFiles()
@@ -370,7 +339,7 @@ void TestCommands::reportWithoutGroupFiles()
     for (char g = 'A'; g <= 'H'; ++g)
         th::writeFile(dir.path() + "/groupe" + QChar(g) + ".dat", groupFile(g, kPlain));
     th::writeFile(dir.path() + "/groupeC.dat", groupFile('C', kPlain).left(3 * 712));
-    Run r = trophex({QStringLiteral("--report")}, dir.path());
+    th::Run r = th::runTrophex({QStringLiteral("--report")}, dir.path());
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.err.contains(QStringLiteral("File Error !")));
     QVERIFY(r.err.contains(QStringLiteral("groupeC.dat")));
@@ -388,11 +357,11 @@ void TestCommands::reportKeepsOneLinePerRecord()
     for (int k = 2; k <= 4; ++k)
         a += th::teamRecord("A" + QByteArray::number(k), 0, 0, 0, 0, "f", {});
     th::writeFile(dir.path() + "/groupeA.dat", a);
-    const Run r = trophex({QStringLiteral("--report"), dir.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--report"), dir.path()});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("group"))[0], QStringLiteral("group\tA\t1\tTab?Team\t0\t0\t0\t0"));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("figures"))[0], QStringLiteral("figures\tTab?Team\t0\t0,0"));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("scorer")),
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("group"))[0], QStringLiteral("group\tA\t1\tTab?Team\t0\t0\t0\t0"));
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("figures"))[0], QStringLiteral("figures\tTab?Team\t0\t0,0"));
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("scorer")),
              QStringList({"scorer\tLine?End(Tab?Team) 2", "scorer\tEsc?[31m(Tab?Team) 1"}));
     for (QChar c : r.out)
         QVERIFY(c == QLatin1Char('\t') || c == QLatin1Char('\n') || c.unicode() >= 0x20);
@@ -429,11 +398,11 @@ void TestCommands::reportOfDamagedResultFiles()
     for (char g = 'A'; g <= 'H'; ++g)
         th::writeFile(dir.path() + "/groupe" + QChar(g) + ".dat", groupFile(g, kUnplayed));
     th::writeFile(dir.path() + "/" + file, bytes);
-    const Run r = trophex({QStringLiteral("--report"), dir.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--report"), dir.path()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(file + ": " + message), qPrintable(r.err));
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("group")).size(), 32);
-    QCOMPARE(linesStartingWith(r.out, QStringLiteral("matches")), QStringList{matches});
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("group")).size(), 32);
+    QCOMPARE(th::outputLines(r.out, QStringLiteral("matches")), QStringList{matches});
     // A report only reads: the damaged file is left as it was.
     QCOMPARE(th::readFile(dir.path() + "/" + file), bytes);
 }

@@ -2,41 +2,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tournament_helper.h"
+
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run trophex(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TROPHEX_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QString data(const QString &relative)
-{
-    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
-}
-
-QStringList lines(const QString &out, const QString &kind)
-{
-    QStringList result;
-    for (const QString &line : out.split(QLatin1Char('\n')))
-        if (line.startsWith(kind + QLatin1Char('\t')))
-            result << line;
-    return result;
-}
 
 bool write(const QString &path, const QByteArray &bytes)
 {
@@ -63,7 +31,7 @@ private slots:
 
 void TestFormatCommands::listsTheFormats()
 {
-    const Run r = trophex({QStringLiteral("--formats")});
+    const th::Run r = th::runTrophex({QStringLiteral("--formats")});
     QCOMPARE(r.exitCode, 0);
     // Each shipped file's "name" line, read here from the file itself.
     QStringList keys;
@@ -84,28 +52,28 @@ void TestFormatCommands::importChoosesByGroupsAndReports()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("euro2000"));
-    const Run imported = trophex({QStringLiteral("--import=") + data(QStringLiteral("euro-2000/euro.txt")), folder});
+    const th::Run imported = th::runTrophex({QStringLiteral("--import=") + th::openFootball(QStringLiteral("euro-2000/euro.txt")), folder});
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.err.contains(QStringLiteral("4 groups: the format euro2000 (Euro 2000)")), qPrintable(imported.err));
     QVERIFY(QFile::exists(folder + QStringLiteral("/tournament.format")));
     QVERIFY(!QFile::exists(folder + QStringLiteral("/groupeA.dat")));
 
-    const Run report = trophex({QStringLiteral("--report"), folder});
+    const th::Run report = th::runTrophex({QStringLiteral("--report"), folder});
     QCOMPARE(report.exitCode, 0);
     const QStringList all = report.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(all.first(), QStringLiteral("format\tEuro 2000"));
-    QCOMPARE(lines(report.out, QStringLiteral("group")).size(), 16);
-    QVERIFY(lines(report.out, QStringLiteral("third")).isEmpty());
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("group")).size(), 16);
+    QVERIFY(th::outputLines(report.out, QStringLiteral("third")).isEmpty());
     // Euro 2000, group A, three points a win: Portugal 3 wins (9 points, 7:2),
     // Romania 1 win 1 draw (4, 4:4), England 1 win (3, 5:6), Germany 1 draw
     // (1, 1:5).
-    QCOMPARE(lines(report.out, QStringLiteral("group")).mid(0, 4),
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("group")).mid(0, 4),
              (QStringList{"group\tA\t1\tPortugal\t3\t9\t7\t2", "group\tA\t2\tRomania\t3\t4\t4\t4",
                           "group\tA\t3\tEngland\t3\t3\t5\t6", "group\tA\t4\tGermany\t3\t1\t1\t5"}));
     // The bracket of the format file, the matches as the file gives them;
     // a match beyond 90 minutes says how it was decided: Portugal - France
     // and the final went to a golden goal, Italy - Netherlands to penalties.
-    QCOMPARE(lines(report.out, QStringLiteral("knockout")),
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("knockout")),
              (QStringList{"knockout\t25\tQuarter-finals\tPortugal\tTurkey\t2\t0",
                           "knockout\t26\tQuarter-finals\tItaly\tRomania\t2\t0",
                           "knockout\t27\tQuarter-finals\tSpain\tFrance\t1\t2",
@@ -117,19 +85,19 @@ void TestFormatCommands::importChoosesByGroupsAndReports()
 
     // Exported and imported again, the tournament is the same.
     const QString text = dir.filePath(QStringLiteral("euro2000.txt"));
-    QCOMPARE(trophex({QStringLiteral("--export=") + text, folder}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--export=") + text, folder}).exitCode, 0);
     const QString again = dir.filePath(QStringLiteral("again"));
-    QCOMPARE(trophex({QStringLiteral("--import=") + text, QStringLiteral("--format=euro2000"), again}).exitCode, 0);
-    QCOMPARE(trophex({QStringLiteral("--report"), again}).out, report.out);
+    QCOMPARE(th::runTrophex({QStringLiteral("--import=") + text, QStringLiteral("--format=euro2000"), again}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--report"), again}).out, report.out);
 }
 
 void TestFormatCommands::importOfAnotherBracketNamesTheFormat()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("w2022"));
-    const QStringList files{QStringLiteral("--import=") + data(QStringLiteral("worldcup-2022/cup.txt")),
-                            QStringLiteral("--import=") + data(QStringLiteral("worldcup-2022/cup_finals.txt"))};
-    const Run refused = trophex(files + QStringList{folder});
+    const QStringList files{QStringLiteral("--import=") + th::openFootball(QStringLiteral("worldcup-2022/cup.txt")),
+                            QStringLiteral("--import=") + th::openFootball(QStringLiteral("worldcup-2022/cup_finals.txt"))};
+    const th::Run refused = th::runTrophex(files + QStringList{folder});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains(QStringLiteral("8 groups: the format world1998")), qPrintable(refused.err));
     QVERIFY2(refused.err.contains(QStringLiteral("cup_finals.txt: line ")), qPrintable(refused.err));
@@ -137,42 +105,42 @@ void TestFormatCommands::importOfAnotherBracketNamesTheFormat()
     QVERIFY2(refused.err.trimmed().endsWith(QStringLiteral("use --format=world2006")), qPrintable(refused.err));
     QVERIFY(!QFileInfo::exists(folder));
 
-    const Run taken = trophex(files + QStringList{QStringLiteral("--format=world2006"), folder});
+    const th::Run taken = th::runTrophex(files + QStringList{QStringLiteral("--format=world2006"), folder});
     QCOMPARE(taken.exitCode, 0);
-    const Run report = trophex({QStringLiteral("--report"), folder});
-    QCOMPARE(lines(report.out, QStringLiteral("champion")), QStringList{"champion\tArgentina"});
+    const th::Run report = th::runTrophex({QStringLiteral("--report"), folder});
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("champion")), QStringList{"champion\tArgentina"});
     // The final: 3-3 after extra time, 4-2 on penalties, stored as 7-5.
-    QCOMPARE(lines(report.out, QStringLiteral("knockout")).last(), QStringLiteral("knockout\t64\tFinal\tArgentina\tFrance\t7\t5\t3-3 a.e.t. (2-2), 4-2 pen."));
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("knockout")).last(), QStringLiteral("knockout\t64\tFinal\tArgentina\tFrance\t7\t5\t3-3 a.e.t. (2-2), 4-2 pen."));
 }
 
 void TestFormatCommands::groupStageLeavesTheDecisionOpen()
 {
     QTemporaryDir dir;
-    QFile whole(data(QStringLiteral("euro-2024/euro.txt")));
+    QFile whole(th::openFootball(QStringLiteral("euro-2024/euro.txt")));
     QVERIFY(whole.open(QIODevice::ReadOnly));
     const QByteArray all = whole.readAll();
     const QString groups = dir.filePath(QStringLiteral("groups.txt"));
     QVERIFY(write(groups, all.left(all.indexOf("# Knockout phase"))));
     const QString folder = dir.filePath(QStringLiteral("e24"));
-    const Run r = trophex({QStringLiteral("--import=") + groups, folder});
+    const th::Run r = th::runTrophex({QStringLiteral("--import=") + groups, folder});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.out.contains(QStringLiteral("Group C: Slovenia, Denmark are level on every rule; their order is to be decided.")),
              qPrintable(r.out));
-    const Run report = trophex({QStringLiteral("--report"), folder});
+    const th::Run report = th::runTrophex({QStringLiteral("--report"), folder});
     // Until decided, no third goes on and the places of 2C and the third
     // of group C stay empty: match 37 is 1A v 2C.
-    for (const QString &l : lines(report.out, QStringLiteral("third")))
+    for (const QString &l : th::outputLines(report.out, QStringLiteral("third")))
         QVERIFY2(l.endsWith(QStringLiteral("\tno")), qPrintable(l));
-    QCOMPARE(lines(report.out, QStringLiteral("knockout")).first(), QStringLiteral("knockout\t37\tRound of 16\tGermany\t\t\t"));
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("knockout")).first(), QStringLiteral("knockout\t37\tRound of 16\tGermany\t\t\t"));
 
     // The whole file decides it by the knock-out matches.
     const QString decided = dir.filePath(QStringLiteral("decided"));
-    const Run w = trophex({QStringLiteral("--import=") + data(QStringLiteral("euro-2024/euro.txt")), decided});
+    const th::Run w = th::runTrophex({QStringLiteral("--import=") + th::openFootball(QStringLiteral("euro-2024/euro.txt")), decided});
     QCOMPARE(w.exitCode, 0);
     QVERIFY2(w.err.contains(QStringLiteral("Group C: Denmark and Slovenia are level on every rule; the knock-out matches put "
                                            "Denmark before Slovenia")),
              qPrintable(w.err));
-    QCOMPARE(lines(trophex({QStringLiteral("--report"), decided}).out, QStringLiteral("champion")), QStringList{"champion\tSpain"});
+    QCOMPARE(th::outputLines(th::runTrophex({QStringLiteral("--report"), decided}).out, QStringLiteral("champion")), QStringList{"champion\tSpain"});
 }
 
 void TestFormatCommands::createAnyFormat()
@@ -188,13 +156,13 @@ void TestFormatCommands::createAnyFormat()
     const QString file = dir.filePath(QStringLiteral("t.txt"));
     QVERIFY(write(file, text));
     const QString folder = dir.filePath(QStringLiteral("new"));
-    const Run r = trophex({QStringLiteral("--create=") + file, QStringLiteral("--format=euro2000"), folder});
+    const th::Run r = th::runTrophex({QStringLiteral("--create=") + file, QStringLiteral("--format=euro2000"), folder});
     QCOMPARE(r.exitCode, 0);
-    const Run report = trophex({QStringLiteral("--report"), folder});
-    QCOMPARE(lines(report.out, QStringLiteral("group")).first(), QStringLiteral("group\tA\t1\tÉquipe A1\t0\t0\t0\t0"));
-    QCOMPARE(lines(report.out, QStringLiteral("knockout")).size(), 7);
-    QCOMPARE(lines(report.out, QStringLiteral("knockout")).first(), QStringLiteral("knockout\t25\tQuarter-finals\t\t\t\t"));
-    QVERIFY(lines(report.out, QStringLiteral("champion")).isEmpty());
+    const th::Run report = th::runTrophex({QStringLiteral("--report"), folder});
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("group")).first(), QStringLiteral("group\tA\t1\tÉquipe A1\t0\t0\t0\t0"));
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("knockout")).size(), 7);
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("knockout")).first(), QStringLiteral("knockout\t25\tQuarter-finals\t\t\t\t"));
+    QVERIFY(th::outputLines(report.out, QStringLiteral("champion")).isEmpty());
 
     // The example's text is called tournament.txt; created in its own
     // folder, the tournament's files never take the place of what it read.
@@ -202,7 +170,7 @@ void TestFormatCommands::createAnyFormat()
     QVERIFY(QDir().mkpath(inPlace));
     const QString input = inPlace + QStringLiteral("/tournament.txt");
     QVERIFY(write(input, text));
-    QCOMPARE(trophex({QStringLiteral("--create=") + input, QStringLiteral("--format=euro2000"), inPlace}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--create=") + input, QStringLiteral("--format=euro2000"), inPlace}).exitCode, 0);
     QFile kept(input);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), text);
@@ -218,10 +186,10 @@ void TestFormatCommands::createAnyFormat()
             two += QByteArray("team T") + g + QByteArray::number(i) + " | t\n";
     }
     QVERIFY(write(file, two));
-    QCOMPARE(trophex({QStringLiteral("--create=") + file, QStringLiteral("--format=") + own, folder}).exitCode, 0);
-    const Run mini = trophex({QStringLiteral("--report"), folder});
+    QCOMPARE(th::runTrophex({QStringLiteral("--create=") + file, QStringLiteral("--format=") + own, folder}).exitCode, 0);
+    const th::Run mini = th::runTrophex({QStringLiteral("--report"), folder});
     QCOMPARE(mini.out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("format\tMini Cup"));
-    QCOMPARE(lines(mini.out, QStringLiteral("knockout")).last(), QStringLiteral("knockout\t3\tFinal\t\t\t\t"));
+    QCOMPARE(th::outputLines(mini.out, QStringLiteral("knockout")).last(), QStringLiteral("knockout\t3\tFinal\t\t\t\t"));
 }
 
 void TestFormatCommands::createRefusals_data()
@@ -254,7 +222,7 @@ void TestFormatCommands::createRefusals()
     const QString file = dir.filePath(QStringLiteral("t.txt"));
     QVERIFY(write(file, text));
     const QString folder = dir.filePath(QStringLiteral("out"));
-    const Run r = trophex({QStringLiteral("--create=") + file, QStringLiteral("--format=") + format, folder});
+    const th::Run r = th::runTrophex({QStringLiteral("--create=") + file, QStringLiteral("--format=") + format, folder});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(error), qPrintable(r.err));
     QVERIFY(!QFileInfo::exists(folder));
@@ -266,17 +234,17 @@ void TestFormatCommands::classicFolderStaysClassic()
     const QString folder = dir.filePath(QStringLiteral("w"));
     // First a tournament of another format, then the classic 1998 one into
     // the same folder: the folder reads as the classic tournament again.
-    QCOMPARE(trophex({QStringLiteral("--import=") + data(QStringLiteral("euro-2000/euro.txt")), folder}).exitCode, 0);
-    const Run r = trophex({QStringLiteral("--import=") + data(QStringLiteral("worldcup-1998/cup.txt")),
-                           QStringLiteral("--import=") + data(QStringLiteral("worldcup-1998/cup_finals.txt")), folder});
+    QCOMPARE(th::runTrophex({QStringLiteral("--import=") + th::openFootball(QStringLiteral("euro-2000/euro.txt")), folder}).exitCode, 0);
+    const th::Run r = th::runTrophex({QStringLiteral("--import=") + th::openFootball(QStringLiteral("worldcup-1998/cup.txt")),
+                           QStringLiteral("--import=") + th::openFootball(QStringLiteral("worldcup-1998/cup_finals.txt")), folder});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.err.contains(QStringLiteral("8 groups: the format world1998")), qPrintable(r.err));
     QVERIFY(!QFile::exists(folder + QStringLiteral("/tournament.format")));
     QVERIFY(!QFile::exists(folder + QStringLiteral("/tournament.data")));
-    const Run report = trophex({QStringLiteral("--report"), folder});
+    const th::Run report = th::runTrophex({QStringLiteral("--report"), folder});
     QCOMPARE(report.exitCode, 0);
-    QVERIFY(lines(report.out, QStringLiteral("format")).isEmpty());
-    QCOMPARE(lines(report.out, QStringLiteral("qualifier")).size(), 16);
+    QVERIFY(th::outputLines(report.out, QStringLiteral("format")).isEmpty());
+    QCOMPARE(th::outputLines(report.out, QStringLiteral("qualifier")).size(), 16);
 }
 
 QTEST_GUILESS_MAIN(TestFormatCommands)

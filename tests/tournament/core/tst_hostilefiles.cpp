@@ -41,29 +41,6 @@ QByteArray matchRecords(int n, char code = 'A')
     return b;
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run trophex(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TROPHEX_BIN), args);
-    Run r;
-    if (!p.waitForFinished(20000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
 } // namespace
 
 class TestHostileFiles : public QObject
@@ -238,18 +215,18 @@ void TestHostileFiles::commandsRefuseQuickly()
     QFETCH(int, kind);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    Run r;
+    th::Run r;
     if (command == "create") {
         const QString text = dir.path() + "/t.txt";
         plant(text, Kind(kind), QByteArray(4 * 1024 * 1024 + 1, '#'));
-        r = trophex({"--create=" + text, dir.path() + "/out"});
+        r = th::runTrophex({"--create=" + text, dir.path() + "/out"}, QString(), 20000);
         QCOMPARE(r.err, QStringLiteral("trophex: cannot read %1: %2\n").arg(text, message));
         QVERIFY(!QFileInfo::exists(dir.path() + "/out/groupeA.dat"));
     } else {
         th::writeGroups(dir.path());
         const QString group = dir.path() + "/groupeA.dat";
         plant(group, Kind(kind), QByteArray());
-        r = trophex({"--report", dir.path()});
+        r = th::runTrophex({"--report", dir.path()}, QString(), 20000);
         QCOMPARE(r.err, QStringLiteral("File Error !\tgroupeA.dat\tCannot read %1: %2\n").arg(group, message));
     }
     QCOMPARE(r.exitCode, 1);

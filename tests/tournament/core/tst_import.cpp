@@ -8,43 +8,9 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run trophex(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TROPHEX_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QString data(const QString &relative)
-{
-    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
-}
-
 QString importArg(const QString &relative)
 {
-    return QStringLiteral("--import=") + data(relative);
-}
-
-QStringList lines(const QString &out, const QString &kind)
-{
-    QStringList result;
-    for (const QString &line : out.split(QLatin1Char('\n')))
-        if (line.startsWith(kind + QLatin1Char('\t')))
-            result << line;
-    return result;
+    return QStringLiteral("--import=") + th::openFootball(relative);
 }
 
 // The goals the group files credit to one player of one team.
@@ -109,16 +75,16 @@ private slots:
 void TestImport::worldCup1998WithSquads()
 {
     QTemporaryDir dir;
-    const Run imp = trophex({importArg("worldcup-1998/cup.txt"), importArg("worldcup-1998/cup_finals.txt"),
-                             QStringLiteral("--squads=") + data("worldcup-1998/squads"), dir.path()});
+    const th::Run imp = th::runTrophex({importArg("worldcup-1998/cup.txt"), importArg("worldcup-1998/cup_finals.txt"),
+                             QStringLiteral("--squads=") + th::openFootball("worldcup-1998/squads"), dir.path()});
     QCOMPARE(imp.exitCode, 0);
-    const Run rep = trophex({QStringLiteral("--report"), dir.path()});
+    const th::Run rep = th::runTrophex({QStringLiteral("--report"), dir.path()});
     QCOMPARE(rep.exitCode, 0);
 
     // Group A by hand: Brazil 2-1, 3-0, 1-2 (6 points, 6:3), Norway 2-2,
     // 1-1, 2-1 (5, 5:4), Morocco 2-2, 0-3, 3-0 (4, 5:5), Scotland 1-2, 1-1,
     // 0-3 (1, 2:6).
-    const QStringList groups = lines(rep.out, QStringLiteral("group"));
+    const QStringList groups = th::outputLines(rep.out, QStringLiteral("group"));
     QCOMPARE(groups.mid(0, 4), (QStringList{"group\tA\t1\tBrazil\t3\t6\t6\t3", "group\tA\t2\tNorway\t3\t5\t5\t4",
                                             "group\tA\t3\tMorocco\t3\t4\t5\t5", "group\tA\t4\tScotland\t3\t1\t2\t6"}));
     // Group F: Germany and Yugoslavia both 7 points; Germany ahead on goals
@@ -126,7 +92,7 @@ void TestImport::worldCup1998WithSquads()
     QVERIFY(groups.contains("group\tF\t1\tGermany\t3\t7\t6\t2"));
     QVERIFY(groups.contains("group\tF\t2\tYugoslavia\t3\t7\t4\t2"));
 
-    const QStringList qualifiers = lines(rep.out, QStringLiteral("qualifier"));
+    const QStringList qualifiers = th::outputLines(rep.out, QStringLiteral("qualifier"));
     const QStringList expected = {"Brazil", "Norway", "Italy",   "Chile",      "France",  "Denmark",
                                   "Nigeria", "Paraguay", "Netherlands", "Mexico", "Germany", "Yugoslavia",
                                   "Romania", "England", "Argentina", "Croatia"};
@@ -134,7 +100,7 @@ void TestImport::worldCup1998WithSquads()
     for (int i = 0; i < 16; ++i)
         QCOMPARE(qualifiers[i], QStringLiteral("qualifier\t%1\t%2").arg(i).arg(expected[i]));
 
-    const QStringList bracket = lines(rep.out, QStringLiteral("bracket"));
+    const QStringList bracket = th::outputLines(rep.out, QStringLiteral("bracket"));
     for (const char *l : {"bracket\tquarts\t0\tBrazil", "bracket\tquarts\t2\tFrance", "bracket\tquarts\t7\tArgentina",
                           "bracket\tdemis\t0\tBrazil", "bracket\tdemis\t1\tFrance", "bracket\tdemis\t2\tNetherlands",
                           "bracket\tdemis\t3\tCroatia", "bracket\tfinalistes\t0\tBrazil",
@@ -173,7 +139,7 @@ void TestImport::worldCup1998WithSquads()
 void TestImport::worldCup2022GroupStageCreditsScorers()
 {
     QTemporaryDir dir;
-    const Run imp = trophex({importArg("worldcup-2022/cup.txt"), dir.path()});
+    const th::Run imp = th::runTrophex({importArg("worldcup-2022/cup.txt"), dir.path()});
     QCOMPARE(imp.exitCode, 0);
     QVERIFY(!imp.out.contains(QStringLiteral("lots")));
     // Counted by hand in the file: Enner Valencia 16' (pen.), 31' against
@@ -186,18 +152,18 @@ void TestImport::worldCup2022GroupStageCreditsScorers()
     QCOMPARE(goalsOf(dir.path(), "Canada", "Nayef Aguerd"), -1);
     QCOMPARE(goalsOf(dir.path(), "Morocco", "Nayef Aguerd"), -1);
 
-    const Run rep = trophex({QStringLiteral("--report"), dir.path()});
-    const QStringList groups = lines(rep.out, QStringLiteral("group"));
+    const th::Run rep = th::runTrophex({QStringLiteral("--report"), dir.path()});
+    const QStringList groups = th::outputLines(rep.out, QStringLiteral("group"));
     // Group A: Netherlands 7 points (2-0, 1-1, 2-0), Senegal 6 (0-2, 3-1, 2-1).
     QCOMPARE(groups.mid(0, 2), (QStringList{"group\tA\t1\tNetherlands\t3\t7\t5\t1", "group\tA\t2\tSenegal\t3\t6\t5\t4"}));
-    QCOMPARE(lines(rep.out, QStringLiteral("matches")).value(0).section(QLatin1Char('\t'), 1, 1), QStringLiteral("48"));
+    QCOMPARE(th::outputLines(rep.out, QStringLiteral("matches")).value(0).section(QLatin1Char('\t'), 1, 1), QStringLiteral("48"));
     QVERIFY(!QFile::exists(dir.filePath("tour2.dat")) || th::readFile(dir.filePath("tour2.dat")).isEmpty());
 }
 
 void TestImport::knockoutOutsideTheBracketWritesNothing()
 {
     QTemporaryDir dir;
-    const Run imp = trophex({importArg("worldcup-2022/cup.txt"), importArg("worldcup-2022/cup_finals.txt"), dir.path()});
+    const th::Run imp = th::runTrophex({importArg("worldcup-2022/cup.txt"), importArg("worldcup-2022/cup_finals.txt"), dir.path()});
     QCOMPARE(imp.exitCode, 1);
     // The round of 16 fits; the first quarter-final in the file, Croatia
     // against Brazil on line 39, meets winners of matches 5 and 7, which the
@@ -212,14 +178,14 @@ void TestImport::exportReadsBackToTheSameFiles()
 {
     QTemporaryDir first;
     QTemporaryDir second;
-    const QString squads = QStringLiteral("--squads=") + data("worldcup-1998/squads");
-    QCOMPARE(trophex({importArg("worldcup-1998/cup.txt"), importArg("worldcup-1998/cup_finals.txt"), squads,
+    const QString squads = QStringLiteral("--squads=") + th::openFootball("worldcup-1998/squads");
+    QCOMPARE(th::runTrophex({importArg("worldcup-1998/cup.txt"), importArg("worldcup-1998/cup_finals.txt"), squads,
                       first.path()})
                  .exitCode,
              0);
     const QString text = first.filePath("export.txt");
-    QCOMPARE(trophex({QStringLiteral("--export=") + text, first.path()}).exitCode, 0);
-    QCOMPARE(trophex({QStringLiteral("--import=") + text, squads, second.path()}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--export=") + text, first.path()}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--import=") + text, squads, second.path()}).exitCode, 0);
     QStringList files{"matchs.dat", "tour2.dat"};
     for (char g = 'A'; g <= 'H'; ++g)
         files << TournamentFiles::groupFileName(g);
@@ -243,7 +209,7 @@ void TestImport::exportKeepsTheScorers_data()
     byHand += "\nRound of 16\n  A1  2-2 a.e.t., 4-3 pen.  B2\n    (Striker 5', 95'; Target 50', 60')\n"
               "  B1  1-0  A2\n    (Captain 77')\n";
     QTest::newRow("own goal, shoot-out") << byHand << QStringLiteral("(Striker 0'  Striker 0'  Winger 0'; 0' (o.g.))");
-    QTest::newRow("2022 group stage") << th::readFile(data("worldcup-2022/cup.txt"))
+    QTest::newRow("2022 group stage") << th::readFile(th::openFootball("worldcup-2022/cup.txt"))
                                       << QStringLiteral("(0' (o.g.); Hakim Zyiech 0'  Youssef En-Nesyri 0')");
 }
 
@@ -255,13 +221,13 @@ void TestImport::exportKeepsTheScorers()
     QFETCH(QString, goals);
     QTemporaryDir src, first, second;
     th::writeFile(src.filePath("cup.txt"), text);
-    const Run imported = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"), first.path()});
+    const th::Run imported = th::runTrophex({QStringLiteral("--import=") + src.filePath("cup.txt"), first.path()});
     QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
     const QString exported = src.filePath("export.txt");
-    QCOMPARE(trophex({QStringLiteral("--export=") + exported, first.path()}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--export=") + exported, first.path()}).exitCode, 0);
     const QString written = QString::fromUtf8(th::readFile(exported));
     QVERIFY2(written.contains(goals), qPrintable(written));
-    QCOMPARE(trophex({QStringLiteral("--import=") + exported, second.path()}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--import=") + exported, second.path()}).exitCode, 0);
     QStringList files{"matchs.dat", "tour2.dat", "buteurs.dat"};
     for (char g = 'A'; g <= 'H'; ++g)
         files << TournamentFiles::groupFileName(g);
@@ -274,7 +240,7 @@ void TestImport::squadsMustBeAFolder()
 {
     QTemporaryDir src, out;
     th::writeFile(src.filePath("cup.txt"), groupStage());
-    const Run r = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"),
+    const th::Run r = th::runTrophex({QStringLiteral("--import=") + src.filePath("cup.txt"),
                            QStringLiteral("--squads=") + src.filePath("cup.txt"), out.path()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(src.filePath("cup.txt") + QStringLiteral(": not a folder")), qPrintable(r.err));
@@ -328,7 +294,7 @@ void TestImport::badInputNamesFileAndLine()
     QTemporaryDir out;
     const QString file = src.filePath("cup.txt");
     th::writeFile(file, text);
-    const Run r = trophex({QStringLiteral("--import=") + file, out.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--import=") + file, out.path()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(file), qPrintable(r.err));
     QVERIFY2(r.err.contains(where), qPrintable(r.err));
@@ -345,10 +311,10 @@ void TestImport::lotsAreLeftToStageTwo()
     QTemporaryDir src;
     QTemporaryDir out;
     th::writeFile(src.filePath("cup.txt"), groupStage(groupA));
-    const Run r = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"), out.path()});
+    const th::Run r = th::runTrophex({QStringLiteral("--import=") + src.filePath("cup.txt"), out.path()});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.out.contains(QStringLiteral("drawing of lots")), qPrintable(r.out));
-    const QStringList q = lines(trophex({QStringLiteral("--report"), out.path()}).out, QStringLiteral("qualifier"));
+    const QStringList q = th::outputLines(th::runTrophex({QStringLiteral("--report"), out.path()}).out, QStringLiteral("qualifier"));
     QCOMPARE(q.value(0), QStringLiteral("qualifier\t0\t"));
     QCOMPARE(q.value(1), QStringLiteral("qualifier\t1\t"));
     QCOMPARE(q.value(2), QStringLiteral("qualifier\t2\tB1"));
@@ -366,7 +332,7 @@ void TestImport::lotsTravelWithTheExport()
     QTemporaryDir first;
     QTemporaryDir second;
     th::writeFile(src.filePath("cup.txt"), groupStage(groupA));
-    QCOMPARE(trophex({QStringLiteral("--import=") + src.filePath("cup.txt"), first.path()}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--import=") + src.filePath("cup.txt"), first.path()}).exitCode, 0);
     QByteArray qualif = th::name21("A3") + th::name21("A1");
     for (char g = 'B'; g <= 'H'; ++g)
         qualif += th::name21(QByteArray(1, g) + "1") + th::name21(QByteArray(1, g) + "2");
@@ -375,10 +341,10 @@ void TestImport::lotsTravelWithTheExport()
     th::writeFile(first.filePath("tour2.dat"), tour2);
 
     const QString text = src.filePath("export.txt");
-    QCOMPARE(trophex({QStringLiteral("--export=") + text, first.path()}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--export=") + text, first.path()}).exitCode, 0);
     QVERIFY2(th::readFile(text).contains("\n# lots: group A: A3 before A1\n"), th::readFile(text).constData());
     QVERIFY(!th::readFile(text).contains("group B:"));
-    const Run imp = trophex({QStringLiteral("--import=") + text, second.path()});
+    const th::Run imp = th::runTrophex({QStringLiteral("--import=") + text, second.path()});
     QVERIFY2(imp.exitCode == 0, qPrintable(imp.err));
     QVERIFY2(!imp.out.contains(QStringLiteral("drawing of lots")), qPrintable(imp.out));
     QCOMPARE(th::readFile(second.filePath("qualif.dat")), qualif);
@@ -398,7 +364,7 @@ void TestImport::fullSquadNamesTheScorerLeftOut()
     QByteArray text = groupStage();
     text.replace("A1  1-0  A2\n", "A1  2-0  A2\n    (Player 3 10'  Stranger 20')\n");
     th::writeFile(src.filePath("cup.txt"), text);
-    const Run r = trophex({QStringLiteral("--import=") + src.filePath("cup.txt"),
+    const th::Run r = th::runTrophex({QStringLiteral("--import=") + src.filePath("cup.txt"),
                            QStringLiteral("--squads=") + src.filePath("squads"), out.path()});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.err.contains(QStringLiteral("no room in the squad of A1 for Stranger")), qPrintable(r.err));

@@ -9,13 +9,9 @@
 #include "tournament/format/FormatImport.h"
 #include "tournament/format/FormatPlaces.h"
 #include "tournament/model/KnockoutScore.h"
+#include "tournament_helper.h"
 
 namespace {
-
-QString data(const QString &relative)
-{
-    return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
-}
 
 FormatTournament imported(const QString &format, const QStringList &files)
 {
@@ -23,7 +19,7 @@ FormatTournament imported(const QString &format, const QStringList &files)
     t.format = FormatFile::load(format).format;
     QStringList paths;
     for (const QString &f : files)
-        paths << data(f);
+        paths << th::openFootball(f);
     const FormatImport::Result r = FormatImport::importFiles(t, paths, QString());
     if (!r.ok)
         qWarning() << r.error;
@@ -49,34 +45,6 @@ const FormatKnockoutMatch *knockout(const FormatTournament &t, int number)
         if (k.number == number)
             return &k;
     return nullptr;
-}
-
-struct Run
-{
-    int exitCode = -1;
-    QString out, err;
-};
-
-Run trophex(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TROPHEX_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
-QStringList lines(const QString &out, const QString &kind)
-{
-    QStringList result;
-    for (const QString &line : out.split(QLatin1Char('\n')))
-        if (line.startsWith(kind + QLatin1Char('\t')))
-            result << line;
-    return result;
 }
 
 } // namespace
@@ -234,26 +202,26 @@ void TestKnockoutScores::storedPartsSurviveExportAndImport()
     QTemporaryDir dir;
     const QString first = dir.filePath(QStringLiteral("first"));
     const QString second = dir.filePath(QStringLiteral("second"));
-    const Run in = trophex({QStringLiteral("--import=") + data(QStringLiteral("worldcup-2022/cup.txt")),
-                            QStringLiteral("--import=") + data(QStringLiteral("worldcup-2022/cup_finals.txt")),
+    const th::Run in = th::runTrophex({QStringLiteral("--import=") + th::openFootball(QStringLiteral("worldcup-2022/cup.txt")),
+                            QStringLiteral("--import=") + th::openFootball(QStringLiteral("worldcup-2022/cup_finals.txt")),
                             QStringLiteral("--format=world2006"), first});
     QVERIFY2(in.exitCode == 0, qPrintable(in.err));
     const QString text = dir.filePath(QStringLiteral("export.txt"));
-    QCOMPARE(trophex({QStringLiteral("--export=") + text, first}).exitCode, 0);
+    QCOMPARE(th::runTrophex({QStringLiteral("--export=") + text, first}).exitCode, 0);
     QFile exported(text);
     QVERIFY(exported.open(QIODevice::ReadOnly));
     const QString written = QString::fromUtf8(exported.readAll());
     // The final: 3-3 after extra time (2-2 after 90 minutes), 4-2 on penalties.
     QVERIFY2(written.contains(QStringLiteral("Argentina  3-3 a.e.t. (2-2), 4-2 pen.  France")), qPrintable(written));
-    QVERIFY(trophex({QStringLiteral("--import=") + text, QStringLiteral("--format=world2006"), second}).exitCode == 0);
+    QVERIFY(th::runTrophex({QStringLiteral("--import=") + text, QStringLiteral("--format=world2006"), second}).exitCode == 0);
 
-    const Run a = trophex({QStringLiteral("--report"), first});
-    const Run b = trophex({QStringLiteral("--report"), second});
+    const th::Run a = th::runTrophex({QStringLiteral("--report"), first});
+    const th::Run b = th::runTrophex({QStringLiteral("--report"), second});
     QCOMPARE(b.out, a.out);
-    QCOMPARE(lines(a.out, QStringLiteral("knockout")).last(),
+    QCOMPARE(th::outputLines(a.out, QStringLiteral("knockout")).last(),
              QStringLiteral("knockout\t64\tFinal\tArgentina\tFrance\t7\t5\t3-3 a.e.t. (2-2), 4-2 pen."));
     // A match decided in 90 minutes has no added field.
-    QVERIFY(lines(a.out, QStringLiteral("knockout")).first().count(QLatin1Char('\t')) == 6);
+    QVERIFY(th::outputLines(a.out, QStringLiteral("knockout")).first().count(QLatin1Char('\t')) == 6);
 
     QFile stored(first + QStringLiteral("/tournament.data"));
     QVERIFY(stored.open(QIODevice::ReadOnly));
@@ -306,7 +274,7 @@ void TestKnockoutScores::finalRankingAndChampionLine()
     // France (against Spain) and the Netherlands (against England), share it.
     FormatTournament euro;
     euro.format = FormatFile::load(QStringLiteral("euro2020")).format;
-    QVERIFY(FormatImport::importFiles(euro, {data(QStringLiteral("euro-2024/euro.txt"))}, QString()).ok);
+    QVERIFY(FormatImport::importFiles(euro, {th::openFootball(QStringLiteral("euro-2024/euro.txt"))}, QString()).ok);
     QCOMPARE(FormatPlaces::finalRanking(euro, rankFormat(euro)),
              (QStringList{"1-Spain", "2-England", "3-France", "3-Netherlands"}));
 }
