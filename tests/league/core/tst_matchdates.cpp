@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "dates_helper.h"
 #include "files_helper.h"
 
 #include "common/FootballTxt.h"
@@ -333,18 +334,11 @@ void TestMatchDates::tablesAsOfADay()
 {
     // Matchday 1 on 1 and 2 August; the match 3 – 4 of it was played on
     // 19 August, after matchday 2 of 8 August. A row without its own day
-    // counts from its matchday's first day.
+    // counts from its matchday's first day; here matchday 2 runs to 9
+    // August, the day its match 4 – 2 was played.
     League l;
-    l.reshape(4, 2);
-    for (int i = 1; i <= 4; ++i)
-        l.teamNames[i] = QStringLiteral("Elf %1").arg(i);
-    l.dates(1) = RoundDates{"01.08.2026", "02.08.2026"};
+    fillPostponedLeague(l);
     l.dates(2) = RoundDates{"08.08.2026", "09.08.2026"};
-    l.match(1, 1) = Match{1, 2, 2, 0};
-    l.match(1, 2) = Match{3, 4, 1, 0};
-    l.match(1, 2).date = QDate(2026, 8, 19);
-    l.match(2, 1) = Match{3, 1, 0, 3};
-    l.match(2, 2) = Match{4, 2, 1, 1};
     l.match(2, 2).date = QDate(2026, 8, 9);
 
     const struct {
