@@ -6,8 +6,27 @@
 
 namespace FormatCorrections {
 
+int dropStaleDecisions(FormatTournament &t)
+{
+    int dropped = 0;
+    // A group's decision decides its third, so dropping it can leave a
+    // decision among the thirds standing on nothing: again until none drops.
+    for (;;) {
+        const std::vector<bool> holds = rankFormat(t).decisionHolds;
+        std::vector<TieDecision> kept;
+        for (size_t k = 0; k < t.decisions.size(); ++k)
+            if (holds[k])
+                kept.push_back(t.decisions[k]);
+        if (kept.size() == t.decisions.size())
+            return dropped;
+        dropped += int(t.decisions.size() - kept.size());
+        t.decisions = std::move(kept);
+    }
+}
+
 std::vector<int> dropUnfitting(FormatTournament &t)
 {
+    dropStaleDecisions(t);
     std::vector<int> dropped;
     // A result taken back leaves the slots after it unknown, so the next
     // pass drops what rested on it; each pass drops one at least, or ends.

@@ -14,9 +14,15 @@
 // back, and the caller is told which, to ask before and say after.
 namespace FormatCorrections {
 
-// Takes back every knock-out result whose teams the bracket no longer puts
-// in its match, and those that rested on it, until all that stay fit.
-// Returns their numbers in the format's order of play.
+// Takes back every decision of a tie that the results no longer leave
+// standing as it was decided (its teams are no longer level, or others are
+// level with them), and the decisions that rested on it. Returns how many.
+int dropStaleDecisions(FormatTournament &t);
+
+// Takes back the stale decisions, then every knock-out result whose teams
+// the bracket no longer puts in its match, and those that rested on it,
+// until all that stay fit. Returns the knock-out numbers in the format's
+// order of play.
 std::vector<int> dropUnfitting(FormatTournament &t);
 
 // Gives group match `index` (of t.groupMatches) the new score and drops

@@ -158,10 +158,30 @@ int finalIndex(const TournamentFormat &f)
     return best;
 }
 
+// A decision still settles its tie only while exactly its teams stand
+// level: a tie that grew or shrank is another tie, to be decided anew.
+void markHolding(const FormatTournament &t, const TieDecision *d, size_t level, std::vector<bool> *holds)
+{
+    if (holds && d->order.size() == level)
+        (*holds)[size_t(d - t.decisions.data())] = true;
+}
+
 } // namespace
 
-FormatStandings::Group rankGroup(const FormatTournament &t, int group, std::vector<OpenTie> *open)
+TieDecision OpenTie::decision(const std::vector<int> &chosen) const
 {
+    TieDecision d{chosen};
+    for (int team : teams)
+        if (std::find(chosen.begin(), chosen.end(), team) == chosen.end())
+            d.order.push_back(team);
+    return d;
+}
+
+FormatStandings::Group rankGroup(const FormatTournament &t, int group, std::vector<OpenTie> *open,
+                                 std::vector<bool> *holds)
+{
+    if (holds)
+        holds->resize(t.decisions.size());
     GroupWork w{t, group, {}, {}};
     for (const FormatGroupMatch &m : t.groupMatches)
         if (m.team1 / 4 == group) {
@@ -194,6 +214,7 @@ FormatStandings::Group rankGroup(const FormatTournament &t, int group, std::vect
         if (!known) {
             if (const TieDecision *d = decisionFor(t, teams)) {
                 orderBy(*d, &teams);
+                markHolding(t, d, teams.size(), holds);
                 known = true;
             }
         }
@@ -201,9 +222,11 @@ FormatStandings::Group rankGroup(const FormatTournament &t, int group, std::vect
         // and the third where thirds go on.
         const int first = place;
         const int last = place + int(teams.size()) - 1;
+        const int lastThatMatters = t.format.thirds > 0 ? 2 : 1;
         const bool matters = first <= 1 || (t.format.thirds > 0 && first <= 2 && last >= 3);
         if (!known && out.complete && matters && open)
-            open->push_back({QStringLiteral("Group %1").arg(QChar('A' + group)), teams});
+            open->push_back({QStringLiteral("Group %1").arg(QChar('A' + group)), teams, group, first,
+                             std::min(lastThatMatters, last - 1) - first + 1});
         for (int team : teams) {
             out.known[size_t(place)] = known && out.complete;
             out.lines.push_back(w.lines[size_t(team - 4 * group)]);
@@ -217,8 +240,9 @@ FormatStandings rankFormat(const FormatTournament &t)
 {
     FormatStandings s;
     const TournamentFormat &f = t.format;
+    s.decisionHolds.assign(t.decisions.size(), false);
     for (int g = 0; g < int(t.groups.size()); ++g)
-        s.groups.push_back(rankGroup(t, g, &s.open));
+        s.groups.push_back(rankGroup(t, g, &s.open, &s.decisionHolds));
 
     // Third-placed teams across groups: points, goal difference, goals.
     bool allThirds = f.thirds > 0;
@@ -245,6 +269,7 @@ FormatStandings rankFormat(const FormatTournament &t)
                     teams.push_back(s.thirds[k].line.team);
                 if (const TieDecision *d = decisionFor(t, teams)) {
                     orderBy(*d, &teams);
+                    markHolding(t, d, teams.size(), &s.decisionHolds);
                     std::vector<FormatStandings::Third> copy(s.thirds.begin() + long(i), s.thirds.begin() + long(j));
                     for (size_t k = 0; k < teams.size(); ++k)
                         for (const auto &c : copy)
@@ -253,7 +278,8 @@ FormatStandings rankFormat(const FormatTournament &t)
                 } else if (i < size_t(f.thirds) && j > size_t(f.thirds)) {
                     // Level at the cut: who goes on is the user's decision.
                     s.thirdsKnown = false;
-                    s.open.push_back({QStringLiteral("third-placed teams"), teams});
+                    s.open.push_back({QStringLiteral("third-placed teams"), teams, -1, int(i),
+                                      f.thirds - int(i)});
                 }
             }
             i = j;

@@ -38,6 +38,8 @@ struct FormatGroupMatch
     int team2 = 0;
     int score1 = 0;
     int score2 = 0;
+
+    bool operator==(const FormatGroupMatch &) const = default;
 };
 
 // A knock-out match of the bracket, by its number in the format. A level
@@ -99,6 +101,13 @@ struct OpenTie
 {
     QString where;          // "Group C" or "third-placed teams"
     std::vector<int> teams; // in the order they stand until decided
+    int group = -1;         // the group (0 = A), or -1 for the thirds
+    int first = 0;          // the place of the first of them (0 = first), in the group or among the thirds
+    int toChoose = 1;       // how many places, from the first, the user fills; the rest keep their order
+
+    // The decision that puts chosen first, in that order, and the other
+    // teams of the tie after them as they stand.
+    TieDecision decision(const std::vector<int> &chosen) const;
 };
 
 struct FormatStandings
@@ -132,6 +141,10 @@ struct FormatStandings
     int champion = -1;
 
     std::vector<OpenTie> open;
+    // Per decision of the tournament: whether the rules leave exactly its
+    // teams level with one another somewhere, so that it still settles the
+    // tie it was taken for. A decision that settles nothing is stale.
+    std::vector<bool> decisionHolds;
 };
 
 // Ranks every group by the format's points and order, ranks the thirds
@@ -141,4 +154,7 @@ FormatStandings rankFormat(const FormatTournament &t);
 
 // The ranking of one group on its own (teams numbered as in the
 // tournament); used by rankFormat and by anyone who re-ranks one group.
-FormatStandings::Group rankGroup(const FormatTournament &t, int group, std::vector<OpenTie> *open);
+// holds, when given, is marked for each decision that settles a tie of
+// exactly its teams (sized as t.decisions).
+FormatStandings::Group rankGroup(const FormatTournament &t, int group, std::vector<OpenTie> *open,
+                                 std::vector<bool> *holds = nullptr);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -169,6 +170,9 @@ FormatGroupsPage::FormatGroupsPage(FormatSession &session, QWidget *parent) : QW
     openTies->setWordWrap(true);
     openTies->setTextFormat(Qt::PlainText);
     side->addWidget(openTies);
+    lotsButton = new QPushButton(QStringLiteral("&Draw Lots..."));
+    lotsButton->setObjectName(QStringLiteral("lotsButton"));
+    side->addWidget(lotsButton, 0, Qt::AlignLeft);
     side->addStretch(1);
 
     auto *layout = new QHBoxLayout(this);
@@ -258,6 +262,8 @@ void FormatGroupsPage::refresh()
                     .arg(tie.where, names.join(QStringLiteral(", ")));
     }
     openTies->setText(open.join(QLatin1Char('\n')));
+    openTies->setVisible(!open.isEmpty());
+    lotsButton->setVisible(!open.isEmpty());
 }
 
 void FormatGroupsPage::selectGroup(int group)

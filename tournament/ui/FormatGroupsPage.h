@@ -8,6 +8,7 @@
 class FormatSession;
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 // The classification of a tournament of any format: every group's table at
@@ -37,6 +38,7 @@ public:
     QTableWidget *thirds;      // the third-placed teams, or nullptr for a format without
     QLabel *cutLabel;                 // the line above it: how many go on
     QLabel *openTies;               // ties the rules leave open
+    QPushButton *lotsButton;        // "Draw Lots...", while a tie is open
 
 private:
     void fillGroup(QTableWidget *table, int group);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "tournament/format/FormatCorrections.h"
 #include "tournament/format/FormatFiles.h"
 #include "tournament/ui/Look.h"
 
@@ -12,7 +13,14 @@ FormatSession::FormatSession(FormatTournament tournament, const QString &dir, QO
 
 QString FormatSession::change(const std::function<void(FormatTournament &)> &edit)
 {
+    const std::vector<FormatGroupMatch> before = m_t.groupMatches;
     edit(m_t);
+    // A group result changed or taken back may leave a drawing of lots
+    // standing on a tie that is no more, and knock-out results on slots
+    // that changed: whoever edits asks first, and what still does not fit
+    // is taken back here, so that the folder always reads back.
+    if (m_t.groupMatches != before)
+        FormatCorrections::dropUnfitting(m_t);
     // The standings hold pointers into the knock-out list, which the edit
     // may have moved: they are made again before anyone reads them.
     m_standings = rankFormat(m_t);

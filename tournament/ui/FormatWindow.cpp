@@ -9,6 +9,7 @@
 #include "tournament/ui/FormatBracket.h"
 #include "tournament/ui/FormatEntryPage.h"
 #include "tournament/ui/FormatGroupsPage.h"
+#include "tournament/ui/FormatLotsDialog.h"
 #include "tournament/ui/FormatMatchesPage.h"
 #include "tournament/ui/FormatSession.h"
 #include "tournament/ui/FormatStatsPage.h"
@@ -63,6 +64,7 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
     playedMatchesPage = new FormatMatchesPage(*m_session);
     newResultPage = new FormatEntryPage(*m_session, reporter);
     statisticsPage = new FormatStatsPage(*m_session);
+    lotsDialog = new FormatLotsDialog(*m_session, reporter, this);
 
     tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("tabs"));
@@ -82,6 +84,7 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
         if (m_bracket)
             m_bracket->view->rebuild();
     });
+    connect(classificationsPage->lotsButton, &QPushButton::clicked, lotsDialog, &FormatLotsDialog::offer);
     connect(bracketButton, &QPushButton::clicked, this, &FormatWindow::showBracket);
     connect(newButton, &QPushButton::clicked, this, &FormatWindow::newTournamentRequested);
     connect(exitButton, &QPushButton::clicked, this, &FormatWindow::close);

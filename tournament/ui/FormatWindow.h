@@ -9,6 +9,7 @@
 class FormatBracket;
 class FormatEntryPage;
 class FormatGroupsPage;
+class FormatLotsDialog;
 class FormatMatchesPage;
 class FormatSession;
 class FormatStatsPage;
@@ -48,6 +49,7 @@ public:
     FormatMatchesPage *playedMatchesPage;
     FormatEntryPage *newResultPage;
     FormatStatsPage *statisticsPage;
+    FormatLotsDialog *lotsDialog; // "Drawing Lots", offered when a result leaves a tie to decide
 
 signals:
     // "New Tournament..." was asked for; the program offers the dialog.

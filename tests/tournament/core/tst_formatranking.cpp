@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "common/FootballTxt.h"
+#include "tournament/format/FormatCorrections.h"
 #include "tournament/format/FormatImport.h"
 #include "tournament/format/OlderForms.h"
 
@@ -120,6 +121,37 @@ FormatTournament smallGroup(TournamentFormat::Order order, int win, const QStrin
     return t;
 }
 
+// Euro 2020 with two ties decided. In every group the first drawn beats
+// all, the second beats the third and fourth 1-0, the third beats the
+// fourth by a margin of its group's: A 6, B 5, C 4, D 3, E 3, F 1, so the
+// thirds stand A, B, C, then D and E level at the cut of four. In group A
+// the first two draw 1-1 instead and are level on every rule. Decided: A2
+// before A1, E3 before D3; with A, B, C and E going on, the table's row
+// ABCE puts E3 into match 40 against C1, recorded 2-1.
+FormatTournament euroWithDecisions()
+{
+    FormatTournament t = fresh("euro2020");
+    const int margins[] = {6, 5, 4, 3, 3, 1};
+    for (int g = 0; g < 6; ++g) {
+        FormatGroup group;
+        group.letter = char('A' + g);
+        for (int k = 0; k < 4; ++k)
+            group.teams[size_t(k)].name = QStringLiteral("%1%2").arg(QChar('A' + g)).arg(k + 1);
+        t.groups.push_back(group);
+        const int a = 4 * g;
+        t.groupMatches.push_back({a, a + 1, 1, g == 0 ? 1 : 0});
+        t.groupMatches.push_back({a, a + 2, 1, 0});
+        t.groupMatches.push_back({a, a + 3, 1, 0});
+        t.groupMatches.push_back({a + 1, a + 2, 1, 0});
+        t.groupMatches.push_back({a + 1, a + 3, 1, 0});
+        t.groupMatches.push_back({a + 2, a + 3, margins[g], 0});
+    }
+    t.decisions.push_back({{1, 0}});
+    t.decisions.push_back({{18, 14}});
+    t.knockout.push_back({40, 8, 18, 2, 1, {}});
+    return t;
+}
+
 } // namespace
 
 class TestFormatRanking : public QObject
@@ -130,6 +162,8 @@ private slots:
     void groupOrder_data();
     void groupOrder();
     void decisionSettlesATie();
+    void decisionsFollowResults_data();
+    void decisionsFollowResults();
     void worldCup2026GroupStage();
     void worldCup2026Whole();
     void euro2024NeedsADecision();
@@ -205,6 +239,61 @@ void TestFormatRanking::decisionSettlesATie()
     QCOMPARE(t.teamName(g.lines[1].team), QStringLiteral("Q"));
     QCOMPARE(t.teamName(g.lines[2].team), QStringLiteral("P"));
     QVERIFY(g.known[1] && g.known[2]);
+}
+
+void TestFormatRanking::decisionsFollowResults_data()
+{
+    QTest::addColumn<QString>("team1");
+    QTest::addColumn<QString>("team2");
+    QTest::addColumn<int>("score1");
+    QTest::addColumn<int>("score2");
+    QTest::addColumn<QStringList>("decisions"); // those that stay
+    QTest::addColumn<int>("open");
+    QTest::addColumn<bool>("matchStays");       // E3's match 40
+    const QString a = QStringLiteral("A2 A1");
+    const QString cut = QStringLiteral("E3 D3");
+    QTest::newRow("a result that touches no tie") << "D1" << "D2" << 2 << 0 << QStringList{a, cut} << 0 << true;
+    // A1 now leads A2 on points: the drawing is void; the thirds stay.
+    QTest::newRow("the group tie broken") << "A1" << "A2" << 2 << 1 << QStringList{cut} << 0 << true;
+    // F3 now has 3 points, 3-2 goals, as D3 and E3: a new tie of three.
+    QTest::newRow("a third joins the tie at the cut") << "F3" << "F4" << 3 << 0 << QStringList{a} << 1 << false;
+    // D3 now has 4-3 goals against E3's 3-2: D3 goes on by goals, and
+    // row ABCD puts D3 into match 40.
+    QTest::newRow("the tie at the cut broken") << "D3" << "D4" << 4 << 1 << QStringList{a} << 0 << false;
+}
+
+void TestFormatRanking::decisionsFollowResults()
+{
+    QFETCH(QString, team1);
+    QFETCH(QString, team2);
+    QFETCH(int, score1);
+    QFETCH(int, score2);
+    QFETCH(QStringList, decisions);
+    QFETCH(int, open);
+    QFETCH(bool, matchStays);
+    FormatTournament t = euroWithDecisions();
+    {
+        // As decided, nothing is open and the recorded match fits.
+        const FormatStandings s = rankFormat(t);
+        QVERIFY(s.open.empty());
+        QCOMPARE(s.decisionHolds, (std::vector<bool>{true, true}));
+        QCOMPARE(t.teamName(s.groups[0].lines[0].team), QStringLiteral("A2"));
+        QVERIFY(s.bracket[size_t(t.format.indexOf(40))].result);
+    }
+    const auto at = std::find_if(t.groupMatches.begin(), t.groupMatches.end(), [&](const FormatGroupMatch &m) {
+        return t.teamName(m.team1) == team1 && t.teamName(m.team2) == team2;
+    });
+    QVERIFY(at != t.groupMatches.end());
+    std::vector<int> dropped;
+    QVERIFY(FormatCorrections::correctGroupMatch(t, size_t(at - t.groupMatches.begin()), score1, score2, &dropped));
+    QStringList kept;
+    for (const TieDecision &d : t.decisions)
+        kept << names(t, d.order).join(QLatin1Char(' '));
+    QCOMPARE(kept, decisions);
+    const FormatStandings s = rankFormat(t);
+    QCOMPARE(int(s.open.size()), open);
+    QCOMPARE(t.knockout.size() == 1, matchStays);
+    QCOMPARE(dropped, matchStays ? std::vector<int>{} : std::vector<int>{40});
 }
 
 void TestFormatRanking::worldCup2026GroupStage()
