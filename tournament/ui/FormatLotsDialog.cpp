@@ -58,7 +58,7 @@ FormatLotsDialog::FormatLotsDialog(FormatSession &session, std::function<void(co
     teamList = new QListWidget;
     teamList->setObjectName(QStringLiteral("teamList"));
     teamList->setSelectionMode(QAbstractItemView::SingleSelection);
-    teamList->setMinimumSize(320, 160);
+    teamList->setMinimumSize(320, 110);
     okButton = new QPushButton(QStringLiteral("OK"));
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);

@@ -20,6 +20,7 @@
 #include "tournament/ui/FormatBracket.h"
 #include "tournament/ui/FormatEntryPage.h"
 #include "tournament/ui/FormatGroupsPage.h"
+#include "tournament/ui/FormatLotsDialog.h"
 #include "tournament/ui/FormatSession.h"
 #include "tournament/ui/FormatTeamPage.h"
 #include "tournament/ui/FormatWindow.h"
@@ -472,8 +473,12 @@ void TestFormatWindow::pagesOpenFast()
 
 // Played through the window: a new World Cup 2026 from the shared file, every
 // result typed into the entry page and every knock-out match opened on the
-// bracket. The bracket must pair the teams as the real tournament paired
-// them and end with its champion. With TROPHEX_SHOTS set, each page and the
+// bracket. Two group results are typed otherwise, Iran 5-5 New Zealand and
+// Senegal 3-0 Iraq, so that Senegal and Iran, the eighth and ninth thirds,
+// stand level at the cut (3 points, 6-6 goals): the Drawing Lots window
+// asks, and with Senegal put through the bracket must pair the teams as the
+// real tournament paired them. The final is typed as a 1-1 that Spain wins
+// 4-2 on penalties. With TROPHEX_SHOTS set, each page, the lots and the
 // bracket are saved there as pictures.
 void TestFormatWindow::worldCupThroughTheWindow()
 {
@@ -513,6 +518,8 @@ void TestFormatWindow::worldCupThroughTheWindow()
     FormatEntryPage *entry = window.newResultPage;
     window.tabs->setCurrentIndex(FormatWindow::NewResult);
     const FormatTournament &t = window.session().tournament();
+    const QHash<QString, FootballTxt::Score> typedOtherwise = {
+        {QStringLiteral("Iran v New Zealand"), {5, 5}}, {QStringLiteral("Senegal v Iraq"), {3, 0}}};
     for (const FootballTxt::Match &m : matchesOf(data(QStringLiteral("worldcup-2026/cup.txt")))) {
         const int a = t.findTeam(m.team1);
         const int b = t.findTeam(m.team2);
@@ -520,12 +527,32 @@ void TestFormatWindow::worldCupThroughTheWindow()
         Fixture::chooses(entry->groupChoice, QString(QChar('A' + a / 4)));
         Fixture::chooses(entry->team1Choice, m.team1);
         Fixture::chooses(entry->team2Choice, m.team2);
-        entry->score1->setValue(m.result().a);
-        entry->score2->setValue(m.result().b);
+        const FootballTxt::Score score = typedOtherwise.value(m.team1 + QLatin1String(" v ") + m.team2, m.result());
+        entry->score1->setValue(score.a);
+        entry->score2->setValue(score.b);
         QTest::mouseClick(entry->recordButton, Qt::LeftButton);
         QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
     }
     QCOMPARE(int(t.groupMatches.size()), 72);
+    QVERIFY(!window.session().standings().thirdsKnown);
+
+    // The lots at the cut: Iran (group G) stands before Senegal (group I)
+    // until decided; Senegal goes on, as in the real tournament.
+    FormatLotsDialog *lots = window.lotsDialog;
+    QVERIFY(lots->isVisible());
+    QCOMPARE(lots->whereLabel->text(), QStringLiteral("Among the third-placed teams"));
+    QCOMPARE(lots->placeLabel->text(),
+             QStringLiteral("The 8th place, the last to go on, will be known by drawing lots."));
+    QCOMPARE(lots->teamList->count(), 2);
+    QCOMPARE(lots->teamList->item(0)->text(), QStringLiteral("Iran"));
+    if (!shots.isEmpty()) {
+        window.tabs->setCurrentIndex(FormatWindow::Classifications);
+        window.grab().save(shots + QStringLiteral("/page-classifications-tie-open.png"));
+        lots->grab().save(shots + QStringLiteral("/drawing-lots.png"));
+    }
+    lots->teamList->setCurrentRow(1);
+    QTest::mouseClick(lots->okButton, Qt::LeftButton);
+    QVERIFY(!lots->isVisible());
     QVERIFY(window.session().standings().thirdsKnown);
 
     FormatBracket *bracket = window.bracket();
@@ -552,18 +579,25 @@ void TestFormatWindow::worldCupThroughTheWindow()
         view->fit();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(number).center()));
         QCOMPARE(entry->knockoutMatch(), number);
-        const FootballTxt::Score score = m.result();
+        const bool final = number == 104;
+        const FootballTxt::Score score = final ? FootballTxt::Score{1, 1} : m.result();
+        const FootballTxt::Score pen = final ? FootballTxt::Score{4, 2} : m.pen;
         entry->score1->setValue(swapped ? score.b : score.a);
         entry->score2->setValue(swapped ? score.a : score.b);
-        if (m.pen.isSet()) {
-            entry->shootout1->setValue(swapped ? m.pen.b : m.pen.a);
-            entry->shootout2->setValue(swapped ? m.pen.a : m.pen.b);
+        if (final || m.pen.isSet()) {
+            entry->shootout1->setValue(swapped ? pen.b : pen.a);
+            entry->shootout2->setValue(swapped ? pen.a : pen.b);
         }
         QTest::mouseClick(entry->recordButton, Qt::LeftButton);
         QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
     }
     QCOMPARE(int(t.knockout.size()), 32);
     QCOMPARE(t.teamName(window.session().standings().champion), QStringLiteral("Spain"));
+    // The final is kept with the kicks added: 1-1, 4-2 on penalties.
+    const FormatKnockoutMatch &final = t.knockout.back();
+    QCOMPARE(final.number, 104);
+    QCOMPARE((QList<int>{std::min(final.score1, final.score2), std::max(final.score1, final.score2)}),
+             (QList<int>{3, 5}));
 
     if (!shots.isEmpty()) {
         for (int page = 0; page < window.tabs->count(); ++page) {
