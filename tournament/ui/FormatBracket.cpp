@@ -1,5 +1,7 @@
 #include "tournament/ui/FormatBracket.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGraphicsRectItem>
@@ -13,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "tournament/ui/FormatMatchesPage.h"
 #include "tournament/ui/FormatSession.h"
 #include "tournament/ui/WindowPlaces.h"
 
@@ -44,6 +47,18 @@ QRectF FormatBracketView::boxOf(int number) const
     return i < 0 ? QRectF() : m_boxes[size_t(i)];
 }
 
+QStringList FormatBracketView::scoreTexts(int number) const
+{
+    const int i = m_session.tournament().format.indexOf(number);
+    return i < 0 ? QStringList() : m_scores[size_t(i)];
+}
+
+QString FormatBracketView::markText(int number) const
+{
+    const int i = m_session.tournament().format.indexOf(number);
+    return i < 0 ? QString() : m_marks[size_t(i)];
+}
+
 QStringList FormatBracketView::sideTexts(int number) const
 {
     const int i = m_session.tournament().format.indexOf(number);
@@ -67,6 +82,8 @@ void FormatBracketView::rebuild()
     const size_t n = f.matches.size();
     m_boxes.assign(n, QRectF());
     m_texts.assign(n, QStringList());
+    m_scores.assign(n, QStringList());
+    m_marks.assign(n, QString());
 
     QFont font = this->font();
     font.setPixelSize(13);
@@ -131,7 +148,31 @@ void FormatBracketView::rebuild()
         number->setPos(box.left() + 2, box.top() - 12);
 
         const int teams[2] = {slot.team1, slot.team2};
-        const int scores[2] = {slot.result ? slot.result->score1 : -1, slot.result ? slot.result->score2 : -1};
+        // A shoot-out's kicks are no goals: they stand apart, in brackets.
+        QString scores[2];
+        if (const FormatKnockoutMatch *r = slot.result) {
+            const KnockoutScore &p = r->parts;
+            const bool parts = p.fits(r->score1, r->score2);
+            scores[0] = QString::number(parts ? p.goals1() : r->score1);
+            scores[1] = QString::number(parts ? p.goals2() : r->score2);
+            if (parts && p.hasShootout()) {
+                scores[0] += QStringLiteral(" (%1)").arg(p.kicks1);
+                scores[1] += QStringLiteral(" (%1)").arg(p.kicks2);
+            }
+            if (parts) {
+                QStringList mark;
+                if (p.hasExtraTime())
+                    mark << QStringLiteral("a.e.t.");
+                if (p.hasShootout())
+                    mark << QStringLiteral("pen.");
+                m_marks[i] = mark.join(QStringLiteral(", "));
+                auto *note = m_scene->addSimpleText(m_marks[i], small);
+                note->setBrush(QColor(0x50, 0x50, 0x50));
+                note->setPos(box.right() - 2 - note->boundingRect().width(), box.bottom() + 1);
+                note->setToolTip(FormatMatchesPage::scoreText(*r));
+            }
+            m_scores[i] = {scores[0], scores[1]};
+        }
         for (int k = 0; k < 2; ++k) {
             const double rowTop = box.top() + 2 + k * (kBoxHeight - 4) / 2.0;
             const double rowHeight = (kBoxHeight - 4) / 2.0;
@@ -146,7 +187,9 @@ void FormatBracketView::rebuild()
                 m_scene->addRect(place, QPen(QColor(0x90, 0x90, 0x90), 1));
             }
             x += kFlagWidth + 5;
-            const double room = box.right() - kScoreWidth - 4 - x;
+            // A score with kicks takes more room than the usual one digit.
+            const double scoreWidth = std::max<double>(kScoreWidth, QFontMetrics(bold).horizontalAdvance(scores[k]) + 6);
+            const double room = box.right() - scoreWidth - 4 - x;
             QString text;
             QString tip;
             QGraphicsSimpleTextItem *item = nullptr;
@@ -167,13 +210,15 @@ void FormatBracketView::rebuild()
             m_texts[i] << text;
             item->setPos(x, rowTop + (rowHeight - item->boundingRect().height()) / 2);
             item->setToolTip(tip);
-            if (scores[k] >= 0) {
-                auto *score = m_scene->addSimpleText(QString::number(scores[k]), bold);
+            if (!scores[k].isEmpty()) {
+                auto *score = m_scene->addSimpleText(scores[k], bold);
                 score->setPos(box.right() - 4 - score->boundingRect().width(),
                               rowTop + (rowHeight - score->boundingRect().height()) / 2);
             }
         }
-        frame->setToolTip(QStringLiteral("%1, match %2").arg(f.roundName(m)).arg(m.number));
+        frame->setToolTip(slot.result ? QStringLiteral("%1, match %2: %3").arg(f.roundName(m)).arg(m.number)
+                                            .arg(FormatMatchesPage::scoreText(*slot.result))
+                                      : QStringLiteral("%1, match %2").arg(f.roundName(m)).arg(m.number));
     }
     QRectF all = m_scene->itemsBoundingRect().adjusted(-10, -10, 10, 10);
     m_scene->setSceneRect(all);

@@ -40,6 +40,12 @@ public:
     QRectF boxOf(int number) const;
     // The texts shown on the two sides of a match (names or slot labels).
     QStringList sideTexts(int number) const;
+    // The scores shown on the two sides once played: the goals, and the
+    // kicks of a shoot-out in brackets ("2 (4)"); empty before.
+    QStringList scoreTexts(int number) const;
+    // The mark under a match decided beyond 90 minutes: "a.e.t." or
+    // "a.e.t., pen."; empty otherwise.
+    QString markText(int number) const;
 
 signals:
     void matchChosen(int number);
@@ -54,6 +60,8 @@ private:
     BracketLayout::Layout m_layout;
     std::vector<QRectF> m_boxes;
     std::vector<QStringList> m_texts;
+    std::vector<QStringList> m_scores;
+    std::vector<QString> m_marks;
 };
 
 // The bracket window: the view and its zoom buttons. Resizable; it starts

@@ -56,6 +56,15 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
     team2Choice->setMinimumContentsLength(18);
     score1 = scoreBox("score1");
     score2 = scoreBox("score2");
+    extraLabel = new QLabel(QStringLiteral("After extra time"));
+    extraLabel->setObjectName(QStringLiteral("extraLabel"));
+    extra1 = scoreBox("extra1");
+    extra2 = scoreBox("extra2");
+    // Blank is a match that went from 90 minutes straight to the kicks.
+    for (QSpinBox *box : {extra1, extra2}) {
+        box->setMinimum(-1);
+        box->setSpecialValueText(QStringLiteral(" "));
+    }
     shootoutLabel = new QLabel(QStringLiteral("Penalty shoot-out"));
     shootoutLabel->setObjectName(QStringLiteral("shootoutLabel"));
     shootout1 = scoreBox("shootout1");
@@ -81,25 +90,28 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
     grid->addWidget(new QLabel(QStringLiteral("-")), 1, 3, Qt::AlignCenter);
     grid->addWidget(score2, 1, 4);
     grid->addWidget(team2Choice, 1, 5, 1, 2);
-    grid->addWidget(shootoutLabel, 2, 0, 1, 2, Qt::AlignRight);
-    grid->addWidget(shootout1, 2, 2);
-    grid->addWidget(shootout2, 2, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Squad (double-click: a goal)")), 3, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Squad (double-click: a goal)")), 3, 5, 1, 2);
-    grid->addWidget(players1, 4, 0, 1, 2);
-    grid->addWidget(players2, 4, 5, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Scorers")), 5, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Scorers")), 5, 5, 1, 2);
-    grid->addWidget(scorers1, 6, 0, 1, 2);
-    grid->addWidget(scorers2, 6, 5, 1, 2);
+    grid->addWidget(extraLabel, 2, 0, 1, 2, Qt::AlignRight);
+    grid->addWidget(extra1, 2, 2);
+    grid->addWidget(extra2, 2, 4);
+    grid->addWidget(shootoutLabel, 3, 0, 1, 2, Qt::AlignRight);
+    grid->addWidget(shootout1, 3, 2);
+    grid->addWidget(shootout2, 3, 4);
+    grid->addWidget(new QLabel(QStringLiteral("Squad (double-click: a goal)")), 4, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Squad (double-click: a goal)")), 4, 5, 1, 2);
+    grid->addWidget(players1, 5, 0, 1, 2);
+    grid->addWidget(players2, 5, 5, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Scorers")), 6, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Scorers")), 6, 5, 1, 2);
+    grid->addWidget(scorers1, 7, 0, 1, 2);
+    grid->addWidget(scorers2, 7, 5, 1, 2);
     // The team columns share the width; the scores keep a narrow middle.
     for (int c : {0, 1, 5, 6})
         grid->setColumnStretch(c, 1);
-    for (QSpinBox *box : {score1, score2, shootout1, shootout2})
+    for (QSpinBox *box : {score1, score2, extra1, extra2, shootout1, shootout2})
         box->setFixedWidth(64);
     groupChoice->setMinimumContentsLength(3);
-    grid->setRowStretch(4, 3);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(5, 3);
+    grid->setRowStretch(7, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(recordButton);
     buttons->addWidget(cancelButton);
@@ -115,6 +127,8 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
     connect(team2Choice, &QComboBox::currentIndexChanged, this, &FormatEntryPage::fillSquads);
     connect(score1, &QSpinBox::valueChanged, this, &FormatEntryPage::updateShootout);
     connect(score2, &QSpinBox::valueChanged, this, &FormatEntryPage::updateShootout);
+    connect(extra1, &QSpinBox::valueChanged, this, &FormatEntryPage::updateShootout);
+    connect(extra2, &QSpinBox::valueChanged, this, &FormatEntryPage::updateShootout);
     connect(players1, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { scorers1->addItem(item->text()); });
     connect(players2, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { scorers2->addItem(item->text()); });
     connect(scorers1, &QListWidget::itemActivated, this, [](QListWidgetItem *item) { delete item; });
@@ -154,8 +168,15 @@ void FormatEntryPage::clearEntry()
 {
     score1->setValue(0);
     score2->setValue(0);
+    {
+        const QSignalBlocker b1(extra1), b2(extra2);
+        extra1->setValue(-1);
+        extra2->setValue(-1);
+    }
     shootout1->setValue(0);
     shootout2->setValue(0);
+    // A fresh entry shows extra time from the 90 minutes again.
+    m_level = false;
     scorers1->clear();
     scorers2->clear();
     message->clear();
@@ -238,12 +259,44 @@ void FormatEntryPage::fillSquads()
 
 void FormatEntryPage::updateShootout()
 {
-    const bool shootout = m_match > 0 && score1->value() == score2->value();
-    shootoutLabel->setVisible(m_match > 0);
-    shootout1->setVisible(m_match > 0);
-    shootout2->setVisible(m_match > 0);
+    const bool knockout = m_match > 0;
+    const bool level = knockout && score1->value() == score2->value();
+    {
+        // Extra time is played after a level 90 minutes and starts from
+        // their score, so that is what it shows until typed otherwise; it
+        // is blank when there is none.
+        const QSignalBlocker b1(extra1), b2(extra2);
+        if (!level) {
+            extra1->setValue(-1);
+            extra2->setValue(-1);
+        } else {
+            // Blanked by hand it stays blank; never below the 90 minutes.
+            for (auto [box, regular] : {std::pair{extra1, score1}, std::pair{extra2, score2}})
+                if (!m_level || box->value() >= 0)
+                    box->setValue(std::max(box->value(), regular->value()));
+        }
+    }
+    m_level = level;
+    const bool extra = extra1->value() >= 0 && extra2->value() >= 0;
+    const bool shootout = level && (!extra || extra1->value() == extra2->value());
+    for (QWidget *w : std::initializer_list<QWidget *>{extraLabel, extra1, extra2, shootoutLabel, shootout1, shootout2})
+        w->setVisible(knockout);
+    extra1->setEnabled(level);
+    extra2->setEnabled(level);
     shootout1->setEnabled(shootout);
     shootout2->setEnabled(shootout);
+}
+
+KnockoutScore FormatEntryPage::parts() const
+{
+    if (m_match <= 0 || score1->value() != score2->value())
+        return {};
+    KnockoutScore k{score1->value(), score2->value(), extra1->value(), extra2->value(), -1, -1};
+    if (k.goals1() == k.goals2()) {
+        k.kicks1 = shootout1->value();
+        k.kicks2 = shootout2->value();
+    }
+    return k;
 }
 
 QString FormatEntryPage::problem() const
@@ -259,15 +312,23 @@ QString FormatEntryPage::problem() const
         for (const FormatGroupMatch &m : t.groupMatches)
             if ((m.team1 == a && m.team2 == b) || (m.team1 == b && m.team2 == a))
                 return QStringLiteral("%1 - %2 has been played already.").arg(t.teamName(a), t.teamName(b));
-    if (scorers1->count() > score1->value() || scorers2->count() > score2->value())
+    const KnockoutScore k = parts();
+    if (k.touched() && k.hasExtraTime() && (k.extra1 < k.regular1 || k.extra2 < k.regular2))
+        return QStringLiteral("Extra time cannot take goals back: give the score after extra time, the 90 minutes included.");
+    // Extra time counts for the scorers; the kicks do not.
+    const int goals1 = k.touched() ? k.goals1() : score1->value();
+    const int goals2 = k.touched() ? k.goals2() : score2->value();
+    if (scorers1->count() > goals1 || scorers2->count() > goals2)
         return QStringLiteral("More scorers than goals: a side has %1 scorer lines for %2 goals.")
-            .arg(scorers1->count() > score1->value() ? scorers1->count() : scorers2->count())
-            .arg(scorers1->count() > score1->value() ? score1->value() : score2->value());
-    if (m_match > 0 && score1->value() == score2->value()) {
-        if (shootout1->value() == shootout2->value())
+            .arg(scorers1->count() > goals1 ? scorers1->count() : scorers2->count())
+            .arg(scorers1->count() > goals1 ? goals1 : goals2);
+    if (k.touched()) {
+        if (k.total1() == k.total2())
             return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
-        if (score1->value() + std::max(shootout1->value(), shootout2->value()) > FormatFiles::MaxScore)
+        if (k.total1() > FormatFiles::MaxScore || k.total2() > FormatFiles::MaxScore)
             return QStringLiteral("A side can have at most %1 goals and kicks.").arg(FormatFiles::MaxScore);
+    } else if (m_match > 0 && score1->value() == score2->value()) {
+        return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
     }
     return QString();
 }
@@ -283,16 +344,18 @@ bool FormatEntryPage::recordClick()
     int s1 = score1->value();
     int s2 = score2->value();
     const int number = m_match;
-    if (number > 0 && s1 == s2) {
-        // Stored as the files of every format store it: the kicks added.
-        s1 += shootout1->value();
-        s2 += shootout2->value();
+    // The files of every format store the goals and the kicks added, so
+    // that the score names the winner; the parts keep them apart.
+    const KnockoutScore k = parts();
+    if (k.isSet()) {
+        s1 = k.total1();
+        s2 = k.total2();
     }
     const QStringList names1 = lines(scorers1);
     const QStringList names2 = lines(scorers2);
     const QString error = m_session.change([&](FormatTournament &t) {
         if (number > 0)
-            t.knockout.push_back({number, a, b, s1, s2});
+            t.knockout.push_back({number, a, b, s1, s2, k.isSet() ? k : KnockoutScore{}});
         else
             t.groupMatches.push_back({a, b, s1, s2});
         const std::pair<int, const QStringList *> sides[] = {{a, &names1}, {b, &names2}};

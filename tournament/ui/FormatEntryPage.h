@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "tournament/model/KnockoutScore.h"
+
 class FormatSession;
 class QComboBox;
 class QLabel;
@@ -14,7 +16,8 @@ class QSpinBox;
 // The entry of a result in a tournament of any format: a group match chosen
 // by its group and teams, or a knock-out match opened on the bracket, its
 // score, the scorers picked from the squads (a goal without a scorer line
-// is an own goal) and, for a level knock-out match, the shoot-out.
+// is an own goal) and, for a knock-out match level after 90 minutes, the
+// score after extra time and, level again, the shoot-out.
 class FormatEntryPage : public QWidget
 {
     Q_OBJECT
@@ -38,8 +41,11 @@ public:
     QComboBox *groupChoice;
     QComboBox *team1Choice;
     QComboBox *team2Choice;
-    QSpinBox *score1;
+    QSpinBox *score1;             // after 90 minutes
     QSpinBox *score2;
+    QLabel *extraLabel;           // "After extra time"
+    QSpinBox *extra1;             // blank: no extra time, straight to the kicks
+    QSpinBox *extra2;
     QLabel *shootoutLabel;        // "Penalty shoot-out"
     QSpinBox *shootout1;
     QSpinBox *shootout2;
@@ -62,8 +68,12 @@ private:
     void fillSquads();
     void clearEntry();
     void updateShootout();
+    // How the knock-out match as typed was decided beyond 90 minutes; unset
+    // for a group match or one won in 90 minutes.
+    KnockoutScore parts() const;
 
     FormatSession &m_session;
     std::function<void(const QString &)> m_report;
     int m_match = 0; // the knock-out match being entered, 0 for a group match
+    bool m_level = false; // the 90 minutes were level at the last look
 };

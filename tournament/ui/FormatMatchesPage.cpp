@@ -27,6 +27,15 @@ FormatMatchesPage::FormatMatchesPage(FormatSession &session, QWidget *parent) : 
     refresh();
 }
 
+QString FormatMatchesPage::scoreText(const FormatKnockoutMatch &k)
+{
+    // Parts that do not add up to the stored score (an older record) are
+    // not shown; the stored score then says all that is known.
+    if (k.parts.fits(k.score1, k.score2))
+        return k.parts.text();
+    return QStringLiteral("%1-%2").arg(k.score1).arg(k.score2);
+}
+
 void FormatMatchesPage::refresh()
 {
     const FormatTournament &t = m_session.tournament();
@@ -45,7 +54,7 @@ void FormatMatchesPage::refresh()
         const FormatMatch &m = t.format.matches[i];
         rows.push_back({QStringLiteral("%1, match %2").arg(t.format.roundName(m)).arg(m.number),
                         t.teamName(slot.result->team1),
-                        QStringLiteral("%1-%2").arg(slot.result->score1).arg(slot.result->score2),
+                        scoreText(*slot.result),
                         t.teamName(slot.result->team2)});
     }
     matchTable->setRowCount(int(rows.size()));

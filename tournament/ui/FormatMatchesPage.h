@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+struct FormatKnockoutMatch;
+
 class FormatSession;
 class QLabel;
 class QTableWidget;
@@ -15,6 +17,10 @@ class FormatMatchesPage : public QWidget
 public:
     explicit FormatMatchesPage(FormatSession &session, QWidget *parent = nullptr);
     void refresh();
+
+    // A knock-out result as the pages show it: "2-1", or how it went
+    // beyond 90 minutes, "2-2 a.e.t. (1-1), 4-3 pen.".
+    static QString scoreText(const FormatKnockoutMatch &k);
 
     QLabel *countLabel;       // "48 of 72 group matches, 3 of 32 knock-out matches played"
     QTableWidget *matchTable; // stage, team 1, score, team 2

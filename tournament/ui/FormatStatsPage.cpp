@@ -52,7 +52,7 @@ FormatStatsPage::FormatStatsPage(FormatSession &session, QWidget *parent) : QWid
     left->addWidget(new QLabel(QStringLiteral("Best scorers")));
     left->addWidget(scorers, 1);
     auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Goals of the teams in the groups")));
+    right->addWidget(new QLabel(QStringLiteral("Goals of the teams (extra time counts, a shoot-out does not)")));
     right->addWidget(teams, 1);
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 3);
@@ -91,6 +91,13 @@ void FormatStatsPage::refresh()
     };
     for (const FormatGroupMatch &m : t.groupMatches)
         count(m.team1, m.team2, m.score1, m.score2);
+    // A knock-out score is stored with the kicks added; where the parts say
+    // how it was decided only the goals count. An older record without them
+    // gives what it has.
+    for (const FormatKnockoutMatch &k : t.knockout) {
+        const bool parts = k.parts.fits(k.score1, k.score2);
+        count(k.team1, k.team2, parts ? k.parts.goals1() : k.score1, parts ? k.parts.goals2() : k.score2);
+    }
     rows.clear();
     for (int n = 0; n < t.teamCount(); ++n)
         rows.push_back({t.teamName(n), QString::number(played[size_t(n)]), QString::number(gf[size_t(n)]),

@@ -21,7 +21,9 @@
 #include "tournament/ui/FormatEntryPage.h"
 #include "tournament/ui/FormatGroupsPage.h"
 #include "tournament/ui/FormatLotsDialog.h"
+#include "tournament/ui/FormatMatchesPage.h"
 #include "tournament/ui/FormatSession.h"
+#include "tournament/ui/FormatStatsPage.h"
 #include "tournament/ui/FormatTeamPage.h"
 #include "tournament/ui/FormatWindow.h"
 #include "tournament/ui/NewTournamentDialog.h"
@@ -116,6 +118,8 @@ private slots:
     void squadsHoldTwentySix();
     void groupEntry();
     void bracketLabelsAndKnockoutEntry();
+    void knockoutBeyondNinety_data();
+    void knockoutBeyondNinety();
     void newTournamentFlow_data();
     void newTournamentFlow();
     void newTournamentImports();
@@ -316,6 +320,86 @@ void TestFormatWindow::bracketLabelsAndKnockoutEntry()
     QCOMPARE(view->sideTexts(45), (QStringList{"W39", "C3"}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(37).center()));
     QCOMPARE(chosen.count(), 1);
+}
+
+void TestFormatWindow::knockoutBeyondNinety_data()
+{
+    // The score after 90 minutes, after extra time (-1: none) and the
+    // shoot-out as typed for match 37 (A4 v C3 of orderedEuro), then what
+    // the pages show of it and the teams' goals over the whole tournament:
+    // A4 won its three group matches 1-0, C3 won two 1-0 and lost one 0-1.
+    QTest::addColumn<QList<int>>("typed");     // 90', extra time, kicks
+    QTest::addColumn<QList<int>>("stored");    // the score with the kicks added
+    QTest::addColumn<QString>("played");       // the played-matches page
+    QTest::addColumn<QStringList>("bracket");  // the scores on the bracket
+    QTest::addColumn<QString>("mark");         // under the bracket box
+    QTest::addColumn<QList<int>>("goals");     // GF, GA of A4, then of C3
+
+    QTest::newRow("shoot-out after extra time") << QList<int>{1, 1, 2, 2, 4, 3} << QList<int>{6, 5}
+                                                << "2-2 a.e.t. (1-1), 4-3 pen." << QStringList{"2 (4)", "2 (3)"}
+                                                << "a.e.t., pen." << QList<int>{5, 2, 4, 3};
+    QTest::newRow("won in extra time") << QList<int>{0, 0, 1, 0, 0, 0} << QList<int>{1, 0} << "1-0 a.e.t. (0-0)"
+                                       << QStringList{"1", "0"} << "a.e.t." << QList<int>{4, 0, 2, 2};
+    QTest::newRow("kicks without extra time") << QList<int>{1, 1, -1, -1, 5, 4} << QList<int>{6, 5} << "1-1, 5-4 pen."
+                                              << QStringList{"1 (5)", "1 (4)"} << "pen." << QList<int>{4, 1, 3, 2};
+    QTest::newRow("in 90 minutes") << QList<int>{2, 1, -1, -1, 0, 0} << QList<int>{2, 1} << "2-1"
+                                   << QStringList{"2", "1"} << "" << QList<int>{5, 1, 3, 3};
+}
+
+void TestFormatWindow::knockoutBeyondNinety()
+{
+    QFETCH(QList<int>, typed);
+    QFETCH(QList<int>, stored);
+    QFETCH(QString, played);
+    QFETCH(QStringList, bracket);
+    QFETCH(QString, mark);
+    QFETCH(QList<int>, goals);
+
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    FormatWindow window(orderedEuro(), dir.path(), platform);
+    FormatEntryPage *entry = window.newResultPage;
+    QVERIFY(entry->openMatch(37));
+    // Extra time shows only once the 90 minutes are level, starting from them.
+    entry->score1->setValue(typed[0]);
+    entry->score2->setValue(typed[0] + 1);
+    QVERIFY(!entry->extra1->isEnabled());
+    entry->score2->setValue(typed[1]);
+    QCOMPARE(entry->extra1->isEnabled(), typed[0] == typed[1]);
+    if (typed[0] == typed[1])
+        QCOMPARE(entry->extra2->value(), typed[1]);
+    entry->extra1->setValue(typed[2]);
+    entry->extra2->setValue(typed[3]);
+    entry->shootout1->setValue(typed[4]);
+    entry->shootout2->setValue(typed[5]);
+    QVERIFY2(entry->recordClick(), qPrintable(entry->message->text()));
+
+    const KnockoutScore expected = typed[0] == typed[1]
+        ? KnockoutScore{typed[0], typed[1], typed[2], typed[3], typed[2] == typed[3] ? typed[4] : -1,
+                        typed[2] == typed[3] ? typed[5] : -1}
+        : KnockoutScore{};
+    // Stored with its parts, in memory and in the folder.
+    FormatTournament reread;
+    QVERIFY(FormatFiles::load(reread, dir.path()).ok);
+    for (const FormatTournament *t : {&window.session().tournament(), static_cast<const FormatTournament *>(&reread)}) {
+        QCOMPARE(int(t->knockout.size()), 1);
+        const FormatKnockoutMatch &k = t->knockout.front();
+        QCOMPARE((QList<int>{k.number, k.team1, k.team2, k.score1, k.score2}),
+                 (QList<int>{37, 3, 10, stored[0], stored[1]}));
+        QCOMPARE(k.parts, expected);
+    }
+
+    window.playedMatchesPage->refresh();
+    const QTableWidget *rows = window.playedMatchesPage->matchTable;
+    QCOMPARE(rows->item(rows->rowCount() - 1, 2)->text(), played);
+    QCOMPARE(window.bracket()->view->scoreTexts(37), bracket);
+    QCOMPARE(window.bracket()->view->markText(37), mark);
+    window.statisticsPage->refresh();
+    const QTableWidget *teams = window.statisticsPage->teams;
+    QCOMPARE((QList<int>{teams->item(3, 2)->text().toInt(), teams->item(3, 3)->text().toInt(),
+                         teams->item(10, 2)->text().toInt(), teams->item(10, 3)->text().toInt()}),
+             goals);
+    QCOMPARE(teams->item(3, 1)->text(), QStringLiteral("4"));
 }
 
 void TestFormatWindow::newTournamentFlow_data()
