@@ -61,7 +61,7 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
 
     classificationsPage = new FormatGroupsPage(*m_session);
     editTeamPage = new FormatTeamPage(*m_session, reporter);
-    playedMatchesPage = new FormatMatchesPage(*m_session);
+    playedMatchesPage = new FormatMatchesPage(*m_session, platform);
     newResultPage = new FormatEntryPage(*m_session, reporter);
     statisticsPage = new FormatStatsPage(*m_session);
     lotsDialog = new FormatLotsDialog(*m_session, reporter, this);

@@ -18,6 +18,7 @@
 #include "tournament/format/FormatFiles.h"
 #include "tournament/format/FormatImport.h"
 #include "tournament/ui/FormatBracket.h"
+#include "tournament/ui/FormatCorrectionDialog.h"
 #include "tournament/ui/FormatEntryPage.h"
 #include "tournament/ui/FormatGroupsPage.h"
 #include "tournament/ui/FormatLotsDialog.h"
@@ -51,15 +52,16 @@ FormatTournament ofFormat(const QString &key)
     return t;
 }
 
-// Euro 2020's six groups, each with a clear order that is the reverse of
-// the draw: the fourth drawn team wins all, the third drawn beats the two
-// first drawn, the second drawn beats the first. Each group's third (the
-// second drawn) wins its last match by as many goals as the group's
-// number (A 1, B 2, ...), so the thirds rank F, E, D, C, B, A.
-FormatTournament orderedEuro()
+// Every group with a clear order that is the reverse of the draw: the
+// fourth drawn team wins all, the third drawn beats the two first drawn,
+// the second drawn beats the first. Each group's third (the second drawn)
+// wins its last match by as many goals as the group's number (A 1, B 2,
+// ...), so the thirds rank from the last group back to A; for Euro 2020
+// F, E, D, C, B, A. That last match is the group's sixth recorded.
+FormatTournament ordered(const QString &key)
 {
-    FormatTournament t = ofFormat(QStringLiteral("euro2020"));
-    for (int g = 0; g < 6; ++g) {
+    FormatTournament t = ofFormat(key);
+    for (int g = 0; g < t.format.groups; ++g) {
         const int a = 4 * g;
         t.groupMatches.push_back({a + 3, a + 2, 1, 0});
         t.groupMatches.push_back({a + 3, a + 1, 1, 0});
@@ -69,6 +71,22 @@ FormatTournament orderedEuro()
         t.groupMatches.push_back({a + 1, a + 0, g + 1, 0});
     }
     return t;
+}
+
+FormatTournament orderedEuro()
+{
+    return ordered(QStringLiteral("euro2020"));
+}
+
+QByteArray folderBytes(const QString &dir)
+{
+    QByteArray all;
+    for (const QFileInfo &f : QDir(dir).entryInfoList(QDir::Files, QDir::Name)) {
+        QFile file(f.filePath());
+        if (file.open(QIODevice::ReadOnly))
+            all += f.fileName().toUtf8() + '\n' + file.readAll();
+    }
+    return all;
 }
 
 QStringList column(const QTableWidget *t, int c)
@@ -120,6 +138,9 @@ private slots:
     void bracketLabelsAndKnockoutEntry();
     void knockoutBeyondNinety_data();
     void knockoutBeyondNinety();
+    void correctionMovesThirds_data();
+    void correctionMovesThirds();
+    void knockoutCorrectionAndDelete();
     void newTournamentFlow_data();
     void newTournamentFlow();
     void newTournamentImports();
@@ -400,6 +421,158 @@ void TestFormatWindow::knockoutBeyondNinety()
                          teams->item(10, 2)->text().toInt(), teams->item(10, 3)->text().toInt()}),
              goals);
     QCOMPARE(teams->item(3, 1)->text(), QStringLiteral("4"));
+}
+
+void TestFormatWindow::correctionMovesThirds_data()
+{
+    QTest::addColumn<bool>("knockoutPlayed"); // matches 79 and 82 recorded before the correction
+    QTest::addColumn<QString>("answer");      // to "Correct ?", when asked
+    QTest::newRow("no knock-out match yet") << false << QString();
+    QTest::newRow("played, taken back on Yes") << true << QStringLiteral("Yes");
+    QTest::newRow("played, kept on No") << true << QStringLiteral("No");
+}
+
+void TestFormatWindow::correctionMovesThirds()
+{
+    QFETCH(bool, knockoutPlayed);
+    QFETCH(QString, answer);
+    // World Cup 2026 played in order: the thirds rank L, K, ..., B, A by goal
+    // difference, so E to L go through. The format's row for EFGHIJKL is
+    // EJIFHGLK, for the matches 79 85 81 74 82 77 87 80: the third of E
+    // (team 17, "E2") plays 1A (team 3, "A4") in match 79, the third of H
+    // (team 29, "H2") plays 1G (team 27, "G4") in match 82.
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    platform.answer = answer;
+    QString asked;
+    platform.duringQuestion = [&](QDialog *d) { asked = d->findChild<QLabel *>(QStringLiteral("text"))->text(); };
+    FormatWindow window(ordered(QStringLiteral("world2026")), dir.path(), platform);
+    FormatSession &session = window.session();
+    const auto slot = [&](int number) { return session.standings().bracket[size_t(session.tournament().format.indexOf(number))]; };
+    QCOMPARE((QList<int>{slot(79).team1, slot(79).team2, slot(82).team1, slot(82).team2}), (QList<int>{3, 17, 27, 29}));
+    if (knockoutPlayed) {
+        session.change([](FormatTournament &t) {
+            t.knockout.push_back({79, 3, 17, 2, 0});
+            t.knockout.push_back({82, 27, 29, 1, 0});
+        });
+    }
+    const QByteArray filesBefore = folderBytes(dir.path());
+
+    // Group A's third ("A2", team 1) wins its last match 20-0 instead of
+    // 1-0: it ranks first of the thirds and E, the weakest of the eight,
+    // drops out. The row for AFGHIJKL is HJIFAGLK: 3H now plays 1A in match
+    // 79 and 3A plays 1G in match 82.
+    FormatMatchesPage *page = window.playedMatchesPage;
+    page->refresh();
+    page->matchTable->setCurrentCell(5, 0);
+    QTest::mouseClick(page->correctButton, Qt::LeftButton);
+    FormatCorrectionDialog *d = page->correction;
+    QCOMPARE(d->match->currentText(), QStringLiteral("Group A: A2 1-0 A1"));
+    QVERIFY(!d->extra1->isVisible());
+    d->score1->setValue(20);
+    QCOMPARE(d->correctClick(), answer != QStringLiteral("No"));
+    if (!knockoutPlayed) {
+        QVERIFY(platform.questions.isEmpty());
+    } else {
+        QCOMPARE(platform.questions, QStringList{QStringLiteral("Correct ?")});
+        QVERIFY2(asked.contains(QStringLiteral("match 79 (A4 v E2), match 82 (G4 v H2)")), qPrintable(asked));
+    }
+    if (answer == QStringLiteral("No")) {
+        QCOMPARE(session.tournament().groupMatches[5].score1, 1);
+        QCOMPARE(int(session.tournament().knockout.size()), 2);
+        QCOMPARE(folderBytes(dir.path()), filesBefore);
+        return;
+    }
+    QCOMPARE(session.tournament().groupMatches[5].score1, 20);
+    QVERIFY(session.tournament().knockout.empty());
+    QCOMPARE((QList<int>{slot(79).team1, slot(79).team2, slot(82).team1, slot(82).team2}), (QList<int>{3, 29, 27, 1}));
+    for (const FormatStandings::Slot &s : session.standings().bracket)
+        QVERIFY(s.team1 != 17 && s.team2 != 17);
+    QVERIFY(page->message->text().startsWith(QStringLiteral("Corrected: Group A: A2 20-0 A1")));
+    // The folder holds the corrected tournament.
+    FormatTournament reread;
+    QVERIFY(FormatFiles::load(reread, dir.path()).ok);
+    QCOMPARE(reread.groupMatches[5].score1, 20);
+    QVERIFY(reread.knockout.empty());
+}
+
+void TestFormatWindow::knockoutCorrectionAndDelete()
+{
+    // Euro 2020 in order: match 37 is A4 (team 3) v C3 (team 10), match 39
+    // feeds match 45 (W39 v W37).
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    FormatWindow window(orderedEuro(), dir.path(), platform);
+    FormatSession &session = window.session();
+    const int w39 = session.standings().bracket[size_t(session.tournament().format.indexOf(39))].team1;
+    session.change([&](FormatTournament &t) {
+        t.team(3).players = QStringList{"Keeper", "Striker"};
+        t.team(3).goals = QList<int>{0, 1};
+        t.knockout.push_back({37, 3, 10, 2, 1});
+        t.knockout.push_back({39, w39, session.standings().bracket[size_t(t.format.indexOf(39))].team2, 1, 0});
+        t.knockout.push_back({45, w39, 3, 0, 1});
+    });
+    FormatMatchesPage *page = window.playedMatchesPage;
+    page->refresh();
+    FormatCorrectionDialog *d = page->correction;
+    QCOMPARE(page->matchTable->rowCount(), 36 + 3);
+    d->openOn(36);
+    QCOMPARE(d->match->currentText(), QStringLiteral("Round of 16, match 37: A4 2-1 C3"));
+    QVERIFY(d->extra1->isVisibleTo(d));
+
+    // Refused: a level score, extra time after a decided 90 minutes, a
+    // goal taken from a player who has none, more goals credited than scored.
+    d->score1->setValue(1);
+    QVERIFY(!d->correctClick());
+    d->extra1->setValue(2);
+    d->extra2->setValue(2);
+    QVERIFY(!d->correctClick());
+    d->kicks1->setValue(3);
+    d->kicks2->setValue(4);
+    d->score1->setValue(0);
+    QVERIFY(!d->correctClick()); // extra time after a 0-1
+    d->score1->setValue(1);
+    d->squad1->setCurrentIndex(0);
+    d->take1->click();
+    QVERIFY(!d->correctClick());
+    QCOMPARE(d->info->text(), QStringLiteral("Keeper has no goal to take back."));
+    d->undo1->click();
+    d->squad1->setCurrentIndex(1);
+    d->add1->click();
+    d->add1->click();
+    d->add1->click();
+    QVERIFY(!d->correctClick());
+    d->undo1->click();
+    QCOMPARE(platform.questions, QStringList());
+
+    // 1-1, 2-2 a.e.t., C3 through 4-3 on kicks: match 45 loses A4 and asks.
+    platform.answer = QStringLiteral("Yes");
+    QVERIFY2(d->correctClick(), qPrintable(d->info->text()));
+    QCOMPARE(platform.questions, QStringList{QStringLiteral("Correct ?")});
+    const FormatKnockoutMatch &k = session.tournament().knockout.front();
+    QCOMPARE((QList<int>{k.number, k.score1, k.score2}), (QList<int>{37, 5, 6}));
+    QCOMPARE(k.parts, (KnockoutScore{1, 1, 2, 2, 3, 4}));
+    QCOMPARE(int(session.tournament().knockout.size()), 2);
+    QCOMPARE(session.tournament().team(3).goals, (QList<int>{0, 3}));
+
+    // "Delete last match" names the match recorded last and asks.
+    platform.answer = QStringLiteral("No");
+    QString asked;
+    platform.duringQuestion = [&](QDialog *q) { asked = q->findChild<QLabel *>(QStringLiteral("text"))->text(); };
+    QVERIFY(!page->deleteLastClick());
+    QVERIFY2(asked.startsWith(QStringLiteral("Delete the last recorded match, Round of 16, match 39: ")), qPrintable(asked));
+    QCOMPARE(int(session.tournament().knockout.size()), 2);
+    platform.answer = QStringLiteral("Yes");
+    QVERIFY(page->deleteLastClick());
+    QVERIFY(page->deleteLastClick());
+    QVERIFY2(asked.startsWith(QStringLiteral("Delete the last recorded match, Round of 16, match 37: A4 2-2 a.e.t. (1-1), 3-4 pen. C3")),
+             qPrintable(asked));
+    QVERIFY(session.tournament().knockout.empty());
+    // Then the group matches, from the last recorded; the last of group F
+    // takes nothing back now.
+    QVERIFY(page->deleteLastClick());
+    QCOMPARE(int(session.tournament().groupMatches.size()), 35);
+    QCOMPARE(page->matchTable->rowCount(), 35);
 }
 
 void TestFormatWindow::newTournamentFlow_data()
