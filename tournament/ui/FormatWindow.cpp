@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "tournament/ui/FormatBracket.h"
+#include "tournament/ui/FormatChampion.h"
 #include "tournament/ui/FormatEntryPage.h"
 #include "tournament/ui/FormatGroupsPage.h"
 #include "tournament/ui/FormatLotsDialog.h"
@@ -89,6 +90,14 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
     connect(newButton, &QPushButton::clicked, this, &FormatWindow::newTournamentRequested);
     connect(exitButton, &QPushButton::clicked, this, &FormatWindow::close);
     connect(newResultPage, &FormatEntryPage::knockoutRecorded, this, &FormatWindow::showBracket);
+    // The final (or a match for third place played after it) decides the
+    // champion and the ranking: the champion screen says so.
+    connect(newResultPage, &FormatEntryPage::knockoutRecorded, this, [this] {
+        if (m_session->standings().champion >= 0 && champion()->refresh()) {
+            m_champion->show();
+            m_champion->raise();
+        }
+    });
 }
 
 FormatWindow::~FormatWindow() = default;
@@ -118,6 +127,13 @@ FormatBracket *FormatWindow::bracket()
         connect(m_bracket.get(), &FormatBracket::matchChosen, this, &FormatWindow::openMatch);
     }
     return m_bracket.get();
+}
+
+FormatChampion *FormatWindow::champion()
+{
+    if (!m_champion)
+        m_champion = new FormatChampion(*m_session, this);
+    return m_champion;
 }
 
 void FormatWindow::showBracket()

@@ -7,6 +7,7 @@
 #include "tournament/format/FormatTournament.h"
 
 class FormatBracket;
+class FormatChampion;
 class FormatEntryPage;
 class FormatGroupsPage;
 class FormatLotsDialog;
@@ -38,6 +39,9 @@ public:
     void showBracket();
     // Opens the knock-out match's entry, as a click on the bracket does.
     void openMatch(int number);
+    // The champion screen, made when first asked for; shown once the final
+    // has been recorded.
+    FormatChampion *champion();
 
     QTabWidget *tabs;
     QLabel *title;
@@ -67,5 +71,6 @@ private:
     std::unique_ptr<FormatSession> m_session;
     Platform &m_platform;
     std::unique_ptr<FormatBracket> m_bracket;
+    FormatChampion *m_champion = nullptr;
     bool m_placed = false;
 };

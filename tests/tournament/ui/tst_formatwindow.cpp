@@ -18,6 +18,7 @@
 #include "tournament/format/FormatFiles.h"
 #include "tournament/format/FormatImport.h"
 #include "tournament/ui/FormatBracket.h"
+#include "tournament/ui/FormatChampion.h"
 #include "tournament/ui/FormatCorrectionDialog.h"
 #include "tournament/ui/FormatEntryPage.h"
 #include "tournament/ui/FormatGroupsPage.h"
@@ -141,6 +142,7 @@ private slots:
     void correctionMovesThirds_data();
     void correctionMovesThirds();
     void knockoutCorrectionAndDelete();
+    void championAndJointThird();
     void newTournamentFlow_data();
     void newTournamentFlow();
     void newTournamentImports();
@@ -573,6 +575,38 @@ void TestFormatWindow::knockoutCorrectionAndDelete()
     QVERIFY(page->deleteLastClick());
     QCOMPARE(int(session.tournament().groupMatches.size()), 35);
     QCOMPARE(page->matchTable->rowCount(), 35);
+}
+
+void TestFormatWindow::championAndJointThird()
+{
+    // Euro 2020 in order, every knock-out match won by its first side but
+    // the final. The thirds through are C, D, E, F, whose row FEDC sends 3F
+    // to match 39, 3E to 40, 3D to 43, 3C to 41. So 45 (W39 v W37) is B4 v
+    // A4, 46 (W41 v W42) F4 v D3, 47 (W43 v W44) E4 v D4, 48 (W40 v W38) C4
+    // v A3; the semi-finals 49 B4 v F4 and 50 E4 v C4; the final B4 v E4.
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    FormatWindow window(orderedEuro(), dir.path(), platform);
+    FormatSession &session = window.session();
+    for (const FormatMatch &m : session.tournament().format.matches) {
+        if (m.number == 51)
+            break;
+        const FormatStandings::Slot slot = session.standings().bracket[size_t(session.tournament().format.indexOf(m.number))];
+        session.change([&](FormatTournament &t) { t.knockout.push_back({m.number, slot.team1, slot.team2, 1, 0}); });
+    }
+    QVERIFY(!window.findChild<FormatChampion *>());
+    QVERIFY(window.newResultPage->openMatch(51));
+    QCOMPARE(window.newResultPage->team2Choice->currentText(), QStringLiteral("E4"));
+    window.newResultPage->score1->setValue(1);
+    window.newResultPage->score2->setValue(1);
+    window.newResultPage->shootout1->setValue(3);
+    window.newResultPage->shootout2->setValue(4);
+    QVERIFY(window.newResultPage->recordClick());
+    FormatChampion *c = window.findChild<FormatChampion *>();
+    QVERIFY(c && c->isVisible());
+    QCOMPARE(c->line->text(), QStringLiteral("The Euro 2020 champion is"));
+    QCOMPARE(c->name->text(), QStringLiteral("E4"));
+    QCOMPARE(c->ranking->text(), QStringLiteral("1-E4\n2-B4\n3-F4\n3-C4"));
 }
 
 void TestFormatWindow::newTournamentFlow_data()
