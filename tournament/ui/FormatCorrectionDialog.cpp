@@ -160,7 +160,8 @@ FormatCorrectionDialog::FormatCorrectionDialog(FormatSession &session, Platform 
     cancelButton = button("cancelButton", QStringLiteral("Cancel"));
 
     auto *grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("After 90 minutes")), 0, 0, Qt::AlignRight);
+    scoreLabel = new QLabel;
+    grid->addWidget(scoreLabel, 0, 0, Qt::AlignRight);
     grid->addWidget(score1, 0, 1);
     grid->addWidget(score2, 0, 2);
     grid->addWidget(extraLabel, 1, 0, Qt::AlignRight);
@@ -253,6 +254,7 @@ void FormatCorrectionDialog::matchChanged()
         w->setVisible(ref.knockout);
     for (QSpinBox *s : {extra1, extra2, kicks1, kicks2})
         s->setValue(-1);
+    scoreLabel->setText(ref.knockout ? QStringLiteral("After 90 minutes") : QStringLiteral("Score"));
     correctButton->setEnabled(ref.key >= 0);
     const auto [a, b] = teamsOf(t, ref);
     const std::pair<QComboBox *, int> squads[] = {{squad1, a}, {squad2, b}};
@@ -370,8 +372,8 @@ bool FormatCorrectionDialog::correctClick()
     const QString takenBack = FormatCorrections::describe(now, dropped);
     if (!dropped.empty()) {
         FormatQuestion question(QStringLiteral("Correct ?"),
-                                QStringLiteral("Correcting %1 takes back the later knock-out matches %2, which "
-                                               "no longer fit the bracket. The goals their scorers were credited "
+                                QStringLiteral("Correcting %1 takes back these later knock-out matches, which "
+                                               "no longer fit the bracket: %2. The goals their scorers were credited "
                                                "stay.\n\nDo you want to correct it?")
                                     .arg(before, takenBack),
                                 this);

@@ -54,6 +54,7 @@ public:
 
     QComboBox *match;                            // every recorded match
     QSpinBox *score1, *score2;                   // after 90 minutes
+    QLabel *scoreLabel;                          // "Score", for a knock-out match "After 90 minutes"
     QLabel *extraLabel, *kicksLabel;             // knock-out only
     QSpinBox *extra1, *extra2, *kicks1, *kicks2; // blank where the match had no such part
     QComboBox *squad1, *squad2;

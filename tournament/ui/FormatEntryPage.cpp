@@ -313,8 +313,8 @@ QString FormatEntryPage::problem() const
             if ((m.team1 == a && m.team2 == b) || (m.team1 == b && m.team2 == a))
                 return QStringLiteral("%1 - %2 has been played already.").arg(t.teamName(a), t.teamName(b));
     const KnockoutScore k = parts();
-    if (k.touched() && k.hasExtraTime() && (k.extra1 < k.regular1 || k.extra2 < k.regular2))
-        return QStringLiteral("Extra time cannot take goals back: give the score after extra time, the 90 minutes included.");
+    if (k.touched() && !k.wellFormed())
+        return QStringLiteral("Give the score after extra time for both sides, the 90 minutes included, or leave both blank.");
     // Extra time counts for the scorers; the kicks do not.
     const int goals1 = k.touched() ? k.goals1() : score1->value();
     const int goals2 = k.touched() ? k.goals2() : score2->value();

@@ -143,7 +143,7 @@ bool FormatMatchesPage::deleteLastClick()
     const QString line = formatMatchLine(t, last);
     QString text = QStringLiteral("Delete the last recorded match, %1?").arg(line);
     if (!dropped.empty())
-        text += QStringLiteral("\n\nIt takes back the later knock-out matches %1.")
+        text += QStringLiteral("\n\nIt takes back these later knock-out matches: %1.")
                     .arg(FormatCorrections::describe(t, dropped));
     text += QStringLiteral("\n\nThe goals its scorers were credited stay: correct them in \"Edit Team\".");
     FormatQuestion question(QStringLiteral("Delete ?"), text, this);
