@@ -6,8 +6,8 @@ class FormatSession;
 class QTableWidget;
 
 // The scorers of a tournament of any format, most goals first, and each
-// team's group matches and goals (a knock-out score may hold a shoot-out's
-// kicks, which are no goals).
+// team's matches and goals, extra time included; a shoot-out's kicks,
+// which a knock-out score holds added, are no goals.
 class FormatStatsPage : public QWidget
 {
     Q_OBJECT
