@@ -768,8 +768,9 @@ void TestFormatWindow::pagesOpenFast()
 // Senegal 3-0 Iraq, so that Senegal and Iran, the eighth and ninth thirds,
 // stand level at the cut (3 points, 6-6 goals): the Drawing Lots window
 // asks, and with Senegal put through the bracket must pair the teams as the
-// real tournament paired them. The final is typed as a 1-1 that Spain wins
-// 4-2 on penalties. With TROPHEX_SHOTS set, each page, the lots and the
+// real tournament paired them. Every knock-out match is typed with its extra
+// time and kicks; the final as a 1-1 after extra time that Spain wins 4-2
+// on penalties. With TROPHEX_SHOTS set, each page, the lots and the
 // bracket are saved there as pictures.
 void TestFormatWindow::worldCupThroughTheWindow()
 {
@@ -870,25 +871,43 @@ void TestFormatWindow::worldCupThroughTheWindow()
         view->fit();
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->boxOf(number).center()));
         QCOMPARE(entry->knockoutMatch(), number);
+        // Typed as it was played: the 90 minutes, extra time when they were
+        // level, the kicks when extra time was.
         const bool final = number == 104;
-        const FootballTxt::Score score = final ? FootballTxt::Score{1, 1} : m.result();
+        const FootballTxt::Score regular = final ? FootballTxt::Score{1, 1} : m.ft;
+        const FootballTxt::Score extra = final ? FootballTxt::Score{1, 1} : m.et;
         const FootballTxt::Score pen = final ? FootballTxt::Score{4, 2} : m.pen;
-        entry->score1->setValue(swapped ? score.b : score.a);
-        entry->score2->setValue(swapped ? score.a : score.b);
-        if (final || m.pen.isSet()) {
-            entry->shootout1->setValue(swapped ? pen.b : pen.a);
-            entry->shootout2->setValue(swapped ? pen.a : pen.b);
-        }
+        const auto type = [swapped](QSpinBox *one, QSpinBox *two, const FootballTxt::Score &sc) {
+            one->setValue(swapped ? sc.b : sc.a);
+            two->setValue(swapped ? sc.a : sc.b);
+        };
+        type(entry->score1, entry->score2, regular);
+        if (extra.isSet())
+            type(entry->extra1, entry->extra2, extra);
+        if (pen.isSet())
+            type(entry->shootout1, entry->shootout2, pen);
         QTest::mouseClick(entry->recordButton, Qt::LeftButton);
         QVERIFY2(entry->message->text().isEmpty(), qPrintable(entry->message->text()));
     }
     QCOMPARE(int(t.knockout.size()), 32);
     QCOMPARE(t.teamName(window.session().standings().champion), QStringLiteral("Spain"));
-    // The final is kept with the kicks added: 1-1, 4-2 on penalties.
+    // The final is kept with the kicks added (1-1, 4-2 on penalties) and
+    // with how it was decided, which Played Matchs shows.
     const FormatKnockoutMatch &final = t.knockout.back();
     QCOMPARE(final.number, 104);
     QCOMPARE((QList<int>{std::min(final.score1, final.score2), std::max(final.score1, final.score2)}),
              (QList<int>{3, 5}));
+    const bool spainFirst = t.teamName(final.team1) == QLatin1String("Spain");
+    QCOMPARE(final.parts.text(), spainFirst ? QStringLiteral("1-1 a.e.t. (1-1), 4-2 pen.")
+                                            : QStringLiteral("1-1 a.e.t. (1-1), 2-4 pen."));
+    window.tabs->setCurrentIndex(FormatWindow::PlayedMatchs);
+    QTableWidget *played = window.playedMatchesPage->matchTable;
+    bool shown = false;
+    for (int r = 0; r < played->rowCount(); ++r)
+        for (int c = 0; c < played->columnCount(); ++c)
+            if (played->item(r, c) && played->item(r, c)->text() == final.parts.text())
+                shown = true;
+    QVERIFY(shown);
 
     if (!shots.isEmpty()) {
         for (int page = 0; page < window.tabs->count(); ++page) {
