@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -19,4 +20,9 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
                                               "Free to use and to pass on.\n"
                                               "Remarks and ideas are welcome through the project's issue list."));
     text->setAlignment(Qt::AlignCenter);
+}
+
+void AboutPage::followSize(QSize design)
+{
+    new Anchors(this, design, Anchors::Centre, Anchors::Stay);
 }

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "tournament/model/Tournament.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -26,6 +27,13 @@ ClassificationsPage::ClassificationsPage(PageContext &ctx, QWidget *parent) : QW
     // the program sets its text.
     connect(lettre_groupe, &QComboBox::textActivated, this, &ClassificationsPage::lettre_groupeChange);
     connect(lettre_groupe->lineEdit(), &QLineEdit::textEdited, this, &ClassificationsPage::lettre_groupeChange);
+}
+
+void ClassificationsPage::followSize(QSize design)
+{
+    // A group has four teams: the grid keeps its size in the middle.
+    auto *anchors = new Anchors(this, design, Anchors::Centre, Anchors::Stay);
+    anchors->tie(fond_classement, Anchors::Stretch, Anchors::Stretch);
 }
 
 void ClassificationsPage::entreeClassement()

@@ -13,6 +13,7 @@
 #include "tournament/model/NameChecks.h"
 #include "tournament/model/Tournament.h"
 #include "tournament/model/TournamentFiles.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -71,6 +72,14 @@ EditTeamPage::EditTeamPage(PageContext &ctx, QWidget *parent) : QWidget(parent),
     connect(Enlever, &QPushButton::clicked, this, &EditTeamPage::EnleverClick);
     connect(liste_joueurs, &QListWidget::itemSelectionChanged, this, &EditTeamPage::liste_joueursChange);
     connect(Corriger, &QPushButton::clicked, this, &EditTeamPage::CorrigerClick);
+}
+
+void EditTeamPage::followSize(QSize design)
+{
+    // The controls stay together in the middle; the squad grows downwards.
+    auto *anchors = new Anchors(this, design, Anchors::Centre, Anchors::Stay);
+    anchors->tie(fond_equipe, Anchors::Stretch, Anchors::Stretch);
+    anchors->tie(liste_joueurs, Anchors::Centre, Anchors::Stretch);
 }
 
 void EditTeamPage::entreeEquipe()

@@ -17,6 +17,9 @@ class EditTeamPage : public QWidget
     Q_OBJECT
 public:
     explicit EditTeamPage(PageContext &ctx, QWidget *parent = nullptr);
+    // Ties the controls to the page's size; design is the page's size in the
+    // window's usual size, where every control stays where it was put.
+    void followSize(QSize design);
 
     QLabel *fond_equipe;
     QComboBox *groupe, *equipe;

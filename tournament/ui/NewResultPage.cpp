@@ -9,6 +9,7 @@
 
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/Tournament.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -77,6 +78,17 @@ NewResultPage::NewResultPage(PageContext &ctx, QWidget *parent) : QWidget(parent
     connect(Valider, &QPushButton::clicked, this, &NewResultPage::ValiderClick);
     connect(valider2, &QPushButton::clicked, this, &NewResultPage::valider2Click);
     connect(back, &QPushButton::clicked, this, &NewResultPage::backClick);
+}
+
+void NewResultPage::followSize(QSize design)
+{
+    // The squads and the scorers grow downwards; the buttons under them follow.
+    auto *anchors = new Anchors(this, design, Anchors::Centre, Anchors::Stay);
+    anchors->tie(fond_resultat, Anchors::Stretch, Anchors::Stretch);
+    for (QWidget *list : {listeq1, buteur1, buteur2, listeq2})
+        anchors->tie(list, Anchors::Centre, Anchors::Stretch);
+    for (QWidget *button : {Valider, valider2, back})
+        anchors->tie(button, Anchors::Centre, Anchors::Follow);
 }
 
 ResultEntry NewResultPage::saisie() const

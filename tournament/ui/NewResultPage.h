@@ -19,6 +19,9 @@ class NewResultPage : public QWidget
     Q_OBJECT
 public:
     explicit NewResultPage(PageContext &ctx, QWidget *parent = nullptr);
+    // Ties the controls to the page's size; design is the page's size in the
+    // window's usual size, where every control stays where it was put.
+    void followSize(QSize design);
 
     QLabel *fond_resultat;
     QComboBox *lettre, *equipe1, *equipe2;

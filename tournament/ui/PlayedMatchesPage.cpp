@@ -10,6 +10,7 @@
 #include "tournament/model/Tournament.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/ui/CorrectionDialog.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -46,6 +47,17 @@ PlayedMatchesPage::PlayedMatchesPage(PageContext &ctx, QWidget *parent) : QWidge
         entreeMatchs();
         efface_info->setText(what);
     });
+}
+
+void PlayedMatchesPage::followSize(QSize design)
+{
+    // The grid shows as many matches as the height allows; the count stays
+    // under it and the word on a deletion beside it.
+    auto *anchors = new Anchors(this, design, Anchors::Centre, Anchors::Stay);
+    anchors->tie(fond_matchs, Anchors::Stretch, Anchors::Stretch);
+    anchors->tie(matchs_joues, Anchors::Centre, Anchors::Stretch);
+    anchors->tie(efface_info, Anchors::Centre, Anchors::Stretch);
+    anchors->tie(mjoues, Anchors::Stretch, Anchors::Follow);
 }
 
 void PlayedMatchesPage::effaceClick()

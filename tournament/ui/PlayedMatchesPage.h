@@ -15,6 +15,9 @@ class PlayedMatchesPage : public QWidget
     Q_OBJECT
 public:
     explicit PlayedMatchesPage(PageContext &ctx, QWidget *parent = nullptr);
+    // Ties the controls to the page's size; design is the page's size in the
+    // window's usual size, where every control stays where it was put.
+    void followSize(QSize design);
 
     QLabel *fond_matchs;
     QTableWidget *matchs_joues;

@@ -9,6 +9,7 @@
 
 #include "tournament/group/Statistics.h"
 #include "tournament/model/Tournament.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -63,6 +64,17 @@ StatisticsPage::StatisticsPage(PageContext &ctx, QWidget *parent) : QWidget(pare
     connect(lettregrp->lineEdit(), &QLineEdit::textEdited, this, &StatisticsPage::lettregrpChange);
     connect(nom_equipe, &QComboBox::textActivated, this, &StatisticsPage::nom_equipeChange);
     connect(nom_equipe->lineEdit(), &QLineEdit::textEdited, this, &StatisticsPage::nom_equipeChange);
+}
+
+void StatisticsPage::followSize(QSize design)
+{
+    // The squad and the best scorers grow downwards; the team's figures stay under them.
+    auto *anchors = new Anchors(this, design, Anchors::Centre, Anchors::Stay);
+    anchors->tie(fond_stats, Anchors::Stretch, Anchors::Stretch);
+    anchors->tie(effectif, Anchors::Centre, Anchors::Stretch);
+    anchors->tie(buteurs, Anchors::Centre, Anchors::Stretch);
+    for (QWidget *label : teamLabels)
+        anchors->tie(label, Anchors::Centre, Anchors::Follow);
 }
 
 void StatisticsPage::entreeStatistiques()

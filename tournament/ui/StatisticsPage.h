@@ -17,6 +17,9 @@ class StatisticsPage : public QWidget
     Q_OBJECT
 public:
     explicit StatisticsPage(PageContext &ctx, QWidget *parent = nullptr);
+    // Ties the controls to the page's size; design is the page's size in the
+    // window's usual size, where every control stays where it was put.
+    void followSize(QSize design);
 
     QLabel *fond_stats;
     QComboBox *lettregrp, *nom_equipe;

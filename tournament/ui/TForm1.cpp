@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/TournamentFiles.h"
@@ -31,6 +32,14 @@
 #include "tournament/ui/Tsaisie_inco.h"
 #include "tournament/ui/Tvalidation.h"
 #include "tournament/ui/WelcomePage.h"
+#include "tournament/ui/WindowPlaces.h"
+
+namespace {
+
+// The key of the window's place in the places file.
+const QString kPlaceKey = QStringLiteral("Form1");
+
+} // namespace
 
 TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     : QWidget(parent), m_folder(dir), m_platform(platform),
@@ -48,12 +57,14 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trophex 1.1"));
     Look::applyFont(this);
-    setFixedSize(651, 367);
+    // The pages are laid out for the usual size; the window may grow from there.
+    setMinimumSize(kUsualSize);
+    resize(kUsualSize);
     setEnabled(false);
 
     TabbedNotebook1 = new TabbedNotebook(this);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
-    TabbedNotebook1->setGeometry(0, 0, 651, 367);
+    TabbedNotebook1->setGeometry(QRect(QPoint(), kUsualSize));
     TabbedNotebook1->setTabsPerRow(6);
     welcomePage = new WelcomePage(m_ctx);
     classificationsPage = new ClassificationsPage(m_ctx);
@@ -69,6 +80,19 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     TabbedNotebook1->addPage(newResultPage, QStringLiteral("New Result"));
     TabbedNotebook1->addPage(statisticsPage, QStringLiteral("Statistics"));
     TabbedNotebook1->addPage(aboutPage, QStringLiteral("About The Author"));
+    // Every page is laid out for the room it has in the usual size; from
+    // there its controls follow the window's size.
+    const QSize design = TabbedNotebook1->pageSize();
+    welcomePage->followSize(design);
+    classificationsPage->followSize(design);
+    editTeamPage->followSize(design);
+    playedMatchesPage->followSize(design);
+    newResultPage->followSize(design);
+    statisticsPage->followSize(design);
+    aboutPage->followSize(design);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(TabbedNotebook1);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -87,9 +111,9 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     Look::loadIcon(this, m_folder, m_platform, m_iconeLue);
     m_tournament.phase2 = m_tournament.modifie = false;
     m_tournament.qualif_a_ecrire = m_tournament.qualif_a_effacer = false;
-    // Centred before anything can fail, so that a box shown now stands in the
-    // middle of the screen like the window.
-    Look::centreOnScreen(this);
+    // Placed before anything can fail, so that a box shown now stands where
+    // the window will: where the user left it, or in the middle of the screen.
+    WindowPlaces::restore(this, kPlaceKey, kUsualSize);
     // A save cut short by a crash is finished or undone before anything is
     // read, so that the window never shows a mix of two tournaments; when
     // that cannot be done the program does not start on the folder.
@@ -186,8 +210,21 @@ void TForm1::quitProgram()
 void TForm1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         formShow();
+        // The frame is known only once the window is up: then the title bar
+        // is brought onto the screen as well.
+        QTimer::singleShot(0, this, [this] { WindowPlaces::keepInside(this); });
+    }
+}
+
+void TForm1::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Hidden by the program (for the bracket, the exit question, the end),
+    // not by the window system's minimising: the place is kept for the next run.
+    if (!event->spontaneous())
+        WindowPlaces::save(this, kPlaceKey);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -27,6 +27,9 @@ class TForm1 : public QWidget
 {
     Q_OBJECT
 public:
+    // The size the window opens at the first time, the smallest it takes.
+    static constexpr QSize kUsualSize{651, 367};
+
     enum Page { Welcome, Classifications, EditTeam, PlayedMatchs, NewResult, Statistics, AboutTheAuthor };
 
     // Loads the groups and the group matches from dir. When the groups cannot
@@ -87,6 +90,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

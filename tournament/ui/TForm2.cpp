@@ -9,17 +9,23 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 #include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/knockout/Corrections.h"
 #include "tournament/model/TournamentFiles.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 #include "tournament/ui/Platform.h"
 #include "tournament/ui/TForm1.h"
 #include "tournament/ui/Tconfirmation.h"
 #include "tournament/ui/Tbilans.h"
+#include "tournament/ui/WindowPlaces.h"
 
 using Look::make;
 
@@ -31,8 +37,11 @@ constexpr int kNameH = 15;       // height of the name under a flag
 constexpr int kNameW = kFlagW + 16; // a name may reach a little beyond its flag
 constexpr int kBtnW = 60;
 constexpr int kBtnH = 26;
-constexpr int kWidth = 1200;
+constexpr int kWidth = 1200;     // the window's usual size
 constexpr int kHeight = 770;
+constexpr int kBarHeight = 44;   // the row of buttons under the bracket
+// The key of the window's place in the places file.
+const QString kPlaceKey = QStringLiteral("Form2");
 constexpr int kTop = 128;       // top of the first pair of qualifiers
 constexpr int kPairPitch = 150; // distance between two pairs of one column
 constexpr int kPairH = 2 * (kFlagH + kNameH) + 2; // two flags with their names
@@ -79,7 +88,12 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Trophex 1.1  Stage 2"));
     Look::applyFont(this);
-    setFixedSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
+    // The bracket is drawn on a panel of its own, which scrolls when the
+    // window is smaller than the drawing and keeps it in the middle when larger.
+    m_canvas = new QWidget(this);
+    m_canvas->setObjectName(QStringLiteral("tableau"));
+    m_canvas->resize(kWidth, kHeight - kBarHeight);
 
     // Column x of each flag and button, left half; the right half mirrors it.
     // Each flag's name runs kNameW wide, centred under the flag, so the
@@ -89,7 +103,7 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     const auto centreOnScreen = [](int pair) { return kTop + kPairPitch * pair + kPairH / 2; };
     // A match button with its score label right under it.
     const auto bouton = [this](char code, const QString &name, int x, int y) {
-        QPushButton *b = make<QPushButton>(this, "", x, y, kBtnW, kBtnH, QStringLiteral("Score"));
+        QPushButton *b = make<QPushButton>(m_canvas, "", x, y, kBtnW, kBtnH, QStringLiteral("Score"));
         b->setObjectName(name);
         buttons[indexCode(code)] = b;
         scores[indexCode(code)] = makeScore(code, x - 10, y + kBtnH + 1, kBtnW + 20);
@@ -136,7 +150,7 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     }
 
     const int yFinal = (centreOnScreen(0) + centreOnScreen(3)) / 2;
-    auto *finale = make<QPushButton>(this, "finale", kWidth / 2 - 40, yFinal - 30, 80, 80);
+    auto *finale = make<QPushButton>(m_canvas, "finale", kWidth / 2 - 40, yFinal - 30, 80, 80);
     finale->setIcon(QIcon(coupe()));
     finale->setIconSize(QSize(48, 56));
     finale->setToolTip(QStringLiteral("Final"));
@@ -151,21 +165,52 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
 
     petite_finale[0] = makeFlag(QStringLiteral("imT"), kWidth / 2 - 140, 12);
     petite_finale[1] = makeFlag(QStringLiteral("ImU"), kWidth / 2 + 140 - kFlagW, 12);
-    buttons[indexCode('Y')] = make<QPushButton>(this, "troisieme", kWidth / 2 - 85, 88, 170, 28,
+    buttons[indexCode('Y')] = make<QPushButton>(m_canvas, "troisieme", kWidth / 2 - 85, 88, 170, 28,
                                                 QStringLiteral("Third place game"));
     scores[indexCode('Y')] = makeScore('Y', kWidth / 2 + 90, 88, 70);
     scores[indexCode('Y')]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     scores[indexCode('Y')]->setFixedHeight(28);
 
-    avert = make<QLabel>(this, "avert", 10, kHeight - 44, 620, 28,
-                         QStringLiteral("There are still games to be played in the first stage."));
+    centreDrawing();
+    defilement = new QScrollArea(this);
+    defilement->setObjectName(QStringLiteral("defilement"));
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setWidgetResizable(true);
+    defilement->setWidget(m_canvas);
+
+    // Under the bracket: the warning on the left, the buttons on the right,
+    // each button at its place whether or not the others are shown.
+    avert = new QLabel(QStringLiteral("There are still games to be played in the first stage."));
+    avert->setObjectName(QStringLiteral("avert"));
     avert->setStyleSheet(QStringLiteral("color: #c00000;"));
+    avert->setWordWrap(true);
     // Takes back the last knock-out match that no later round rests on.
-    efface_tour2 = make<QPushButton>(this, "efface_tour2", kWidth - 450, kHeight - 44, 186, 30,
-                                     QStringLiteral("Delete last match"));
-    bouton_bilan = make<QPushButton>(this, "bouton_bilan", kWidth - 250, kHeight - 44, 110, 30,
-                                     QStringLiteral("Rankings"));
-    Retour = make<QPushButton>(this, "Retour", kWidth - 126, kHeight - 44, 110, 30, QStringLiteral("Back"));
+    efface_tour2 = new QPushButton(QStringLiteral("Delete last match"));
+    efface_tour2->setObjectName(QStringLiteral("efface_tour2"));
+    efface_tour2->setFixedSize(186, 30);
+    bouton_bilan = new QPushButton(QStringLiteral("Rankings"));
+    bouton_bilan->setObjectName(QStringLiteral("bouton_bilan"));
+    bouton_bilan->setFixedSize(110, 30);
+    Retour = new QPushButton(QStringLiteral("Back"));
+    Retour->setObjectName(QStringLiteral("Retour"));
+    Retour->setFixedSize(110, 30);
+    for (QWidget *w : {static_cast<QWidget *>(avert), static_cast<QWidget *>(bouton_bilan)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    auto *bar = new QHBoxLayout;
+    bar->setContentsMargins(10, 0, 16, kBarHeight - 30);
+    bar->setSpacing(14);
+    bar->addWidget(avert, 1);
+    bar->addWidget(efface_tour2);
+    bar->addWidget(bouton_bilan);
+    bar->addWidget(Retour);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(defilement, 1);
+    layout->addLayout(bar);
 
     for (int i = 0; i < kStage2MatchCount; ++i) {
         const char code = kStage2Codes[i];
@@ -175,7 +220,9 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     connect(Retour, &QPushButton::clicked, this, &TForm2::RetourClick);
     connect(efface_tour2, &QPushButton::clicked, this, &TForm2::efface_tour2Click);
 
-    Look::centreOnScreen(this);
+    // Where the user left it, or at its usual size in the middle of the
+    // screen, always inside the screen's free area.
+    WindowPlaces::restore(this, kPlaceKey, QSize(kWidth, kHeight));
     Look::loadIcon(this, main.folder(), main.platform(), main.loadedIcon());
     // Created at start: the qualifiers and the played knock-out matches are read now.
     Tournament &t = main.tournament();
@@ -185,10 +232,10 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
 
 QLabel *TForm2::makeFlag(const QString &name, int x, int y)
 {
-    auto *image = make<QLabel>(this, "", x, y, kFlagW, kFlagH);
+    auto *image = make<QLabel>(m_canvas, "", x, y, kFlagW, kFlagH);
     image->setObjectName(name);
     // "imA1" is named "nomA1", "imChampion" "nomChampion".
-    auto *nom = make<QLabel>(this, "", x + kFlagW / 2 - kNameW / 2, y + kFlagH + 1, kNameW, kNameH - 1);
+    auto *nom = make<QLabel>(m_canvas, "", x + kFlagW / 2 - kNameW / 2, y + kFlagH + 1, kNameW, kNameH - 1);
     nom->setObjectName(QStringLiteral("nom") + name.mid(2));
     nom->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Look::plainNameLabel(nom);
@@ -201,10 +248,23 @@ QLabel *TForm2::makeFlag(const QString &name, int x, int y)
 
 QLabel *TForm2::makeScore(char code, int x, int y, int w)
 {
-    auto *label = make<QLabel>(this, "", x, y, w, 16);
+    auto *label = make<QLabel>(m_canvas, "", x, y, w, 16);
     label->setObjectName(QStringLiteral("score_") + buttons[indexCode(code)]->objectName());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
+}
+
+void TForm2::centreDrawing()
+{
+    // The drawing stays in the middle of its panel. Its panel never gets
+    // smaller than the drawing itself (the scroll bars appear instead); the
+    // margins round it are what the panel may lose first.
+    const QSize design = m_canvas->size();
+    const QRect drawing = m_canvas->childrenRect();
+    const QPoint centre(design.width() / 2, design.height() / 2);
+    m_canvas->setMinimumSize(2 * std::max(centre.x() - drawing.left(), drawing.right() + 1 - centre.x()),
+                             2 * std::max(centre.y() - drawing.top(), drawing.bottom() + 1 - centre.y()));
+    new Anchors(m_canvas, design, Anchors::Centre, Anchors::Centre);
 }
 
 QLabel *TForm2::nom(const QLabel *image) const
@@ -237,8 +297,12 @@ void TForm2::showMain()
 void TForm2::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         formShow();
+        // The frame is known only once the window is up: then the title bar
+        // is brought onto the screen as well.
+        QTimer::singleShot(0, this, [this] { WindowPlaces::keepInside(this); });
+    }
 }
 
 void TForm2::formShow()
@@ -346,6 +410,15 @@ void TForm2::RetourClick()
     hide();
     m_main.tournament().phase2 = false;
     m_main.showMain();
+}
+
+void TForm2::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    // Hidden by the program ("Back", a match opened, the end), not minimised:
+    // the place is kept for the next run.
+    if (!event->spontaneous())
+        WindowPlaces::save(this, kPlaceKey);
 }
 
 void TForm2::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class TForm1;
 
 // The knock-out window: the bracket as flags, a button for each match that can
@@ -33,6 +34,7 @@ public:
     // The name under a flag ("nomA1" under "imA1"), and the score of a match.
     QLabel *nom(const QLabel *image) const;
     QLabel *score(char code) const;
+    QScrollArea *defilement; // holds the bracket, which scrolls in a small window
     QLabel *avert;
     QPushButton *bouton_bilan, *Retour;
     QPushButton *efface_tour2; // "Delete last match"
@@ -48,14 +50,17 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void formShow();
+    void centreDrawing();
     QLabel *makeFlag(const QString &name, int x, int y);
     QLabel *makeScore(char code, int x, int y, int w);
 
     TForm1 &m_main;
+    QWidget *m_canvas; // the bracket's drawing: every flag, button and score
     bool m_back = false;
     QHash<QLabel *, QLabel *> m_names; // flag -> its name
 };

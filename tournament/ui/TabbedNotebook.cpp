@@ -45,6 +45,11 @@ QWidget *TabbedNotebook::page(int index) const
     return m_pages->widget(index);
 }
 
+QSize TabbedNotebook::pageSize() const
+{
+    return m_pages->contentsRect().size();
+}
+
 bool TabbedNotebook::setPageIndex(int index)
 {
     if (index < 0 || index >= count())

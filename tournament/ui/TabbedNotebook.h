@@ -23,6 +23,8 @@ public:
     QWidget *page(int index) const;
     int count() const { return int(m_tabs.size()); }
     QPushButton *tab(int index) const { return m_tabs.at(index); }
+    // The room a page has inside the notebook at its current size.
+    QSize pageSize() const;
 
     int pageIndex() const { return m_current; }
     // Asks the owner's hook; shows the page and returns true when allowed.

@@ -8,6 +8,7 @@
 #include "tournament/commands/TournamentCommands.h"
 #include "tournament/model/Resets.h"
 #include "tournament/model/TournamentFiles.h"
+#include "tournament/ui/Anchors.h"
 #include "tournament/ui/Look.h"
 
 using Look::make;
@@ -39,6 +40,12 @@ WelcomePage::WelcomePage(PageContext &ctx, QWidget *parent) : QWidget(parent), m
     connect(sauver, &QPushButton::clicked, this, &WelcomePage::sauverClick);
     connect(Quitter, &QPushButton::clicked, this, &WelcomePage::exitAsked);
     connect(Images, &QCheckBox::clicked, this, &WelcomePage::picturesAsked);
+}
+
+void WelcomePage::followSize(QSize design)
+{
+    // Nothing here grows: the controls stay together in the middle.
+    new Anchors(this, design, Anchors::Centre, Anchors::Stay);
 }
 
 void WelcomePage::initialiserClick()

@@ -17,6 +17,9 @@ class WelcomePage : public QWidget
     Q_OBJECT
 public:
     explicit WelcomePage(PageContext &ctx, QWidget *parent = nullptr);
+    // Ties the controls to the page's size; design is the page's size in the
+    // window's usual size, where every control stays where it was put.
+    void followSize(QSize design);
 
     QPushButton *tour2, *initialiser, *initTour2, *sauver, *Quitter;
     QGroupBox *Options;

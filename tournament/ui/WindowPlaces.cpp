@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -28,28 +29,52 @@ QRect inside(QRect r, const QRect &area)
     return r;
 }
 
+QRect placement(const QRect &saved, QSize size, const QRect &area, const QMargins &frame)
+{
+    QRect r;
+    if (saved.isValid()) {
+        r = saved.marginsAdded(frame);
+    } else if (size.isEmpty()) {
+        r = area;
+    } else {
+        r = QRect(QPoint(), size).marginsAdded(frame);
+        r.moveCenter(area.center());
+    }
+    return inside(r, area).marginsRemoved(frame);
+}
+
 void restore(QWidget *window, const QString &key, QSize size)
 {
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     QSettings s = places();
     s.beginGroup(key);
     const QRect saved = s.value(QStringLiteral("geometry")).toRect();
     const bool maximised = s.value(QStringLiteral("maximised"), false).toBool();
     s.endGroup();
-    QRect r;
-    if (saved.isValid()) {
-        r = saved;
-    } else if (size.isEmpty()) {
-        r = area;
-    } else {
-        r = QRect(QPoint(), size);
-        r.moveCenter(area.center());
-    }
-    // The smallest size the window allows still fits on a small screen.
-    window->setGeometry(inside(r, area));
+    // The screen the window was last on, when it is still there; a place on
+    // a screen that has gone comes back on the window's own screen.
+    QScreen *screen = saved.isValid() ? QGuiApplication::screenAt(saved.center()) : nullptr;
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // The frame is known once the window has been shown; before, only the
+    // inner rectangle can be held inside the area.
+    const QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    // The windows' smallest sizes fit on any screen of 1024 x 768, so the
+    // minimum never pushes the window out again.
+    window->setGeometry(placement(saved, size, area, frame));
     if (maximised)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+void keepInside(QWidget *window)
+{
+    QWindow *handle = window->windowHandle();
+    if (!handle || !window->isVisible() || window->isMaximized() || window->isFullScreen() || !window->screen())
+        return;
+    const QRect inner = placement(window->geometry(), QSize(), window->screen()->availableGeometry(),
+                                  handle->frameMargins());
+    if (inner != window->geometry())
+        window->setGeometry(inner);
 }
 
 void save(const QWidget *window, const QString &key)
