@@ -105,3 +105,82 @@ void write(IniFile &ini, const QList<WindowPlace> &windows, bool statusVisible,
 }
 
 } // namespace ProgramSettings
+
+namespace ProgramSettings {
+
+static QString recentKey(int i)
+{
+    return QStringLiteral("Datei%1").arg(i);
+}
+
+static QString cleanAbsolute(const QString &path)
+{
+    return path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// Whether the settings file would give the path back unchanged.
+static bool readsBack(const QString &path)
+{
+    IniFile written;
+    written.writeString(kRecentSection, recentKey(1), path);
+    IniFile read;
+    read.fromBytes(written.toBytes());
+    return read.readString(kRecentSection, recentKey(1), QString()) == path;
+}
+
+QStringList readRecentFiles(const IniFile &ini)
+{
+    QStringList files;
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString path = ini.readString(kRecentSection, recentKey(i), QString());
+        if (!path.isEmpty() && !files.contains(path))
+            files << path;
+    }
+    return files;
+}
+
+void writeRecentFiles(IniFile &ini, const QStringList &files)
+{
+    QStringList kept;
+    for (const QString &path : files)
+        if (kept.size() < kRecentFiles && !path.isEmpty() && !kept.contains(path) && readsBack(path))
+            kept << path;
+    // Keys are replaced in place, so the section keeps its spot in the file.
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        if (i <= kept.size())
+            ini.writeString(kRecentSection, recentKey(i), kept.at(i - 1));
+        else
+            ini.removeKey(kRecentSection, recentKey(i));
+    }
+    if (kept.isEmpty() && ini.hasSection(kRecentSection) && ini.keys(kRecentSection).isEmpty())
+        ini.removeSection(kRecentSection);
+}
+
+QStringList withRecentFile(const QStringList &files, const QString &path)
+{
+    const QString added = cleanAbsolute(path);
+    if (added.isEmpty())
+        return files;
+    QStringList out{added};
+    QStringList seen{added};
+    for (const QString &f : files) {
+        const QString clean = cleanAbsolute(f);
+        if (out.size() < kRecentFiles && !clean.isEmpty() && !seen.contains(clean)) {
+            out << f;
+            seen << clean;
+        }
+    }
+    return out;
+}
+
+QStringList withoutRecentFile(const QStringList &files, const QString &path)
+{
+    const QString dropped = cleanAbsolute(path);
+    QStringList out;
+    for (const QString &f : files)
+        if (cleanAbsolute(f) != dropped)
+            out << f;
+    return out;
+}
+
+} // namespace ProgramSettings

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class IniFile;
 
@@ -58,5 +59,22 @@ bool readToolbar(const IniFile &ini, const QString &name, ToolbarPlace *place);
 // with Rev=2, in that order.
 void write(IniFile &ini, const QList<WindowPlace> &windows, bool statusVisible,
            const QList<ToolbarPlace> &toolbars);
+
+// The league files opened or saved last, newest first, for the "Datei"
+// menu. They have a section of their own, written only while it names a
+// file, so the TN98.INI of someone who never opened one stays as it was.
+constexpr int kRecentFiles = 4;
+inline const QString kRecentSection = QStringLiteral("Zuletzt");
+// Datei1..Datei4; empty and repeated entries are skipped.
+QStringList readRecentFiles(const IniFile &ini);
+// A path that would not read back as written (a character Windows-1252
+// cannot hold, a line break, more than an entry holds) is left out rather
+// than brought back as another file.
+void writeRecentFiles(IniFile &ini, const QStringList &files);
+// The list with path in front, once, at most kRecentFiles long. The path is
+// made absolute and clean, so one file stands in the list once however it
+// was named.
+QStringList withRecentFile(const QStringList &files, const QString &path);
+QStringList withoutRecentFile(const QStringList &files, const QString &path);
 
 } // namespace ProgramSettings

@@ -4,6 +4,9 @@
 #include "league/model/LeagueFile.h"
 #include "league/model/LeagueOpen.h"
 #include "league/model/LeagueOpenData.h"
+#include "league/model/ProgramSettings.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 
@@ -55,6 +58,7 @@ void LeagueFileCommands::SaveDatei()
     ::SaveDatei(m_league);
     m_display.showTitle();
     m_league.leagueSaved = true;
+    remember(m_league.leagueFileName);
 }
 
 void LeagueFileCommands::OpenDatei()
@@ -67,6 +71,8 @@ void LeagueFileCommands::OpenDatei()
     m_importTitle = opened.title;
     m_display.showLeague();
     m_league.leagueSaved = opened.format == LeagueOpen::Format::League;
+    // An imported file is listed too: choosing it imports it again.
+    remember(path);
     if (opened.format != LeagueOpen::Format::FootballTxt && opened.format != LeagueOpen::Format::FootballJson)
         return;
     // "Speichern" asks for a name and offers the competition's.
@@ -137,16 +143,53 @@ void LeagueFileCommands::open()
         return;
     // The file type chosen in the dialog only filters the list: the file is
     // read in the format its content and name give.
+    openPath(m_dlgOpen.fileName);
+}
+
+void LeagueFileCommands::openPath(const QString &path)
+{
     const QString previous = m_league.leagueFileName;
-    m_league.leagueFileName = m_dlgOpen.fileName;
+    m_league.leagueFileName = path;
     try {
         OpenDatei();
     } catch (...) {
         // A failed open leaves the open league as it was, its name included.
-        if (m_league.leagueFileName == m_dlgOpen.fileName)
+        if (m_league.leagueFileName == path)
             m_league.leagueFileName = previous;
         throw;
     }
+}
+
+void LeagueFileCommands::setRecentFiles(const QStringList &files)
+{
+    m_recent = files.mid(0, ProgramSettings::kRecentFiles);
+    if (m_display.showRecentFiles)
+        m_display.showRecentFiles();
+}
+
+void LeagueFileCommands::remember(const QString &path)
+{
+    setRecentFiles(ProgramSettings::withRecentFile(m_recent, path));
+}
+
+void LeagueFileCommands::openRecent(int index)
+{
+    if (index < 0 || index >= m_recent.size())
+        return;
+    const QString path = m_recent.at(index);
+    // Checked before the save prompt: nothing is asked for a file that
+    // cannot be opened.
+    if (!QFileInfo(path).isFile()) {
+        setRecentFiles(ProgramSettings::withoutRecentFile(m_recent, path));
+        m_platform.messages->error(m_window, QStringLiteral("Die Datei %1 gibt es nicht mehr. "
+                                                            "Sie wird aus der Liste der zuletzt benutzten "
+                                                            "Dateien entfernt.")
+                                                 .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!askToSave())
+        return;
+    openPath(path);
 }
 
 void LeagueFileCommands::save()

@@ -3,6 +3,7 @@
 #include "league/ui/PlatformSeams.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -19,6 +20,8 @@ public:
         std::function<void()> showTitle;
         // Another league was read: title, first matchday, lists and rows.
         std::function<void()> showLeague;
+        // The list of files last opened or saved changed.
+        std::function<void()> showRecentFiles;
     };
 
     LeagueFileCommands(League &league, const UiPlatform &platform, QWidget *window, Display display);
@@ -35,6 +38,15 @@ public:
     void open();
     void save();
     void saveAs();
+
+    // The files last opened or saved, newest first: each league file opened
+    // or saved, and each file a league was imported from.
+    const QStringList &recentFiles() const { return m_recent; }
+    void setRecentFiles(const QStringList &files);
+    // Opens entry `index` of that list as "Öffnen" would without a dialog;
+    // a file that is gone is dropped from the list with a message, and the
+    // open league stays.
+    void openRecent(int index);
 
     void SaveDatei();
     // Opens leagueFileName in the format its content and name give: a
@@ -53,6 +65,9 @@ private:
     // league as Football.TXT or .JSON when that file type was chosen (the
     // league keeps its file name and its unsaved state then).
     void saveAsChosen();
+    // Opens path as the league's file; a failed open keeps the old name.
+    void openPath(const QString &path);
+    void remember(const QString &path);
 
     League &m_league;
     UiPlatform m_platform;
@@ -62,4 +77,5 @@ private:
     FileDialogState m_dlgSave;
     // The competition of an imported Football file, the title of its export.
     QString m_importTitle;
+    QStringList m_recent;
 };

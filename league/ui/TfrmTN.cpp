@@ -65,7 +65,9 @@ TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStr
                                                    QList<QToolBar *>{tbStd, tbHlp, tbNav, tbLga}, m_platform);
     m_files = std::make_unique<LeagueFileCommands>(
         m_league, m_platform, this,
-        LeagueFileCommands::Display{[this] { TitelLeiste(); }, [this] { showLoadedLeague(); }});
+        LeagueFileCommands::Display{[this] { TitelLeiste(); }, [this] { showLoadedLeague(); },
+                                    [this] { showRecentFiles(); }});
+    m_files->setRecentFiles(m_layout->readRecentFiles());
     guarded([this] {
         NeuSet();
         TitelLeiste();
@@ -270,7 +272,7 @@ bool TfrmTN::FormClose()
     bool goOn = false;
     if (!guarded([&] { goOn = m_files->askToSave(); }) || !goOn)
         return false;
-    m_layout->write(settingsWindows());
+    m_layout->write(settingsWindows(), m_files->recentFiles());
     return true;
 }
 

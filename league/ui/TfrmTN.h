@@ -117,6 +117,11 @@ public:
     void mnuHLPClick();
     void mnuEMClick();
     void mnuInfoClick();
+    // The entries of the files last used in "Datei".
+    void mnuZuletzt1Click();
+    void mnuZuletzt2Click();
+    void mnuZuletzt3Click();
+    void mnuZuletzt4Click();
 
     // Addresses the three link commands hand to the desktop.
     static QUrl authorHomepage();
@@ -162,6 +167,9 @@ private:
     void showTables(int view);
     // After another league was read: title, first matchday, lists and rows.
     void showLoadedLeague();
+    // "&1 name.T98" and so on for each file last used; hidden when none.
+    void showRecentFiles();
+    void openRecent(int index);
 
     // The windows in the order of the settings file's sections.
     QList<QWidget *> settingsWindows() const;
@@ -206,7 +214,10 @@ private:
             *mnuKreuz = nullptr,
             *mnuTab = nullptr, *mnuHeim = nullptr, *mnuAus = nullptr, *mnuKurve = nullptr,
             *mnuHilfe = nullptr, *mnuHInx = nullptr, *mnuHUse = nullptr, *mnuHP = nullptr,
-            *mnuHLP = nullptr, *mnuEM = nullptr, *mnuInfo = nullptr;
+            *mnuHLP = nullptr, *mnuEM = nullptr, *mnuInfo = nullptr, *mnuZuletzt1 = nullptr,
+            *mnuZuletzt2 = nullptr, *mnuZuletzt3 = nullptr, *mnuZuletzt4 = nullptr;
+    // Closes the list of files last used off from "Beenden".
+    QAction *m_recentSeparator = nullptr;
     // popup items of popST
     QAction *popSTR = nullptr, *popSTV = nullptr;
     // toolbar buttons (same handlers, own hints)

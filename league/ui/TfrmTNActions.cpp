@@ -3,9 +3,12 @@
 // switches, and the status line.
 #include "league/ui/TfrmTN.h"
 
+#include "league/ui/LeagueFileCommands.h"
 #include "league/ui/ToolGlyphs.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,6 +79,11 @@ struct TfrmTN::ActionTable {
         {&TfrmTN::mnuHLP, "mnuHLP", "Tabulon '98-Homepage", "Öffnet die Homepage des Tabulon '98: %1", "", &TfrmTN::mnuHLPClick, false, &programPage},
         {&TfrmTN::mnuEM, "mnuEM", "E-&Mail an den Autor", "Schreibt eine E-Mail an %1", "", &TfrmTN::mnuEMClick, false, &mail},
         {&TfrmTN::mnuInfo, "mnuInfo", "&Info über...", "Informationen über den Tabulon '98 sowie rechtliche Hinweise", "Ctrl+I", &TfrmTN::mnuInfoClick},
+        // The files last used; captions and hints are theirs.
+        {&TfrmTN::mnuZuletzt1, "mnuZuletzt1", "", "", "", &TfrmTN::mnuZuletzt1Click},
+        {&TfrmTN::mnuZuletzt2, "mnuZuletzt2", "", "", "", &TfrmTN::mnuZuletzt2Click},
+        {&TfrmTN::mnuZuletzt3, "mnuZuletzt3", "", "", "", &TfrmTN::mnuZuletzt3Click},
+        {&TfrmTN::mnuZuletzt4, "mnuZuletzt4", "", "", "", &TfrmTN::mnuZuletzt4Click},
         {&TfrmTN::popSTR, "popSTR", "einen Spieltag zurück", "Wechselt zum vorigen Spieltag", "", &TfrmTN::mnuRClick},
         {&TfrmTN::popSTV, "popSTV", "einen Spieltag vorwärts", "Wechselt zum nächsten Spieltag", "", &TfrmTN::mnuVClick},
     };
@@ -140,6 +148,8 @@ void TfrmTN::buildMenus()
     datei->addSeparator();
     datei->addAction(mnuDruck);
     datei->addSeparator();
+    datei->addActions({mnuZuletzt1, mnuZuletzt2, mnuZuletzt3, mnuZuletzt4});
+    m_recentSeparator = datei->addSeparator();
     datei->addAction(mnuEnde);
 
     m_menuA = bar->addMenu(QStringLiteral("&Ansicht"));
@@ -319,4 +329,22 @@ void TfrmTN::mnuTBLgaClick()
 void TfrmTN::mnuAStatusClick()
 {
     panStatus->setVisible(panStatus->isHidden());
+}
+
+void TfrmTN::showRecentFiles()
+{
+    const QStringList &files = m_files->recentFiles();
+    const QList<QAction *> entries{mnuZuletzt1, mnuZuletzt2, mnuZuletzt3, mnuZuletzt4};
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction *a = entries.at(i);
+        a->setVisible(i < files.size());
+        if (i >= files.size())
+            continue;
+        // An ampersand in the name is shown, not taken as the entry's key.
+        QString name = QFileInfo(files.at(i)).fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        a->setStatusTip(QDir::toNativeSeparators(files.at(i)));
+    }
+    m_recentSeparator->setVisible(!files.isEmpty());
 }

@@ -59,6 +59,31 @@ void TfrmTN::mnuUnterClick()
     guarded([this] { m_files->saveAs(); });
 }
 
+void TfrmTN::openRecent(int index)
+{
+    guarded([this, index] { m_files->openRecent(index); });
+}
+
+void TfrmTN::mnuZuletzt1Click()
+{
+    openRecent(0);
+}
+
+void TfrmTN::mnuZuletzt2Click()
+{
+    openRecent(1);
+}
+
+void TfrmTN::mnuZuletzt3Click()
+{
+    openRecent(2);
+}
+
+void TfrmTN::mnuZuletzt4Click()
+{
+    openRecent(3);
+}
+
 void TfrmTN::showLoadedLeague()
 {
     TitelLeiste();

@@ -92,7 +92,12 @@ void WindowLayoutStore::restoreToolbars(const IniFile &ini)
     }
 }
 
-bool WindowLayoutStore::write(const QList<QWidget *> &windows)
+QStringList WindowLayoutStore::readRecentFiles() const
+{
+    return ProgramSettings::readRecentFiles(IniFile(m_settingsFile));
+}
+
+bool WindowLayoutStore::write(const QList<QWidget *> &windows, const QStringList &recentFiles)
 {
     const QStringList names = ProgramSettings::windowSections();
     QList<ProgramSettings::WindowPlace> places;
@@ -127,6 +132,7 @@ bool WindowLayoutStore::write(const QList<QWidget *> &windows)
 
     IniFile ini(m_settingsFile);
     ProgramSettings::write(ini, places, !m_status->isHidden(), toolbars);
+    ProgramSettings::writeRecentFiles(ini, recentFiles);
     QDir().mkpath(QFileInfo(m_settingsFile).absolutePath());
     QString error;
     if (!ini.save(&error)) {

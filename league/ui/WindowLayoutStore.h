@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class IniFile;
 class QMainWindow;
@@ -16,7 +17,8 @@ class QWidget;
 
 // The places of the program's windows, the status line and the four
 // toolbars of the main window in TN98.INI: read once when the main window
-// is first shown, written once at a successful exit.
+// is first shown, written once at a successful exit, together with the
+// list of files last used.
 class WindowLayoutStore {
 public:
     // bars: the toolbars in the order of their sections.
@@ -28,8 +30,12 @@ public:
     // windows: one per window section, in their order; null for a window
     // this build does not have, whose place is written back as read.
     void restore(const QList<QWidget *> &windows);
+    // The files last opened or saved, as the file names them; read when
+    // asked, since a file named on the command line joins the list before
+    // the window is shown.
+    QStringList readRecentFiles() const;
     // False when the file could not be written; the message was shown.
-    bool write(const QList<QWidget *> &windows);
+    bool write(const QList<QWidget *> &windows, const QStringList &recentFiles);
 
 private:
     void restoreToolbars(const IniFile &ini);

@@ -106,6 +106,107 @@ private slots:
                                            "[tbHlp]\r\nRev=2\r\nVisible=0\r\nDockedTo=+\r\nDockRow=0\r\n"
                                            "DockPos=140\r\nFloatLeft=-5\r\nFloatTop=300\r\n"));
     }
+
+    // Each step is "+path" for a file opened or saved, "-path" for an entry
+    // chosen whose file is gone.
+    void recentFilesListRules_data()
+    {
+        QTest::addColumn<QStringList>("start");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("first file") << QStringList{} << QStringList{"+/l/a.T98"} << QStringList{"/l/a.T98"};
+        QTest::newRow("newest first") << QStringList{} << QStringList{"+/l/a.T98", "+/l/b.tn3", "+/l/c.txt"}
+                                      << QStringList{"/l/c.txt", "/l/b.tn3", "/l/a.T98"};
+        QTest::newRow("used again moves to the front")
+            << QStringList{"/l/a.T98", "/l/b.T98", "/l/c.T98"} << QStringList{"+/l/b.T98"}
+            << QStringList{"/l/b.T98", "/l/a.T98", "/l/c.T98"};
+        QTest::newRow("one file under two spellings stands once")
+            << QStringList{"/l/a.T98", "/l/b.T98"} << QStringList{"+/l/x/../b.T98", "+/l/./a.T98"}
+            << QStringList{"/l/a.T98", "/l/b.T98"};
+        QTest::newRow("names differing in case are two files")
+            << QStringList{"/l/a.T98"} << QStringList{"+/l/A.T98"} << QStringList{"/l/A.T98", "/l/a.T98"};
+        QTest::newRow("at most four, the oldest goes")
+            << QStringList{} << QStringList{"+/l/a.T98", "+/l/b.T98", "+/l/c.T98", "+/l/d.T98", "+/l/e.T98"}
+            << QStringList{"/l/e.T98", "/l/d.T98", "/l/c.T98", "/l/b.T98"};
+        QTest::newRow("a full list reordered keeps all four")
+            << QStringList{"/l/a.T98", "/l/b.T98", "/l/c.T98", "/l/d.T98"} << QStringList{"+/l/d.T98"}
+            << QStringList{"/l/d.T98", "/l/a.T98", "/l/b.T98", "/l/c.T98"};
+        QTest::newRow("a missing file is dropped")
+            << QStringList{"/l/a.T98", "/l/b.T98", "/l/c.T98"} << QStringList{"-/l/b.T98"}
+            << QStringList{"/l/a.T98", "/l/c.T98"};
+        QTest::newRow("the last one dropped leaves none") << QStringList{"/l/a.T98"} << QStringList{"-/l/a.T98"}
+                                                         << QStringList{};
+        QTest::newRow("a gap is filled by the next file")
+            << QStringList{"/l/a.T98", "/l/b.T98", "/l/c.T98", "/l/d.T98"} << QStringList{"-/l/a.T98", "+/l/e.T98"}
+            << QStringList{"/l/e.T98", "/l/b.T98", "/l/c.T98", "/l/d.T98"};
+    }
+
+    void recentFilesListRules()
+    {
+        QFETCH(QStringList, start);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        QStringList files = start;
+        for (const QString &step : steps) {
+            const QString path = step.mid(1);
+            files = step.startsWith(QLatin1Char('+')) ? ProgramSettings::withRecentFile(files, path)
+                                                      : ProgramSettings::withoutRecentFile(files, path);
+        }
+        QCOMPARE(files, expected);
+    }
+
+    void recentFilesInTheSettingsFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("readBack");
+        const QByteArray status("[panStatus]\r\nVisible=1\r\n");
+        QTest::newRow("none: no section") << status << QStringList{} << status << QStringList{};
+        QTest::newRow("two, newest first")
+            << status << QStringList{"/l/b.T98", "/l/a.T98"}
+            << status + "[Zuletzt]\r\nDatei1=/l/b.T98\r\nDatei2=/l/a.T98\r\n"
+            << QStringList{"/l/b.T98", "/l/a.T98"};
+        QTest::newRow("a shorter list keeps the section's place")
+            << QByteArray("[Zuletzt]\r\nDatei1=/l/a.T98\r\nDatei2=/l/b.T98\r\nDatei3=/l/c.T98\r\n") + status
+            << QStringList{"/l/c.T98"} << QByteArray("[Zuletzt]\r\nDatei1=/l/c.T98\r\n") + status
+            << QStringList{"/l/c.T98"};
+        QTest::newRow("the last one gone takes the section along")
+            << status + "[Zuletzt]\r\nDatei1=/l/a.T98\r\n" << QStringList{} << status << QStringList{};
+        QTest::newRow("a key of someone else stays")
+            << QByteArray("[Zuletzt]\r\nDatei1=/l/a.T98\r\nNotiz=x\r\n") << QStringList{}
+            << QByteArray("[Zuletzt]\r\nNotiz=x\r\n") << QStringList{};
+        QTest::newRow("umlauts are kept in Windows-1252")
+            << QByteArray() << QStringList{QStringLiteral("/l/Köln.T98")}
+            << QByteArray("[Zuletzt]\r\nDatei1=/l/K\xf6ln.T98\r\n") << QStringList{QStringLiteral("/l/Köln.T98")};
+        QTest::newRow("paths that would come back changed are left out")
+            << QByteArray()
+            << QStringList{QStringLiteral("/l/\u041c\u0438\u0440.T98"), QStringLiteral("/l/a\nb.T98"),
+                           QStringLiteral("/l/a.T98"), QStringLiteral("/") + QString(1100, QLatin1Char('x'))}
+            << QByteArray("[Zuletzt]\r\nDatei1=/l/a.T98\r\n") << QStringList{"/l/a.T98"};
+    }
+
+    // The list written into a file as it was, and read back from the result.
+    void recentFilesInTheSettingsFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, files);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, readBack);
+        IniFile ini;
+        ini.fromBytes(before);
+        ProgramSettings::writeRecentFiles(ini, files);
+        QCOMPARE(ini.toBytes(), after);
+        QCOMPARE(ProgramSettings::readRecentFiles(ini), readBack);
+    }
+
+    void recentFilesReadSkipsEmptyAndRepeatedEntries()
+    {
+        IniFile ini;
+        ini.fromBytes("[zuletzt]\r\nDatei1=/l/a.T98\r\nDatei2=\r\nDatei3=/l/a.T98\r\nDatei4=/l/b.T98\r\n"
+                      "Datei5=/l/c.T98\r\n");
+        QCOMPARE(ProgramSettings::readRecentFiles(ini), (QStringList{"/l/a.T98", "/l/b.T98"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramSettings)

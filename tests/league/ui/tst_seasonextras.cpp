@@ -1,3 +1,4 @@
+#include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/model/LeagueFile.h"
 #include "league/ui/ScriptedPlatform.h"
@@ -17,8 +18,9 @@
 
 #include <memory>
 
-// The calendar and the PNG curve, with the curve window's second team,
-// from the export dialog.
+// What a fan expects of the main window beyond entering results: the last
+// files in "Datei", the calendar and the PNG curve with the curve window's
+// second team from the export dialog.
 class TestSeasonExtras : public QObject {
     Q_OBJECT
 
@@ -39,7 +41,97 @@ private:
         return l.leagueFileName;
     }
 
+    // The captions of the visible entries of the files last used.
+    static QStringList recentTexts(TfrmTN &frm)
+    {
+        QStringList out;
+        for (int i = 1; i <= 4; ++i) {
+            QAction *a = frm.findChild<QAction *>(QStringLiteral("mnuZuletzt%1").arg(i));
+            if (a && a->isVisible())
+                out << a->text();
+        }
+        return out;
+    }
+
+    static QAction *itemBeforeEnde(TfrmTN &frm)
+    {
+        const QList<QAction *> items = frm.findChild<QMenu *>(QStringLiteral("mnuDatei"))->actions();
+        return items.at(items.indexOf(frm.findChild<QAction *>(QStringLiteral("mnuEnde"))) - 1);
+    }
+
+    static void trigger(TfrmTN &frm, const QString &name)
+    {
+        QAction *a = frm.findChild<QAction *>(name);
+        QVERIFY2(a, qPrintable(name));
+        a->trigger();
+    }
+
 private Q_SLOTS:
+    void filesOpenedOrSavedAreListedInDatei()
+    {
+        QTemporaryDir dir;
+        const QString programDir = dir.path() + QLatin1Char('/');
+        const QString a = leagueFile(dir, QStringLiteral("a.T98"));
+        const QString bc = dir.filePath(QStringLiteral("b&c.T98"));
+        {
+            ScriptedPlatform platform;
+            TfrmTN frm(platform.seams(), programDir, {});
+            frm.show();
+            QVERIFY(recentTexts(frm).isEmpty());
+            platform.files.accept(a);
+            trigger(frm, QStringLiteral("mnuOeffnen"));
+            platform.files.accept(bc);
+            trigger(frm, QStringLiteral("mnuUnter"));
+            // The ampersand of the name is doubled so the menu shows it.
+            QCOMPARE(recentTexts(frm), (QStringList{"&1 b&&c.T98", "&2 a.T98"}));
+            QCOMPARE(frm.findChild<QAction *>(QStringLiteral("mnuZuletzt1"))->statusTip(), bc);
+
+            // The list stands between "Drucken" and "Beenden", closed off by
+            // separators on both sides.
+            const QList<QAction *> items = frm.findChild<QMenu *>(QStringLiteral("mnuDatei"))->actions();
+            const auto at = [&](const char *name) {
+                return items.indexOf(frm.findChild<QAction *>(QString::fromLatin1(name)));
+            };
+            QCOMPARE(at("mnuZuletzt1"), at("mnuDruck") + 2);
+            QCOMPARE(at("mnuEnde"), at("mnuZuletzt4") + 2);
+            QVERIFY(items.at(at("mnuZuletzt1") - 1)->isSeparator());
+            QVERIFY(itemBeforeEnde(frm)->isSeparator());
+            QVERIFY(itemBeforeEnde(frm)->isVisible());
+            QVERIFY(frm.close());
+        }
+        const IniFile ini(dir.filePath(QStringLiteral("TN98.INI")));
+        QCOMPARE(ini.keys(QStringLiteral("Zuletzt")), (QStringList{"Datei1", "Datei2"}));
+        QCOMPARE(ini.readString("Zuletzt", "Datei1", {}), bc);
+        QCOMPARE(ini.readString("Zuletzt", "Datei2", {}), a);
+        {
+            ScriptedPlatform platform;
+            TfrmTN frm(platform.seams(), programDir, {});
+            frm.show();
+            QCOMPARE(recentTexts(frm), (QStringList{"&1 b&&c.T98", "&2 a.T98"}));
+            // "&2" opens a.T98 without a file dialog and moves it up.
+            trigger(frm, QStringLiteral("mnuZuletzt2"));
+            QVERIFY(platform.files.asked.isEmpty());
+            QCOMPARE(frm.league().leagueFileName, a);
+            QCOMPARE(frm.league().match(1, 2).time, QTime(15, 30));
+            QCOMPARE(recentTexts(frm), (QStringList{"&1 a.T98", "&2 b&&c.T98"}));
+            // A file gone since: a message naming it, the league stays and
+            // the entry goes; the list then hides its closing separator.
+            QVERIFY(QFile::remove(bc));
+            QVERIFY(QFile::remove(a));
+            trigger(frm, QStringLiteral("mnuZuletzt2"));
+            QCOMPARE(platform.messages.shown.size(), 1);
+            QVERIFY(platform.messages.shown.at(0).text.contains(bc));
+            QCOMPARE(frm.league().leagueFileName, a);
+            QCOMPARE(recentTexts(frm), QStringList{"&1 a.T98"});
+            trigger(frm, QStringLiteral("mnuZuletzt1"));
+            QVERIFY(recentTexts(frm).isEmpty());
+            QVERIFY(!itemBeforeEnde(frm)->isVisible());
+            QVERIFY(frm.close());
+        }
+        // With the list empty again, the section is gone.
+        QVERIFY(!IniFile(dir.filePath(QStringLiteral("TN98.INI"))).hasSection(QStringLiteral("Zuletzt")));
+    }
+
     void exportDialogWritesCalendarAndPng()
     {
         QTemporaryDir dir;
