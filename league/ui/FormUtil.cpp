@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProxyStyle>
@@ -100,6 +101,19 @@ QString windowTitle(const QString &text)
     QString title = text;
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     return title;
+}
+
+QLabel *label(QWidget *parent, const QString &text, const QRect &geometry, Qt::Alignment align, bool bold)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
 }
 
 } // namespace FormUtil

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -14,6 +16,9 @@ QFont dialogFont();
 // A masked number field's value: blank positions count as spaces; an empty
 // or unreadable text gives fallback.
 int maskedNumber(const QLineEdit *edit, int fallback);
+// A label placed at a fixed spot, as the forms lay out their controls.
+QLabel *label(QWidget *parent, const QString &text, const QRect &geometry,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false);
 // A dialog window with a title bar and no system buttons.
 void makeFixedDialog(QWidget *dialog, int clientWidth, int clientHeight);
 

@@ -47,14 +47,7 @@ constexpr int kHeight = 250;
 
 QLabel *fixedLabel(QWidget *parent, const QString &text, const QRect &geometry, bool bold = false)
 {
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    if (bold) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
+    return FormUtil::label(parent, text, geometry, Qt::AlignLeft | Qt::AlignVCenter, bold);
 }
 
 } // namespace

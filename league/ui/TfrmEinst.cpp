@@ -3,12 +3,10 @@
 #include "league/model/IniFile.h"
 #include "league/ui/Cp1252Validator.h"
 #include "league/ui/FormUtil.h"
+#include "league/ui/ZoneEditor.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QIcon>
-#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,15 +34,7 @@ constexpr int kShapeTop = 492;
 QLabel *label(QWidget *parent, const QString &text, int x, int y, int w, int h,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false)
 {
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(x, y, w, h);
-    l->setAlignment(align);
-    if (bold) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
+    return FormUtil::label(parent, text, QRect(x, y, w, h), align, bold);
 }
 
 } // namespace
@@ -74,55 +64,8 @@ void TfrmEinst::buildControls()
     edLiga->setPlaceholderText(QStringLiteral("z. B. Bundesliga 2026/27"));
     ligaLabel->setBuddy(edLiga);
 
-    // The zones in two columns, those counted from the top on the left and
-    // those counted from the bottom on the right: places, name and colour.
-    label(this, QStringLiteral("Zonen von oben: Plätze, Name, Farbe"), 10, kZoneTop - 20, 216, 18);
-    label(this, QStringLiteral("von unten"), 230, kZoneTop - 20, 200, 18);
-    auto zoneRow = [this](Zone z, int x, int y) {
-        const int i = static_cast<int>(z);
-        const QString n = QString::number(i + 1);
-        edZone[i] = new QLineEdit(this);
-        edZone[i]->setObjectName(QStringLiteral("edZone") + n);
-        edZone[i]->setGeometry(x + 48, y, 110, 22);
-        edZone[i]->setMaxLength(IniFile::kMaxValueLength);
-        edZone[i]->setValidator(new Cp1252Validator(this));
-        edZone[i]->setPlaceholderText(League::defaultZoneName(z));
-        cboFarbe[i] = new QComboBox(this);
-        cboFarbe[i]->setObjectName(QStringLiteral("cboFarbe") + n);
-        cboFarbe[i]->setGeometry(x + 162, y, 44, 22);
-        for (const auto &[name, rgb] : zonePalette()) {
-            QPixmap swatch(16, 12);
-            swatch.fill(QColor::fromRgb(static_cast<QRgb>(rgb)));
-            cboFarbe[i]->addItem(QIcon(swatch), QString(), rgb);
-            cboFarbe[i]->setItemData(cboFarbe[i]->count() - 1, name, Qt::ToolTipRole);
-        }
-    };
-    auto spinAt = [this](QSpinBox *&s, const char *name, int x, int y, const QString &tip) {
-        s = new QSpinBox(this);
-        s->setObjectName(QString::fromLatin1(name));
-        s->setRange(0, 8);
-        s->setGeometry(x, y, 44, 22);
-        s->setToolTip(tip);
-    };
-    chkCh = new QCheckBox(this);
-    chkCh->setObjectName(QStringLiteral("chkCh"));
-    chkCh->setGeometry(22, kZoneTop, 26, 22);
-    chkCh->setChecked(true);
-    chkCh->setToolTip(QStringLiteral("Wird ein Meister ausgespielt?"));
-    zoneRow(Zone::Champion, 10, kZoneTop);
-    spinAt(seCL, "seCL", 10, kZoneTop + 24, QStringLiteral("Champions-League-Plätze (außer dem Meister)"));
-    zoneRow(Zone::ChampionsLeague, 10, kZoneTop + 24);
-    spinAt(seUC, "seUC", 10, kZoneTop + 48, QStringLiteral("Europa-League-Plätze (früher UEFA-Cup)"));
-    zoneRow(Zone::EuropaLeague, 10, kZoneTop + 48);
-    spinAt(seECL, "seECL", 10, kZoneTop + 72, QStringLiteral("Conference-League-Plätze"));
-    zoneRow(Zone::ConferenceLeague, 10, kZoneTop + 72);
-    spinAt(seRP, "seRP", 230, kZoneTop, QStringLiteral("Relegationsplätze über den Absteigern"));
-    zoneRow(Zone::RelegationPlayoff, 230, kZoneTop);
-    spinAt(seAb, "seAb", 230, kZoneTop + 24, QStringLiteral("Absteiger"));
-    zoneRow(Zone::Relegation, 230, kZoneTop + 24);
-    seCL->setValue(1);
-    seUC->setValue(3);
-    seAb->setValue(3);
+    m_zones = new ZoneEditor(this);
+    m_zones->move(0, kZoneTop - 20);
 
     auto button = [this](QPushButton *&b, const char *name, const QString &text, int y) {
         b = new QPushButton(text, this);
@@ -238,13 +181,7 @@ void TfrmEinst::buildControls()
         order << meSS[k] << meSU[k] << meSN[k] << meTorE[k] << meTorA[k];
     for (int k = 1; k <= League::kMaxTeams; ++k)
         order << meStrP[k];
-    order << bbOK << edLiga << chkCh;
-    const std::array<QSpinBox *, kZoneCount> places{nullptr, seCL, seUC, seECL, seRP, seAb};
-    for (int z = 0; z < kZoneCount; ++z) {
-        if (places[z])
-            order << places[z];
-        order << edZone[z] << cboFarbe[z];
-    }
+    order << bbOK << edLiga << m_zones->tabOrder();
     order << bbAbbr << bbHilfe << seTeams << seRounds << seSieg << cboReihenfolge;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
@@ -366,29 +303,9 @@ void TfrmEinst::fillFrom(const League &league)
     seTeamsChange(league.teamCount);
     m_filling = false;
     m_roundsChosen = league.roundCount != League::defaultRounds(league.teamCount);
-    chkCh->setChecked(league.hasChampion);
-    seCL->setValue(league.clPlaces);
-    seUC->setValue(league.ucPlaces);
-    seAb->setValue(league.relegationPlaces);
-    seECL->setValue(league.conferencePlaces);
-    seRP->setValue(league.playoffPlaces);
+    m_zones->fillFrom(league);
     edLiga->setText(league.leagueName);
     edLiga->setCursorPosition(0);
-    for (int z = 0; z < kZoneCount; ++z) {
-        edZone[z]->setText(league.zoneName(static_cast<Zone>(z)));
-        edZone[z]->setCursorPosition(0);
-        // A colour of a file that the list does not hold is added to it,
-        // so that a save keeps it.
-        const int rgb = league.zoneColorRgb(static_cast<Zone>(z));
-        int at = cboFarbe[z]->findData(rgb);
-        if (at < 0) {
-            QPixmap swatch(16, 12);
-            swatch.fill(QColor::fromRgb(static_cast<QRgb>(rgb)));
-            cboFarbe[z]->addItem(QIcon(swatch), QString(), rgb);
-            at = cboFarbe[z]->count() - 1;
-        }
-        cboFarbe[z]->setCurrentIndex(at);
-    }
     seSieg->setValue(league.winPoints);
     cboReihenfolge->setCurrentIndex(static_cast<int>(league.tieOrder) - 1);
     // Slots beyond the league start empty, should the user add them.
@@ -411,22 +328,8 @@ void TfrmEinst::writeTo(League &league) const
 {
     const_cast<TfrmEinst *>(this)->ensureBuilt();
     league.reshape(seTeams->value(), seRounds->value());
-    league.hasChampion = chkCh->isChecked();
-    league.clPlaces = seCL->value();
-    league.ucPlaces = seUC->value();
-    league.relegationPlaces = seAb->value();
-    league.conferencePlaces = seECL->value();
-    league.playoffPlaces = seRP->value();
+    m_zones->writeTo(league);
     league.leagueName = edLiga->text().trimmed();
-    // A zone keeps no name or colour of its own while it shows its
-    // default, so that an older league is saved as before.
-    for (int z = 0; z < kZoneCount; ++z) {
-        const Zone zone = static_cast<Zone>(z);
-        const QString name = edZone[z]->text().trimmed();
-        league.zoneNames[z] = name == League::defaultZoneName(zone) ? QString() : name;
-        const int rgb = cboFarbe[z]->currentData().toInt();
-        league.zoneRgb[z] = rgb == League::defaultZoneRgb(zone) ? -1 : rgb;
-    }
     league.winPoints = seSieg->value();
     league.tieOrder = static_cast<TieOrder>(cboReihenfolge->currentIndex() + 1);
     for (int k = 1; k <= league.teamCount; ++k) {
@@ -444,18 +347,6 @@ void TfrmEinst::writeTo(League &league) const
             league.startGoalsAgainst[k] = 0;
         }
     }
-}
-
-const QList<QPair<QString, int>> &TfrmEinst::zonePalette()
-{
-    static const QList<QPair<QString, int>> palette{
-        {QStringLiteral("Türkis"), 0xBBFFFF}, {QStringLiteral("Rosa"), 0xFFBBFF},
-        {QStringLiteral("Grün"), 0xBBFFBB},   {QStringLiteral("Gelb"), 0xFFFFAA},
-        {QStringLiteral("Orange"), 0xFFDDAA}, {QStringLiteral("Rot"), 0xFFBBBB},
-        {QStringLiteral("Blau"), 0xBBDDFF},   {QStringLiteral("Lila"), 0xDDBBFF},
-        {QStringLiteral("Grau"), 0xDDDDDD},   {QStringLiteral("Weiß"), 0xFFFFFF},
-    };
-    return palette;
 }
 
 void TfrmEinst::keyPressEvent(QKeyEvent *event)

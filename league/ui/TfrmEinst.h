@@ -4,15 +4,13 @@
 #include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
-#include <QList>
-#include <QPair>
 #include <array>
 
-class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class ZoneEditor;
 
 // The league settings dialog: team names, table zones and the start values
 // of a season already under way. It works on its own fields; the main
@@ -38,10 +36,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
-public:
-    // The colours a zone can take, light enough for black text on them.
-    static const QList<QPair<QString, int>> &zonePalette();
-
 private:
     void buildControls() override;
     using Row = std::array<QLineEdit *, League::kMaxTeams + 1>;
@@ -55,16 +49,8 @@ private:
     void bbHilfeClick();
 
     UiPlatform m_platform;
-    QCheckBox *chkCh = nullptr;
-    QSpinBox *seCL = nullptr;
-    QSpinBox *seUC = nullptr;
-    QSpinBox *seAb = nullptr;
-    // The zones of today: Conference League and relegation play-off places,
-    // and a name and colour per Zone (index Zone), and the league's name.
-    QSpinBox *seECL = nullptr;
-    QSpinBox *seRP = nullptr;
-    std::array<QLineEdit *, kZoneCount> edZone{};
-    std::array<QComboBox *, kZoneCount> cboFarbe{};
+    // The zones' places, names and colours.
+    ZoneEditor *m_zones = nullptr;
     QLineEdit *edLiga = nullptr;
     QSpinBox *seTeams = nullptr;
     QSpinBox *seRounds = nullptr;

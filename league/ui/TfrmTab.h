@@ -7,15 +7,12 @@
 #include "league/ui/BuiltOnUseDialog.h"
 #include "league/ui/PlatformSeams.h"
 
-#include <array>
-
-class DateField;
 class QCheckBox;
-class QFrame;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class League;
+class StandChooser;
+class TableGrid;
 
 // The table window: the league, home or away table as 18 coloured row
 // bands. The bands keep their colours after the window closes; the printed
@@ -72,9 +69,6 @@ public:
     // The text of the movement cell: "▲2", "▼1", "=" or nothing.
     static QString movementText(const TableTrend &trend, int slot, int place);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void buildControls() override;
     void seSTChange(int round);
@@ -82,9 +76,8 @@ private:
     // Fills the rows from tables already computed.
     void showTables(const Standings &standings, const League &league);
     void showStatus(int row);
-    void applyBands();
+    // Sizes the rows and the window, and puts the controls below them.
     void layoutRows();
-    void fillLegend(const League &league);
     void refill();
 
     UiPlatform m_platform;
@@ -92,35 +85,20 @@ private:
     RowBandColors m_bands = RowBandColors::defaultLayout();
     int m_teams = League::kTeams;
     bool m_filled = false;
-    using RowLabels = std::array<QLabel *, League::kMaxTeams + 1>;
-    std::array<QFrame *, League::kMaxTeams + 1> Shape{};
-    RowLabels lblTeam{}, lblSp{}, lblSs{}, lblSu{}, lblSn{}, lblPkt{}, lblTe{}, lblTa{}, lblTd{};
-    // The slot numbers at both ends of each row, the separators, the box.
-    RowLabels m_placeLeft{}, m_placeRight{}, m_colon{};
-    // The extra columns right of the table and the switches that show them.
-    RowLabels lblForm{}, lblTend{}, lblWarum{};
-    std::array<QLabel *, 3> m_extraHeads{};
+    Standings m_standings;
+    // The rows with their bands, the extra columns and the legend.
+    TableGrid *m_grid = nullptr;
+    // "nach dem Spieltag" and "Stand am".
+    StandChooser *m_stand = nullptr;
+    // The switches of the extra columns.
     QCheckBox *chkForm = nullptr;
     QCheckBox *chkTendenz = nullptr;
     QCheckBox *chkGrund = nullptr;
-    // The zones' names on their colours below the rows, for a league with
-    // zones of today; its height is 0 without them.
-    QList<QLabel *> m_legend;
-    int m_legendHeight = 0;
-    Standings m_standings;
-    QList<QFrame *> m_columnRules;
-    QWidget *m_box = nullptr;
-    QWidget *m_scroll = nullptr;
     QPushButton *bb1 = nullptr;
     QPushButton *bb2 = nullptr;
     QPushButton *bbHilfe = nullptr;
     QPushButton *bbOK = nullptr;
-    QSpinBox *seST = nullptr;
-    QCheckBox *cbStand = nullptr;
-    DateField *deStand = nullptr;
     QLabel *lblGrund = nullptr;
     const League *m_league = nullptr;
-    Standings::Reasons m_reasons{};
-    std::array<int, League::kMaxTeams + 2> m_deducted{};
     int m_round = 0;
 };

@@ -118,10 +118,16 @@ private Q_SLOTS:
         QList<QRect> ours, others;
         ModalScript script(f.frm->frmTab());
         script.then([&](QWidget *d) {
+            // In the window's own coordinates: the day controls share a
+            // panel with the matchday chooser.
+            const auto at = [d](const char *name) {
+                const QWidget *w = child<QWidget>(d, name);
+                return QRect(w->mapTo(d, QPoint(0, 0)), w->size());
+            };
             for (const char *name : {"cbStand", "deStand"})
-                ours << child<QWidget>(d, name)->geometry();
+                ours << at(name);
             for (const char *name : {"scrTab", "bb1", "bb2", "bbHilfe", "bbOK", "lblST", "seST", "lblGrund"})
-                others << child<QWidget>(d, name)->geometry();
+                others << at(name);
             QVERIFY(d->rect().contains(ours.first()) && d->rect().contains(ours.last()));
             clickButton(d, "bbOK");
         });
