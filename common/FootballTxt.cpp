@@ -950,7 +950,7 @@ bool isTeamName(const QString &name)
 // ---------------------------------------------------------------------------
 // squads
 
-SquadResult readSquad(const QByteArray &utf8)
+SquadResult readSquad(QByteArrayView utf8, SquadLineForm otherForm)
 {
     SquadResult result;
     if (utf8.size() > kMaxBytes) {
@@ -994,6 +994,12 @@ SquadResult readSquad(const QByteArray &utf8)
                 result.error = Issue{number, Problem::ControlCharacter, QString()};
                 return result;
             }
+        Player p;
+        p.line = number;
+        if (otherForm && otherForm(text, &p)) {
+            result.players.append(std::move(p));
+            continue;
+        }
         text.replace(QLatin1Char('\t'), QLatin1String("  "));
         const qsizetype hash = text.indexOf(QLatin1Char('#'));
         if (hash >= 0)
@@ -1011,8 +1017,6 @@ SquadResult readSquad(const QByteArray &utf8)
             }
             continue;
         }
-        Player p;
-        p.line = number;
         if (!parsePlayerLine(t, &p.number, &p.position, &p.name)) {
             result.error = Issue{number, Problem::BadPlayer, shortened(t)};
             return result;

@@ -213,7 +213,13 @@ struct SquadResult {
     QList<Player> players;
 };
 
-SquadResult readSquad(const QByteArray &utf8);
+// A caller's own reading of squad lines, tried on every line first (the
+// line decoded and checked, its comment still on it): it reads the line into
+// *player and returns true, or returns false and leaves the line, rewritten
+// or not, to the reader.
+using SquadLineForm = bool (*)(QString &line, Player *player);
+
+SquadResult readSquad(QByteArrayView utf8, SquadLineForm otherForm = nullptr);
 QByteArray writeSquad(const QString &title, const QList<Player> &players);
 
 } // namespace FootballTxt

@@ -21,27 +21,34 @@ namespace {
 using FootballTxt::Side;
 
 // "Côte d'Ivoire", "cote-divoire" and "COTE D'IVOIRE" all give "cotedivoire".
-QString plainKey(const QString &text)
+void appendPlainKey(QStringView text, QString *key)
 {
-    QString key;
-    key.reserve(text.size());
     bool ascii = true;
     for (QChar c : text)
         ascii = ascii && c.unicode() < 128;
-    for (QChar c : ascii ? text : text.normalized(QString::NormalizationForm_KD)) {
+    // Most names are plain ASCII and need no decomposition of their accents.
+    const QString decomposed = ascii ? QString() : text.toString().normalized(QString::NormalizationForm_KD);
+    for (QChar c : ascii ? text : QStringView(decomposed)) {
         // Letters that no accent stripping turns into a Latin letter.
         switch (c.unicode()) {
-        case 0x00D8: case 0x00F8: key += QLatin1Char('o'); continue;        // Ø ø
-        case 0x00C6: case 0x00E6: key += QLatin1String("ae"); continue;    // Æ æ
-        case 0x00DF: key += QLatin1String("ss"); continue;                  // ß
-        case 0x0110: case 0x0111: key += QLatin1Char('d'); continue;       // Đ đ
-        case 0x0141: case 0x0142: key += QLatin1Char('l'); continue;       // Ł ł
-        case 0x0131: key += QLatin1Char('i'); continue;                     // ı
+        case 0x00D8: case 0x00F8: *key += QLatin1Char('o'); continue;        // Ø ø
+        case 0x00C6: case 0x00E6: *key += QLatin1String("ae"); continue;    // Æ æ
+        case 0x00DF: *key += QLatin1String("ss"); continue;                  // ß
+        case 0x0110: case 0x0111: *key += QLatin1Char('d'); continue;       // Đ đ
+        case 0x0141: case 0x0142: *key += QLatin1Char('l'); continue;       // Ł ł
+        case 0x0131: *key += QLatin1Char('i'); continue;                     // ı
         default: break;
         }
         if (c.unicode() < 128 && c.isLetterOrNumber())
-            key += c.toLower();
+            *key += c.toLower();
     }
+}
+
+QString plainKey(QStringView text)
+{
+    QString key;
+    key.reserve(text.size());
+    appendPlainKey(text, &key);
     return key;
 }
 
@@ -79,13 +86,13 @@ private:
     bool readDocuments(const QStringList &files);
     bool takeGroups();
     bool readSquads(const QString &squads);
-    bool takeSquad(const QString &path, const QString &heading, const QByteArray &bytes, int lineOffset,
+    bool takeSquad(const QString &path, const QString &heading, QByteArrayView bytes, int lineOffset,
                    std::set<int> *filled);
     bool sortMatches();
     bool scorers(const MatchRef &m, int team1, int team2);
-    void credit(int team, const QString &player, const MatchRef &m, int line);
+    void credit(int team, const QString &player, const QString &words, const MatchRef &m, int line);
     // The plain words of each squad's names, made once the squads are read.
-    std::vector<QStringList> &wordsOf(int team);
+    std::vector<QString> &wordsOf(int team);
     bool placeKnockout(QString *error);
     bool decideAndPlace(QString *error, int depth);
     QString expectation(const FormatStandings &s, int a, int b) const;
@@ -96,7 +103,7 @@ private:
     QList<MatchRef> m_groupMatches;
     QList<MatchRef> m_knockout;
     std::set<std::pair<int, QString>> m_noRoom;
-    std::vector<std::vector<QStringList>> m_words;
+    std::vector<std::vector<QString>> m_words;
     std::vector<QString> m_teamKeys;
     std::vector<QString> m_teamCodes;
 };
@@ -165,10 +172,11 @@ bool Importer::takeGroups()
 
 // A squad belongs to the team its heading, its title ("Denmark - Euro
 // 2024") or its file name ("de-deutschland.txt") names.
-bool Importer::takeSquad(const QString &path, const QString &heading, const QByteArray &bytes, int lineOffset,
+bool Importer::takeSquad(const QString &path, const QString &heading, QByteArrayView bytes, int lineOffset,
                          std::set<int> *filled)
 {
-    FootballTxt::SquadResult squad = FootballTxt::readSquad(bytes);
+    // The older line forms are read as the lines come, not rewritten first.
+    FootballTxt::SquadResult squad = FootballTxt::readSquad(bytes, OlderForms::squadLine);
     if (!squad.ok)
         return fail(path, squad.error.line + lineOffset, FootballTxt::message(squad.error));
     for (FootballTxt::Player &p : squad.players)
@@ -242,7 +250,7 @@ bool Importer::readSquads(const QString &squads)
             const BoundedFile::Result in = BoundedFile::read(path, FootballTxt::kMaxBytes);
             if (!in.ok())
                 return fail(path, 0, QStringLiteral("cannot read: ") + BoundedFile::reason(in, FootballTxt::kMaxBytes));
-            if (!takeSquad(path, QString(), OlderForms::squad(in.bytes), 0, &filled))
+            if (!takeSquad(path, QString(), in.bytes, 0, &filled))
                 return false;
         }
         return true;
@@ -253,9 +261,9 @@ bool Importer::readSquads(const QString &squads)
     // One file of every squad, each under its "== Team" heading; the lines
     // before the first heading are the file's title. Each part is read on
     // its own, its line numbers counted from its heading.
-    const QByteArray bytes = OlderForms::squad(in.bytes);
-    // Each part is a slice of the converted text, from the line after its
-    // heading to the next heading.
+    const QByteArray &bytes = in.bytes;
+    // Each part is a slice of the text, from the line after its heading to
+    // the next heading.
     QString heading;
     qsizetype partFrom = 0;
     int partStart = 0;
@@ -263,9 +271,9 @@ bool Importer::readSquads(const QString &squads)
     const auto flush = [&](qsizetype partEnd) {
         if (heading.isEmpty())
             return true;
-        QByteArray part = bytes.mid(partFrom, partEnd - partFrom);
-        if (!part.isEmpty() && !part.endsWith('\n'))
-            part += '\n';
+        // A heading on the last line, without a line end, has an empty part.
+        const qsizetype from = std::min(partFrom, partEnd);
+        const QByteArrayView part = QByteArrayView(bytes).sliced(from, partEnd - from);
         return takeSquad(squads, heading, part, partStart, &filled);
     };
     qsizetype from = 0;
@@ -317,40 +325,74 @@ bool Importer::sortMatches()
     return true;
 }
 
-QStringList plainWords(const QString &name)
+// The plain keys of a name's words, one blank between them: "Kylian Mbappé"
+// gives "kylian mbappe". Words are those between blanks; a word without a
+// letter or digit is left out.
+QString plainWords(QStringView name)
 {
-    QStringList out;
-    for (const QString &w : name.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        if (const QString k = plainKey(w); !k.isEmpty())
-            out << k;
+    QString out;
+    out.reserve(name.size());
+    for (qsizetype i = 0; i < name.size();) {
+        qsizetype end = name.indexOf(u' ', i);
+        if (end < 0)
+            end = name.size();
+        const qsizetype before = out.size();
+        if (before > 0)
+            out += u' ';
+        appendPlainKey(name.sliced(i, end - i), &out);
+        if (out.size() == before + 1 || (before == 0 && out.isEmpty()))
+            out.truncate(before);
+        i = end + 1;
+    }
     return out;
 }
 
-// The squad entry of a scorer. Match files and squads write names in their
-// own ways ("Mbappé" and "MBAPPE", "Wirtz" for "Florian Wirtz", "Neymar" for
-// "NEYMAR JR", "Stephan" for "Stephen"): the same name without regard to
-// case and accents, else the one player whose name ends in the scorer's,
-// else the one with the scorer's surname, else the one with a one-word
-// scorer's name among his names.
-int playerIndex(const std::vector<QStringList> &squad, const QStringList &scorer)
+QStringView lastWord(QStringView words)
+{
+    return words.sliced(words.lastIndexOf(u' ') + 1);
+}
+
+bool hasWord(QStringView words, QStringView word)
+{
+    for (qsizetype i = 0; i <= words.size();) {
+        qsizetype end = words.indexOf(u' ', i);
+        if (end < 0)
+            end = words.size();
+        if (words.sliced(i, end - i) == word)
+            return true;
+        i = end + 1;
+    }
+    return false;
+}
+
+// The squad entry of a scorer, both given as plain words. Match files and
+// squads write names in their own ways ("Mbappé" and "MBAPPE", "Wirtz" for
+// "Florian Wirtz", "Neymar" for "NEYMAR JR", "Stephan" for "Stephen"): the
+// same name without regard to case and accents, else the one player whose
+// name ends in the scorer's, else the one with the scorer's surname, else
+// the one with a one-word scorer's name among his names.
+int playerIndex(const std::vector<QString> &squad, const QString &scorer)
 {
     if (scorer.isEmpty())
         return -1;
+    const bool oneWord = !scorer.contains(u' ');
+    const QString ending = u' ' + scorer;
+    const QStringView surname = lastWord(scorer);
     const auto unique = [&](auto fits) {
         int found = -1;
         for (size_t k = 0; k < squad.size(); ++k)
-            if (fits(squad[k])) {
+            if (fits(QStringView(squad[k]))) {
                 if (found >= 0)
                     return -2;
                 found = int(k);
             }
         return found;
     };
-    for (const auto &fits : std::initializer_list<std::function<bool(const QStringList &)>>{
-             [&](const QStringList &w) { return w == scorer; },
-             [&](const QStringList &w) { return w.size() > scorer.size() && w.mid(w.size() - scorer.size()) == scorer; },
-             [&](const QStringList &w) { return scorer.size() > 1 && !w.isEmpty() && w.last() == scorer.last(); },
-             [&](const QStringList &w) { return scorer.size() == 1 && w.contains(scorer.first()); }}) {
+    for (const auto &fits : std::initializer_list<std::function<bool(QStringView)>>{
+             [&](QStringView w) { return w == scorer; },
+             [&](QStringView w) { return w.endsWith(ending); },
+             [&](QStringView w) { return !oneWord && !w.isEmpty() && lastWord(w) == surname; },
+             [&](QStringView w) { return oneWord && hasWord(w, scorer); }}) {
         const int found = unique(fits);
         if (found >= 0)
             return found;
@@ -360,7 +402,7 @@ int playerIndex(const std::vector<QStringList> &squad, const QStringList &scorer
     return -1;
 }
 
-std::vector<QStringList> &Importer::wordsOf(int team)
+std::vector<QString> &Importer::wordsOf(int team)
 {
     if (m_words.empty()) {
         m_words.resize(size_t(m_t.teamCount()));
@@ -371,10 +413,10 @@ std::vector<QStringList> &Importer::wordsOf(int team)
     return m_words[size_t(team)];
 }
 
-void Importer::credit(int team, const QString &player, const MatchRef &m, int line)
+void Importer::credit(int team, const QString &player, const QString &words, const MatchRef &m, int line)
 {
     FormatTeam &e = m_t.team(team);
-    int i = playerIndex(wordsOf(team), plainWords(player));
+    int i = playerIndex(wordsOf(team), words);
     if (i < 0) {
         if (e.players.size() >= FormatTeam::kMaxPlayers) {
             if (m_noRoom.insert({team, player}).second)
@@ -384,7 +426,7 @@ void Importer::credit(int team, const QString &player, const MatchRef &m, int li
         }
         e.players << player;
         e.goals << 0;
-        wordsOf(team).push_back(plainWords(player));
+        wordsOf(team).push_back(words);
         i = int(e.players.size()) - 1;
     }
     ++e.goals[i];
@@ -397,9 +439,9 @@ bool Importer::scorers(const MatchRef &m, int team1, int team2)
             continue;
         if (!storableName(goal.player))
             return fail(m.file, goal.line, QStringLiteral("the name \"%1\" cannot be stored").arg(goal.player));
+        const QString words = plainWords(goal.player);
         Side side = goal.side;
         if (side == Side::None) {
-            const QStringList words = plainWords(goal.player);
             const bool in1 = playerIndex(wordsOf(team1), words) >= 0;
             const bool in2 = playerIndex(wordsOf(team2), words) >= 0;
             if (in1 == in2) {
@@ -411,7 +453,7 @@ bool Importer::scorers(const MatchRef &m, int team1, int team2)
         }
         for (const FootballTxt::GoalMinute &minute : goal.minutes)
             if (!minute.ownGoal)
-                credit(side == Side::Team1 ? team1 : team2, goal.player, m, goal.line);
+                credit(side == Side::Team1 ? team1 : team2, goal.player, words, m, goal.line);
     }
     return true;
 }

@@ -141,88 +141,198 @@ QByteArray matches(const QByteArray &utf8)
     });
 }
 
-QByteArray squad(const QByteArray &utf8)
+namespace {
+
+bool isPosition(QStringView p)
+{
+    return p == u"GK" || p == u"DF" || p == u"MF" || p == u"FW";
+}
+
+// Only lines with a comma or a leading "-" may hold an older squad form;
+// the blanks are those a byte view trims.
+bool mayBeOlderSquadLine(QStringView line)
+{
+    if (line.contains(u','))
+        return true;
+    for (QChar c : line) {
+        const char16_t u = c.unicode();
+        if (u != ' ' && u != '\t' && u != '\n' && u != '\v' && u != '\f' && u != '\r')
+            return u == '-';
+    }
+    return false;
+}
+
+// "1, Matt TURNER, GK, b. 1994/06/24": number, name, position and more,
+// split by commas (a squad line's comment after "#" stays out).
+struct CommaLine
+{
+    enum Kind { None, Staff, Numbered };
+    Kind kind = None;
+    QStringView number; // up to three digits
+    QStringView position;
+    QStringView name;
+    qsizetype hash = -1; // where the comment starts
+};
+
+CommaLine commaLine(QStringView t)
+{
+    // Views and a walk over the commas keep the many squad lines from
+    // allocating a string per field.
+    CommaLine c;
+    c.hash = t.indexOf(u'#');
+    const QStringView code = c.hash < 0 ? t : t.left(c.hash);
+    const qsizetype first = code.indexOf(u',');
+    const qsizetype second = first < 0 ? -1 : code.indexOf(u',', first + 1);
+    if (second < 0)
+        return c;
+    const qsizetype third = code.indexOf(u',', second + 1);
+    const QStringView number = code.first(first).trimmed();
+    const QStringView name = code.sliced(first + 1, second - first - 1).trimmed();
+    QStringView position = (third < 0 ? code.sliced(second + 1) : code.sliced(second + 1, third - second - 1)).trimmed();
+    if (const qsizetype blank = position.indexOf(u' '); blank >= 0)
+        position = position.left(blank);
+    bool digits = !number.isEmpty() && number.size() <= 3;
+    for (QChar ch : number)
+        digits = digits && ch.unicode() >= '0' && ch.unicode() <= '9';
+    bool letters = !position.isEmpty() && position.size() <= 3;
+    for (QChar ch : position)
+        letters = letters && ch.unicode() >= 'A' && ch.unicode() <= 'Z';
+    if (!(digits || number == u"-") || name.isEmpty() || !letters)
+        return c;
+    // A coach or manager ("-, Mauricio POCHETTINO (ARG), MG, ...") is no player.
+    if (!isPosition(position)) {
+        c.kind = CommaLine::Staff;
+        return c;
+    }
+    if (digits) {
+        c.kind = CommaLine::Numbered;
+        c.number = number;
+        c.position = position;
+        c.name = name;
+    }
+    return c;
+}
+
+// The surname in capitals is written as a name is elsewhere ("Turner").
+// Words are separated by single blanks, as elsewhere.
+QString readerName(QStringView name)
+{
+    QString words;
+    words.reserve(name.size());
+    for (qsizetype i = 0; i < name.size();) {
+        if (name[i] == u' ') {
+            ++i;
+            continue;
+        }
+        qsizetype end = name.indexOf(u' ', i);
+        if (end < 0)
+            end = name.size();
+        const QStringView w = name.sliced(i, end - i);
+        int count = 0;
+        bool upper = true;
+        bool ascii = true;
+        for (QChar ch : w) {
+            ascii = ascii && ch.unicode() < 128;
+            if (ch.isLetter()) {
+                ++count;
+                upper = upper && ch.isUpper();
+            }
+        }
+        if (!words.isEmpty())
+            words += u' ';
+        if (count >= 2 && upper) {
+            words += w.first(1);
+            if (ascii) {
+                for (QChar ch : w.sliced(1))
+                    words += ch.unicode() >= 'A' && ch.unicode() <= 'Z' ? QChar(ch.unicode() + 32) : ch;
+            } else {
+                words += w.sliced(1).toString().toLower();
+            }
+        } else {
+            words += w;
+        }
+        i = end;
+    }
+    return words;
+}
+
+// "      (22)  DF  Mark McKenzie": the line in the reader's form, the
+// number where it stood.
+QString readerLine(QStringView t, const CommaLine &c, const QString &name)
+{
+    QString out(c.number.data() - t.data(), QLatin1Char(' '));
+    out += u'(';
+    out += c.number;
+    out += QLatin1String(")  ");
+    out += c.position;
+    out += QLatin1String("  ");
+    out += name;
+    if (c.hash >= 0) {
+        out += QLatin1String("  ");
+        out += t.sliced(c.hash);
+    }
+    return out;
+}
+
+// "-  GK  David Seaman": the "-" of an unknown number becomes a blank.
+void blankDash(QString &t)
 {
     static const QRegularExpression dash(QStringLiteral("^(\\s*)-(\\s+\\S)"));
+    const QRegularExpressionMatch m = dash.match(t);
+    if (m.hasMatch())
+        t[m.capturedEnd(1)] = QLatin1Char(' ');
+}
+
+} // namespace
+
+QByteArray squad(const QByteArray &utf8)
+{
     const auto wanted = [](QByteArrayView raw) {
         return raw.contains(',') || raw.trimmed().startsWith('-');
     };
-    const auto isPosition = [](QStringView p) {
-        return p == u"GK" || p == u"DF" || p == u"MF" || p == u"FW";
-    };
     return eachLine(utf8, wanted, [&](QString t) {
-        // "1, Matt TURNER, GK, b. 1994/06/24": number, name, position and
-        // more, split by commas (a squad line's comment after "#" stays out).
-        // Views keep the many squad lines from allocating a string per field.
-        const qsizetype hash = t.indexOf(QLatin1Char('#'));
-        const QList<QStringView> f = QStringView(t).left(hash < 0 ? t.size() : hash).split(u',');
-        if (f.size() >= 3) {
-            const QStringView number = f[0].trimmed();
-            const QStringView name = f[1].trimmed();
-            QStringView position = f[2].trimmed();
-            if (const qsizetype blank = position.indexOf(u' '); blank >= 0)
-                position = position.left(blank);
-            bool digits = !number.isEmpty() && number.size() <= 3;
-            for (QChar c : number)
-                digits = digits && c.unicode() >= '0' && c.unicode() <= '9';
-            bool letters = !position.isEmpty() && position.size() <= 3;
-            for (QChar c : position)
-                letters = letters && c.unicode() >= 'A' && c.unicode() <= 'Z';
-            if ((digits || number == u"-") && !name.isEmpty() && letters) {
-                // A coach or manager ("-, Mauricio POCHETTINO (ARG), MG, ...") is no player.
-                if (!isPosition(position))
-                    return blanks(t);
-                if (digits) {
-                    // The surname in capitals is written as a name is elsewhere ("Turner").
-                    // Words are separated by single blanks, as elsewhere.
-                    QString words;
-                    words.reserve(name.size());
-                    for (qsizetype i = 0; i < name.size();) {
-                        if (name[i] == u' ') {
-                            ++i;
-                            continue;
-                        }
-                        qsizetype end = name.indexOf(u' ', i);
-                        if (end < 0)
-                            end = name.size();
-                        const QStringView w = name.sliced(i, end - i);
-                        int count = 0;
-                        bool upper = true;
-                        for (QChar ch : w)
-                            if (ch.isLetter()) {
-                                ++count;
-                                upper = upper && ch.isUpper();
-                            }
-                        if (!words.isEmpty())
-                            words += u' ';
-                        if (count >= 2 && upper) {
-                            words += w.first(1);
-                            words += w.sliced(1).toString().toLower();
-                        } else {
-                            words += w;
-                        }
-                        i = end;
-                    }
-                    QString out(number.data() - t.constData(), QLatin1Char(' '));
-                    out += u'(';
-                    out += number;
-                    out += QLatin1String(")  ");
-                    out += position;
-                    out += QLatin1String("  ");
-                    out += words;
-                    if (hash >= 0) {
-                        out += QLatin1String("  ");
-                        out += QStringView(t).sliced(hash);
-                    }
-                    return out;
-                }
-            }
-        }
-        const QRegularExpressionMatch m = dash.match(t);
-        if (m.hasMatch())
-            t[m.capturedEnd(1)] = QLatin1Char(' ');
+        const CommaLine c = commaLine(t);
+        if (c.kind == CommaLine::Staff)
+            return blanks(t);
+        if (c.kind == CommaLine::Numbered)
+            return readerLine(t, c, readerName(c.name));
+        blankDash(t);
         return t;
     });
+}
+
+bool squadLine(QString &line, FootballTxt::Player *player)
+{
+    if (!mayBeOlderSquadLine(line))
+        return false;
+    const CommaLine c = commaLine(line);
+    if (c.kind == CommaLine::Staff) {
+        line.clear();
+        return false;
+    }
+    if (c.kind == CommaLine::Numbered) {
+        QString name = readerName(c.name);
+        int number = 0;
+        for (QChar ch : c.number)
+            number = number * 10 + (ch.unicode() - '0');
+        // What the reader would refuse in the rewritten line (number 0, a
+        // tab that splits the name, a name that starts with no letter or
+        // digit) goes to it, so that its message names the fault.
+        if (number >= 1 && !name.contains(u'\t') && name.at(0).isLetterOrNumber()) {
+            static const QString positions[] = {QStringLiteral("GK"), QStringLiteral("DF"), QStringLiteral("MF"),
+                                                QStringLiteral("FW")};
+            player->number = number;
+            for (const QString &p : positions)
+                if (c.position == p)
+                    player->position = p;
+            player->name = std::move(name);
+            return true;
+        }
+        line = readerLine(line, c, name);
+        return false;
+    }
+    blankDash(line);
+    return false;
 }
 
 } // namespace OlderForms

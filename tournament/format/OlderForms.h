@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
+
+#include "common/FootballTxt.h"
 
 // The files of the open football data are written by hand over many years
 // and hold line forms the Football.TXT reader does not take. These turn
@@ -16,7 +19,14 @@ namespace OlderForms {
 
 QByteArray matches(const QByteArray &utf8);
 
-// Squad lines with "-" where the shirt number is unknown: "-  GK  David Seaman".
+// Squad lines with "-" where the shirt number is unknown: "-  GK  David Seaman",
+// and lines of commas: "1, Matt TURNER, GK, b. 1994/06/24".
 QByteArray squad(const QByteArray &utf8);
+
+// The same for one squad line as the squad reader meets it, so that a long
+// squad file is read once: a line of commas that names a player is read
+// straight into *player (true); any other line is left to the reader,
+// rewritten as squad() rewrites it (false).
+bool squadLine(QString &line, FootballTxt::Player *player);
 
 } // namespace OlderForms
