@@ -66,8 +66,10 @@ QStringView withoutComma(QStringView t)
 
 bool equalsAny(QStringView t, std::initializer_list<const char *> words)
 {
+    // Most words differ in length, which rules them out before the
+    // comparison that folds case.
     for (const char *w : words)
-        if (t.compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
+        if (const QLatin1String word(w); word.size() == t.size() && t.compare(word, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }

@@ -39,8 +39,11 @@ void appendPlainKey(QStringView text, QString *key)
         case 0x0131: *key += QLatin1Char('i'); continue;                     // ı
         default: break;
         }
-        if (c.unicode() < 128 && c.isLetterOrNumber())
-            *key += c.toLower();
+        const char16_t u = c.unicode();
+        if (u >= 'A' && u <= 'Z')
+            *key += QChar(u + ('a' - 'A'));
+        else if ((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9'))
+            *key += c;
     }
 }
 
@@ -57,9 +60,12 @@ bool storableName(const QString &name)
 {
     if (name.isEmpty() || name.size() > FormatTeam::kMaxNameLength)
         return false;
-    for (QChar c : name)
+    for (QChar c : name) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            continue; // printable ASCII: most names hold nothing else
         if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
             return false;
+    }
     return true;
 }
 
@@ -483,21 +489,35 @@ QString Importer::expectation(const FormatStandings &s, int a, int b) const
 bool Importer::placeKnockout(QString *error)
 {
     m_t.knockout.clear();
+    // A result only settles the teams of later matches, so the bracket is
+    // ranked again only when a match is not among the slots known so far;
+    // the slots filled since the last ranking are marked here meanwhile.
+    FormatStandings s = rankFormat(m_t);
+    std::vector<bool> filled(s.bracket.size(), false);
+    bool anyFilled = false;
     for (const MatchRef &m : m_knockout) {
         const FootballTxt::Match &match = *m.match;
         const int a = m_t.findTeam(match.team1);
         const int b = m_t.findTeam(match.team2);
-        const FormatStandings s = rankFormat(m_t);
         int index = -1;
         bool swapped = false;
-        for (size_t i = 0; i < s.bracket.size() && index < 0; ++i) {
-            const FormatStandings::Slot &slot = s.bracket[i];
-            if (slot.result)
-                continue;
-            if ((slot.team1 == a && slot.team2 == b) || (slot.team1 == b && slot.team2 == a)) {
-                index = int(i);
-                swapped = slot.team1 == b;
+        const auto find = [&] {
+            for (size_t i = 0; i < s.bracket.size() && index < 0; ++i) {
+                const FormatStandings::Slot &slot = s.bracket[i];
+                if (slot.result || filled[i])
+                    continue;
+                if ((slot.team1 == a && slot.team2 == b) || (slot.team1 == b && slot.team2 == a)) {
+                    index = int(i);
+                    swapped = slot.team1 == b;
+                }
             }
+        };
+        find();
+        if (index < 0 && anyFilled) {
+            s = rankFormat(m_t);
+            filled.assign(s.bracket.size(), false);
+            anyFilled = false;
+            find();
         }
         const auto failHere = [&](const QString &what) {
             *error = QStringLiteral("%1: line %2: %3").arg(m.file, QString::number(match.line), what);
@@ -532,6 +552,8 @@ bool Importer::placeKnockout(QString *error)
         if (parts.fits(sc.a, sc.b))
             k.parts = swapped ? parts.swapped() : parts;
         m_t.knockout.push_back(k);
+        filled[size_t(index)] = true;
+        anyFilled = true;
     }
     return true;
 }

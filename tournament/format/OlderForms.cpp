@@ -67,6 +67,14 @@ QByteArray matches(const QByteArray &utf8)
     static const QRegularExpression bareMinute(
         QStringLiteral("(?<=[\\s,(])(\\d{1,3})(?:\\+(\\d{1,2}))?(og|pen)?(?=\\s*[,;)]|\\s+\\d|\\s*$)"));
 
+    // Cheap looks that rule a form out keep most lines away from the
+    // expressions. The lineup form's first ":" is followed by a space, a
+    // time's by a digit.
+    const auto mayBeLineup = [](const QString &t) {
+        const qsizetype colon = t.indexOf(QLatin1Char(':'));
+        return colon >= 0 && colon + 1 < t.size() && !t[colon + 1].isDigit();
+    };
+
     bool inLineup = false;
     int goalsDepth = 0;
     // Every form has a bracket, an "@" or a ":", or continues one.
@@ -82,7 +90,7 @@ QByteArray matches(const QByteArray &utf8)
                 return blanks(t);
             inLineup = false;
         }
-        if (goalsDepth == 0 && lineup.match(t).hasMatch() && !trimmed.startsWith(QLatin1Char('('))) {
+        if (goalsDepth == 0 && mayBeLineup(t) && lineup.match(t).hasMatch() && !trimmed.startsWith(QLatin1Char('('))) {
             inLineup = true;
             return blanks(t);
         }
@@ -90,12 +98,14 @@ QByteArray matches(const QByteArray &utf8)
         if (n.hasMatch())
             t.replace(n.capturedStart(2), n.capturedLength(2), blanks(n.captured(2)));
 
-        const QRegularExpressionMatch v = venueFirst.match(t);
-        if (v.hasMatch() && !t.contains(QLatin1Char('#')))
-            t = v.captured(1) + v.captured(2) + v.captured(3) + QLatin1String("  ") + v.captured(5)
-                + QLatin1String("  @ ") + v.captured(4);
+        if (t.contains(QLatin1Char('@')) && !t.contains(QLatin1Char('#'))) {
+            const QRegularExpressionMatch v = venueFirst.match(t);
+            if (v.hasMatch())
+                t = v.captured(1) + v.captured(2) + v.captured(3) + QLatin1String("  ") + v.captured(5)
+                    + QLatin1String("  @ ") + v.captured(4);
+        }
 
-        const QRegularExpressionMatch a = aetNote.match(t);
+        const QRegularExpressionMatch a = t.contains(QLatin1String("(aet")) ? aetNote.match(t) : QRegularExpressionMatch();
         if (a.hasMatch()) {
             QString mark = QStringLiteral(" a.e.t.");
             if (!a.captured(1).isEmpty())
@@ -179,13 +189,22 @@ CommaLine commaLine(QStringView t)
     // Views and a walk over the commas keep the many squad lines from
     // allocating a string per field.
     CommaLine c;
-    c.hash = t.indexOf(u'#');
+    qsizetype commas[3] = {-1, -1, -1};
+    int found = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] == u'#') {
+            c.hash = i;
+            break;
+        }
+        if (t[i] == u',' && found < 3)
+            commas[found++] = i;
+    }
     const QStringView code = c.hash < 0 ? t : t.left(c.hash);
-    const qsizetype first = code.indexOf(u',');
-    const qsizetype second = first < 0 ? -1 : code.indexOf(u',', first + 1);
+    const qsizetype first = commas[0];
+    const qsizetype second = commas[1];
+    const qsizetype third = commas[2];
     if (second < 0)
         return c;
-    const qsizetype third = code.indexOf(u',', second + 1);
     const QStringView number = code.first(first).trimmed();
     const QStringView name = code.sliced(first + 1, second - first - 1).trimmed();
     QStringView position = (third < 0 ? code.sliced(second + 1) : code.sliced(second + 1, third - second - 1)).trimmed();
@@ -224,28 +243,30 @@ QString readerName(QStringView name)
             ++i;
             continue;
         }
-        qsizetype end = name.indexOf(u' ', i);
-        if (end < 0)
-            end = name.size();
-        const QStringView w = name.sliced(i, end - i);
         int count = 0;
         bool upper = true;
         bool ascii = true;
-        for (QChar ch : w) {
+        qsizetype end = i;
+        for (; end < name.size() && name[end] != u' '; ++end) {
+            const QChar ch = name[end];
             ascii = ascii && ch.unicode() < 128;
             if (ch.isLetter()) {
                 ++count;
                 upper = upper && ch.isUpper();
             }
         }
+        const QStringView w = name.sliced(i, end - i);
         if (!words.isEmpty())
             words += u' ';
         if (count >= 2 && upper) {
-            words += w.first(1);
             if (ascii) {
-                for (QChar ch : w.sliced(1))
-                    words += ch.unicode() >= 'A' && ch.unicode() <= 'Z' ? QChar(ch.unicode() + 32) : ch;
+                const qsizetype at = words.size() + 1;
+                words += w;
+                for (QChar *c = words.data() + at; c != words.data() + words.size(); ++c)
+                    if (c->unicode() >= 'A' && c->unicode() <= 'Z')
+                        *c = QChar(c->unicode() + ('a' - 'A'));
             } else {
+                words += w.first(1);
                 words += w.sliced(1).toString().toLower();
             }
         } else {
@@ -303,8 +324,6 @@ QByteArray squad(const QByteArray &utf8)
 
 bool squadLine(QString &line, FootballTxt::Player *player)
 {
-    if (!mayBeOlderSquadLine(line))
-        return false;
     const CommaLine c = commaLine(line);
     if (c.kind == CommaLine::Staff) {
         line.clear();
@@ -331,7 +350,8 @@ bool squadLine(QString &line, FootballTxt::Player *player)
         line = readerLine(line, c, name);
         return false;
     }
-    blankDash(line);
+    if (mayBeOlderSquadLine(line))
+        blankDash(line);
     return false;
 }
 
