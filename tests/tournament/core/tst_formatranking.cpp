@@ -174,6 +174,8 @@ private slots:
     void olderForms();
     void olderSquadForms_data();
     void olderSquadForms();
+    void olderSquadLinesReadOnce_data();
+    void olderSquadLinesReadOnce();
     void knockoutMatchesDecideOnlyWhatTheyShow_data();
     void knockoutMatchesDecideOnlyWhatTheyShow();
 };
@@ -495,6 +497,57 @@ void TestFormatRanking::olderSquadForms()
     QFETCH(QByteArray, older);
     QFETCH(QByteArray, reader);
     QCOMPARE(OlderForms::squad(older), reader);
+}
+
+// The import reads a squad line of commas straight into the squad; a line
+// the reader would refuse once rewritten is refused with the rewritten text.
+void TestFormatRanking::olderSquadLinesReadOnce_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("name"); // empty: the line holds no player
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("commas") << QByteArray("      16, Alex FREEMAN,   DF,  b. 2004/08/09") << 16 << "DF"
+                            << "Alex Freeman" << "";
+    QTest::newRow("a word not all capitals stays") << QByteArray("  22, Mark McKENZIE, DF") << 22 << "DF"
+                                                   << "Mark McKENZIE" << "";
+    QTest::newRow("accented capitals") << QByteArray("  1, Kylian MBAPP\xc3\x89, FW, b. 1998") << 1 << "FW"
+                                       << QString::fromUtf8("Kylian Mbapp\xc3\xa9") << "";
+    QTest::newRow("blanks and a comment") << QByteArray("  4, \xc3\x96ZIL Mesut ,  MF ,  b. 1990  # club, city") << 4
+                                          << "MF" << QString::fromUtf8("\xc3\x96zil Mesut") << "";
+    QTest::newRow("runs of blanks, one letter") << QByteArray("  6, A  B   CC, FW") << 6 << "FW" << "A B Cc" << "";
+    QTest::newRow("coach") << QByteArray("   -, Mauricio POCHETTINO (ARG),  MG,  b. 1972") << 0 << "" << "" << "";
+    QTest::newRow("unknown number") << QByteArray("   -  GK  David Seaman   ##  2, QPR") << 0 << "GK" << "David Seaman"
+                                    << "";
+    QTest::newRow("reader's own form") << QByteArray(" (1)  GK  Peter Shilton") << 1 << "GK" << "Peter Shilton" << "";
+    QTest::newRow("number 0") << QByteArray("  0, Zero MAN, GK") << 0 << "" << "" << "(0)  GK  Zero Man";
+    QTest::newRow("tab in the name") << QByteArray("  2, Tab\tGUY, DF") << 0 << "" << "" << "(2)  DF  Tab  GUY";
+    QTest::newRow("no letter first") << QByteArray("  21, ..., DF") << 0 << "" << "" << "(21)  DF  ...";
+}
+
+void TestFormatRanking::olderSquadLinesReadOnce()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, number);
+    QFETCH(QString, position);
+    QFETCH(QString, name);
+    QFETCH(QString, refused);
+    const FootballTxt::SquadResult r = FootballTxt::readSquad("= Team\n\n" + line + "\n", OlderForms::squadLine);
+    QCOMPARE(r.ok, refused.isEmpty());
+    if (!r.ok) {
+        QCOMPARE(r.error.line, 3);
+        QCOMPARE(r.error.detail, refused);
+        return;
+    }
+    QCOMPARE(r.title, QStringLiteral("Team"));
+    QCOMPARE(r.players.size(), name.isEmpty() ? 0 : 1);
+    if (name.isEmpty())
+        return;
+    QCOMPARE(r.players[0].number, number);
+    QCOMPARE(r.players[0].position, position);
+    QCOMPARE(r.players[0].name, name);
+    QCOMPARE(r.players[0].line, 3);
 }
 
 void TestFormatRanking::knockoutMatchesDecideOnlyWhatTheyShow_data()
