@@ -650,6 +650,13 @@ bool Importer::run(const QStringList &files, const QString &squads)
         return m_t.format.indexOf(a.number) < m_t.format.indexOf(b.number);
     });
     m_r.open = rankFormat(m_t).open;
+    // The tournament is the one its file names ("= Euro 2024"), played by
+    // the rules of its format; the messages above name the rules.
+    for (const auto &[file, doc] : m_docs)
+        if (!doc.title.isEmpty()) {
+            FormatFile::rename(m_t.format, doc.title);
+            break;
+        }
     return true;
 }
 

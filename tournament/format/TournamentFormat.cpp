@@ -465,6 +465,31 @@ Read parse(const QByteArray &bytes, const QString &fileName)
     return r;
 }
 
+bool rename(TournamentFormat &f, const QString &name)
+{
+    const QString wanted = name.simplified();
+    if (wanted.isEmpty() || wanted == f.name)
+        return false;
+    QList<QByteArray> lines = f.source.split('\n');
+    bool found = false;
+    for (QByteArray &line : lines) {
+        const QByteArray bare = line.trimmed();
+        if (bare.startsWith("name") && (bare.size() == 4 || bare.at(4) == ' ' || bare.at(4) == '\t')) {
+            line = "name    " + wanted.toUtf8() + (line.endsWith('\r') ? "\r" : "");
+            found = true;
+            break;
+        }
+    }
+    // Read back, so that a name with a comment sign or beyond the limit
+    // never makes a file that reads otherwise.
+    const Read renamed = found ? parse(lines.join('\n'), QString()) : Read();
+    if (!renamed.ok || renamed.format.name != wanted)
+        return false;
+    f.name = renamed.format.name;
+    f.source = renamed.format.source;
+    return true;
+}
+
 QStringList shippedNames()
 {
     return {QStringLiteral("world1998"), QStringLiteral("world2006"), QStringLiteral("world2026"),

@@ -79,6 +79,12 @@ struct Read
 // Reads and checks a format file; fileName only goes into the messages.
 Read parse(const QByteArray &bytes, const QString &fileName);
 
+// The format under the name of a tournament played by its rules ("Euro
+// 2024" by those of "Euro 2020"): the name and its line in the text,
+// everything else as read. False, with the format unchanged, for a name the
+// file cannot hold or that it already has.
+bool rename(TournamentFormat &f, const QString &name);
+
 // The names of the shipped formats, in the order --formats lists them.
 QStringList shippedNames();
 // The text of a shipped format, or an empty array for an unknown name.

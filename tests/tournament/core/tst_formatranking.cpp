@@ -4,6 +4,7 @@
 #include "common/FootballTxt.h"
 #include "tournament/format/FormatCorrections.h"
 #include "tournament/format/FormatImport.h"
+#include "tournament/format/FormatPlaces.h"
 #include "tournament/format/OlderForms.h"
 
 namespace {
@@ -167,6 +168,8 @@ private slots:
     void worldCup2026GroupStage();
     void worldCup2026Whole();
     void euro2024NeedsADecision();
+    void importedTournamentTakesItsFilesName_data();
+    void importedTournamentTakesItsFilesName();
     void worldCup1990TwoPointsAndLots();
     void euro2000();
     void bracketThatDoesNotFit();
@@ -375,6 +378,54 @@ void TestFormatRanking::euro2024NeedsADecision()
     const QList<Played> played = knockoutOf(whole);
     QCOMPARE(bracketPairs(all, s, 0), pairsOf(played, QStringLiteral("Round of 16")));
     QCOMPARE(all.teamName(s.champion), played.last().winner);
+}
+
+void TestFormatRanking::importedTournamentTakesItsFilesName_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Euro 2024 by the rules of 2020") << "euro2020" << "euro-2024/euro.txt" << "Euro 2024";
+    QTest::newRow("1990 by the rules of 1986") << "world1986" << "worldcup-1990/cup.txt" << "World Cup 1990";
+    QTest::newRow("a comment after the title") << "euro2000" << "euro-2000/euro.txt" << "Euro 2000";
+}
+
+// The window, the champion screen and the exports name the tournament by
+// its format; an import names it after its file, in the stored format text
+// too, whose other lines stay as shipped.
+void TestFormatRanking::importedTournamentTakesItsFilesName()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+    const QByteArray key = format.toLatin1();
+    FormatTournament t = fresh(key.constData());
+    const FormatImport::Result r = FormatImport::importFiles(t, {data(file)}, QString());
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(t.format.name, name);
+    QCOMPARE(FormatPlaces::championLine(t.format), QStringLiteral("The %1 champion is").arg(name));
+
+    const FormatFile::Read back = FormatFile::parse(t.format.source, QStringLiteral("stored"));
+    QVERIFY2(back.ok, qPrintable(back.error));
+    QCOMPARE(back.format.name, name);
+    const QList<QByteArray> shipped = FormatFile::shippedText(format).split('\n');
+    const QList<QByteArray> stored = t.format.source.split('\n');
+    QCOMPARE(stored.size(), shipped.size());
+    QStringList changed;
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        if (stored[i] != shipped[i])
+            changed << QString::fromUtf8(stored[i]);
+    QCOMPARE(changed, name == fresh(key.constData()).format.name ? QStringList()
+                                                                 : QStringList{QStringLiteral("name    ") + name});
+
+    // Names the file could not hold leave the format as it was.
+    const FormatTournament plain = fresh(key.constData());
+    for (const QString &bad : {QString(), QStringLiteral("Cup # 2024"), QString(61, QLatin1Char('x'))}) {
+        TournamentFormat f = plain.format;
+        QVERIFY(!FormatFile::rename(f, bad));
+        QCOMPARE(f.name, plain.format.name);
+        QCOMPARE(f.source, plain.format.source);
+    }
 }
 
 void TestFormatRanking::worldCup1990TwoPointsAndLots()
