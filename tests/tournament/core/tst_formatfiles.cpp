@@ -48,7 +48,9 @@ void TestFormatFiles::writtenFilesReadBackEqual()
     QVERIFY(FormatFiles::holdsFormat(dir.path()));
     QFile format(dir.filePath(QStringLiteral("tournament.format")));
     QVERIFY(format.open(QIODevice::ReadOnly));
-    QCOMPARE(format.readAll(), FormatFile::shippedText(QStringLiteral("euro2020")));
+    // The shipped format under the tournament's own name.
+    QCOMPARE(format.readAll(),
+             FormatFile::shippedText(QStringLiteral("euro2020")).replace("name    Euro 2020", "name    Euro 2024"));
 
     FormatTournament back;
     const FormatFiles::Load r = FormatFiles::load(back, dir.path());
@@ -63,7 +65,7 @@ void TestFormatFiles::writtenFilesReadBackEqual()
     QVERIFY(text.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = text.readAll().split('\n');
     QCOMPARE(lines[0], QByteArray("trophex-tournament\t1"));
-    QCOMPARE(lines[1], QByteArray("format\tEuro 2020"));
+    QCOMPARE(lines[1], QByteArray("format\tEuro 2024"));
     QVERIFY(lines[2].startsWith("team\tA\tGermany\t"));
     int teams = 0, groupMatches = 0, knockout = 0;
     for (const QByteArray &l : lines) {
@@ -86,7 +88,7 @@ void TestFormatFiles::faultyDataFiles_data()
         QTest::newRow(tag) << QByteArray(from) << QByteArray(to) << QString::fromUtf8(error);
     };
     row("header", "trophex-tournament\t1\n", "trophex-tournament\t2\n", "line 1: expected the record \"trophex-tournament 1\"");
-    row("other format", "format\tEuro 2020\n", "format\tEuro 2016\n", "line 2: this tournament is one of the format \"Euro 2016\"");
+    row("other format", "format\tEuro 2024\n", "format\tEuro 2016\n", "line 2: this tournament is one of the format \"Euro 2016\"");
     row("team of another group", "team\tA\tGermany\t", "team\tB\tGermany\t", "line 3: expected a team of group A");
     row("team twice", "team\tA\tScotland\t", "team\tA\tGermany\t", "line 4: the team Germany is named twice");
     row("extra field", "team\tA\tGermany\t", "team\tA\tGermany\tx\t", "line 3: expected 4 fields in a \"team\" record, found 5");
@@ -101,7 +103,7 @@ void TestFormatFiles::faultyDataFiles_data()
     row("signed score", "group\tGermany\tScotland\t5\t1\n", "group\tGermany\tScotland\t+5\t1\n", "expected a score (0 to 99), found \"+5\"");
     row("level knock-out match", "knockout\t51\tSpain\tEngland\t2\t1\n", "knockout\t51\tSpain\tEngland\t1\t1\n",
         "expected a knock-out match of two teams with a winner");
-    row("no such match", "knockout\t51\tSpain\tEngland\t2\t1\n", "knockout\t52\tSpain\tEngland\t2\t1\n", "Euro 2020 has no match 52");
+    row("no such match", "knockout\t51\tSpain\tEngland\t2\t1\n", "knockout\t52\tSpain\tEngland\t2\t1\n", "Euro 2024 has no match 52");
     row("outside the bracket", "knockout\t51\tSpain\tEngland\t2\t1\n", "knockout\t51\tSpain\tFrance\t2\t1\n",
         "match 51, Spain v France, does not fit the bracket (expected Spain v England)");
     row("decision of one team", "decide\tDenmark\tSlovenia\n", "decide\tDenmark\n", "expected 2 to 12 teams in a \"decide\" record");
