@@ -13,27 +13,6 @@ namespace FormatFiles {
 
 namespace {
 
-bool isNameLine(const QByteArray &line)
-{
-    const QByteArray bare = line.trimmed();
-    return bare.startsWith("name") && bare.size() > 4 && (bare.at(4) == ' ' || bare.at(4) == '\t');
-}
-
-// Whether two format texts differ at most in their name lines.
-bool sameRules(const QByteArray &a, const QByteArray &b)
-{
-    if (a == b)
-        return true;
-    const QList<QByteArray> x = a.split('\n');
-    const QList<QByteArray> y = b.split('\n');
-    if (x.size() != y.size())
-        return false;
-    for (qsizetype i = 0; i < x.size(); ++i)
-        if (x[i] != y[i] && !(isNameLine(x[i]) && isNameLine(y[i])))
-            return false;
-    return true;
-}
-
 QString pathIn(const QString &dir, const char *name)
 {
     return QDir(dir).filePath(QString::fromLatin1(name));
@@ -347,7 +326,7 @@ Load load(FormatTournament &t, const QString &dir)
     // A shipped format stays one under the name of the tournament played by
     // it ("Euro 2024" by the rules of "Euro 2020").
     for (const QString &key : FormatFile::shippedNames())
-        if (sameRules(FormatFile::shippedText(key), f.bytes))
+        if (FormatFile::sameRules(FormatFile::shippedText(key), f.bytes))
             t.formatKey = key;
     const QString dataPath = pathIn(dir, DataFileName);
     const BoundedFile::Result d = BoundedFile::read(dataPath, MaxDataBytes);

@@ -465,6 +465,30 @@ Read parse(const QByteArray &bytes, const QString &fileName)
     return r;
 }
 
+namespace {
+
+bool isNameLine(const QByteArray &line)
+{
+    const QByteArray bare = line.trimmed();
+    return bare.startsWith("name") && (bare.size() == 4 || bare.at(4) == ' ' || bare.at(4) == '\t');
+}
+
+} // namespace
+
+bool sameRules(const QByteArray &a, const QByteArray &b)
+{
+    if (a == b)
+        return true;
+    const QList<QByteArray> x = a.split('\n');
+    const QList<QByteArray> y = b.split('\n');
+    if (x.size() != y.size())
+        return false;
+    for (qsizetype i = 0; i < x.size(); ++i)
+        if (x[i] != y[i] && !(isNameLine(x[i]) && isNameLine(y[i])))
+            return false;
+    return true;
+}
+
 bool rename(TournamentFormat &f, const QString &name)
 {
     const QString wanted = name.simplified();
@@ -473,8 +497,7 @@ bool rename(TournamentFormat &f, const QString &name)
     QList<QByteArray> lines = f.source.split('\n');
     bool found = false;
     for (QByteArray &line : lines) {
-        const QByteArray bare = line.trimmed();
-        if (bare.startsWith("name") && (bare.size() == 4 || bare.at(4) == ' ' || bare.at(4) == '\t')) {
+        if (isNameLine(line)) {
             line = "name    " + wanted.toUtf8() + (line.endsWith('\r') ? "\r" : "");
             found = true;
             break;

@@ -84,6 +84,8 @@ Read parse(const QByteArray &bytes, const QString &fileName);
 // everything else as read. False, with the format unchanged, for a name the
 // file cannot hold or that it already has.
 bool rename(TournamentFormat &f, const QString &name);
+// Whether two format texts differ at most in their name lines.
+bool sameRules(const QByteArray &a, const QByteArray &b);
 
 // The names of the shipped formats, in the order --formats lists them.
 QStringList shippedNames();
