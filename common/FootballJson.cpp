@@ -243,7 +243,9 @@ QByteArray quoted(const QString &s)
             out += QLatin1String("\\\"");
         else if (u == '\\')
             out += QLatin1String("\\\\");
-        else if (u < 0x20 || u == 0x7f)
+        else if (u < 0x20 || u == 0x7f || u == 0xfeff)
+            // The parser takes a literal U+FEFF at a string's start for a
+            // byte order mark and drops it; escaped, it stays.
             out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
         else
             out += c;

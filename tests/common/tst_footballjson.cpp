@@ -193,6 +193,14 @@ void TestFootballJson::writtenJsonReadsBackEqual()
     QVERIFY(back.ok);
     QVERIFY(sameContent(back.document, r.document));
     QCOMPARE(FootballJson::write(back.document), written);
+    // A name that begins with U+FEFF keeps it through writing and reading.
+    const QByteArray bom = "{\"matches\": [{\"team1\": \"A\", \"team2\": \"\\ufeff\\ufeffB\"}]}";
+    const ReadResult marked = FootballJson::read(bom);
+    QVERIFY(marked.ok);
+    QCOMPARE(marked.document.stages[0].rounds[0].matches[0].team2, QStringLiteral("\uFEFF\uFEFFB"));
+    const ReadResult markedBack = FootballJson::read(FootballJson::write(marked.document));
+    QVERIFY(markedBack.ok);
+    QVERIFY(sameContent(markedBack.document, marked.document));
     // The text form of the same document reads back equal too.
     const ReadResult asText = read(write(r.document));
     QVERIFY(asText.ok);
