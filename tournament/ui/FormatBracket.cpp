@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -306,6 +307,8 @@ void FormatBracket::showEvent(QShowEvent *event)
     }
     QWidget::showEvent(event);
     view->fit();
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, [this] { WindowPlaces::keepInside(this); });
 }
 
 void FormatBracket::closeEvent(QCloseEvent *event)

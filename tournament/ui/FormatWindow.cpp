@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "tournament/ui/FormatBracket.h"
@@ -46,6 +47,8 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
     about->setWordWrap(true);
     bracketButton = new QPushButton(QStringLiteral("&Bracket"));
     bracketButton->setObjectName(QStringLiteral("bracketButton"));
+    championButton = new QPushButton(QStringLiteral("&Champion"));
+    championButton->setObjectName(QStringLiteral("championButton"));
     newButton = new QPushButton(QStringLiteral("&New Tournament..."));
     newButton->setObjectName(QStringLiteral("newButton"));
     exitButton = new QPushButton(QStringLiteral("E&xit"));
@@ -54,7 +57,7 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
     wl->addWidget(title);
     wl->addWidget(about);
     wl->addSpacing(12);
-    for (QPushButton *b : {bracketButton, newButton, exitButton}) {
+    for (QPushButton *b : {bracketButton, championButton, newButton, exitButton}) {
         b->setMinimumWidth(220);
         wl->addWidget(b, 0, Qt::AlignLeft);
     }
@@ -80,24 +83,21 @@ FormatWindow::FormatWindow(FormatTournament tournament, const QString &dir, Plat
     layout->addWidget(tabs);
 
     connect(tabs, &QTabWidget::currentChanged, this, &FormatWindow::refreshPage);
-    connect(m_session.get(), &FormatSession::changed, this, [this] {
-        refreshPage(tabs->currentIndex());
-        if (m_bracket)
-            m_bracket->view->rebuild();
-    });
+    connect(m_session.get(), &FormatSession::changed, this, &FormatWindow::tournamentChanged);
     connect(classificationsPage->lotsButton, &QPushButton::clicked, lotsDialog, &FormatLotsDialog::offer);
     connect(bracketButton, &QPushButton::clicked, this, &FormatWindow::showBracket);
     connect(newButton, &QPushButton::clicked, this, &FormatWindow::newTournamentRequested);
     connect(exitButton, &QPushButton::clicked, this, &FormatWindow::close);
     connect(newResultPage, &FormatEntryPage::knockoutRecorded, this, &FormatWindow::showBracket);
-    // The final (or a match for third place played after it) decides the
-    // champion and the ranking: the champion screen says so.
+    // A match for third place played after the final changes the ranking:
+    // the champion screen comes back with it.
     connect(newResultPage, &FormatEntryPage::knockoutRecorded, this, [this] {
-        if (m_session->standings().champion >= 0 && champion()->refresh()) {
-            m_champion->show();
-            m_champion->raise();
-        }
+        if (m_session->standings().champion >= 0)
+            showChampion();
     });
+    m_decided = m_session->standings().champion >= 0;
+    championButton->setVisible(m_decided);
+    connect(championButton, &QPushButton::clicked, this, &FormatWindow::showChampion);
 }
 
 FormatWindow::~FormatWindow() = default;
@@ -106,6 +106,23 @@ void FormatWindow::report(const QString &error)
 {
     if (!error.isEmpty())
         m_platform.systemError(this, error);
+}
+
+void FormatWindow::tournamentChanged()
+{
+    refreshPage(tabs->currentIndex());
+    if (m_bracket)
+        m_bracket->view->rebuild();
+    // The champion screen opens when the champion becomes known, whether by
+    // a result or by a correction; it follows the ranking while it is open
+    // and goes when a correction leaves the final undecided.
+    const bool decided = m_session->standings().champion >= 0;
+    if (decided && (!m_decided || (m_champion && m_champion->isVisible())))
+        showChampion();
+    else if (!decided && m_champion)
+        m_champion->hide();
+    m_decided = decided;
+    championButton->setVisible(decided);
 }
 
 void FormatWindow::refreshPage(int page)
@@ -136,6 +153,14 @@ FormatChampion *FormatWindow::champion()
     return m_champion;
 }
 
+void FormatWindow::showChampion()
+{
+    if (!champion()->refresh())
+        return;
+    m_champion->show();
+    m_champion->raise();
+}
+
 void FormatWindow::showBracket()
 {
     FormatBracket *b = bracket();
@@ -161,6 +186,10 @@ void FormatWindow::showEvent(QShowEvent *event)
         WindowPlaces::restore(this, QStringLiteral("main"), QSize(1280, 900));
     }
     QWidget::showEvent(event);
+    // The frame is known only once the window is up: then the title bar is
+    // brought onto the screen as well.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, [this] { WindowPlaces::keepInside(this); });
 }
 
 void FormatWindow::closeEvent(QCloseEvent *event)

@@ -39,13 +39,15 @@ public:
     void showBracket();
     // Opens the knock-out match's entry, as a click on the bracket does.
     void openMatch(int number);
-    // The champion screen, made when first asked for; shown once the final
-    // has been recorded.
+    // The champion screen, made when first asked for; shown when a result or
+    // a correction decides the champion, and again by "Champion".
     FormatChampion *champion();
+    void showChampion();
 
     QTabWidget *tabs;
     QLabel *title;
     QPushButton *bracketButton;   // "Bracket"
+    QPushButton *championButton;   // "Champion", there once the champion is known
     QPushButton *newButton;   // "New Tournament..."
     QPushButton *exitButton;   // "Exit"
     FormatGroupsPage *classificationsPage;
@@ -67,10 +69,12 @@ protected:
 private:
     void refreshPage(int page);
     void report(const QString &error);
+    void tournamentChanged();
 
     std::unique_ptr<FormatSession> m_session;
     Platform &m_platform;
     std::unique_ptr<FormatBracket> m_bracket;
     FormatChampion *m_champion = nullptr;
     bool m_placed = false;
+    bool m_decided = false;   // whether the champion was known before the last change
 };

@@ -607,6 +607,23 @@ void TestFormatWindow::championAndJointThird()
     QCOMPARE(c->line->text(), QStringLiteral("The Euro 2020 champion is"));
     QCOMPARE(c->name->text(), QStringLiteral("E4"));
     QCOMPARE(c->ranking->text(), QStringLiteral("1-E4\n2-B4\n3-F4\n3-C4"));
+    QVERIFY(!window.championButton->isHidden());
+    // Closed, it comes back by "Champion".
+    c->accept();
+    window.championButton->click();
+    QVERIFY(c->isVisible());
+    // Taking the final back leaves no champion: the screen and its button go.
+    const FormatKnockoutMatch final = session.tournament().knockout.back();
+    session.change([](FormatTournament &t) { t.knockout.pop_back(); });
+    QVERIFY(!c->isVisible());
+    QVERIFY(window.championButton->isHidden());
+    // A correction that decides the final the other way opens it again.
+    session.change([&](FormatTournament &t) {
+        t.knockout.push_back({final.number, final.team1, final.team2, 2, 1});
+    });
+    QVERIFY(c->isVisible());
+    QCOMPARE(c->name->text(), QStringLiteral("B4"));
+    QCOMPARE(c->ranking->text(), QStringLiteral("1-B4\n2-E4\n3-F4\n3-C4"));
 }
 
 void TestFormatWindow::newTournamentFlow_data()
