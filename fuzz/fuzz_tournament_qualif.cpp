@@ -5,7 +5,7 @@
 #include "FuzzCheck.h"
 #include "TournamentChecks.h"
 
-#include "tournament/group/Ranking.h"
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/model/TournamentFiles.h"
 
 #include <QDir>

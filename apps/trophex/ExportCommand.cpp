@@ -5,7 +5,7 @@
 
 #include "common/AtomicFile.h"
 #include "tournament/exchange/TournamentExport.h"
-#include "tournament/group/Ranking.h"
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/model/FolderCommit.h"
 #include "tournament/model/TournamentFiles.h"
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "tournament/group/Ranking.h"
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Statistics.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/FolderCommit.h"

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "tournament/group/Ranking.h"
 #include "tournament/model/Resets.h"
 #include "tournament/model/TournamentFiles.h"
 
@@ -114,3 +115,33 @@ FileResult teamEdited(Tournament &t, bool autoSave, const QString &dir)
 }
 
 } // namespace TournamentCommands
+
+FileResult loadQualifiers(Tournament &t, const QString &dir)
+{
+    const QualifierFileLoad load = loadQualifierFile(t, dir);
+    if (!load.fromFile)
+        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
+    return load.result;
+}
+
+FileResult prepareQualifiers(Tournament &t, const QString &dir)
+{
+    switch (qualifierSource(t)) {
+    case QualifierSource::Derive:
+        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
+        return {};
+    case QualifierSource::Keep:
+        return {};
+    case QualifierSource::File:
+        break;
+    }
+    return loadQualifiers(t, dir);
+}
+
+bool beginStage2(Tournament &t, const QString &dir, FileResult *read)
+{
+    const FileResult r = prepareQualifiers(t, dir);
+    if (read)
+        *read = r;
+    return enterStage2(t);
+}

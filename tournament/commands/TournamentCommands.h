@@ -54,3 +54,17 @@ FileResult resetStageTwo(Tournament &t, bool autoSave, const QString &dir);
 FileResult teamEdited(Tournament &t, bool autoSave, const QString &dir);
 
 } // namespace TournamentCommands
+
+// "Start Stage 2" reads the folder's qualifier file, so it belongs here and
+// not to the knock-out layer beside it, which only decides where the slots
+// come from.
+
+// Fills the qualifier slots from qualif.dat, or from the rankings as they
+// stand (calcule_qualifies) when there is no qualifier file to read; an
+// unreadable file is reported all the same.
+FileResult loadQualifiers(Tournament &t, const QString &dir);
+// Step 2: the qualifier slots as qualifierSource asks. Returns the read's
+// outcome.
+FileResult prepareQualifiers(Tournament &t, const QString &dir);
+// Steps 2 and 3: true when the drawing of lots must be shown (enterStage2).
+bool beginStage2(Tournament &t, const QString &dir, FileResult *read = nullptr);

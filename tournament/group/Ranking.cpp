@@ -90,10 +90,3 @@ std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGrou
     return qualifiers;
 }
 
-FileResult loadQualifiers(Tournament &t, const QString &dir)
-{
-    const QualifierFileLoad load = loadQualifierFile(t, dir);
-    if (!load.fromFile)
-        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-    return load.result;
-}

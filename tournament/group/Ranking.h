@@ -22,7 +22,3 @@ bool ex_aequo(const MatchList &matches, const TEquipe *a, const TEquipe *b);
 std::array<TEquipe *, kQualifierCount> calcule_qualifies(const std::vector<TGroupe> &groups,
                                                          const MatchList &matches);
 
-// Fills the qualifier slots from qualif.dat, or with calcule_qualifies when
-// there is no qualifier file to read; an unreadable file is reported all the
-// same.
-FileResult loadQualifiers(Tournament &t, const QString &dir);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "tournament/group/Ranking.h"
 #include "tournament/group/Statistics.h"
 
 bool isStage2Code(char code)
@@ -86,22 +85,17 @@ ButtonStates buttonStates(const Tournament &t)
     return e;
 }
 
-FileResult prepareQualifiers(Tournament &t, const QString &dir)
+QualifierSource qualifierSource(const Tournament &t)
 {
-    if (t.qualif_a_effacer) {
-        t.qualifies = calcule_qualifies(t.groupes, t.liste_matchs);
-        return {};
-    }
+    if (t.qualif_a_effacer)
+        return QualifierSource::Derive;
     if (t.qualif_a_ecrire)
-        return {}; // a finished drawing not yet saved stays as it is
-    return loadQualifiers(t, dir);
+        return QualifierSource::Keep; // a finished drawing not yet saved stays as it is
+    return QualifierSource::File;
 }
 
-bool beginStage2(Tournament &t, const QString &dir, FileResult *read)
+bool enterStage2(Tournament &t)
 {
-    const FileResult r = prepareQualifiers(t, dir);
-    if (read)
-        *read = r;
     const bool slotEmpty = std::find(t.qualifies.begin(), t.qualifies.end(), nullptr) != t.qualifies.end();
     if (t.liste_matchs.size() >= size_t(kGroupMatchCount) && slotEmpty)
         return true;

@@ -46,12 +46,17 @@ struct ButtonStates
 };
 ButtonStates buttonStates(const Tournament &t);
 
-// "Start Stage 2" step 2: the qualifier slots as the flags ask (derived,
-// kept, or qualif.dat / derived). Returns the read's outcome.
-FileResult prepareQualifiers(Tournament &t, const QString &dir);
-// Step 3: true when the drawing of lots must be shown (48 matches and an
-// empty slot); otherwise the knock-out window opens and phase2 is set.
-bool beginStage2(Tournament &t, const QString &dir, FileResult *read = nullptr);
+// Where "Start Stage 2" takes the qualifier slots from: derived from the
+// rankings again after a change that put the old ones out of date, kept as a
+// finished drawing of lots left them before it is saved, or read from the
+// qualifier file (derived where there is none). The reading is the command
+// layer's, which knows the folder.
+enum class QualifierSource { Derive, Keep, File };
+QualifierSource qualifierSource(const Tournament &t);
+// Once the slots are in place: true when the drawing of lots must be shown
+// (48 matches and an empty slot); otherwise the knock-out window opens and
+// phase2 is set.
+bool enterStage2(Tournament &t);
 
 // The stage-2 check of "valider2".
 EntryAnswer checkStage2Entry(const Tournament &t, const ResultEntry &entry);

@@ -78,7 +78,7 @@ FileResult loadStage2(Tournament &t, const QString &dir);
 // leaves its slot empty). fromFile is false when there is no qualifier file
 // to read (none, or none that can be opened, or something in its place that
 // a drawing of lots never writes): the slots are left as they were, for the
-// caller to derive from the rankings (loadQualifiers in group/Ranking.h).
+// caller to derive from the rankings (loadQualifiers of the command layer).
 struct QualifierFileLoad
 {
     FileResult result;

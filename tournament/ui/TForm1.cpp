@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/ui/AboutPage.h"

@@ -2,7 +2,7 @@
 #include <QProcess>
 #include <QtTest>
 
-#include "tournament/group/Ranking.h"
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament_helper.h"
 

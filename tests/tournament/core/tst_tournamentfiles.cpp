@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Ranking.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament_helper.h"
