@@ -63,6 +63,23 @@ QString KnockoutScore::text() const
     return s;
 }
 
+TypedKnockoutResult typedResult(const KnockoutScore &typed)
+{
+    TypedKnockoutResult r;
+    r.score1 = r.goals1 = typed.regular1;
+    r.score2 = r.goals2 = typed.regular2;
+    if (!typed.touched())
+        return r;
+    r.parts = typed;
+    if (typed.wellFormed()) {
+        r.score1 = typed.total1();
+        r.score2 = typed.total2();
+        r.goals1 = typed.goals1();
+        r.goals2 = typed.goals2();
+    }
+    return r;
+}
+
 KnockoutScore knockoutParts(const FootballTxt::Match &m)
 {
     KnockoutScore k;

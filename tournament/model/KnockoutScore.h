@@ -50,6 +50,21 @@ struct KnockoutScore
     bool operator==(const KnockoutScore &) const = default;
 };
 
+// A knock-out result as typed: the score after 90 minutes (regular1,
+// regular2) and whatever was typed beyond it. Parts that follow the game's
+// order make the result: the files keep the goals and the kicks added, the
+// scorers account for the goals alone. Parts typed out of order are kept for
+// the checks to refuse, beside the plain score; without parts the plain
+// score is all there is.
+struct TypedKnockoutResult
+{
+    KnockoutScore parts;        // unset when nothing beyond the 90 minutes was typed
+    int score1 = 0, score2 = 0; // as the match files keep it
+    int goals1 = 0, goals2 = 0; // what the scorers account for
+    bool malformed() const { return parts.touched() && !parts.wellFormed(); }
+};
+TypedKnockoutResult typedResult(const KnockoutScore &typed);
+
 namespace FootballTxt {
 struct Match;
 }

@@ -42,18 +42,11 @@ CorrectionDialog::CorrectionDialog(PageContext &ctx, QWidget *parent) : QDialog(
     score1 = make<QSpinBox>(this, "score1", 200, 48, 56, 26);
     make<QLabel>(this, "dash", 258, 48, 44, 26, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
     score2 = make<QSpinBox>(this, "score2", 304, 48, 56, 26);
-    aet = make<QLabel>(this, "aet", 10, 82, 54, 26, QStringLiteral("a.e.t."));
-    extra1 = make<QSpinBox>(this, "extra1", 64, 82, 56, 26);
-    extra2 = make<QSpinBox>(this, "extra2", 138, 82, 56, 26);
-    pen = make<QLabel>(this, "pen", 360, 82, 44, 26, QStringLiteral("pen."));
-    kicks1 = make<QSpinBox>(this, "kicks1", 410, 82, 56, 26);
-    kicks2 = make<QSpinBox>(this, "kicks2", 484, 82, 56, 26);
+    m_parts = std::make_unique<KnockoutPartsFields>(score1, score2, KnockoutPartsFields::classic(), this);
+    m_parts->placeRow(82, 360, 410);
+    m_parts->expose(aet, extra1, extra2, pen, kicks1, kicks2);
     for (QSpinBox *s : {score1, score2})
         s->setRange(0, 100);
-    for (QSpinBox *s : {extra1, extra2, kicks1, kicks2}) {
-        s->setRange(-1, 100);
-        s->setSpecialValueText(QStringLiteral(" "));
-    }
     squad1 = make<QComboBox>(this, "squad1", 10, 118, 190, 28);
     add1 = make<QPushButton>(this, "add1", 204, 118, 60, 28, QStringLiteral("->"));
     scorers1 = make<QListWidget>(this, "scorers1", 10, 152, 190, 150);
@@ -109,25 +102,13 @@ void CorrectionDialog::matchChanged()
     scorers1->clear();
     scorers2->clear();
     const bool knockout = c.liste == 'K';
-    for (QWidget *w : std::initializer_list<QWidget *>{aet, pen, extra1, extra2, kicks1, kicks2})
-        w->setVisible(knockout);
-    for (QSpinBox *s : {extra1, extra2, kicks1, kicks2})
-        s->setValue(-1);
+    m_parts->setShown(knockout);
+    m_parts->clear();
     correct->setEnabled(c.index >= 0);
     if (c.index < 0)
         return;
     const TRencontre &m = (knockout ? t.liste_tour2 : t.liste_matchs)[size_t(c.index)];
-    const KnockoutScore parts = knockout ? stage2Parts(t, m) : KnockoutScore{};
-    score1->setValue(parts.isSet() && parts.hasRegular() ? parts.regular1 : parts.isSet() ? parts.goals1() : m.score1);
-    score2->setValue(parts.isSet() && parts.hasRegular() ? parts.regular2 : parts.isSet() ? parts.goals2() : m.score2);
-    if (parts.hasExtraTime()) {
-        extra1->setValue(parts.extra1);
-        extra2->setValue(parts.extra2);
-    }
-    if (parts.hasShootout()) {
-        kicks1->setValue(parts.kicks1);
-        kicks2->setValue(parts.kicks2);
-    }
+    m_parts->showResult(knockout ? stage2Parts(t, m) : KnockoutScore{}, m.score1, m.score2);
     fillPlayers(squad1, t.cherche_equipe(m.team1));
     fillPlayers(squad2, t.cherche_equipe(m.team2));
     const auto [lines1, lines2] = creditedScorers(t, c.liste, m);
@@ -152,14 +133,10 @@ ResultEntry CorrectionDialog::entry() const
     for (int i = 0; i < scorers2->count(); ++i)
         e.scorers2 << scorers2->item(i)->text();
     if (c.liste == 'K') {
-        const KnockoutScore parts{e.score1, e.score2, extra1->value(), extra2->value(), kicks1->value(), kicks2->value()};
-        if (parts.touched()) {
-            e.parts = parts;
-            if (parts.wellFormed()) {
-                e.score1 = parts.total1();
-                e.score2 = parts.total2();
-            }
-        }
+        const TypedKnockoutResult typed = m_parts->result();
+        e.parts = typed.parts;
+        e.score1 = typed.score1;
+        e.score2 = typed.score2;
     }
     return e;
 }

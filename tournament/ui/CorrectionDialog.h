@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include <QDialog>
 
 #include "tournament/group/ResultEntry.h"
+#include "tournament/ui/KnockoutPartsFields.h"
 #include "tournament/ui/PageContext.h"
 
 class QComboBox;
@@ -52,4 +55,5 @@ private:
     Chosen chosen() const;
 
     PageContext &m_ctx;
+    std::unique_ptr<KnockoutPartsFields> m_parts;
 };

@@ -22,13 +22,11 @@ namespace {
 const QString kCredit = QStringLiteral("+ ");
 const QString kTakeBack = QStringLiteral("- ");
 
-QSpinBox *scoreBox(const char *name, bool blank)
+QSpinBox *scoreBox(const char *name)
 {
     auto *box = new QSpinBox;
     box->setObjectName(QLatin1String(name));
-    box->setRange(blank ? -1 : 0, FormatFiles::MaxScore);
-    if (blank)
-        box->setSpecialValueText(QStringLiteral(" "));
+    box->setRange(0, FormatFiles::MaxScore);
     box->setFixedWidth(64);
     return box;
 }
@@ -125,14 +123,11 @@ FormatCorrectionDialog::FormatCorrectionDialog(FormatSession &session, Platform 
     match->setObjectName(QStringLiteral("match"));
     match->setMinimumContentsLength(50);
     match->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    score1 = scoreBox("score1", false);
-    score2 = scoreBox("score2", false);
-    extraLabel = new QLabel(QStringLiteral("After extra time"));
-    kicksLabel = new QLabel(QStringLiteral("Penalty shoot-out"));
-    extra1 = scoreBox("extra1", true);
-    extra2 = scoreBox("extra2", true);
-    kicks1 = scoreBox("kicks1", true);
-    kicks2 = scoreBox("kicks2", true);
+    score1 = scoreBox("score1");
+    score2 = scoreBox("score2");
+    m_parts = std::make_unique<KnockoutPartsFields>(score1, score2,
+                                                    KnockoutPartsFields::format(FormatFiles::MaxScore));
+    m_parts->expose(extraLabel, extra1, extra2, kicksLabel, kicks1, kicks2);
     const auto button = [](const char *name, const QString &text) {
         auto *b = new QPushButton(text);
         b->setObjectName(QLatin1String(name));
@@ -250,10 +245,8 @@ void FormatCorrectionDialog::matchChanged()
     info->clear();
     changes1->clear();
     changes2->clear();
-    for (QWidget *w : std::initializer_list<QWidget *>{extraLabel, kicksLabel, extra1, extra2, kicks1, kicks2})
-        w->setVisible(ref.knockout);
-    for (QSpinBox *s : {extra1, extra2, kicks1, kicks2})
-        s->setValue(-1);
+    m_parts->setShown(ref.knockout);
+    m_parts->clear();
     scoreLabel->setText(ref.knockout ? QStringLiteral("After 90 minutes") : QStringLiteral("Score"));
     correctButton->setEnabled(ref.key >= 0);
     const auto [a, b] = teamsOf(t, ref);
@@ -274,23 +267,8 @@ void FormatCorrectionDialog::matchChanged()
     const FormatKnockoutMatch *k = knockoutMatch(t, ref.key);
     if (!k)
         return;
-    const KnockoutScore &p = k->parts;
-    if (!p.fits(k->score1, k->score2)) {
-        // An older record: the stored score is all there is.
-        score1->setValue(k->score1);
-        score2->setValue(k->score2);
-        return;
-    }
-    score1->setValue(p.hasRegular() ? p.regular1 : p.goals1());
-    score2->setValue(p.hasRegular() ? p.regular2 : p.goals2());
-    if (p.hasExtraTime()) {
-        extra1->setValue(p.extra1);
-        extra2->setValue(p.extra2);
-    }
-    if (p.hasShootout()) {
-        kicks1->setValue(p.kicks1);
-        kicks2->setValue(p.kicks2);
-    }
+    // An older record without parts shows the stored score alone.
+    m_parts->showResult(k->parts, k->score1, k->score2);
 }
 
 QString FormatCorrectionDialog::apply(FormatTournament &t, std::vector<int> *dropped) const
@@ -305,27 +283,17 @@ QString FormatCorrectionDialog::apply(FormatTournament &t, std::vector<int> *dro
         if (!FormatCorrections::correctGroupMatch(t, size_t(ref.key), goals1, goals2, dropped))
             return QStringLiteral("A side can have at most %1 goals.").arg(FormatFiles::MaxScore);
     } else {
-        KnockoutScore p{goals1, goals2, extra1->value(), extra2->value(), kicks1->value(), kicks2->value()};
-        int total1 = goals1;
-        int total2 = goals2;
-        if (p.touched()) {
-            if (!p.wellFormed())
-                return QStringLiteral("Extra time follows a level 90 minutes and never has fewer goals; a shoot-out "
-                                      "follows a level match: blank what was not played.");
-            if (!p.decided())
-                return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
-            goals1 = p.goals1();
-            goals2 = p.goals2();
-            total1 = p.total1();
-            total2 = p.total2();
-        } else {
-            if (goals1 == goals2)
-                return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
-            p = KnockoutScore{};
-        }
-        if (total1 > FormatFiles::MaxScore || total2 > FormatFiles::MaxScore)
+        const TypedKnockoutResult typed = m_parts->result();
+        if (typed.malformed())
+            return QStringLiteral("Extra time follows a level 90 minutes and never has fewer goals; a shoot-out "
+                                  "follows a level match: blank what was not played.");
+        if (typed.score1 == typed.score2)
+            return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
+        goals1 = typed.goals1;
+        goals2 = typed.goals2;
+        if (typed.score1 > FormatFiles::MaxScore || typed.score2 > FormatFiles::MaxScore)
             return QStringLiteral("A side can have at most %1 goals and kicks.").arg(FormatFiles::MaxScore);
-        if (!FormatCorrections::correctKnockoutMatch(t, ref.key, total1, total2, p, dropped))
+        if (!FormatCorrections::correctKnockoutMatch(t, ref.key, typed.score1, typed.score2, typed.parts, dropped))
             return QStringLiteral("This result cannot be recorded.");
     }
     // The scorers: a goal credited or taken back, never more credited

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QDialog>
 
 #include "tournament/format/FormatTournament.h"
+#include "tournament/ui/KnockoutPartsFields.h"
 
 class FormatSession;
 class Platform;
@@ -83,4 +85,5 @@ private:
     FormatSession &m_session;
     Platform &m_platform;
     std::vector<FormatMatchRef> m_refs;
+    std::unique_ptr<KnockoutPartsFields> m_parts;
 };

@@ -56,19 +56,15 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
     team2Choice->setMinimumContentsLength(18);
     score1 = scoreBox("score1");
     score2 = scoreBox("score2");
-    extraLabel = new QLabel(QStringLiteral("After extra time"));
-    extraLabel->setObjectName(QStringLiteral("extraLabel"));
-    extra1 = scoreBox("extra1");
-    extra2 = scoreBox("extra2");
-    // Blank is a match that went from 90 minutes straight to the kicks.
-    for (QSpinBox *box : {extra1, extra2}) {
-        box->setMinimum(-1);
-        box->setSpecialValueText(QStringLiteral(" "));
-    }
-    shootoutLabel = new QLabel(QStringLiteral("Penalty shoot-out"));
-    shootoutLabel->setObjectName(QStringLiteral("shootoutLabel"));
-    shootout1 = scoreBox("shootout1");
-    shootout2 = scoreBox("shootout2");
+    // Blank extra time is a match that went from 90 minutes straight to the
+    // kicks; the kicks, asked for only once the match is level, are never blank.
+    KnockoutPartsFields::Kind kind = KnockoutPartsFields::format(FormatFiles::MaxScore);
+    kind.kicksLabelName = "shootoutLabel";
+    kind.kicks1Name = "shootout1";
+    kind.kicks2Name = "shootout2";
+    kind.blankKicks = false;
+    m_parts = std::make_unique<KnockoutPartsFields>(score1, score2, kind);
+    m_parts->expose(extraLabel, extra1, extra2, shootoutLabel, shootout1, shootout2);
     players1 = list("players1");
     players2 = list("players2");
     scorers1 = list("scorers1");
@@ -107,7 +103,7 @@ FormatEntryPage::FormatEntryPage(FormatSession &session, std::function<void(cons
     // The team columns share the width; the scores keep a narrow middle.
     for (int c : {0, 1, 5, 6})
         grid->setColumnStretch(c, 1);
-    for (QSpinBox *box : {score1, score2, extra1, extra2, shootout1, shootout2})
+    for (QSpinBox *box : {score1, score2})
         box->setFixedWidth(64);
     groupChoice->setMinimumContentsLength(3);
     grid->setRowStretch(5, 3);
@@ -168,13 +164,7 @@ void FormatEntryPage::clearEntry()
 {
     score1->setValue(0);
     score2->setValue(0);
-    {
-        const QSignalBlocker b1(extra1), b2(extra2);
-        extra1->setValue(-1);
-        extra2->setValue(-1);
-    }
-    shootout1->setValue(0);
-    shootout2->setValue(0);
+    m_parts->clear();
     // A fresh entry shows extra time from the 90 minutes again.
     m_level = false;
     scorers1->clear();
@@ -279,8 +269,7 @@ void FormatEntryPage::updateShootout()
     m_level = level;
     const bool extra = extra1->value() >= 0 && extra2->value() >= 0;
     const bool shootout = level && (!extra || extra1->value() == extra2->value());
-    for (QWidget *w : std::initializer_list<QWidget *>{extraLabel, extra1, extra2, shootoutLabel, shootout1, shootout2})
-        w->setVisible(knockout);
+    m_parts->setShown(knockout);
     extra1->setEnabled(level);
     extra2->setEnabled(level);
     shootout1->setEnabled(shootout);
@@ -289,13 +278,11 @@ void FormatEntryPage::updateShootout()
 
 KnockoutScore FormatEntryPage::parts() const
 {
-    if (m_match <= 0 || score1->value() != score2->value())
-        return {};
-    KnockoutScore k{score1->value(), score2->value(), extra1->value(), extra2->value(), -1, -1};
-    if (k.goals1() == k.goals2()) {
-        k.kicks1 = shootout1->value();
-        k.kicks2 = shootout2->value();
-    }
+    KnockoutScore k = m_parts->typed();
+    if (m_match <= 0 || k.regular1 != k.regular2)
+        return {k.regular1, k.regular2, -1, -1, -1, -1};
+    if (k.goals1() != k.goals2())
+        k.kicks1 = k.kicks2 = -1;
     return k;
 }
 
@@ -312,24 +299,20 @@ QString FormatEntryPage::problem() const
         for (const FormatGroupMatch &m : t.groupMatches)
             if ((m.team1 == a && m.team2 == b) || (m.team1 == b && m.team2 == a))
                 return QStringLiteral("%1 - %2 has been played already.").arg(t.teamName(a), t.teamName(b));
-    const KnockoutScore k = parts();
-    if (k.touched() && !k.wellFormed())
+    const TypedKnockoutResult typed = typedResult(parts());
+    if (typed.malformed())
         return QStringLiteral("Give the score after extra time for both sides, the 90 minutes included, or leave both blank.");
     // Extra time counts for the scorers; the kicks do not.
-    const int goals1 = k.touched() ? k.goals1() : score1->value();
-    const int goals2 = k.touched() ? k.goals2() : score2->value();
+    const int goals1 = typed.goals1;
+    const int goals2 = typed.goals2;
     if (scorers1->count() > goals1 || scorers2->count() > goals2)
         return QStringLiteral("More scorers than goals: a side has %1 scorer lines for %2 goals.")
             .arg(scorers1->count() > goals1 ? scorers1->count() : scorers2->count())
             .arg(scorers1->count() > goals1 ? goals1 : goals2);
-    if (k.touched()) {
-        if (k.total1() == k.total2())
-            return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
-        if (k.total1() > FormatFiles::MaxScore || k.total2() > FormatFiles::MaxScore)
-            return QStringLiteral("A side can have at most %1 goals and kicks.").arg(FormatFiles::MaxScore);
-    } else if (m_match > 0 && score1->value() == score2->value()) {
+    if (m_match > 0 && typed.score1 == typed.score2)
         return QStringLiteral("A knock-out match cannot end level: give the penalty shoot-out.");
-    }
+    if (typed.score1 > FormatFiles::MaxScore || typed.score2 > FormatFiles::MaxScore)
+        return QStringLiteral("A side can have at most %1 goals and kicks.").arg(FormatFiles::MaxScore);
     return QString();
 }
 
@@ -341,21 +324,17 @@ bool FormatEntryPage::recordClick()
         return false;
     const int a = team1();
     const int b = team2();
-    int s1 = score1->value();
-    int s2 = score2->value();
     const int number = m_match;
     // The files of every format store the goals and the kicks added, so
     // that the score names the winner; the parts keep them apart.
-    const KnockoutScore k = parts();
-    if (k.isSet()) {
-        s1 = k.total1();
-        s2 = k.total2();
-    }
+    const TypedKnockoutResult typed = typedResult(parts());
+    const int s1 = typed.score1;
+    const int s2 = typed.score2;
     const QStringList names1 = lines(scorers1);
     const QStringList names2 = lines(scorers2);
     const QString error = m_session.change([&](FormatTournament &t) {
         if (number > 0)
-            t.knockout.push_back({number, a, b, s1, s2, k.isSet() ? k : KnockoutScore{}});
+            t.knockout.push_back({number, a, b, s1, s2, typed.parts});
         else
             t.groupMatches.push_back({a, b, s1, s2});
         const std::pair<int, const QStringList *> sides[] = {{a, &names1}, {b, &names2}};

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QWidget>
 
-#include "tournament/model/KnockoutScore.h"
+#include "tournament/ui/KnockoutPartsFields.h"
 
 class FormatSession;
 class QComboBox;
@@ -68,11 +69,12 @@ private:
     void fillSquads();
     void clearEntry();
     void updateShootout();
-    // How the knock-out match as typed was decided beyond 90 minutes; unset
-    // for a group match or one won in 90 minutes.
+    // The result as typed: the parts beyond 90 minutes only for a knock-out
+    // match level after them, the kicks only for one level after extra time.
     KnockoutScore parts() const;
 
     FormatSession &m_session;
+    std::unique_ptr<KnockoutPartsFields> m_parts;
     std::function<void(const QString &)> m_report;
     int m_match = 0; // the knock-out match being entered, 0 for a group match
     bool m_level = false; // the 90 minutes were level at the last look

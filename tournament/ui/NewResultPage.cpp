@@ -29,20 +29,10 @@ NewResultPage::NewResultPage(PageContext &ctx, QWidget *parent) : QWidget(parent
         s->setValue(0);
     }
     make<QLabel>(this, "Label6", 312, 42, 22, 26, QStringLiteral("-"))->setAlignment(Qt::AlignCenter);
-    aet = make<QLabel>(this, "aet", 10, 8, 54, 26, QStringLiteral("a.e.t."));
-    extra1 = make<QSpinBox>(this, "extra1", 64, 8, 56, 26);
-    extra2 = make<QSpinBox>(this, "extra2", 138, 8, 56, 26);
-    pen = make<QLabel>(this, "pen", 440, 8, 44, 26, QStringLiteral("pen."));
-    kicks1 = make<QSpinBox>(this, "kicks1", 484, 8, 56, 26);
-    kicks2 = make<QSpinBox>(this, "kicks2", 558, 8, 56, 26);
-    for (QSpinBox *s : {extra1, extra2, kicks1, kicks2}) {
-        s->setRange(-1, 100);
-        s->setSpecialValueText(QStringLiteral(" "));
-        s->setValue(-1);
-        s->hide();
-    }
-    for (QLabel *l : {aet, pen})
-        l->hide();
+    m_parts = std::make_unique<KnockoutPartsFields>(score1, score2, KnockoutPartsFields::classic(), this);
+    m_parts->placeRow(8, 440, 484);
+    m_parts->setShown(false);
+    m_parts->expose(aet, extra1, extra2, pen, kicks1, kicks2);
 
     listeq1 = make<QListWidget>(this, "listeq1", 10, 76, 150, 196);
     but1 = make<QPushButton>(this, "but1", 164, 130, 38, 28, QStringLiteral("->"));
@@ -102,14 +92,10 @@ ResultEntry NewResultPage::saisie() const
     // In stage 2 the score is the one after 90 minutes; with extra time or
     // a shoot-out typed beside it, the match's stored score adds them up.
     if (m_ctx.tournament.phase2) {
-        const KnockoutScore parts{e.score1, e.score2, extra1->value(), extra2->value(), kicks1->value(), kicks2->value()};
-        if (parts.touched()) {
-            e.parts = parts;
-            if (parts.wellFormed()) {
-                e.score1 = parts.total1();
-                e.score2 = parts.total2();
-            }
-        }
+        const TypedKnockoutResult typed = m_parts->result();
+        e.parts = typed.parts;
+        e.score1 = typed.score1;
+        e.score2 = typed.score2;
     }
     for (int i = 0; i < buteur1->count(); ++i)
         e.scorers1 << buteur1->item(i)->text();
@@ -125,7 +111,7 @@ void NewResultPage::openMatchEntry(const QString &team1, const QString &team2)
         list->clear();
     score1->setValue(0);
     score2->setValue(0);
-    clearExtra();
+    m_parts->clear();
     equipe1->setEditText(team1);
     equipe2->setEditText(team2);
 }
@@ -145,14 +131,13 @@ void NewResultPage::entreeResultat()
     equipe2->clear();
     score1->setValue(0);
     score2->setValue(0);
-    clearExtra();
+    m_parts->clear();
     Valider->setEnabled(false);
     if (!m_ctx.tournament.phase2) {
         Valider->show();
         valider2->hide();
         back->hide();
-        for (QWidget *w : std::initializer_list<QWidget *>{aet, pen, extra1, extra2, kicks1, kicks2})
-            w->hide();
+        m_parts->setShown(false);
         for (QComboBox *box : {lettre, equipe1, equipe2})
             box->setEnabled(true);
         equipe1->setEditText(QString());
@@ -166,8 +151,7 @@ void NewResultPage::entreeResultat()
     Valider->hide();
     for (QComboBox *box : {lettre, equipe1, equipe2})
         box->setEnabled(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{aet, pen, extra1, extra2, kicks1, kicks2})
-        w->show();
+    m_parts->setShown(true);
     PageParts::fillSquad(listeq1, m_ctx.tournament.cherche_equipe(text1));
     PageParts::fillSquad(listeq2, m_ctx.tournament.cherche_equipe(text2));
 }
@@ -182,7 +166,7 @@ void NewResultPage::lettreChange()
     buteur2->clear();
     score1->setValue(0);
     score2->setValue(0);
-    clearExtra();
+    m_parts->clear();
     equipe1->setEditText(QString());
     equipe2->setEditText(QString());
     const TGroupe *group = m_ctx.tournament.findGroup(lettre->currentText());
@@ -208,7 +192,7 @@ void NewResultPage::equipe1Change()
     buteur2->clear();
     score1->setValue(0);
     score2->setValue(0);
-    clearExtra();
+    m_parts->clear();
     PageParts::fillSquad(listeq1, PageParts::teamOfGroup(m_ctx.tournament, lettre->currentText(), equipe1->currentText()));
 }
 
@@ -219,7 +203,7 @@ void NewResultPage::equipe2Change()
     buteur2->clear();
     score1->setValue(0);
     score2->setValue(0);
-    clearExtra();
+    m_parts->clear();
     PageParts::fillSquad(listeq2, PageParts::teamOfGroup(m_ctx.tournament, lettre->currentText(), equipe2->currentText()));
 }
 
@@ -266,10 +250,4 @@ void NewResultPage::valider2Click()
 void NewResultPage::backClick()
 {
     emit backAsked();
-}
-
-void NewResultPage::clearExtra()
-{
-    for (QSpinBox *s : {extra1, extra2, kicks1, kicks2})
-        s->setValue(-1);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 #include "tournament/group/ResultEntry.h"
+#include "tournament/ui/KnockoutPartsFields.h"
 #include "tournament/ui/PageContext.h"
 
 class QComboBox;
@@ -59,7 +62,6 @@ signals:
     void backAsked();
 
 private:
-    void clearExtra();
-
     PageContext &m_ctx;
+    std::unique_ptr<KnockoutPartsFields> m_parts;
 };

@@ -56,6 +56,8 @@ class TestKnockoutScores : public QObject
 private slots:
     void partsAndText_data();
     void partsAndText();
+    void typedResultApplies_data();
+    void typedResultApplies();
     void correctedGroupResultMovesAThird();
     void correctedKnockoutResultResetsWhatRestedOnIt();
     void storedPartsSurviveExportAndImport();
@@ -106,6 +108,44 @@ void TestKnockoutScores::partsAndText()
     const FootballTxt::ReadResult read = FootballTxt::read("= Cup\n\nFinal\n  A  " + text.toUtf8() + "  B\n");
     QVERIFY2(read.ok, qPrintable(text));
     QCOMPARE(knockoutParts(read.document.stages.first().rounds.first().matches.first()), k);
+}
+
+void TestKnockoutScores::typedResultApplies_data()
+{
+    QTest::addColumn<QList<int>>("typed"); // after 90 minutes, after extra time, the kicks; -1 for blank
+    QTest::addColumn<bool>("partsKept");
+    QTest::addColumn<bool>("malformed");
+    QTest::addColumn<QList<int>>("applied"); // the stored score, then the goals the scorers account for
+    QTest::newRow("won in 90 minutes") << QList<int>{2, 1, -1, -1, -1, -1} << false << false << QList<int>{2, 1, 2, 1};
+    QTest::newRow("level in 90 minutes, nothing more") << QList<int>{1, 1, -1, -1, -1, -1} << false << false
+                                                        << QList<int>{1, 1, 1, 1};
+    QTest::newRow("won in extra time") << QList<int>{1, 1, 2, 1, -1, -1} << true << false << QList<int>{2, 1, 2, 1};
+    QTest::newRow("kicks after extra time") << QList<int>{1, 1, 2, 2, 4, 3} << true << false
+                                            << QList<int>{6, 5, 2, 2};
+    QTest::newRow("kicks after 90 minutes") << QList<int>{0, 0, -1, -1, 5, 4} << true << false
+                                            << QList<int>{5, 4, 0, 0};
+    // Still level: it stands, for the checks to ask for the kicks.
+    QTest::newRow("level after extra time") << QList<int>{1, 1, 2, 2, -1, -1} << true << false
+                                            << QList<int>{2, 2, 2, 2};
+    // Out of the game's order the plain score stays, the parts kept to refuse.
+    QTest::newRow("extra time after a winner") << QList<int>{2, 1, 3, 1, -1, -1} << true << true
+                                               << QList<int>{2, 1, 2, 1};
+    QTest::newRow("half a shoot-out") << QList<int>{1, 1, -1, -1, 3, -1} << true << true << QList<int>{1, 1, 1, 1};
+    QTest::newRow("fewer goals after extra time") << QList<int>{2, 2, 1, 1, 4, 2} << true << true
+                                                  << QList<int>{2, 2, 2, 2};
+}
+
+void TestKnockoutScores::typedResultApplies()
+{
+    QFETCH(QList<int>, typed);
+    QFETCH(bool, partsKept);
+    QFETCH(bool, malformed);
+    QFETCH(QList<int>, applied);
+    const KnockoutScore k{typed[0], typed[1], typed[2], typed[3], typed[4], typed[5]};
+    const TypedKnockoutResult r = typedResult(k);
+    QCOMPARE(r.parts, partsKept ? k : KnockoutScore{});
+    QCOMPARE(r.malformed(), malformed);
+    QCOMPARE((QList<int>{r.score1, r.score2, r.goals1, r.goals2}), applied);
 }
 
 // The 2026 group stage as played: Senegal's 5-0 against Iraq puts Senegal
