@@ -1,10 +1,11 @@
 #include "apps/trophex/CreateCommand.h"
 
+#include "apps/trophex/CommandSteps.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
 
-#include "common/BoundedFile.h"
 #include "tournament/flags/TeamFlags.h"
 #include "tournament/model/TournamentFiles.h"
 #include "tournament/model/TournamentText.h"
@@ -12,23 +13,16 @@
 int runCreate(const QString &textFile, const QString &dir)
 {
     QTextStream err(stderr);
-    // A description of eight groups is a few kilobytes; the limit keeps a
-    // link to an endless device or a FIFO from stalling the command.
-    const BoundedFile::Result in = BoundedFile::read(textFile, TournamentFiles::MaxTournamentTextBytes);
-    if (!in.ok()) {
-        err << "trophex: cannot read " << textFile << ": "
-            << BoundedFile::reason(in, TournamentFiles::MaxTournamentTextBytes) << "\n";
+    QByteArray text;
+    if (!CommandSteps::readText(textFile, &text, err))
         return 1;
-    }
-    const TournamentTextParse parsed = parseTournamentText(in.bytes);
+    const TournamentTextParse parsed = parseTournamentText(text);
     if (!parsed.ok) {
         err << "trophex: " << textFile << ": " << parsed.error << "\n";
         return 1;
     }
-    if (!QDir().mkpath(dir)) {
-        err << "trophex: cannot create the folder " << dir << "\n";
+    if (!CommandSteps::makeFolder(dir, err))
         return 1;
-    }
 
     // The model's own writer, so that the files are what the program saves.
     Tournament t;

@@ -1,30 +1,21 @@
 #include "apps/trophex/ExportCommand.h"
 
+#include "apps/trophex/CommandSteps.h"
+
 #include <QDir>
 #include <QTextStream>
 
 #include "common/AtomicFile.h"
 #include "tournament/exchange/TournamentExport.h"
 #include "tournament/commands/TournamentCommands.h"
-#include "tournament/model/FolderCommit.h"
 #include "tournament/model/TournamentFiles.h"
 
 int runExport(const QString &file, const QString &dir)
 {
     QTextStream err(stderr);
-    // A save cut short by a crash is settled before anything is read.
-    const FileResult recovered = FolderCommit::recoverFolder(dir);
-    if (!recovered.ok) {
-        err << "trophex: " << recovered.error << "\n";
-        return 1;
-    }
     Tournament t;
-    QString failed;
-    QString reason;
-    if (!loadGroups(t, dir, &failed, &reason)) {
-        err << "File Error !\t" << failed << "\t" << reason << "\n";
+    if (!CommandSteps::openGroups(t, dir, err))
         return 1;
-    }
     // Only reading: a missing matchs.dat is an empty list and is not created.
     for (const FileResult &r : {QFile::exists(QDir(dir).filePath(QString::fromLatin1(TournamentFiles::MatchesFile)))
                                     ? loadMatches(t, dir)

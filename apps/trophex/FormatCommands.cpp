@@ -1,5 +1,7 @@
 #include "apps/trophex/FormatCommands.h"
 
+#include "apps/trophex/CommandSteps.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -8,27 +10,14 @@
 #include "apps/trophex/ExportCommand.h"
 #include "apps/trophex/ImportCommand.h"
 #include "common/AtomicFile.h"
-#include "common/BoundedFile.h"
 #include "tournament/flags/TeamFlags.h"
 #include "tournament/format/FormatExport.h"
 #include "tournament/format/FormatFiles.h"
 #include "tournament/format/FormatImport.h"
 #include "tournament/format/FormatText.h"
-#include "tournament/model/NameChecks.h"
 #include "tournament/model/TournamentFiles.h"
 
 namespace {
-
-// Names from a file made by other means may hold a TAB; each record stays
-// one line of tab-separated fields.
-void line(QTextStream &out, const QStringList &fields)
-{
-    QStringList safe;
-    safe.reserve(fields.size());
-    for (const QString &field : fields)
-        safe << NameChecks::printable(field);
-    out << safe.join(QLatin1Char('\t')) << "\n";
-}
 
 bool loadFormat(const QString &nameOrPath, FormatTournament *t)
 {
@@ -73,7 +62,7 @@ int runFormats()
     for (const QString &key : FormatFile::shippedNames()) {
         const TournamentFormat f = FormatFile::load(key).format;
         const QString first = f.roundName(f.matches.front());
-        line(out, {key, f.name,
+        CommandSteps::printRecord(out, {key, f.name,
                    QStringLiteral("%1 teams, %2 groups, %3 thirds, %4").arg(f.teamCount()).arg(f.groups).arg(f.thirds).arg(first)});
     }
     return 0;
@@ -97,21 +86,16 @@ int runCreateFormat(const QString &textFile, const QString &format, const QStrin
         }
         return r;
     }
-    const BoundedFile::Result in = BoundedFile::read(textFile, TournamentFiles::MaxTournamentTextBytes);
-    if (!in.ok()) {
-        err << "trophex: cannot read " << textFile << ": "
-            << BoundedFile::reason(in, TournamentFiles::MaxTournamentTextBytes) << "\n";
+    QByteArray text;
+    if (!CommandSteps::readText(textFile, &text, err))
         return 1;
-    }
-    const FormatText::Parse parsed = FormatText::parse(t, in.bytes);
+    const FormatText::Parse parsed = FormatText::parse(t, text);
     if (!parsed.ok) {
         err << "trophex: " << textFile << ": " << parsed.error << "\n";
         return 1;
     }
-    if (!QDir().mkpath(dir)) {
-        err << "trophex: cannot create the folder " << dir << "\n";
+    if (!CommandSteps::makeFolder(dir, err))
         return 1;
-    }
     if (!saveFolder(t, dir))
         return 1;
     QTextStream(stdout) << "Wrote a tournament of " << t.format.name << " (" << t.format.groups << " groups) to "
@@ -178,10 +162,8 @@ int runImportFormat(const QStringList &files, const QString &squads, const QStri
     }
     for (const QString &note : r.notes)
         err << "trophex: " << note << "\n";
-    if (!QDir().mkpath(dir)) {
-        err << "trophex: cannot create the folder " << dir << "\n";
+    if (!CommandSteps::makeFolder(dir, err))
         return 1;
-    }
     const FolderCommit::Files pictures = flagPictures(t);
     if (!saveFolder(t, dir, pictures))
         return 1;
@@ -222,17 +204,17 @@ int runReportFormat(const QString &dir)
         return 1;
     }
     const FormatStandings s = rankFormat(t);
-    line(out, {QStringLiteral("format"), t.format.name});
+    CommandSteps::printRecord(out, {QStringLiteral("format"), t.format.name});
     for (size_t g = 0; g < s.groups.size(); ++g) {
         int rank = 0;
         for (const FormatTableLine &l : s.groups[g].lines)
-            line(out, {QStringLiteral("group"), QString(QChar('A' + int(g))), QString::number(++rank),
+            CommandSteps::printRecord(out, {QStringLiteral("group"), QString(QChar('A' + int(g))), QString::number(++rank),
                        t.teamName(l.team), QString::number(l.played), QString::number(l.points),
                        QString::number(l.goalsFor), QString::number(l.goalsAgainst)});
     }
     int rank = 0;
     for (const FormatStandings::Third &x : s.thirds)
-        line(out, {QStringLiteral("third"), QString::number(++rank), QString(QChar(x.group)), t.teamName(x.line.team),
+        CommandSteps::printRecord(out, {QStringLiteral("third"), QString::number(++rank), QString(QChar(x.group)), t.teamName(x.line.team),
                    QString::number(x.line.points), QString::number(x.line.goalsFor),
                    QString::number(x.line.goalsAgainst), x.qualified ? QStringLiteral("yes") : QStringLiteral("no")});
     for (size_t i = 0; i < s.bracket.size(); ++i) {
@@ -245,9 +227,9 @@ int runReportFormat(const QString &dir)
         // A match that went beyond 90 minutes says how: "3-3 a.e.t. (2-2), 4-2 pen.".
         if (slot.result && slot.result->parts.fits(slot.result->score1, slot.result->score2))
             fields << slot.result->parts.text();
-        line(out, fields);
+        CommandSteps::printRecord(out, fields);
     }
     if (s.champion >= 0)
-        line(out, {QStringLiteral("champion"), t.teamName(s.champion)});
+        CommandSteps::printRecord(out, {QStringLiteral("champion"), t.teamName(s.champion)});
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "apps/trophex/ImportCommand.h"
 
+#include "apps/trophex/CommandSteps.h"
+
 #include <algorithm>
 
 #include <QDir>
@@ -19,10 +21,8 @@ int runImport(const QStringList &files, const QString &squadsDir, const QString 
     }
     for (const QString &note : r.notes)
         err << "trophex: " << note << "\n";
-    if (!QDir().mkpath(dir)) {
-        err << "trophex: cannot create the folder " << dir << "\n";
+    if (!CommandSteps::makeFolder(dir, err))
         return 1;
-    }
 
     const FileResult step = TournamentImport::writeFolder(t, dir, r.lotsDrawn);
     if (!step.ok) {

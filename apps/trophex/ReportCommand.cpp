@@ -1,5 +1,7 @@
 #include "apps/trophex/ReportCommand.h"
 
+#include "apps/trophex/CommandSteps.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -8,8 +10,6 @@
 #include "tournament/commands/TournamentCommands.h"
 #include "tournament/group/Statistics.h"
 #include "tournament/knockout/Bracket.h"
-#include "tournament/model/FolderCommit.h"
-#include "tournament/model/NameChecks.h"
 #include "tournament/model/TournamentFiles.h"
 
 namespace {
@@ -19,37 +19,15 @@ QString nameOf(const TEquipe *team)
     return team ? team->name.text() : QString();
 }
 
-// A name from a group file made by other means may hold a TAB or a line end;
-// it is printed with '?' in their place so that every record stays one line
-// of tab-separated fields and nothing reaches the terminal as a control.
-void line(QTextStream &out, const QStringList &fields)
-{
-    QStringList safe;
-    safe.reserve(fields.size());
-    for (const QString &field : fields)
-        safe << NameChecks::printable(field);
-    out << safe.join(QLatin1Char('\t')) << "\n";
-}
-
 } // namespace
 
 int runReport(const QString &dir)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    // A save cut short by a crash is settled before anything is read.
-    const FileResult recovered = FolderCommit::recoverFolder(dir);
-    if (!recovered.ok) {
-        err << "trophex: " << recovered.error << "\n";
-        return 1;
-    }
     Tournament t;
-    QString failed;
-    QString reason;
-    if (!loadGroups(t, dir, &failed, &reason)) {
-        err << "File Error !\t" << failed << "\t" << reason << "\n";
+    if (!CommandSteps::openGroups(t, dir, err))
         return 1;
-    }
     // A report only reads: a missing matchs.dat is an empty list here and is
     // not created.
     // A damaged result file is reported and the report still shows its
@@ -72,20 +50,20 @@ int runReport(const QString &dir)
     for (const TGroupe &g : t.groupes) {
         int rank = 0;
         for (const auto &team : g.teams)
-            line(out, {QStringLiteral("group"), QString(QLatin1Char(g.letter)), QString::number(++rank),
+            CommandSteps::printRecord(out, {QStringLiteral("group"), QString(QLatin1Char(g.letter)), QString::number(++rank),
                        team->name.text(), QString::number(team->played), QString::number(team->points),
                        QString::number(team->goals_for), QString::number(team->goals_against)});
     }
     for (const TGroupe &g : t.groupes)
         for (const auto &team : g.teams)
-            line(out, {QStringLiteral("figures"), team->name.text(), QString::number(pointsPercent(team.get())),
+            CommandSteps::printRecord(out, {QStringLiteral("figures"), team->name.text(), QString::number(pointsPercent(team.get())),
                        moy_buts(team.get(), t.liste_tour2, t.matchGoals)});
     for (int i = 0; i < kQualifierCount; ++i)
-        line(out, {QStringLiteral("qualifier"), QString::number(i), nameOf(t.qualifies[i])});
+        CommandSteps::printRecord(out, {QStringLiteral("qualifier"), QString::number(i), nameOf(t.qualifies[i])});
 
     const auto bracketLines = [&](const char *name, const auto &array) {
         for (size_t i = 0; i < array.size(); ++i)
-            line(out, {QStringLiteral("bracket"), QString::fromLatin1(name), QString::number(i), nameOf(array[i])});
+            CommandSteps::printRecord(out, {QStringLiteral("bracket"), QString::fromLatin1(name), QString::number(i), nameOf(array[i])});
     };
     bracketLines("quarts", t.quarts);
     bracketLines("demis", t.demis);
@@ -95,8 +73,8 @@ int runReport(const QString &dir)
     bracketLines("troisieme_place", std::array<TEquipe *, 1>{t.troisieme_place});
 
     for (const TButeur &b : meilleurs_buteurs(t))
-        line(out, {QStringLiteral("scorer"), scorerLine(b)});
+        CommandSteps::printRecord(out, {QStringLiteral("scorer"), scorerLine(b)});
     const int n = int(t.liste_matchs.size());
-    line(out, {QStringLiteral("matches"), QString::number(n), playedMatchesLabel(n)});
+    CommandSteps::printRecord(out, {QStringLiteral("matches"), QString::number(n), playedMatchesLabel(n)});
     return complete ? 0 : 1;
 }
