@@ -1,7 +1,10 @@
 #include "league/ui/FormUtil.h"
 
+#include "league/ui/DeferredIcon.h"
+
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -22,6 +25,21 @@ public:
         if (hint == SH_ComboBox_Popup)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // The menu bars and toolbars each ask for their overflow arrow when they
+    // are made, and reading the first of those pictures loads every picture
+    // format plugin; the arrow shows only when a bar runs out of room, so it
+    // is read when it is first painted.
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        QStyleOption direction;
+        direction.direction = option ? option->direction : QGuiApplication::layoutDirection();
+        return deferredIcon([base = QPointer<QStyle>(baseStyle()), which, direction] {
+            return base ? base->standardIcon(which, &direction) : QIcon();
+        });
     }
 };
 

@@ -78,7 +78,11 @@ TfrmTN::TfrmTN(const UiPlatform &platform, const QString &programDir, const QStr
             m_files->OpenDatei();
         });
     }
-    createWindows();
+    // The print command needs a printer; without one it stays disabled.
+    mnuDruck->setEnabled(m_platform.printer != nullptr);
+    tbDruck->setEnabled(m_platform.printer != nullptr);
+    if (m_startMode == StartMode::Complete)
+        finishStart();
 }
 
 TfrmTN::~TfrmTN()
@@ -115,10 +119,17 @@ void TfrmTN::createWindows()
                                       },
                                       [this] { return m_frmTab->exportOptions(); },
                                       [this] { return m_frmKurve->secondTeam(); }});
-    mnuDruck->setEnabled(m_frmDruckDlg != nullptr);
-    tbDruck->setEnabled(m_frmDruckDlg != nullptr);
-    if (m_startMode == StartMode::Complete)
-        finishHiddenWindows();
+}
+
+void TfrmTN::finishStart()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    createWindows();
+    finishHiddenWindows();
+    if (m_shownOnce)
+        m_layout->placeLateWindows(settingsWindows());
 }
 
 void TfrmTN::finishHiddenWindows()
@@ -227,9 +238,9 @@ void TfrmTN::TitelLeiste()
     setWindowTitle(FormUtil::windowTitle(::TitelLeiste(m_league)));
 }
 
-const RowBandColors &TfrmTN::rowBandColor() const
+const RowBandColors &TfrmTN::rowBandColor()
 {
-    return m_frmTab->rowBandColor();
+    return frmTab()->rowBandColor();
 }
 
 void TfrmTN::showEvent(QShowEvent *event)
@@ -245,9 +256,9 @@ bool TfrmTN::event(QEvent *event)
 {
     // Queued while the first paint is under way, so it runs once the window
     // is on the screen, ahead of any input that arrives later.
-    if (event->type() == QEvent::Paint && m_startMode == StartMode::ShowFirst && !m_hiddenWindowsQueued) {
-        m_hiddenWindowsQueued = true;
-        QTimer::singleShot(0, this, &TfrmTN::finishHiddenWindows);
+    if (event->type() == QEvent::Paint && m_startMode == StartMode::ShowFirst && !m_startQueued) {
+        m_startQueued = true;
+        QTimer::singleShot(0, this, &TfrmTN::finishStart);
     }
     return QMainWindow::event(event);
 }
@@ -272,6 +283,9 @@ bool TfrmTN::FormClose()
     bool goOn = false;
     if (!guarded([&] { goOn = m_files->askToSave(); }) || !goOn)
         return false;
+    // The places written back are the windows' own, also when the program
+    // ends before it made them.
+    finishStart();
     m_layout->write(settingsWindows(), m_files->recentFiles());
     return true;
 }
@@ -299,10 +313,10 @@ FileDialogState &TfrmTN::dlgSave()
 
 FileDialogState &TfrmTN::dlgHtml()
 {
-    return m_exports->dlgHtml();
+    return exports().dlgHtml();
 }
 
 FileDialogState &TfrmTN::dlgBMP()
 {
-    return m_exports->dlgBMP();
+    return exports().dlgBMP();
 }

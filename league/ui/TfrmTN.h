@@ -44,9 +44,10 @@ public:
     // programDir ends in a separator; args are the command-line arguments
     // without the program name.
     // Complete: every window is finished before the constructor returns.
-    // ShowFirst: the settings, table, cross-table and curve windows finish
-    // their controls right after the main window is first painted, so the
-    // program's window appears sooner; no input is read before that.
+    // ShowFirst: the other windows are made, and the settings, table,
+    // cross-table and curve windows finish their controls, right after the
+    // main window is first painted, so the program's window appears sooner;
+    // no input is read before that. Asking for a window makes it at once.
     enum class StartMode { Complete, ShowFirst };
 
     TfrmTN(const UiPlatform &platform, const QString &programDir, const QStringList &args,
@@ -58,18 +59,19 @@ public:
     const UiPlatform &platform() const { return m_platform; }
     // The table view's band colours as its last fill left them; the printed
     // league table and the exports colour their rows from them.
-    const RowBandColors &rowBandColor() const;
+    const RowBandColors &rowBandColor();
     QString settingsFile() const;
 
-    TfrmAbout *frmAbout() const { return m_frmAbout; }
-    TfrmEinst *frmEinst() const { return m_frmEinst; }
-    TfrmTab *frmTab() const { return m_frmTab; }
-    TfrmKurve *frmKurve() const { return m_frmKurve; }
-    TfrmKreuz *frmKreuz() const { return m_frmKreuz; }
-    TfrmExport *frmExport() const { return m_frmExport; }
-    TfrmExpBMP *frmExpBMP() const { return m_frmExpBMP; }
-    TfrmDruck *frmDruck() const { return m_frmDruck; }
-    TfrmDruckDlg *frmDruckDlg() const { return m_frmDruckDlg; }
+    // The print windows are null without a printer.
+    TfrmAbout *frmAbout() { finishStart(); return m_frmAbout; }
+    TfrmEinst *frmEinst() { finishStart(); return m_frmEinst; }
+    TfrmTab *frmTab() { finishStart(); return m_frmTab; }
+    TfrmKurve *frmKurve() { finishStart(); return m_frmKurve; }
+    TfrmKreuz *frmKreuz() { finishStart(); return m_frmKreuz; }
+    TfrmExport *frmExport() { finishStart(); return m_frmExport; }
+    TfrmExpBMP *frmExpBMP() { finishStart(); return m_frmExpBMP; }
+    TfrmDruck *frmDruck() { finishStart(); return m_frmDruck; }
+    TfrmDruckDlg *frmDruckDlg() { finishStart(); return m_frmDruckDlg; }
     // Made on first use: the fixture list is rarely drawn.
     TfrmSpielplan *frmSpielplan();
 
@@ -157,9 +159,15 @@ private:
     void connectAll();
 
     void FormShow();
+    // Makes the other windows and finishes the controls of those built on
+    // use, unless that happened already: what ShowFirst leaves until after
+    // the first paint. Made after the first showing, the windows go where
+    // the settings file puts them, measured as they will show.
+    void finishStart();
     void finishHiddenWindows();
     bool FormClose();
     void createWindows();
+    LeagueExportCommands &exports() { finishStart(); return *m_exports; }
 
     // Runs one command and turns a LeagueError into its message box.
     bool guarded(const std::function<void()> &command);
@@ -178,7 +186,8 @@ private:
     League m_league;
     bool m_shownOnce = false;
     StartMode m_startMode = StartMode::Complete;
-    bool m_hiddenWindowsQueued = false;
+    bool m_startQueued = false;
+    bool m_started = false;
     bool m_closing = false;
 
     // The current matchday's caption, dates and match rows.
@@ -225,7 +234,7 @@ private:
             *tbDruck = nullptr, *tbHilfe = nullptr, *tbInfo = nullptr, *tbR = nullptr, *tbV = nullptr,
             *tbEinst = nullptr, *tbKreuz = nullptr, *tbTab = nullptr, *tbKurve = nullptr;
 
-    // the other windows, created at start in this order
+    // the other windows, made in this order
     TfrmAbout *m_frmAbout = nullptr;
     TfrmEinst *m_frmEinst = nullptr;
     TfrmTab *m_frmTab = nullptr;

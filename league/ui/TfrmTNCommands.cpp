@@ -120,10 +120,10 @@ void TfrmTN::mnuVClick()
 void TfrmTN::mnuEinstClick()
 {
     guarded([this] {
-        m_frmEinst->fillFrom(m_league);
-        if (m_frmEinst->exec() != QDialog::Accepted)
+        frmEinst()->fillFrom(m_league);
+        if (frmEinst()->exec() != QDialog::Accepted)
             return;
-        m_frmEinst->writeTo(m_league);
+        frmEinst()->writeTo(m_league);
         ErsterST();
         UpdateCBO();
         UpdateST();
@@ -158,11 +158,11 @@ void TfrmTN::showTables(int first)
         for (;;) {
             Standings standings;
             TabBer(m_league, standings, round);
-            m_frmTab->fill(view, standings, m_league);
-            const int result = m_frmTab->exec();
-            round = m_frmTab->shownRound();
+            frmTab()->fill(view, standings, m_league);
+            const int result = frmTab()->exec();
+            round = frmTab()->shownRound();
             if (result == TfrmTab::kFirstSwitch || result == TfrmTab::kSecondSwitch)
-                view = m_frmTab->switchTarget(result);
+                view = frmTab()->switchTarget(result);
             else
                 break;
         }
@@ -187,29 +187,29 @@ void TfrmTN::mnuAusClick()
 void TfrmTN::mnuKreuzClick()
 {
     guarded([this] {
-        m_frmKreuz->KreuzBer(m_league);
-        m_frmKreuz->exec();
+        frmKreuz()->KreuzBer(m_league);
+        frmKreuz()->exec();
     });
 }
 
 void TfrmTN::mnuKurveClick()
 {
     guarded([this] {
-        m_frmKurve->prepare();
-        m_frmKurve->exec();
+        frmKurve()->prepare();
+        frmKurve()->exec();
     });
 }
 
 void TfrmTN::mnuExportClick()
 {
-    guarded([this] { m_exports->run(); });
+    guarded([this] { exports().run(); });
 }
 
 void TfrmTN::mnuDruckClick()
 {
-    if (!m_frmDruckDlg)
+    if (!frmDruckDlg())
         return;
-    guarded([this] { m_frmDruckDlg->mnuDruckClick(); });
+    guarded([this] { frmDruckDlg()->mnuDruckClick(); });
 }
 
 QUrl TfrmTN::authorHomepage()
@@ -263,5 +263,5 @@ void TfrmTN::mnuEMClick()
 
 void TfrmTN::mnuInfoClick()
 {
-    m_frmAbout->exec();
+    frmAbout()->exec();
 }

@@ -1,5 +1,7 @@
 #include "league/ui/ToolGlyphs.h"
 
+#include "league/ui/DeferredIcon.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -47,9 +49,7 @@ void letter(QPainter &p, const QString &text, const QColor &back)
     p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, text);
 }
 
-} // namespace
-
-QIcon toolGlyph(const QString &name)
+QIcon drawGlyph(const QString &name)
 {
     QPixmap pm(16, 16);
     pm.fill(Qt::transparent);
@@ -126,6 +126,13 @@ QIcon toolGlyph(const QString &name)
     }
     p.end();
     return QIcon(pm);
+}
+
+} // namespace
+
+QIcon toolGlyph(const QString &name)
+{
+    return deferredIcon([name] { return drawGlyph(name); });
 }
 
 void installFontSubstitutions()

@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
+#include <optional>
 
 WindowLayoutStore::WindowLayoutStore(const QString &settingsFile, QMainWindow *window, QStatusBar *status,
                                      QList<QToolBar *> bars, const UiPlatform &platform)
@@ -26,22 +27,39 @@ void WindowLayoutStore::restore(const QList<QWidget *> &windows)
     // A folder in its place only shows at exit, where it cannot be written.
     if (ini.wasRefused() && !QFileInfo(m_settingsFile).isDir())
         m_platform.messages->error(m_window, ini.refusalMessage());
-    const QRect screenRect = (m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen())->geometry();
-    const QStringList names = ProgramSettings::windowSections();
-    const QList<WindowPlacement::Screen> screens = WindowPlacement::screens();
-    for (int i = 0; i < names.size(); ++i) {
-        QWidget *w = windows.at(i);
-        const QSize size = w ? w->frameGeometry().size() : QSize();
-        const ProgramSettings::WindowPlace place = ProgramSettings::readWindow(
-            ini, names.at(i), ProgramSettings::centredOffset(screenRect.height(), size.height()),
-            ProgramSettings::centredOffset(screenRect.width(), size.width()));
-        if (w)
-            w->move(WindowPlacement::reachable(QPoint(place.left, place.top), size, screens));
-        else
-            m_missingPlaces.insert(names.at(i), QPoint(place.left, place.top));
-    }
+    for (int i = 0; i < ProgramSettings::windowSections().size(); ++i)
+        restoreWindow(ini, i, windows.at(i));
     m_status->setVisible(ProgramSettings::readStatusVisible(ini));
     restoreToolbars(ini);
+}
+
+void WindowLayoutStore::placeLateWindows(const QList<QWidget *> &windows)
+{
+    const QStringList names = ProgramSettings::windowSections();
+    std::optional<IniFile> ini;
+    for (int i = 0; i < names.size(); ++i) {
+        if (!windows.at(i) || !m_missingPlaces.contains(names.at(i)))
+            continue;
+        // A refused file was reported by restore() and reads as empty here.
+        if (!ini)
+            ini.emplace(m_settingsFile);
+        m_missingPlaces.remove(names.at(i));
+        restoreWindow(*ini, i, windows.at(i));
+    }
+}
+
+void WindowLayoutStore::restoreWindow(const IniFile &ini, int index, QWidget *window)
+{
+    const QString name = ProgramSettings::windowSections().at(index);
+    const QRect screenRect = (m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen())->geometry();
+    const QSize size = window ? window->frameGeometry().size() : QSize();
+    const ProgramSettings::WindowPlace place = ProgramSettings::readWindow(
+        ini, name, ProgramSettings::centredOffset(screenRect.height(), size.height()),
+        ProgramSettings::centredOffset(screenRect.width(), size.width()));
+    if (window)
+        window->move(WindowPlacement::reachable(QPoint(place.left, place.top), size, WindowPlacement::screens()));
+    else
+        m_missingPlaces.insert(name, QPoint(place.left, place.top));
 }
 
 void WindowLayoutStore::restoreToolbars(const IniFile &ini)

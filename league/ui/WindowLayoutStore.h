@@ -28,8 +28,12 @@ public:
     QString settingsFile() const { return m_settingsFile; }
 
     // windows: one per window section, in their order; null for a window
-    // this build does not have, whose place is written back as read.
+    // this build does not have or has not made yet, whose place is written
+    // back as read.
     void restore(const QList<QWidget *> &windows);
+    // The same list once windows that were still null at restore() exist:
+    // each of them goes where restore() would have put it.
+    void placeLateWindows(const QList<QWidget *> &windows);
     // The files last opened or saved, as the file names them; read when
     // asked, since a file named on the command line joins the list before
     // the window is shown.
@@ -39,6 +43,9 @@ public:
 
 private:
     void restoreToolbars(const IniFile &ini);
+    // Places window `index` from the file, or keeps its place for writing
+    // back when it does not exist (yet).
+    void restoreWindow(const IniFile &ini, int index, QWidget *window);
 
     QString m_settingsFile;
     QMainWindow *m_window;

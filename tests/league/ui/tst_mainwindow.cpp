@@ -1,7 +1,9 @@
 #include "league/model/IniFile.h"
 #include "league/model/League.h"
 #include "league/ui/ScriptedPlatform.h"
+#include "league/ui/TfrmAbout.h"
 #include "league/ui/TfrmEinst.h"
+#include "league/ui/TfrmExport.h"
 #include "league/ui/TfrmKreuz.h"
 #include "league/ui/TfrmKurve.h"
 #include "league/ui/TfrmTab.h"
@@ -327,6 +329,48 @@ private slots:
             QVERIFY2(w->findChildren<QWidget *>().size() > 20, qPrintable(w->objectName()));
         // Not filled yet: every name field is empty, so "OK" waits for names.
         QVERIFY(!frm.frmEinst()->findChild<QPushButton *>(QStringLiteral("bbOK"))->isEnabled());
+    }
+
+    // Windows made after the first paint go where the settings file puts
+    // them, or to the centred default, exactly as when they are made at
+    // start; a program ended before it made them writes the same places.
+    void lateWindowsTakeTheSamePlaces_data()
+    {
+        QTest::addColumn<bool>("paintFirst");
+        QTest::newRow("made after the first paint") << true;
+        QTest::newRow("ended before the first paint") << false;
+    }
+
+    void lateWindowsTakeTheSamePlaces()
+    {
+        QFETCH(bool, paintFirst);
+        const TfrmTN::StartMode modes[] = {TfrmTN::StartMode::Complete, TfrmTN::StartMode::ShowFirst};
+        QList<QPoint> places[2];
+        QByteArray written[2];
+        for (int m = 0; m < 2; ++m) {
+            QTemporaryDir dir;
+            QFile file(dir.filePath(QStringLiteral("TN98.INI")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[frmKurve]\r\nTop=77\r\nLeft=66\r\n[frmExport]\r\nTop=12\r\nLeft=-20\r\n");
+            file.close();
+            ScriptedPlatform platform;
+            TfrmTN frm(platform.seams(), dir.path() + QLatin1Char('/'), {}, nullptr, modes[m]);
+            frm.show();
+            if (paintFirst) {
+                QVERIFY(QTest::qWaitForWindowExposed(&frm));
+                QCoreApplication::processEvents();
+            }
+            QVERIFY(frm.close());
+            for (QWidget *w : std::initializer_list<QWidget *>{frm.frmAbout(), frm.frmKurve(), frm.frmTab(),
+                                                                frm.frmExport(), frm.frmEinst()})
+                places[m] << w->pos();
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            written[m] = file.readAll();
+        }
+        QCOMPARE(places[1].at(1), QPoint(66, 77));
+        QCOMPARE(places[1].at(3), QPoint(-20, 12));
+        QCOMPARE(places[1], places[0]);
+        QCOMPARE(written[1], written[0]);
     }
 
     void settingsOkWithoutEditsStillMarksTheLeagueChanged()
