@@ -4,6 +4,7 @@
 #include "league/model/LeagueError.h"
 #include "league/ui/DateField.h"
 #include "league/ui/FormUtil.h"
+#include "league/ui/MatchRow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <array>
 
 namespace {
 
@@ -27,20 +29,12 @@ private:
     bool m_saved;
 };
 
-const QString kGoalHint = QStringLiteral("Tragen Sie hier die entsprechend erzielten Tore ein");
-const QString kTeamHint = QStringLiteral("Wählen Sie die entsprechende Mannschaft aus");
-const QString kHalfEnteredHint = QStringLiteral("Nur ein Tor eingetragen: das Spiel zählt nicht");
-const QColor kHalfEnteredColor(255, 187, 187);
 // How long after leaving a goal field a digit is still taken as a slip of
 // the goal entry rather than a search in a team list.
 constexpr qint64 kGoalDigitGraceMs = 1000;
 // The classic rows end at 509 pixels; the compact day field and the mark
 // of a postponed match follow them.
 constexpr int kWidth = 637;
-const QString kDayHint = QStringLiteral("Tag und Anstoß dieses Spiels (TT.MM.JJJJ hh:mm); "
-                                        "leer: das Spiel steht auf den Tagen des Spieltags");
-const QString kPostponedHint = QStringLiteral("Nachholspiel: nach dem letzten Tag des Spieltags");
-const QColor kPairingColor(255, 187, 187);
 // The height of the nine rows of 18 teams; each further or missing row
 // adds or takes a row's 24 pixels.
 constexpr int kHeight = 250;
@@ -58,6 +52,13 @@ MatchdayPanel::MatchdayPanel(League &league, QWidget *parent) : QWidget(parent),
     setFixedSize(kWidth, kHeight);
     buildRows();
     connectAll();
+}
+
+MatchdayPanel::~MatchdayPanel() = default;
+
+MatchRow &MatchdayPanel::row(int k)
+{
+    return m_rows[k - 1];
 }
 
 void MatchdayPanel::buildRows()
@@ -87,55 +88,9 @@ void MatchdayPanel::buildRows()
     lblHinweis->setTextFormat(Qt::PlainText);
 
     // Rows for the largest league; syncShape() shows the league's.
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        const int y = 32 + 24 * (k - 1);
-        auto makeCombo = [&](const QString &name, int x) {
-            auto *c = new QComboBox(this);
-            c->setObjectName(name + QString::number(k));
-            c->setEditable(false);
-            FormUtil::dropDownList(c, 10);
-            c->setGeometry(x, y, 205, 21);
-            c->setStatusTip(kTeamHint);
-            c->addItem(QStringLiteral("---"));
-            for (int i = 1; i <= League::kTeams; ++i)
-                c->addItem(QString());
-            c->setCurrentIndex(0);
-            return c;
-        };
-        auto makeGoal = [&](const QString &name, int x) {
-            auto *e = new QLineEdit(this);
-            e->setObjectName(name + QString::number(k));
-            e->setInputMask(QStringLiteral("000;_"));
-            e->setMaxLength(3);
-            e->setGeometry(x, y, 28, 21);
-            e->setStatusTip(kGoalHint);
-            return e;
-        };
-        cboTeamA[k] = makeCombo(QStringLiteral("cboTeamA"), 6);
-        lblStrich[k] = fixedLabel(this, QStringLiteral("-"), QRect(211, y + 3, 10, 14), true);
-        lblStrich[k]->setAlignment(Qt::AlignCenter);
-        lblStrich[k]->setObjectName(QStringLiteral("lblStrich") + QString::number(k));
-        cboTeamB[k] = makeCombo(QStringLiteral("cboTeamB"), 223);
-        meTorA[k] = makeGoal(QStringLiteral("meTorA"), 437);
-        lblDoppelpunkt[k] = fixedLabel(this, QStringLiteral(":"), QRect(466, y + 3, 8, 14), true);
-        lblDoppelpunkt[k]->setAlignment(Qt::AlignCenter);
-        lblDoppelpunkt[k]->setObjectName(QStringLiteral("lblDoppelpunkt") + QString::number(k));
-        meTorB[k] = makeGoal(QStringLiteral("meTorB"), 475);
-        edTag[k] = new QLineEdit(this);
-        edTag[k]->setObjectName(QStringLiteral("edTag") + QString::number(k));
-        edTag[k]->setGeometry(512, y, 108, 21);
-        edTag[k]->setMaxLength(24);
-        edTag[k]->setStatusTip(kDayHint);
-        lblNachhol[k] = fixedLabel(this, QStringLiteral("N"), QRect(622, y + 3, 12, 14), true);
-        lblNachhol[k]->setObjectName(QStringLiteral("lblNachhol") + QString::number(k));
-        lblNachhol[k]->setAlignment(Qt::AlignCenter);
-        lblNachhol[k]->setToolTip(kPostponedHint);
-        lblNachhol[k]->setStatusTip(kPostponedHint);
-        QPalette red = lblNachhol[k]->palette();
-        red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-        lblNachhol[k]->setPalette(red);
-        lblNachhol[k]->setVisible(false);
-    }
+    m_rows.reserve(League::kMaxRows);
+    for (int k = 1; k <= League::kMaxRows; ++k)
+        m_rows.emplace_back(this, k);
 
     // Keyboard order: the two dates, then each row's lists before its goals.
     QWidget *prev = edDatum1;
@@ -144,16 +99,16 @@ void MatchdayPanel::buildRows()
         prev = next;
     };
     chain(edDatum2);
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        chain(cboTeamA[k]);
-        chain(cboTeamB[k]);
-        chain(meTorA[k]);
-        chain(meTorB[k]);
+    for (const MatchRow &r : m_rows) {
+        chain(r.cboTeamA);
+        chain(r.cboTeamB);
+        chain(r.meTorA);
+        chain(r.meTorB);
     }
     // The days come after all rows, so that Tab from a row's goals still
     // leads to the next row's teams as results are typed.
-    for (int k = 1; k <= League::kMaxRows; ++k)
-        chain(edTag[k]);
+    for (const MatchRow &r : m_rows)
+        chain(r.edTag);
 }
 
 void MatchdayPanel::connectAll()
@@ -164,19 +119,20 @@ void MatchdayPanel::connectAll()
     // Lists report only what the user picks; goal and date fields report
     // every change, also the ones the display routines make.
     for (int k = 1; k <= League::kMaxRows; ++k) {
-        connect(cboTeamA[k], &QComboBox::activated, this, [this, k](int i) { cboTeamAChange(k, i); });
-        connect(cboTeamB[k], &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
-        connect(meTorA[k], &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
-        connect(meTorB[k], &QLineEdit::textChanged, this, [this, k] { meTorBChange(k); });
-        connect(edTag[k], &QLineEdit::editingFinished, this, [this, k] { edTagChange(k); });
+        const MatchRow &r = row(k);
+        connect(r.cboTeamA, &QComboBox::activated, this, [this, k](int i) { cboTeamAChange(k, i); });
+        connect(r.cboTeamB, &QComboBox::activated, this, [this, k](int i) { cboTeamBChange(k, i); });
+        connect(r.meTorA, &QLineEdit::textChanged, this, [this, k] { meTorAChange(k); });
+        connect(r.meTorB, &QLineEdit::textChanged, this, [this, k] { meTorBChange(k); });
+        connect(r.edTag, &QLineEdit::editingFinished, this, [this, k] { edTagChange(k); });
         // Enter walks the goal fields: home, away, the next row's home, and
         // from the last row back to the first, so a matchday's results are
         // typed as digits and Enter alone.
-        connect(meTorA[k], &QLineEdit::returnPressed, this, [this, k] { focusGoal(meTorB[k]); });
-        connect(meTorB[k], &QLineEdit::returnPressed, this,
-                [this, k] { focusGoal(meTorA[k < m_league.rowCount() ? k + 1 : 1]); });
-        for (QWidget *w : {static_cast<QWidget *>(cboTeamA[k]), static_cast<QWidget *>(cboTeamB[k]),
-                           static_cast<QWidget *>(meTorA[k]), static_cast<QWidget *>(meTorB[k])})
+        connect(r.meTorA, &QLineEdit::returnPressed, this, [this, k] { focusGoal(row(k).meTorB); });
+        connect(r.meTorB, &QLineEdit::returnPressed, this,
+                [this, k] { focusGoal(row(k < m_league.rowCount() ? k + 1 : 1).meTorA); });
+        for (QWidget *w : {static_cast<QWidget *>(r.cboTeamA), static_cast<QWidget *>(r.cboTeamB),
+                           static_cast<QWidget *>(r.meTorA), static_cast<QWidget *>(r.meTorB)})
             w->installEventFilter(this);
     }
     connect(edDatum1, &QDateEdit::dateChanged, this, &MatchdayPanel::edDatum1Change);
@@ -191,8 +147,8 @@ void MatchdayPanel::focusGoal(QLineEdit *field)
 
 bool MatchdayPanel::isGoalField(const QObject *o) const
 {
-    for (int k = 1; k <= League::kMaxRows; ++k)
-        if (o == meTorA[k] || o == meTorB[k])
+    for (const MatchRow &r : m_rows)
+        if (r.isGoalField(o))
             return true;
     return false;
 }
@@ -235,12 +191,8 @@ void MatchdayPanel::UpdateST()
     showDate(edDatum2, m_league.dates(round).dateTo);
 
     for (int k = 1; k <= m_league.rowCount(); ++k) {
-        const Match m = m_league.match(round, k);
-        cboTeamA[k]->setCurrentIndex(m.teamA);
-        cboTeamB[k]->setCurrentIndex(m.teamB);
-        meTorA[k]->setText(m.goalsA == -1 ? QString() : QString::number(m.goalsA));
-        meTorB[k]->setText(m.goalsB == -1 ? QString() : QString::number(m.goalsB));
-        markHalfEntered(k);
+        row(k).showMatch(m_league.match(round, k));
+        row(k).markHalfEntered();
         showMatchDay(k);
     }
     showPairings();
@@ -252,40 +204,14 @@ void MatchdayPanel::UpdateST()
         static_cast<QLineEdit *>(focused)->selectAll();
 }
 
-void MatchdayPanel::markHalfEntered(int row)
-{
-    // A result with one goal field empty is not counted anywhere; the row
-    // says so, so that it cannot pass unnoticed.
-    const bool half = (FormUtil::maskedNumber(meTorA[row], -1) < 0) != (FormUtil::maskedNumber(meTorB[row], -1) < 0);
-    for (QLineEdit *field : {meTorA[row], meTorB[row]}) {
-        if (half) {
-            QPalette p = field->palette();
-            p.setColor(QPalette::Base, kHalfEnteredColor);
-            field->setPalette(p);
-            field->setToolTip(kHalfEnteredHint);
-        } else {
-            field->setPalette(QPalette());
-            field->setToolTip(QString());
-        }
-    }
-}
-
 void MatchdayPanel::syncShape()
 {
     const int rows = m_league.rowCount();
     if (rows == m_shownRows)
         return;
     m_shownRows = rows;
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        const bool shown = k <= rows;
-        for (QWidget *w : {static_cast<QWidget *>(cboTeamA[k]), static_cast<QWidget *>(cboTeamB[k]),
-                           static_cast<QWidget *>(meTorA[k]), static_cast<QWidget *>(meTorB[k]),
-                           static_cast<QWidget *>(lblStrich[k]), static_cast<QWidget *>(lblDoppelpunkt[k]),
-                           static_cast<QWidget *>(edTag[k])})
-            w->setVisible(shown);
-        if (!shown)
-            lblNachhol[k]->setVisible(false);
-    }
+    for (int k = 1; k <= League::kMaxRows; ++k)
+        row(k).setShown(k <= rows);
     // The panel, and with it the window, grows or shrinks by a row's 24
     // pixels from the nine rows of 18 teams.
     setFixedSize(kWidth, kHeight + 24 * (rows - League::kRows));
@@ -295,23 +221,14 @@ void MatchdayPanel::UpdateCBO()
 {
     KeepSaved keep(m_league);
     syncShape();
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        for (QComboBox *c : {cboTeamA[k], cboTeamB[k]}) {
-            c->clear();
-            c->addItem(QStringLiteral("---"));
-            for (int i = 1; i <= m_league.teamCount; ++i)
-                c->addItem(m_league.teamNames[i]);
-            c->setCurrentIndex(0);
-        }
-    }
+    for (MatchRow &r : m_rows)
+        r.fillTeams(m_league);
 }
 
 void MatchdayPanel::selectNoTeams()
 {
-    for (int k = 1; k <= League::kMaxRows; ++k) {
-        cboTeamA[k]->setCurrentIndex(0);
-        cboTeamB[k]->setCurrentIndex(0);
-    }
+    for (MatchRow &r : m_rows)
+        r.selectNoTeams();
 }
 
 void MatchdayPanel::guarded(const std::function<void()> &edit)
@@ -323,39 +240,39 @@ void MatchdayPanel::guarded(const std::function<void()> &edit)
     }
 }
 
-void MatchdayPanel::cboTeamAChange(int row, int index)
+void MatchdayPanel::cboTeamAChange(int k, int index)
 {
     guarded([&] {
-        m_league.match(m_league.currentRound, row).teamA = index;
+        m_league.match(m_league.currentRound, k).teamA = index;
         m_league.leagueSaved = false;
         showPairings();
     });
 }
 
-void MatchdayPanel::cboTeamBChange(int row, int index)
+void MatchdayPanel::cboTeamBChange(int k, int index)
 {
     guarded([&] {
-        m_league.match(m_league.currentRound, row).teamB = index;
+        m_league.match(m_league.currentRound, k).teamB = index;
         m_league.leagueSaved = false;
         showPairings();
     });
 }
 
-void MatchdayPanel::meTorAChange(int row)
+void MatchdayPanel::meTorAChange(int k)
 {
     guarded([&] {
-        m_league.match(m_league.currentRound, row).goalsA = FormUtil::maskedNumber(meTorA[row], -1);
+        m_league.match(m_league.currentRound, k).goalsA = row(k).goalsA();
         m_league.leagueSaved = false;
-        markHalfEntered(row);
+        row(k).markHalfEntered();
     });
 }
 
-void MatchdayPanel::meTorBChange(int row)
+void MatchdayPanel::meTorBChange(int k)
 {
     guarded([&] {
-        m_league.match(m_league.currentRound, row).goalsB = FormUtil::maskedNumber(meTorB[row], -1);
+        m_league.match(m_league.currentRound, k).goalsB = row(k).goalsB();
         m_league.leagueSaved = false;
-        markHalfEntered(row);
+        row(k).markHalfEntered();
     });
 }
 
@@ -402,20 +319,20 @@ void MatchdayPanel::edDatum2Change()
     });
 }
 
-void MatchdayPanel::edTagChange(int row)
+void MatchdayPanel::edTagChange(int k)
 {
     guarded([&] {
-        Match &m = m_league.match(m_league.currentRound, row);
+        Match &m = m_league.match(m_league.currentRound, k);
         QDate date;
         QTime time;
-        const QString typed = edTag[row]->text();
+        const QString typed = row(k).edTag->text();
         if (!LeagueDate::parseMatchDay(typed, &date, &time)) {
-            showMatchDay(row);
+            showMatchDay(k);
             emit failed(LeagueError::notADate(typed.trimmed()));
             return;
         }
         if (date == m.date && time == m.time)
-            return showMatchDay(row);
+            return showMatchDay(k);
         // A kick-off typed here is the desktop's time; the zone a file
         // named belongs to the time it gave.
         if (time != m.time)
@@ -423,21 +340,17 @@ void MatchdayPanel::edTagChange(int row)
         m.date = date;
         m.time = time;
         m_league.leagueSaved = false;
-        showMatchDay(row);
+        showMatchDay(k);
     });
 }
 
-void MatchdayPanel::showMatchDay(int row)
+void MatchdayPanel::showMatchDay(int k)
 {
     const int round = m_league.currentRound;
-    const Match &m = m_league.match(round, row);
-    edTag[row]->setText(LeagueDate::matchDayText(m.date, m.time));
+    const Match &m = m_league.match(round, k);
     // Empty, the field shows greyed the day the match falls back to.
-    edTag[row]->setPlaceholderText(m_league.dates(round).dateFrom);
-    edTag[row]->setCursorPosition(0);
-    const bool postponed = m_league.isPostponed(round, row);
-    lblNachhol[row]->setVisible(postponed);
-    edTag[row]->setToolTip(postponed ? kPostponedHint : QString());
+    row(k).showDay(LeagueDate::matchDayText(m.date, m.time), m_league.dates(round).dateFrom,
+                   m_league.isPostponed(round, k));
 }
 
 void MatchdayPanel::showPairings()
@@ -451,24 +364,18 @@ void MatchdayPanel::showPairings()
             if (team >= 1 && team <= m_league.teamCount)
                 ++named[team];
     }
+    const QString warning = warnings.join(QLatin1Char('\n'));
+    auto twice = [&](int team) { return team >= 1 && team <= m_league.teamCount && named[team] > 1; };
     for (int k = 1; k <= m_league.rowCount(); ++k) {
         const Match &m = m_league.match(round, k);
         const bool self = m.teamA >= 1 && m.teamA == m.teamB;
-        for (QComboBox *c : {cboTeamA[k], cboTeamB[k]}) {
-            const int team = c == cboTeamA[k] ? m.teamA : m.teamB;
-            const bool wrong = self || (team >= 1 && team <= m_league.teamCount && named[team] > 1);
-            QPalette p;
-            if (wrong)
-                p.setColor(QPalette::Button, kPairingColor);
-            c->setPalette(p);
-            c->setToolTip(wrong ? warnings.join(QLatin1Char('\n')) : QString());
-        }
+        row(k).markPairing(self || twice(m.teamA), self || twice(m.teamB), warning);
     }
     QPalette hint;
     if (!warnings.isEmpty()) {
         hint.setColor(QPalette::WindowText, QColor(192, 0, 0));
         lblHinweis->setText(lblHinweis->fontMetrics().elidedText(warnings.first(), Qt::ElideRight, lblHinweis->width()));
-        lblHinweis->setToolTip(warnings.join(QLatin1Char('\n')));
+        lblHinweis->setToolTip(warning);
     } else if (const int resting = m_league.restingTeam(round)) {
         lblHinweis->setText(lblHinweis->fontMetrics().elidedText(
             QStringLiteral("spielfrei: ") + m_league.teamNames[resting], Qt::ElideRight, lblHinweis->width()));

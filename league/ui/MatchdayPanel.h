@@ -4,10 +4,10 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <vector>
 
-class QComboBox;
+class MatchRow;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -21,6 +21,7 @@ class MatchdayPanel : public QWidget {
 
 public:
     explicit MatchdayPanel(League &league, QWidget *parent = nullptr);
+    ~MatchdayPanel() override;
 
     // Both leave leagueSaved as it was. UpdateST throws a LeagueError for a
     // stored date that is not one, after the caption is shown.
@@ -46,45 +47,38 @@ protected:
 
 private:
     void buildRows();
+    // Match row k, counted from 1.
+    MatchRow &row(int k);
     void connectAll();
     void focusGoal(QLineEdit *field);
     // Runs one edit and reports a LeagueError instead of passing it on.
     void guarded(const std::function<void()> &edit);
 
-    void cboTeamAChange(int row, int index);
-    void cboTeamBChange(int row, int index);
-    void meTorAChange(int row);
-    void meTorBChange(int row);
+    void cboTeamAChange(int k, int index);
+    void cboTeamBChange(int k, int index);
+    void meTorAChange(int k);
+    void meTorBChange(int k);
     void edDatum1Change();
     void edDatum2Change();
     // A match's own day and kick-off, typed in its row's compact field.
-    void edTagChange(int row);
+    void edTagChange(int k);
     // Shows a row's own day, or the matchday's first day greyed as what the
     // row falls back to, and marks a postponed match.
-    void showMatchDay(int row);
+    void showMatchDay(int k);
     // Marks the lists of a team named twice or against itself and says so
     // at the top right, or names the team with a bye in an odd league.
     void showPairings();
-    // Colours both goal fields of a row and gives them a tooltip while
-    // exactly one of them holds a number.
-    void markHalfEntered(int row);
 
     League &m_league;
     QLabel *lblST = nullptr;
     QDateEdit *edDatum1 = nullptr;
     QDateEdit *edDatum2 = nullptr;
-    std::array<QComboBox *, League::kMaxRows + 1> cboTeamA{};
-    std::array<QComboBox *, League::kMaxRows + 1> cboTeamB{};
-    std::array<QLineEdit *, League::kMaxRows + 1> meTorA{};
-    std::array<QLineEdit *, League::kMaxRows + 1> meTorB{};
-    std::array<QLineEdit *, League::kMaxRows + 1> edTag{};
-    std::array<QLabel *, League::kMaxRows + 1> lblNachhol{};
+    // One per row of the largest league.
+    std::vector<MatchRow> m_rows;
     QLabel *lblHinweis = nullptr;
     // Set while the display routines fill the fields, whose change handlers
     // must then not judge what they are given as an edit.
     bool m_showing = false;
-    std::array<QLabel *, League::kMaxRows + 1> lblStrich{};
-    std::array<QLabel *, League::kMaxRows + 1> lblDoppelpunkt{};
     // When the focus last left a goal field: a digit meant for the goals
     // that lands in the next team list just after must not pick a team.
     QElapsedTimer m_leftGoalField;
