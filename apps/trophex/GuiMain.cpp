@@ -77,7 +77,8 @@ int runGui(QApplication &app, const QStringList &arguments)
     TForm1 form1(dir, platform);
     if (!form1.tournament().chargement_ok)
         return 1;
-    form1.makeDialogs();
+    // The other windows are made when first needed (the welcome box a second
+    // after the start): the main window is up without waiting for them.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form1.show();
     return app.exec();

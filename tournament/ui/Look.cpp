@@ -54,16 +54,25 @@ bool readPicture(QPixmap &pixmap, const QString &path)
     return pixmap.load(path);
 }
 
+bool loadPixmap(QPixmap &pixmap, const QString &dir, const QString &file, Platform *platform, QWidget *parent)
+{
+    // Pictures come from the data folder only, whatever a group file names:
+    // "/etc/x" or "../x" would lead out of it.
+    if (!NameChecks::isPlainFileName(file) || !readPicture(pixmap, QDir(dir).filePath(file))) {
+        pixmap = QPixmap();
+        if (platform)
+            platform->pictureError(parent, QDir(dir).filePath(NameChecks::printable(file)));
+        return false;
+    }
+    return true;
+}
+
 bool loadPicture(QLabel *label, const QString &dir, const QString &file, Platform *platform,
                  QWidget *parent)
 {
     QPixmap pixmap;
-    // Pictures come from the data folder only, whatever a group file names:
-    // "/etc/x" or "../x" would lead out of it.
-    if (!NameChecks::isPlainFileName(file) || !readPicture(pixmap, QDir(dir).filePath(file))) {
+    if (!loadPixmap(pixmap, dir, file, platform, parent)) {
         label->clear();
-        if (platform)
-            platform->pictureError(parent, QDir(dir).filePath(NameChecks::printable(file)));
         return false;
     }
     label->setPixmap(pixmap);

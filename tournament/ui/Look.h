@@ -36,6 +36,8 @@ bool readPicture(QPixmap &pixmap, const QString &path);
 // names the file, the first time in the run that it fails. Returns whether it loaded.
 bool loadPicture(QLabel *label, const QString &dir, const QString &file, Platform *platform,
                  QWidget *parent);
+// As loadPicture, into a pixmap kept for a label made later; null on failure.
+bool loadPixmap(QPixmap &pixmap, const QString &dir, const QString &file, Platform *platform, QWidget *parent);
 // tpx.ico as the last window read it, and the state of the file then.
 struct LoadedIcon
 {

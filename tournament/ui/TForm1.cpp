@@ -67,30 +67,17 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(QRect(QPoint(), kUsualSize));
     TabbedNotebook1->setTabsPerRow(6);
-    welcomePage = new WelcomePage(m_ctx);
-    classificationsPage = new ClassificationsPage(m_ctx);
-    editTeamPage = new EditTeamPage(m_ctx);
-    playedMatchesPage = new PlayedMatchesPage(m_ctx);
-    newResultPage = new NewResultPage(m_ctx);
-    statisticsPage = new StatisticsPage(m_ctx);
-    aboutPage = new AboutPage;
-    TabbedNotebook1->addPage(welcomePage, QStringLiteral("Welcome"));
-    TabbedNotebook1->addPage(classificationsPage, QStringLiteral("Classifications"));
-    TabbedNotebook1->addPage(editTeamPage, QStringLiteral("Edit Team"));
-    TabbedNotebook1->addPage(playedMatchesPage, QStringLiteral("Played Matchs"));
-    TabbedNotebook1->addPage(newResultPage, QStringLiteral("New Result"));
-    TabbedNotebook1->addPage(statisticsPage, QStringLiteral("Statistics"));
-    TabbedNotebook1->addPage(aboutPage, QStringLiteral("About The Author"));
+    const QString captions[] = {QStringLiteral("Welcome"),       QStringLiteral("Classifications"),
+                                QStringLiteral("Edit Team"),     QStringLiteral("Played Matchs"),
+                                QStringLiteral("New Result"),    QStringLiteral("Statistics"),
+                                QStringLiteral("About The Author")};
+    for (int page = Welcome; page <= AboutTheAuthor; ++page)
+        TabbedNotebook1->addPage(captions[page], [this, page] { return buildPage(Page(page)); });
     // Every page is laid out for the room it has in the usual size; from
     // there its controls follow the window's size.
-    const QSize design = TabbedNotebook1->pageSize();
-    welcomePage->followSize(design);
-    classificationsPage->followSize(design);
-    editTeamPage->followSize(design);
-    playedMatchesPage->followSize(design);
-    newResultPage->followSize(design);
-    statisticsPage->followSize(design);
-    aboutPage->followSize(design);
+    m_pageDesign = TabbedNotebook1->pageSize();
+    // The first page is the one shown; the others wait until they are.
+    m_welcome = welcomePage();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TabbedNotebook1);
@@ -99,14 +86,6 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     TabbedNotebook1->beforeChange = [this](int page) { return TabbedNotebook1Change(page); };
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    connect(welcomePage, &WelcomePage::stage2Asked, this, &TForm1::tour2Click);
-    connect(welcomePage, &WelcomePage::exitAsked, this, &TForm1::QuitterClick);
-    connect(welcomePage, &WelcomePage::picturesAsked, this, &TForm1::ImagesClick);
-    connect(newResultPage, &NewResultPage::checked, this, &TForm1::answers);
-    connect(newResultPage, &NewResultPage::backAsked, this, [this] {
-        hide();
-        m_dialogs.Form2->showMain();
-    });
 
     // Creation: icon, flags, groups; the rest only when the groups could be read.
     Look::loadIcon(this, m_folder, m_platform, m_iconeLue);
@@ -130,8 +109,13 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     }
     reportResult(loadMatches(m_tournament, m_folder));
     loadScorers(m_tournament, m_folder);
-    Look::loadPicture(welcomePage->mascot, m_folder, QStringLiteral("mascot.bmp"), &m_platform, this);
-    Look::loadPicture(aboutPage->sigle, m_folder, QStringLiteral("sigle.bmp"), &m_platform, this);
+    Look::loadPicture(m_welcome->mascot, m_folder, QStringLiteral("mascot.bmp"), &m_platform, this);
+    Look::loadPixmap(m_sigle, m_folder, QStringLiteral("sigle.bmp"), &m_platform, this);
+    // The qualifiers and the played knock-out matches are read at the start
+    // as well, not when the bracket is first shown: the pages and the resets
+    // work on the whole tournament.
+    reportResult(loadQualifiers(m_tournament, m_folder));
+    reportResult(loadStage2(m_tournament, m_folder));
     ticks = 0;
     Timer1->start(1000);
 }
@@ -143,40 +127,117 @@ TForm1::~TForm1()
 
 void TForm1::makeDialogs()
 {
-    m_dialogs.AboutBox = std::make_unique<TAboutBox>(*this);
-    m_dialogs.bilans = std::make_unique<Tbilans>(*this);
-    m_dialogs.contre_camp = std::make_unique<Tcontre_camp>(*this);
-    m_dialogs.deja_lieu = std::make_unique<Tdeja_lieu>(*this);
-    m_dialogs.saisie_inco = std::make_unique<Tsaisie_inco>(*this);
-    m_dialogs.Quitterdlg = std::make_unique<TQuitterdlg>(*this);
-    m_dialogs.match_nul = std::make_unique<Tmatch_nul>(*this);
-    m_dialogs.Form2 = std::make_unique<TForm2>(*this);
-    m_dialogs.champion_du_monde = std::make_unique<Tchampion_du_monde>(*this);
-    m_dialogs.validation = std::make_unique<Tvalidation>(*this);
-    m_dialogs.Form3 = std::make_unique<TForm3>(*this);
-    connect(m_dialogs.Form2.get(), &TForm2::openMatch, this, &TForm1::openMatchEntry);
-    // "Confirm score" found the entry changed or no longer valid: it is checked anew.
-    connect(m_dialogs.validation.get(), &Tvalidation::toReview, this, [this] {
-        if (m_tournament.phase2)
-            newResultPage->valider2Click();
-        else
-            newResultPage->ValiderClick();
-    });
+    m_dialogs.makeAll();
+}
+
+QWidget *TForm1::buildPage(Page page)
+{
+    // Each page is laid out for the usual size and talks to the window by signals.
+    switch (page) {
+    case Welcome: {
+        auto *p = new WelcomePage(m_ctx);
+        p->followSize(m_pageDesign);
+        connect(p, &WelcomePage::stage2Asked, this, &TForm1::tour2Click);
+        connect(p, &WelcomePage::exitAsked, this, &TForm1::QuitterClick);
+        connect(p, &WelcomePage::picturesAsked, this, &TForm1::ImagesClick);
+        return p;
+    }
+    case Classifications: {
+        auto *p = new ClassificationsPage(m_ctx);
+        p->followSize(m_pageDesign);
+        return p;
+    }
+    case EditTeam: {
+        auto *p = new EditTeamPage(m_ctx);
+        p->followSize(m_pageDesign);
+        return p;
+    }
+    case PlayedMatchs: {
+        auto *p = new PlayedMatchesPage(m_ctx);
+        p->followSize(m_pageDesign);
+        return p;
+    }
+    case NewResult: {
+        auto *p = new NewResultPage(m_ctx);
+        p->followSize(m_pageDesign);
+        connect(p, &NewResultPage::checked, this, &TForm1::answers);
+        connect(p, &NewResultPage::backAsked, this, [this] {
+            hide();
+            m_dialogs.Form2()->showMain();
+        });
+        return p;
+    }
+    case Statistics: {
+        auto *p = new StatisticsPage(m_ctx);
+        p->followSize(m_pageDesign);
+        return p;
+    }
+    case AboutTheAuthor:
+        break;
+    }
+    auto *p = new AboutPage;
+    p->followSize(m_pageDesign);
+    if (!m_sigle.isNull())
+        p->sigle->setPixmap(m_sigle);
+    return p;
+}
+
+WelcomePage *TForm1::welcomePage()
+{
+    return static_cast<WelcomePage *>(TabbedNotebook1->page(Welcome));
+}
+
+ClassificationsPage *TForm1::classificationsPage()
+{
+    return static_cast<ClassificationsPage *>(TabbedNotebook1->page(Classifications));
+}
+
+EditTeamPage *TForm1::editTeamPage()
+{
+    return static_cast<EditTeamPage *>(TabbedNotebook1->page(EditTeam));
+}
+
+PlayedMatchesPage *TForm1::playedMatchesPage()
+{
+    return static_cast<PlayedMatchesPage *>(TabbedNotebook1->page(PlayedMatchs));
+}
+
+NewResultPage *TForm1::newResultPage()
+{
+    return static_cast<NewResultPage *>(TabbedNotebook1->page(NewResult));
+}
+
+StatisticsPage *TForm1::statisticsPage()
+{
+    return static_cast<StatisticsPage *>(TabbedNotebook1->page(Statistics));
+}
+
+AboutPage *TForm1::aboutPage()
+{
+    return static_cast<AboutPage *>(TabbedNotebook1->page(AboutTheAuthor));
+}
+
+void TForm1::reviewEntry()
+{
+    if (m_tournament.phase2)
+        newResultPage()->valider2Click();
+    else
+        newResultPage()->ValiderClick();
 }
 
 bool TForm1::autoSave() const
 {
-    return welcomePage->sauve_auto->isChecked();
+    return m_welcome->sauve_auto->isChecked();
 }
 
 bool TForm1::picturesShown() const
 {
-    return welcomePage->Images->isChecked();
+    return m_welcome->Images->isChecked();
 }
 
-ResultEntry TForm1::saisie() const
+ResultEntry TForm1::saisie()
 {
-    return newResultPage->saisie();
+    return newResultPage()->saisie();
 }
 
 void TForm1::reportResult(const FileResult &result)
@@ -252,7 +313,7 @@ void TForm1::formShow()
 {
     if (m_tournament.phase2) {
         if (TabbedNotebook1->pageIndex() == NewResult)
-            newResultPage->entreeResultat();
+            newResultPage()->entreeResultat();
         else
             TabbedNotebook1->setPageIndex(NewResult);
     } else {
@@ -263,13 +324,11 @@ void TForm1::formShow()
 void TForm1::Timer1Timer()
 {
     ++ticks;
-    if (m_dialogs.AboutBox)
-        m_dialogs.AboutBox->show();
+    m_dialogs.AboutBox()->show();
     if (ticks >= 7) {
         Timer1->stop();
         setEnabled(true);
-        if (m_dialogs.AboutBox)
-            m_dialogs.AboutBox->hide();
+        m_dialogs.AboutBox()->hide();
     }
 }
 
@@ -279,22 +338,22 @@ bool TForm1::TabbedNotebook1Change(int newPage)
     case Welcome:
         return !m_tournament.phase2;
     case Classifications:
-        classificationsPage->entreeClassement();
+        classificationsPage()->entreeClassement();
         return true;
     case EditTeam:
-        editTeamPage->entreeEquipe();
+        editTeamPage()->entreeEquipe();
         return true;
     case PlayedMatchs:
-        playedMatchesPage->efface_info->clear();
-        playedMatchesPage->entreeMatchs();
+        playedMatchesPage()->efface_info->clear();
+        playedMatchesPage()->entreeMatchs();
         return true;
     case NewResult:
         if (!m_tournament.phase2 && int(m_tournament.liste_matchs.size()) >= kGroupMatchCount)
             return false;
-        newResultPage->entreeResultat();
+        newResultPage()->entreeResultat();
         return true;
     case Statistics:
-        statisticsPage->entreeStatistiques();
+        statisticsPage()->entreeStatistiques();
         return true;
     default:
         return true;
@@ -308,9 +367,9 @@ void TForm1::tour2Click()
     const bool tirage = beginStage2(m_tournament, m_folder, &read);
     reportResult(read);
     if (tirage)
-        m_dialogs.Form3->show();
+        m_dialogs.Form3()->show();
     else
-        m_dialogs.Form2->showMain();
+        m_dialogs.Form2()->showMain();
 }
 
 QString TForm1::whenWritten() const
@@ -326,7 +385,7 @@ QString TForm1::matchText(const TRencontre &m)
 void TForm1::QuitterClick()
 {
     if (m_tournament.modifie) {
-        m_dialogs.Quitterdlg->show();
+        m_dialogs.Quitterdlg()->show();
         hide();
     } else {
         quitProgram();
@@ -336,11 +395,11 @@ void TForm1::QuitterClick()
 void TForm1::ImagesClick()
 {
     struct Background { QLabel *label; const char *file; };
-    const Background backgrounds[] = {{classificationsPage->fond_classement, "soccer.bmp"},
-                          {statisticsPage->fond_stats, "noirs.bmp"},
-                          {newResultPage->fond_resultat, "buteur.bmp"},
-                          {playedMatchesPage->fond_matchs, "gardien.bmp"},
-                          {editTeamPage->fond_equipe, "libero.bmp"}};
+    const Background backgrounds[] = {{classificationsPage()->fond_classement, "soccer.bmp"},
+                          {statisticsPage()->fond_stats, "noirs.bmp"},
+                          {newResultPage()->fond_resultat, "buteur.bmp"},
+                          {playedMatchesPage()->fond_matchs, "gardien.bmp"},
+                          {editTeamPage()->fond_equipe, "libero.bmp"}};
     for (const Background &f : backgrounds) {
         if (picturesShown())
             Look::loadPicture(f.label, m_folder, QString::fromLatin1(f.file), &m_platform, this);
@@ -352,10 +411,10 @@ void TForm1::ImagesClick()
 void TForm1::showDialog(QWidget *dialog)
 {
     // The check shows one answer and hides the others.
-    QWidget *dialogs[] = {m_dialogs.validation.get(), m_dialogs.contre_camp.get(),
-                          m_dialogs.deja_lieu.get(), m_dialogs.saisie_inco.get()};
+    QWidget *dialogs[] = {m_dialogs.ifMade<Tvalidation>(), m_dialogs.ifMade<Tcontre_camp>(),
+                          m_dialogs.ifMade<Tdeja_lieu>(), m_dialogs.ifMade<Tsaisie_inco>()};
     for (QWidget *d : dialogs)
-        if (d != dialog)
+        if (d && d != dialog)
             d->hide();
     dialog->show();
     dialog->raise();
@@ -366,19 +425,19 @@ void TForm1::answers(EntryAnswer answer, const ResultEntry &entry, bool stage2)
     if (!stage2) {
         switch (answer) {
         case EntryAnswer::Confirm:
-            m_dialogs.validation->fill(entry);
-            showDialog(m_dialogs.validation.get());
+            m_dialogs.validation()->fill(entry);
+            showDialog(m_dialogs.validation());
             break;
         case EntryAnswer::OwnGoal:
-            showDialog(m_dialogs.contre_camp.get());
+            showDialog(m_dialogs.contre_camp());
             break;
         case EntryAnswer::AlreadyRecorded:
-            m_dialogs.deja_lieu->fill(entry.team1Text, entry.team2Text);
-            showDialog(m_dialogs.deja_lieu.get());
+            m_dialogs.deja_lieu()->fill(entry.team1Text, entry.team2Text);
+            showDialog(m_dialogs.deja_lieu());
             break;
         case EntryAnswer::WrongEntries:
         case EntryAnswer::Penalties:
-            showDialog(m_dialogs.saisie_inco.get());
+            showDialog(m_dialogs.saisie_inco());
             break;
         }
         return;
@@ -387,21 +446,21 @@ void TForm1::answers(EntryAnswer answer, const ResultEntry &entry, bool stage2)
     QWidget *dialog = nullptr;
     switch (answer) {
     case EntryAnswer::Confirm:
-        m_dialogs.validation->fill(entry);
-        dialog = m_dialogs.validation.get();
+        m_dialogs.validation()->fill(entry);
+        dialog = m_dialogs.validation();
         break;
     case EntryAnswer::OwnGoal:
-        dialog = m_dialogs.contre_camp.get();
+        dialog = m_dialogs.contre_camp();
         break;
     case EntryAnswer::AlreadyRecorded:
-        m_dialogs.deja_lieu->fill(entry.team1Text, entry.team2Text);
-        dialog = m_dialogs.deja_lieu.get();
+        m_dialogs.deja_lieu()->fill(entry.team1Text, entry.team2Text);
+        dialog = m_dialogs.deja_lieu();
         break;
     case EntryAnswer::Penalties:
-        dialog = m_dialogs.match_nul.get();
+        dialog = m_dialogs.match_nul();
         break;
     case EntryAnswer::WrongEntries:
-        dialog = m_dialogs.saisie_inco.get();
+        dialog = m_dialogs.saisie_inco();
         break;
     }
     dialog->show();
@@ -410,6 +469,6 @@ void TForm1::answers(EntryAnswer answer, const ResultEntry &entry, bool stage2)
 
 void TForm1::openMatchEntry(const QString &team1, const QString &team2)
 {
-    newResultPage->openMatchEntry(team1, team2);
+    newResultPage()->openMatchEntry(team1, team2);
     showMain();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "tournament/group/ResultEntry.h"
@@ -37,7 +38,8 @@ public:
     TForm1(const QString &dir, Platform &platform, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // Creates the other windows in the start order; call once the load succeeded.
+    // Creates the other windows not made yet, in the start order; without
+    // it each is made when first needed.
     void makeDialogs();
 
     Tournament &tournament() { return m_tournament; }
@@ -49,7 +51,7 @@ public:
     bool autoSave() const;
     bool picturesShown() const;
     // The entry page's values as the result checks read them.
-    ResultEntry saisie() const;
+    ResultEntry saisie();
     // The line of the questions before a change that says when the files change.
     QString whenWritten() const;
     // "Team 1 - Team 2  2-1", a recorded match as the questions name it.
@@ -64,14 +66,15 @@ public:
     // Ends the program: the window closes whatever the flags say.
     void quitProgram();
 
-    // The notebook's pages, in their order; each holds its widgets and handlers.
-    WelcomePage *welcomePage;
-    ClassificationsPage *classificationsPage;
-    EditTeamPage *editTeamPage;
-    PlayedMatchesPage *playedMatchesPage;
-    NewResultPage *newResultPage;
-    StatisticsPage *statisticsPage;
-    AboutPage *aboutPage;
+    // The notebook's pages, in their order; each holds its widgets and
+    // handlers. A page is built when it is first shown or asked for here.
+    WelcomePage *welcomePage();
+    ClassificationsPage *classificationsPage();
+    EditTeamPage *editTeamPage();
+    PlayedMatchesPage *playedMatchesPage();
+    NewResultPage *newResultPage();
+    StatisticsPage *statisticsPage();
+    AboutPage *aboutPage();
 
     TabbedNotebook *TabbedNotebook1;
     QTimer *Timer1;
@@ -83,6 +86,10 @@ public:
     void tour2Click();
     void QuitterClick();
     void ImagesClick();
+    // A stage-2 match opened on the bracket: the entry page takes its teams.
+    void openMatchEntry(const QString &team1, const QString &team2);
+    // "Confirm score" found the entry changed or no longer valid: it is checked anew.
+    void reviewEntry();
 
 signals:
     // The window has closed for good: the program ends.
@@ -98,14 +105,18 @@ private:
     // Shows the dialog that answers a check of the entry page.
     void answers(EntryAnswer answer, const ResultEntry &entry, bool stage2);
     void showDialog(QWidget *dialog);
-    // A stage-2 match opened on the bracket: the entry page takes its teams.
-    void openMatchEntry(const QString &team1, const QString &team2);
+    QWidget *buildPage(Page page);
 
     Tournament m_tournament;
     QString m_folder;
     Platform &m_platform;
     Look::LoadedIcon m_iconeLue;
-    DialogSet m_dialogs;
+    DialogSet m_dialogs{*this};
     PageContext m_ctx;
+    // The room a page has in the usual size, which every page is laid out for.
+    QSize m_pageDesign;
+    WelcomePage *m_welcome = nullptr;
+    // The logo of "About The Author", read at the start with the other pictures.
+    QPixmap m_sigle;
     bool m_end = false;
 };

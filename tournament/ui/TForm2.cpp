@@ -224,10 +224,6 @@ TForm2::TForm2(TForm1 &main) : m_main(main)
     // screen, always inside the screen's free area.
     WindowPlaces::restore(this, kPlaceKey, QSize(kWidth, kHeight));
     Look::loadIcon(this, main.folder(), main.platform(), main.loadedIcon());
-    // Created at start: the qualifiers and the played knock-out matches are read now.
-    Tournament &t = main.tournament();
-    main.reportResult(loadQualifiers(t, main.folder()));
-    main.reportResult(loadStage2(t, main.folder()));
 }
 
 QLabel *TForm2::makeFlag(const QString &name, int x, int y)
@@ -395,14 +391,15 @@ void TForm2::efface_tour2Click()
     const auto r = TournamentCommands::deleteStage2Match(t, m_main.autoSave(), m_main.folder());
     if (!r.done())
         return;
-    m_main.dialogs().bilans->hide();
+    if (Tbilans *rankings = m_main.dialogs().ifMade<Tbilans>())
+        rankings->hide();
     formShow();
     m_main.reportResult(r.save);
 }
 
 void TForm2::bouton_bilanClick()
 {
-    m_main.dialogs().bilans->show();
+    m_main.dialogs().bilans()->show();
 }
 
 void TForm2::RetourClick()

@@ -72,7 +72,7 @@ void TForm3::BitBtn1Click()
     }
     const FileResult saved = TournamentCommands::finishLots(t, m_main.autoSave(), m_main.folder());
     hide();
-    m_main.dialogs().Form2->showMain();
+    m_main.dialogs().Form2()->showMain();
     m_main.reportResult(saved);
 }
 

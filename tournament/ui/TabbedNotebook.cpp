@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace {
 constexpr int kTabHeight = 24;
 }
@@ -21,6 +23,13 @@ void TabbedNotebook::setTabsPerRow(int count)
 
 int TabbedNotebook::addPage(QWidget *page, const QString &caption)
 {
+    const int index = addPage(caption, [page] { return page; });
+    this->page(index);
+    return index;
+}
+
+int TabbedNotebook::addPage(const QString &caption, std::function<QWidget *()> build)
+{
     const int index = count();
     auto *tab = new QPushButton(caption, this);
     tab->setCheckable(true);
@@ -31,18 +40,43 @@ int TabbedNotebook::addPage(QWidget *page, const QString &caption)
         "QPushButton:checked { background: #ece9e2; }"));
     connect(tab, &QPushButton::clicked, this, [this, index] { setPageIndex(index); });
     m_tabs.push_back(tab);
-    m_pages->addWidget(page);
-    if (m_current < 0) {
+    m_built.push_back(nullptr);
+    m_builders.push_back(std::move(build));
+    if (m_current < 0)
         m_current = index;
-        m_pages->setCurrentIndex(index);
-    }
     placeTabs();
     return index;
 }
 
-QWidget *TabbedNotebook::page(int index) const
+QWidget *TabbedNotebook::page(int index)
 {
-    return m_pages->widget(index);
+    QWidget *&built = m_built.at(index);
+    if (!built) {
+        // The builder is dropped once used: what it holds is needed no more.
+        built = std::exchange(m_builders.at(index), nullptr)();
+        m_pages->addWidget(built);
+        followTab(index, built);
+        if (index == m_current)
+            m_pages->setCurrentWidget(built);
+    }
+    return built;
+}
+
+void TabbedNotebook::followTab(int index, QWidget *page)
+{
+    // Taken in to the window, the page's controls were put at the end of
+    // its focus chain; moved one after the other behind the page's tab, Tab
+    // leads from the tab into the page and on from its last control to the
+    // next tab, whenever the page was built.
+    QList<QWidget *> controls;
+    for (QWidget *w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus)
+            controls << w;
+    QWidget *previous = m_tabs.at(index);
+    for (QWidget *w : controls) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 QSize TabbedNotebook::pageSize() const
@@ -59,9 +93,17 @@ bool TabbedNotebook::setPageIndex(int index)
         return false;
     }
     m_current = index;
-    m_pages->setCurrentIndex(index);
+    m_pages->setCurrentWidget(page(index));
     placeTabs();
     return true;
+}
+
+void TabbedNotebook::showEvent(QShowEvent *event)
+{
+    // Whatever page is current shows itself, also when nobody asked for it yet.
+    if (m_current >= 0)
+        page(m_current);
+    QWidget::showEvent(event);
 }
 
 void TabbedNotebook::resizeEvent(QResizeEvent *event)

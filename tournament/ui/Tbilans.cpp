@@ -55,7 +55,7 @@ void Tbilans::showEvent(QShowEvent *event)
 void Tbilans::Button1Click()
 {
     hide();
-    m_main.dialogs().Form2->showMain();
+    m_main.dialogs().Form2()->showMain();
 }
 
 // Escape and the title bar both end here.

@@ -90,9 +90,9 @@ void Tchampion_du_monde::OKClick()
     hide();
     DialogSet &f = m_main.dialogs();
     if (m_main.tournament().troisieme_place)
-        f.bilans->show();
+        f.bilans()->show();
     else
-        f.Form2->showMain();
+        f.Form2()->showMain();
 }
 
 // Escape and the title bar both end here.

@@ -45,7 +45,7 @@ void Tcontre_camp::showEvent(QShowEvent *event)
 
 void Tcontre_camp::OKBtnClick()
 {
-    Tvalidation &confirm = *m_main.dialogs().validation;
+    Tvalidation &confirm = *m_main.dialogs().validation();
     confirm.fill(m_main.saisie());
     hide();
     confirm.show();

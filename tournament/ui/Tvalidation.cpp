@@ -95,11 +95,11 @@ void Tvalidation::OKBtnClick()
     m_main.hide();
     DialogSet &f = m_main.dialogs();
     if (after.showChampion)
-        f.champion_du_monde->show();
+        f.champion_du_monde()->show();
     else
-        f.Form2->showMain();
+        f.Form2()->showMain();
     if (after.showRankings)
-        f.bilans->show();
+        f.bilans()->show();
     m_main.reportResult(after.save);
 }
 

@@ -125,7 +125,7 @@ QByteArray lit(const QString &path)
 
 Session::Session(const QString &dir) : form(dir, platform)
 {
-    form.makeDialogs();
+    // As in the program, the other windows are made when first needed.
     form.show();
     for (int i = 0; i < 7; ++i)
         form.Timer1Timer();

@@ -148,7 +148,7 @@ void TstClassicWindows::largerWindowShowsMoreMatches()
     TForm1 &f = s.form;
     QCOMPARE(f.size(), QSize(651, 367));
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-    QTableWidget *grid = f.playedMatchesPage->matchs_joues;
+    QTableWidget *grid = f.playedMatchesPage()->matchs_joues;
     settle();
     QCOMPARE(grid->rowCount(), 49);
     // The usual size: 9 of the 48 matches, 24 pixels a row.
@@ -157,9 +157,9 @@ void TstClassicWindows::largerWindowShowsMoreMatches()
     // 240 pixels more: ten more rows, the count still under the grid.
     f.resize(651, 367 + 240);
     QTRY_COMPARE(rowsInSight(grid), 19);
-    QLabel *count = f.playedMatchesPage->mjoues;
+    QLabel *count = f.playedMatchesPage()->mjoues;
     QVERIFY(count->geometry().top() >= grid->geometry().bottom());
-    QVERIFY(f.playedMatchesPage->rect().contains(count->geometry()));
+    QVERIFY(f.playedMatchesPage()->rect().contains(count->geometry()));
 
     // Maximised, the grid takes the whole height the screen allows.
     f.showMaximized();
@@ -206,7 +206,7 @@ void TstClassicWindows::placesComeBackAfterARestart()
         Fixture::Session s(m_dir);
         s.form.setGeometry(moved);
         settle();
-        s.form.welcomePage->Quitter->click();
+        s.form.welcomePage()->Quitter->click();
         QVERIFY(!s.form.isVisible());
     }
     {
@@ -216,7 +216,7 @@ void TstClassicWindows::placesComeBackAfterARestart()
         // Left maximised: it comes back maximised, and unmaximises to where it was.
         s.form.showMaximized();
         QTRY_VERIFY(s.form.isMaximized());
-        s.form.welcomePage->Quitter->click();
+        s.form.welcomePage()->Quitter->click();
     }
     {
         Fixture::Session s(m_dir);
@@ -229,8 +229,8 @@ void TstClassicWindows::placesComeBackAfterARestart()
     const QRect bracketPlace(10, 20, 700, 450);
     {
         Fixture::Session s(m_dir);
-        s.form.welcomePage->tour2->click();
-        TForm2 &bracket = *s.form.dialogs().Form2;
+        s.form.welcomePage()->tour2->click();
+        TForm2 &bracket = *s.form.dialogs().Form2();
         QVERIFY(bracket.isVisible());
         bracket.setGeometry(bracketPlace);
         settle();
@@ -238,15 +238,15 @@ void TstClassicWindows::placesComeBackAfterARestart()
         QVERIFY(!bracket.isVisible());
     }
     Fixture::Session s(m_dir);
-    QCOMPARE(s.form.dialogs().Form2->geometry(), bracketPlace);
+    QCOMPARE(s.form.dialogs().Form2()->geometry(), bracketPlace);
     QTRY_COMPARE(s.form.geometry(), moved);
 }
 
 void TstClassicWindows::bracketFitsTheScreenAndScrolls()
 {
     Fixture::Session s(m_dir);
-    s.form.welcomePage->tour2->click();
-    TForm2 &bracket = *s.form.dialogs().Form2;
+    s.form.welcomePage()->tour2->click();
+    TForm2 &bracket = *s.form.dialogs().Form2();
     QVERIFY(bracket.isVisible());
     settle();
     // The usual 1200 x 770, cut so that the frame too stays in the free area.

@@ -38,7 +38,7 @@ private:
     // Every change is written at once, so each step can be checked in the files.
     struct Session : Fixture::Session
     {
-        explicit Session(const QString &dir) : Fixture::Session(dir) { form.welcomePage->sauve_auto->setChecked(true); }
+        explicit Session(const QString &dir) : Fixture::Session(dir) { form.welcomePage()->sauve_auto->setChecked(true); }
     };
 
     QString file(const char *name) const { return QDir(m_tmp->path()).filePath(QLatin1String(name)); }
@@ -88,29 +88,29 @@ void TstCorrections::put(const char *name, const QByteArray &bytes)
 void TstCorrections::joue(TForm1 &f, char group, int i1, int i2, int s1, int s2)
 {
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
-    chooses(f.newResultPage->lettre, QString(QLatin1Char(group)));
-    chooses(f.newResultPage->equipe1, QString::fromLatin1(Fixture::teamName(group, i1)));
-    chooses(f.newResultPage->equipe2, QString::fromLatin1(Fixture::teamName(group, i2)));
-    f.newResultPage->score1->setValue(s1);
-    f.newResultPage->score2->setValue(s2);
+    chooses(f.newResultPage()->lettre, QString(QLatin1Char(group)));
+    chooses(f.newResultPage()->equipe1, QString::fromLatin1(Fixture::teamName(group, i1)));
+    chooses(f.newResultPage()->equipe2, QString::fromLatin1(Fixture::teamName(group, i2)));
+    f.newResultPage()->score1->setValue(s1);
+    f.newResultPage()->score2->setValue(s2);
     for (int k = 0; k < s1; ++k) {
-        f.newResultPage->listeq1->setCurrentRow(0);
-        f.newResultPage->but1->click();
+        f.newResultPage()->listeq1->setCurrentRow(0);
+        f.newResultPage()->but1->click();
     }
     for (int k = 0; k < s2; ++k) {
-        f.newResultPage->listeq2->setCurrentRow(0);
-        f.newResultPage->but2->click();
+        f.newResultPage()->listeq2->setCurrentRow(0);
+        f.newResultPage()->but2->click();
     }
-    f.newResultPage->Valider->click();
-    QVERIFY(f.dialogs().validation->isVisible());
-    f.dialogs().validation->OKBtn->click();
+    f.newResultPage()->Valider->click();
+    QVERIFY(f.dialogs().validation()->isVisible());
+    f.dialogs().validation()->OKBtn->click();
 }
 
 void TstCorrections::efface(TForm1 &f, int row)
 {
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-    f.playedMatchesPage->matchs_joues->setCurrentCell(row, 1);
-    f.playedMatchesPage->efface->click();
+    f.playedMatchesPage()->matchs_joues->setCurrentCell(row, 1);
+    f.playedMatchesPage()->efface->click();
 }
 
 void TstCorrections::deletedGroupMatchRestoresEverything()
@@ -140,14 +140,14 @@ void TstCorrections::deletedGroupMatchRestoresEverything()
     QCOMPARE(f.tournament().groupes[0].teams[0]->name.text(), QStringLiteral("Team A2"));
     QCOMPARE(f.tournament().groupes[0].teams[1]->squad[0].goals, 1);
     efface(f, 2);
-    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("Team A2 - Team A3")));
+    QVERIFY(f.playedMatchesPage()->efface_info->text().contains(QStringLiteral("Team A2 - Team A3")));
     QCOMPARE(f.tournament().liste_matchs.size(), size_t(1));
     QCOMPARE(Fixture::lit(file("groupeA.dat")), groupeA);
     QCOMPARE(Fixture::lit(file("matchs.dat")), matchs);
     QCOMPARE(Fixture::lit(file("buteurs.dat")), buteurs);
     QCOMPARE(Fixture::lit(file("groupeB.dat")), groupB);
-    QCOMPARE(f.playedMatchesPage->matchs_joues->item(1, 1)->text(), QStringLiteral("Team A1"));
-    QCOMPARE(f.playedMatchesPage->mjoues->text(), QStringLiteral("1 match(of 48) has already been played."));
+    QCOMPARE(f.playedMatchesPage()->matchs_joues->item(1, 1)->text(), QStringLiteral("Team A1"));
+    QCOMPARE(f.playedMatchesPage()->mjoues->text(), QStringLiteral("1 match(of 48) has already been played."));
 
     // With the first match deleted too, the ranking of the group file is
     // back and buteurs.dat holds nothing more.
@@ -159,11 +159,11 @@ void TstCorrections::deletedGroupMatchRestoresEverything()
     QCOMPARE(Fixture::lit(file("groupeA.dat")), fresh);
     QCOMPARE(Fixture::lit(file("matchs.dat")), QByteArray());
     QCOMPARE(Fixture::lit(file("buteurs.dat")), QByteArray());
-    QCOMPARE(f.playedMatchesPage->mjoues->text(), QStringLiteral("no match was played."));
+    QCOMPARE(f.playedMatchesPage()->mjoues->text(), QStringLiteral("no match was played."));
 
     // Nothing selected: nothing happens.
     efface(f, -1);
-    QVERIFY(!f.playedMatchesPage->efface_info->text().isEmpty());
+    QVERIFY(!f.playedMatchesPage()->efface_info->text().isEmpty());
     QVERIFY(s.platform.messages.isEmpty());
 }
 
@@ -179,7 +179,7 @@ void TstCorrections::matchWithoutNotedScorersKeepsGoals()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     efface(f, 1);
-    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("goals stay")));
+    QVERIFY(f.playedMatchesPage()->efface_info->text().contains(QStringLiteral("goals stay")));
     // The figures come from the remaining match; the level teams keep their order.
     QCOMPARE(Fixture::lit(file("groupeA.dat")),
              Bytes::equipe("Team A3", 1, 1, 1, 1, "maroc", Fixture::squad('A', 2))
@@ -190,14 +190,14 @@ void TstCorrections::matchWithoutNotedScorersKeepsGoals()
 
     // "Edit Team" corrects the striker's goals by hand.
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
-    chooses(f.editTeamPage->groupe, QStringLiteral("A"));
-    chooses(f.editTeamPage->equipe, QStringLiteral("Team A1"));
-    QVERIFY(!f.editTeamPage->Corriger->isEnabled());
-    f.editTeamPage->liste_joueurs->item(0)->setSelected(true);
-    QVERIFY(f.editTeamPage->Corriger->isEnabled());
-    QCOMPARE(f.editTeamPage->buts_joueur->value(), 2);
-    f.editTeamPage->buts_joueur->setValue(0);
-    f.editTeamPage->Corriger->click();
+    chooses(f.editTeamPage()->groupe, QStringLiteral("A"));
+    chooses(f.editTeamPage()->equipe, QStringLiteral("Team A1"));
+    QVERIFY(!f.editTeamPage()->Corriger->isEnabled());
+    f.editTeamPage()->liste_joueurs->item(0)->setSelected(true);
+    QVERIFY(f.editTeamPage()->Corriger->isEnabled());
+    QCOMPARE(f.editTeamPage()->buts_joueur->value(), 2);
+    f.editTeamPage()->buts_joueur->setValue(0);
+    f.editTeamPage()->Corriger->click();
     QCOMPARE(Fixture::lit(file("groupeA.dat")).mid(2 * 712, 712),
              Bytes::equipe("Team A1", 0, 0, 0, 0, "bresil", Fixture::squad('A', 0, 0)));
     QVERIFY(s.platform.messages.isEmpty());
@@ -219,15 +219,15 @@ void TstCorrections::refusedOnceStage2HasBegun()
 
     // A knock-out match is recorded: the group matches stay.
     efface(f, 1);
-    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
+    QVERIFY(f.playedMatchesPage()->efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
     QCOMPARE(f.tournament().liste_matchs.size(), size_t(1));
     QCOMPARE(Fixture::lit(file("matchs.dat")), matchs);
     QCOMPARE(Fixture::lit(file("groupeA.dat")), groupeA);
 
     // On the bracket the knock-out match itself can be taken back; its
     // scorers were not kept, so the goals stay.
-    f.welcomePage->tour2->click();
-    TForm2 &bracket = *f.dialogs().Form2;
+    f.welcomePage()->tour2->click();
+    TForm2 &bracket = *f.dialogs().Form2();
     QVERIFY(bracket.isVisible());
     QVERIFY(bracket.efface_tour2->isEnabled());
     QCOMPARE(bracket.score('1')->text(), QStringLiteral("3-2"));
@@ -243,7 +243,7 @@ void TstCorrections::refusedOnceStage2HasBegun()
     QVERIFY(f.tournament().phase2);
     f.show();
     efface(f, 1);
-    QVERIFY(f.playedMatchesPage->efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
+    QVERIFY(f.playedMatchesPage()->efface_info->text().contains(QStringLiteral("Stage 2 has begun")));
     QCOMPARE(Fixture::lit(file("matchs.dat")), matchs);
     QVERIFY(s.platform.messages.isEmpty());
 }
@@ -264,8 +264,8 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
     // "No" keeps the match; the question named it.
     s.platform.answer = QStringLiteral("Non");
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-    f.playedMatchesPage->matchs_joues->setCurrentCell(1, 1);
-    QTest::mouseClick(f.playedMatchesPage->efface, Qt::LeftButton);
+    f.playedMatchesPage()->matchs_joues->setCurrentCell(1, 1);
+    QTest::mouseClick(f.playedMatchesPage()->efface, Qt::LeftButton);
     QCOMPARE(s.platform.questions, QStringList{QStringLiteral("Delete ?")});
     QVERIFY(shown.contains(QStringLiteral("Team A1 - Team A2  1-0")));
     QCOMPARE(f.tournament().liste_matchs.size(), size_t(1));
@@ -274,10 +274,10 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
 
     // Escape is "No" as well; "Yes" deletes.
     s.platform.answer.clear();
-    QTest::mouseClick(f.playedMatchesPage->efface, Qt::LeftButton);
+    QTest::mouseClick(f.playedMatchesPage()->efface, Qt::LeftButton);
     QCOMPARE(f.tournament().liste_matchs.size(), size_t(1));
     s.platform.answer = QStringLiteral("Oui");
-    QTest::mouseClick(f.playedMatchesPage->efface, Qt::LeftButton);
+    QTest::mouseClick(f.playedMatchesPage()->efface, Qt::LeftButton);
     QVERIFY(f.tournament().liste_matchs.empty());
 
     // The knock-out window's "Delete last match" asks the same way.
@@ -285,8 +285,8 @@ void TstCorrections::deletingNamesTheMatchAndAsks()
     Session k(m_tmp->path());
     k.platform.duringQuestion = s.platform.duringQuestion;
     shown.clear();
-    k.form.welcomePage->tour2->click();
-    TForm2 &bracket = *k.form.dialogs().Form2;
+    k.form.welcomePage()->tour2->click();
+    TForm2 &bracket = *k.form.dialogs().Form2();
     k.platform.answer = QStringLiteral("Non");
     QTest::mouseClick(bracket.efface_tour2, Qt::LeftButton);
     QCOMPARE(k.platform.questions, QStringList{QStringLiteral("Delete last match ?")});
@@ -338,7 +338,7 @@ void TstCorrections::resetStage2TakesBackKnockoutGoals()
         for (const QLabel *label : dialog->findChildren<QLabel *>())
             shown << label->text();
     };
-    QTest::mouseClick(f.welcomePage->initTour2, Qt::LeftButton);
+    QTest::mouseClick(f.welcomePage()->initTour2, Qt::LeftButton);
     QCOMPARE(s.platform.questions, QStringList{QStringLiteral("Reset Stage 2 ?")});
     QVERIFY(shown.contains(QStringLiteral("The goals of 1 match stay with the players:")));
 

@@ -111,17 +111,17 @@ void TstHardening::flagsComeFromTheTournamentFolderOnly()
     QVERIFY(f.tournament().chargement_ok);
     QVERIFY(s.platform.messages.isEmpty());
     f.TabbedNotebook1->setPageIndex(TForm1::EditTeam);
-    chooses(f.editTeamPage->groupe, QStringLiteral("A"));
-    QCOMPARE(f.editTeamPage->equipe->currentText(), QStringLiteral("Team A1"));
-    QVERIFY(f.editTeamPage->Imageq->pixmap().isNull());
+    chooses(f.editTeamPage()->groupe, QStringLiteral("A"));
+    QCOMPARE(f.editTeamPage()->equipe->currentText(), QStringLiteral("Team A1"));
+    QVERIFY(f.editTeamPage()->Imageq->pixmap().isNull());
     QCOMPARE(s.platform.messages, QStringList{QStringLiteral("File Error !")});
     // Team A2's flag is a plain name and loads.
-    chooses(f.editTeamPage->equipe, QStringLiteral("Team A2"));
-    QVERIFY(!f.editTeamPage->Imageq->pixmap().isNull());
+    chooses(f.editTeamPage()->equipe, QStringLiteral("Team A2"));
+    QVERIFY(!f.editTeamPage()->Imageq->pixmap().isNull());
 
     f.TabbedNotebook1->setPageIndex(TForm1::Statistics);
-    chooses(f.statisticsPage->lettregrp, QStringLiteral("A"));
-    QVERIFY(f.statisticsPage->Image->pixmap().isNull());
+    chooses(f.statisticsPage()->lettregrp, QStringLiteral("A"));
+    QVERIFY(f.statisticsPage()->Image->pixmap().isNull());
 }
 
 void TstHardening::typedPlayerNameRefusesControlCharacters()
@@ -129,15 +129,15 @@ void TstHardening::typedPlayerNameRefusesControlCharacters()
     Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
     f.TabbedNotebook1->setPageIndex(TForm1::EditTeam);
-    f.editTeamPage->nouveau->setFocus();
-    QTest::keyClicks(f.editTeamPage->nouveau, QStringLiteral("Ann"));
+    f.editTeamPage()->nouveau->setFocus();
+    QTest::keyClicks(f.editTeamPage()->nouveau, QStringLiteral("Ann"));
     // A paste with a TAB or a line end is refused whole.
-    f.editTeamPage->nouveau->insert(QStringLiteral("\tx"));
-    f.editTeamPage->nouveau->insert(QStringLiteral("\r\n"));
-    f.editTeamPage->nouveau->insert(QStringLiteral("\x1b"));
-    QCOMPARE(f.editTeamPage->nouveau->text(), QStringLiteral("Ann"));
-    f.editTeamPage->nouveau->insert(QStringLiteral("a & Co"));
-    QCOMPARE(f.editTeamPage->nouveau->text(), QStringLiteral("Anna & Co"));
+    f.editTeamPage()->nouveau->insert(QStringLiteral("\tx"));
+    f.editTeamPage()->nouveau->insert(QStringLiteral("\r\n"));
+    f.editTeamPage()->nouveau->insert(QStringLiteral("\x1b"));
+    QCOMPARE(f.editTeamPage()->nouveau->text(), QStringLiteral("Ann"));
+    f.editTeamPage()->nouveau->insert(QStringLiteral("a & Co"));
+    QCOMPARE(f.editTeamPage()->nouveau->text(), QStringLiteral("Anna & Co"));
 }
 
 namespace {
@@ -187,23 +187,23 @@ void TstHardening::namesShowAsTheyAreInEveryCaption()
     DialogSet &w = f.dialogs();
     // Confirm dialog, then the already-recorded dialog for the same pair.
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::NewResult));
-    chooses(f.newResultPage->lettre, QStringLiteral("A"));
-    QCOMPARE(f.newResultPage->equipe1->currentText(), ttText);
-    QCOMPARE(f.newResultPage->equipe2->currentText(), fijiText);
-    f.newResultPage->Valider->click();
-    QVERIFY(w.validation->isVisible());
-    showAsIs(w.validation->equipe1, ttText);
-    showAsIs(w.validation->equipe2, fijiText);
-    w.validation->OKBtn->click();
-    f.newResultPage->Valider->click();
-    QVERIFY(w.deja_lieu->isVisible());
-    showAsIs(w.deja_lieu->equipe1, ttText);
-    showAsIs(w.deja_lieu->equipe2, fijiText);
-    w.deja_lieu->OKBtn->click();
+    chooses(f.newResultPage()->lettre, QStringLiteral("A"));
+    QCOMPARE(f.newResultPage()->equipe1->currentText(), ttText);
+    QCOMPARE(f.newResultPage()->equipe2->currentText(), fijiText);
+    f.newResultPage()->Valider->click();
+    QVERIFY(w.validation()->isVisible());
+    showAsIs(w.validation()->equipe1, ttText);
+    showAsIs(w.validation()->equipe2, fijiText);
+    w.validation()->OKBtn->click();
+    f.newResultPage()->Valider->click();
+    QVERIFY(w.deja_lieu()->isVisible());
+    showAsIs(w.deja_lieu()->equipe1, ttText);
+    showAsIs(w.deja_lieu()->equipe2, fijiText);
+    w.deja_lieu()->OKBtn->click();
 
     // The bracket: the flags' captions and tooltips.
-    f.welcomePage->tour2->click();
-    TForm2 &bracket = *w.Form2;
+    f.welcomePage()->tour2->click();
+    TForm2 &bracket = *w.Form2();
     QVERIFY(bracket.isVisible());
     showAsIs(bracket.nom(bracket.qualifies[0]), ttText);
     showAsIs(bracket.nom(bracket.qualifies[1]), fijiText);
@@ -219,12 +219,12 @@ void TstHardening::namesShowAsTheyAreInEveryCaption()
     t.finalistes = {first, second};
     t.troisieme_place = t.petite_finale[0] = t.cherche_equipe(QStringLiteral("Team B1"));
     t.petite_finale[1] = t.cherche_equipe(QStringLiteral("Team C1"));
-    w.champion_du_monde->show();
-    showAsIs(w.champion_du_monde->nom, ttText);
-    w.champion_du_monde->OKClick();
-    w.bilans->show();
-    showAsIs(w.bilans->premier, ttText);
-    showAsIs(w.bilans->second, fijiText);
+    w.champion_du_monde()->show();
+    showAsIs(w.champion_du_monde()->nom, ttText);
+    w.champion_du_monde()->OKClick();
+    w.bilans()->show();
+    showAsIs(w.bilans()->premier, ttText);
+    showAsIs(w.bilans()->second, fijiText);
 
     // No button anywhere carries a name: there "&" would mark a shortcut.
     for (QWidget *top : QApplication::topLevelWidgets())
@@ -236,7 +236,7 @@ void TstHardening::namesShowAsTheyAreInEveryCaption()
 void TstHardening::drawingLotsSentenceHasSingleBlanks()
 {
     Fixture::Session s(file(QStringLiteral("data")));
-    TForm3 &lots = *s.form.dialogs().Form3;
+    TForm3 &lots = *s.form.dialogs().Form3();
     // Nothing played: every group is one tie, slot 0 is drawn first.
     lots.show();
     const auto the = lots.findChild<QLabel *>(QStringLiteral("Label2"));
@@ -378,7 +378,7 @@ void TstHardening::resetsAskFirst()
 
     Fixture::Session s(dir);
     TForm1 &f = s.form;
-    f.welcomePage->sauve_auto->setChecked(automatic);
+    f.welcomePage()->sauve_auto->setChecked(automatic);
     auto *reset = f.findChild<QPushButton *>(button);
     QVERIFY(reset);
     // "No": nothing in memory or on disk changes.
@@ -439,11 +439,11 @@ void TstHardening::disabledButtonsLookDisabled()
 {
     Fixture::Session s(file(QStringLiteral("data")));
     TForm1 &f = s.form;
-    f.welcomePage->tour2->click();
-    TForm2 &bracket = *f.dialogs().Form2;
+    f.welcomePage()->tour2->click();
+    TForm2 &bracket = *f.dialogs().Form2();
     QVERIFY(bracket.isVisible());
     // Fewer than 48 group matches: every "Score" button is disabled.
-    QList<QPushButton *> buttons = {f.newResultPage->Valider, f.editTeamPage->Ajouter, f.editTeamPage->Enlever, f.editTeamPage->Corriger, bracket.bouton('1'),
+    QList<QPushButton *> buttons = {f.newResultPage()->Valider, f.editTeamPage()->Ajouter, f.editTeamPage()->Enlever, f.editTeamPage()->Corriger, bracket.bouton('1'),
                                     bracket.bouton('A'), bracket.bouton('F'), bracket.bouton('Y')};
     for (QPushButton *b : buttons) {
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
@@ -518,14 +518,14 @@ void TstHardening::missingPictureIsReportedOncePerRun()
     // "Statistics" shows defaut.bmp on every entry and Team A1's flag on every choice.
     for (int round = 0; round < 3; ++round) {
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::Statistics));
-        chooses(f.statisticsPage->lettregrp, QStringLiteral("A"));
+        chooses(f.statisticsPage()->lettregrp, QStringLiteral("A"));
         QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::EditTeam));
-        chooses(f.editTeamPage->groupe, QStringLiteral("A"));
+        chooses(f.editTeamPage()->groupe, QStringLiteral("A"));
     }
     // The bracket shows defaut.bmp for its empty slots, each time it is shown.
     for (int round = 0; round < 2; ++round) {
-        f.welcomePage->tour2->click();
-        f.dialogs().Form2->RetourClick();
+        f.welcomePage()->tour2->click();
+        f.dialogs().Form2()->RetourClick();
     }
     QCOMPARE(s.platform.fileList, QStringList({QDir(dir).filePath(QStringLiteral("mascot.bmp")),
                                                  QDir(dir).filePath(QStringLiteral("defaut.bmp")),
@@ -558,7 +558,7 @@ void TstHardening::typedLetterOfNoGroupEmptiesTheBox()
     // Group A shown first, then a letter that names no group typed over it.
     chooses(combo, QStringLiteral("A"));
     const auto shown = [&] {
-        return page == TForm1::Classifications ? f.classificationsPage->classement->item(1, 0)->text() : f.statisticsPage->nom_equipe->currentText();
+        return page == TForm1::Classifications ? f.classificationsPage()->classement->item(1, 0)->text() : f.statisticsPage()->nom_equipe->currentText();
     };
     QCOMPARE(shown(), QStringLiteral("Team A1"));
     combo->setFocus();
@@ -612,9 +612,9 @@ void TstHardening::newFoldersStartWithoutFileError()
         for (const auto &team : g.teams)
             QVERIFY2(QFile::exists(dir + "/" + team->flagFile()), qPrintable(team->flagFile()));
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
-    chooses(f.statisticsPage->lettregrp, QStringLiteral("C"));
-    QTest::mouseClick(f.welcomePage->tour2, Qt::LeftButton);
-    QVERIFY(f.dialogs().Form2->isVisible() || f.dialogs().Form3->isVisible());
+    chooses(f.statisticsPage()->lettregrp, QStringLiteral("C"));
+    QTest::mouseClick(f.welcomePage()->tour2, Qt::LeftButton);
+    QVERIFY(f.dialogs().Form2()->isVisible() || f.dialogs().Form3()->isVisible());
     QCOMPARE(s.platform.messages, QStringList());
 }
 

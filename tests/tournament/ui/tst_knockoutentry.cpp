@@ -36,7 +36,7 @@ private slots:
 private:
     struct Session : Fixture::Session
     {
-        explicit Session(const QString &dir) : Fixture::Session(dir) { form.welcomePage->sauve_auto->setChecked(true); }
+        explicit Session(const QString &dir) : Fixture::Session(dir) { form.welcomePage()->sauve_auto->setChecked(true); }
     };
     // Every group match won 1-0 by the team placed first (file order), so
     // that each group ends in file order; then "Start Stage 2".
@@ -84,8 +84,8 @@ void TstKnockoutEntry::playGroups(TForm1 &f)
                 e.scorers1 << QStringLiteral("Striker %1%2").arg(QLatin1Char(g)).arg(a + 1);
                 QVERIFY(TournamentCommands::storeGroupMatch(f.tournament(), e, true, f.folder()).ok);
             }
-    f.welcomePage->tour2->click();
-    QVERIFY(f.dialogs().Form2->isVisible());
+    f.welcomePage()->tour2->click();
+    QVERIFY(f.dialogs().Form2()->isVisible());
 }
 
 // Round of 16 match 1, A1 v B2: 1-1 after 90 minutes, 2-2 after extra time,
@@ -97,8 +97,8 @@ void TstKnockoutEntry::shootoutEnteredApart()
     TForm1 &f = s.form;
     playGroups(f);
     DialogSet &w = f.dialogs();
-    w.Form2->bouton('1')->click();
-    NewResultPage *p = f.newResultPage;
+    w.Form2()->bouton('1')->click();
+    NewResultPage *p = f.newResultPage();
     QVERIFY(p->extra1->isVisible() && p->kicks2->isVisible());
     QCOMPARE(p->extra1->value(), -1); // blank: no extra time yet
     p->score1->setValue(1);
@@ -107,20 +107,20 @@ void TstKnockoutEntry::shootoutEnteredApart()
     scorers(p->listeq2, p->but2, 2);
     // Level after 90 minutes and nothing more: the penalty dialog, as ever.
     p->valider2->click();
-    QVERIFY(w.match_nul->isVisible());
-    w.match_nul->OKBtn->click();
+    QVERIFY(w.match_nul()->isVisible());
+    w.match_nul()->OKBtn->click();
     p->extra1->setValue(2);
     p->extra2->setValue(2);
     p->kicks1->setValue(4);
     p->kicks2->setValue(3);
     photo("ko-entry");
     p->valider2->click();
-    QVERIFY(w.validation->isVisible());
-    QCOMPARE(w.validation->score1->text(), QStringLiteral("2"));
-    QCOMPARE(w.validation->score2->text(), QStringLiteral("2"));
-    QCOMPARE(w.validation->details->text(), QStringLiteral("2-2 a.e.t. (1-1), 4-3 pen."));
+    QVERIFY(w.validation()->isVisible());
+    QCOMPARE(w.validation()->score1->text(), QStringLiteral("2"));
+    QCOMPARE(w.validation()->score2->text(), QStringLiteral("2"));
+    QCOMPARE(w.validation()->details->text(), QStringLiteral("2-2 a.e.t. (1-1), 4-3 pen."));
     photo("ko-confirm");
-    w.validation->OKBtn->click();
+    w.validation()->OKBtn->click();
 
     Tournament &t = f.tournament();
     const TRencontre *m = stage2Match(t, '1');
@@ -146,16 +146,16 @@ void TstKnockoutEntry::groupResultCorrectedInStage2()
     playGroups(f);
     DialogSet &w = f.dialogs();
     for (char code : {'1', '2'}) {
-        w.Form2->bouton(code)->click();
-        f.newResultPage->score1->setValue(1);
-        scorers(f.newResultPage->listeq1, f.newResultPage->but1, 1);
-        f.newResultPage->valider2->click();
-        QVERIFY(w.validation->isVisible());
-        w.validation->OKBtn->click();
+        w.Form2()->bouton(code)->click();
+        f.newResultPage()->score1->setValue(1);
+        scorers(f.newResultPage()->listeq1, f.newResultPage()->but1, 1);
+        f.newResultPage()->valider2->click();
+        QVERIFY(w.validation()->isVisible());
+        w.validation()->OKBtn->click();
     }
-    w.Form2->Retour->click();
+    w.Form2()->Retour->click();
     QVERIFY(f.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs));
-    PlayedMatchesPage *page = f.playedMatchesPage;
+    PlayedMatchesPage *page = f.playedMatchesPage();
     page->matchs_joues->setCurrentCell(1, 1); // A1 - A2, the first match
     page->corrige->click();
     CorrectionDialog *d = page->correction;

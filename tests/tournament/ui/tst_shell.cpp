@@ -57,6 +57,10 @@ private slots:
     void exitSaveFailureKeepsTheProgram();
     void championWithoutFlag();
     void drawingLotsCancelStartsOver();
+    void startReadsEveryFileButBuildsOnlyTheFirstPage();
+    void pagesBuiltLateKeepTheTabOrder();
+    void pageBuiltLateFollowsTheWindowSize_data();
+    void pageBuiltLateFollowsTheWindowSize();
 
 private:
     // One played group match, A1 2-0 A2, a round-of-16 record and a
@@ -125,7 +129,7 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
 {
     Session s(m_tmp->path(), false);
     TForm1 &f = s.form;
-    TAboutBox &about = *f.dialogs().AboutBox;
+    TAboutBox &about = *f.dialogs().AboutBox();
     QVERIFY(f.Timer1->isActive());
     QCOMPARE(f.Timer1->interval(), 1000);
     QVERIFY(!f.isEnabled());
@@ -134,7 +138,7 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
     // A click on the disabled window does nothing: "Reset All" asks no
     // question (the same click on the enabled window does, below).
     s.platform.answer.clear();
-    QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
+    QTest::mouseClick(f.welcomePage()->initialiser, Qt::LeftButton);
     QVERIFY(s.platform.questions.isEmpty());
     QVERIFY(!f.tournament().modifie);
 
@@ -156,7 +160,7 @@ void TstShell::welcomeBoxHoldsInputForSevenTicks()
 
     // Once the box is gone the same click reaches the button; Escape
     // declines the reset.
-    QTest::mouseClick(f.welcomePage->initialiser, Qt::LeftButton);
+    QTest::mouseClick(f.welcomePage()->initialiser, Qt::LeftButton);
     QCOMPARE(s.platform.questions, QStringList{QStringLiteral("Reset All ?")});
     QVERIFY(!f.tournament().modifie);
 }
@@ -211,7 +215,7 @@ void TstShell::missingPictureGivesOneBoxPerFile()
     QVERIFY(QFile::exists(file("matchs.dat")));
     QCOMPARE(Fixture::lit(file("matchs.dat")).size(), 0);
     s.form.TabbedNotebook1->setPageIndex(TForm1::PlayedMatchs);
-    QCOMPARE(s.form.playedMatchesPage->mjoues->text(), QStringLiteral("no match was played."));
+    QCOMPARE(s.form.playedMatchesPage()->mjoues->text(), QStringLiteral("no match was played."));
 }
 
 void TstShell::damagedPictureGivesOneBoxPerFile_data()
@@ -238,6 +242,9 @@ void TstShell::damagedPictureGivesOneBoxPerFile()
 void TstShell::everyWindowButTheWelcomeBoxCarriesTheIcon()
 {
     Session s(m_tmp->path());
+    // The pages are built when first shown or asked for: the one that holds
+    // a window of its own is asked for here, so that its window is looked at too.
+    s.form.playedMatchesPage();
     QVERIFY(s.platform.messages.isEmpty());
     // tpx.ico holds a 32 x 32 and a 16 x 16 picture.
     const QList<QSize> sizes{QSize(16, 16), QSize(32, 32)};
@@ -282,9 +289,9 @@ void TstShell::titleBarCloseAsksLikeExit()
     writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    TQuitterdlg &dlg = *f.dialogs().Quitterdlg;
+    TQuitterdlg &dlg = *f.dialogs().Quitterdlg();
     QSignalSpy ended(&f, &TForm1::closed);
-    f.welcomePage->initialiser->click();
+    f.welcomePage()->initialiser->click();
     QVERIFY(f.tournament().modifie);
 
     // The main window's close button asks the question of "Exit".
@@ -298,7 +305,7 @@ void TstShell::titleBarCloseAsksLikeExit()
     QVERIFY(!dlg.isVisible());
     QVERIFY(f.isVisible());
     QVERIFY(f.tournament().modifie);
-    f.welcomePage->Quitter->click();
+    f.welcomePage()->Quitter->click();
     QVERIFY(dlg.isVisible());
     QTest::keyClick(&dlg, Qt::Key_Escape);
     QVERIFY(!dlg.isVisible());
@@ -318,9 +325,9 @@ void TstShell::exitWithoutChangesEndsAtOnce()
 {
     Session s(m_tmp->path());
     QSignalSpy ended(&s.form, &TForm1::closed);
-    s.form.welcomePage->Quitter->click();
+    s.form.welcomePage()->Quitter->click();
     QCOMPARE(ended.count(), 1);
-    QVERIFY(!s.form.dialogs().Quitterdlg->isVisible());
+    QVERIFY(!s.form.dialogs().Quitterdlg()->isVisible());
 }
 
 void TstShell::resetAllThenNoLeavesFilesUnchanged()
@@ -331,10 +338,10 @@ void TstShell::resetAllThenNoLeavesFilesUnchanged()
         TForm1 &f = s.form;
         QSignalSpy ended(&f, &TForm1::closed);
         QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
-        f.welcomePage->initialiser->click();
+        f.welcomePage()->initialiser->click();
         QVERIFY(f.tournament().liste_matchs.empty());
-        f.welcomePage->Quitter->click();
-        TQuitterdlg &dlg = *f.dialogs().Quitterdlg;
+        f.welcomePage()->Quitter->click();
+        TQuitterdlg &dlg = *f.dialogs().Quitterdlg();
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Exit ?"));
         dlg.Non->click();
         QCOMPARE(ended.count(), 1);
@@ -351,8 +358,8 @@ void TstShell::resetAllThenSaveEmptiesTheResults()
     writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.welcomePage->initialiser->click();
-    f.welcomePage->sauver->click();
+    f.welcomePage()->initialiser->click();
+    f.welcomePage()->sauver->click();
     QVERIFY(!f.tournament().modifie);
     QCOMPARE(Fixture::lit(file("matchs.dat")), QByteArray());
     QCOMPARE(Fixture::lit(file("tour2.dat")), QByteArray());
@@ -365,7 +372,7 @@ void TstShell::resetAllThenSaveEmptiesTheResults()
     QCOMPARE(Fixture::lit(file("groupeA.dat")), expected);
     // Nothing left to save: "Exit" ends at once.
     QSignalSpy ended(&f, &TForm1::closed);
-    f.welcomePage->Quitter->click();
+    f.welcomePage()->Quitter->click();
     QCOMPARE(ended.count(), 1);
 }
 
@@ -374,15 +381,15 @@ void TstShell::resetStage2KeepsGroupResults()
     writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.welcomePage->initTour2->click();
+    f.welcomePage()->initTour2->click();
     QVERIFY(f.tournament().modifie);
     QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
     f.TabbedNotebook1->setPageIndex(TForm1::Classifications);
-    chooses(f.classificationsPage->lettre_groupe, QStringLiteral("A"));
-    QCOMPARE(f.classificationsPage->classement->item(1, 0)->text(), QStringLiteral("Team A1"));
-    QCOMPARE(f.classificationsPage->classement->item(1, 2)->text(), QStringLiteral("3"));
-    QCOMPARE(f.classificationsPage->classement->item(2, 4)->text(), QStringLiteral("2"));
-    f.welcomePage->sauver->click();
+    chooses(f.classificationsPage()->lettre_groupe, QStringLiteral("A"));
+    QCOMPARE(f.classificationsPage()->classement->item(1, 0)->text(), QStringLiteral("Team A1"));
+    QCOMPARE(f.classificationsPage()->classement->item(1, 2)->text(), QStringLiteral("3"));
+    QCOMPARE(f.classificationsPage()->classement->item(2, 4)->text(), QStringLiteral("2"));
+    f.welcomePage()->sauver->click();
     QCOMPARE(Fixture::lit(file("matchs.dat")), m_matches);
     QCOMPARE(Fixture::lit(file("groupeA.dat")), m_groupA);
     QCOMPARE(Fixture::lit(file("tour2.dat")), QByteArray());
@@ -394,8 +401,8 @@ void TstShell::resetStage2WithAutomaticSave()
     writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.welcomePage->sauve_auto->setChecked(true);
-    f.welcomePage->initTour2->click();
+    f.welcomePage()->sauve_auto->setChecked(true);
+    f.welcomePage()->initTour2->click();
     // Written at once; the earlier state of modifie (clear) stays.
     QVERIFY(!f.tournament().modifie);
     QCOMPARE(Fixture::lit(file("tour2.dat")), QByteArray());
@@ -409,33 +416,33 @@ void TstShell::editTeamAddsAndRemovesPlayers()
     TForm1 &f = s.form;
     f.TabbedNotebook1->tab(TForm1::EditTeam)->click();
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::EditTeam));
-    QVERIFY(!f.editTeamPage->Ajouter->isEnabled());
-    chooses(f.editTeamPage->groupe, QStringLiteral("B"));
-    QCOMPARE(f.editTeamPage->equipe->currentText(), QStringLiteral("Team B1"));
-    QVERIFY(!f.editTeamPage->Imageq->pixmap().isNull());
-    QCOMPARE(f.editTeamPage->liste_joueurs->count(), 3);
+    QVERIFY(!f.editTeamPage()->Ajouter->isEnabled());
+    chooses(f.editTeamPage()->groupe, QStringLiteral("B"));
+    QCOMPARE(f.editTeamPage()->equipe->currentText(), QStringLiteral("Team B1"));
+    QVERIFY(!f.editTeamPage()->Imageq->pixmap().isNull());
+    QCOMPARE(f.editTeamPage()->liste_joueurs->count(), 3);
 
     // Typed names hold only what the files can store, at most 20 characters.
-    f.editTeamPage->nouveau->insert(QStringLiteral("René "));
-    f.editTeamPage->nouveau->insert(QStringLiteral("Ω"));
-    f.editTeamPage->nouveau->insert(QStringLiteral(" Twentyone-characters"));
-    QCOMPARE(f.editTeamPage->nouveau->text(), QStringLiteral("René  Twentyone-char"));
-    QVERIFY(f.editTeamPage->Ajouter->isEnabled());
-    f.editTeamPage->Ajouter->click();
-    QCOMPARE(f.editTeamPage->liste_joueurs->count(), 4);
-    QCOMPARE(f.editTeamPage->liste_joueurs->item(3)->text(), QStringLiteral("René  Twentyone-char"));
+    f.editTeamPage()->nouveau->insert(QStringLiteral("René "));
+    f.editTeamPage()->nouveau->insert(QStringLiteral("Ω"));
+    f.editTeamPage()->nouveau->insert(QStringLiteral(" Twentyone-characters"));
+    QCOMPARE(f.editTeamPage()->nouveau->text(), QStringLiteral("René  Twentyone-char"));
+    QVERIFY(f.editTeamPage()->Ajouter->isEnabled());
+    f.editTeamPage()->Ajouter->click();
+    QCOMPARE(f.editTeamPage()->liste_joueurs->count(), 4);
+    QCOMPARE(f.editTeamPage()->liste_joueurs->item(3)->text(), QStringLiteral("René  Twentyone-char"));
     QVERIFY(f.tournament().modifie);
 
     // Removing the first player moves the last one into his place.
-    f.editTeamPage->liste_joueurs->setCurrentRow(0);
-    f.editTeamPage->Enlever->click();
-    QCOMPARE(f.editTeamPage->liste_joueurs->count(), 3);
-    QCOMPARE(f.editTeamPage->liste_joueurs->item(0)->text(), QStringLiteral("René  Twentyone-char"));
+    f.editTeamPage()->liste_joueurs->setCurrentRow(0);
+    f.editTeamPage()->Enlever->click();
+    QCOMPARE(f.editTeamPage()->liste_joueurs->count(), 3);
+    QCOMPARE(f.editTeamPage()->liste_joueurs->item(0)->text(), QStringLiteral("René  Twentyone-char"));
 
     // With automatic save the group file is written at once.
-    f.welcomePage->sauve_auto->setChecked(true);
-    f.editTeamPage->nouveau->setText(QStringLiteral("Ana"));
-    f.editTeamPage->Ajouter->click();
+    f.welcomePage()->sauve_auto->setChecked(true);
+    f.editTeamPage()->nouveau->setText(QStringLiteral("Ana"));
+    f.editTeamPage()->Ajouter->click();
     QList<Bytes::Joueur> squad = {{"Ren\xe9  Twentyone-char", 0}, {"Zo\xe9 B1", 0}, {"Keeper B1", 0}, {"Ana", 0}};
     QCOMPARE(Fixture::lit(file("groupeB.dat")).left(712),
              Bytes::equipe("Team B1", 0, 0, 0, 0, "italie", squad));
@@ -447,8 +454,8 @@ void TstShell::stage2BeforeTheGroupsAreDone()
     writePart();
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    f.welcomePage->tour2->click();
-    TForm2 &bracket = *f.dialogs().Form2;
+    f.welcomePage()->tour2->click();
+    TForm2 &bracket = *f.dialogs().Form2();
     QVERIFY(bracket.isVisible());
     QCOMPARE(bracket.windowTitle(), QStringLiteral("Trophex 1.1  Stage 2"));
     QVERIFY(f.tournament().phase2);
@@ -474,41 +481,41 @@ void TstShell::teamChangeEmptiesScorers()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.TabbedNotebook1->tab(TForm1::NewResult)->click();
-    QVERIFY(!f.newResultPage->Valider->isEnabled());
-    QVERIFY(!f.newResultPage->valider2->isVisible() && !f.newResultPage->back->isVisible());
-    chooses(f.newResultPage->lettre, QStringLiteral("C"));
-    QVERIFY(f.newResultPage->Valider->isEnabled());
-    QCOMPARE(f.newResultPage->equipe1->currentText(), QStringLiteral("Team C1"));
-    QCOMPARE(f.newResultPage->equipe2->currentText(), QStringLiteral("Team C2"));
-    f.newResultPage->score1->setValue(2);
-    f.newResultPage->score2->setValue(1);
-    f.newResultPage->listeq1->setCurrentRow(1);
-    f.newResultPage->but1->click();
-    f.newResultPage->but1->click();
-    QCOMPARE(f.newResultPage->buteur1->count(), 2);
-    f.newResultPage->buteur1->setCurrentRow(0);
-    f.newResultPage->enleve1->click();
-    QCOMPARE(f.newResultPage->buteur1->count(), 1);
-    chooses(f.newResultPage->equipe1, QStringLiteral("Team C3"));
-    QCOMPARE(f.newResultPage->buteur1->count(), 0);
-    QCOMPARE(f.newResultPage->score1->value(), 0);
-    QCOMPARE(f.newResultPage->score2->value(), 0);
-    QCOMPARE(f.newResultPage->listeq1->item(0)->text(), QStringLiteral("Striker C3"));
+    QVERIFY(!f.newResultPage()->Valider->isEnabled());
+    QVERIFY(!f.newResultPage()->valider2->isVisible() && !f.newResultPage()->back->isVisible());
+    chooses(f.newResultPage()->lettre, QStringLiteral("C"));
+    QVERIFY(f.newResultPage()->Valider->isEnabled());
+    QCOMPARE(f.newResultPage()->equipe1->currentText(), QStringLiteral("Team C1"));
+    QCOMPARE(f.newResultPage()->equipe2->currentText(), QStringLiteral("Team C2"));
+    f.newResultPage()->score1->setValue(2);
+    f.newResultPage()->score2->setValue(1);
+    f.newResultPage()->listeq1->setCurrentRow(1);
+    f.newResultPage()->but1->click();
+    f.newResultPage()->but1->click();
+    QCOMPARE(f.newResultPage()->buteur1->count(), 2);
+    f.newResultPage()->buteur1->setCurrentRow(0);
+    f.newResultPage()->enleve1->click();
+    QCOMPARE(f.newResultPage()->buteur1->count(), 1);
+    chooses(f.newResultPage()->equipe1, QStringLiteral("Team C3"));
+    QCOMPARE(f.newResultPage()->buteur1->count(), 0);
+    QCOMPARE(f.newResultPage()->score1->value(), 0);
+    QCOMPARE(f.newResultPage()->score2->value(), 0);
+    QCOMPARE(f.newResultPage()->listeq1->item(0)->text(), QStringLiteral("Striker C3"));
 
     // The same team twice: wrong entries.
-    chooses(f.newResultPage->equipe2, QStringLiteral("Team C3"));
-    f.newResultPage->Valider->click();
-    QVERIFY(!f.dialogs().validation->isVisible());
+    chooses(f.newResultPage()->equipe2, QStringLiteral("Team C3"));
+    f.newResultPage()->Valider->click();
+    QVERIFY(!f.dialogs().validation()->isVisible());
     // 2-1 with one line on each side: the own-goal dialog, without the penalty line.
-    chooses(f.newResultPage->equipe2, QStringLiteral("Team C4"));
-    f.newResultPage->score1->setValue(2);
-    f.newResultPage->score2->setValue(1);
-    f.newResultPage->listeq1->setCurrentRow(0);
-    f.newResultPage->but1->click();
-    f.newResultPage->listeq2->setCurrentRow(0);
-    f.newResultPage->but2->click();
-    f.newResultPage->Valider->click();
-    Tcontre_camp &ownGoal = *f.dialogs().contre_camp;
+    chooses(f.newResultPage()->equipe2, QStringLiteral("Team C4"));
+    f.newResultPage()->score1->setValue(2);
+    f.newResultPage()->score2->setValue(1);
+    f.newResultPage()->listeq1->setCurrentRow(0);
+    f.newResultPage()->but1->click();
+    f.newResultPage()->listeq2->setCurrentRow(0);
+    f.newResultPage()->but2->click();
+    f.newResultPage()->Valider->click();
+    Tcontre_camp &ownGoal = *f.dialogs().contre_camp();
     QVERIFY(ownGoal.isVisible());
     QVERIFY(!ownGoal.penalty->isVisible());
     ownGoal.CancelBtn->click();
@@ -522,33 +529,33 @@ void TstShell::confirmChecksThePageAgain()
     TForm1 &f = s.form;
     DialogSet &w = f.dialogs();
     f.TabbedNotebook1->tab(TForm1::NewResult)->click();
-    chooses(f.newResultPage->lettre, QStringLiteral("D"));
-    f.newResultPage->Valider->click(); // D1 - D2, 0-0
-    w.validation->OKBtn->click();
+    chooses(f.newResultPage()->lettre, QStringLiteral("D"));
+    f.newResultPage()->Valider->click(); // D1 - D2, 0-0
+    w.validation()->OKBtn->click();
     QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
 
     // Confirm D1 - D3, then turn the page back to the recorded pair before OK.
-    chooses(f.newResultPage->equipe2, QStringLiteral("Team D3"));
-    f.newResultPage->Valider->click();
-    QVERIFY(w.validation->isVisible());
-    chooses(f.newResultPage->equipe2, QStringLiteral("Team D2"));
-    w.validation->OKBtn->click();
-    QVERIFY(!w.validation->isVisible());
-    QVERIFY(w.deja_lieu->isVisible());
+    chooses(f.newResultPage()->equipe2, QStringLiteral("Team D3"));
+    f.newResultPage()->Valider->click();
+    QVERIFY(w.validation()->isVisible());
+    chooses(f.newResultPage()->equipe2, QStringLiteral("Team D2"));
+    w.validation()->OKBtn->click();
+    QVERIFY(!w.validation()->isVisible());
+    QVERIFY(w.deja_lieu()->isVisible());
     QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
 
     // A page that would still pass is not recorded unseen: the confirm
     // shows it first.
-    w.deja_lieu->OKBtn->click();
-    chooses(f.newResultPage->equipe2, QStringLiteral("Team D3"));
-    f.newResultPage->Valider->click();
-    f.newResultPage->score1->setValue(1);
-    f.newResultPage->buteur1->addItem(QStringLiteral("Striker D1"));
-    w.validation->OKBtn->click();
+    w.deja_lieu()->OKBtn->click();
+    chooses(f.newResultPage()->equipe2, QStringLiteral("Team D3"));
+    f.newResultPage()->Valider->click();
+    f.newResultPage()->score1->setValue(1);
+    f.newResultPage()->buteur1->addItem(QStringLiteral("Striker D1"));
+    w.validation()->OKBtn->click();
     QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
-    QVERIFY(w.validation->isVisible());
-    QCOMPARE(w.validation->score1->text(), QStringLiteral("1"));
-    w.validation->OKBtn->click();
+    QVERIFY(w.validation()->isVisible());
+    QCOMPARE(w.validation()->score1->text(), QStringLiteral("1"));
+    w.validation()->OKBtn->click();
     QCOMPARE(int(f.tournament().liste_matchs.size()), 2);
     QCOMPARE(f.tournament().liste_matchs.back().score1, 1);
 }
@@ -557,27 +564,27 @@ void TstShell::confirmRecordsWhatItShowed()
 {
     Session s(m_tmp->path());
     TForm1 &f = s.form;
-    Tvalidation &confirm = *f.dialogs().validation;
+    Tvalidation &confirm = *f.dialogs().validation();
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::NewResult), Qt::LeftButton);
-    chooses(f.newResultPage->lettre, QStringLiteral("B"));
-    QTest::keyClick(f.newResultPage->score1, Qt::Key_Up);
-    f.newResultPage->listeq1->setCurrentRow(0);
-    QTest::mouseClick(f.newResultPage->but1, Qt::LeftButton);
-    QTest::mouseClick(f.newResultPage->Valider, Qt::LeftButton);
+    chooses(f.newResultPage()->lettre, QStringLiteral("B"));
+    QTest::keyClick(f.newResultPage()->score1, Qt::Key_Up);
+    f.newResultPage()->listeq1->setCurrentRow(0);
+    QTest::mouseClick(f.newResultPage()->but1, Qt::LeftButton);
+    QTest::mouseClick(f.newResultPage()->Valider, Qt::LeftButton);
     QVERIFY(confirm.isVisible());
     QCOMPARE(confirm.score1->text(), QStringLiteral("1"));
 
     // While the question is open, keys, clicks and tabs change nothing.
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(f.newResultPage->score1, Qt::Key_Up);
-    QTest::keyClick(f.newResultPage->score2, Qt::Key_Up);
-    f.newResultPage->listeq1->setCurrentRow(1);
-    QTest::mouseClick(f.newResultPage->but1, Qt::LeftButton);
+        QTest::keyClick(f.newResultPage()->score1, Qt::Key_Up);
+    QTest::keyClick(f.newResultPage()->score2, Qt::Key_Up);
+    f.newResultPage()->listeq1->setCurrentRow(1);
+    QTest::mouseClick(f.newResultPage()->but1, Qt::LeftButton);
     QTest::mouseClick(f.TabbedNotebook1->tab(TForm1::Statistics), Qt::LeftButton);
     QCOMPARE(f.TabbedNotebook1->pageIndex(), int(TForm1::NewResult));
-    QCOMPARE(f.newResultPage->score1->value(), 1);
-    QCOMPARE(f.newResultPage->score2->value(), 0);
-    QCOMPARE(f.newResultPage->buteur1->count(), 1);
+    QCOMPARE(f.newResultPage()->score1->value(), 1);
+    QCOMPARE(f.newResultPage()->score2->value(), 0);
+    QCOMPARE(f.newResultPage()->buteur1->count(), 1);
 
     QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
     QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
@@ -589,21 +596,21 @@ void TstShell::confirmRecordsWhatItShowed()
 
     // Once it is answered the page takes input again.
     QVERIFY(f.TabbedNotebook1->isEnabled());
-    QTest::keyClick(f.newResultPage->score2, Qt::Key_Up);
-    QCOMPARE(f.newResultPage->score2->value(), 1);
+    QTest::keyClick(f.newResultPage()->score2, Qt::Key_Up);
+    QCOMPARE(f.newResultPage()->score2->value(), 1);
 
     // A page changed behind the dialog's back (here by the program) is checked
     // again: 4-0 with one scorer asks about own goals, and nothing is recorded.
-    chooses(f.newResultPage->equipe2, QStringLiteral("Team B3"));
-    f.newResultPage->score1->setValue(1);
-    f.newResultPage->listeq1->setCurrentRow(0);
-    f.newResultPage->but1->click();
-    f.newResultPage->Valider->click();
+    chooses(f.newResultPage()->equipe2, QStringLiteral("Team B3"));
+    f.newResultPage()->score1->setValue(1);
+    f.newResultPage()->listeq1->setCurrentRow(0);
+    f.newResultPage()->but1->click();
+    f.newResultPage()->Valider->click();
     QVERIFY(confirm.isVisible());
-    f.newResultPage->score1->setValue(4);
+    f.newResultPage()->score1->setValue(4);
     QTest::mouseClick(confirm.OKBtn, Qt::LeftButton);
     QVERIFY(!confirm.isVisible());
-    QVERIFY(f.dialogs().contre_camp->isVisible());
+    QVERIFY(f.dialogs().contre_camp()->isVisible());
     QCOMPARE(int(f.tournament().liste_matchs.size()), 1);
 }
 
@@ -615,15 +622,15 @@ void TstShell::exitSaveFailureKeepsTheProgram()
     TForm1 &f = s.form;
     QSignalSpy ended(&f, &TForm1::closed);
     const int before = s.platform.messages.size();
-    f.welcomePage->initialiser->click();
-    f.welcomePage->Quitter->click();
-    f.dialogs().Quitterdlg->Oui->click();
+    f.welcomePage()->initialiser->click();
+    f.welcomePage()->Quitter->click();
+    f.dialogs().Quitterdlg()->Oui->click();
     // The failure is reported, the changes are still marked and the program goes on.
     QCOMPARE(s.platform.messages.size(), before + 1);
     QCOMPARE(ended.count(), 0);
     QVERIFY(f.tournament().modifie);
     QVERIFY(f.isVisible());
-    QVERIFY(!f.dialogs().Quitterdlg->isVisible());
+    QVERIFY(!f.dialogs().Quitterdlg()->isVisible());
 }
 
 void TstShell::championWithoutFlag()
@@ -632,7 +639,7 @@ void TstShell::championWithoutFlag()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     f.tournament().champion = f.tournament().cherche_equipe(QStringLiteral("Team B3"));
-    Tchampion_du_monde &screen = *f.dialogs().champion_du_monde;
+    Tchampion_du_monde &screen = *f.dialogs().champion_du_monde();
     screen.show();
     QCOMPARE(screen.nom->text(), QStringLiteral("Team B3"));
     QVERIFY(screen.Timerchampion->isActive());
@@ -644,7 +651,7 @@ void TstShell::championWithoutFlag()
     // Without a third place, OK goes back to the bracket.
     screen.OK->click();
     QVERIFY(!screen.isVisible());
-    QVERIFY(f.dialogs().Form2->isVisible());
+    QVERIFY(f.dialogs().Form2()->isVisible());
 }
 
 void TstShell::drawingLotsCancelStartsOver()
@@ -677,33 +684,127 @@ void TstShell::drawingLotsCancelStartsOver()
     Session s(m_tmp->path());
     TForm1 &f = s.form;
     DialogSet &w = f.dialogs();
-    f.welcomePage->tour2->click();
-    QVERIFY(w.Form3->isVisible());
+    f.welcomePage()->tour2->click();
+    QVERIFY(w.Form3()->isVisible());
     QVERIFY(f.tournament().modifie);
-    QCOMPARE(w.Form3->equipes->count(), 2);
+    QCOMPARE(w.Form3()->equipes->count(), 2);
     // Cancel: back to the main window, nothing decided for good.
-    w.Form3->Annuler->click();
-    QVERIFY(!w.Form3->isVisible());
+    w.Form3()->Annuler->click();
+    QVERIFY(!w.Form3()->isVisible());
     QVERIFY(f.isVisible());
     QVERIFY(!f.tournament().phase2);
     // The next start derives the slots again and the drawing starts over.
-    f.welcomePage->tour2->click();
-    QVERIFY(w.Form3->isVisible());
-    QCOMPARE(w.Form3->groupe->text(), QStringLiteral("A"));
-    QCOMPARE(w.Form3->position->text(), QStringLiteral("premier"));
-    w.Form3->equipes->setCurrentRow(0);
+    f.welcomePage()->tour2->click();
+    QVERIFY(w.Form3()->isVisible());
+    QCOMPARE(w.Form3()->groupe->text(), QStringLiteral("A"));
+    QCOMPARE(w.Form3()->position->text(), QStringLiteral("premier"));
+    w.Form3()->equipes->setCurrentRow(0);
     // With automatic save, the finished drawing is written at once.
-    f.welcomePage->sauve_auto->setChecked(true);
-    w.Form3->BitBtn1->click();
-    QVERIFY(w.Form2->isVisible());
+    f.welcomePage()->sauve_auto->setChecked(true);
+    w.Form3()->BitBtn1->click();
+    QVERIFY(w.Form2()->isVisible());
     QVERIFY(f.tournament().phase2);
     QByteArray qualif;
     for (char g = 'A'; g <= 'H'; ++g)
         qualif += Bytes::nom(Fixture::teamName(g, 0)) + Bytes::nom(Fixture::teamName(g, 1));
     QCOMPARE(Fixture::lit(file("qualif.dat")), qualif);
-    QVERIFY(w.Form2->bouton('1')->isEnabled());
-    QVERIFY(!w.Form2->avert->isVisible());
+    QVERIFY(w.Form2()->bouton('1')->isEnabled());
+    QVERIFY(!w.Form2()->avert->isVisible());
     QVERIFY(s.platform.messages.isEmpty());
+}
+
+void TstShell::startReadsEveryFileButBuildsOnlyTheFirstPage()
+{
+    writePart();
+    ScriptedPlatform platform;
+    TForm1 f(m_tmp->path(), platform);
+    f.show();
+    QVERIFY(platform.messages.isEmpty());
+    // The knock-out match and the qualifiers are known before the bracket was ever shown.
+    QCOMPARE(int(f.tournament().liste_tour2.size()), 1);
+    QCOMPARE(f.tournament().liste_tour2.front().code, '1');
+    QVERIFY(f.dialogs().ifMade<TForm2>() == nullptr);
+    for (int page = TForm1::Welcome; page <= TForm1::AboutTheAuthor; ++page)
+        QCOMPARE(f.TabbedNotebook1->isBuilt(page), page == TForm1::Welcome);
+    // The first tick makes the welcome box and nothing else.
+    f.Timer1Timer();
+    QVERIFY(f.dialogs().ifMade<TAboutBox>() && f.dialogs().ifMade<TAboutBox>()->isVisible());
+    QVERIFY(f.dialogs().ifMade<Tvalidation>() == nullptr);
+    // "Start Stage 2" shows the bracket with the match read at the start.
+    for (int i = 0; i < 6; ++i)
+        f.Timer1Timer();
+    f.welcomePage()->tour2->click();
+    QVERIFY(f.dialogs().Form2()->isVisible());
+    QVERIFY(!f.dialogs().Form2()->bouton('1')->isEnabled());
+}
+
+void TstShell::pagesBuiltLateKeepTheTabOrder()
+{
+    Session s(m_tmp->path());
+    TabbedNotebook &book = *s.form.TabbedNotebook1;
+    // Asked for out of their order, as the user might open them.
+    for (int page : {TForm1::Statistics, TForm1::Classifications, TForm1::AboutTheAuthor, TForm1::NewResult,
+                     TForm1::EditTeam, TForm1::PlayedMatchs})
+        book.page(page);
+    // Tab leads from each tab through its page's controls, in the order they
+    // were made, and on to the next tab.
+    QList<QList<QWidget *>> expected(book.count()), got(book.count());
+    for (int page = 0; page < book.count(); ++page)
+        for (QObject *child : book.page(page)->children())
+            if (auto *w = qobject_cast<QWidget *>(child); w && !w->isWindow() && w->focusPolicy() != Qt::NoFocus)
+                expected[page] << w;
+    int segment = -1;
+    for (QWidget *w = s.form.nextInFocusChain(); w != &s.form; w = w->nextInFocusChain()) {
+        if (segment + 1 < book.count() && w == book.tab(segment + 1)) {
+            ++segment;
+            continue;
+        }
+        for (int page = 0; page < book.count(); ++page) {
+            if (!book.page(page)->isAncestorOf(w) || w->focusPolicy() == Qt::NoFocus)
+                continue;
+            QVERIFY2(page == segment, qPrintable(w->objectName()));
+            if (w->parentWidget() == book.page(page))
+                got[page] << w;
+        }
+    }
+    QCOMPARE(segment, book.count() - 1);
+    QCOMPARE(got, expected);
+}
+
+void TstShell::pageBuiltLateFollowsTheWindowSize_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("change"); // of x, y, width and height, the window grown by 200 x 100
+    // A control in the middle moves by half the extra width; one tied to both
+    // edges grows by all of it; one tied to the bottom moves with it.
+    QTest::newRow("grid in the middle") << int(TForm1::Classifications) << "classement" << QRect(100, 0, 0, 0);
+    QTest::newRow("background") << int(TForm1::Classifications) << "fond_classement" << QRect(0, 0, 200, 100);
+    QTest::newRow("squad") << int(TForm1::EditTeam) << "liste_joueurs" << QRect(100, 0, 0, 100);
+    QTest::newRow("match count") << int(TForm1::PlayedMatchs) << "mjoues" << QRect(0, 100, 200, 0);
+    QTest::newRow("button under the lists") << int(TForm1::NewResult) << "Valider" << QRect(100, 100, 0, 0);
+    QTest::newRow("team figures") << int(TForm1::Statistics) << "po_pris" << QRect(100, 100, 0, 0);
+    QTest::newRow("logo") << int(TForm1::AboutTheAuthor) << "sigle" << QRect(100, 0, 0, 0);
+}
+
+void TstShell::pageBuiltLateFollowsTheWindowSize()
+{
+    QFETCH(int, page);
+    QFETCH(QString, control);
+    QFETCH(QRect, change);
+    const auto shownAt = [&](QSize size) {
+        Session s(m_tmp->path());
+        s.form.resize(size);
+        // The page is built now, in the window as it has become.
+        s.form.TabbedNotebook1->tab(page)->click();
+        QWidget *w = s.form.TabbedNotebook1->page(page)->findChild<QWidget *>(control);
+        return w ? w->geometry() : QRect();
+    };
+    const QRect usual = shownAt(TForm1::kUsualSize);
+    QVERIFY(usual.isValid());
+    const QRect grown = shownAt(TForm1::kUsualSize + QSize(200, 100));
+    QCOMPARE(grown, QRect(usual.x() + change.x(), usual.y() + change.y(), usual.width() + change.width(),
+                          usual.height() + change.height()));
 }
 
 QTEST_MAIN(TstShell)
