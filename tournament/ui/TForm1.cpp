@@ -11,15 +11,13 @@
 #include "tournament/commands/TournamentCommands.h"
 #include "tournament/knockout/Bracket.h"
 #include "tournament/model/TournamentFiles.h"
-#include "tournament/ui/AboutPage.h"
-#include "tournament/ui/Look.h"
 #include "tournament/ui/ClassificationsPage.h"
 #include "tournament/ui/EditTeamPage.h"
+#include "tournament/ui/Look.h"
 #include "tournament/ui/NewResultPage.h"
 #include "tournament/ui/Platform.h"
 #include "tournament/ui/PlayedMatchesPage.h"
 #include "tournament/ui/StatisticsPage.h"
-#include "tournament/ui/TabbedNotebook.h"
 #include "tournament/ui/TAboutBox.h"
 #include "tournament/ui/TForm2.h"
 #include "tournament/ui/TForm3.h"
@@ -63,19 +61,7 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     resize(kUsualSize);
     setEnabled(false);
 
-    TabbedNotebook1 = new TabbedNotebook(this);
-    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
-    TabbedNotebook1->setGeometry(QRect(QPoint(), kUsualSize));
-    TabbedNotebook1->setTabsPerRow(6);
-    const QString captions[] = {QStringLiteral("Welcome"),       QStringLiteral("Classifications"),
-                                QStringLiteral("Edit Team"),     QStringLiteral("Played Matchs"),
-                                QStringLiteral("New Result"),    QStringLiteral("Statistics"),
-                                QStringLiteral("About The Author")};
-    for (int page = Welcome; page <= AboutTheAuthor; ++page)
-        TabbedNotebook1->addPage(captions[page], [this, page] { return buildPage(Page(page)); });
-    // Every page is laid out for the room it has in the usual size; from
-    // there its controls follow the window's size.
-    m_pageDesign = TabbedNotebook1->pageSize();
+    TabbedNotebook1 = new ClassicNotebook(m_ctx, kUsualSize, this);
     // The first page is the one shown; the others wait until they are.
     m_welcome = welcomePage();
     auto *layout = new QVBoxLayout(this);
@@ -86,6 +72,14 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     TabbedNotebook1->beforeChange = [this](int page) { return TabbedNotebook1Change(page); };
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(TabbedNotebook1, &ClassicNotebook::stage2Asked, this, &TForm1::tour2Click);
+    connect(TabbedNotebook1, &ClassicNotebook::exitAsked, this, &TForm1::QuitterClick);
+    connect(TabbedNotebook1, &ClassicNotebook::picturesAsked, this, &TForm1::ImagesClick);
+    connect(TabbedNotebook1, &ClassicNotebook::checked, this, &TForm1::answers);
+    connect(TabbedNotebook1, &ClassicNotebook::backAsked, this, [this] {
+        hide();
+        m_dialogs.Form2()->showMain();
+    });
 
     // Creation: icon, flags, groups; the rest only when the groups could be read.
     Look::loadIcon(this, m_folder, m_platform, m_iconeLue);
@@ -110,7 +104,9 @@ TForm1::TForm1(const QString &dir, Platform &platform, QWidget *parent)
     reportResult(loadMatches(m_tournament, m_folder));
     loadScorers(m_tournament, m_folder);
     Look::loadPicture(m_welcome->mascot, m_folder, QStringLiteral("mascot.bmp"), &m_platform, this);
-    Look::loadPixmap(m_sigle, m_folder, QStringLiteral("sigle.bmp"), &m_platform, this);
+    QPixmap logo;
+    Look::loadPixmap(logo, m_folder, QStringLiteral("sigle.bmp"), &m_platform, this);
+    TabbedNotebook1->setLogo(logo);
     // The qualifiers and the played knock-out matches are read at the start
     // as well, not when the bracket is first shown: the pages and the resets
     // work on the whole tournament.
@@ -128,93 +124,6 @@ TForm1::~TForm1()
 void TForm1::makeDialogs()
 {
     m_dialogs.makeAll();
-}
-
-QWidget *TForm1::buildPage(Page page)
-{
-    // Each page is laid out for the usual size and talks to the window by signals.
-    switch (page) {
-    case Welcome: {
-        auto *p = new WelcomePage(m_ctx);
-        p->followSize(m_pageDesign);
-        connect(p, &WelcomePage::stage2Asked, this, &TForm1::tour2Click);
-        connect(p, &WelcomePage::exitAsked, this, &TForm1::QuitterClick);
-        connect(p, &WelcomePage::picturesAsked, this, &TForm1::ImagesClick);
-        return p;
-    }
-    case Classifications: {
-        auto *p = new ClassificationsPage(m_ctx);
-        p->followSize(m_pageDesign);
-        return p;
-    }
-    case EditTeam: {
-        auto *p = new EditTeamPage(m_ctx);
-        p->followSize(m_pageDesign);
-        return p;
-    }
-    case PlayedMatchs: {
-        auto *p = new PlayedMatchesPage(m_ctx);
-        p->followSize(m_pageDesign);
-        return p;
-    }
-    case NewResult: {
-        auto *p = new NewResultPage(m_ctx);
-        p->followSize(m_pageDesign);
-        connect(p, &NewResultPage::checked, this, &TForm1::answers);
-        connect(p, &NewResultPage::backAsked, this, [this] {
-            hide();
-            m_dialogs.Form2()->showMain();
-        });
-        return p;
-    }
-    case Statistics: {
-        auto *p = new StatisticsPage(m_ctx);
-        p->followSize(m_pageDesign);
-        return p;
-    }
-    case AboutTheAuthor:
-        break;
-    }
-    auto *p = new AboutPage;
-    p->followSize(m_pageDesign);
-    if (!m_sigle.isNull())
-        p->sigle->setPixmap(m_sigle);
-    return p;
-}
-
-WelcomePage *TForm1::welcomePage()
-{
-    return static_cast<WelcomePage *>(TabbedNotebook1->page(Welcome));
-}
-
-ClassificationsPage *TForm1::classificationsPage()
-{
-    return static_cast<ClassificationsPage *>(TabbedNotebook1->page(Classifications));
-}
-
-EditTeamPage *TForm1::editTeamPage()
-{
-    return static_cast<EditTeamPage *>(TabbedNotebook1->page(EditTeam));
-}
-
-PlayedMatchesPage *TForm1::playedMatchesPage()
-{
-    return static_cast<PlayedMatchesPage *>(TabbedNotebook1->page(PlayedMatchs));
-}
-
-NewResultPage *TForm1::newResultPage()
-{
-    return static_cast<NewResultPage *>(TabbedNotebook1->page(NewResult));
-}
-
-StatisticsPage *TForm1::statisticsPage()
-{
-    return static_cast<StatisticsPage *>(TabbedNotebook1->page(Statistics));
-}
-
-AboutPage *TForm1::aboutPage()
-{
-    return static_cast<AboutPage *>(TabbedNotebook1->page(AboutTheAuthor));
 }
 
 void TForm1::reviewEntry()
@@ -394,18 +303,7 @@ void TForm1::QuitterClick()
 
 void TForm1::ImagesClick()
 {
-    struct Background { QLabel *label; const char *file; };
-    const Background backgrounds[] = {{classificationsPage()->fond_classement, "soccer.bmp"},
-                          {statisticsPage()->fond_stats, "noirs.bmp"},
-                          {newResultPage()->fond_resultat, "buteur.bmp"},
-                          {playedMatchesPage()->fond_matchs, "gardien.bmp"},
-                          {editTeamPage()->fond_equipe, "libero.bmp"}};
-    for (const Background &f : backgrounds) {
-        if (picturesShown())
-            Look::loadPicture(f.label, m_folder, QString::fromLatin1(f.file), &m_platform, this);
-        else
-            f.label->clear();
-    }
+    TabbedNotebook1->showBackgrounds(picturesShown());
 }
 
 void TForm1::showDialog(QWidget *dialog)

@@ -1,24 +1,16 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 #include "tournament/group/ResultEntry.h"
 #include "tournament/model/Tournament.h"
+#include "tournament/ui/ClassicNotebook.h"
 #include "tournament/ui/Look.h"
 #include "tournament/ui/DialogSet.h"
 #include "tournament/ui/PageContext.h"
 
-class AboutPage;
-class ClassificationsPage;
-class EditTeamPage;
-class NewResultPage;
 class Platform;
-class PlayedMatchesPage;
 class QTimer;
-class StatisticsPage;
-class TabbedNotebook;
-class WelcomePage;
 
 // The main window: the notebook with the welcome page, the group standings,
 // the squads, the played matches, the result entry and the statistics, each
@@ -31,7 +23,8 @@ public:
     // The size the window opens at the first time, the smallest it takes.
     static constexpr QSize kUsualSize{651, 367};
 
-    enum Page { Welcome, Classifications, EditTeam, PlayedMatchs, NewResult, Statistics, AboutTheAuthor };
+    using Page = ClassicNotebook::Page;
+    using enum ClassicNotebook::Page;
 
     // Loads the groups and the group matches from dir. When the groups cannot
     // be read, "File Error !" is shown and chargement_ok stays false.
@@ -68,15 +61,15 @@ public:
 
     // The notebook's pages, in their order; each holds its widgets and
     // handlers. A page is built when it is first shown or asked for here.
-    WelcomePage *welcomePage();
-    ClassificationsPage *classificationsPage();
-    EditTeamPage *editTeamPage();
-    PlayedMatchesPage *playedMatchesPage();
-    NewResultPage *newResultPage();
-    StatisticsPage *statisticsPage();
-    AboutPage *aboutPage();
+    WelcomePage *welcomePage() { return TabbedNotebook1->welcomePage(); }
+    ClassificationsPage *classificationsPage() { return TabbedNotebook1->classificationsPage(); }
+    EditTeamPage *editTeamPage() { return TabbedNotebook1->editTeamPage(); }
+    PlayedMatchesPage *playedMatchesPage() { return TabbedNotebook1->playedMatchesPage(); }
+    NewResultPage *newResultPage() { return TabbedNotebook1->newResultPage(); }
+    StatisticsPage *statisticsPage() { return TabbedNotebook1->statisticsPage(); }
+    AboutPage *aboutPage() { return TabbedNotebook1->aboutPage(); }
 
-    TabbedNotebook *TabbedNotebook1;
+    ClassicNotebook *TabbedNotebook1;
     QTimer *Timer1;
     int ticks = 0;
 
@@ -105,7 +98,6 @@ private:
     // Shows the dialog that answers a check of the entry page.
     void answers(EntryAnswer answer, const ResultEntry &entry, bool stage2);
     void showDialog(QWidget *dialog);
-    QWidget *buildPage(Page page);
 
     Tournament m_tournament;
     QString m_folder;
@@ -113,10 +105,6 @@ private:
     Look::LoadedIcon m_iconeLue;
     DialogSet m_dialogs{*this};
     PageContext m_ctx;
-    // The room a page has in the usual size, which every page is laid out for.
-    QSize m_pageDesign;
     WelcomePage *m_welcome = nullptr;
-    // The logo of "About The Author", read at the start with the other pictures.
-    QPixmap m_sigle;
     bool m_end = false;
 };

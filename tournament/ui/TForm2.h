@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include <QHash>
 #include <QWidget>
+
+#include "tournament/ui/ClassicBracket.h"
 
 class QLabel;
 class QPushButton;
@@ -20,20 +21,21 @@ public:
 
     // Shows the window, or repeats the showing actions when it is already shown.
     void showMain();
+    // The drawing of the bracket, and its parts as the window's own.
+    ClassicBracket *const tableau;
+    std::array<QLabel *, 16> &qualifies;      // ImA1, imA2, imB1 ... imH2
+    std::array<QLabel *, 8> &quarts;          // im1 .. im8
+    std::array<QLabel *, 4> &demis;           // imA .. imD
+    std::array<QLabel *, 2> &finalistes;      // imF, imG
+    std::array<QLabel *, 2> &petite_finale;   // imT, ImU
+    std::array<QPushButton *, 16> &buttons;   // in stage-2 code order
+    std::array<QLabel *, 16> &scores;         // score_match1 ...: the stored score beside each button
+    QLabel *&imChampion, *&championName;      // the champion in the middle after the final
     // The button of a stage-2 code ('1'..'8', 'A'..'D', 'F', 'G', 'Y', 'Z').
-    QPushButton *bouton(char code) const;
-
-    std::array<QLabel *, 16> qualifies{}; // ImA1, imA2, imB1 ... imH2
-    std::array<QLabel *, 8> quarts{};     // im1 .. im8
-    std::array<QLabel *, 4> demis{};      // imA .. imD
-    std::array<QLabel *, 2> finalistes{}; // imF, imG
-    std::array<QLabel *, 2> petite_finale{}; // imT, ImU
-    std::array<QPushButton *, 16> buttons{}; // in stage-2 code order
-    std::array<QLabel *, 16> scores{};       // score_match1 ...: the stored score beside each button
-    QLabel *imChampion, *championName;        // the champion in the middle after the final
+    QPushButton *bouton(char code) const { return tableau->bouton(code); }
     // The name under a flag ("nomA1" under "imA1"), and the score of a match.
-    QLabel *nom(const QLabel *image) const;
-    QLabel *score(char code) const;
+    QLabel *nom(const QLabel *image) const { return tableau->nom(image); }
+    QLabel *score(char code) const { return tableau->score(code); }
     QScrollArea *defilement; // holds the bracket, which scrolls in a small window
     QLabel *avert;
     QPushButton *bouton_bilan, *Retour;
@@ -55,12 +57,7 @@ protected:
 
 private:
     void formShow();
-    void centreDrawing();
-    QLabel *makeFlag(const QString &name, int x, int y);
-    QLabel *makeScore(char code, int x, int y, int w);
 
     TForm1 &m_main;
-    QWidget *m_canvas; // the bracket's drawing: every flag, button and score
     bool m_back = false;
-    QHash<QLabel *, QLabel *> m_names; // flag -> its name
 };
