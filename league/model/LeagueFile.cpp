@@ -115,6 +115,9 @@ void readKickOff(const QString &text, Match &m)
     m.time = QTime();
     m.timeZone.clear();
     const QString t = text.trimmed();
+    // Most matches name no kick-off; the time parser is not started for them.
+    if (t.isEmpty())
+        return;
     const qsizetype blank = t.indexOf(QLatin1Char(' '));
     const QTime time = QTime::fromString(blank < 0 ? t : t.left(blank), QStringLiteral("H:mm"));
     const QString zone = blank < 0 ? QString() : t.mid(blank + 1).trimmed();
