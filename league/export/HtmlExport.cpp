@@ -140,18 +140,9 @@ QString rowTitle(const RowExtras &x, int r, const StandingsRow &row)
 void legendTable(ExportText &t, const League &league)
 {
     t.line(0, QStringLiteral("<P><TABLE BORDER=1><TR>"));
-    const ZoneSpans spans = zoneSpans(league);
-    for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague,
-                   Zone::RelegationPlayoff, Zone::Relegation}) {
-        const ZoneSpan &span = spans[static_cast<int>(z)];
-        if (span.empty())
-            continue;
-        const QString places = span.first == span.last ? num(span.first)
-                                                       : num(span.first) + QLatin1Char('-') + num(span.last);
-        t.line(2, QStringLiteral("<TD BGCOLOR=\"")
-                      + hexColor(QColor::fromRgb(static_cast<QRgb>(league.zoneColorRgb(z)))) + QStringLiteral("\">")
-                      + places + QLatin1Char(' ') + esc(league.zoneName(z)) + QStringLiteral("</TD>"));
-    }
+    for (const ZoneLegendEntry &entry : zoneLegendEntries(league))
+        t.line(2, QStringLiteral("<TD BGCOLOR=\"") + hexColor(entry.colour) + QStringLiteral("\">") + entry.places
+                      + QLatin1Char(' ') + esc(entry.name) + QStringLiteral("</TD>"));
     t.line(0, QStringLiteral("</TR></TABLE>"));
 }
 

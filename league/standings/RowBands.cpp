@@ -61,9 +61,9 @@ RowBandColors zoneColors(const League &league)
     return c;
 }
 
-QString zoneLegend(const League &league)
+QList<ZoneLegendEntry> zoneLegendEntries(const League &league)
 {
-    QStringList parts;
+    QList<ZoneLegendEntry> entries;
     const ZoneSpans spans = zoneSpans(league);
     // Table order: the top zones, then the play-off above the relegation.
     for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague,
@@ -73,8 +73,16 @@ QString zoneLegend(const League &league)
             continue;
         const QString places = span.first == span.last ? QString::number(span.first)
                                                        : QStringLiteral("%1-%2").arg(span.first).arg(span.last);
-        parts << places + QLatin1Char(' ') + league.zoneName(z);
+        entries.append({z, places, league.zoneName(z), QColor::fromRgb(static_cast<QRgb>(league.zoneColorRgb(z)))});
     }
+    return entries;
+}
+
+QString zoneLegend(const League &league)
+{
+    QStringList parts;
+    for (const ZoneLegendEntry &entry : zoneLegendEntries(league))
+        parts << entry.text();
     return parts.join(QStringLiteral(", "));
 }
 

@@ -3,6 +3,7 @@
 #include "league/model/League.h"
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -63,6 +64,20 @@ ZoneSpans zoneSpans(const League &league);
 // The zone colours of the league table from the league's settings, colours
 // and team count.
 RowBandColors zoneColors(const League &league);
+
+// One zone of the legend below the league table: its places ("1", "2-5"),
+// its name and its colour.
+struct ZoneLegendEntry {
+    Zone zone = Zone::Champion;
+    QString places;
+    QString name;
+    QColor colour;
+    QString text() const { return places + QLatin1Char(' ') + name; }
+};
+// The zones that have rows, in table order: the top zones, then the
+// play-off above the relegation. The window, the printout and every export
+// draw their legend from these.
+QList<ZoneLegendEntry> zoneLegendEntries(const League &league);
 
 // "1 Meister, 2-5 Champions League, ..., 18 Abstieg": the places and names
 // of the zones that have rows, in table order.

@@ -198,21 +198,14 @@ void TableGrid::showLegend(const League *league, bool leagueTable)
     // table's width.
     const int top = 14 + 16 * league->teamCount + 3;
     int x = 2, line = 0;
-    const ZoneSpans spans = zoneSpans(*league);
-    for (Zone z : {Zone::Champion, Zone::ChampionsLeague, Zone::EuropaLeague, Zone::ConferenceLeague,
-                   Zone::RelegationPlayoff, Zone::Relegation}) {
-        const ZoneSpan &span = spans[static_cast<int>(z)];
-        if (span.empty())
-            continue;
+    for (const ZoneLegendEntry &entry : zoneLegendEntries(*league)) {
         auto *l = new QLabel(m_box);
-        l->setObjectName(QStringLiteral("lblZone%1").arg(static_cast<int>(z) + 1));
+        l->setObjectName(QStringLiteral("lblZone%1").arg(static_cast<int>(entry.zone) + 1));
         l->setTextFormat(Qt::PlainText);
-        const QString places = span.first == span.last ? QString::number(span.first)
-                                                       : QStringLiteral("%1-%2").arg(span.first).arg(span.last);
-        l->setText(places + QLatin1Char(' ') + league->zoneName(z));
+        l->setText(entry.text());
         l->setAutoFillBackground(true);
         QPalette p = l->palette();
-        p.setColor(QPalette::Window, QColor::fromRgb(static_cast<QRgb>(league->zoneColorRgb(z))));
+        p.setColor(QPalette::Window, entry.colour);
         p.setColor(QPalette::WindowText, Qt::black);
         l->setPalette(p);
         l->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "tournament/format/TournamentFormat.h"
 #include "tournament/group/Ranking.h"
 
 namespace th {
@@ -159,6 +160,28 @@ QStringList outputLines(const QString &out, const QString &kind)
 QString openFootball(const QString &relative)
 {
     return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
+}
+
+FormatTournament drawnGroups(const QString &key)
+{
+    FormatTournament t;
+    t.format = FormatFile::load(key).format;
+    t.formatKey = key;
+    for (int g = 0; g < t.format.groups; ++g) {
+        FormatGroup group;
+        group.letter = char('A' + g);
+        for (int k = 0; k < 4; ++k)
+            group.teams[size_t(k)].name = QStringLiteral("%1%2").arg(QChar('A' + g)).arg(k + 1);
+        t.groups.push_back(group);
+    }
+    return t;
+}
+
+std::array<FormatGroupMatch, 6> orderlyGroupMatches(int g, int margin)
+{
+    const int a = 4 * g;
+    return {{{a, a + 1, 1, 0}, {a, a + 2, 1, 0}, {a, a + 3, 1, 0},
+             {a + 1, a + 2, 1, 0}, {a + 1, a + 3, 1, 0}, {a + 2, a + 3, margin, 0}}};
 }
 
 } // namespace th

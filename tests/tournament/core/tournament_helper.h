@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include "tournament/format/FormatTournament.h"
 #include "tournament/model/Tournament.h"
 
 // Test data built by hand from the record layouts, independently of the
@@ -55,5 +58,14 @@ QStringList outputLines(const QString &out, const QString &kind);
 
 // A file of the open-football texts in tests/data.
 QString openFootball(const QString &relative);
+
+// A tournament of the shipped format `key` with its groups of four teams
+// named "A1".."A4", "B1".."B4", ... by the draw, and no match yet.
+FormatTournament drawnGroups(const QString &key);
+// The six matches of group g in an orderly group: the first drawn beats
+// all 1-0, the second beats the third and the fourth 1-0, the third beats
+// the fourth by `margin`. In the order 1-2, 1-3, 1-4, 2-3, 2-4, 3-4, so that
+// a test can change one to make its tie.
+std::array<FormatGroupMatch, 6> orderlyGroupMatches(int g, int margin);
 
 } // namespace th

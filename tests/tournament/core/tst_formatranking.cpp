@@ -6,6 +6,7 @@
 #include "tournament/format/FormatImport.h"
 #include "tournament/format/FormatPlaces.h"
 #include "tournament/format/OlderForms.h"
+#include "tournament_helper.h"
 
 namespace {
 
@@ -131,21 +132,13 @@ FormatTournament smallGroup(TournamentFormat::Order order, int win, const QStrin
 // ABCE puts E3 into match 40 against C1, recorded 2-1.
 FormatTournament euroWithDecisions()
 {
-    FormatTournament t = fresh("euro2020");
+    FormatTournament t = th::drawnGroups(QStringLiteral("euro2020"));
     const int margins[] = {6, 5, 4, 3, 3, 1};
     for (int g = 0; g < 6; ++g) {
-        FormatGroup group;
-        group.letter = char('A' + g);
-        for (int k = 0; k < 4; ++k)
-            group.teams[size_t(k)].name = QStringLiteral("%1%2").arg(QChar('A' + g)).arg(k + 1);
-        t.groups.push_back(group);
-        const int a = 4 * g;
-        t.groupMatches.push_back({a, a + 1, 1, g == 0 ? 1 : 0});
-        t.groupMatches.push_back({a, a + 2, 1, 0});
-        t.groupMatches.push_back({a, a + 3, 1, 0});
-        t.groupMatches.push_back({a + 1, a + 2, 1, 0});
-        t.groupMatches.push_back({a + 1, a + 3, 1, 0});
-        t.groupMatches.push_back({a + 2, a + 3, margins[g], 0});
+        std::array<FormatGroupMatch, 6> matches = th::orderlyGroupMatches(g, margins[g]);
+        if (g == 0)
+            matches[0].score2 = 1; // A1 and A2 draw
+        t.groupMatches.insert(t.groupMatches.end(), matches.begin(), matches.end());
     }
     t.decisions.push_back({{1, 0}});
     t.decisions.push_back({{18, 14}});

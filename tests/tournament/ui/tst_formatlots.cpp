@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "fixture_helper.h"
+#include "tournament_helper.h"
 #include "tournament/format/FormatFiles.h"
 #include "tournament/format/TournamentFormat.h"
 #include "tournament/ui/FormatEntryPage.h"
@@ -72,23 +73,17 @@ struct FormatText
 // The last match of the tie's group is left out, to be entered.
 FormatTournament worldCup(const QString &tie, FormatGroupMatch *last)
 {
-    FormatTournament t;
-    t.format = FormatFile::load(QStringLiteral("world2026")).format;
-    t.formatKey = QStringLiteral("world2026");
+    FormatTournament t = th::drawnGroups(QStringLiteral("world2026"));
     const int lastGroup = tie == QLatin1String("cut") ? 8 : tie.at(0).unicode() - 'A';
     for (int g = 0; g < 12; ++g) {
-        FormatGroup group;
-        group.letter = char('A' + g);
-        for (int k = 0; k < 4; ++k)
-            group.teams[size_t(k)].name = QStringLiteral("%1%2").arg(QChar('A' + g)).arg(k + 1);
-        t.groups.push_back(group);
-        const int a = 4 * g;
         const bool two = tie == QLatin1String("E") && g == 4;
         const bool three = tie == QLatin1String("B") && g == 1;
         const int margin = tie == QLatin1String("cut") && g == 8 ? 5 : three ? 1 : 12 - g;
-        const FormatGroupMatch matches[] = {
-            {a, a + 1, 1, two || three ? 1 : 0}, {a, a + 2, 1, three ? 1 : 0}, {a, a + 3, 1, 0},
-            {a + 1, a + 2, 1, three ? 1 : 0},    {a + 1, a + 3, 1, 0},           {a + 2, a + 3, margin, 0}};
+        std::array<FormatGroupMatch, 6> matches = th::orderlyGroupMatches(g, margin);
+        if (two || three)
+            matches[0].score2 = 1;
+        if (three)
+            matches[1].score2 = matches[3].score2 = 1;
         for (const FormatGroupMatch &m : matches) {
             if (g == lastGroup && &m == &matches[5])
                 *last = m;

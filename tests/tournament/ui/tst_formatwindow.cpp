@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "fixture_helper.h"
+#include "tournament_helper.h"
 #include "common/FootballTxt.h"
 #include "tournament/format/OlderForms.h"
 #include "tournament/format/FormatFiles.h"
@@ -38,21 +39,6 @@ QString data(const QString &relative)
     return QStringLiteral(TEST_SOURCE_DIR "/tests/data/open-football/") + relative;
 }
 
-FormatTournament ofFormat(const QString &key)
-{
-    FormatTournament t;
-    t.format = FormatFile::load(key).format;
-    t.formatKey = key;
-    for (int g = 0; g < t.format.groups; ++g) {
-        FormatGroup group;
-        group.letter = char('A' + g);
-        for (int k = 0; k < 4; ++k)
-            group.teams[size_t(k)].name = QStringLiteral("%1%2").arg(QChar('A' + g)).arg(k + 1);
-        t.groups.push_back(group);
-    }
-    return t;
-}
-
 // Every group with a clear order that is the reverse of the draw: the
 // fourth drawn team wins all, the third drawn beats the two first drawn,
 // the second drawn beats the first. Each group's third (the second drawn)
@@ -61,7 +47,7 @@ FormatTournament ofFormat(const QString &key)
 // F, E, D, C, B, A. That last match is the group's sixth recorded.
 FormatTournament ordered(const QString &key)
 {
-    FormatTournament t = ofFormat(key);
+    FormatTournament t = th::drawnGroups(key);
     for (int g = 0; g < t.format.groups; ++g) {
         const int a = 4 * g;
         t.groupMatches.push_back({a + 3, a + 2, 1, 0});
@@ -208,7 +194,7 @@ void TestFormatWindow::classificationOrderAndColours()
     QVERIFY(page.largeTable->font().pixelSize() > page.tables[3]->font().pixelSize());
 
     // A format without thirds has no such panel and sends only two a group.
-    FormatSession classic(ofFormat(QStringLiteral("world2006")), dir.path());
+    FormatSession classic(th::drawnGroups(QStringLiteral("world2006")), dir.path());
     FormatGroupsPage eight(classic);
     QCOMPARE(eight.groupChoice->count(), 8);
     QVERIFY(!eight.thirds);
@@ -218,7 +204,7 @@ void TestFormatWindow::classificationOrderAndColours()
 void TestFormatWindow::squadsHoldTwentySix()
 {
     QTemporaryDir dir;
-    FormatSession session(ofFormat(QStringLiteral("world2026")), dir.path());
+    FormatSession session(th::drawnGroups(QStringLiteral("world2026")), dir.path());
     QStringList errors;
     FormatTeamPage page(session, [&](const QString &e) { errors << e; });
     QCOMPARE(page.groupChoice->count(), 12);
@@ -251,7 +237,7 @@ void TestFormatWindow::squadsHoldTwentySix()
 void TestFormatWindow::groupEntry()
 {
     QTemporaryDir dir;
-    FormatTournament t = ofFormat(QStringLiteral("world2026"));
+    FormatTournament t = th::drawnGroups(QStringLiteral("world2026"));
     t.team(44).players = {QStringLiteral("Kane"), QStringLiteral("Saka")};
     t.team(44).goals = {0, 0};
     FormatSession session(std::move(t), dir.path());
@@ -293,7 +279,7 @@ void TestFormatWindow::bracketLabelsAndKnockoutEntry()
     QTemporaryDir dir;
     // Before any match every side shows where its team comes from.
     {
-        FormatSession session(ofFormat(QStringLiteral("world2026")), dir.path());
+        FormatSession session(th::drawnGroups(QStringLiteral("world2026")), dir.path());
         FormatBracketView view(session);
         QCOMPARE(view.sideTexts(73), (QStringList{"2A", "2B"}));
         QCOMPARE(view.sideTexts(74), (QStringList{"1E", "3A/B/C/D/F"}));
